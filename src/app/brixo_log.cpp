@@ -1,0 +1,96 @@
+#include "app/brixo_log.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "dsp/time_text.h"
+
+namespace {
+// Seconds between 1601-01-01 and 1970-01-01.
+constexpr int64_t kEpochDifferenceSeconds = 11644473600LL;
+}  // namespace
+
+FileTime FileTimeFromUnixMs(int64_t msSinceEpoch)
+{
+    const int64_t ticks = (msSinceEpoch + kEpochDifferenceSeconds * 1000) * 10000;
+    return ticks < 0 ? 0 : static_cast<FileTime>(ticks);
+}
+
+int64_t UnixMsFromFileTime(FileTime time)
+{
+    return static_cast<int64_t>(time / 10000) - kEpochDifferenceSeconds * 1000;
+}
+
+CBrixoLog::CBrixoLog(const CBrixoLog& other)
+    : m_rate(other.m_rate),
+      m_recordSize(other.m_recordSize),
+      m_rawData(other.m_rawData),
+      m_device(other.m_device),
+      m_recordBuffer(other.m_recordSize),
+      m_altFormula(other.m_altFormula)
+{
+    // The date is not copied: whoever makes the copy dates it.
+}
+
+CBrixoLog& CBrixoLog::operator=(const CBrixoLog& other)
+{
+    if (this != &other) {
+        CBrixoLog copy(other);
+        copy.m_date = m_date;
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+bool CBrixoLog::SetupForDevice(uint8_t channelCountByte)
+{
+    if (!m_device)
+        return false;
+    const int64_t size =
+        IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
+    if (size < 2 || size > kMaxRecordSize)
+        return false;
+    m_recordSize = static_cast<uint32_t>(size);
+    m_recordBuffer.assign(m_recordSize, 0);
+    std::string formula;
+    if (pugi::xml_node alt = m_device.node.child("Alt"))
+        formula = alt.attribute("formula").value();
+    m_altFormula = std::make_shared<const std::string>(std::move(formula));
+    return true;
+}
+
+bool CBrixoLog::BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size)
+{
+    m_rawData.clear();
+    if (size < 6 || (block[2] == 0 && block[3] == 0))
+        return false;
+    m_rate = block[2];
+    if (!m_device) {
+        m_device = config.FindDevice(block[4]);
+        if (!m_device)
+            return false;
+    }
+    if (!SetupForDevice(block[3]))
+        return false;
+    size_t pos = 6;
+    while (pos + 2 <= size && (block[pos] != 0 || block[pos + 1] != 0) && pos + m_recordSize <= size) {
+        std::copy(block + pos, block + pos + m_recordSize, m_recordBuffer.begin());
+        m_rawData.insert(m_rawData.end(), m_recordBuffer.begin(), m_recordBuffer.end());
+        pos += m_recordSize;
+    }
+    return !m_rawData.empty();
+}
+
+std::string LogName(int number, double durationSeconds)
+{
+    const double whole = std::floor(durationSeconds);
+    const uint64_t seconds = whole > 0 ? static_cast<uint64_t>(whole) : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "Log %2d (%s)", number, FormatDuration("%H:%M:%S", seconds).c_str());
+    return text;
+}
+
+bool KeepLog(const CBrixoLog& log, uint32_t skipShortLogsLen)
+{
+    return log.SampleCount() > 0 && log.Duration() > static_cast<double>(skipShortLogsLen);
+}

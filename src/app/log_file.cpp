@@ -1,0 +1,258 @@
+#include "app/log_file.h"
+
+#include <array>
+#include <cctype>
+#include <cstdio>
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "config/configuration.h"
+
+namespace {
+
+constexpr int kPreambleLines = 16;
+constexpr size_t kMaxLineChars = 14;
+
+void AppendNumberLine(std::string& out, unsigned value)
+{
+    char line[16];
+    const int n = std::snprintf(line, sizeof line, " %u\r\n", value);
+    out.append(line, static_cast<size_t>(n));
+}
+
+void AppendPreamble(std::string& out)
+{
+    for (int i = 0; i < kPreambleLines; ++i)
+        out += " 13\r\n";
+}
+
+void AppendEnd(std::string& out)
+{
+    for (int i = 0; i < 4; ++i)
+        out += " 0\r\n";
+}
+
+// Reads the file the way a text-mode fgets with a 15-byte buffer does: at most
+// 14 characters per call, up to and including the line end; CR LF counts as one
+// character, and a line end of LF alone is accepted as well.
+class LineReader {
+public:
+    explicit LineReader(QIODevice& in) : m_in(in) {}
+
+    bool ReadLine(std::string& line)
+    {
+        line.clear();
+        while (line.size() < kMaxLineChars) {
+            int c = Next();
+            if (c < 0)
+                break;
+            if (c == '\r' && Peek() == '\n')
+                c = Next();
+            line += static_cast<char>(c);
+            if (c == '\n')
+                break;
+        }
+        return !line.empty();
+    }
+
+    // The low 8 bits of the integer at the start of the next line.
+    bool ReadByte(uint8_t& value)
+    {
+        if (!ReadLine(m_line))
+            return false;
+        value = static_cast<uint8_t>(LineValue(m_line));
+        return true;
+    }
+
+    bool ReadWord(uint8_t& low, uint8_t& high) { return ReadByte(low) && ReadByte(high); }
+
+    // Like a C decimal conversion: blanks, an optional sign, digits; 0 without digits.
+    // Fourteen characters cannot overflow 64 bits.
+    static int64_t LineValue(const std::string& line)
+    {
+        size_t i = 0;
+        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
+            ++i;
+        bool negative = false;
+        if (i < line.size() && (line[i] == '+' || line[i] == '-'))
+            negative = line[i++] == '-';
+        int64_t value = 0;
+        while (i < line.size() && line[i] >= '0' && line[i] <= '9')
+            value = value * 10 + (line[i++] - '0');
+        return negative ? -value : value;
+    }
+
+private:
+    bool Fill()
+    {
+        if (m_pos < m_end)
+            return true;
+        const qint64 n = m_in.read(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
+        m_pos = 0;
+        m_end = n > 0 ? static_cast<size_t>(n) : 0;
+        return m_end > 0;
+    }
+    int Next() { return Fill() ? static_cast<unsigned char>(m_buffer[m_pos++]) : -1; }
+    int Peek() { return Fill() ? static_cast<unsigned char>(m_buffer[m_pos]) : -1; }
+
+    QIODevice& m_in;
+    std::array<char, 65536> m_buffer{};
+    size_t m_pos = 0;
+    size_t m_end = 0;
+    std::string m_line;
+};
+
+enum class LogRead { Done, Log };
+
+// Reads the next log into the working log, which keeps the device of the first header.
+LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& config, AltReadResult& result)
+{
+    log.m_rawData.clear();
+    uint8_t rate = 0, channelCount = 0, deviceId = 0, deviceHigh = 0;
+    if (!reader.ReadWord(rate, channelCount) || !reader.ReadWord(deviceId, deviceHigh))
+        return LogRead::Done;
+    log.m_rate = rate;
+    if (!log.m_device) {
+        result.deviceId = deviceId;
+        log.m_device = config.FindDevice(deviceId);
+        if (!log.m_device || !log.SetupForDevice(channelCount)) {
+            result.deviceMissing = true;
+            return LogRead::Done;
+        }
+    }
+    const size_t recordSize = log.m_recordSize;
+    for (;;) {
+        size_t got = 0;
+        while (got < recordSize) {
+            if (!reader.ReadByte(log.m_recordBuffer[got])) {
+                if (got > 0)
+                    result.truncatedRecord = true;
+                return LogRead::Log;
+            }
+            ++got;
+            // Two zero bytes at the start of a record are the end marker.
+            if (got == 2 && log.m_recordBuffer[0] == 0 && log.m_recordBuffer[1] == 0)
+                return LogRead::Log;
+        }
+        log.m_rawData.insert(log.m_rawData.end(), log.m_recordBuffer.begin(), log.m_recordBuffer.end());
+    }
+}
+
+}  // namespace
+
+void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first, size_t stop)
+{
+    out += " 0\r\n 0\r\n";
+    AppendNumberLine(out, log.m_rate);
+    AppendNumberLine(out, log.m_rate);
+    out += ' ';
+    out += log.m_device.Id();
+    out += "\r\n 0\r\n";
+    const size_t count = log.SampleCount();
+    if (first >= count || stop <= first)
+        return;
+    const size_t records = std::min(stop, count) - first;
+    const size_t begin = first * log.m_recordSize;
+    const size_t end = std::min(log.m_rawData.size(), begin + records * log.m_recordSize);
+    out.reserve(out.size() + (end - begin) * 6);
+    for (size_t i = begin; i < end; ++i)
+        AppendNumberLine(out, log.m_rawData[i]);
+}
+
+std::string AltFileText(const std::vector<const CBrixoLog*>& logs)
+{
+    std::string out;
+    AppendPreamble(out);
+    for (const CBrixoLog* log : logs)
+        AppendLogLines(out, *log);
+    AppendEnd(out);
+    return out;
+}
+
+std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop)
+{
+    std::string out;
+    AppendPreamble(out);
+    AppendLogLines(out, log, first, stop);
+    AppendEnd(out);
+    return out;
+}
+
+bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString().toStdString();
+        return false;
+    }
+    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (written != static_cast<qint64>(bytes.size()) || !file.commit()) {
+        if (error)
+            *error = file.errorString().toStdString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+std::string AltReadResult::Problem() const
+{
+    switch (status) {
+    case Status::CannotOpen: return "cannot open the file: " + reason;
+    case Status::BadPreamble: return "not a log file: the first 16 lines are not all \" 13\"";
+    case Status::BadZeroWord: return "not a log file: the word after the preamble is missing or not zero";
+    case Status::Ok: break;
+    }
+    if (deviceMissing)
+        return "the configuration knows no device " + std::to_string(deviceId) +
+               " (nor the fallback device 59), or cannot set it up: no log was read";
+    return {};
+}
+
+AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t skipShortLogsLen, FileTime date)
+{
+    AltReadResult result;
+    LineReader reader(in);
+    std::string line;
+    for (int i = 0; i < kPreambleLines; ++i) {
+        if (!reader.ReadLine(line) || line.compare(0, 3, " 13") != 0) {
+            result.status = AltReadResult::Status::BadPreamble;
+            return result;
+        }
+    }
+    uint8_t low = 0, high = 0;
+    if (!reader.ReadWord(low, high) || low != 0 || high != 0) {
+        result.status = AltReadResult::Status::BadZeroWord;
+        return result;
+    }
+    CBrixoLog working;
+    while (ReadNextLog(reader, working, config, result) == LogRead::Log) {
+        ++result.logsRead;
+        if (!KeepLog(working, skipShortLogsLen))
+            continue;
+        NumberedLog kept{result.logsRead, working};
+        kept.log.m_date = date;
+        result.logs.push_back(std::move(kept));
+    }
+    return result;
+}
+
+AltReadResult ReadAltFile(const std::string& path, const Configuration& config, uint32_t skipShortLogsLen)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        AltReadResult result;
+        result.status = AltReadResult::Status::CannotOpen;
+        result.reason = file.errorString().toStdString();
+        return result;
+    }
+    const QFileInfo info(file);
+    QDateTime created = info.birthTime();
+    if (!created.isValid())
+        created = info.lastModified();
+    return ReadAltStream(file, config, skipShortLogsLen, FileTimeFromUnixMs(created.toMSecsSinceEpoch()));
+}

@@ -1,0 +1,201 @@
+#include "app/settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "app/settings_store.h"
+
+namespace {
+
+template <typename... F>
+struct Overload : F... {
+    using F::operator()...;
+};
+template <typename... F>
+Overload(F...) -> Overload<F...>;
+
+std::vector<SettingField> MakeFields()
+{
+    return {
+        {"UseFiltering", &Settings::useFiltering},
+        {"UseMedianFilter", &Settings::useMedianFilter},
+        {"UsePolynomFilter", &Settings::usePolynomFilter},
+        {"SkipShortLogs", &Settings::skipShortLogs},
+        {"SkipShortLogsLen", &Settings::skipShortLogsLen},
+        {"UsedPort", &Settings::usedPort},
+        {"Baudrate", &Settings::baudrate},
+        {"PaneProportion", &Settings::paneProportion},
+        {"Units", &Settings::units},
+        {"tUnits", &Settings::tUnits},
+        {"Alt.On", &Settings::altOn},
+        {"Alt.Polynome", &Settings::altPolynome},
+        {"Alt.Median", &Settings::altMedian},
+        {"Alt.Color", &Settings::altColor},
+        {"Alt.Style", &Settings::altStyle},
+        {"Alt.Min", &Settings::altMin},
+        {"Alt.Max", &Settings::altMax},
+        {"Sigma.Measurement", &Settings::sigmaMeasurement},
+        {"Sigma.Model", &Settings::sigmaModel},
+        {"Vario.On", &Settings::varioOn},
+        {"Vario.Polynome", &Settings::varioPolynome},
+        {"Vario.Median", &Settings::varioMedian},
+        {"Vario.Color", &Settings::varioColor},
+        {"Vario.Style", &Settings::varioStyle},
+        {"Vario.Min", &Settings::varioMin},
+        {"Vario.Max", &Settings::varioMax},
+        {"Image.cx", &Settings::imageCx},
+        {"Image.cy", &Settings::imageCy},
+    };
+}
+
+const SettingField* FindField(std::string_view name)
+{
+    for (const SettingField& f : SettingFields())
+        if (name == f.name)
+            return &f;
+    return nullptr;
+}
+
+// A binary value fills the field's first bytes; a shorter one clears the rest.
+template <typename T>
+void ReadBinary(SettingsStore& store, const char* name, T& field, const T& fallback)
+{
+    unsigned char buffer[sizeof(T)] = {};
+    if (!store.Read(name, buffer, sizeof buffer).ok) {
+        field = fallback;
+        return;
+    }
+    if constexpr (std::is_same_v<T, bool>)
+        field = buffer[0] != 0;  // any non-zero byte is on, without an invalid bool
+    else
+        std::memcpy(&field, buffer, sizeof(T));
+}
+
+void ReadPort(SettingsStore& store, const char* name, std::string& field, const std::string& fallback)
+{
+    char buffer[kUsedPortBytes] = {};
+    const SettingsStore::ReadResult r = store.Read(name, buffer, sizeof buffer);
+    const bool zeroEnded = r.length == 0 || buffer[r.length - 1] == '\0';
+    if (r.ok && r.type == SettingsStore::ValueType::Text && zeroEnded)
+        field.assign(buffer, strnlen(buffer, r.length));
+    else
+        field = fallback;
+}
+
+template <typename T>
+bool ParseNumber(std::string_view text, T& out)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+const std::vector<SettingField>& SettingFields()
+{
+    static const std::vector<SettingField> fields = MakeFields();
+    return fields;
+}
+
+const std::vector<SettingField>& SettingLoadOrder()
+{
+    static const std::vector<SettingField> order = [] {
+        static const char* const names[] = {
+            "UseFiltering", "UseMedianFilter", "UsePolynomFilter", "SkipShortLogs", "SkipShortLogsLen",
+            "UsedPort", "Baudrate", "PaneProportion", "Units", "tUnits", "Alt.On", "Alt.Polynome",
+            "Alt.Median", "Alt.Color", "Alt.Style", "Alt.Min", "Sigma.Measurement", "Sigma.Model",
+            "Alt.Max", "Image.cx", "Image.cy", "Vario.On", "Vario.Polynome", "Vario.Median",
+            "Vario.Color", "Vario.Style", "Vario.Min", "Vario.Max"};
+        std::vector<SettingField> fields;
+        for (const char* name : names)
+            fields.push_back(*FindField(name));
+        return fields;
+    }();
+    return order;
+}
+
+Settings LoadSettings(SettingsStore& store)
+{
+    const Settings defaults;
+    Settings s;
+    for (const SettingField& f : SettingLoadOrder()) {
+        std::visit(Overload{
+                       [&](std::string Settings::*m) { ReadPort(store, f.name, s.*m, defaults.*m); },
+                       [&](auto m) { ReadBinary(store, f.name, s.*m, defaults.*m); },
+                   },
+                   f.member);
+    }
+    // An index past the speed table would select no speed; it means the first one.
+    if (s.baudrate >= kBaudrateCount)
+        s.baudrate = 0;
+    return s;
+}
+
+bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error)
+{
+    for (const SettingField& f : SettingFields()) {
+        std::visit(Overload{
+                       [&](std::string Settings::*m) { store.WriteText(f.name, settings.*m); },
+                       [&](bool Settings::*m) {
+                           const unsigned char byte = (settings.*m) ? 1 : 0;
+                           store.WriteBinary(f.name, &byte, 1);
+                       },
+                       [&](auto m) { store.WriteBinary(f.name, &(settings.*m), sizeof(settings.*m)); },
+                   },
+                   f.member);
+    }
+    return store.Flush(error);
+}
+
+bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value, std::string* error)
+{
+    const SettingField* field = FindField(name);
+    auto fail = [&](const std::string& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!field)
+        return fail("unknown setting \"" + std::string(name) + "\"");
+    const std::string bad = "bad value \"" + std::string(value) + "\" for " + std::string(name);
+    return std::visit(
+        Overload{
+            [&](bool Settings::*m) {
+                if (value == "1" || value == "on" || value == "true")
+                    settings.*m = true;
+                else if (value == "0" || value == "off" || value == "false")
+                    settings.*m = false;
+                else
+                    return fail(bad + " (use 0 or 1)");
+                return true;
+            },
+            [&](std::string Settings::*m) {
+                if (value.size() >= kUsedPortBytes)
+                    return fail(bad + " (at most 259 characters)");
+                settings.*m = std::string(value);
+                return true;
+            },
+            [&](double Settings::*m) {
+                double v = 0;
+                if (!ParseNumber(value, v) || !std::isfinite(v))
+                    return fail(bad + " (a number is expected)");
+                settings.*m = v;
+                return true;
+            },
+            [&](auto m) {
+                std::remove_reference_t<decltype(settings.*m)> v{};
+                if (!ParseNumber(value, v))
+                    return fail(bad + " (a whole number is expected)");
+                if constexpr (std::is_same_v<decltype(m), uint32_t Settings::*>) {
+                    if (m == &Settings::baudrate && v >= kBaudrateCount)
+                        return fail(bad + " (0 to 4)");
+                }
+                settings.*m = v;
+                return true;
+            },
+        },
+        field->member);
+}

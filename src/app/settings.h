@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+class SettingsStore;
+
+// The user's preferences as plain data; defaults are those of a first run.
+struct Settings {
+    bool useFiltering = true;
+    bool useMedianFilter = false;
+    bool usePolynomFilter = true;
+    bool skipShortLogs = true;
+    uint32_t skipShortLogsLen = 3;  // seconds
+    std::string usedPort = "COM1:";
+    uint32_t baudrate = 0;  // index into the speed table
+    int32_t paneProportion = 60;
+    uint32_t units = 0;   // 0 metric, anything else imperial
+    uint32_t tUnits = 0;  // 0 Celsius, 1 Fahrenheit
+    bool altOn = true;
+    bool altPolynome = false;
+    int32_t altMedian = 0;
+    uint32_t altColor = 1;
+    uint32_t altStyle = 1;
+    double altMin = 0.0;
+    double altMax = 100.0;
+    double sigmaMeasurement = 0.44;
+    double sigmaModel = 0.01;
+    bool varioOn = true;
+    bool varioPolynome = true;
+    int32_t varioMedian = 7;
+    uint32_t varioColor = 0;
+    uint32_t varioStyle = 2;
+    double varioMin = -5.0;
+    double varioMax = 5.0;
+    int32_t imageCx = 800;
+    int32_t imageCy = 600;
+
+    bool Imperial() const { return units != 0; }
+};
+
+constexpr uint32_t kBaudrateCount = 5;
+constexpr size_t kUsedPortBytes = 260;
+
+// One stored value: its name and the field it fills.
+struct SettingField {
+    using Member = std::variant<bool Settings::*, uint32_t Settings::*, int32_t Settings::*,
+                                double Settings::*, std::string Settings::*>;
+    const char* name;
+    Member member;
+};
+
+// All 28 values in the order they are written.
+const std::vector<SettingField>& SettingFields();
+// The same values in the order they are read.
+const std::vector<SettingField>& SettingLoadOrder();
+
+// Reads every value; each missing or oversized one takes its default.
+Settings LoadSettings(SettingsStore& store);
+// Writes every value and flushes; false with a reason when the store could not keep them.
+bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error);
+
+// Sets one value from text by its stored name ("Units", "Alt.Min", ...), as
+// nivra-tool's --set does. False with a reason for an unknown name or a bad value.
+bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value,
+                        std::string* error);

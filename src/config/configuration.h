@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <pugixml.hpp>
+
+// A reference to one element of a configuration document. Holding it keeps
+// the whole document alive, so a log can outlive the configuration it came from.
+struct DeviceRef {
+    std::shared_ptr<const pugi::xml_document> doc;
+    pugi::xml_node node;
+
+    explicit operator bool() const { return doc && node; }
+    std::string Id() const;  // the "id" attribute text, as the document spells it
+};
+
+// Attribute readers: a value that is missing or does not convert counts as absent.
+std::optional<std::string> StringAttribute(pugi::xml_node element, const char* name);
+std::optional<int32_t> IntAttribute(pugi::xml_node element, const char* name);
+std::optional<double> RealAttribute(pugi::xml_node element, const char* name);
+
+int ChannelCount(pugi::xml_node device);
+// The "scale" of the first unit of this type and region below root; 1 when there is none.
+double UnitScaleIn(pugi::xml_node root, const std::string& type, const std::string& region);
+pugi::xml_node Channel(pugi::xml_node device, int index);
+
+// The configuration document: device descriptions and unit scales.
+class Configuration {
+public:
+    enum class Source { None, File, BuiltIn };
+
+    Configuration() = default;
+
+    // Parses a document held in memory; false (and no root) when it is not well-formed.
+    bool LoadFromText(std::string_view text);
+    // Loads a file; false (and the previous state kept) when it is missing,
+    // unreadable, too large or not well-formed.
+    bool LoadFromFile(const std::string& path);
+    bool LoadBuiltIn();
+
+    // The usual lookup: "Nivra.cfg" in programDir, then in the per-user
+    // configuration folder, then the built-in document.
+    Source Load(const std::string& programDir, const std::string& userConfigDir);
+    // An explicit file only (nivra-tool --config); no fallback.
+    Source LoadExplicit(const std::string& path, std::string* error);
+
+    bool HasRoot() const { return static_cast<bool>(m_root); }
+    const std::string& LoadedPath() const { return m_path; }
+
+    // The device with this id, else device 59, else nothing.
+    DeviceRef FindDevice(uint8_t id) const;
+    // The device's "data-chunk", or 2 when the device or the attribute is missing.
+    int32_t RecordSizeOf(uint8_t id) const;
+    // The factor that turns metric base units into this unit; 1 when unknown.
+    double UnitScale(const std::string& type, const std::string& region) const;
+    // The names of all devices in document order, joined by ", ".
+    std::string SupportedDevicesText() const;
+
+    static std::string PerUserDirectory();
+
+private:
+    bool Adopt(std::shared_ptr<pugi::xml_document> doc);
+
+    std::shared_ptr<const pugi::xml_document> m_doc;
+    pugi::xml_node m_root;
+    std::string m_path;
+};
+
+// The built-in document, byte for byte as it is compiled in.
+std::string_view BuiltInConfigText();
+
+// A configuration file bigger than this is not read: no real one comes close.
+constexpr int64_t kMaxConfigFileBytes = 16 * 1024 * 1024;

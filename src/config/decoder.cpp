@@ -1,0 +1,169 @@
+#include "config/decoder.h"
+
+#include <muParser.h>
+
+#include "app/brixo_log.h"
+#include "config/configuration.h"
+
+namespace {
+
+// Below this many records a lookup table costs more than it saves.
+constexpr size_t kReuseThreshold = 4096;
+
+std::string DeviceText(const CBrixoLog& log)
+{
+    if (!log.m_device)
+        return "the log's device";
+    std::string text = "device " + log.m_device.Id();
+    if (auto name = StringAttribute(log.m_device.node, "name"))
+        text += " (" + *name + ")";
+    return text;
+}
+
+void SetError(std::string* error, std::string text)
+{
+    if (error)
+        *error = std::move(text);
+}
+
+// Evaluates one formula for readings of a given width, remembering each
+// reading's result when asked to: the result depends only on the reading and
+// on dt, which is fixed for a log, so the values stay bit-identical.
+class ReadingEvaluator {
+public:
+    ReadingEvaluator(const std::string& formula, double dt, unsigned readingBits, bool reuse) : m_dt(dt)
+    {
+        m_parser.DefineVar("dt", &m_dt);
+        m_parser.DefineVar("y", &m_y);
+        m_parser.SetExpr(formula);
+        if (reuse) {
+            m_cache.resize(size_t{1} << readingBits);
+            m_known.resize(size_t{1} << readingBits);
+        }
+    }
+
+    double operator()(unsigned reading)
+    {
+        if (m_cache.empty())
+            return Eval(reading);
+        if (!m_known[reading]) {
+            m_cache[reading] = Eval(reading);
+            m_known[reading] = 1;
+        }
+        return m_cache[reading];
+    }
+
+private:
+    double Eval(unsigned reading)
+    {
+        m_y = static_cast<double>(reading);
+        return m_parser.Eval();
+    }
+
+    mu::Parser m_parser;
+    double m_y = 0;
+    double m_dt;
+    std::vector<double> m_cache;
+    std::vector<unsigned char> m_known;
+};
+
+// Records at offsets 0, rs, 2rs ... below the data length less one record are decoded.
+size_t DecodedRecordCount(const CBrixoLog& log)
+{
+    const size_t len = log.m_rawData.size();
+    const size_t rs = log.m_recordSize;
+    if (rs == 0 || len <= rs)
+        return 0;
+    return (len - rs + rs - 1) / rs;
+}
+
+// Fills out[start...] with f(record i) for the decoded records; on a parser
+// error nothing stays appended and error names the formula.
+template <typename Reading, typename Store>
+bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading,
+                   Store store, std::vector<double>& out, std::string* error, const std::string& what,
+                   DecodeOptions options)
+{
+    const size_t count = DecodedRecordCount(log);
+    const size_t start = out.size();
+    try {
+        ReadingEvaluator eval(formula, log.m_rate * 0.1, readingBits,
+                              options.reuseReadings && count >= kReuseThreshold);
+        const uint8_t* data = log.m_rawData.data();
+        const size_t rs = log.m_recordSize;
+        // Evaluated even when no record is decoded, so that a bad formula is always reported.
+        const double first = eval(log.m_rawData.size() >= rs ? reading(data) : 0u);
+        out.resize(start + count);
+        double* dest = out.data() + start;
+        for (size_t i = 0; i < count; ++i)
+            dest[i] = store(eval(reading(data + i * rs)), first);
+    } catch (const mu::Parser::exception_type& e) {
+        out.resize(start);
+        SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " cannot be evaluated: " +
+                            e.GetMsg());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int ChannelCount(const CBrixoLog& log)
+{
+    return log.m_device ? ChannelCount(log.m_device.node) : 0;
+}
+
+pugi::xml_node ChannelElement(const CBrixoLog& log, int index)
+{
+    return log.m_device ? Channel(log.m_device.node, index) : pugi::xml_node();
+}
+
+bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, std::string* error,
+                    DecodeOptions options)
+{
+    const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
+    if (formula.empty()) {
+        SetError(error, DeviceText(log) + " has no altitude formula");
+        return false;
+    }
+    const double scale =
+        log.m_device ? UnitScaleIn(log.m_device.doc->document_element(), "linear", imperial ? "imperial" : "metric")
+                     : 1.0;
+    // The reading is always the little-endian word at the start of the record.
+    auto word = [](const uint8_t* rec) { return static_cast<unsigned>(rec[0] | (rec[1] << 8)); };
+    // Scale first, then take the first record's altitude away.
+    auto relative = [scale](double value, double first) { return value * scale - first * scale; };
+    return DecodeRecords(log, formula, 16, word, relative, out, error, "the altitude formula", options);
+}
+
+bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error,
+                   DecodeOptions options)
+{
+    const pugi::xml_node chan = ChannelElement(log, index);
+    if (!chan)
+        return false;
+    const std::string formula = StringAttribute(chan, "formula").value_or(std::string());
+    const std::optional<int32_t> offs = IntAttribute(chan, "offs");
+    const std::string name = StringAttribute(chan, "name").value_or("#" + std::to_string(index + 1));
+    if (formula.empty() || !offs) {
+        SetError(error, "channel \"" + name + "\" of " + DeviceText(log) +
+                            (formula.empty() ? " has no formula" : " has no usable \"offs\""));
+        return false;
+    }
+    const bool oneByte = IntAttribute(chan, "size").value_or(1) == 1;
+    const int64_t width = oneByte ? 1 : 2;
+    if (*offs < 0 || *offs + width > static_cast<int64_t>(log.m_recordSize)) {
+        SetError(error, "channel \"" + name + "\" of " + DeviceText(log) + " reads bytes " + std::to_string(*offs) +
+                            " to " + std::to_string(*offs + width - 1) + ", outside its " +
+                            std::to_string(log.m_recordSize) + "-byte record");
+        return false;
+    }
+    const size_t at = static_cast<size_t>(*offs);
+    auto unscaled = [](double value, double) { return value; };
+    if (oneByte)
+        return DecodeRecords(log, formula, 8, [at](const uint8_t* rec) { return unsigned{rec[at]}; }, unscaled, out,
+                             error, "the formula", options);
+    return DecodeRecords(
+        log, formula, 16, [at](const uint8_t* rec) { return static_cast<unsigned>(rec[at] | (rec[at + 1] << 8)); },
+        unscaled, out, error, "the formula", options);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+class CBrixoLog;
+
+// Turning raw sample records into numbers through the configuration's formulas.
+// A log of n records gives n - 1 values: the last record is never decoded.
+
+struct DecodeOptions {
+    // Evaluate each distinct reading once and reuse the result. The values are
+    // bit-identical to evaluating every record; off only to measure the difference.
+    bool reuseReadings = true;
+};
+
+// Appends the altitude of each record relative to the first one, in metres or
+// (imperial) feet. False, with nothing appended and a message naming the device
+// and the formula, when the formula is empty or the parser rejects it.
+bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, std::string* error,
+                    DecodeOptions options = {});
+
+// Appends the values of channel index (from 0), unscaled. False with nothing
+// appended when the device has no such channel, the channel has no formula or
+// no "offs", or its reading lies outside the record; error says why for the
+// last two and for a formula the parser rejects.
+bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error,
+                   DecodeOptions options = {});
+
+int ChannelCount(const CBrixoLog& log);
+pugi::xml_node ChannelElement(const CBrixoLog& log, int index);
