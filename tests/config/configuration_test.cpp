@@ -1,1 +1,224 @@
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "config/configuration.h"
+#include "test_support.h"
+
+TEST(Configuration, BuiltInDocumentAsShipped)
+{
+    const std::string_view text = BuiltInConfigText();
+    // Every line ends with CR LF.
+    size_t lines = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n') {
+            ++lines;
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(text[i - 1], '\r') << "line " << lines;
+        }
+    EXPECT_EQ(lines, 16u);
+    EXPECT_EQ(text.substr(0, 40), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n");
+    EXPECT_NE(text.find("\r\n    <Device id=\"59\" name=\"Brixo\" data-chunk=\"2\">\r\n"), std::string_view::npos);
+    EXPECT_NE(text.find("\r\n      <Alt offs=\"0\" size=\"2\" name=\"Altitude\" alias=\"Alt\" type=\"linear\" "
+                        "formula=\"40000*(1-(y*0.018/1013.25)^(1/5.255))\" variable=\"alt\""),
+              std::string_view::npos);
+    EXPECT_NE(text.find("\r\n    <Unit type=\"time\" mark=\"s\" scale=\"1\"/>\r\n"), std::string_view::npos);
+
+    const Configuration config = BuiltInConfig();
+    ASSERT_TRUE(config.HasRoot());
+    EXPECT_EQ(config.SupportedDevicesText(), "Brixo");
+    EXPECT_EQ(config.RecordSizeOf(59), 2);
+    EXPECT_EQ(config.FindDevice(0).Id(), "59");
+    const struct {
+        const char* type;
+        const char* region;
+        double scale;
+    } units[] = {
+        {"linear", "imperial", 3.280839895013123}, {"linear", "metric", 1.0},
+        {"velocity", "imperial", 3.280839895013123}, {"velocity", "metric", 1.0},
+        {"time", "none", 1.0},  // time units have no region: never found
+        {"linear", "nautical", 1.0},
+    };
+    for (const auto& u : units)
+        EXPECT_EQ(config.UnitScale(u.type, u.region), u.scale) << u.type << "/" << u.region;
+}
+
+TEST(Configuration, FileLookupAndFallbacks)
+{
+    QTemporaryDir program, user;
+    const std::string good = "<Config><Devices><Device id='59' name='%s'/></Devices></Config>";
+    auto named = [&](const char* name) {
+        std::string text = good;
+        text.replace(text.find("%s"), 2, name);
+        return text;
+    };
+    const struct {
+        const char* what;
+        const char* programFile;  // nullptr: no file
+        const char* userFile;
+        Configuration::Source source;
+        const char* devices;
+    } cases[] = {
+        {"no file anywhere", nullptr, nullptr, Configuration::Source::BuiltIn, "Brixo"},
+        {"malformed beside the program", "<Config><Devices>", nullptr, Configuration::Source::BuiltIn, "Brixo"},
+        {"empty file", "", nullptr, Configuration::Source::BuiltIn, "Brixo"},
+        {"beside the program", "P", nullptr, Configuration::Source::File, "P"},
+        {"per-user folder only", nullptr, "U", Configuration::Source::File, "U"},
+        {"both: the program's wins", "P", "U", Configuration::Source::File, "P"},
+        {"malformed beside, good per-user", "<<", "U", Configuration::Source::File, "U"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(program.filePath("Nivra.cfg"));
+        QFile::remove(user.filePath("Nivra.cfg"));
+        if (c.programFile)
+            WriteText(program.filePath("Nivra.cfg"),
+                      std::string(c.programFile).size() == 1 ? named(c.programFile) : c.programFile);
+        if (c.userFile)
+            WriteText(user.filePath("Nivra.cfg"), named(c.userFile));
+        Configuration config;
+        EXPECT_EQ(config.Load(program.path().toStdString(), user.path().toStdString()), c.source) << c.what;
+        EXPECT_EQ(config.SupportedDevicesText(), c.devices) << c.what;
+    }
+}
+
+TEST(Configuration, OversizedFileIsNotRead)
+{
+    QTemporaryDir program;
+    std::string text = "<Config><Devices><Device id='59' name='Big'/></Devices><!--";
+    text.append(static_cast<size_t>(kMaxConfigFileBytes), 'x');
+    text += "--></Config>";
+    WriteText(program.filePath("Nivra.cfg"), text);
+    Configuration config;
+    EXPECT_EQ(config.Load(program.path().toStdString(), ""), Configuration::Source::BuiltIn);
+    std::string error;
+    EXPECT_EQ(Configuration().LoadExplicit(program.filePath("Nivra.cfg").toStdString(), &error),
+              Configuration::Source::None);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(Configuration, NoRootFindsNothing)
+{
+    Configuration config;
+    EXPECT_FALSE(config.LoadFromText("<Config><Devices>"));
+    EXPECT_FALSE(config.LoadFromText("just text"));
+    EXPECT_FALSE(config.HasRoot());
+    EXPECT_FALSE(config.FindDevice(59));
+    EXPECT_EQ(config.RecordSizeOf(59), 2);
+    EXPECT_EQ(config.UnitScale("linear", "imperial"), 1.0);
+    EXPECT_EQ(config.SupportedDevicesText(), "");
+}
+
+TEST(Configuration, DeviceLookupMatchesIdText)
+{
+    const Configuration config = ConfigFromText(
+        "<Config><Devices>"
+        "<Device id='060' name='Padded'/><Device id=' 61' name='Blank'/><Device id='60' name='Sixty' data-chunk='6'/>"
+        "<Device name='NoId'/>"
+        "</Devices></Config>");
+    const struct {
+        uint8_t id;
+        const char* found;  // the "name" found, or nullptr
+    } cases[] = {{60, "Sixty"}, {61, nullptr}, {59, nullptr}, {0, nullptr}};
+    for (const auto& c : cases) {
+        const DeviceRef device = config.FindDevice(c.id);
+        if (c.found)
+            EXPECT_EQ(StringAttribute(device.node, "name"), c.found) << int(c.id);
+        else
+            EXPECT_FALSE(device) << int(c.id);
+    }
+    EXPECT_EQ(config.RecordSizeOf(60), 6);
+    EXPECT_EQ(config.RecordSizeOf(61), 2);  // not found
+    EXPECT_EQ(config.SupportedDevicesText(), "Padded, Blank, Sixty, NoId");
+}
+
+TEST(Configuration, SupportedDevicesSkipsNamelessDevices)
+{
+    const Configuration config =
+        ConfigFromText("<R><Devices><Device id='1' name='A'/><Device id='2'/><Device id='3' name='B'/></Devices>"
+                       "<Devices><Device name='C'/></Devices></R>");
+    EXPECT_EQ(config.SupportedDevicesText(), "A, B, C");
+}
+
+TEST(Configuration, SetupOfALogForItsDevice)
+{
+    const Configuration config = ConfigFromText(
+        "<Config><Devices>"
+        "<Device id='1'><Alt formula='y*2'/><Alt formula='ignored'/></Device>"
+        "<Device id='2' data-chunk='1'/>"
+        "<Device id='3' data-chunk='-4'/>"
+        "<Device id='4' data-chunk='twelve'><Alt/></Device>"
+        "<Device id='5' data-chunk='65537'/>"
+        "<Device id='6' data-chunk='8'/>"
+        "</Devices></Config>");
+    const struct {
+        uint8_t id;
+        uint8_t channelByte;
+        bool ok;
+        uint32_t recordSize;
+        const char* formula;
+    } cases[] = {
+        {1, 0, false, 0, nullptr},  // no data-chunk: twice the channel byte, 0 is too small
+        {1, 1, true, 2, "y*2"},
+        {1, 3, true, 6, "y*2"},
+        {1, 255, true, 510, "y*2"},
+        {2, 9, false, 0, nullptr},  // a data-chunk below 2 is unusable
+        {3, 9, false, 0, nullptr},
+        {4, 2, true, 4, ""},        // an unconvertible data-chunk counts as missing; Alt without formula
+        {5, 1, false, 0, nullptr},  // larger than any record could be
+        {6, 0, true, 8, ""},
+    };
+    for (const auto& c : cases) {
+        CBrixoLog log;
+        log.m_device = config.FindDevice(c.id);
+        ASSERT_TRUE(log.m_device);
+        EXPECT_EQ(log.SetupForDevice(c.channelByte), c.ok) << int(c.id) << "/" << int(c.channelByte);
+        if (!c.ok)
+            continue;
+        EXPECT_EQ(log.m_recordSize, c.recordSize) << int(c.id);
+        EXPECT_EQ(log.m_recordBuffer.size(), c.recordSize) << int(c.id);
+        EXPECT_EQ(*log.m_altFormula, c.formula) << int(c.id);
+    }
+    EXPECT_EQ(config.RecordSizeOf(1), 2);  // the download's query ignores the channel byte
+}
+
+TEST(Configuration, AttributeConversions)
+{
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string("<C a='12' b=' -3 ' c='1.5' d='abc' e='99999999999' f='' g='+7' h='1e3' "
+                                "i='nan' j='0x10' k='2.5e-1' l='-2147483648'/>"));
+    const pugi::xml_node c = doc.first_child();
+    const struct {
+        const char* name;
+        std::optional<int32_t> integer;
+        std::optional<double> real;
+    } cases[] = {
+        {"a", 12, 12.0},          {"b", -3, -3.0},
+        {"c", std::nullopt, 1.5}, {"d", std::nullopt, std::nullopt},
+        {"e", std::nullopt, 99999999999.0},
+        {"f", std::nullopt, std::nullopt},
+        {"g", 7, 7.0},            {"h", std::nullopt, 1000.0},
+        {"i", std::nullopt, std::nullopt},
+        {"j", std::nullopt, std::nullopt},
+        {"k", std::nullopt, 0.25}, {"l", INT32_MIN, -2147483648.0},
+        {"missing", std::nullopt, std::nullopt},
+    };
+    for (const auto& t : cases) {
+        EXPECT_EQ(IntAttribute(c, t.name), t.integer) << t.name;
+        EXPECT_EQ(RealAttribute(c, t.name), t.real) << t.name;
+    }
+    EXPECT_EQ(StringAttribute(c, "f"), "");
+    EXPECT_EQ(StringAttribute(c, "missing"), std::nullopt);
+}
+
+TEST(Configuration, Channels)
+{
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string("<Device><Chan name='a'/><Alt/><Chan name='b'/><Chan name='c'/></Device>"));
+    const pugi::xml_node device = doc.first_child();
+    EXPECT_EQ(ChannelCount(device), 3);
+    EXPECT_EQ(std::string(Channel(device, 1).attribute("name").value()), "b");
+    EXPECT_FALSE(Channel(device, 3));
+    EXPECT_FALSE(Channel(device, -1));
+    EXPECT_EQ(ChannelCount(pugi::xml_node()), 0);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include <QTemporaryDir>
+
+#include "app/brixo_log.h"
+#include "config/configuration.h"
+
+inline Configuration BuiltInConfig()
+{
+    Configuration config;
+    config.LoadBuiltIn();
+    return config;
+}
+
+inline Configuration ConfigFromText(const std::string& xml)
+{
+    Configuration config;
+    config.LoadFromText(xml);
+    return config;
+}
+
+// A log of the given device whose records are the given bytes.
+inline CBrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t rate, std::vector<uint8_t> bytes,
+                       uint8_t channelCountByte = 1)
+{
+    CBrixoLog log;
+    log.m_device = config.FindDevice(deviceId);
+    log.SetupForDevice(channelCountByte);
+    log.m_rate = rate;
+    log.m_rawData = std::move(bytes);
+    return log;
+}
+
+// Two-byte records holding these little-endian words.
+inline std::vector<uint8_t> Words(std::initializer_list<unsigned> words)
+{
+    std::vector<uint8_t> bytes;
+    for (unsigned w : words) {
+        bytes.push_back(static_cast<uint8_t>(w & 0xFF));
+        bytes.push_back(static_cast<uint8_t>((w >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+inline void WriteText(const QString& path, const std::string& text)
+{
+    FILE* f = std::fopen(path.toLocal8Bit().constData(), "wb");
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+}
