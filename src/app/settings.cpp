@@ -76,8 +76,8 @@ void ReadPort(SettingsStore& store, const char* name, std::string& field, const 
 {
     char buffer[kUsedPortBytes] = {};
     const SettingsStore::ReadResult r = store.Read(name, buffer, sizeof buffer);
-    const bool zeroEnded = r.length == 0 || buffer[r.length - 1] == '\0';
-    if (r.ok && r.type == SettingsStore::ValueType::Text && zeroEnded)
+    const bool taken = r.ok && r.type == SettingsStore::ValueType::Text;
+    if (taken && (r.length == 0 || buffer[r.length - 1] == '\0'))
         field.assign(buffer, strnlen(buffer, r.length));
     else
         field = fallback;

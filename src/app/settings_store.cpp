@@ -4,11 +4,16 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QStandardPaths>
 
-QSettingsStore::QSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("Nivra"), QStringLiteral("Nivra")))
+QSettingsStore::QSettingsStore() : QSettingsStore(DefaultPath())
 {
+}
+
+std::string QSettingsStore::DefaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
+           "/Nivra/Nivra.conf";
 }
 
 QSettingsStore::QSettingsStore(const std::string& path)

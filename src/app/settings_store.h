@@ -40,6 +40,7 @@ public:
     bool Flush(std::string* error) override;
 
     std::string FileName() const;
+    static std::string DefaultPath();
 
 private:
     std::unique_ptr<QSettings> m_settings;

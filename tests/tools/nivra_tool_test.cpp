@@ -1,1 +1,172 @@
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/settings.h"
+#include "app/settings_store.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs a program with a private home, so the user's own settings and configuration stay out.
+class ToolTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+
+    QString Path(const QString& name) const { return home.filePath(name); }
+
+    void Write(const QString& name, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(Path(name)).path());
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    ToolRun Exec(const QString& program, const QStringList& args) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        p.waitForFinished(60000);
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+                p.readAllStandardError().toStdString()};
+    }
+
+    ToolRun Tool(const QStringList& args) const { return Exec(QStringLiteral(NIVRA_TOOL), args); }
+};
+
+QByteArray Preamble()
+{
+    QByteArray text;
+    for (int i = 0; i < 16; ++i)
+        text += " 13\r\n";
+    return text;
+}
+
+const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
+
+}  // namespace
+
+TEST_F(ToolTest, InfoListsTheLogsThatEnterTheSet)
+{
+    const struct {
+        QStringList args;
+        std::string out;
+    } cases[] = {
+        {{"info", kSoaring}, "Log  1 (01:00:00)\t10\t3600\t3600.0\n"},
+        {{"info", kHops}, "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  3 (00:03:30)\t1\t2103\t210.3\n"},
+        {{"info", kHops, "--set", "SkipShortLogsLen=0"},
+         "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  2 (00:00:02)\t1\t22\t2.2\nLog  3 (00:03:30)\t1\t2103\t210.3\n"},
+        {{"info", kHops, "--set", "SkipShortLogsLen=250"}, "Log  1 (00:04:10)\t1\t2504\t250.4\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, 0) << c.args.join(' ').toStdString() << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST_F(ToolTest, SettingsComeFromTheUsersStore)
+{
+    QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
+    Settings settings;
+    settings.skipShortLogsLen = 0;
+    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    const ToolRun r = Tool({"info", kHops});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Log  2 (00:00:02)"), std::string::npos) << r.out;
+    // --set wins over the store for this run only.
+    EXPECT_EQ(Tool({"info", kHops, "--set", "SkipShortLogsLen=3"}).out.find("Log  2"), std::string::npos);
+}
+
+TEST_F(ToolTest, Devices)
+{
+    Write("two.cfg", "<Config><Devices><Device id='1' name='A'/><Device id='2'/><Device id='59' name='B'/>"
+                     "</Devices></Config>");
+    Write("broken.cfg", "<Config><Devices>");
+    EXPECT_EQ(Tool({"devices"}).out, "Brixo\n");
+    EXPECT_EQ(Tool({"devices", "--config", Path("two.cfg")}).out, "A, B\n");
+    const ToolRun broken = Tool({"devices", "--config", Path("broken.cfg")});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_NE(broken.err.find("broken.cfg"), std::string::npos) << broken.err;
+    EXPECT_EQ(Tool({"devices", "--config", Path("none.cfg")}).status, 1);
+
+    // The per-user configuration is found without --config.
+    Write("config/Nivra/Nivra.cfg", "<Config><Devices><Device id='59' name='Mine'/></Devices></Config>");
+    EXPECT_EQ(Tool({"devices"}).out, "Mine\n");
+}
+
+TEST_F(ToolTest, BadFilesSayWhatIsWrong)
+{
+    Write("no-blank.alt", QByteArray("13\r\n").repeated(16) + " 0\r\n 0\r\n");
+    Write("not-zero.alt", Preamble() + " 0\r\n 7\r\n");
+    Write("truncated.alt", Preamble() + " 0\r\n 0\r\n 10\r\n 10\r\n 59\r\n 0\r\n" +
+                               QByteArray(" 1\r\n 2\r\n").repeated(10) + " 3\r\n");
+    Write("unknown.alt", Preamble() + " 0\r\n 0\r\n 10\r\n 10\r\n 9\r\n 0\r\n 1\r\n 2\r\n");
+    Write("nodevice.cfg", "<Config><Devices><Device id='60' name='X'/></Devices></Config>");
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+        std::string out;
+    } cases[] = {
+        {{"info", Path("no-blank.alt")}, 1, "no-blank.alt: not a log file", ""},
+        {{"info", Path("not-zero.alt")}, 1, "not-zero.alt: not a log file", ""},
+        {{"info", Path("missing.alt")}, 1, "missing.alt: cannot open", ""},
+        {{"info", home.path()}, 1, "cannot open", ""},
+        {{"info", Path("unknown.alt"), "--config", Path("nodevice.cfg")}, 1, "no device 9", ""},
+        {{"info", Path("truncated.alt")}, 0, "ends inside a record", "Log  1 (00:00:10)\t10\t10\t10.0\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST_F(ToolTest, WrongUsageExitsWithTwo)
+{
+    const QStringList cases[] = {
+        {},
+        {"frobnicate"},
+        {"info"},
+        {"info", kHops, kSoaring},
+        {"info", kHops, "--set", "SkipShortLogsLen"},
+        {"info", kHops, "--set", "NoSuchSetting=1"},
+        {"info", kHops, "--set", "Units=metric"},
+        {"info", kHops, "--colour", "red"},
+        {"info", kHops, "--config"},
+        {"devices", "extra"},
+    };
+    for (const QStringList& args : cases) {
+        const ToolRun r = Tool(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "") << args.join(' ').toStdString();
+        EXPECT_NE(r.err.find("usage: nivra-tool"), std::string::npos) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(ToolTest, ExamplesAreWhatTheGeneratorWrites)
+{
+    const ToolRun r = Exec(QStringLiteral(MAKE_EXAMPLES), {home.path()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* name : {"soaring-flight.alt", "training-hops.alt"}) {
+        QFile made(home.filePath(name)), shipped(QStringLiteral(NIVRA_EXAMPLES_DIR "/") + name);
+        ASSERT_TRUE(made.open(QIODevice::ReadOnly) && shipped.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(made.readAll() == shipped.readAll()) << name << " differs: run make-examples examples";
+    }
+}

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs what Nivra needs on Debian 12, builds it, and runs it or its tests.
+#   ./setup.sh run        build and start Nivra
+#   ./setup.sh test       build and run every test through CTest
+#   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/)
+#   ./setup.sh bench      build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  g++ cmake ninja-build pkg-config  # compiler and build
+  qt6-base-dev qt6-serialport-dev   # window, drawing, JPEG, serial ports
+  libmuparser-dev                   # the configuration's formulas
+  libpugixml-dev                    # the configuration document
+  libgtest-dev libgmock-dev         # tests
+  libbenchmark-dev                  # benchmarks
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j2
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    exec ./build/nivra
+    ;;
+  test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure -j2
+    ;;
+  sanitize)
+    install_missing
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DNIVRA_SANITIZE=ON -DNIVRA_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-asan --output-on-failure -j2
+    ;;
+  bench)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=Release
+    for b in build/bench/*_bench; do "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true; done
+    ;;
+  *)
+    echo "usage: $0 run|test|sanitize|bench" >&2
+    exit 2
+    ;;
+esac
