@@ -1,5 +1,7 @@
 #include "dsp/time_text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 std::string FormatDuration(const std::string& pattern, uint64_t seconds)
@@ -27,4 +29,34 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds)
         }
     }
     return out;
+}
+
+TimeLabelStyle TimeLabelStyleFor(double rangeEndSeconds)
+{
+    return std::fabs(std::floor(rangeEndSeconds)) >= 3600.0 ? TimeLabelStyle::HoursMinutesSeconds
+                                                            : TimeLabelStyle::MinutesSeconds;
+}
+
+std::string TimeLabel(double seconds, TimeLabelStyle style)
+{
+    if (!std::isfinite(seconds))
+        return "--:--";
+    const double whole = std::floor(seconds);
+    // Far beyond any flight; keeps the conversion defined.
+    const double magnitude = std::min(std::fabs(whole), 1e15);
+    const auto s = static_cast<uint64_t>(magnitude);
+    char text[48];
+    if (style == TimeLabelStyle::HoursMinutesSeconds)
+        std::snprintf(text, sizeof text, "%s%llu:%02llu:%02llu", whole < 0 ? "-" : "",
+                      static_cast<unsigned long long>(s / 3600), static_cast<unsigned long long>(s / 60 % 60),
+                      static_cast<unsigned long long>(s % 60));
+    else
+        std::snprintf(text, sizeof text, "%s%02llu:%02llu", whole < 0 ? "-" : "",
+                      static_cast<unsigned long long>(s / 60), static_cast<unsigned long long>(s % 60));
+    return text;
+}
+
+std::string TimeLabel(double seconds)
+{
+    return TimeLabel(seconds, TimeLabelStyleFor(seconds));
 }

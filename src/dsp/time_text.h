@@ -7,3 +7,13 @@
 // day, %M minutes within the hour, %S seconds within the minute (the last three
 // two digits wide), %% a percent sign. Any other character is copied.
 std::string FormatDuration(const std::string& pattern, uint64_t seconds);
+
+// Time labels are elapsed times: "MM:SS" below an hour, "H:MM:SS" from one hour
+// on with the total hours unpadded. An axis picks one style for all its labels
+// from its range end, so that they share it.
+enum class TimeLabelStyle { MinutesSeconds, HoursMinutesSeconds };
+TimeLabelStyle TimeLabelStyleFor(double rangeEndSeconds);
+// The label of a time in seconds, rounded down to whole seconds.
+std::string TimeLabel(double seconds, TimeLabelStyle style);
+// The label in the style its own length asks for (statistics).
+std::string TimeLabel(double seconds);

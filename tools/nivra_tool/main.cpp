@@ -1,10 +1,16 @@
 // nivra-tool: the command-line companion of Nivra.
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include <QCoreApplication>
 
 #include "app/log_file.h"
+#include "dsp/log_series.h"
+#include "dsp/statistics.h"
+#include "export/csv_export.h"
 #include "tool_options.h"
 
 namespace {
@@ -16,6 +22,11 @@ const char kUsage[] =
     "  info FILE      list the logs of an .alt file: name, rate (tenths of a second),\n"
     "                 sample count and duration in seconds, separated by TABs\n"
     "  devices        list the devices the configuration supports\n"
+    "  csv FILE N [--from T1 --to T2]\n"
+    "                 write log N (numbered as info lists it) as CSV to stdout: the\n"
+    "                 whole log, or the samples of the selection from T1 to T2 seconds\n"
+    "  stats FILE N [--from T1 --to T2]\n"
+    "                 print the statistics of log N, and of the selection when given\n"
     "\n"
     "options:\n"
     "  --config CFG       use this configuration file instead of the usual Nivra.cfg\n"
@@ -52,6 +63,120 @@ int Info(const std::vector<std::string>& argv)
     return 0;
 }
 
+// The log of the file whose name carries number N, with its settings.
+struct ChosenLog {
+    Settings settings;
+    CBrixoLog log;
+    std::string path;
+};
+
+ChosenLog ChooseLog(const ToolArgs& args, const char* command)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{std::string(command) + " takes FILE and a log number N"};
+    const std::string& text = args.positional[1];
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || number < 1 || number > 1000000)
+        throw UsageError{"the log number must be a whole number from 1, not \"" + text + "\""};
+    ChosenLog chosen;
+    chosen.settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    chosen.path = args.positional[0];
+    AltReadResult result = ReadOrFail(chosen.path, config, chosen.settings);
+    for (NumberedLog& entry : result.logs)
+        if (entry.number == number) {
+            chosen.log = std::move(entry.log);
+            return chosen;
+        }
+    std::string listed;
+    for (const NumberedLog& entry : result.logs)
+        listed += (listed.empty() ? "" : ", ") + std::to_string(entry.number);
+    throw ToolError{chosen.path + ": no log " + text +
+                    (listed.empty() ? " (the file lists no log)" : " (the file lists " + listed + ")")};
+}
+
+double ParseTime(const std::string& text, const char* option)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0)
+        throw UsageError{std::string(option) + " wants a time in seconds from 0, not \"" + text + "\""};
+    return value;
+}
+
+// The --from/--to pair, when given.
+std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
+{
+    const auto from = args.options.find("from");
+    const auto to = args.options.find("to");
+    if (from == args.options.end() && to == args.options.end())
+        return std::nullopt;
+    if (from == args.options.end() || to == args.options.end())
+        throw UsageError{"--from and --to go together"};
+    const double t1 = ParseTime(from->second, "--from");
+    const double t2 = ParseTime(to->second, "--to");
+    if (t2 < t1)
+        throw UsageError{"--to must not be before --from"};
+    return std::make_pair(t1, t2);
+}
+
+LogSeries SeriesOrFail(const ChosenLog& chosen)
+{
+    LogSeries series = BuildLogSeries(chosen.log, chosen.settings);
+    for (const std::string& error : series.errors)
+        std::cerr << "nivra-tool: " << chosen.path << ": " << error << "\n";
+    if (series.series[0].values.empty() && !series.errors.empty())
+        throw ToolError{chosen.path + ": the altitude of this log cannot be decoded"};
+    return series;
+}
+
+int Csv(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
+    const auto selection = SelectionOf(args);
+    const ChosenLog chosen = ChooseLog(args, "csv");
+    const LogSeries series = SeriesOrFail(chosen);
+    const double dt = chosen.log.SamplePeriod();
+    SampleRange range;
+    if (selection)
+        range = SelectionSamples(selection->first, selection->second, dt);
+    if (range.first >= series.series[0].values.size())
+        throw ToolError{chosen.path + ": the selection starts after the last sample"};
+    std::vector<const NamedSeries*> shown;
+    for (const NamedSeries& s : series.series)
+        if (s.style.visible)
+            shown.push_back(&s);
+    const std::string text = CsvText(shown, dt, range.first, range.end);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+int Stats(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
+    const auto selection = SelectionOf(args);
+    const ChosenLog chosen = ChooseLog(args, "stats");
+    const LogSeries series = SeriesOrFail(chosen);
+    const bool imperial = chosen.settings.Imperial();
+    const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
+    std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
+                log.maxAltitude.c_str());
+    if (selection) {
+        const SelectionStatTexts sel =
+            SelectionStatistics(series.series[0], series.series[1], selection->first, selection->second, imperial);
+        const std::pair<const char*, const std::string*> items[] = {
+            {"Duration", &sel.duration},         {"start Altitude", &sel.startAltitude},
+            {"end Altitude", &sel.endAltitude}, {"max Altitude", &sel.maxAltitude},
+            {"min Vario", &sel.minVario},       {"max Vario", &sel.maxVario},
+            {"avr Vario", &sel.avrVario},
+        };
+        for (const auto& [name, text] : items)
+            std::printf("Selection/%s: %s\n", name, text->c_str());
+    }
+    return 0;
+}
+
 int Devices(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {"config"});
@@ -77,6 +202,10 @@ int main(int argc, char* argv[])
             return Info(args);
         if (args[0] == "devices")
             return Devices(args);
+        if (args[0] == "csv")
+            return Csv(args);
+        if (args[0] == "stats")
+            return Stats(args);
         throw UsageError{"unknown command \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         std::cerr << "nivra-tool: " << e.message << "\n\n" << kUsage;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CBrixoLog;
+struct Settings;
+
+// How the chart shows one series; a new chart series starts with these values.
+struct SeriesStyle {
+    int colorIndex = 0;
+    bool visible = true;
+    int scalingMode = 0;  // 0 "Auto", 1 "Aligned to zero", 2 "Custom"
+    double customMin = 0.0;
+    double customMax = 10.0;
+    bool axisOnLeft = true;
+};
+
+// One series of equally spaced samples as the chart will show it.
+struct NamedSeries {
+    std::string name;
+    double firstTime = 0.0;
+    double interval = 1.0;
+    std::vector<double> values;
+    SeriesStyle style;
+};
+
+struct LogSeries {
+    // "Alt", "Vario", then one per channel of the device in document order.
+    std::vector<NamedSeries> series;
+    // One line for each series that could not be decoded (its values are then empty).
+    std::vector<std::string> errors;
+
+    const NamedSeries* Find(const std::string& name) const;
+};
+
+// The vario: differences of consecutive altitudes over dt, the last difference
+// repeated, so that it has as many values as the altitude (none for fewer than two).
+std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt);
+
+// Decodes a log and derives its series with the filters and styles the settings choose.
+LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings);

@@ -1,0 +1,100 @@
+#include "dsp/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "app/brixo_log.h"
+#include "dsp/log_series.h"
+#include "dsp/time_text.h"
+
+namespace {
+
+// Visits ValueAt(t) for t = t1, t1 + d, t1 + 2d ... while t <= t2, t growing by
+// repeated addition. Past the end of the data every value is 0, so the walk
+// stops after the first of them: the rest could change nothing.
+template <typename Visit>
+void Walk(const NamedSeries& s, double t1, double t2, Visit visit)
+{
+    const double d = s.interval;
+    if (!(d > 0.0) || !std::isfinite(d)) {
+        visit(ValueAt(s, t1));
+        return;
+    }
+    const double end = s.firstTime + static_cast<double>(s.values.size()) * d;
+    for (double t = t1; t <= t2; t += d) {
+        visit(ValueAt(s, t));
+        if (t > end)
+            break;
+    }
+}
+
+}  // namespace
+
+double ValueAt(const NamedSeries& series, double t)
+{
+    const size_t count = series.values.size();
+    if (count == 0 || !(t >= series.firstTime) ||
+        t > series.firstTime + static_cast<double>(count) * series.interval)
+        return 0.0;
+    const double position = std::floor((t - series.firstTime) / series.interval + 0.5);
+    const size_t index = position >= static_cast<double>(count - 1) || std::isnan(position)
+                             ? count - 1
+                             : static_cast<size_t>(position);
+    return series.values[index];
+}
+
+std::string ValueText(double value, const char* unit)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%5.1f %s", value, unit);
+    return text;
+}
+
+LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial)
+{
+    LogStatTexts texts;
+    texts.duration = TimeLabel(log.Duration());
+    char rate[64];
+    std::snprintf(rate, sizeof rate, "%2.1f sec", log.SamplePeriod());
+    texts.rate = rate;
+    if (!altitude.values.empty())
+        texts.maxAltitude =
+            ValueText(*std::max_element(altitude.values.begin(), altitude.values.end()), imperial ? "ft" : "m");
+    return texts;
+}
+
+SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,
+                                       bool imperial)
+{
+    SelectionStatTexts texts;
+    texts.duration = TimeLabel(t2 - t1);
+    const char* length = imperial ? "ft" : "m";
+    const char* speed = imperial ? "ft/s" : "m/s";
+
+    const double a1 = ValueAt(altitude, t1), a2 = ValueAt(altitude, t2);
+    double altMax = std::max(a1, a2);
+    Walk(altitude, t1, t2, [&](double v) {
+        if (!(v < altMax))
+            altMax = v;
+    });
+    texts.startAltitude = ValueText(a1, length);
+    texts.endAltitude = ValueText(a2, length);
+    texts.maxAltitude = ValueText(altMax, length);
+
+    const double v1 = ValueAt(vario, t1), v2 = ValueAt(vario, t2);
+    double vMax = std::max(v1, v2), vMin = vMax, sum = 0.0;
+    Walk(vario, t1, t2, [&](double v) {
+        sum += v;
+        if (!(v < vMax))
+            vMax = v;
+        if (!(v > vMin))
+            vMin = v;
+    });
+    // A selection of no width has the value at its start as its average.
+    const double average = t2 > t1 ? sum * vario.interval / (t2 - t1) : v1;
+    texts.minVario = ValueText(vMin, speed);
+    texts.maxVario = ValueText(vMax, speed);
+    texts.avrVario = ValueText(average, speed);
+    return texts;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+class CBrixoLog;
+struct NamedSeries;
+
+// The sample nearest to time t: index floor((t - first) / interval + 0.5), at
+// most the last; 0 before the first time or after first + count * interval.
+double ValueAt(const NamedSeries& series, double t);
+
+// The texts of the statistics view's "Log" category.
+struct LogStatTexts {
+    std::string duration;     // time label of the whole seconds
+    std::string rate;         // "%2.1f sec"
+    std::string maxAltitude;  // "%5.1f m" or "%5.1f ft"; empty without altitude values
+};
+LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial);
+
+// The texts of the "Selection" category, in the view's order.
+struct SelectionStatTexts {
+    std::string duration;
+    std::string startAltitude, endAltitude, maxAltitude;
+    std::string minVario, maxVario, avrVario;
+};
+// For t1 <= t2, over the "Alt" and "Vario" series.
+SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,
+                                       bool imperial);
+
+// The number texts: "%5.1f %s".
+std::string ValueText(double value, const char* unit);

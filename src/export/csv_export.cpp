@@ -1,0 +1,66 @@
+#include "export/csv_export.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "dsp/log_series.h"
+
+namespace {
+
+void AppendQuoted(std::string& out, const std::string& text)
+{
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void AppendNumber(std::string& out, const char* format, double value)
+{
+    char text[400];  // "%f" of the largest double needs 317 characters
+    const int n = std::snprintf(text, sizeof text, format, value);
+    out.append(text, static_cast<size_t>(std::clamp(n, 0, static_cast<int>(sizeof text) - 1)));
+}
+
+size_t ToIndex(double value)
+{
+    if (!(value > 0.0))
+        return 0;
+    if (value >= static_cast<double>(kEndOfLog))
+        return kEndOfLog;
+    return static_cast<size_t>(value);
+}
+
+}  // namespace
+
+std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end)
+{
+    std::string out = "\"Time (sec)\"";
+    size_t rows = shown.empty() ? 0 : std::numeric_limits<size_t>::max();
+    for (const NamedSeries* s : shown) {
+        out += ',';
+        AppendQuoted(out, s->name);
+        rows = std::min(rows, s->values.size());
+    }
+    out += "\r\n";
+    rows = std::min(rows, end);
+    double time = 0.0;
+    for (size_t i = first; i < rows; ++i) {
+        AppendNumber(out, "%f", time);
+        for (const NamedSeries* s : shown)
+            AppendNumber(out, ",%f", s->values[i]);
+        out += "\r\n";
+        time += dt;
+    }
+    return out;
+}
+
+SampleRange SelectionSamples(double t1, double t2, double dt)
+{
+    return {ToIndex(std::floor(t1 / dt)), ToIndex(std::ceil(t2 / dt + 1.0))};
+}
