@@ -153,7 +153,7 @@ void MedianFilter(std::vector<double>& series, int32_t window)
     CopyWindow(series, 0, w, sorted.data());
     std::sort(sorted.begin(), sorted.end());
     std::vector<double> result(n - 2);
-    for (size_t j = 0;; ++j) {
+    for (size_t j = 0; j + 2 < n; ++j) {
         double median = w % 2 ? sorted[w / 2] : (sorted[w / 2 - 1] + sorted[w / 2]) * 0.5;
         if (median == 0.0) {
             CopyWindow(series, j, w, windowValues.data());

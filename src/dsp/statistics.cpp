@@ -11,22 +11,26 @@
 namespace {
 
 // Visits ValueAt(t) for t = t1, t1 + d, t1 + 2d ... while t <= t2, t growing by
-// repeated addition. Past the end of the data every value is 0, so the walk
-// stops after the first of them: the rest could change nothing.
+// repeated addition, and returns how many times were visited. Past the end of
+// the data every value is 0, so the walk stops after the first of them and
+// counts the rest: they could change nothing else.
 template <typename Visit>
-void Walk(const NamedSeries& s, double t1, double t2, Visit visit)
+double Walk(const NamedSeries& s, double t1, double t2, Visit visit)
 {
     const double d = s.interval;
-    if (!(d > 0.0) || !std::isfinite(d)) {
+    if (!(d > 0.0) || !std::isfinite(d) || !(t1 <= t2)) {
         visit(ValueAt(s, t1));
-        return;
+        return 1.0;
     }
     const double end = s.firstTime + static_cast<double>(s.values.size()) * d;
+    double visited = 0.0;
     for (double t = t1; t <= t2; t += d) {
         visit(ValueAt(s, t));
+        ++visited;
         if (t > end)
-            break;
+            return visited + std::floor((t2 - t) / d);
     }
+    return visited;
 }
 
 }  // namespace
@@ -84,15 +88,16 @@ SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedS
 
     const double v1 = ValueAt(vario, t1), v2 = ValueAt(vario, t2);
     double vMax = std::max(v1, v2), vMin = vMax, sum = 0.0;
-    Walk(vario, t1, t2, [&](double v) {
+    const double samples = Walk(vario, t1, t2, [&](double v) {
         sum += v;
         if (!(v < vMax))
             vMax = v;
         if (!(v > vMin))
             vMin = v;
     });
-    // A selection of no width has the value at its start as its average.
-    const double average = t2 > t1 ? sum * vario.interval / (t2 - t1) : v1;
+    // The mean of the samples visited: a constant climb shows as itself, and a
+    // selection of no width has the value at its start as its average.
+    const double average = sum / samples;
     texts.minVario = ValueText(vMin, speed);
     texts.maxVario = ValueText(vMax, speed);
     texts.avrVario = ValueText(average, speed);

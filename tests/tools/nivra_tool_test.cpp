@@ -170,3 +170,75 @@ TEST_F(ToolTest, ExamplesAreWhatTheGeneratorWrites)
         EXPECT_TRUE(made.readAll() == shipped.readAll()) << name << " differs: run make-examples examples";
     }
 }
+
+namespace {
+
+// One log of a device whose altitude is its raw reading, at rate 5 (dt 0.5 s),
+// with the given altitudes and one more record that is never decoded.
+QByteArray LinearFile(std::initializer_list<int> altitudes)
+{
+    QByteArray text = Preamble() + " 0\r\n 0\r\n 5\r\n 5\r\n 59\r\n 0\r\n";
+    for (int a : altitudes)
+        text += " " + QByteArray::number(a) + "\r\n 1\r\n";  // high byte 1 keeps a record from reading as the end
+    text += " 0\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
+    return text;
+}
+
+}  // namespace
+
+TEST_F(ToolTest, CsvAndStats)
+{
+    Write("linear.cfg", "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+                        "</Device></Devices></Config>");
+    Write("three.alt", LinearFile({0, 1, 3}));
+    Write("ten.alt", LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0", "--set", "Vario.Median=0",
+                               "--set", "SkipShortLogsLen=0"};
+    const struct {
+        QStringList args;
+        std::string out;
+    } cases[] = {
+        {QStringList{"csv", Path("three.alt"), "1"} + plain,
+         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n0.500000,1.000000,4.000000\r\n"
+         "1.000000,3.000000,4.000000\r\n"},
+        {QStringList{"csv", Path("three.alt"), "1", "--set", "Vario.On=0"} + plain,
+         "\"Time (sec)\",\"Alt\"\r\n0.000000,0.000000\r\n0.500000,1.000000\r\n1.000000,3.000000\r\n"},
+        {QStringList{"csv", Path("ten.alt"), "1", "--from", "2.0", "--to", "3.0"} + plain,
+         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,4.000000,2.000000\r\n0.500000,5.000000,2.000000\r\n"
+         "1.000000,6.000000,2.000000\r\n"},
+        {QStringList{"stats", Path("ten.alt"), "1"} + plain,
+         "Log/Duration: 00:05\nLog/Rate: 0.5 sec\nLog/max Altitude:   9.0 m\n"},
+        {QStringList{"stats", Path("ten.alt"), "1", "--from", "1", "--to", "3", "--set", "Units=1"} + plain,
+         "Log/Duration: 00:05\nLog/Rate: 0.5 sec\nLog/max Altitude:   9.0 ft\n"
+         "Selection/Duration: 00:02\nSelection/start Altitude:   2.0 ft\nSelection/end Altitude:   6.0 ft\n"
+         "Selection/max Altitude:   6.0 ft\nSelection/min Vario:   2.0 ft/s\nSelection/max Vario:   2.0 ft/s\n"
+         "Selection/avr Vario:   2.0 ft/s\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, 0) << c.args.join(' ').toStdString() << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args.join(' ').toStdString();
+    }
+
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+    } failures[] = {
+        {{"csv", Path("ten.alt"), "2"}, 1, "no log 2 (the file lists 1)"},
+        {{"stats", Path("ten.alt"), "0"}, 2, "log number"},
+        {{"csv", Path("ten.alt"), "one"}, 2, "log number"},
+        {{"csv", Path("ten.alt")}, 2, "FILE and a log number"},
+        {{"csv", Path("ten.alt"), "1", "--from", "1"}, 2, "go together"},
+        {{"csv", Path("ten.alt"), "1", "--from", "3", "--to", "1"}, 2, "before --from"},
+        {{"stats", Path("ten.alt"), "1", "--from", "-1", "--to", "1"}, 2, "from 0"},
+        {{"csv", Path("ten.alt"), "1", "--from", "50", "--to", "60"}, 1, "after the last sample"},
+        {{"csv", Path("nothing.alt"), "1"}, 1, "cannot open"},
+    };
+    for (const auto& f : failures) {
+        const ToolRun r = Tool(f.args);
+        EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "") << f.args.join(' ').toStdString();
+        EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
+    }
+}

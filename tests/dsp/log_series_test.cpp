@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "dsp/log_series.h"
+#include "test_support.h"
+
+namespace {
+
+// A device whose formula makes the raw reading the altitude in metres, with two channels.
+const char kLinearDevice[] =
+    "<C><Devices><Device id='59' name='Lin' data-chunk='4'><Alt formula='y'/>"
+    "<Chan name='Temp' offs='2' size='1' formula='y-40' min='-20' max='50'/>"
+    "<Chan name='Volt' offs='3' size='1' formula='y/10' min='1'/>"
+    "</Device></Devices><Units><Unit type='linear' region='imperial' scale='3'/></Units></C>";
+
+Settings Unfiltered()
+{
+    Settings s;
+    s.altPolynome = false;
+    s.varioPolynome = false;
+    s.varioMedian = 0;
+    return s;
+}
+
+CBrixoLog LinearLog(const Configuration& config, uint32_t rate, std::initializer_list<unsigned> altitudes)
+{
+    std::vector<uint8_t> bytes;
+    uint8_t t = 60;
+    for (unsigned a : altitudes) {
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(a & 0xFF), static_cast<uint8_t>(a >> 8), t++, 33});
+    }
+    return LogOf(config, 59, rate, bytes);
+}
+
+}  // namespace
+
+TEST(Vario, Differences)
+{
+    EXPECT_EQ(VarioFrom({0, 1, 3}, 0.5), (std::vector<double>{2, 4, 4}));
+    EXPECT_EQ(VarioFrom({5, 2}, 1), (std::vector<double>{-3, -3}));
+    EXPECT_EQ(VarioFrom({5}, 1), std::vector<double>{});
+    EXPECT_EQ(VarioFrom({}, 1), std::vector<double>{});
+}
+
+TEST(LogSeries, NamesOrderStylesAndChannels)
+{
+    const Configuration config = ConfigFromText(kLinearDevice);
+    // Four records: three altitude values 0, 1, 3 at dt 0.5 s.
+    const CBrixoLog log = LinearLog(config, 5, {100, 101, 103, 999});
+    Settings settings = Unfiltered();
+    settings.altColor = 4;
+    settings.altStyle = 2;
+    settings.altMin = -10;
+    settings.altMax = 250;  // a custom altitude axis uses the preference, not the data
+    settings.varioOn = false;
+    const LogSeries result = BuildLogSeries(log, settings);
+    EXPECT_TRUE(result.errors.empty());
+    ASSERT_EQ(result.series.size(), 4u);
+    const NamedSeries& alt = result.series[0];
+    const NamedSeries& vario = result.series[1];
+    EXPECT_EQ(alt.name, "Alt");
+    EXPECT_EQ(alt.values, (std::vector<double>{0, 1, 3}));
+    EXPECT_EQ(alt.interval, 0.5);
+    EXPECT_EQ(alt.firstTime, 0.0);
+    EXPECT_EQ(alt.style.colorIndex, 4);
+    EXPECT_EQ(alt.style.scalingMode, 2);
+    EXPECT_EQ(alt.style.customMin, -10.0);
+    EXPECT_EQ(alt.style.customMax, 250.0);
+    EXPECT_TRUE(alt.style.axisOnLeft);
+    EXPECT_EQ(vario.name, "Vario");
+    EXPECT_EQ(vario.values, (std::vector<double>{2, 4, 4}));
+    EXPECT_FALSE(vario.style.visible);
+    EXPECT_FALSE(vario.style.axisOnLeft);
+    EXPECT_EQ(vario.style.scalingMode, 2);
+    EXPECT_EQ(vario.style.customMin, -5.0);
+    EXPECT_EQ(vario.style.colorIndex, 0);
+
+    const NamedSeries& temp = result.series[2];
+    EXPECT_EQ(temp.name, "Temp");
+    EXPECT_EQ(temp.values, (std::vector<double>{20, 21, 22}));  // channels are not made relative
+    EXPECT_EQ(temp.style.scalingMode, 2);
+    EXPECT_EQ(temp.style.customMin, -20.0);
+    EXPECT_EQ(temp.style.customMax, 50.0);
+    const NamedSeries& volt = result.series[3];
+    EXPECT_EQ(volt.values, (std::vector<double>{3.3, 3.3, 3.3}));
+    EXPECT_EQ(volt.style.scalingMode, 0);  // "min" without "max" keeps the defaults
+    EXPECT_EQ(volt.style.customMax, 10.0);
+    EXPECT_TRUE(volt.style.visible);
+}
+
+TEST(LogSeries, FiltersFollowTheSettings)
+{
+    const Configuration config = ConfigFromText(kLinearDevice);
+    const CBrixoLog log = LinearLog(config, 10, {0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8});  // 10 altitude values
+    const struct {
+        const char* what;
+        bool kalman, smoothing;
+        int median;
+        size_t varioLength;
+        std::vector<double> varioStart;
+    } cases[] = {
+        {"no filter", false, false, 0, 10, {0, 8, 0}},
+        {"smoothing", false, true, 0, 10, {0, 1, 0.875}},
+        {"median 7 shortens the vario by two", false, false, 7, 8, {0, 0, 0}},
+        {"median 3 after smoothing", false, true, 3, 8, {0.875, 0.875, 0.765625}},
+    };
+    for (const auto& c : cases) {
+        Settings s = Unfiltered();
+        s.altPolynome = c.kalman;
+        s.varioPolynome = c.smoothing;
+        s.varioMedian = c.median;
+        const LogSeries result = BuildLogSeries(log, s);
+        const std::vector<double>& vario = result.series[1].values;
+        ASSERT_EQ(vario.size(), c.varioLength) << c.what;
+        EXPECT_EQ(std::vector<double>(vario.begin(), vario.begin() + 3), c.varioStart) << c.what;
+        EXPECT_EQ(result.series[0].values.size(), 10u) << c.what;
+    }
+    // The Kalman filter shapes the altitude, and so the vario derived from it.
+    Settings s = Unfiltered();
+    s.altPolynome = true;
+    const LogSeries kalman = BuildLogSeries(log, s);
+    EXPECT_NE(kalman.series[0].values[1], 8.0);
+    EXPECT_EQ(kalman.series[0].values.back(), 8.0);
+    EXPECT_NE(kalman.series[1].values[1], 8.0);
+}
+
+TEST(LogSeries, UnitsScaleAltitudeAndVarioOnly)
+{
+    const Configuration config = ConfigFromText(kLinearDevice);
+    const CBrixoLog log = LinearLog(config, 10, {10, 12, 13});
+    Settings s = Unfiltered();
+    s.units = 1;
+    const LogSeries result = BuildLogSeries(log, s);
+    EXPECT_EQ(result.series[0].values, (std::vector<double>{0, 6}));
+    EXPECT_EQ(result.series[1].values, (std::vector<double>{6, 6}));
+    EXPECT_EQ(result.series[2].values, (std::vector<double>{20, 21}));
+}
+
+TEST(LogSeries, DecodingErrorsComeBackWithTheResult)
+{
+    const Configuration config = ConfigFromText(
+        "<C><Devices><Device id='59' name='Odd' data-chunk='2'><Alt formula='y*'/>"
+        "<Chan name='Far' offs='5' formula='y'/><Chan name='Nothing' offs='0'/></Device></Devices></C>");
+    const LogSeries result = BuildLogSeries(LogOf(config, 59, 10, Words({1, 2, 3})), Unfiltered());
+    ASSERT_EQ(result.series.size(), 4u);
+    for (const NamedSeries& s : result.series)
+        EXPECT_TRUE(s.values.empty()) << s.name;
+    ASSERT_EQ(result.errors.size(), 3u);
+    EXPECT_NE(result.errors[0].find("\"y*\""), std::string::npos);
+    EXPECT_NE(result.errors[1].find("\"Far\""), std::string::npos);
+    EXPECT_NE(result.errors[2].find("\"Nothing\""), std::string::npos);
+}
+
+TEST(LogSeries, NonFiniteFormulaResults)
+{
+    // log(0) is -inf, and -inf minus -inf is NaN: the filters must still end with defined lengths.
+    const Configuration config = ConfigFromText(
+        "<C><Devices><Device id='59' data-chunk='2'><Alt formula='ln(y)'/></Device></Devices></C>");
+    Settings s;  // default filters, Kalman on as well
+    s.altPolynome = true;
+    const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, Words({0, 5, 0, 9, 9, 9, 9, 9, 9, 9, 9})), s);
+    EXPECT_EQ(result.series[0].values.size(), 10u);
+    EXPECT_EQ(result.series[1].values.size(), 8u);
+}

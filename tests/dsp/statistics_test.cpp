@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "dsp/log_series.h"
+#include "dsp/statistics.h"
+#include "test_support.h"
+
+namespace {
+
+NamedSeries Series(std::vector<double> values, double interval)
+{
+    NamedSeries s;
+    s.values = std::move(values);
+    s.interval = interval;
+    return s;
+}
+
+}  // namespace
+
+TEST(ValueAt, NearestSampleAndZeroOutside)
+{
+    const NamedSeries s = Series({10, 20, 30}, 1.0);
+    const struct {
+        double t;
+        double value;
+    } cases[] = {
+        {-0.001, 0}, {0, 10}, {0.49, 10}, {0.5, 20},  // half way takes the later sample
+        {2, 30},     {2.6, 30}, {3.0, 30},            // up to one interval after the last sample
+        {3.001, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ValueAt(s, c.t), c.value) << c.t;
+    EXPECT_EQ(ValueAt(Series({}, 1.0), 0.0), 0.0);
+}
+
+TEST(Statistics, LogTexts)
+{
+    const Configuration config = BuiltInConfig();
+    const struct {
+        uint32_t rate;
+        size_t records;
+        std::vector<double> altitude;
+        bool imperial;
+        LogStatTexts texts;
+    } cases[] = {
+        {10, 300, {0, 1234.56}, false, {"05:00", "1.0 sec", "1234.6 m"}},
+        {1, 36010, {0, 5}, true, {"1:00:01", "0.1 sec", "  5.0 ft"}},
+        {25, 2, {-3, -7}, false, {"00:05", "2.5 sec", " -3.0 m"}},
+        {10, 1, {}, false, {"00:01", "1.0 sec", ""}},
+    };
+    for (const auto& c : cases) {
+        const CBrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));
+        const LogStatTexts t = LogStatistics(log, Series(c.altitude, log.SamplePeriod()), c.imperial);
+        EXPECT_EQ(t.duration, c.texts.duration);
+        EXPECT_EQ(t.rate, c.texts.rate);
+        EXPECT_EQ(t.maxAltitude, c.texts.maxAltitude);
+    }
+}
+
+TEST(Statistics, Selection)
+{
+    // The average vario is the mean of the samples visited, the end sample included.
+    // Altitude 0, 1, 2 ... 29 m at 1 s; the vario climbs 0.5 m/s then sinks.
+    std::vector<double> alt, vario;
+    for (int i = 0; i < 30; ++i) {
+        alt.push_back(i);
+        vario.push_back(i < 15 ? 0.5 : -1.0);
+    }
+    const NamedSeries a = Series(alt, 1.0), v = Series(vario, 1.0);
+    const struct {
+        double t1, t2;
+        bool imperial;
+        SelectionStatTexts texts;
+    } cases[] = {
+        {10, 20, false, {"00:10", " 10.0 m", " 20.0 m", " 20.0 m", " -1.0 m/s", "  0.5 m/s", " -0.3 m/s"}},
+        // The end is more than one interval after the last sample: it counts as 0.
+        {25, 31.5, true, {"00:06", " 25.0 ft", "  0.0 ft", " 29.0 ft", " -1.0 ft/s", "  0.0 ft/s", " -0.9 ft/s"}},
+        // Up to one interval after the last sample, the last sample is used.
+        {28, 30, false, {"00:02", " 28.0 m", " 29.0 m", " 29.0 m", " -1.0 m/s", " -1.0 m/s", " -1.0 m/s"}},
+        // No width: the average is the value at the start.
+        {12, 12, false, {"00:00", " 12.0 m", " 12.0 m", " 12.0 m", "  0.5 m/s", "  0.5 m/s", "  0.5 m/s"}},
+        // A far end does not make the walk run on past the data.
+        {0, 1e12, false, {"277777777:46:40", "  0.0 m", "  0.0 m", " 29.0 m", " -1.0 m/s", "  0.5 m/s", " -0.0 m/s"}},
+    };
+    for (const auto& c : cases) {
+        const SelectionStatTexts t = SelectionStatistics(a, v, c.t1, c.t2, c.imperial);
+        EXPECT_EQ(t.duration, c.texts.duration) << c.t1;
+        EXPECT_EQ(t.startAltitude, c.texts.startAltitude) << c.t1;
+        EXPECT_EQ(t.endAltitude, c.texts.endAltitude) << c.t1;
+        EXPECT_EQ(t.maxAltitude, c.texts.maxAltitude) << c.t1;
+        EXPECT_EQ(t.minVario, c.texts.minVario) << c.t1;
+        EXPECT_EQ(t.maxVario, c.texts.maxVario) << c.t1;
+        EXPECT_EQ(t.avrVario, c.texts.avrVario) << c.t1;
+    }
+}

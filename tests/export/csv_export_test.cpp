@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "dsp/log_series.h"
+#include "export/csv_export.h"
+
+namespace {
+
+NamedSeries Series(const char* name, std::vector<double> values)
+{
+    NamedSeries s;
+    s.name = name;
+    s.values = std::move(values);
+    s.interval = 0.5;
+    return s;
+}
+
+}  // namespace
+
+TEST(CsvExport, Tables)
+{
+    const NamedSeries alt = Series("Alt", {0, 1, 3}), vario = Series("Vario", {2, 4, 4});
+    const NamedSeries shortVario = Series("Vario", {2});
+    const NamedSeries quoted = Series("Temp \"inside\"", {-1.5, 1e6, 0.0000004});
+    const struct {
+        const char* what;
+        std::vector<const NamedSeries*> shown;
+        size_t first, end;
+        std::string csv;
+    } cases[] = {
+        {"the whole log",
+         {&alt, &vario},
+         0,
+         kEndOfLog,
+         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n0.500000,1.000000,4.000000\r\n"
+         "1.000000,3.000000,4.000000\r\n"},
+        {"only Alt shown", {&alt}, 0, kEndOfLog, "\"Time (sec)\",\"Alt\"\r\n0.000000,0.000000\r\n0.500000,1.000000\r\n1.000000,3.000000\r\n"},
+        {"no series shown", {}, 0, kEndOfLog, "\"Time (sec)\"\r\n"},
+        {"the shortest series sets the rows", {&alt, &shortVario}, 0, kEndOfLog,
+         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n"},
+        {"a range starts its times at 0", {&alt}, 1, 2, "\"Time (sec)\",\"Alt\"\r\n0.000000,1.000000\r\n"},
+        {"a range past the data", {&alt}, 5, 9, "\"Time (sec)\",\"Alt\"\r\n"},
+        {"quotes doubled, numbers with %f", {&quoted}, 0, kEndOfLog,
+         "\"Time (sec)\",\"Temp \"\"inside\"\"\"\r\n0.000000,-1.500000\r\n0.500000,1000000.000000\r\n"
+         "1.000000,0.000000\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvText(c.shown, 0.5, c.first, c.end), c.csv) << c.what;
+}
+
+TEST(CsvExport, SelectionSamples)
+{
+    const struct {
+        double t1, t2, dt;
+        size_t first, end;
+    } cases[] = {
+        {2.0, 3.0, 0.5, 4, 7},
+        {0.0, 0.0, 1.0, 0, 1},
+        {0.3, 0.3, 0.1, 2, 4},  // 0.3 / 0.1 is just below 3
+        {10.0, 20.0, 1.0, 10, 21},
+        {0.0, 1e30, 0.1, 0, kEndOfLog},
+    };
+    for (const auto& c : cases) {
+        const SampleRange r = SelectionSamples(c.t1, c.t2, c.dt);
+        EXPECT_EQ(r.first, c.first) << c.t1 << ".." << c.t2;
+        EXPECT_EQ(r.end, c.end) << c.t1 << ".." << c.t2;
+    }
+}
