@@ -1,10 +1,12 @@
 #include <QApplication>
 
+#include "app/memory_tuning.h"
 #include "config/configuration.h"
 #include "ui/main_frame.h"
 
 int main(int argc, char* argv[])
 {
+    KeepFreedMemoryForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nivra"));
     QApplication::setOrganizationName(QStringLiteral("Nivra"));

@@ -143,40 +143,46 @@ void MedianFilter(std::vector<double>& series, int32_t window)
         MedianFilterByWindows(series, window);
         return;
     }
-    // Slide a sorted copy of the window along the series: one removal and one
-    // insertion per step instead of a selection over the whole window. An order
+    // Slide the window along the series keeping each value's rank in it: a
+    // leaving and an entering value change every other rank by at most one, so
+    // a step costs a few branch-free passes over the window instead of a
+    // selection. Equal values are ranked by age, the older lower. An order
     // statistic of the same values is the same number, so the result matches
     // the window-by-window filter, except that a zero median might differ in
     // the sign of zero: those windows are taken through WindowMedian.
+    // Output j only needs inputs from j on, so it overwrites input j in place.
     const size_t w = static_cast<size_t>(window);
-    std::vector<double> sorted(w), windowValues(w);
-    CopyWindow(series, 0, w, sorted.data());
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<double> result(n - 2);
+    const size_t half = w / 2;
+    std::vector<double> values(series.begin(), series.begin() + static_cast<std::ptrdiff_t>(w)), windowValues(w);
+    std::vector<int64_t> ranks(w);
+    for (size_t k = 0; k < w; ++k)
+        for (size_t m = 0; m < w; ++m)
+            ranks[k] += values[m] < values[k] || (values[m] == values[k] && m < k);
+    double* v = values.data();
+    int64_t* r = ranks.data();
+    size_t slot = 0;  // where the oldest value sits
     for (size_t j = 0; j + 2 < n; ++j) {
-        double median = w % 2 ? sorted[w / 2] : (sorted[w / 2 - 1] + sorted[w / 2]) * 0.5;
+        double upper = 0.0, lower = 0.0;
+        for (size_t k = 0; k < w; ++k) {
+            upper = r[k] == static_cast<int64_t>(half) ? v[k] : upper;
+            lower = r[k] + 1 == static_cast<int64_t>(half) ? v[k] : lower;
+        }
+        double median = w % 2 ? upper : (lower + upper) * 0.5;
         if (median == 0.0) {
             CopyWindow(series, j, w, windowValues.data());
             median = WindowMedian(windowValues.data(), w);
         }
-        result[j] = median;
-        if (j + 3 >= n)
-            break;
-        const double leaving = series[j];
+        const double leaving = v[slot];
         const double entering = series[std::min(j + w, n - 1)];
-        // Find a copy of the leaving value with the very same bits and slide the gap to the new value's place.
-        size_t at = static_cast<size_t>(std::lower_bound(sorted.begin(), sorted.end(), leaving) - sorted.begin());
-        while (at + 1 < w && std::signbit(sorted[at]) != std::signbit(leaving) && sorted[at + 1] == leaving)
-            ++at;
-        while (at > 0 && entering < sorted[at - 1]) {
-            sorted[at] = sorted[at - 1];
-            --at;
+        series[j] = median;
+        int64_t enteringRank = 0;
+        for (size_t k = 0; k < w; ++k) {
+            r[k] += static_cast<int64_t>(entering < v[k]) - static_cast<int64_t>(leaving <= v[k]);
+            enteringRank += v[k] <= entering;
         }
-        while (at + 1 < w && sorted[at + 1] < entering) {
-            sorted[at] = sorted[at + 1];
-            ++at;
-        }
-        sorted[at] = entering;
+        v[slot] = entering;
+        r[slot] = enteringRank - (leaving <= entering);
+        slot = slot + 1 == w ? 0 : slot + 1;
     }
-    series.swap(result);
+    series.resize(n - 2);
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include "app/log_file.h"
+#include "app/memory_tuning.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
@@ -191,6 +192,7 @@ int Devices(const std::vector<std::string>& argv)
 
 int main(int argc, char* argv[])
 {
+    KeepFreedMemoryForReuse();
     QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     try {

@@ -1,0 +1,171 @@
+// Building the series of a long log: each stage alone and the whole build.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "app/brixo_log.h"
+#include "app/memory_tuning.h"
+#include "app/settings.h"
+#include "config/decoder.h"
+#include "dsp/filters.h"
+#include "dsp/log_series.h"
+
+namespace {
+
+constexpr size_t kRecords = 1'000'000;
+
+const Configuration& Config()
+{
+    static const Configuration config = [] {
+        Configuration c;
+        c.LoadBuiltIn();
+        return c;
+    }();
+    return config;
+}
+
+// A long flight at ten samples a second: climbs, glides and sensor noise.
+const CBrixoLog& Flight()
+{
+    static const CBrixoLog log = [] {
+        CBrixoLog l;
+        l.m_device = Config().FindDevice(59);
+        l.SetupForDevice(1);
+        l.m_rate = 1;
+        l.m_rawData.resize(kRecords * 2);
+        uint32_t state = 11;
+        for (size_t i = 0; i < kRecords; ++i) {
+            state = state * 1664525u + 1013904223u;
+            const double y = 48000 + 1500 * std::sin(static_cast<double>(i) / 40000.0) +
+                             40 * std::sin(static_cast<double>(i) / 250.0) + (state >> 30);
+            const auto word = static_cast<uint16_t>(y);
+            l.m_rawData[2 * i] = static_cast<uint8_t>(word & 0xFF);
+            l.m_rawData[2 * i + 1] = static_cast<uint8_t>(word >> 8);
+        }
+        return l;
+    }();
+    return log;
+}
+
+const std::vector<double>& Altitude()
+{
+    static const std::vector<double> altitude = [] {
+        std::vector<double> a;
+        DecodeAltitude(Flight(), false, a, nullptr);
+        return a;
+    }();
+    return altitude;
+}
+
+void PerSample(benchmark::State& state, size_t samples)
+{
+    // The rate of (samples / 1e9) per second, inverted, reads as nanoseconds per sample.
+    state.counters["ns_per_sample"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(samples) / 1e9,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_Stage_Decode(benchmark::State& state)
+{
+    std::vector<double> values;
+    for (auto _ : state) {
+        values.clear();
+        DecodeAltitude(Flight(), false, values, nullptr);
+        benchmark::DoNotOptimize(values.data());
+    }
+    PerSample(state, kRecords);
+}
+
+void BM_Stage_Kalman(benchmark::State& state)
+{
+    std::vector<double> values;
+    for (auto _ : state) {
+        state.PauseTiming();
+        values = Altitude();
+        state.ResumeTiming();
+        KalmanFilter(values, 0.1, 0.44, 0.01);
+        benchmark::DoNotOptimize(values.data());
+    }
+    PerSample(state, kRecords);
+}
+
+void BM_Stage_Vario(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::vector<double> vario = VarioFrom(Altitude(), 0.1);
+        benchmark::DoNotOptimize(vario.data());
+    }
+    PerSample(state, kRecords);
+}
+
+void BM_Stage_Smoothing(benchmark::State& state)
+{
+    const std::vector<double> vario = VarioFrom(Altitude(), 0.1);
+    std::vector<double> values;
+    for (auto _ : state) {
+        state.PauseTiming();
+        values = vario;
+        state.ResumeTiming();
+        SmoothingFilter(values);
+        benchmark::DoNotOptimize(values.data());
+    }
+    PerSample(state, kRecords);
+}
+
+template <void (*Filter)(std::vector<double>&, int32_t)>
+void BM_Median(benchmark::State& state)
+{
+    std::vector<double> vario = VarioFrom(Altitude(), 0.1);
+    SmoothingFilter(vario);
+    std::vector<double> values;
+    for (auto _ : state) {
+        state.PauseTiming();
+        values = vario;
+        state.ResumeTiming();
+        Filter(values, static_cast<int32_t>(state.range(0)));
+        benchmark::DoNotOptimize(values.data());
+    }
+    PerSample(state, kRecords);
+}
+
+void BM_Build(benchmark::State& state)
+{
+    Settings settings;
+    settings.altPolynome = state.range(0) != 0;
+    for (auto _ : state) {
+        LogSeries series = BuildLogSeries(Flight(), settings);
+        benchmark::DoNotOptimize(series.series.data());
+    }
+    PerSample(state, kRecords);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Stage_Decode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stage_Kalman)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stage_Vario)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stage_Smoothing)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Median, MedianFilter)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Median, MedianFilterByWindows)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+// Default settings (0), and with the Kalman filter on the altitude (1).
+BENCHMARK(BM_Build)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    // As the programs do; --no-memory-reuse measures with the C library's defaults.
+    bool reuse = true;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--no-memory-reuse") {
+            reuse = false;
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
+    if (reuse)
+        KeepFreedMemoryForReuse();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
