@@ -2,37 +2,17 @@
 // result of each distinct reading.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "app/brixo_log.h"
 #include "config/decoder.h"
+#include "synthetic_flight.h"
 
 namespace {
-
-CBrixoLog MakeLog(const Configuration& config, size_t records)
-{
-    CBrixoLog log;
-    log.m_device = config.FindDevice(59);
-    log.SetupForDevice(1);
-    log.m_rate = 1;
-    log.m_rawData.resize(records * 2);
-    // A slow climb and descent with a little noise: a few thousand distinct readings.
-    uint32_t state = 7;
-    for (size_t i = 0; i < records; ++i) {
-        state = state * 1664525u + 1013904223u;
-        const double y = 48000 + 1500 * std::sin(static_cast<double>(i) / 50000.0) + (state >> 29);
-        const auto word = static_cast<uint16_t>(y);
-        log.m_rawData[2 * i] = static_cast<uint8_t>(word & 0xFF);
-        log.m_rawData[2 * i + 1] = static_cast<uint8_t>(word >> 8);
-    }
-    return log;
-}
 
 void DecodeMillion(benchmark::State& state, bool reuse)
 {
     Configuration config;
     config.LoadBuiltIn();
-    const CBrixoLog log = MakeLog(config, 1'000'000);
+    const CBrixoLog log = SyntheticFlight(config, 1'000'000, 1);
     std::vector<double> values;
     values.reserve(log.SampleCount());
     for (auto _ : state) {

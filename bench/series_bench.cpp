@@ -9,6 +9,7 @@
 #include "config/decoder.h"
 #include "dsp/filters.h"
 #include "dsp/log_series.h"
+#include "synthetic_flight.h"
 
 namespace {
 
@@ -24,26 +25,10 @@ const Configuration& Config()
     return config;
 }
 
-// A long flight at ten samples a second: climbs, glides and sensor noise.
+// A long flight at ten samples a second.
 const CBrixoLog& Flight()
 {
-    static const CBrixoLog log = [] {
-        CBrixoLog l;
-        l.m_device = Config().FindDevice(59);
-        l.SetupForDevice(1);
-        l.m_rate = 1;
-        l.m_rawData.resize(kRecords * 2);
-        uint32_t state = 11;
-        for (size_t i = 0; i < kRecords; ++i) {
-            state = state * 1664525u + 1013904223u;
-            const double y = 48000 + 1500 * std::sin(static_cast<double>(i) / 40000.0) +
-                             40 * std::sin(static_cast<double>(i) / 250.0) + (state >> 30);
-            const auto word = static_cast<uint16_t>(y);
-            l.m_rawData[2 * i] = static_cast<uint8_t>(word & 0xFF);
-            l.m_rawData[2 * i + 1] = static_cast<uint8_t>(word >> 8);
-        }
-        return l;
-    }();
+    static const CBrixoLog log = SyntheticFlight(Config(), kRecords, 1);
     return log;
 }
 

@@ -132,12 +132,26 @@ LogSeries SeriesOrFail(const ChosenLog& chosen)
     return series;
 }
 
-int Csv(const std::vector<std::string>& argv)
+// What csv and stats both start from: the chosen log, its series and the selection.
+struct LogCommand {
+    std::optional<std::pair<double, double>> selection;
+    ChosenLog chosen;
+    LogSeries series;
+};
+
+LogCommand PrepareLogCommand(const std::vector<std::string>& argv, const char* command)
 {
     const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
-    const auto selection = SelectionOf(args);
-    const ChosenLog chosen = ChooseLog(args, "csv");
-    const LogSeries series = SeriesOrFail(chosen);
+    LogCommand c;
+    c.selection = SelectionOf(args);
+    c.chosen = ChooseLog(args, command);
+    c.series = SeriesOrFail(c.chosen);
+    return c;
+}
+
+int Csv(const std::vector<std::string>& argv)
+{
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "csv");
     const double dt = chosen.log.SamplePeriod();
     SampleRange range;
     if (selection)
@@ -155,10 +169,7 @@ int Csv(const std::vector<std::string>& argv)
 
 int Stats(const std::vector<std::string>& argv)
 {
-    const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
-    const auto selection = SelectionOf(args);
-    const ChosenLog chosen = ChooseLog(args, "stats");
-    const LogSeries series = SeriesOrFail(chosen);
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats");
     const bool imperial = chosen.settings.Imperial();
     const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
     std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),

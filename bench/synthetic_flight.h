@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cmath>
+
+#include "app/brixo_log.h"
+
+// A long log of the built-in device: slow climbs and descents, a faster swing
+// and a little sensor noise, a few thousand distinct readings.
+inline CBrixoLog SyntheticFlight(const Configuration& config, size_t records, uint32_t rate)
+{
+    CBrixoLog log;
+    log.m_device = config.FindDevice(59);
+    log.SetupForDevice(1);
+    log.m_rate = rate;
+    log.m_rawData.resize(records * 2);
+    uint32_t state = 11;
+    for (size_t i = 0; i < records; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const double y = 48000 + 1500 * std::sin(static_cast<double>(i) / 40000.0) +
+                         40 * std::sin(static_cast<double>(i) / 250.0) + (state >> 30);
+        const auto word = static_cast<uint16_t>(y);
+        log.m_rawData[2 * i] = static_cast<uint8_t>(word & 0xFF);
+        log.m_rawData[2 * i + 1] = static_cast<uint8_t>(word >> 8);
+    }
+    return log;
+}
