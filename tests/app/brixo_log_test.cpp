@@ -8,10 +8,11 @@ namespace {
 // A device memory block: zero word, rate, channel count byte, id word, records, end marker.
 std::vector<uint8_t> Block(uint8_t rate, uint8_t channels, uint8_t id, const std::vector<uint8_t>& records)
 {
-    std::vector<uint8_t> block{0, 0, rate, channels, id, 0};
-    block.insert(block.end(), records.begin(), records.end());
-    block.push_back(0);
-    block.push_back(0);
+    std::vector<uint8_t> block(records.size() + 8, 0);
+    block[2] = rate;
+    block[3] = channels;
+    block[4] = id;
+    std::copy(records.begin(), records.end(), block.begin() + 6);
     return block;
 }
 

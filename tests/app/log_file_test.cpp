@@ -133,8 +133,9 @@ TEST(LogFileReader, RejectedFiles)
     for (const auto& c : cases) {
         const AltReadResult result = ReadText(c.text, config);
         EXPECT_EQ(result.status, c.status) << c.what;
-        if (result.status != AltReadResult::Status::Ok)
+        if (result.status != AltReadResult::Status::Ok) {
             EXPECT_TRUE(result.logs.empty()) << c.what;
+        }
     }
 }
 
