@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "dsp/time_text.h"
+
+// A rectangle of pixels with an exclusive right and bottom edge.
+struct ChartRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+// A double pixel position made an int without undefined behaviour: far values
+// saturate (they lie outside any picture), NaN goes far below.
+int PixelFromDouble(double position);
+
+// An axis: range, tick step, first tick and its place on the drawing surface.
+class CAxe {
+public:
+    virtual ~CAxe() = default;
+    virtual int ValueToPixel(double value) const = 0;
+    virtual double PixelToValue(int pixel) const = 0;
+
+    int m_tickSpacing = 25;
+    double m_min = 0.0;
+    double m_max = 10.0;
+    double m_step = 1.0;
+    double m_firstTick = 0.0;
+    int m_decimals = 1;
+    ChartRect m_rect;
+    int m_scalingMode = 0;  // 0 "Auto", 1 "Aligned to zero", 2 "Custom"
+    double m_customMin = 0.0;
+    double m_customMax = 10.0;
+};
+
+// The units of the time axis, from seconds to years.
+enum class TimeUnit { Seconds, Minutes, Hours, Days, Months, Years };
+
+// The horizontal time axis; times are seconds from the start of the log.
+class CXAxe : public CAxe {
+public:
+    CXAxe() { m_tickSpacing = 60; }
+    int ValueToPixel(double value) const override;
+    double PixelToValue(int pixel) const override;
+
+    // Chooses the unit, units per tick, first tick and step from the band width.
+    void ComputeTicks(int width);
+    // The tick times from the first tick to the end of the range (calendar steps
+    // for months and years, in UTC), at most a few thousand.
+    std::vector<double> Ticks() const;
+    // The label of a tick: elapsed time in the style that the range end asks for.
+    std::string TickLabel(double time) const;
+
+    TimeUnit m_timeUnit = TimeUnit::Seconds;
+    int64_t m_unitsPerTick = 1;
+};
+
+// A vertical value axis, values growing upwards.
+class CYAxe : public CAxe {
+public:
+    int ValueToPixel(double value) const override;
+    double PixelToValue(int pixel) const override;
+
+    // The range from the data and the scaling mode.
+    void ApplyRange(double dataMin, double dataMax);
+    // The tick step, decimals and first tick for an axis of this height.
+    void ComputeTicks(int height);
+};
+
+// Gives every value axis the same number of steps, so that their ticks share heights.
+void ApplyCommonTickCount(const std::vector<CYAxe*>& axes);

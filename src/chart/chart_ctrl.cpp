@@ -1,0 +1,232 @@
+#include "chart/chart_ctrl.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <cmath>
+
+CMChartCtrl::CMChartCtrl(QWidget* parent)
+    : QWidget(parent),
+      m_font(ChartFont()),
+      m_axisPen(m_axisColor, 1, Qt::SolidLine),
+      m_gridPen(m_gridColor, 1, Qt::DotLine),
+      m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
+{
+    m_beep = [] { QApplication::beep(); };
+    m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
+    for (QPen* pen : {&m_axisPen, &m_gridPen, &m_crosshairPen})
+        pen->setCosmetic(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers everything: no erasing, no flicker
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setFont(m_font);
+}
+
+CMChartCtrl::~CMChartCtrl() = default;
+
+bool CMChartCtrl::AddSerie(const QString& name, double firstTime, double interval, std::vector<double> values,
+                           std::shared_ptr<CMChartSerie>* out, bool redraw)
+{
+    auto serie = std::make_shared<CMChartSerie>(name, firstTime, interval, std::move(values));
+    m_series.push_back(serie);
+    if (out)
+        *out = serie;
+    if (redraw)
+        Recalc();
+    return true;
+}
+
+void CMChartCtrl::RemoveAllSeries()
+{
+    m_series.clear();
+    m_back.clear();
+    m_forward.clear();
+    m_selected = false;
+    Recalc();
+    update();
+    Send({.code = CHN_VIEWCHANGED});
+}
+
+bool CMChartCtrl::GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const
+{
+    if (index < 0 || index >= SerieCount())
+        return false;
+    if (out)
+        *out = m_series[static_cast<size_t>(index)];
+    return true;
+}
+
+void CMChartCtrl::ResetView(bool repaint)
+{
+    // With no series the range stays as it was.
+    bool any = false;
+    double first = 0, last = 0;
+    for (const auto& s : m_series) {
+        if (!any || s->m_firstTime < first)
+            first = s->m_firstTime;
+        if (!any || s->EndTime() > last)
+            last = s->EndTime();
+        any = true;
+    }
+    if (any) {
+        m_min = first;
+        m_max = last;
+    }
+    m_back.clear();
+    m_forward.clear();
+    Recalc();
+    if (repaint)
+        update();
+    Send({.code = CHN_VIEWCHANGED});
+}
+
+void CMChartCtrl::ShowRange(const Range& range)
+{
+    m_min = range.first;
+    m_max = range.last;
+    Recalc();
+    update();
+}
+
+void CMChartCtrl::SetRange(double first, double last)
+{
+    m_back.push_back({m_min, m_max});
+    m_forward.clear();
+    ShowRange({first, last});
+}
+
+void CMChartCtrl::PreviousView()
+{
+    if (m_back.empty())
+        return;
+    m_forward.push_back({m_min, m_max});
+    const Range r = m_back.back();
+    m_back.pop_back();
+    ShowRange(r);
+    Send({.code = CHN_VIEWCHANGED});
+}
+
+void CMChartCtrl::NextView()
+{
+    if (m_forward.empty())
+        return;
+    m_back.push_back({m_min, m_max});
+    const Range r = m_forward.back();
+    m_forward.pop_back();
+    ShowRange(r);
+}
+
+void CMChartCtrl::ClearLabels()
+{
+    for (const auto& s : m_series)
+        s->m_labels.clear();
+    Recalc();
+    update();
+}
+
+void CMChartCtrl::SetSelection(double first, double last)
+{
+    m_selected = true;
+    m_selectionFirst = first;
+    m_selectionLast = last;
+    Recalc();
+    update();
+}
+
+bool CMChartCtrl::GetSelection(double& first, double& last) const
+{
+    first = m_selectionFirst;
+    last = m_selectionLast;
+    return m_selected;
+}
+
+bool CMChartCtrl::GetDataRange(double& first, double& last) const
+{
+    bool any = false;
+    for (const auto& s : m_series) {
+        if (!s->m_visible)
+            continue;
+        if (!any || s->m_firstTime < first)
+            first = s->m_firstTime;
+        if (!any || s->EndTime() > last)
+            last = s->EndTime();
+        any = true;
+    }
+    return any;
+}
+
+bool CMChartCtrl::CopyBitmap(QImage& picture) const
+{
+    if (m_picture.isNull())
+        return false;
+    picture = m_picture.copy();
+    return true;
+}
+
+void CMChartCtrl::Recalc()
+{
+    m_crosshairShown = false;
+    m_crosshair = {-1, -1};
+    const QSize size = this->size();
+    if (size.width() < 1 || size.height() < 1)
+        return;
+    if (m_picture.size() != size)
+        m_picture = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&m_picture);
+    Layout(painter);
+    Draw(painter);
+}
+
+void CMChartCtrl::Send(NMCHART n)
+{
+    n.source = this;
+    emit Notify(n);
+}
+
+int CMChartCtrl::SwatchAt(int x, int y) const
+{
+    for (size_t i = 0; i < m_series.size(); ++i)
+        if (m_series[i]->m_swatchRect.Contains(x, y))
+            return static_cast<int>(i);
+    return -1;
+}
+
+void CMChartCtrl::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        Recalc();
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+    if (m_stripShown && m_stripFrom != m_stripTo) {
+        // The strip between the drag's start and the mouse, inverted.
+        const int left = std::min(m_stripFrom, m_stripTo), right = std::max(m_stripFrom, m_stripTo);
+        const ChartRect& band = m_selecting ? m_plotRect : m_rect;
+        QImage strip = m_picture.copy(left, band.top, right - left, band.Height());
+        strip.invertPixels();
+        painter.drawImage(left, band.top, strip);
+    }
+    if (m_crosshairShown && m_crosshair.x() >= 0) {
+        painter.setPen(m_crosshairPen);
+        painter.drawLine(m_innerRect.left, m_crosshair.y(), m_innerRect.right, m_crosshair.y());
+        painter.drawLine(m_crosshair.x(), m_innerRect.top, m_crosshair.x(), m_rect.bottom);
+    }
+    painter.setFont(m_font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const auto& [box, text] : m_readout) {
+        const QRect r(box.left, box.top, std::max(box.Width(), painter.fontMetrics().horizontalAdvance(text)),
+                      box.Height());
+        painter.fillRect(r, Qt::white);
+        painter.drawText(r, Qt::AlignLeft | Qt::AlignTop, text);
+    }
+}
+
+void CMChartCtrl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_picture = QImage();
+    m_readout.clear();
+    if (!(windowState() & Qt::WindowMinimized))
+        Recalc();
+}

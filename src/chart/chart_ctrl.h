@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "chart/chart_axis.h"
+#include "chart/chart_serie.h"
+
+class QMenu;
+class QAction;
+class QPainter;
+
+// Notification codes the chart sends to its parent.
+constexpr int CHN_CLICK = -1701;
+constexpr int CHN_SERIEITEM = -1702;
+constexpr int CHN_VIEWCHANGED = -1703;
+constexpr int CHN_SELECT = -1704;
+constexpr int CHN_MENUINIT = -1706;
+constexpr int CHN_MENUCOMMAND = -1707;
+
+// The record of one notification.
+struct NMCHART {
+    QWidget* source = nullptr;
+    uint32_t identifier = 0;  // not filled
+    int code = 0;
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    int item = 0;
+    bool flag = false;
+    QMenu* menu = nullptr;
+};
+
+// A shown time range.
+struct Range {
+    double first = 0.0;
+    double last = 0.0;
+};
+
+// The chart window: series of equally spaced samples over one shared time axis
+// (the control itself), each with its own value axis, drawn into an off-screen
+// picture; zoom, pan, selection, labels and a view history.
+class CMChartCtrl : public QWidget, public CXAxe {
+    Q_OBJECT
+public:
+    explicit CMChartCtrl(QWidget* parent = nullptr);
+    ~CMChartCtrl() override;
+
+    bool AddSerie(const QString& name, double firstTime, double interval, std::vector<double> values,
+                  std::shared_ptr<CMChartSerie>* out, bool redraw);
+    void RemoveAllSeries();
+    bool GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const;
+    int SerieCount() const { return static_cast<int>(m_series.size()); }
+    void ResetView(bool repaint);
+    void SetRange(double first, double last);
+    void PreviousView();
+    void NextView();
+    bool CanGoBack() const { return !m_back.empty(); }
+    bool CanGoForward() const { return !m_forward.empty(); }
+    void ClearLabels();
+    void SetSelection(double first, double last);
+    bool GetSelection(double& first, double& last) const;
+    bool GetDataRange(double& first, double& last) const;
+    bool CopyBitmap(QImage& picture) const;
+    // Lays out and draws everything into the off-screen picture (no repaint request).
+    void Recalc();
+    // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.
+    void ScrollLine(int direction);
+
+    const ChartRect& PlotRect() const { return m_plotRect; }
+    const ChartRect& LegendRect() const { return m_legendRect; }
+    const QImage& Picture() const { return m_picture; }
+
+    // How the chart beeps and runs its popup menu; tests replace them.
+    std::function<void()> m_beep;
+    std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
+
+    QColor m_backgroundColor{255, 255, 255};
+    QColor m_axisColor{0, 0, 0};
+    QColor m_gridColor{200, 200, 200};
+    QColor m_selectionColor{180, 180, 180};
+    bool m_mouseZoom = true;
+    bool m_legendShown = true;
+    bool m_gridShown = true;
+
+signals:
+    // Sent synchronously: the parent has reacted when the chart goes on.
+    void Notify(const NMCHART& notification);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Layout(QPainter& painter);
+    void Draw(QPainter& painter);
+    void DrawTimeAxis(QPainter& painter);
+    void DrawSelection(QPainter& painter);
+    void DrawHorizontalGrid(QPainter& painter);
+    void DrawSeries(QPainter& painter);
+    void DrawLegend(QPainter& painter);
+    void DrawCurve(QPainter& painter, const CMChartSerie& serie);
+    // The live redraw while panning: time axis, grid, axes and curves only.
+    void DrawPanFrame();
+    void ShowRange(const Range& range);
+    void Send(NMCHART n);
+    int SwatchAt(int x, int y) const;
+    bool InTimeBand(int x, int y) const { return m_rect.Contains(x, y); }
+    bool InPlot(int x, int y) const { return m_plotRect.Contains(x, y); }
+
+    std::vector<std::shared_ptr<CMChartSerie>> m_series;
+    std::vector<Range> m_back, m_forward;
+    bool m_selected = false;
+    double m_selectionFirst = 0.0, m_selectionLast = 0.0;
+
+    QImage m_picture;
+    ChartRect m_innerRect, m_plotRect, m_legendRect;
+    int m_spacing = 3;
+    QFont m_font;
+    QPen m_axisPen, m_gridPen, m_crosshairPen;
+
+    // Gestures.
+    bool m_dragging = false;
+    int m_dragMode = 0;  // 0 pan, 1 zoom band
+    int m_dragStartX = 0, m_dragCurrentX = 0;
+    int m_selX0 = 0, m_selY0 = 0, m_selX1 = 0, m_selY1 = 0;
+    bool m_selecting = false;
+    // Overlays, drawn over the picture in paint and never into it.
+    bool m_crosshairShown = false;
+    QPoint m_crosshair{-1, -1};
+    bool m_stripShown = false;
+    int m_stripFrom = 0, m_stripTo = 0;
+    std::vector<std::pair<ChartRect, QString>> m_readout;
+};

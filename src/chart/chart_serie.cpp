@@ -1,0 +1,64 @@
+#include "chart/chart_serie.h"
+
+#include <cmath>
+
+#include "chart/palette.h"
+
+QFont ChartFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std::vector<double> values)
+    : m_name(std::move(name)),
+      m_firstTime(firstTime),
+      m_interval(interval),
+      m_values(std::move(values)),
+      m_rotatedFont(ChartFont()),
+      m_curvePen(PaletteColor(0), 1, Qt::SolidLine),
+      m_labelPen(m_labelColor, 1, Qt::SolidLine),
+      m_horizontalFont(ChartFont()),
+      m_pyramid(m_values)
+{
+    m_curvePen.setCosmetic(true);
+    m_labelPen.setCosmetic(true);
+    bool any = false;
+    for (double v : m_values) {
+        if (std::isnan(v))
+            continue;
+        if (!any || v < m_dataMin)
+            m_dataMin = v;
+        if (!any || v > m_dataMax)
+            m_dataMax = v;
+        any = true;
+    }
+    m_min = m_dataMin;
+    m_max = m_dataMax - m_dataMin <= 1e-6 ? m_dataMin + 1.0 : m_dataMax;
+}
+
+void CMChartSerie::SetColorIndex(int index)
+{
+    m_colorIndex = index;
+    m_curvePen = QPen(PaletteColor(index), 1, Qt::SolidLine);
+    m_curvePen.setCosmetic(true);
+}
+
+double CMChartSerie::ValueAt(double time) const
+{
+    const size_t count = m_values.size();
+    if (count == 0 || !(time >= m_firstTime) || time > EndTime())
+        return 0.0;
+    const double position = std::floor((time - m_firstTime) / m_interval + 0.5);
+    const size_t index =
+        !(position < static_cast<double>(count - 1)) ? count - 1 : static_cast<size_t>(std::max(position, 0.0));
+    return m_values[index];
+}
+
+void CMChartSerie::GetMinMax(double& min, double& max) const
+{
+    min = m_dataMin;
+    max = m_dataMax;
+}

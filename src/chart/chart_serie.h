@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QPen>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+#include "chart/chart_axis.h"
+#include "chart/min_max_pyramid.h"
+
+// One series of equally spaced samples with its own value axis. Shared by
+// std::shared_ptr: the chart holds one reference, callers may hold more.
+class CMChartSerie : public CYAxe {
+public:
+    // Copies the values; the axis starts at the data's range (a flat one spans 1.0).
+    CMChartSerie(QString name, double firstTime, double interval, std::vector<double> values);
+
+    void SetColorIndex(int index);
+    void AddLabel(double time, double value) { m_labels.emplace_back(time, value); }
+    // The nearest sample to a time; 0 before the first sample or after the last one's interval.
+    double ValueAt(double time) const;
+    void GetMinMax(double& min, double& max) const;
+    // Smallest and largest of samples [first, last), last > first, in time independent of the run's length.
+    std::pair<double, double> MinMaxOf(size_t first, size_t last) const { return m_pyramid.MinMax(m_values, first, last); }
+
+    double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
+
+    QString m_name;
+    double m_firstTime;
+    double m_interval;
+    double m_dataMin = 0.0;
+    double m_dataMax = 0.0;
+    std::vector<double> m_values;
+    std::vector<std::pair<double, double>> m_labels;  // (time, value)
+    QFont m_rotatedFont;
+    QPen m_curvePen;
+    int m_colorIndex = 0;
+    QPen m_labelPen;
+    QColor m_labelColor{255, 0, 0};
+    QFont m_horizontalFont;
+    int m_axisSpacing = 3;
+    bool m_axisOnLeft = true;
+    bool m_visible = true;
+    ChartRect m_swatchRect;
+    ChartRect m_valueBox;
+
+private:
+    MinMaxPyramid m_pyramid;
+};
+
+// The chart's font: the platform's sans-serif at 8 pt.
+QFont ChartFont();

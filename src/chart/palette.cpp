@@ -1,0 +1,41 @@
+#include "chart/palette.h"
+
+namespace {
+
+struct Entry {
+    const char* name;
+    int r, g, b;
+};
+
+constexpr Entry kPalette[10] = {
+    {"red", 255, 0, 0},       {"green", 0, 150, 0},    {"blue", 0, 0, 255},    {"yellow", 255, 255, 0},
+    {"cyan", 0, 255, 255},    {"brown", 255, 128, 0},  {"purple", 128, 0, 128}, {"olive", 128, 128, 0},
+    {"magenta", 255, 0, 255}, {"black", 0, 0, 0},
+};
+
+int Wrap(int index)
+{
+    const int i = index % 10;
+    return i < 0 ? i + 10 : i;
+}
+
+}  // namespace
+
+QColor PaletteColor(int index)
+{
+    const Entry& e = kPalette[Wrap(index)];
+    return QColor(e.r, e.g, e.b);
+}
+
+int PaletteIndex(QColor color)
+{
+    for (int i = 0; i < 10; ++i)
+        if (kPalette[i].r == color.red() && kPalette[i].g == color.green() && kPalette[i].b == color.blue())
+            return i;
+    return 9;
+}
+
+const char* PaletteName(int index)
+{
+    return kPalette[Wrap(index)].name;
+}

@@ -1,0 +1,31 @@
+#include "ui/chart_filling.h"
+
+#include <map>
+
+#include "chart/chart_ctrl.h"
+
+void FillChart(CMChartCtrl& chart, const LogSeries& series)
+{
+    // A series the user hid stays hidden when another log is shown.
+    std::map<QString, bool> remembered;
+    for (int i = 0; i < chart.SerieCount(); ++i) {
+        std::shared_ptr<CMChartSerie> s;
+        chart.GetSerie(i, &s);
+        remembered.emplace(s->m_name, s->m_visible);
+    }
+    chart.RemoveAllSeries();
+    for (const NamedSeries& named : series.series) {
+        std::shared_ptr<CMChartSerie> s;
+        chart.AddSerie(QString::fromStdString(named.name), named.firstTime, named.interval, named.values, &s, false);
+        s->SetColorIndex(named.style.colorIndex);
+        s->m_visible = named.style.visible;
+        s->m_axisOnLeft = named.style.axisOnLeft;
+        s->m_scalingMode = named.style.scalingMode;
+        s->m_customMin = named.style.customMin;
+        s->m_customMax = named.style.customMax;
+        const auto it = remembered.find(s->m_name);
+        if (it != remembered.end())
+            s->m_visible = it->second;
+    }
+    chart.ResetView(true);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "dsp/log_series.h"
+
+class CMChartCtrl;
+
+// Puts the series of a log into the chart with their styles, keeping the
+// visibility the user gave series of the same name, and shows the whole log.
+void FillChart(CMChartCtrl& chart, const LogSeries& series);
