@@ -5,10 +5,13 @@
 #include <iostream>
 #include <optional>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QImageWriter>
 
 #include "app/log_file.h"
 #include "app/memory_tuning.h"
+#include "chart/chart_ctrl.h"
+#include "ui/chart_filling.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
@@ -28,6 +31,9 @@ const char kUsage[] =
     "                 whole log, or the samples of the selection from T1 to T2 seconds\n"
     "  stats FILE N [--from T1 --to T2]\n"
     "                 print the statistics of log N, and of the selection when given\n"
+    "  image FILE N -o OUT [--size WxH]\n"
+    "                 draw the chart of log N as the window shows it (default 800x600)\n"
+    "                 into OUT: JPEG, or PNG when OUT ends in .png\n"
     "\n"
     "options:\n"
     "  --config CFG       use this configuration file instead of the usual Nivra.cfg\n"
@@ -189,6 +195,40 @@ int Stats(const std::vector<std::string>& argv)
     return 0;
 }
 
+QSize ParseSize(const std::string& text)
+{
+    int w = 0, h = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &extra) != 2 || w < 1 || h < 1 || w > 16384 || h > 16384)
+        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, not \"" + text + "\""};
+    return {w, h};
+}
+
+int Image(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "size"});
+    const auto out = args.options.find("o");
+    if (out == args.options.end())
+        throw UsageError{"image needs -o OUT"};
+    const auto sizeOption = args.options.find("size");
+    const QSize size = sizeOption == args.options.end() ? QSize(800, 600) : ParseSize(sizeOption->second);
+    const ChosenLog chosen = ChooseLog(args, "image");
+    const LogSeries series = SeriesOrFail(chosen);
+
+    CMChartCtrl chart;
+    chart.resize(size);
+    FillChart(chart, series);
+    chart.Recalc();
+    QImage picture;
+    if (!chart.CopyBitmap(picture))
+        throw ToolError{"nothing was drawn"};
+    const QString path = QString::fromStdString(out->second);
+    QImageWriter writer(path, path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "png" : "jpeg");
+    if (!writer.write(picture))
+        throw ToolError{out->second + ": " + writer.errorString().toStdString()};
+    return 0;
+}
+
 int Devices(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {"config"});
@@ -204,8 +244,13 @@ int Devices(const std::vector<std::string>& argv)
 int main(int argc, char* argv[])
 {
     KeepFreedMemoryForReuse();
-    QCoreApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Drawing needs the widget classes; it never needs a display.
+    const bool drawing = !args.empty() && args[0] == "image";
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     try {
         if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
             std::fputs(kUsage, args.empty() ? stderr : stdout);
@@ -219,6 +264,8 @@ int main(int argc, char* argv[])
             return Csv(args);
         if (args[0] == "stats")
             return Stats(args);
+        if (args[0] == "image")
+            return Image(args);
         throw UsageError{"unknown command \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         std::cerr << "nivra-tool: " << e.message << "\n\n" << kUsage;
