@@ -84,6 +84,8 @@ public:
     bool m_mouseZoom = true;
     bool m_legendShown = true;
     bool m_gridShown = true;
+    // Draw dense curves from four points per pixel column (the same pixels as every sample).
+    bool m_decimateCurves = true;
 
 signals:
     // Sent synchronously: the parent has reacted when the chart goes on.

@@ -7,6 +7,7 @@
 
 #include "chart/chart_ctrl.h"
 #include "chart/palette.h"
+#include "chart/polyline_raster.h"
 
 namespace {
 
@@ -249,26 +250,27 @@ void CMChartCtrl::DrawCurve(QPainter& painter, const CMChartSerie& s)
 
     QPolygon points;
     const size_t columns = static_cast<size_t>(std::max(m_plotRect.Width(), 1));
-    if (i1 - i0 < 4 * columns) {
+    if (!m_decimateCurves || i1 - i0 < 4 * columns) {
         points.reserve(static_cast<qsizetype>(i1 - i0 + 1));
         for (size_t i = i0; i <= i1; ++i)
             points.append(QPoint(X(i), Y(s.m_values[i])));
     } else {
         // Many samples per pixel column: its first, highest, lowest and last
-        // samples draw exactly the pixels that all of them would.
+        // samples cover exactly the pixels that all of them would. The last
+        // column keeps every sample, as its last point is not drawn.
         points.reserve(static_cast<qsizetype>(4 * columns + 8));
         const double pixelTime = (m_max - m_min) / (m_rect.right - m_rect.left);
+        const int lastColumn = X(i1);
         for (size_t i = i0; i <= i1;) {
             const int x = X(i);
-            // The last sample in this column: estimated from the time where the next column starts, then checked.
+            // The column's last sample: estimated from the time where the next column starts, then checked.
             const double nextColumn = m_min + (x + 1 - m_rect.left) * pixelTime;
-            double estimate = std::ceil((nextColumn - s.m_firstTime) / s.m_interval) - 1;
-            size_t j = std::clamp(clampIndex(estimate), i, i1);
+            size_t j = std::clamp(clampIndex(std::ceil((nextColumn - s.m_firstTime) / s.m_interval) - 1), i, i1);
             while (j < i1 && X(j + 1) == x)
                 ++j;
             while (j > i && X(j) != x)
                 --j;
-            if (j - i < 4) {
+            if (j - i < 4 || x == lastColumn) {
                 for (size_t k = i; k <= j; ++k)
                     points.append(QPoint(x, Y(s.m_values[k])));
             } else {
@@ -281,8 +283,12 @@ void CMChartCtrl::DrawCurve(QPainter& painter, const CMChartSerie& s)
             i = j + 1;
         }
     }
-    painter.setPen(s.m_curvePen);
-    painter.drawPolyline(points);
+    if (painter.device() == &m_picture)
+        DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), m_plotRect);
+    else {
+        painter.setPen(s.m_curvePen);
+        painter.drawPolyline(points);
+    }
 }
 
 void CMChartCtrl::DrawLegend(QPainter& painter)

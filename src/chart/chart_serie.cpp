@@ -18,7 +18,8 @@ CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std:
       m_interval(interval),
       m_values(std::move(values)),
       m_rotatedFont(ChartFont()),
-      m_curvePen(PaletteColor(0), 1, Qt::SolidLine),
+      // Flat caps: a line ends where its points are, like the platform's plain one-pixel lines.
+      m_curvePen(PaletteColor(0), 1, Qt::SolidLine, Qt::FlatCap),
       m_labelPen(m_labelColor, 1, Qt::SolidLine),
       m_horizontalFont(ChartFont()),
       m_pyramid(m_values)
@@ -42,7 +43,7 @@ CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std:
 void CMChartSerie::SetColorIndex(int index)
 {
     m_colorIndex = index;
-    m_curvePen = QPen(PaletteColor(index), 1, Qt::SolidLine);
+    m_curvePen = QPen(PaletteColor(index), 1, Qt::SolidLine, Qt::FlatCap);
     m_curvePen.setCosmetic(true);
 }
 
