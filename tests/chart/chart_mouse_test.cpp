@@ -1,1 +1,276 @@
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "chart/chart_ctrl.h"
+
+namespace {
+
+// A shown chart of two series over 0 ... 1000 s, recording its notifications.
+class ChartMouse : public ::testing::Test {
+protected:
+    CMChartCtrl chart;
+    std::vector<NMCHART> sent;
+    int beeps = 0;
+
+    void SetUp() override
+    {
+        chart.resize(800, 600);
+        std::vector<double> a(1000), b(1000);
+        for (int i = 0; i < 1000; ++i) {
+            a[i] = i % 100;
+            b[i] = (i % 50) - 25;
+        }
+        chart.AddSerie("Alt", 0, 1.0, a, nullptr, false);
+        std::shared_ptr<CMChartSerie> vario;
+        chart.AddSerie("Vario", 0, 1.0, b, &vario, false);
+        vario->m_axisOnLeft = false;
+        chart.ResetView(false);
+        chart.show();
+        chart.m_beep = [this] { ++beeps; };
+        QObject::connect(&chart, &CMChartCtrl::Notify, [this](const NMCHART& n) { sent.push_back(n); });
+    }
+
+    int PlotY() const { return (chart.PlotRect().top + chart.PlotRect().bottom) / 2; }
+    int BandY() const { return (chart.m_rect.top + chart.m_rect.bottom) / 2; }
+    int PlotX(int offset) const { return chart.PlotRect().left + offset; }
+
+    void Drag(int x0, int y0, int x1, int y1, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mousePress(&chart, Qt::LeftButton, mods, QPoint(x0, y0));
+        QTest::mouseMove(&chart, QPoint((x0 + x1) / 2, (y0 + y1) / 2));
+        QTest::mouseMove(&chart, QPoint(x1, y1));
+        QTest::mouseRelease(&chart, Qt::LeftButton, mods, QPoint(x1, y1));
+    }
+
+    void Wheel(QPoint at, int delta)
+    {
+        QWheelEvent e(at, chart.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&chart, &e);
+    }
+
+    std::vector<int> Codes() const
+    {
+        std::vector<int> codes;
+        for (const NMCHART& n : sent)
+            codes.push_back(n.code);
+        return codes;
+    }
+};
+
+}  // namespace
+
+TEST_F(ChartMouse, ClickOrSelectByDistance)
+{
+    const struct {
+        int dx, dy;
+        int code;
+    } cases[] = {{2, 2, CHN_CLICK}, {0, 0, CHN_CLICK}, {3, 0, CHN_SELECT}, {0, -3, CHN_SELECT}, {-40, 5, CHN_SELECT}};
+    for (const auto& c : cases) {
+        sent.clear();
+        const int x = PlotX(200), y = PlotY();
+        Drag(x, y, x + c.dx, y + c.dy);
+        ASSERT_EQ(sent.size(), 1u) << c.dx << "," << c.dy;
+        EXPECT_EQ(sent[0].code, c.code);
+        EXPECT_EQ(sent[0].x0, x);
+        EXPECT_EQ(sent[0].y0, y);
+        EXPECT_EQ(sent[0].source, &chart);
+        if (c.code == CHN_SELECT) {
+            EXPECT_EQ(sent[0].x1, x + c.dx);
+            EXPECT_EQ(sent[0].y1, y + c.dy);
+        }
+    }
+}
+
+TEST_F(ChartMouse, ZoomBandAndViewHistory)
+{
+    const double before[2] = {chart.m_min, chart.m_max};
+    const double t100 = chart.PixelToValue(100), t300 = chart.PixelToValue(300);
+    EXPECT_FALSE(chart.CanGoBack());
+    Drag(300, BandY(), 100, BandY(), Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    EXPECT_DOUBLE_EQ(chart.m_max, t300);
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    EXPECT_TRUE(chart.CanGoBack());
+
+    chart.PreviousView();
+    EXPECT_EQ(chart.m_min, before[0]);
+    EXPECT_EQ(chart.m_max, before[1]);
+    EXPECT_TRUE(chart.CanGoForward());
+    chart.NextView();
+    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    EXPECT_FALSE(chart.CanGoForward());
+    chart.NextView();  // nothing left: nothing happens
+    EXPECT_DOUBLE_EQ(chart.m_max, t300);
+    // The extra mouse buttons go back and forward too.
+    QTest::mousePress(&chart, Qt::BackButton, {}, QPoint(400, 300));
+    EXPECT_EQ(chart.m_min, before[0]);
+    QTest::mousePress(&chart, Qt::ForwardButton, {}, QPoint(400, 300));
+    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+}
+
+TEST_F(ChartMouse, PanningAndItsHistory)
+{
+    chart.SetRange(100, 200);  // one entry back
+    const struct {
+        int dx;
+        size_t backEntries;
+    } cases[] = {{-4, 1}, {-10, 2}};
+    for (const auto& c : cases) {
+        const double min = chart.m_min;
+        const int x = (chart.m_rect.left + chart.m_rect.right) / 2;
+        Drag(x, BandY(), x + c.dx, BandY());
+        EXPECT_GT(chart.m_min, min) << c.dx;  // the content follows the mouse to the left
+        EXPECT_DOUBLE_EQ(chart.m_max - chart.m_min, 100.0);
+        size_t entries = 0;
+        while (chart.CanGoBack()) {  // count, then restore by going forward again
+            chart.PreviousView();
+            ++entries;
+        }
+        EXPECT_EQ(entries, c.backEntries) << c.dx;
+        while (chart.CanGoForward())
+            chart.NextView();
+    }
+    // A pan that counts empties the forward stack.
+    chart.PreviousView();
+    ASSERT_TRUE(chart.CanGoForward());
+    const int x = (chart.m_rect.left + chart.m_rect.right) / 2;
+    Drag(x, BandY(), x - 20, BandY());
+    EXPECT_FALSE(chart.CanGoForward());
+}
+
+TEST_F(ChartMouse, PanningStopsAtTimeZero)
+{
+    chart.SetRange(10, 110);
+    Drag(chart.m_rect.left + 10, BandY(), chart.m_rect.right - 10, BandY());
+    EXPECT_EQ(chart.m_min, 0.0);
+    EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
+}
+
+TEST_F(ChartMouse, WheelZoomsTheTimeBandAndBeepsOverAnAxis)
+{
+    std::shared_ptr<CMChartSerie> alt;
+    chart.GetSerie(0, &alt);
+    const double min = chart.m_min, max = chart.m_max;
+    Wheel(QPoint((alt->m_rect.left + alt->m_rect.right) / 2, PlotY()), 120);
+    EXPECT_EQ(beeps, 1);
+    Wheel(QPoint(PlotX(100), PlotY()), 120);  // over the plot: nothing
+    EXPECT_EQ(chart.m_min, min);
+    EXPECT_EQ(chart.m_max, max);
+    EXPECT_TRUE(sent.empty());
+
+    Wheel(QPoint(PlotX(300), BandY()), 120);
+    EXPECT_LT(chart.m_max - chart.m_min, max - min);
+    EXPECT_GE(chart.m_min, 0.0);
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    EXPECT_TRUE(chart.CanGoBack());
+}
+
+TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
+{
+    std::shared_ptr<CMChartSerie> vario;
+    chart.GetSerie(1, &vario);
+    QObject::connect(&chart, &CMChartCtrl::Notify, [](const NMCHART& n) {
+        if (n.code == CHN_MENUINIT) {
+            n.menu->addSeparator()->setData(n.item + 1);
+            n.menu->addAction("Export...")->setData(n.item + 2);
+        }
+    });
+    std::vector<QString> seen;
+    int pick = 1;  // the second entry: "Vario"
+    chart.m_runMenu = [&](QMenu& menu, const QPoint&) {
+        seen.clear();
+        for (QAction* a : menu.actions())
+            seen.push_back(a->text() + (a->isChecked() ? "*" : ""));
+        return menu.actions().at(pick);
+    };
+    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(PlotX(50), PlotY()));
+    EXPECT_EQ(seen, (std::vector<QString>{"Alt*", "Vario*", "", "Export..."}));
+    EXPECT_FALSE(vario->m_visible);
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_MENUINIT});  // toggling tells nobody
+    EXPECT_EQ(sent[0].item, 2);
+
+    sent.clear();
+    pick = 3;
+    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(PlotX(50), PlotY()));
+    EXPECT_EQ(Codes(), (std::vector<int>{CHN_MENUINIT, CHN_MENUCOMMAND}));
+    EXPECT_EQ(sent[1].item, 3);  // "Export..." is series count + 2, sent less one
+}
+
+TEST_F(ChartMouse, LegendChoices)
+{
+    std::shared_ptr<CMChartSerie> alt, vario;
+    chart.GetSerie(0, &alt);
+    chart.GetSerie(1, &vario);
+    const QPoint onVario((vario->m_swatchRect.left + vario->m_swatchRect.right) / 2,
+                         (vario->m_swatchRect.top + vario->m_swatchRect.bottom) / 2);
+    const QPoint beside(chart.LegendRect().right - 2, chart.LegendRect().bottom - 2);
+
+    QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, beside);
+    QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, onVario);
+    QTest::mousePress(&chart, Qt::RightButton, {}, beside);
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, onVario);  // a plain click in the legend: nothing
+    ASSERT_EQ(Codes(), (std::vector<int>{CHN_SERIEITEM, CHN_SERIEITEM, CHN_SERIEITEM}));
+    EXPECT_EQ(sent[0].item, -1);
+    EXPECT_EQ(sent[1].item, 1);
+    EXPECT_EQ(sent[2].item, -1);
+    EXPECT_FALSE(sent[1].flag);
+
+    sent.clear();
+    QTest::mouseDClick(&chart, Qt::LeftButton, {}, onVario);
+    ASSERT_EQ(Codes(), std::vector<int>{CHN_SERIEITEM});
+    EXPECT_EQ(sent[0].item, 1);
+    EXPECT_TRUE(sent[0].flag);
+    EXPECT_FALSE(vario->m_visible);
+    EXPECT_TRUE(alt->m_visible);
+}
+
+TEST_F(ChartMouse, OverlaysLeaveThePictureAlone)
+{
+    const QImage before = chart.Picture().copy();
+    QTest::mouseMove(&chart, QPoint(PlotX(120), PlotY()));
+    const QImage shown = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(chart.Picture() == before);
+    EXPECT_FALSE(shown == before);  // the crosshair and the read-out are on the window
+    // The selection strip while dragging in the plot, also only on the window.
+    QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(PlotX(100), PlotY()));
+    QTest::mouseMove(&chart, QPoint(PlotX(300), PlotY()));
+    EXPECT_TRUE(chart.Picture() == before);
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(PlotX(300), PlotY()));
+    EXPECT_TRUE(chart.Picture() == before);
+}
+
+TEST_F(ChartMouse, ScrollStepsMoveByOneTimeStep)
+{
+    chart.SetRange(100, 200);
+    const double step = chart.m_step;
+    QTest::keyClick(&chart, Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(chart.m_min, 100 + step);
+    QTest::keyClick(&chart, Qt::Key_Left);
+    QTest::keyClick(&chart, Qt::Key_Left);
+    EXPECT_DOUBLE_EQ(chart.m_min, 100 - step);
+    chart.SetRange(3, 103);
+    QTest::keyClick(&chart, Qt::Key_Left);
+    EXPECT_EQ(chart.m_min, 0.0);  // not before time 0
+    EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
+    EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(ChartMouse, RemovingAllSeriesForgetsTheViews)
+{
+    chart.SetRange(10, 20);
+    chart.SetSelection(12, 14);
+    chart.RemoveAllSeries();
+    double a = 0, b = 0;
+    EXPECT_FALSE(chart.CanGoBack());
+    EXPECT_FALSE(chart.GetSelection(a, b));
+    EXPECT_FALSE(chart.GetDataRange(a, b));
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    chart.ResetView(false);  // no series: the range stays
+    EXPECT_EQ(chart.m_min, 10.0);
+    EXPECT_EQ(chart.m_max, 20.0);
+}
