@@ -54,6 +54,7 @@ case "${1:-}" in
       ctest --test-dir build-asan --output-on-failure -j2
     ;;
   bench)
+    packages+=(libqcustomplot-dev)  # only a yardstick for the chart benchmark
     install_missing
     build build -DCMAKE_BUILD_TYPE=Release
     for b in build/bench/*_bench; do "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true; done
