@@ -20,11 +20,11 @@ CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std:
       m_rotatedFont(ChartFont()),
       // Flat caps: a line ends where its points are, like the platform's plain one-pixel lines.
       m_curvePen(PaletteColor(0), 1, Qt::SolidLine, Qt::FlatCap),
-      m_labelPen(m_labelColor, 1, Qt::SolidLine),
       m_horizontalFont(ChartFont()),
       m_pyramid(m_values)
 {
     m_curvePen.setCosmetic(true);
+    m_labelPen = QPen(m_labelColor, 1, Qt::SolidLine);  // the colour is a later member
     m_labelPen.setCosmetic(true);
     bool any = false;
     for (double v : m_values) {
