@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -239,6 +240,51 @@ TEST_F(ToolTest, CsvAndStats)
         const ToolRun r = Tool(f.args);
         EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
         EXPECT_EQ(r.out, "") << f.args.join(' ').toStdString();
+        EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(ToolTest, ImageDrawsTheChartWithoutADisplay)
+{
+    const struct {
+        QString name;
+        QStringList extra;
+        QSize size;
+        const char* format;
+    } cases[] = {
+        {"chart.jpg", {}, {800, 600}, "jpeg"},
+        {"chart.png", {"--size", "640x360"}, {640, 360}, "png"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(QStringList{"image", kSoaring, "1", "-o", Path(c.name)} + c.extra);
+        ASSERT_EQ(r.status, 0) << r.err;
+        QImageReader reader(Path(c.name));
+        EXPECT_EQ(reader.format(), c.format);
+        const QImage image = reader.read();
+        EXPECT_EQ(image.size(), c.size);
+        // The altitude's green is on the picture.
+        int green = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                green += p.green() > 100 && p.red() < 60 && p.blue() < 60;
+            }
+        EXPECT_GT(green, 500) << c.name.toStdString();
+    }
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+    } failures[] = {
+        {{"image", kSoaring, "1"}, 2, "-o OUT"},
+        {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "0x10"}, 2, "--size"},
+        {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "big"}, 2, "--size"},
+        {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "x.png"},
+        {{"image", kSoaring, "2", "-o", Path("x.png")}, 1, "no log 2"},
+    };
+    for (const auto& f : failures) {
+        const ToolRun r = Tool(f.args);
+        EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
         EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
     }
 }
