@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/palette.h"
+#include "dsp/statistics.h"
 
 QFont ChartFont()
 {
@@ -49,13 +50,7 @@ void CMChartSerie::SetColorIndex(int index)
 
 double CMChartSerie::ValueAt(double time) const
 {
-    const size_t count = m_values.size();
-    if (count == 0 || !(time >= m_firstTime) || time > EndTime())
-        return 0.0;
-    const double position = std::floor((time - m_firstTime) / m_interval + 0.5);
-    const size_t index =
-        !(position < static_cast<double>(count - 1)) ? count - 1 : static_cast<size_t>(std::max(position, 0.0));
-    return m_values[index];
+    return NearestSample(m_values, m_firstTime, m_interval, time);
 }
 
 void CMChartSerie::GetMinMax(double& min, double& max) const

@@ -35,17 +35,20 @@ double Walk(const NamedSeries& s, double t1, double t2, Visit visit)
 
 }  // namespace
 
+double NearestSample(const std::vector<double>& values, double firstTime, double interval, double t)
+{
+    const size_t count = values.size();
+    if (count == 0 || !(t >= firstTime) || t > firstTime + static_cast<double>(count) * interval)
+        return 0.0;
+    const double position = std::floor((t - firstTime) / interval + 0.5);
+    const size_t index = !(position < static_cast<double>(count - 1)) ? count - 1
+                                                                      : static_cast<size_t>(std::max(position, 0.0));
+    return values[index];
+}
+
 double ValueAt(const NamedSeries& series, double t)
 {
-    const size_t count = series.values.size();
-    if (count == 0 || !(t >= series.firstTime) ||
-        t > series.firstTime + static_cast<double>(count) * series.interval)
-        return 0.0;
-    const double position = std::floor((t - series.firstTime) / series.interval + 0.5);
-    const size_t index = position >= static_cast<double>(count - 1) || std::isnan(position)
-                             ? count - 1
-                             : static_cast<size_t>(position);
-    return series.values[index];
+    return NearestSample(series.values, series.firstTime, series.interval, t);
 }
 
 std::string ValueText(double value, const char* unit)

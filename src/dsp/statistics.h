@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CBrixoLog;
 struct NamedSeries;
 
 // The sample nearest to time t: index floor((t - first) / interval + 0.5), at
 // most the last; 0 before the first time or after first + count * interval.
+double NearestSample(const std::vector<double>& values, double firstTime, double interval, double t);
 double ValueAt(const NamedSeries& series, double t);
 
 // The texts of the statistics view's "Log" category.
