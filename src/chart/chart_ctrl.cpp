@@ -97,25 +97,26 @@ void CMChartCtrl::SetRange(double first, double last)
     ShowRange({first, last});
 }
 
+bool CMChartCtrl::StepHistory(std::vector<Range>& from, std::vector<Range>& to)
+{
+    if (from.empty())
+        return false;
+    to.push_back({m_min, m_max});
+    const Range r = from.back();
+    from.pop_back();
+    ShowRange(r);
+    return true;
+}
+
 void CMChartCtrl::PreviousView()
 {
-    if (m_back.empty())
-        return;
-    m_forward.push_back({m_min, m_max});
-    const Range r = m_back.back();
-    m_back.pop_back();
-    ShowRange(r);
-    Send({.code = CHN_VIEWCHANGED});
+    if (StepHistory(m_back, m_forward))
+        Send({.code = CHN_VIEWCHANGED});
 }
 
 void CMChartCtrl::NextView()
 {
-    if (m_forward.empty())
-        return;
-    m_back.push_back({m_min, m_max});
-    const Range r = m_forward.back();
-    m_forward.pop_back();
-    ShowRange(r);
+    StepHistory(m_forward, m_back);
 }
 
 void CMChartCtrl::ClearLabels()

@@ -114,6 +114,8 @@ private:
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const Range& range);
+    // Shows the newest range of one stack, keeping the current one on the other.
+    bool StepHistory(std::vector<Range>& from, std::vector<Range>& to);
     void Send(NMCHART n);
     int SwatchAt(int x, int y) const;
     bool InTimeBand(int x, int y) const { return m_rect.Contains(x, y); }
