@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/memory_tuning.h"
+#include "app/settings_store.h"
 #include "config/configuration.h"
 #include "ui/main_frame.h"
 
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
     Configuration config;
     config.Load(QApplication::applicationDirPath().toStdString(), Configuration::PerUserDirectory());
 
-    CMainFrame frame;
+    CMainFrame frame(config, std::make_unique<QSettingsStore>());
     frame.show();
     return QApplication::exec();
 }

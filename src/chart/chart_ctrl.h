@@ -69,6 +69,9 @@ public:
     // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.
     void ScrollLine(int direction);
 
+    QSize sizeHint() const override { return {640, 480}; }
+    QSize minimumSizeHint() const override { return {160, 120}; }
+
     const ChartRect& PlotRect() const { return m_plotRect; }
     const ChartRect& LegendRect() const { return m_legendRect; }
     const QImage& Picture() const { return m_picture; }

@@ -4,7 +4,7 @@
 
 #include "chart/chart_ctrl.h"
 
-void FillChart(CMChartCtrl& chart, const LogSeries& series)
+void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
 {
     // A series the user hid stays hidden when another log is shown.
     std::map<QString, bool> remembered;
@@ -27,5 +27,8 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series)
         if (it != remembered.end())
             s->m_visible = it->second;
     }
-    chart.ResetView(true);
+    if (range)
+        chart.SetRange(range->first, range->last);
+    else
+        chart.ResetView(true);
 }

@@ -3,7 +3,9 @@
 #include "dsp/log_series.h"
 
 class CMChartCtrl;
+struct Range;
 
 // Puts the series of a log into the chart with their styles, keeping the
-// visibility the user gave series of the same name, and shows the whole log.
-void FillChart(CMChartCtrl& chart, const LogSeries& series);
+// visibility the user gave series of the same name, and shows the given range
+// or else the whole log.
+void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range = nullptr);

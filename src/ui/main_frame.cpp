@@ -1,7 +1,240 @@
 #include "ui/main_frame.h"
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app/settings_store.h"
+#include "config/configuration.h"
+#include "ui/command_ids.h"
+#include "ui/log_dialogs.h"
+#include "ui/log_tree.h"
+#include "ui/statistics_view.h"
+
+CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent)
+    : QMainWindow(parent), m_config(config), m_store(std::move(store))
 {
+    m_settings = LoadSettings(*m_store);
     setWindowTitle(QStringLiteral("Nivra"));
-    resize(1000, 700);
+    CreateCommands();
+    CreateLayout();
+    m_busy = false;
+    resize(1100, 720);
+}
+
+CMainFrame::~CMainFrame()
+{
+    std::string error;
+    if (!SaveSettings(m_settings, *m_store, &error))
+        qWarning("Nivra: the settings were not saved: %s", error.c_str());
+}
+
+QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prompt)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    // A prompt is the status-bar text, then after a line break the tooltip.
+    const int split = prompt.indexOf('\n');
+    action->setStatusTip(split < 0 ? prompt : prompt.left(split));
+    if (split >= 0)
+        action->setToolTip(prompt.mid(split + 1));
+    m_commands[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateCommands()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* download = AddCommand(ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Create a new document\nNew");
+    download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
+    QAction* open = AddCommand(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen");
+    open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    connect(open, &QAction::triggered, this, &CMainFrame::OnOpen);
+    QAction* saveAs = AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As");
+    saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
+    file->addActions({download, open, saveAs});
+    file->addSeparator();
+    // Printing is not offered: the items stay disabled, and so does Ctrl+P.
+    QAction* print = AddCommand(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint");
+    print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    QAction* preview = AddCommand(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview");
+    QAction* setup = AddCommand(ID_FILE_PRINT_SETUP, "P&rint Setup...",
+                                "Change the printer and printing options\nPrint Setup");
+    for (QAction* a : {print, preview, setup}) {
+        a->setEnabled(false);
+        file->addAction(a);
+    }
+    file->addSeparator();
+    QAction* exit = AddCommand(ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    file->addAction(exit);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar");
+    QAction* statusBarAction =
+        AddCommand(ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar");
+    QAction* logs = AddCommand(ID_VIEW_LOGS, "&Logs");
+    for (QAction* a : {toolbar, statusBarAction, logs}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+        view->addAction(a);
+    }
+    connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    connect(logs, &QAction::toggled, this, &CMainFrame::SetLogsPaneShown);
+    view->addSeparator();
+    view->addAction(AddCommand(ID_VIEW_PREFERENCES, "&Preferences..."));
+    view->addSeparator();
+    QAction* previous = AddCommand(ID_VIEW_PREVIOUS, "Previous view", "Return to last view");
+    QAction* next = AddCommand(ID_VIEW_NEXT, "Next view", "Go further on view stack");
+    previous->setEnabled(false);
+    next->setEnabled(false);
+    connect(previous, &QAction::triggered, this, [this] { m_chart->PreviousView(); });
+    connect(next, &QAction::triggered, this, [this] {
+        m_chart->NextView();
+        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
+        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+    });
+    QAction* clearLabels = AddCommand(ID_VIEW_CLEAR_LABELS, "Clear labels");
+    connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
+    view->addActions({previous, next, clearLabels});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* about = AddCommand(ID_APP_ABOUT, "&About Nivra...",
+                                "Display program information, version number and copyright\nAbout");
+    about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    connect(about, &QAction::triggered, this, &CMainFrame::OnAbout);
+    help->addAction(about);
+
+    QAction* refresh = AddCommand(ID_VIEW_REFRESH, QStringLiteral("Refresh"));
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(refresh, &QAction::triggered, this, &CMainFrame::RefreshSelected);
+    addAction(refresh);
+
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->addActions({download, open, saveAs});
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(about);
+    connect(toolbar, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    statusBar()->showMessage(QStringLiteral("Ready"));
+}
+
+void CMainFrame::CreateLayout()
+{
+    m_outer = new QSplitter(Qt::Horizontal, this);
+    // The "Logs" pane: a caption with a close button over the inner split.
+    m_pane = new QWidget;
+    auto* paneLayout = new QVBoxLayout(m_pane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(0);
+    auto* caption = new QWidget;
+    auto* captionLayout = new QHBoxLayout(caption);
+    captionLayout->setContentsMargins(4, 2, 2, 2);
+    captionLayout->addWidget(new QLabel(QStringLiteral("Logs")));
+    captionLayout->addStretch();
+    auto* close = new QToolButton;
+    close->setAutoRaise(true);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setObjectName(QStringLiteral("closeLogsPane"));
+    connect(close, &QToolButton::clicked, this, [this] { Command(ID_VIEW_LOGS)->setChecked(false); });
+    captionLayout->addWidget(close);
+    paneLayout->addWidget(caption);
+
+    m_inner = new QSplitter(Qt::Vertical);
+    m_tree = new LogTree;
+    m_stats = new CPropertiesView;
+    m_inner->addWidget(m_tree);
+    m_inner->addWidget(m_stats);
+    paneLayout->addWidget(m_inner);
+
+    m_chart = new CMChartCtrl;
+    m_outer->addWidget(m_pane);
+    m_outer->addWidget(m_chart);
+    m_outer->setStretchFactor(1, 1);
+    setCentralWidget(m_outer);
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!m_busy)
+            RefreshLog(m_tree->LogOf(item));
+    });
+    connect(m_tree, &LogTree::ItemMenuRequested, this, &CMainFrame::OnTreeMenu);
+    connect(m_chart, &CMChartCtrl::Notify, this, &CMainFrame::OnChartNotify);
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_splitsPlaced)
+        return;
+    // The splits are placed once the window has its size: the Logs pane takes a
+    // quarter of the width, the tree PaneProportion percent of the pane's height.
+    m_splitsPlaced = true;
+    const int width = m_outer->width() - m_outer->handleWidth();
+    m_outer->setSizes({width / 4, width - width / 4});
+    const int height = m_inner->height() - m_inner->handleWidth();
+    const int top = height * std::clamp(m_settings.paneProportion, 0, 100) / 100;
+    m_inner->setSizes({top, height - top});
+}
+
+void CMainFrame::SetLogsPaneShown(bool shown)
+{
+    m_pane->setVisible(shown);
+}
+
+int CMainFrame::PaneProportion() const
+{
+    const QList<int> sizes = m_inner->sizes();
+    const int usable = sizes.value(0) + sizes.value(1);
+    const int tenThousandths = usable > 0 ? static_cast<int>(std::lround(sizes.value(0) * 10000.0 / usable)) : 0;
+    return tenThousandths / 100;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!MayDiscardLogs()) {
+        event->ignore();
+        return;
+    }
+    m_settings.paneProportion = PaneProportion();
+    event->accept();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(m_config, this);
+    about.exec();
+}
+
+void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
+{
+    QMenu menu(this);
+    QAction* remove = menu.addAction(QStringLiteral("Delete"));
+    remove->setData(ID_LOG_DELETE);
+    menu.addAction(QStringLiteral("Export..."))->setData(ID_LOG_EXPORT);
+    QAction* properties = menu.addAction(QStringLiteral("Properties..."));
+    properties->setData(ID_LOG_PROPERTIES);
+    QAction* chosen = menu.exec(at);
+    if (chosen == remove) {
+        delete item;
+    } else if (chosen == properties) {
+        if (const CBrixoLog* log = m_tree->LogOf(item)) {
+            CPropertiesDlg dialog(*log, this);
+            dialog.exec();
+        }
+    }
 }

@@ -2,9 +2,80 @@
 
 #include <QMainWindow>
 
-// The program's main window.
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/settings.h"
+#include "chart/chart_ctrl.h"
+#include "dsp/log_series.h"
+
+class CBrixoLog;
+class CPropertiesView;
+class Configuration;
+class LogTree;
+class QAction;
+class QSplitter;
+class QTreeWidgetItem;
+class SettingsStore;
+
+// The program's window: the "Logs" pane (log tree over the statistics) beside the chart.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // Reads the settings from the store before anything is laid out; writes them back when destroyed.
+    CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The commands, reachable without their dialogs.
+    bool OpenFile(const QString& path);
+    bool SaveAs(const QString& path);
+    void RefreshSelected();
+    void RefreshLog(const CBrixoLog* log, std::optional<Range> range = std::nullopt);
+
+    QAction* Command(int id) const { return m_commands.at(id); }
+    CMChartCtrl* Chart() const { return m_chart; }
+    LogTree* Tree() const { return m_tree; }
+    CPropertiesView* Statistics() const { return m_stats; }
+    QSplitter* InnerSplitter() const { return m_inner; }
+    QWidget* LogsPane() const { return m_pane; }
+    const Settings& CurrentSettings() const { return m_settings; }
+    // Downloaded logs that were not saved yet: leaving them asks first.
+    void MarkLogsUnsaved(bool unsaved) { m_unsaved = unsaved; }
+    // The proportion the inner split is stored with at close.
+    int PaneProportion() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateCommands();
+    void CreateLayout();
+    QAction* AddCommand(int id, const QString& text, const QString& prompt = {});
+    void OnOpen();
+    void OnSaveAs();
+    void OnAbout();
+    void OnChartNotify(const NMCHART& n);
+    void OnTreeMenu(QTreeWidgetItem* item, const QPoint& at);
+    void UpdateSelectionStats(const NMCHART& n);
+    void SetLogsPaneShown(bool shown);
+    bool MayDiscardLogs();
+
+    const Configuration& m_config;
+    std::unique_ptr<SettingsStore> m_store;
+    Settings m_settings;
+    std::map<int, QAction*> m_commands;
+    QSplitter* m_outer = nullptr;
+    QSplitter* m_inner = nullptr;
+    QWidget* m_pane = nullptr;
+    LogTree* m_tree = nullptr;
+    CPropertiesView* m_stats = nullptr;
+    CMChartCtrl* m_chart = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    LogSeries m_series;  // what the chart shows, for the selection statistics
+    bool m_busy = true;
+    bool m_unsaved = false;
+    bool m_splitsPlaced = false;
+    std::string m_lastError;
 };

@@ -1,0 +1,55 @@
+#include "ui/log_tree.h"
+
+namespace {
+
+// Deleting the item deletes its log.
+class LogItem : public QTreeWidgetItem {
+public:
+    LogItem(QTreeWidget* tree, const QString& name, const CBrixoLog& log)
+        : QTreeWidgetItem(tree, {name}), m_log(std::make_unique<CBrixoLog>(log))
+    {
+        m_log->m_date = log.m_date;  // a copy is dated by whoever makes it
+    }
+    const CBrixoLog& Log() const { return *m_log; }
+
+private:
+    std::unique_ptr<CBrixoLog> m_log;
+};
+
+}  // namespace
+
+LogTree::LogTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (QTreeWidgetItem* item = itemAt(pos))
+            emit ItemMenuRequested(item, viewport()->mapToGlobal(pos));
+    });
+}
+
+void LogTree::AddLog(const QString& name, const CBrixoLog& log)
+{
+    auto* item = new LogItem(this, name, log);
+    item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+}
+
+const CBrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const
+{
+    const auto* log = dynamic_cast<const LogItem*>(item);
+    return log ? &log->Log() : nullptr;
+}
+
+const CBrixoLog* LogTree::SelectedLog() const
+{
+    return LogOf(currentItem());
+}
+
+std::vector<const CBrixoLog*> LogTree::Logs() const
+{
+    std::vector<const CBrixoLog*> logs;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        logs.push_back(LogOf(topLevelItem(i)));
+    return logs;
+}

@@ -1,0 +1,193 @@
+// The main window's work on logs: opening and saving files, showing a log in
+// the chart and the statistics, and answering the chart.
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "app/log_file.h"
+#include "config/configuration.h"
+#include "dsp/statistics.h"
+#include "ui/chart_filling.h"
+#include "ui/command_ids.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+#include "ui/statistics_view.h"
+
+namespace {
+
+const QString kFilters = QStringLiteral("Alt Files (*.alt);;All Files (*.*)");
+
+}  // namespace
+
+bool CMainFrame::MayDiscardLogs()
+{
+    if (!m_unsaved || m_tree->topLevelItemCount() == 0)
+        return true;
+    const auto answer = QMessageBox::question(this, QStringLiteral("Nivra"), QStringLiteral("Save the downloaded logs?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Discard)
+        return true;
+    OnSaveAs();
+    return !m_unsaved;
+}
+
+void CMainFrame::OnOpen()
+{
+    if (!MayDiscardLogs())
+        return;
+    QFileDialog dialog(this, QStringLiteral("Open"), QString(), kFilters);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(QStringLiteral("alt"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        OpenFile(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::OpenFile(const QString& path)
+{
+    const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
+    switch (result.status) {
+    case AltReadResult::Status::CannotOpen:
+        statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(result.reason)));
+        return false;
+    case AltReadResult::Status::BadPreamble:
+        QApplication::beep();
+        return false;
+    case AltReadResult::Status::BadZeroWord:
+        return false;
+    case AltReadResult::Status::Ok:
+        break;
+    }
+    m_busy = true;
+    m_tree->ClearLogs();
+    for (const NumberedLog& entry : result.logs)
+        m_tree->AddLog(QString::fromStdString(LogName(entry.number, entry.log.Duration())), entry.log);
+    m_busy = false;
+    m_unsaved = false;
+    if (result.logsRead == 1 && m_tree->topLevelItemCount() > 0)
+        m_tree->setCurrentItem(m_tree->topLevelItem(0));
+    setWindowTitle(QStringLiteral("Nivra - %1").arg(QFileInfo(path).absoluteFilePath()));
+    statusBar()->showMessage(result.deviceMissing ? QString::fromStdString(result.Problem()) : QStringLiteral("Ready"));
+    return true;
+}
+
+void CMainFrame::OnSaveAs()
+{
+    QFileDialog dialog(this, QStringLiteral("Save As"), QString(), kFilters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("alt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        SaveAs(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::SaveAs(const QString& path)
+{
+    std::string error;
+    if (!WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
+        QMessageBox::warning(this, QStringLiteral("Nivra"),
+                             QStringLiteral("The logs could not be saved to %1:\n%2")
+                                 .arg(path, QString::fromStdString(error)));
+        return false;
+    }
+    m_unsaved = false;
+    return true;
+}
+
+void CMainFrame::RefreshSelected()
+{
+    const CBrixoLog* log = m_tree->SelectedLog();
+    if (!log)
+        return;
+    Range range;
+    if (m_chart->GetDataRange(range.first, range.last))
+        RefreshLog(log, range);
+    else
+        RefreshLog(log);
+}
+
+void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
+{
+    m_series = log ? BuildLogSeries(*log, m_settings) : LogSeries{};
+    const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
+    if (!m_series.errors.empty()) {
+        // Each problem once, not at every refresh of the same log.
+        std::string text;
+        for (const std::string& e : m_series.errors)
+            text += e + "\n";
+        if (text != m_lastError)
+            QMessageBox::warning(this, QStringLiteral("Nivra"), QString::fromStdString(text));
+        m_lastError = text;
+    }
+    if (!drawable) {
+        m_series = LogSeries{};
+        m_chart->RemoveAllSeries();
+        m_stats->Clear();
+    } else {
+        FillChart(*m_chart, m_series, range ? &*range : nullptr);
+        m_stats->ShowLog(LogStatistics(*log, m_series.series[0], m_settings.Imperial()));
+        m_chart->setFocus();
+    }
+    m_chart->update();
+    Command(ID_VIEW_PREVIOUS)->setEnabled(false);
+    Command(ID_VIEW_NEXT)->setEnabled(false);
+}
+
+void CMainFrame::UpdateSelectionStats(const NMCHART& n)
+{
+    if (m_chart->SerieCount() == 0 || m_series.series.size() < 2)
+        return;
+    const double t1 = m_chart->PixelToValue(std::min(n.x0, n.x1));
+    const double t2 = m_chart->PixelToValue(std::max(n.x0, n.x1));
+    m_chart->SetSelection(t1, t2);
+    m_stats->ShowSelection(
+        SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
+}
+
+void CMainFrame::OnChartNotify(const NMCHART& n)
+{
+    switch (n.code) {
+    case CHN_CLICK: {
+        std::shared_ptr<CMChartSerie> first;
+        if (m_chart->GetSerie(0, &first) && first->m_visible) {
+            first->AddLabel(m_chart->PixelToValue(n.x0), first->PixelToValue(n.y0));
+            m_chart->Recalc();
+            m_chart->update();
+        }
+        break;
+    }
+    case CHN_SERIEITEM: {
+        // The style dialog comes later; what the legend changed is kept now.
+        std::shared_ptr<CMChartSerie> s;
+        if (m_chart->GetSerie(0, &s))
+            m_settings.altOn = s->m_visible;
+        if (m_chart->GetSerie(1, &s))
+            m_settings.varioOn = s->m_visible;
+        m_chart->Recalc();
+        m_chart->update();
+        break;
+    }
+    case CHN_VIEWCHANGED:
+        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
+        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+        break;
+    case CHN_SELECT:
+        UpdateSelectionStats(n);
+        break;
+    case CHN_MENUINIT: {
+        double first = 0, last = 0;
+        if (m_chart->SerieCount() > 0 && m_chart->GetSelection(first, last)) {
+            n.menu->addSeparator()->setData(n.item + 1);
+            n.menu->addAction(QStringLiteral("Export..."))->setData(n.item + 2);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}

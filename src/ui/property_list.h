@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QTreeWidget>
+
+// A list of named values grouped under categories: a category is a bold row
+// that folds its items. The statistics view shows read-only items; editors can
+// be put in the value column with setItemWidget.
+class PropertyList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit PropertyList(QWidget* parent = nullptr);
+
+    QTreeWidgetItem* AddCategory(const QString& name);
+    QTreeWidgetItem* AddItem(QTreeWidgetItem* category, const QString& name, const QString& value);
+
+    QTreeWidgetItem* Category(const QString& name) const;
+    QTreeWidgetItem* Item(const QString& category, const QString& name) const;
+    QString Value(const QString& category, const QString& name) const;
+    void SetValue(const QString& category, const QString& name, const QString& value);
+};

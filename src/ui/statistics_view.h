@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include "dsp/statistics.h"
+
+class PropertyList;
+
+// The flight statistics: a "Log" and a "Selection" category of read-only items.
+class CPropertiesView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CPropertiesView(QWidget* parent = nullptr);
+
+    void ShowLog(const LogStatTexts& texts);  // expands "Log", folds "Selection"
+    void ShowSelection(const SelectionStatTexts& texts);  // expands "Selection"
+    void Clear();
+
+    PropertyList* List() const { return m_list; }
+
+private:
+    void Fill();
+    PropertyList* m_list;
+};

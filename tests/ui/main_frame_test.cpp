@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/log_file.h"
+#include "app/settings_store.h"
+#include "chart/chart_ctrl.h"
+#include "config/configuration.h"
+#include "ui/command_ids.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+#include "ui/property_list.h"
+#include "ui/statistics_view.h"
+
+namespace {
+
+const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
+
+class Window : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config;
+    std::unique_ptr<CMainFrame> frame;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString StorePath() const { return dir.filePath("Nivra.conf"); }
+
+    void SetUp() override
+    {
+        config.LoadBuiltIn();
+        Open();
+    }
+
+    void Open()
+    {
+        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
+        frame->resize(1000, 700);
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+
+    QString Stat(const char* category, const char* item) const
+    {
+        return frame->Statistics()->List()->Value(category, item);
+    }
+
+    std::vector<QString> Names() const
+    {
+        std::vector<QString> names;
+        for (int i = 0; i < frame->Tree()->topLevelItemCount(); ++i)
+            names.push_back(frame->Tree()->topLevelItem(i)->text(0));
+        return names;
+    }
+
+    std::vector<QString> SeriesNames() const
+    {
+        std::vector<QString> names;
+        for (int i = 0; i < frame->Chart()->SerieCount(); ++i) {
+            std::shared_ptr<CMChartSerie> s;
+            frame->Chart()->GetSerie(i, &s);
+            names.push_back(s->m_name);
+        }
+        return names;
+    }
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+TEST_F(Window, StartsEmpty)
+{
+    EXPECT_EQ(frame->windowTitle(), "Nivra");
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT})
+        EXPECT_FALSE(frame->Command(id)->isEnabled()) << id;
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_LOGS})
+        EXPECT_TRUE(frame->Command(id)->isChecked()) << id;
+    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->data().toInt(), ID_FILE_OPEN);
+    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->statusTip(), "Open an existing document");
+    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->toolTip(), "Open");
+    EXPECT_EQ(Stat("Log", "Temperature"), "n/a");
+    EXPECT_EQ(Stat("Selection", "min Vario"), "-5 m/sec");
+    // F5 with nothing selected does nothing, and so does Ctrl+P.
+    QTest::keyClick(frame.get(), Qt::Key_F5);
+    QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+}
+
+TEST_F(Window, OpeningAFileWithOneLogShowsIt)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
+    EXPECT_EQ(Names(), std::vector<QString>{"Log  1 (01:00:00)"});
+    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
+    EXPECT_EQ(SeriesNames(), (std::vector<QString>{"Alt", "Vario"}));
+    EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
+    EXPECT_EQ(Stat("Log", "Rate"), "1.0 sec");
+    EXPECT_EQ(Stat("Log", "max Altitude"), "1440.7 m");
+    EXPECT_TRUE(frame->Statistics()->List()->Category("Log")->isExpanded());
+    EXPECT_FALSE(frame->Statistics()->List()->Category("Selection")->isExpanded());
+}
+
+TEST_F(Window, OpeningAFileWithSeveralLogsSelectsNone)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    EXPECT_EQ(Names(), (std::vector<QString>{"Log  1 (00:04:10)", "Log  3 (00:03:30)"}));  // the short one leaves a gap
+    EXPECT_EQ(frame->Tree()->currentItem(), nullptr);
+    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+}
+
+TEST_F(Window, FilesThatAreNotOpened)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    const QString title = frame->windowTitle();
+    QFile bad(Path("bad.alt"));
+    bad.open(QIODevice::WriteOnly);
+    bad.write("13\r\n");
+    bad.close();
+    EXPECT_FALSE(frame->OpenFile(Path("bad.alt")));
+    EXPECT_FALSE(frame->OpenFile(Path("missing.alt")));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("missing.alt"));
+    EXPECT_EQ(frame->windowTitle(), title);  // the title and the tree stay
+    EXPECT_EQ(Names().size(), 1u);
+}
+
+TEST_F(Window, SaveAsWritesEveryLogSafely)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    ASSERT_TRUE(frame->SaveAs(Path("copy.alt")));
+    // The short log was never in the tree, so the copy holds the two others.
+    const AltReadResult read = ReadAltFile(Path("copy.alt").toStdString(), config, 0);
+    ASSERT_EQ(read.logs.size(), 2u);
+    EXPECT_EQ(read.logs[0].log.SampleCount(), 2504u);
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
+
+    // An empty tree saves the 20 lines of an empty file.
+    frame->Tree()->ClearLogs();
+    ASSERT_TRUE(frame->SaveAs(Path("empty.alt")));
+    EXPECT_EQ(ReadAll(Path("empty.alt")), QByteArray(" 13\r\n").repeated(16) + QByteArray(" 0\r\n").repeated(4));
+}
+
+TEST_F(Window, RefreshKeepsTheShownRangeAndViewCommandsFollowTheChart)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    CMChartCtrl* chart = frame->Chart();
+    chart->SetRange(600, 1200);
+    const NMCHART viewChanged{.code = CHN_VIEWCHANGED};
+    emit chart->Notify(viewChanged);
+    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
+    // F5 rebuilds over the time the series cover, here the whole log.
+    frame->InnerSplitter()->setFocus();
+    QTest::keyClick(frame.get(), Qt::Key_F5);
+    EXPECT_DOUBLE_EQ(chart->m_min, 0.0);
+    EXPECT_DOUBLE_EQ(chart->m_max, 3599.0);
+    EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());  // a refresh disables both
+}
+
+TEST_F(Window, HiddenSeriesStayHiddenForTheNextLog)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));
+    std::shared_ptr<CMChartSerie> vario;
+    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
+    vario->m_visible = false;
+    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
+    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
+    EXPECT_EQ(vario->m_name, "Vario");
+    EXPECT_FALSE(vario->m_visible);
+}
+
+TEST_F(Window, SelectionAndClickInTheChart)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    CMChartCtrl* chart = frame->Chart();
+    const ChartRect plot = chart->PlotRect();
+    const int y = (plot.top + plot.bottom) / 2;
+    const int x0 = chart->ValueToPixel(600), x1 = chart->ValueToPixel(900);
+    QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(x1, y));
+    QTest::mouseMove(chart, QPoint(x0, y));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(x0, y));
+    double first = 0, last = 0;
+    ASSERT_TRUE(chart->GetSelection(first, last));
+    EXPECT_NEAR(first, 600, 10);
+    EXPECT_NEAR(last, 900, 10);
+    EXPECT_TRUE(frame->Statistics()->List()->Category("Selection")->isExpanded());
+    EXPECT_TRUE(Stat("Selection", "Duration").startsWith("0"));
+    EXPECT_TRUE(Stat("Selection", "avr Vario").endsWith(" m/s"));
+
+    QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x0, y));
+    std::shared_ptr<CMChartSerie> alt;
+    chart->GetSerie(0, &alt);
+    ASSERT_EQ(alt->m_labels.size(), 1u);
+    EXPECT_NEAR(alt->m_labels[0].first, 600, 10);
+}
+
+TEST_F(Window, SettingsAreWrittenAtClose)
+{
+    // The split at 30 % of the usable height (rounded up to whole pixels).
+    const QList<int> sizes = frame->InnerSplitter()->sizes();
+    const int usable = sizes[0] + sizes[1];
+    const int top = (usable * 30 + 99) / 100;
+    frame->InnerSplitter()->setSizes({top, usable - top});
+    ASSERT_EQ(frame->InnerSplitter()->sizes()[0], top);
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+    QSettings stored(StorePath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys().size(), 28);
+    int proportion = 0;
+    const QByteArray bytes = stored.value("PaneProportion").toByteArray();
+    ASSERT_EQ(bytes.size(), 4);
+    std::memcpy(&proportion, bytes.constData(), 4);
+    EXPECT_EQ(proportion, 30);
+    // And read again by the next window.
+    Open();
+    EXPECT_EQ(frame->CurrentSettings().paneProportion, 30);
+}
+
+TEST_F(Window, LogsPaneHidesAndComesBack)
+{
+    frame->Command(ID_VIEW_LOGS)->trigger();
+    EXPECT_FALSE(frame->LogsPane()->isVisible());
+    frame->Command(ID_VIEW_LOGS)->trigger();
+    EXPECT_TRUE(frame->LogsPane()->isVisible());
+    QTest::mouseClick(frame->LogsPane()->findChild<QWidget*>("closeLogsPane"), Qt::LeftButton);
+    EXPECT_FALSE(frame->LogsPane()->isVisible());
+    EXPECT_FALSE(frame->Command(ID_VIEW_LOGS)->isChecked());
+}
