@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -26,6 +27,8 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     : QMainWindow(parent), m_config(config), m_store(std::move(store))
 {
     m_settings = LoadSettings(*m_store);
+    m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
+    m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
     setWindowTitle(QStringLiteral("Nivra"));
     CreateCommands();
     CreateLayout();
@@ -228,7 +231,7 @@ void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
     menu.addAction(QStringLiteral("Export..."))->setData(ID_LOG_EXPORT);
     QAction* properties = menu.addAction(QStringLiteral("Properties..."));
     properties->setData(ID_LOG_PROPERTIES);
-    QAction* chosen = menu.exec(at);
+    QAction* chosen = m_runMenu(menu, at);
     if (chosen == remove) {
         delete item;
     } else if (chosen == properties) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@ class CPropertiesView;
 class Configuration;
 class LogTree;
 class QAction;
+class QMenu;
 class QSplitter;
 class QTreeWidgetItem;
 class SettingsStore;
@@ -44,6 +46,10 @@ public:
     void MarkLogsUnsaved(bool unsaved) { m_unsaved = unsaved; }
     // The proportion the inner split is stored with at close.
     int PaneProportion() const;
+
+    // How the window runs a context menu and tells of a failure; tests replace them.
+    std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
+    std::function<void(const QString& text)> m_warn;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -90,9 +90,7 @@ bool CMainFrame::SaveAs(const QString& path)
 {
     std::string error;
     if (!WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
-        QMessageBox::warning(this, QStringLiteral("Nivra"),
-                             QStringLiteral("The logs could not be saved to %1:\n%2")
-                                 .arg(path, QString::fromStdString(error)));
+        m_warn(QStringLiteral("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(error)));
         return false;
     }
     m_unsaved = false;
@@ -121,7 +119,7 @@ void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
         for (const std::string& e : m_series.errors)
             text += e + "\n";
         if (text != m_lastError)
-            QMessageBox::warning(this, QStringLiteral("Nivra"), QString::fromStdString(text));
+            m_warn(QString::fromStdString(text).trimmed());
         m_lastError = text;
     }
     if (!drawable) {

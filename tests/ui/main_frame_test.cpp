@@ -9,12 +9,17 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 
 #include "app/log_file.h"
 #include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
 #include "config/configuration.h"
 #include "ui/command_ids.h"
+#include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/property_list.h"
@@ -242,4 +247,101 @@ TEST_F(Window, LogsPaneHidesAndComesBack)
     QTest::mouseClick(frame->LogsPane()->findChild<QWidget*>("closeLogsPane"), Qt::LeftButton);
     EXPECT_FALSE(frame->LogsPane()->isVisible());
     EXPECT_FALSE(frame->Command(ID_VIEW_LOGS)->isChecked());
+}
+
+TEST_F(Window, TreeContextMenu)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    int menus = 0;
+    QString pick;
+    std::vector<QString> entries;
+    frame->m_runMenu = [&](QMenu& menu, const QPoint&) -> QAction* {
+        ++menus;
+        entries.clear();
+        QAction* chosen = nullptr;
+        for (QAction* a : menu.actions()) {
+            entries.push_back(a->text());
+            if (a->text() == pick)
+                chosen = a;
+        }
+        return chosen;
+    };
+    LogTree* tree = frame->Tree();
+    // Empty space: no menu.
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, QPoint(5, tree->viewport()->height() - 5));
+    emit tree->customContextMenuRequested(QPoint(5, tree->viewport()->height() - 5));
+    EXPECT_EQ(menus, 0);
+    // On the first item: Delete removes it, and nothing else.
+    pick = "Delete";
+    const QRect first = tree->visualItemRect(tree->topLevelItem(0));
+    emit tree->customContextMenuRequested(first.center());
+    EXPECT_EQ(menus, 1);
+    EXPECT_EQ(entries, (std::vector<QString>{"Delete", "Export...", "Properties..."}));
+    EXPECT_EQ(Names(), std::vector<QString>{"Log  3 (00:03:30)"});
+}
+
+TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    std::vector<QString> warnings;
+    frame->m_warn = [&](const QString& text) { warnings.push_back(text); };
+    const QString target = Path("kept.alt");
+    QFile old(target);
+    old.open(QIODevice::WriteOnly);
+    old.write("precious");
+    old.close();
+    // The folder the temporary file would go to is a file here, so the save cannot start.
+    EXPECT_FALSE(frame->SaveAs(Path("kept.alt/inside.alt")));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains("inside.alt"));
+    EXPECT_EQ(ReadAll(target), "precious");
+    // A successful save replaces it whole.
+    ASSERT_TRUE(frame->SaveAs(target));
+    EXPECT_TRUE(ReadAll(target).startsWith(" 13\r\n"));
+}
+
+TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
+{
+    Configuration broken;
+    ASSERT_TRUE(broken.LoadFromText(
+        "<C><Devices><Device id='59' name='Odd' data-chunk='2'><Alt formula='y*('/></Device></Devices></C>"));
+    frame = std::make_unique<CMainFrame>(broken, std::make_unique<QSettingsStore>(StorePath().toStdString()));
+    std::vector<QString> warnings;
+    frame->m_warn = [&](const QString& text) { warnings.push_back(text); };
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    frame->RefreshSelected();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains("\"y*(\"")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains("device 59 (Odd)"));
+    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    EXPECT_EQ(Stat("Log", "Duration"), "00:00");
+}
+
+TEST(LogDialogs, PropertiesAndAbout)
+{
+    Configuration config;
+    config.LoadBuiltIn();
+    const struct {
+        uint32_t rate;
+        size_t samples;
+        const char* duration;
+    } cases[] = {{1, 3601, "00:06:00"}, {10, 90000, "01:00:00"}, {10, 0, "00:00:00"}};
+    for (const auto& c : cases) {
+        CBrixoLog log;
+        log.m_device = config.FindDevice(59);
+        log.SetupForDevice(1);
+        log.m_rate = c.rate;
+        log.m_rawData.assign(c.samples * 2, 9);
+        log.m_date = FileTimeFromUnixMs(1780000000000);  // 2026-05-28 20:26:40 UTC
+        CPropertiesDlg dialog(log);
+        EXPECT_EQ(dialog.m_duration->text(), c.duration);
+        EXPECT_EQ(dialog.m_date->dateTime().toMSecsSinceEpoch(), 1780000000000);
+        EXPECT_EQ(dialog.m_date->text(), "2026-05-28 20:26:40");
+        EXPECT_TRUE(dialog.m_comment->toPlainText().isEmpty());
+        EXPECT_EQ(dialog.windowTitle(), "Log Properties");
+    }
+    EXPECT_EQ(CAboutDlg(config).m_devices->text(), "Brixo");
+    Configuration none;
+    none.LoadFromText("<Config><Devices/></Config>");
+    EXPECT_EQ(CAboutDlg(none).m_devices->text(), "");
 }
