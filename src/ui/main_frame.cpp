@@ -62,6 +62,7 @@ void CMainFrame::CreateCommands()
     QAction* download = AddCommand(ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Create a new document\nNew");
     download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
+    connect(download, &QAction::triggered, this, &CMainFrame::Download);
     QAction* open = AddCommand(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen");
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));

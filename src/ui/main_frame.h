@@ -34,6 +34,10 @@ public:
     bool SaveAs(const QString& path);
     void RefreshSelected();
     void RefreshLog(const CBrixoLog* log, std::optional<Range> range = std::nullopt);
+    // The Download command: the dialog, then the tree replaced by the checked flights.
+    void Download();
+    // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
+    bool TakeDownload(class CDownloadDataDlg& dialog);
 
     QAction* Command(int id) const { return m_commands.at(id); }
     CMChartCtrl* Chart() const { return m_chart; }

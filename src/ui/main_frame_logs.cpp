@@ -1,6 +1,7 @@
 // The main window's work on logs: opening and saving files, showing a log in
 // the chart and the statistics, and answering the chart.
 #include <QApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include "dsp/statistics.h"
 #include "ui/chart_filling.h"
 #include "ui/command_ids.h"
+#include "ui/download_dialog.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/statistics_view.h"
@@ -188,4 +190,40 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
     default:
         break;
     }
+}
+
+void CMainFrame::Download()
+{
+    if (!MayDiscardLogs())
+        return;
+    CDownloadDataDlg dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
+    std::string error;
+    if (!dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate), &error)) {
+        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Unable to open COM port.\r\nCheck your preferences."),
+                        QMessageBox::Ok, this);
+        box.setDetailedText(QStringLiteral("%1: %2").arg(QString::fromStdString(m_settings.usedPort),
+                                                      QString::fromStdString(error)));
+        box.exec();
+        return;
+    }
+    dialog.exec();
+    TakeDownload(dialog);
+}
+
+bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
+{
+    if (!dialog.Completed() || !dialog.Parser().SignatureFound())
+        return false;
+    m_busy = true;
+    m_tree->ClearLogs();
+    const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
+    const std::vector<NumberedLog> logs =
+        BuildDownloadedLogs(dialog.Buffer().Data(), dialog.Buffer().Received(), dialog.Parser().Flights(), m_config,
+                            m_settings.skipShortLogsLen, now);
+    for (const NumberedLog& entry : logs)
+        m_tree->AddLog(QString::fromStdString(LogName(entry.number, entry.log.Duration())), entry.log);
+    m_busy = false;
+    // Downloaded logs are not on disk yet: leaving them asks first.
+    m_unsaved = !logs.empty();
+    return true;
 }

@@ -1,0 +1,146 @@
+#include "device/memory_image.h"
+
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "config/configuration.h"
+#include "dsp/time_text.h"
+
+Q_LOGGING_CATEGORY(lcDownload, "nivra.download")
+
+namespace {
+constexpr size_t kSignatureLength = 16;
+constexpr uint8_t kSignatureByte = 0x0D;
+}  // namespace
+
+ReceiveBuffer::Appended ReceiveBuffer::Append(const uint8_t* bytes, uint32_t count)
+{
+    const size_t written = m_written.load(std::memory_order_relaxed);
+    const uint32_t take = static_cast<uint32_t>(std::min<size_t>(count, kCapacity - written));
+    std::memcpy(m_bytes.data() + written, bytes, take);
+    const size_t now = written + take;
+    // The bytes first, then the position that lets the other thread read them.
+    m_written.store(now, std::memory_order_release);
+    bool complete = now > 6;
+    for (size_t i = now - std::min<size_t>(now, 6); complete && i < now; ++i)
+        complete = m_bytes[i] == 0;
+    return {take, now, complete};
+}
+
+double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize)
+{
+    if (recordSize <= 0)
+        return 0.0;
+    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate / 10u);
+}
+
+std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t received, const Configuration& config)
+{
+    std::vector<FlightEntry> listed;
+    received = std::min(received, ReceiveBuffer::kCapacity);
+    switch (m_state) {
+    case State::LookingForSignature:
+        for (size_t p = m_signatureScan; p + kSignatureLength <= received; ++p) {
+            if (std::all_of(data + p, data + p + kSignatureLength, [](uint8_t b) { return b == kSignatureByte; })) {
+                m_dataOffset = p + kSignatureLength;
+                m_state = State::SignatureFound;
+                return listed;
+            }
+            m_signatureScan = p + 1;
+        }
+        return listed;
+    case State::SignatureFound:
+        m_parsePosition = m_dataOffset;
+        m_markerScan = m_parsePosition + 2;
+        m_state = State::ReadingBlocks;
+        return listed;
+    case State::ReadingBlocks: {
+        const size_t r = m_parsePosition;
+        if (r + 4 <= received && data[r + 2] == 0 && data[r + 3] == 0) {
+            m_state = State::EndOfBlocks;
+            return listed;
+        }
+        // The end marker: the first zero word at an even distance of 2 or more.
+        size_t q = m_markerScan;
+        while (q + 1 < received && !(data[q] == 0 && data[q + 1] == 0))
+            q += 2;
+        m_markerScan = q;
+        if (q + 1 >= received)
+            return listed;  // not here yet
+        FlightEntry entry;
+        entry.offset = static_cast<uint32_t>(r);
+        entry.length = static_cast<uint32_t>(q - r);
+        entry.rate = r + 2 < received ? data[r + 2] : 0;
+        entry.deviceId = r + 4 < received ? data[r + 4] : 0;
+        entry.duration = EstimatedDuration(entry.length, entry.rate, config.RecordSizeOf(entry.deviceId));
+        if (m_minimumDuration < entry.duration) {
+            qCDebug(lcDownload, "len=%d, rate=%d, duration=%f", static_cast<int>(entry.length),
+                    static_cast<int>(entry.rate), entry.duration);
+            m_flights.push_back(entry);
+            listed.push_back(entry);
+        }
+        m_parsePosition = q;
+        m_markerScan = q + 2;
+        return listed;
+    }
+    case State::EndOfBlocks:
+        return listed;
+    }
+    return listed;
+}
+
+void MemoryImageParser::Run(const uint8_t* data, size_t received, const Configuration& config)
+{
+    for (;;) {
+        const State before = m_state;
+        const size_t position = m_parsePosition;
+        Step(data, received, config);
+        if (m_state == before && m_parsePosition == position)
+            return;
+    }
+}
+
+FlightRow RowOf(const FlightEntry& entry, int number)
+{
+    const uint32_t perSecond = entry.rate ? 10u / entry.rate : 0u;
+    return {std::to_string(number), std::to_string(perSecond),
+            FormatDuration("%H:%M:%S", static_cast<uint64_t>(entry.duration))};
+}
+
+std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t received,
+                                             const std::vector<FlightEntry>& flights, const Configuration& config,
+                                             uint32_t skipShortLogsLen, FileTime now)
+{
+    std::vector<NumberedLog> logs;
+    CBrixoLog working;
+    for (const FlightEntry& f : flights) {
+        if (!f.selected || f.offset >= received)
+            continue;
+        if (!working.BuildFromBlock(config, data + f.offset, received - f.offset))
+            continue;
+        if (!(working.Duration() > skipShortLogsLen))
+            continue;
+        NumberedLog entry{static_cast<int>(logs.size()) + 1, working};
+        entry.log.m_date = now;
+        logs.push_back(std::move(entry));
+    }
+    return logs;
+}
+
+std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
+{
+    std::vector<uint8_t> image(kSignatureLength, kSignatureByte);
+    image.insert(image.end(), {0, 0});  // the first block's separator
+    for (const CBrixoLog* log : logs) {
+        const uint8_t id = static_cast<uint8_t>(std::atoi(log->m_device.Id().c_str()));
+        image.insert(image.end(), {static_cast<uint8_t>(log->m_rate), static_cast<uint8_t>(log->m_recordSize / 2), id, 0});
+        image.insert(image.end(), log->m_rawData.begin(), log->m_rawData.end());
+        image.insert(image.end(), {0, 0});  // end marker, and the next block's separator
+    }
+    image.insert(image.end(), {0, 0});           // no further block
+    image.insert(image.end(), 6, uint8_t{0});  // the closing zeros
+    return image;
+}

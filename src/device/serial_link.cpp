@@ -1,0 +1,167 @@
+#include "device/serial_link.h"
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QThread>
+
+#include <cstdlib>
+
+namespace {
+
+struct DeviceRange {
+    int first, last;
+    const char* prefix;
+};
+// A name means the same device on every run.
+constexpr DeviceRange kDeviceTable[] = {
+    {1, 32, "/dev/ttyS"},
+    {33, 64, "/dev/ttyUSB"},
+    {65, 96, "/dev/ttyACM"},
+};
+
+// The number a "COM%d:" name carries, read from its fourth character; -1 without one.
+int PortNumber(const std::string& name)
+{
+    if (name.size() < 4 || (name.compare(0, 3, "COM") != 0 && name.compare(0, 3, "com") != 0))
+        return -1;
+    if (name[3] < '0' || name[3] > '9')
+        return -1;
+    return std::atoi(name.c_str() + 3);
+}
+
+}  // namespace
+
+uint32_t SpeedOfIndex(uint32_t index)
+{
+    return index < std::size(kSpeeds) ? kSpeeds[index] : kSpeeds[0];
+}
+
+std::string DevicePathOf(const std::string& portName)
+{
+    const int n = PortNumber(portName);
+    for (const DeviceRange& r : kDeviceTable)
+        if (n >= r.first && n <= r.last)
+            return r.prefix + std::to_string(n - r.first);
+    return portName;
+}
+
+std::string PortNameOf(const std::string& devicePath)
+{
+    for (const DeviceRange& r : kDeviceTable) {
+        const std::string prefix = r.prefix;
+        if (devicePath.compare(0, prefix.size(), prefix) != 0 || devicePath.size() == prefix.size())
+            continue;
+        const std::string digits = devicePath.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 3)
+            continue;
+        const int n = r.first + std::atoi(digits.c_str());
+        if (n <= r.last)
+            return "COM" + std::to_string(n) + ":";
+    }
+    return devicePath;
+}
+
+std::vector<PortInfo> EnumeratePorts()
+{
+    std::vector<PortInfo> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const std::string device = info.systemLocation().toStdString();
+        ports.push_back({PortNameOf(device), device});
+    }
+    return ports;
+}
+
+CSerialLink::~CSerialLink()
+{
+    Close();
+}
+
+bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector, std::string* error)
+{
+    m_permissionDenied = false;
+    if (IsOpen()) {
+        if (error)
+            *error = "the link is open already";
+        return false;
+    }
+    if (portName.empty()) {
+        if (error)
+            *error = "no port is chosen";
+        return false;
+    }
+    m_stop = false;
+    m_close = false;
+    m_openState = 0;
+    // The port lives on the reader thread; it reports whether it could open it.
+    m_thread.reset(QThread::create(&CSerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
+    m_thread->start(QThread::HighestPriority);
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_openState != 0; });
+    if (m_openState > 0)
+        return true;
+    lock.unlock();
+    m_thread->wait();
+    m_thread.reset();
+    if (error)
+        *error = m_openError;
+    return false;
+}
+
+bool CSerialLink::Close()
+{
+    if (!IsOpen())
+        return false;
+    m_stop = true;
+    {
+        std::lock_guard lock(m_mutex);
+        m_close = true;
+    }
+    m_changed.notify_all();
+    m_thread->wait();
+    m_thread.reset();
+    return true;
+}
+
+void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* collector)
+{
+    QSerialPort port;
+    port.setPortName(QString::fromStdString(device));
+    const bool opened = port.open(QIODevice::ReadWrite) && port.setBaudRate(static_cast<qint32>(bitsPerSecond)) &&
+                        port.setDataBits(QSerialPort::Data8) && port.setParity(QSerialPort::NoParity) &&
+                        port.setStopBits(QSerialPort::OneStop) && port.setFlowControl(QSerialPort::NoFlowControl);
+    {
+        std::lock_guard lock(m_mutex);
+        if (!opened) {
+            m_openError = port.errorString().toStdString();
+            m_permissionDenied = port.error() == QSerialPort::PermissionError;
+            m_openState = -1;
+        } else {
+            m_openState = 1;
+        }
+    }
+    m_changed.notify_all();
+    if (!opened)
+        return;
+    port.setDataTerminalReady(true);
+
+    char area[1024];
+    while (!m_stop.load(std::memory_order_acquire)) {
+        // A wait ends on data or after 100 ms, so a stop is seen soon.
+        if (port.bytesAvailable() == 0 && !port.waitForReadyRead(100)) {
+            if (port.error() == QSerialPort::ResourceError)
+                break;  // the device went away
+            port.clearError();
+            continue;
+        }
+        while (!m_stop.load(std::memory_order_acquire)) {
+            const qint64 n = port.read(area, sizeof area);
+            if (n <= 0)
+                break;
+            collector->Collect(reinterpret_cast<const uint8_t*>(area), static_cast<uint32_t>(n));
+        }
+    }
+    // The port stays open until Close.
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_close.load(); });
+    port.close();
+}

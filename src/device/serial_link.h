@@ -1,0 +1,65 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "device/collector.h"
+
+#include <QThread>
+
+// The speed table: the "Baudrate" setting is an index into it.
+constexpr uint32_t kSpeeds[] = {9600, 19200, 115200, 460800, 921600};
+uint32_t SpeedOfIndex(uint32_t index);  // an index outside the table means 9600
+
+// The device a stored port name opens: "COM%d:" names map to fixed devices
+// (COM1-32 ttyS, COM33-64 ttyUSB, COM65-96 ttyACM on Linux); any other name is a path.
+std::string DevicePathOf(const std::string& portName);
+// The stored name for a device: "COM%d:" when the table has it, else the device path itself.
+std::string PortNameOf(const std::string& devicePath);
+
+struct PortInfo {
+    std::string name;    // as stored in the settings
+    std::string device;  // what it opens
+};
+// The serial ports of this machine.
+std::vector<PortInfo> EnumeratePorts();
+
+// The serial line to the logger: opened exclusively at 8N1 without flow
+// control, DTR raised once, nothing ever written. A reader thread hands each
+// received chunk of at most 1024 bytes to the collector, in arrival order.
+class CSerialLink {
+public:
+    CSerialLink() = default;
+    ~CSerialLink();
+    CSerialLink(const CSerialLink&) = delete;
+    CSerialLink& operator=(const CSerialLink&) = delete;
+
+    // False (with the system's reason in error) when the port cannot be opened or the link is open already.
+    bool Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector, std::string* error = nullptr);
+    // Ends the reader and closes the port; false when nothing was open.
+    bool Close();
+    // Ends the reader at its next wait; the port stays open until Close. Safe from the reader thread.
+    void Stop() { m_stop.store(true, std::memory_order_release); }
+    bool IsOpen() const { return m_thread != nullptr; }
+
+    // Whether the last failed Open was refused for lack of permission.
+    bool PermissionDenied() const { return m_permissionDenied; }
+
+private:
+    void Run(std::string device, uint32_t bitsPerSecond, t_collector* collector);
+
+    std::unique_ptr<QThread> m_thread;  // a QThread, so that Qt's serial port may use its notifiers
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_close{false};
+    bool m_permissionDenied = false;
+    // The reader reports whether the port opened.
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_openState = 0;  // 0 waiting, 1 open, -1 failed
+    std::string m_openError;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include "device/collector.h"
+#include "device/memory_image.h"
+#include "device/serial_link.h"
+
+class Configuration;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+// "Data download": receives the logger's memory while it arrives, lists the
+// flights found in it with check boxes, and keeps the bytes for building them.
+class CDownloadDataDlg : public QDialog, public t_collector {
+    Q_OBJECT
+public:
+    CDownloadDataDlg(const Configuration& config, uint32_t minimumDuration, QWidget* parent = nullptr);
+    ~CDownloadDataDlg() override;
+
+    // Opens the link with this dialog as its collector.
+    bool OpenLink(const std::string& portName, uint32_t bitsPerSecond, std::string* error);
+    uint32_t Collect(const uint8_t* bytes, uint32_t count) override;
+
+    bool Completed() const { return m_completed; }
+    const ReceiveBuffer& Buffer() const { return m_buffer; }
+    MemoryImageParser& Parser() { return m_parser; }
+    QTreeWidget* List() const { return m_list; }
+    QLabel* Line1() const { return m_line1; }
+    QLabel* Line2() const { return m_line2; }
+    QPushButton* Button() const { return m_button; }
+
+    void done(int result) override;
+
+private:
+    void OnProgress(qulonglong received);
+    void OnComplete();
+    void ParseStep();
+
+    const Configuration& m_config;
+    ReceiveBuffer m_buffer;
+    MemoryImageParser m_parser;
+    CSerialLink m_link;
+    bool m_progressShown = false;
+    bool m_completed = false;
+    QLabel* m_line1;
+    QLabel* m_line2;
+    QTreeWidget* m_list;
+    QPushButton* m_button;
+    QTimer* m_timer;
+};
