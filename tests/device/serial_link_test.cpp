@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <atomic>
+#include <mutex>
+
+#include "device/memory_image.h"
+#include "device/serial_link.h"
+
+namespace {
+
+// A pseudo-terminal pair: the test writes into the master, the link opens the other end.
+struct PseudoTerminal {
+    int master = -1;
+    std::string path;
+    PseudoTerminal()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+            return;
+        path = ptsname(master);
+    }
+    ~PseudoTerminal()
+    {
+        if (master >= 0)
+            close(master);
+    }
+    void Write(const std::vector<uint8_t>& bytes, size_t chunk = 512) const
+    {
+        for (size_t at = 0; at < bytes.size();) {
+            const ssize_t n = write(master, bytes.data() + at, std::min(chunk, bytes.size() - at));
+            if (n > 0)
+                at += static_cast<size_t>(n);
+        }
+    }
+};
+
+// Records every chunk; stops the link at the end of a transfer, as the download does.
+class Recorder : public t_collector {
+public:
+    CSerialLink* link = nullptr;
+    std::mutex mutex;
+    std::vector<uint8_t> bytes;
+    size_t chunks = 0, largest = 0;
+    std::atomic<int> inside{0}, overlapped{0};
+    std::atomic<bool> complete{false};
+    ReceiveBuffer buffer;
+
+    uint32_t Collect(const uint8_t* data, uint32_t count) override
+    {
+        if (inside.fetch_add(1) != 0)
+            overlapped = 1;
+        {
+            std::lock_guard lock(mutex);
+            bytes.insert(bytes.end(), data, data + count);
+            ++chunks;
+            largest = std::max<size_t>(largest, count);
+        }
+        if (buffer.Append(data, count).complete) {
+            link->Stop();
+            complete = true;
+        }
+        inside.fetch_sub(1);
+        return count;
+    }
+};
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QThread::msleep(5);
+    return done();
+}
+
+}  // namespace
+
+TEST(SerialLink, PortNames)
+{
+    const struct {
+        const char* name;
+        const char* device;
+    } cases[] = {
+        {"COM1:", "/dev/ttyS0"},    {"COM9:", "/dev/ttyS8"},      {"COM10:", "/dev/ttyS9"},
+        {"COM32:", "/dev/ttyS31"},  {"COM33:", "/dev/ttyUSB0"},   {"COM64:", "/dev/ttyUSB31"},
+        {"COM65:", "/dev/ttyACM0"}, {"COM96:", "/dev/ttyACM31"},  {"COM97:", "COM97:"},
+        {"COM0:", "COM0:"},         {"/dev/pts/4", "/dev/pts/4"}, {"COM", "COM"},
+        {"COMX:", "COMX:"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;
+    const struct {
+        const char* device;
+        const char* name;
+    } back[] = {{"/dev/ttyS0", "COM1:"}, {"/dev/ttyUSB0", "COM33:"}, {"/dev/ttyACM31", "COM96:"},
+                {"/dev/ttyACM32", "/dev/ttyACM32"}, {"/dev/ttyUSBx", "/dev/ttyUSBx"}, {"/dev/pts/3", "/dev/pts/3"}};
+    for (const auto& b : back)
+        EXPECT_EQ(PortNameOf(b.device), b.name) << b.device;
+    EXPECT_EQ(SpeedOfIndex(0), 9600u);
+    EXPECT_EQ(SpeedOfIndex(4), 921600u);
+    EXPECT_EQ(SpeedOfIndex(5), 9600u);
+}
+
+TEST(SerialLink, ReceivesAWholeImageInOrder)
+{
+    PseudoTerminal pty;
+    ASSERT_FALSE(pty.path.empty());
+    Recorder recorder;
+    CSerialLink link;
+    recorder.link = &link;
+    std::string error;
+    ASSERT_TRUE(link.Open(pty.path, 921600, &recorder, &error)) << error;
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_FALSE(link.Open(pty.path, 921600, &recorder, &error));  // already open: the running link is untouched
+
+    std::vector<uint8_t> image(16, 0x0D);
+    for (int i = 0; i < 100000; ++i)
+        image.push_back(static_cast<uint8_t>(1 + i % 251));
+    image.insert(image.end(), 6, uint8_t{0});
+    pty.Write(image);
+    ASSERT_TRUE(WaitFor([&] { return recorder.complete.load(); }));
+    {
+        std::lock_guard lock(recorder.mutex);
+        EXPECT_EQ(recorder.bytes, image);
+        EXPECT_LE(recorder.largest, 1024u);
+        EXPECT_GT(recorder.chunks, 97u);
+    }
+    EXPECT_EQ(recorder.overlapped, 0);
+    // After the collector stopped the reader the port stays open: nothing more is read.
+    pty.Write({1, 2, 3});
+    QThread::msleep(200);
+    EXPECT_EQ(recorder.buffer.Received(), image.size());
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_TRUE(link.Close());
+    EXPECT_FALSE(link.Close());  // closed already
+}
+
+TEST(SerialLink, OpenFailures)
+{
+    Recorder recorder;
+    CSerialLink link;
+    std::string error;
+    EXPECT_FALSE(link.Open("/dev/nivra-no-such-port", 9600, &recorder, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_FALSE(link.Open("", 9600, &recorder, &error));
+    EXPECT_FALSE(link.Close());
+    // The same port twice: the second link is refused while the first holds it.
+    PseudoTerminal pty;
+    CSerialLink first, second;
+    ASSERT_TRUE(first.Open(pty.path, 9600, &recorder, &error)) << error;
+    EXPECT_FALSE(second.Open(pty.path, 9600, &recorder, &error));
+    EXPECT_TRUE(first.Close());
+}

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "device/memory_image.h"
+#include "test_support.h"
+#include "ui/download_dialog.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+struct PseudoTerminal {
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    std::string path = (grantpt(master), unlockpt(master), ptsname(master));
+    ~PseudoTerminal() { close(master); }
+    void Write(const std::vector<uint8_t>& bytes, size_t from, size_t to) const
+    {
+        for (size_t at = from; at < to;) {
+            const ssize_t n = write(master, bytes.data() + at, std::min<size_t>(1000, to - at));
+            if (n > 0)
+                at += static_cast<size_t>(n);
+        }
+    }
+};
+
+CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
+{
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i < records; ++i)
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(i), 0xB0});
+    return LogOf(config, 59, rate, bytes);
+}
+
+class Download : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config = BuiltInConfig();
+    std::unique_ptr<CMainFrame> frame;
+    PseudoTerminal pty;
+    std::vector<uint8_t> image;
+
+    void SetUp() override
+    {
+        frame = std::make_unique<CMainFrame>(
+            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
+        const CBrixoLog a = Flight(config, 10, 400), b = Flight(config, 1, 20), c = Flight(config, 5, 900);
+        image = MemoryImageOf({&a, &b, &c});
+        image.insert(image.begin(), {'A', 'T', 'Z'});  // noise before the signature
+    }
+};
+
+}  // namespace
+
+TEST_F(Download, CompleteTransferReplacesTheTree)
+{
+    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
+    CDownloadDataDlg dialog(config, 3, frame.get());
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    dialog.show();
+    EXPECT_EQ(dialog.Line1()->text(), "Plug connector to Brixo and power it on.");
+    pty.Write(image, 0, image.size() / 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text().endsWith("bytes has been received"); }));
+    EXPECT_EQ(dialog.Line1()->text(), "Data transfer in progress");
+    pty.Write(image, image.size() / 2, image.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
+    EXPECT_EQ(dialog.Line1()->text(), "To save log in Brixo memory switch it off immediately");
+    EXPECT_EQ(dialog.Line2()->text(), "");
+    EXPECT_EQ(dialog.Button()->text(), "Close");
+    // The 2-second flight is not listed; the rows: number, records a second, duration.
+    QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
+    EXPECT_EQ(second->text(0), "2");
+    EXPECT_EQ(second->text(1), "2");
+    EXPECT_EQ(second->text(2), "00:07:31");  // the estimate counts the header as three records
+    dialog.List()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QTest::mouseClick(dialog.Button(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(frame->TakeDownload(dialog));
+    ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Log  1 (00:07:30)");  // numbered without gaps
+    EXPECT_EQ(frame->Tree()->currentItem(), nullptr);
+}
+
+TEST_F(Download, CancelBeforeTheEndChangesNothing)
+{
+    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
+    CDownloadDataDlg dialog(config, 0, frame.get());
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    dialog.show();
+    pty.Write(image, 0, image.size() - 10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() >= 1; }));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(frame->TakeDownload(dialog));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);  // the opened file's logs stay
+}
+
+TEST_F(Download, APortThatCannotBeOpenedIsReported)
+{
+    Settings settings;
+    settings.usedPort = "/dev/nivra-no-such-port";
+    QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
+    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+    QString text, detail;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        text = box->text();
+        detail = box->detailedText();
+        box->accept();
+    });
+    frame->Download();
+    EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
+    EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
+}
