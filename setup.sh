@@ -3,6 +3,7 @@
 #   ./setup.sh run        build and start Nivra
 #   ./setup.sh test       build and run every test through CTest
 #   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/)
+#   ./setup.sh tsan       build and run the serial link tests with ThreadSanitizer (build-tsan/)
 #   ./setup.sh bench      build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -53,6 +54,14 @@ case "${1:-}" in
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-asan --output-on-failure -j2
     ;;
+  tsan)
+    # The serial link's two threads under ThreadSanitizer.
+    install_missing
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNIVRA_SANITIZE_THREAD=ON -DNIVRA_BUILD_BENCH=OFF
+    cmake --build build-tsan -j2 --target nivra_device_tests
+    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+      ctest --test-dir build-tsan -R '^SerialLink\.' --output-on-failure
+    ;;
   bench)
     packages+=(libqcustomplot-dev)  # only a yardstick for the chart benchmark
     install_missing
@@ -60,7 +69,7 @@ case "${1:-}" in
     for b in build/bench/*_bench; do "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true; done
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench" >&2
+    echo "usage: $0 run|test|sanitize|tsan|bench" >&2
     exit 2
     ;;
 esac
