@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "app/settings_store.h"
@@ -198,4 +199,19 @@ bool SetSettingFromText(Settings& settings, std::string_view name, std::string_v
             },
         },
         field->member);
+}
+
+std::string SettingText(const Settings& settings, const SettingField& field)
+{
+    return std::visit(Overload{
+                          [&](bool Settings::*m) { return std::string((settings.*m) ? "1" : "0"); },
+                          [&](std::string Settings::*m) { return settings.*m; },
+                          [&](double Settings::*m) {
+                              char text[64];
+                              std::snprintf(text, sizeof text, "%.17g", settings.*m);
+                              return std::string(text);
+                          },
+                          [&](auto m) { return std::to_string(settings.*m); },
+                      },
+                      field.member);
 }

@@ -63,6 +63,9 @@ Settings LoadSettings(SettingsStore& store);
 // Writes every value and flushes; false with a reason when the store could not keep them.
 bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error);
 
+// One value as text, the way SetSettingFromText reads it back.
+std::string SettingText(const Settings& settings, const SettingField& field);
+
 // Sets one value from text by its stored name ("Units", "Alt.Min", ...), as
 // nivra-tool's --set does. False with a reason for an unknown name or a bad value.
 bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value,

@@ -288,3 +288,42 @@ TEST_F(ToolTest, ImageDrawsTheChartWithoutADisplay)
         EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
     }
 }
+
+TEST_F(ToolTest, SettingsAreStoredForTheWindow)
+{
+    const ToolRun set = Tool({"settings", "UsedPort=/dev/pts/77", "Units=1"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find("UsedPort=/dev/pts/77\n"), std::string::npos);
+    QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
+    const Settings read = LoadSettings(store);
+    EXPECT_EQ(read.usedPort, "/dev/pts/77");
+    EXPECT_EQ(read.units, 1u);
+    EXPECT_EQ(Tool({"settings"}).out.find("Units=1\n") != std::string::npos, true);
+    const ToolRun bad = Tool({"settings", "Baudrate=9"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(LoadSettings(store).baudrate, 0u);  // nothing stored
+}
+
+TEST_F(ToolTest, DownloadFromTheSimulator)
+{
+    QProcess sim;
+    sim.start(QStringLiteral(BRIXO_SIM), {kHops, "--garbage", "40"});
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString port = QString::fromUtf8(sim.readLine()).trimmed();
+    ASSERT_TRUE(port.startsWith("/dev/"));
+    const ToolRun r = Tool({"download", "--port", port, "-o", Path("down.alt")});
+    sim.waitForFinished(10000);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Flight 2"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("2 logs written"), std::string::npos) << r.err;
+    // The file holds the example's two kept flights, byte for byte as Save As writes them.
+    EXPECT_EQ(Tool({"info", Path("down.alt")}).out,
+              "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  2 (00:03:30)\t1\t2103\t210.3\n");
+    EXPECT_EQ(Tool({"csv", Path("down.alt"), "2"}).out, Tool({"csv", kHops, "3"}).out);
+
+    const ToolRun none = Tool({"download", "--port", "/dev/nivra-no-such-port", "-o", Path("none.alt")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("cannot open /dev/nivra-no-such-port"), std::string::npos) << none.err;
+    EXPECT_FALSE(QFile::exists(Path("none.alt")));
+    EXPECT_EQ(Tool({"download", "--port", port}).status, 2);  // no -o
+}

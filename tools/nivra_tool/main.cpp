@@ -14,6 +14,7 @@
 
 #include "app/log_file.h"
 #include "app/memory_tuning.h"
+#include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
 #include "device/memory_image.h"
 #include "device/serial_link.h"
@@ -32,6 +33,9 @@ const char kUsage[] =
     "  info FILE      list the logs of an .alt file: name, rate (tenths of a second),\n"
     "                 sample count and duration in seconds, separated by TABs\n"
     "  devices        list the devices the configuration supports\n"
+    "  settings [NAME=VALUE]...\n"
+    "                 store the given preferences for the window and every command,\n"
+    "                 then print all of them (for example: settings UsedPort=/dev/pts/3)\n"
     "  csv FILE N [--from T1 --to T2]\n"
     "                 write log N (numbered as info lists it) as CSV to stdout: the\n"
     "                 whole log, or the samples of the selection from T1 to T2 seconds\n"
@@ -331,6 +335,29 @@ int Download(const std::vector<std::string>& argv)
     return 0;
 }
 
+int SettingsCommand(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {});
+    QSettingsStore store;
+    Settings settings = LoadSettings(store);
+    for (const std::string& assignment : args.positional) {
+        const size_t eq = assignment.find('=');
+        std::string error;
+        if (eq == std::string::npos)
+            throw UsageError{"settings wants NAME=VALUE, not \"" + assignment + "\""};
+        if (!SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1), &error))
+            throw UsageError{error};
+    }
+    if (!args.positional.empty()) {
+        std::string error;
+        if (!SaveSettings(settings, store, &error))
+            throw ToolError{error};
+    }
+    for (const SettingField& field : SettingFields())
+        std::printf("%s=%s\n", field.name, SettingText(settings, field).c_str());
+    return 0;
+}
+
 int Devices(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {"config"});
@@ -362,6 +389,8 @@ int main(int argc, char* argv[])
             return Info(args);
         if (args[0] == "devices")
             return Devices(args);
+        if (args[0] == "settings")
+            return SettingsCommand(args);
         if (args[0] == "csv")
             return Csv(args);
         if (args[0] == "stats")
