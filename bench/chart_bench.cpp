@@ -1,7 +1,7 @@
 // Drawing the chart of a long flight: a whole layout and drawing, and the live
 // redraw of one pan step, beside the same series drawn by QCustomPlot when it
 // is installed.
-#include <benchmark/benchmark.h>
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QImage>
@@ -140,11 +140,5 @@ BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    KeepFreedMemoryForReuse();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,6 @@
 // The download path: collecting and parsing a full memory image in 1024-byte
 // chunks, and the time from the last byte on the line to a completed dialog.
-#include <benchmark/benchmark.h>
+#include "bench_support.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,15 +22,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const Configuration& Config()
-{
-    static const Configuration config = [] {
-        Configuration c;
-        c.LoadBuiltIn();
-        return c;
-    }();
-    return config;
-}
 
 // An image of 2 MiB: flights of a few thousand to a few hundred thousand records.
 std::vector<uint8_t> FullImage(size_t bytes)
@@ -38,7 +29,7 @@ std::vector<uint8_t> FullImage(size_t bytes)
     std::vector<CBrixoLog> logs;
     size_t total = 0;
     for (size_t records = 3000; total + records * 2 + 64 < bytes; records = records * 3 % 200000 + 5000) {
-        logs.push_back(SyntheticFlight(Config(), records, 1 + static_cast<uint32_t>(logs.size() % 10)));
+        logs.push_back(SyntheticFlight(BuiltInConfiguration(), records, 1 + static_cast<uint32_t>(logs.size() % 10)));
         total += records * 2 + 6;
     }
     std::vector<const CBrixoLog*> pointers;
@@ -57,7 +48,7 @@ void BM_CollectAndParse(benchmark::State& state)
         for (size_t at = 0; at < image.size(); at += 1024) {
             const auto n = static_cast<uint32_t>(std::min<size_t>(1024, image.size() - at));
             buffer->Append(image.data() + at, n);
-            parser.Run(buffer->Data(), buffer->Received(), Config());
+            parser.Run(buffer->Data(), buffer->Received(), BuiltInConfiguration());
         }
         flights = parser.Flights().size();
     }
@@ -76,7 +67,7 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
         const int master = posix_openpt(O_RDWR | O_NOCTTY);
         grantpt(master);
         unlockpt(master);
-        CDownloadDataDlg dialog(Config(), 0);
+        CDownloadDataDlg dialog(BuiltInConfiguration(), 0);
         std::string error;
         if (!dialog.OpenLink(ptsname(master), 921600, &error)) {
             state.SkipWithError(error.c_str());
@@ -84,7 +75,7 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
         }
         dialog.show();
         MemoryImageParser expected(0);
-        expected.Run(image.data(), image.size(), Config());
+        expected.Run(image.data(), image.size(), BuiltInConfiguration());
         std::atomic<bool> sent{false};
         Clock::time_point lastByte;
         std::thread writer([&] {
@@ -118,12 +109,5 @@ BENCHMARK(BM_LastByteToCompletedDialog)->Arg(262144)->Arg(2097152)->UseManualTim
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "nivra.download.debug=false");
-    KeepFreedMemoryForReuse();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

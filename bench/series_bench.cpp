@@ -1,5 +1,5 @@
 // Building the series of a long log: each stage alone and the whole build.
-#include <benchmark/benchmark.h>
+#include "bench_support.h"
 
 #include <cmath>
 
@@ -15,20 +15,11 @@ namespace {
 
 constexpr size_t kRecords = 1'000'000;
 
-const Configuration& Config()
-{
-    static const Configuration config = [] {
-        Configuration c;
-        c.LoadBuiltIn();
-        return c;
-    }();
-    return config;
-}
 
 // A long flight at ten samples a second.
 const CBrixoLog& Flight()
 {
-    static const CBrixoLog log = SyntheticFlight(Config(), kRecords, 1);
+    static const CBrixoLog log = SyntheticFlight(BuiltInConfiguration(), kRecords, 1);
     return log;
 }
 

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -12,34 +8,9 @@
 
 #include "device/memory_image.h"
 #include "device/serial_link.h"
+#include "pseudo_terminal.h"
 
 namespace {
-
-// A pseudo-terminal pair: the test writes into the master, the link opens the other end.
-struct PseudoTerminal {
-    int master = -1;
-    std::string path;
-    PseudoTerminal()
-    {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
-            return;
-        path = ptsname(master);
-    }
-    ~PseudoTerminal()
-    {
-        if (master >= 0)
-            close(master);
-    }
-    void Write(const std::vector<uint8_t>& bytes, size_t chunk = 512) const
-    {
-        for (size_t at = 0; at < bytes.size();) {
-            const ssize_t n = write(master, bytes.data() + at, std::min(chunk, bytes.size() - at));
-            if (n > 0)
-                at += static_cast<size_t>(n);
-        }
-    }
-};
 
 // Records every chunk; stops the link at the end of a transfer, as the download does.
 class Recorder : public t_collector {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,26 +12,13 @@
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "device/memory_image.h"
+#include "pseudo_terminal.h"
 #include "test_support.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 
 namespace {
-
-struct PseudoTerminal {
-    int master = posix_openpt(O_RDWR | O_NOCTTY);
-    std::string path = (grantpt(master), unlockpt(master), ptsname(master));
-    ~PseudoTerminal() { close(master); }
-    void Write(const std::vector<uint8_t>& bytes, size_t from, size_t to) const
-    {
-        for (size_t at = from; at < to;) {
-            const ssize_t n = write(master, bytes.data() + at, std::min<size_t>(1000, to - at));
-            if (n > 0)
-                at += static_cast<size_t>(n);
-        }
-    }
-};
 
 CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
 {
