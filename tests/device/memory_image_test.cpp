@@ -141,8 +141,9 @@ TEST(MemoryImage, ListingRules)
         f.m_rate = c.rate;
         Feed feed(Image({}, {&f}), {1024}, config, c.minimum);
         EXPECT_EQ(feed.parser.Flights().size(), c.listed ? 1u : 0u) << c.what;
-        if (c.listed)
+        if (c.listed) {
             EXPECT_EQ(RowOf(feed.parser.Flights()[0], 1).rate, c.rateText) << c.what;
+        }
     }
     FlightEntry e;
     e.rate = 10;
@@ -208,8 +209,9 @@ TEST(MemoryImage, BadInput)
     }
     // A block that claims more records than arrived: the build stops at the received bytes.
     const Configuration wide = ConfigFromText("<C><Devices><Device id='59' data-chunk='64'/></Devices></C>");
-    std::vector<uint8_t> block(16, 0x0D);
-    block.insert(block.end(), {0, 0, 10, 1, 59, 0, 1, 2, 3, 4, 0, 0});
+    const std::vector<uint8_t> block = {0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D,
+                                        0x0D, 0x0D, 0x0D, 0x0D, 0,    0,    10,   1,    59,   0,    1,    2,
+                                        3,    4,    0,    0};
     auto buffer = std::make_unique<ReceiveBuffer>();
     buffer->Append(block.data(), static_cast<uint32_t>(block.size()));
     MemoryImageParser parser(0);
