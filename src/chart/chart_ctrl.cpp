@@ -168,15 +168,17 @@ bool CMChartCtrl::CopyBitmap(QImage& picture) const
 
 void CMChartCtrl::Recalc()
 {
+    // A new picture has empty value boxes and no crosshair until the mouse moves again.
     m_crosshairShown = false;
     m_crosshair = {-1, -1};
+    m_readout.clear();
     const QSize size = this->size();
     if (size.width() < 1 || size.height() < 1)
         return;
     if (m_picture.size() != size)
         m_picture = QImage(size, QImage::Format_RGB32);
+    Layout();
     QPainter painter(&m_picture);
-    Layout(painter);
     Draw(painter);
 }
 

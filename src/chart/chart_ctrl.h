@@ -106,14 +106,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Layout(QPainter& painter);
+    void Layout();
     void Draw(QPainter& painter);
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);
     void DrawHorizontalGrid(QPainter& painter);
     void DrawSeries(QPainter& painter);
     void DrawLegend(QPainter& painter);
-    void DrawCurve(QPainter& painter, const CMChartSerie& serie);
+    // Into the picture itself, pixel by pixel (see DrawPolyline).
+    void DrawCurve(const CMChartSerie& serie);
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const Range& range);

@@ -55,7 +55,7 @@ QString Number(double value, int decimals)
 
 }  // namespace
 
-void CMChartCtrl::Layout(QPainter&)
+void CMChartCtrl::Layout()
 {
     const ChartRect client{0, 0, width(), height()};
     m_innerRect = {client.left + kInset, client.top + kInset, client.right - kInset, client.bottom - kInset};
@@ -214,7 +214,7 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
 
         painter.save();
         painter.setClipRect(m_plotRect.left, m_plotRect.top, m_plotRect.Width(), m_plotRect.Height());
-        DrawCurve(painter, s);
+        DrawCurve(s);
         painter.setFont(s.m_horizontalFont);
         for (const auto& [time, labelValue] : s.m_labels) {
             if (!(time >= m_min && time <= m_max))
@@ -232,7 +232,7 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
     }
 }
 
-void CMChartCtrl::DrawCurve(QPainter& painter, const CMChartSerie& s)
+void CMChartCtrl::DrawCurve(const CMChartSerie& s)
 {
     const size_t n = s.m_values.size();
     if (n == 0 || !(m_max > m_min) || !(s.m_interval > 0))
@@ -283,12 +283,7 @@ void CMChartCtrl::DrawCurve(QPainter& painter, const CMChartSerie& s)
             i = j + 1;
         }
     }
-    if (painter.device() == &m_picture)
-        DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), m_plotRect);
-    else {
-        painter.setPen(s.m_curvePen);
-        painter.drawPolyline(points);
-    }
+    DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), m_plotRect);
 }
 
 void CMChartCtrl::DrawLegend(QPainter& painter)
