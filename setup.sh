@@ -59,8 +59,8 @@ case "${1:-}" in
     install_missing
     cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNIVRA_SANITIZE_THREAD=ON -DNIVRA_BUILD_BENCH=OFF
     cmake --build build-tsan -j2 --target nivra_device_tests
-    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-      ctest --test-dir build-tsan -R '^SerialLink\.' --output-on-failure
+    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp" \
+      ctest --test-dir build-tsan -R '^SerialLink\.' --repeat until-fail:3 --output-on-failure
     ;;
   bench)
     packages+=(libqcustomplot-dev)  # only a yardstick for the chart benchmark

@@ -91,6 +91,7 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     }
     m_stop = false;
     m_close = false;
+    m_finished = false;
     m_openState = 0;
     // The port lives on the reader thread; it reports whether it could open it.
     m_thread.reset(QThread::create(&CSerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
@@ -100,8 +101,7 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     if (m_openState > 0)
         return true;
     lock.unlock();
-    m_thread->wait();
-    m_thread.reset();
+    Join();
     if (error)
         *error = m_openError;
     return false;
@@ -117,8 +117,7 @@ bool CSerialLink::Close()
         m_close = true;
     }
     m_changed.notify_all();
-    m_thread->wait();
-    m_thread.reset();
+    Join();
     return true;
 }
 
@@ -138,10 +137,12 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
         } else {
             m_openState = 1;
         }
+        m_changed.notify_all();
     }
-    m_changed.notify_all();
-    if (!opened)
+    if (!opened) {
+        m_finished.store(true, std::memory_order_release);
         return;
+    }
     port.setDataTerminalReady(true);
 
     char area[1024];
@@ -161,7 +162,19 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
         }
     }
     // The port stays open until Close.
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_close.load(); });
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_close.load(); });
+    }
     port.close();
+    m_finished.store(true, std::memory_order_release);
+}
+
+void CSerialLink::Join()
+{
+    m_thread->wait();
+    // Everything the reader did happened before this (the thread's end alone is not visible to every checker).
+    while (!m_finished.load(std::memory_order_acquire))
+        QThread::yieldCurrentThread();
+    m_thread.reset();
 }

@@ -52,10 +52,12 @@ public:
 
 private:
     void Run(std::string device, uint32_t bitsPerSecond, t_collector* collector);
+    void Join();
 
     std::unique_ptr<QThread> m_thread;  // a QThread, so that Qt's serial port may use its notifiers
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_close{false};
+    std::atomic<bool> m_finished{false};  // the reader's last act
     bool m_permissionDenied = false;
     // The reader reports whether the port opened.
     std::mutex m_mutex;
