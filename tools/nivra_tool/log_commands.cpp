@@ -1,0 +1,216 @@
+// nivra-tool's commands on ".alt" files: info, csv, stats and image.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+#include <QCoreApplication>
+#include <QImageWriter>
+
+#include "app/log_file.h"
+#include "chart/chart_ctrl.h"
+#include "commands.h"
+#include "dsp/log_series.h"
+#include "dsp/statistics.h"
+#include "export/csv_export.h"
+#include "tool_options.h"
+#include "ui/chart_filling.h"
+
+namespace {
+
+AltReadResult ReadOrFail(const std::string& path, const Configuration& config, const Settings& settings)
+{
+    AltReadResult result = ReadAltFile(path, config, settings.skipShortLogsLen);
+    if (!result.Accepted() || result.deviceMissing)
+        throw ToolError{path + ": " + result.Problem()};
+    if (result.truncatedRecord)
+        std::cerr << "nivra-tool: " << path << ": the file ends inside a record; that record was dropped\n";
+    return result;
+}
+
+}  // namespace
+
+int Info(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set"});
+    if (args.positional.size() != 1)
+        throw UsageError{"info takes one FILE"};
+    const Settings settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    const AltReadResult result = ReadOrFail(args.positional[0], config, settings);
+    for (const NumberedLog& entry : result.logs) {
+        std::printf("%s\t%u\t%zu\t%.1f\n", LogName(entry.number, entry.log.Duration()).c_str(), entry.log.m_rate,
+                    entry.log.SampleCount(), entry.log.Duration());
+    }
+    return 0;
+}
+
+namespace {
+
+// The log of the file whose name carries number N, with its settings.
+struct ChosenLog {
+    Settings settings;
+    CBrixoLog log;
+    std::string path;
+};
+
+ChosenLog ChooseLog(const ToolArgs& args, const char* command)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{std::string(command) + " takes FILE and a log number N"};
+    const std::string& text = args.positional[1];
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || number < 1 || number > 1000000)
+        throw UsageError{"the log number must be a whole number from 1, not \"" + text + "\""};
+    ChosenLog chosen;
+    chosen.settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    chosen.path = args.positional[0];
+    AltReadResult result = ReadOrFail(chosen.path, config, chosen.settings);
+    for (NumberedLog& entry : result.logs)
+        if (entry.number == number) {
+            chosen.log = std::move(entry.log);
+            return chosen;
+        }
+    std::string listed;
+    for (const NumberedLog& entry : result.logs)
+        listed += (listed.empty() ? "" : ", ") + std::to_string(entry.number);
+    throw ToolError{chosen.path + ": no log " + text +
+                    (listed.empty() ? " (the file lists no log)" : " (the file lists " + listed + ")")};
+}
+
+double ParseTime(const std::string& text, const char* option)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0)
+        throw UsageError{std::string(option) + " wants a time in seconds from 0, not \"" + text + "\""};
+    return value;
+}
+
+// The --from/--to pair, when given.
+std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
+{
+    const auto from = args.options.find("from");
+    const auto to = args.options.find("to");
+    if (from == args.options.end() && to == args.options.end())
+        return std::nullopt;
+    if (from == args.options.end() || to == args.options.end())
+        throw UsageError{"--from and --to go together"};
+    const double t1 = ParseTime(from->second, "--from");
+    const double t2 = ParseTime(to->second, "--to");
+    if (t2 < t1)
+        throw UsageError{"--to must not be before --from"};
+    return std::make_pair(t1, t2);
+}
+
+LogSeries SeriesOrFail(const ChosenLog& chosen)
+{
+    LogSeries series = BuildLogSeries(chosen.log, chosen.settings);
+    for (const std::string& error : series.errors)
+        std::cerr << "nivra-tool: " << chosen.path << ": " << error << "\n";
+    if (series.series[0].values.empty() && !series.errors.empty())
+        throw ToolError{chosen.path + ": the altitude of this log cannot be decoded"};
+    return series;
+}
+
+// What csv and stats both start from: the chosen log, its series and the selection.
+struct LogCommand {
+    std::optional<std::pair<double, double>> selection;
+    ChosenLog chosen;
+    LogSeries series;
+};
+
+LogCommand PrepareLogCommand(const std::vector<std::string>& argv, const char* command)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
+    LogCommand c;
+    c.selection = SelectionOf(args);
+    c.chosen = ChooseLog(args, command);
+    c.series = SeriesOrFail(c.chosen);
+    return c;
+}
+
+}  // namespace
+
+int Csv(const std::vector<std::string>& argv)
+{
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "csv");
+    const double dt = chosen.log.SamplePeriod();
+    SampleRange range;
+    if (selection)
+        range = SelectionSamples(selection->first, selection->second, dt);
+    if (range.first >= series.series[0].values.size())
+        throw ToolError{chosen.path + ": the selection starts after the last sample"};
+    std::vector<const NamedSeries*> shown;
+    for (const NamedSeries& s : series.series)
+        if (s.style.visible)
+            shown.push_back(&s);
+    const std::string text = CsvText(shown, dt, range.first, range.end);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+int Stats(const std::vector<std::string>& argv)
+{
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats");
+    const bool imperial = chosen.settings.Imperial();
+    const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
+    std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
+                log.maxAltitude.c_str());
+    if (selection) {
+        const SelectionStatTexts sel =
+            SelectionStatistics(series.series[0], series.series[1], selection->first, selection->second, imperial);
+        const std::pair<const char*, const std::string*> items[] = {
+            {"Duration", &sel.duration},         {"start Altitude", &sel.startAltitude},
+            {"end Altitude", &sel.endAltitude}, {"max Altitude", &sel.maxAltitude},
+            {"min Vario", &sel.minVario},       {"max Vario", &sel.maxVario},
+            {"avr Vario", &sel.avrVario},
+        };
+        for (const auto& [name, text] : items)
+            std::printf("Selection/%s: %s\n", name, text->c_str());
+    }
+    return 0;
+}
+
+namespace {
+
+QSize ParseSize(const std::string& text)
+{
+    int w = 0, h = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &extra) != 2 || w < 1 || h < 1 || w > 16384 || h > 16384)
+        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, not \"" + text + "\""};
+    return {w, h};
+}
+
+}  // namespace
+
+int Image(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "size"});
+    const auto out = args.options.find("o");
+    if (out == args.options.end())
+        throw UsageError{"image needs -o OUT"};
+    const auto sizeOption = args.options.find("size");
+    const QSize size = sizeOption == args.options.end() ? QSize(800, 600) : ParseSize(sizeOption->second);
+    const ChosenLog chosen = ChooseLog(args, "image");
+    const LogSeries series = SeriesOrFail(chosen);
+
+    CMChartCtrl chart;
+    chart.resize(size);
+    FillChart(chart, series);
+    chart.Recalc();
+    QImage picture;
+    if (!chart.CopyBitmap(picture))
+        throw ToolError{"nothing was drawn"};
+    const QString path = QString::fromStdString(out->second);
+    QImageWriter writer(path, path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "png" : "jpeg");
+    if (!writer.write(picture))
+        throw ToolError{out->second + ": " + writer.errorString().toStdString()};
+    return 0;
+}
+
+// Keeps what the link receives and notices the end of the transfer.
