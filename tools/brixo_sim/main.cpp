@@ -144,6 +144,12 @@ int main(int argc, char* argv[])
     std::fprintf(stderr, "brixo-sim: sending %zu bytes (%zu flights) at %ld bit/s\n", image.size(), logs.size(), baud);
     const auto start = std::chrono::steady_clock::now();
     for (size_t sent = 0; sent < image.size();) {
+        if (pseudoTerminal && !OtherEndOpen(fd)) {
+            // The reader let go (a cancelled download): a logger would go on into the void, the simulator stops.
+            std::fprintf(stderr, "brixo-sim: the other end closed the line after %zu bytes\n", sent);
+            close(fd);
+            return 0;
+        }
         const size_t n = std::min<size_t>(static_cast<size_t>(chunk), image.size() - sent);
         const ssize_t w = write(fd, image.data() + sent, n);
         if (w < 0) {
