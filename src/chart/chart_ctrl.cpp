@@ -58,19 +58,26 @@ bool CMChartCtrl::GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const
     return true;
 }
 
-void CMChartCtrl::ResetView(bool repaint)
+bool CMChartCtrl::SeriesRange(bool visibleOnly, double& first, double& last) const
 {
-    // With no series the range stays as it was.
     bool any = false;
-    double first = 0, last = 0;
     for (const auto& s : m_series) {
+        if (visibleOnly && !s->m_visible)
+            continue;
         if (!any || s->m_firstTime < first)
             first = s->m_firstTime;
         if (!any || s->EndTime() > last)
             last = s->EndTime();
         any = true;
     }
-    if (any) {
+    return any;
+}
+
+void CMChartCtrl::ResetView(bool repaint)
+{
+    // Over all series, shown or not; with no series the range stays as it was.
+    double first = 0, last = 0;
+    if (SeriesRange(false, first, last)) {
         m_min = first;
         m_max = last;
     }
@@ -145,17 +152,7 @@ bool CMChartCtrl::GetSelection(double& first, double& last) const
 
 bool CMChartCtrl::GetDataRange(double& first, double& last) const
 {
-    bool any = false;
-    for (const auto& s : m_series) {
-        if (!s->m_visible)
-            continue;
-        if (!any || s->m_firstTime < first)
-            first = s->m_firstTime;
-        if (!any || s->EndTime() > last)
-            last = s->EndTime();
-        any = true;
-    }
-    return any;
+    return SeriesRange(true, first, last);
 }
 
 bool CMChartCtrl::CopyBitmap(QImage& picture) const

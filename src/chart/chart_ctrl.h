@@ -118,6 +118,8 @@ private:
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const Range& range);
+    // From the earliest first time to the latest end of the series.
+    bool SeriesRange(bool visibleOnly, double& first, double& last) const;
     // Shows the newest range of one stack, keeping the current one on the other.
     bool StepHistory(std::vector<Range>& from, std::vector<Range>& to);
     void Send(NMCHART n);

@@ -113,16 +113,27 @@ bool Configuration::LoadFromText(std::string_view text)
     return Adopt(std::move(doc));
 }
 
-bool Configuration::LoadFromFile(const std::string& path)
+bool Configuration::LoadFromFile(const std::string& path, std::string* error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxConfigFileBytes)
+    auto fail = [error](std::string why) {
+        if (error)
+            *error = std::move(why);
         return false;
+    };
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString().toStdString());
+    // Read at most one byte past the limit, so that a growing file cannot outrun the check.
     const QByteArray bytes = file.read(kMaxConfigFileBytes + 1);
     if (bytes.size() > kMaxConfigFileBytes)
-        return false;
-    if (!LoadFromText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
-        return false;
+        return fail("the file is larger than 16 MiB");
+    auto doc = std::make_shared<pugi::xml_document>();
+    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!parsed)
+        return fail(std::string("not well-formed XML: ") + parsed.description() + " at byte " +
+                    std::to_string(parsed.offset));
+    if (!Adopt(std::move(doc)))
+        return fail("the document has no root element");
     m_path = path;
     return true;
 }
@@ -150,33 +161,7 @@ Configuration::Source Configuration::Load(const std::string& programDir, const s
 
 Configuration::Source Configuration::LoadExplicit(const std::string& path, std::string* error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString().toStdString();
-        return Source::None;
-    }
-    if (file.size() > kMaxConfigFileBytes) {
-        if (error)
-            *error = "the file is larger than 16 MiB";
-        return Source::None;
-    }
-    const QByteArray bytes = file.readAll();
-    auto doc = std::make_shared<pugi::xml_document>();
-    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (!parsed) {
-        if (error)
-            *error = std::string("not well-formed XML: ") + parsed.description() + " at byte " +
-                     std::to_string(parsed.offset);
-        return Source::None;
-    }
-    if (!Adopt(std::move(doc))) {
-        if (error)
-            *error = "the document has no root element";
-        return Source::None;
-    }
-    m_path = path;
-    return Source::File;
+    return LoadFromFile(path, error) ? Source::File : Source::None;
 }
 
 DeviceRef Configuration::FindDevice(uint8_t id) const

@@ -36,9 +36,9 @@ public:
 
     // Parses a document held in memory; false (and no root) when it is not well-formed.
     bool LoadFromText(std::string_view text);
-    // Loads a file; false (and the previous state kept) when it is missing,
-    // unreadable, too large or not well-formed.
-    bool LoadFromFile(const std::string& path);
+    // Loads a file; false (and the previous state kept, and the reason in
+    // error) when it is missing, unreadable, too large or not well-formed.
+    bool LoadFromFile(const std::string& path, std::string* error = nullptr);
     bool LoadBuiltIn();
 
     // The usual lookup: "Nivra.cfg" in programDir, then in the per-user

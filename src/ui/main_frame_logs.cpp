@@ -212,8 +212,14 @@ void CMainFrame::Download()
 
 bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
 {
-    if (!dialog.Completed() || !dialog.Parser().SignatureFound())
+    if (!dialog.Completed())
         return false;
+    if (!dialog.Parser().SignatureFound()) {
+        // The line carried something, but not a logger's memory: say so rather than nothing.
+        statusBar()->showMessage(
+            QStringLiteral("The data received holds no logger signature; the logs were left as they were."));
+        return false;
+    }
     m_busy = true;
     m_tree->ClearLogs();
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -112,4 +113,19 @@ TEST_F(Download, APortThatCannotBeOpenedIsReported)
     frame->Download();
     EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
     EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
+}
+
+TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
+{
+    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
+    CDownloadDataDlg dialog(config, 0, frame.get());
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const std::vector<uint8_t> noise = {'n', 'o', 'i', 's', 'e', 1, 2, 3, 0, 0, 0, 0, 0, 0};
+    pty.Write(noise);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }));
+    dialog.accept();
+    EXPECT_FALSE(frame->TakeDownload(dialog));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("no logger signature"));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);
 }
