@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -214,4 +215,9 @@ std::string SettingText(const Settings& settings, const SettingField& field)
                           [&](auto m) { return std::to_string(settings.*m); },
                       },
                       field.member);
+}
+
+int32_t BoundedImageSide(int32_t pixels)
+{
+    return std::clamp(pixels, kImageSideMin, kImageSideMax);
 }

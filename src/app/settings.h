@@ -43,6 +43,10 @@ struct Settings {
 };
 
 constexpr uint32_t kBaudrateCount = 5;
+// The exported chart picture ("Image.cx" x "Image.cy") stays within these many pixels a side.
+constexpr int32_t kImageSideMin = 16;
+constexpr int32_t kImageSideMax = 10000;
+int32_t BoundedImageSide(int32_t pixels);
 constexpr size_t kUsedPortBytes = 260;
 
 // One stored value: its name and the field it fills.

@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 
 #include <cmath>
+#include <utility>
 
 CMChartCtrl::CMChartCtrl(QWidget* parent)
     : QWidget(parent),
@@ -174,9 +175,29 @@ void CMChartCtrl::Recalc()
         return;
     if (m_picture.size() != size)
         m_picture = QImage(size, QImage::Format_RGB32);
-    Layout();
+    Layout(size);
     QPainter painter(&m_picture);
     Draw(painter);
+}
+
+bool CMChartCtrl::DrawImage(QSize size, QImage& picture)
+{
+    if (size.width() < 1 || size.height() < 1)
+        return false;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    // The curves are written into m_picture itself, so the image takes its place while it is drawn.
+    std::swap(m_picture, image);
+    Layout(size);
+    {
+        QPainter painter(&m_picture);
+        Draw(painter);
+    }
+    std::swap(m_picture, image);
+    picture = std::move(image);
+    Recalc();
+    return true;
 }
 
 void CMChartCtrl::Send(NMCHART n)

@@ -64,6 +64,10 @@ public:
     bool GetSelection(double& first, double& last) const;
     bool GetDataRange(double& first, double& last) const;
     bool CopyBitmap(QImage& picture) const;
+    // Draws what the chart shows into a picture of another size with the same
+    // routine as the screen's, then lays the screen picture out again. False
+    // when no picture of that size can be made.
+    bool DrawImage(QSize size, QImage& picture);
     // Lays out and draws everything into the off-screen picture (no repaint request).
     void Recalc();
     // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.
@@ -106,7 +110,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Layout();
+    // The layout of a picture of this size; Draw then fills m_picture, which has it.
+    void Layout(QSize size);
     void Draw(QPainter& painter);
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);

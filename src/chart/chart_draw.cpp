@@ -55,9 +55,9 @@ QString Number(double value, int decimals)
 
 }  // namespace
 
-void CMChartCtrl::Layout()
+void CMChartCtrl::Layout(QSize size)
 {
-    const ChartRect client{0, 0, width(), height()};
+    const ChartRect client{0, 0, size.width(), size.height()};
     m_innerRect = {client.left + kInset, client.top + kInset, client.right - kInset, client.bottom - kInset};
     int plotLeft = m_innerRect.left, plotRight = m_innerRect.right;
 
@@ -127,8 +127,9 @@ void CMChartCtrl::Layout()
 
 void CMChartCtrl::Draw(QPainter& painter)
 {
-    painter.fillRect(0, 0, width(), height(), m_backgroundColor);
-    if (width() <= 2 * kInset || height() <= 2 * kInset)
+    const QSize size = m_picture.size();
+    painter.fillRect(0, 0, size.width(), size.height(), m_backgroundColor);
+    if (size.width() <= 2 * kInset || size.height() <= 2 * kInset)
         return;
     DrawTimeAxis(painter);
     DrawSelection(painter);

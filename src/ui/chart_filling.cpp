@@ -4,13 +4,14 @@
 
 #include "chart/chart_ctrl.h"
 
-void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
+void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range, const CMChartCtrl* visibilityFrom)
 {
     // A series the user hid stays hidden when another log is shown.
+    const CMChartCtrl& shown = visibilityFrom ? *visibilityFrom : chart;
     std::map<QString, bool> remembered;
-    for (int i = 0; i < chart.SerieCount(); ++i) {
+    for (int i = 0; i < shown.SerieCount(); ++i) {
         std::shared_ptr<CMChartSerie> s;
-        chart.GetSerie(i, &s);
+        shown.GetSerie(i, &s);
         remembered.emplace(s->m_name, s->m_visible);
     }
     chart.RemoveAllSeries();
@@ -31,4 +32,15 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
         chart.SetRange(range->first, range->last);
     else
         chart.ResetView(true);
+}
+
+void TakeVisibility(LogSeries& series, const CMChartCtrl& chart)
+{
+    for (int i = 0; i < chart.SerieCount(); ++i) {
+        std::shared_ptr<CMChartSerie> s;
+        chart.GetSerie(i, &s);
+        for (NamedSeries& named : series.series)
+            if (QString::fromStdString(named.name) == s->m_name)
+                named.style.visible = s->m_visible;
+    }
 }

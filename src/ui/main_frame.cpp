@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 
 #include "app/settings_store.h"
 #include "config/configuration.h"
+#include "export/csv_export.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -29,6 +31,7 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     m_settings = LoadSettings(*m_store);
     m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
     m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
+    m_runFileDialog = [](QFileDialog& dialog) { return dialog.exec(); };
     setWindowTitle(QStringLiteral("Nivra"));
     CreateCommands();
     CreateLayout();
@@ -229,12 +232,16 @@ void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
     QMenu menu(this);
     QAction* remove = menu.addAction(QStringLiteral("Delete"));
     remove->setData(ID_LOG_DELETE);
-    menu.addAction(QStringLiteral("Export..."))->setData(ID_LOG_EXPORT);
+    QAction* exportLog = menu.addAction(QStringLiteral("Export..."));
+    exportLog->setData(ID_LOG_EXPORT);
     QAction* properties = menu.addAction(QStringLiteral("Properties..."));
     properties->setData(ID_LOG_PROPERTIES);
     QAction* chosen = m_runMenu(menu, at);
     if (chosen == remove) {
         delete item;
+    } else if (chosen == exportLog) {
+        if (const CBrixoLog* log = m_tree->LogOf(item))
+            ExportLog(*log, 0, kEndOfLog, true);
     } else if (chosen == properties) {
         if (const CBrixoLog* log = m_tree->LogOf(item)) {
             CPropertiesDlg dialog(*log, this);

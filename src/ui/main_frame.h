@@ -10,12 +10,14 @@
 #include "app/settings.h"
 #include "chart/chart_ctrl.h"
 #include "dsp/log_series.h"
+#include "export/log_export.h"
 
 class CBrixoLog;
 class CPropertiesView;
 class Configuration;
 class LogTree;
 class QAction;
+class QFileDialog;
 class QMenu;
 class QSplitter;
 class QTreeWidgetItem;
@@ -36,6 +38,11 @@ public:
     void RefreshLog(const CBrixoLog* log, std::optional<Range> range = std::nullopt);
     // The Download command: the dialog, then the tree replaced by the checked flights.
     void Download();
+    // Export: asks for a file and a type (the JPEG only when imageAllowed), then writes
+    // records [first, end) of the log; false when cancelled or after telling what failed.
+    bool ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed);
+    // The same without the dialog.
+    bool ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
     // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
     bool TakeDownload(class CDownloadDataDlg& dialog);
 
@@ -54,6 +61,8 @@ public:
     // How the window runs a context menu and tells of a failure; tests replace them.
     std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
     std::function<void(const QString& text)> m_warn;
+    // How the window runs a file dialog (its exec by default); returns the dialog's result.
+    std::function<int(QFileDialog&)> m_runFileDialog;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +80,10 @@ private:
     void UpdateSelectionStats(const NMCHART& n);
     void SetLogsPaneShown(bool shown);
     bool MayDiscardLogs();
+    // Whether this log is the one the chart shows.
+    bool ShowsLog(const CBrixoLog& log) const;
+    bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);
+    bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
 
     const Configuration& m_config;
     std::unique_ptr<SettingsStore> m_store;

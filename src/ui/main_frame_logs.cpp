@@ -10,6 +10,7 @@
 #include "app/log_file.h"
 #include "config/configuration.h"
 #include "dsp/statistics.h"
+#include "export/csv_export.h"
 #include "ui/chart_filling.h"
 #include "ui/command_ids.h"
 #include "ui/download_dialog.h"
@@ -184,6 +185,16 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
         if (m_chart->SerieCount() > 0 && m_chart->GetSelection(first, last)) {
             n.menu->addSeparator()->setData(n.item + 1);
             n.menu->addAction(QStringLiteral("Export..."))->setData(n.item + 2);
+        }
+        break;
+    }
+    case CHN_MENUCOMMAND: {
+        // The appended "Export...": the selected stretch of the log on display.
+        double t1 = 0, t2 = 0;
+        const CBrixoLog* log = m_tree->SelectedLog();
+        if (n.item == m_chart->SerieCount() + 1 && m_chart->GetSelection(t1, t2) && log) {
+            const SampleRange range = SelectionSamples(t1, t2, log->SamplePeriod());
+            ExportLog(*log, range.first, range.end, false);
         }
         break;
     }

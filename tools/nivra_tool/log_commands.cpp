@@ -9,13 +9,13 @@
 #include <QImageWriter>
 
 #include "app/log_file.h"
-#include "chart/chart_ctrl.h"
 #include "commands.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
+#include "export/log_export.h"
 #include "tool_options.h"
-#include "ui/chart_filling.h"
+#include "ui/log_picture.h"
 
 namespace {
 
@@ -106,6 +106,16 @@ std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
     return std::make_pair(t1, t2);
 }
 
+// The series a chart of this log shows, in chart order.
+std::vector<const NamedSeries*> ShownSeries(const LogSeries& series)
+{
+    std::vector<const NamedSeries*> shown;
+    for (const NamedSeries& s : series.series)
+        if (s.style.visible)
+            shown.push_back(&s);
+    return shown;
+}
+
 LogSeries SeriesOrFail(const ChosenLog& chosen)
 {
     LogSeries series = BuildLogSeries(chosen.log, chosen.settings);
@@ -144,11 +154,7 @@ int Csv(const std::vector<std::string>& argv)
         range = SelectionSamples(selection->first, selection->second, dt);
     if (range.first >= series.series[0].values.size())
         throw ToolError{chosen.path + ": the selection starts after the last sample"};
-    std::vector<const NamedSeries*> shown;
-    for (const NamedSeries& s : series.series)
-        if (s.style.visible)
-            shown.push_back(&s);
-    const std::string text = CsvText(shown, dt, range.first, range.end);
+    const std::string text = CsvText(ShownSeries(series), dt, range.first, range.end);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
@@ -199,13 +205,10 @@ int Image(const std::vector<std::string>& argv)
     const ChosenLog chosen = ChooseLog(args, "image");
     const LogSeries series = SeriesOrFail(chosen);
 
-    CMChartCtrl chart;
-    chart.resize(size);
-    FillChart(chart, series);
-    chart.Recalc();
-    QImage picture;
-    if (!chart.CopyBitmap(picture))
-        throw ToolError{"nothing was drawn"};
+    const QImage picture = DrawLogPicture(series, size);
+    if (picture.isNull())
+        throw ToolError{"a picture of " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                        " pixels cannot be made"};
     const QString path = QString::fromStdString(out->second);
     QImageWriter writer(path, path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "png" : "jpeg");
     if (!writer.write(picture))
@@ -213,4 +216,40 @@ int Image(const std::vector<std::string>& argv)
     return 0;
 }
 
-// Keeps what the link receives and notices the end of the transfer.
+int Export(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "from", "to"});
+    const auto out = args.options.find("o");
+    if (out == args.options.end())
+        throw UsageError{"export needs -o OUT"};
+    const std::string& path = out->second;
+    const ExportType type = ExportTypeOfPath(path);
+    if (type == ExportType::None)
+        throw UsageError{"export writes OUT as .alt, .csv, .jpg or .jpeg, by its extension, not \"" + path + "\""};
+    const auto selection = SelectionOf(args);
+    if (selection && type == ExportType::Jpeg)
+        throw UsageError{"a JPEG shows the whole log: --from and --to do not go with it"};
+    const ChosenLog chosen = ChooseLog(args, "export");
+    const double dt = chosen.log.SamplePeriod();
+    SampleRange range;
+    if (selection)
+        range = SelectionSamples(selection->first, selection->second, dt);
+
+    std::string error;
+    bool written = false;
+    if (type == ExportType::Alt) {
+        written = ExportAlt(path, chosen.log, range.first, range.end, &error);
+    } else if (type == ExportType::Csv) {
+        const LogSeries series = SeriesOrFail(chosen);
+        written = ExportCsv(path, ShownSeries(series), dt, range.first, range.end, series.series[0].values.size(),
+                            &error);
+    } else {
+        const LogSeries series = SeriesOrFail(chosen);
+        const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
+        const QImage picture = DrawLogPicture(series, size);
+        written = ExportJpeg(path, picture, &error);
+    }
+    if (!written)
+        throw ToolError{path + ": " + error};
+    return 0;
+}

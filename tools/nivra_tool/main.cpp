@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     KeepFreedMemoryForReuse();
     std::vector<std::string> args(argv + 1, argv + argc);
     // Drawing needs the widget classes; it never needs a display.
-    const bool drawing = !args.empty() && args[0] == "image";
+    const bool drawing = !args.empty() && (args[0] == "image" || args[0] == "export");
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
@@ -108,6 +108,8 @@ int main(int argc, char* argv[])
             return Stats(args);
         if (args[0] == "image")
             return Image(args);
+        if (args[0] == "export")
+            return Export(args);
         if (args[0] == "download")
             return Download(args);
         throw UsageError{"unknown command \"" + args[0] + "\""};

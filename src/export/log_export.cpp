@@ -1,0 +1,101 @@
+#include "export/log_export.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/log_file.h"
+#include "export/csv_export.h"
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The extension of the last path component with its dot ("" when it has none; a leading
+// dot, as in ".profile", is part of the name).
+std::string ExtensionOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || dot <= nameStart)
+        return {};
+    return path.substr(dot);
+}
+
+}  // namespace
+
+std::string ExportExtension(ExportType type)
+{
+    switch (type) {
+    case ExportType::Alt: return ".alt";
+    case ExportType::Csv: return ".csv";
+    case ExportType::Jpeg: return ".jpg";
+    case ExportType::None: break;
+    }
+    return {};
+}
+
+std::string WithExportExtension(const std::string& path, ExportType type)
+{
+    if (path.empty() || path.back() == '/' || !ExtensionOf(path).empty())
+        return path;
+    return path + ExportExtension(type);
+}
+
+ExportType ExportTypeOfPath(const std::string& path)
+{
+    const std::string ext = Lower(ExtensionOf(path));
+    if (ext == ".alt")
+        return ExportType::Alt;
+    if (ext == ".csv")
+        return ExportType::Csv;
+    if (ext == ".jpg" || ext == ".jpeg")
+        return ExportType::Jpeg;
+    return ExportType::None;
+}
+
+bool ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end, std::string* error)
+{
+    return WriteFileSafely(path, AltFileText(log, first, end), error);
+}
+
+bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
+               size_t end, size_t altitudeLength, std::string* error)
+{
+    if (first >= altitudeLength) {
+        if (error)
+            *error = altitudeLength == 0 ? "the log holds no altitude samples"
+                                         : "the selection starts after the last sample (sample " +
+                                               std::to_string(first) + " of " + std::to_string(altitudeLength) + ")";
+        return false;
+    }
+    return WriteFileSafely(path, CsvText(shown, dt, first, end), error);
+}
+
+bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error)
+{
+    if (picture.isNull()) {
+        if (error)
+            *error = "there is no picture of the chart to write";
+        return false;
+    }
+    // Encoded in memory first, so that a failing encoder leaves no half-written file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    if (!writer.write(picture)) {
+        if (error)
+            *error = "the JPEG could not be encoded: " + writer.errorString().toStdString();
+        return false;
+    }
+    return WriteFileSafely(path, bytes.toStdString(), error);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CBrixoLog;
+class QImage;
+struct NamedSeries;
+
+// What an export writes; the numbers are the positions of the save dialog's filters.
+enum class ExportType { None = 0, Alt = 1, Csv = 2, Jpeg = 3 };
+
+// ".alt", ".csv" or ".jpg"; empty for None.
+std::string ExportExtension(ExportType type);
+// The name with the type's extension added when its file name has none ("flight" becomes
+// "flight.csv"; "flight.txt" and "/tmp/a.b/flight.csv" stay as they are).
+std::string WithExportExtension(const std::string& path, ExportType type);
+// The type an output name asks for by its extension, in any case: ".alt", ".csv", ".jpg" or
+// ".jpeg"; None for anything else.
+ExportType ExportTypeOfPath(const std::string& path);
+
+// Each writer replaces the file only once everything was written (the old one survives a
+// failure) and returns false with the reason otherwise.
+
+// A complete ".alt" file holding records [first, end) of this one log.
+bool ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end, std::string* error);
+// The CSV table of the shown series for samples [first, end); nothing is written when first
+// is not below altitudeLength, the length of the log's altitude series.
+bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
+               size_t end, size_t altitudeLength, std::string* error);
+// The picture as a JPEG with the encoder's default quality.
+bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error);

@@ -1,0 +1,95 @@
+// The main window's Export: one log, or the selected stretch of the log on display, as
+// ".alt", CSV or JPEG.
+#include <QFileDialog>
+
+#include "app/log_file.h"
+#include "export/csv_export.h"
+#include "ui/chart_filling.h"
+#include "ui/export_dialog.h"
+#include "ui/log_picture.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+
+bool CMainFrame::ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed)
+{
+    QFileDialog dialog(this);
+    SetUpExportDialog(dialog, imageAllowed);
+    if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const ExportType type = ChosenExportType(dialog);
+    if (type == ExportType::None)
+        return false;
+    const std::string path = WithExportExtension(dialog.selectedFiles().first().toStdString(), type);
+    return ExportLogTo(log, first, end, type, QString::fromStdString(path));
+}
+
+bool CMainFrame::ShowsLog(const CBrixoLog& log) const
+{
+    return m_tree->SelectedLog() == &log && !m_series.series.empty() && m_chart->SerieCount() > 0;
+}
+
+bool CMainFrame::ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
+{
+    const std::string file = path.toStdString();
+    std::string error;
+    bool written = false;
+    switch (type) {
+    case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
+    case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
+    case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
+    case ExportType::None: return false;
+    }
+    if (!written)
+        m_warn(QStringLiteral("The log could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));
+    return written;
+}
+
+bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file,
+                             std::string* error)
+{
+    // The log on display gives the chart's series as they are shown; another log its own,
+    // built with the current settings and the chart's visibility.
+    LogSeries built;
+    const LogSeries* series = &m_series;
+    if (!ShowsLog(log)) {
+        built = BuildLogSeries(log, m_settings);
+        TakeVisibility(built, *m_chart);
+        series = &built;
+    } else {
+        TakeVisibility(m_series, *m_chart);
+    }
+    if (series->series.empty() || (series->series[0].values.empty() && !series->errors.empty())) {
+        *error = series->errors.empty() ? "the log holds no altitude samples" : series->errors.front();
+        return false;
+    }
+    std::vector<const NamedSeries*> shown;
+    for (const NamedSeries& s : series->series)
+        if (s.style.visible)
+            shown.push_back(&s);
+    return ExportCsv(file, shown, log.SamplePeriod(), first, end, series->series[0].values.size(), error);
+}
+
+bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error)
+{
+    const QSize size(BoundedImageSide(m_settings.imageCx), BoundedImageSide(m_settings.imageCy));
+    QImage picture;
+    if (ShowsLog(log)) {
+        // What the chart shows (its view, labels and selection), drawn at the preferences' size.
+        if (!m_chart->DrawImage(size, picture))
+            picture = QImage();
+        m_chart->update();
+    } else {
+        const LogSeries series = BuildLogSeries(log, m_settings);
+        if (series.series.empty() || series.series[0].values.size() < 2) {
+            *error = series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front();
+            return false;
+        }
+        picture = DrawLogPicture(series, size, m_chart);
+    }
+    if (picture.isNull()) {
+        *error = "a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                 " pixels cannot be made";
+        return false;
+    }
+    return ExportJpeg(file, picture, error);
+}
