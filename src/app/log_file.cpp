@@ -189,8 +189,10 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
             *error = file.errorString().toStdString();
         return false;
     }
+    // The write only fills Qt's buffer; a full disk shows when it is flushed, and commit
+    // alone would then put the short temporary file in place of the old one.
     const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !file.commit()) {
+    if (written != static_cast<qint64>(bytes.size()) || !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString().toStdString();
         file.cancelWriting();

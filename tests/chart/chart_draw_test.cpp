@@ -148,7 +148,8 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     // The hidden series' swatch is outlined, not filled.
     const ChartRect& swatch = hidden->m_swatchRect;
     EXPECT_EQ(picture.pixelColor(swatch.left, swatch.top), magenta);
-    EXPECT_EQ(picture.pixelColor((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
+              QColor(Qt::white));
     EXPECT_EQ(picture.pixelColor(shown->m_swatchRect.left + 2, shown->m_swatchRect.top + 2), blue);
     // The selection fill lies between the times 1 and 2, inside the plot.
     const int x1 = chart.ctrl.ValueToPixel(1.0), x2 = chart.ctrl.ValueToPixel(2.0);
@@ -193,4 +194,38 @@ TEST(ChartDrawing, NothingToDraw)
     QImage none;
     never.resize(0, 0);
     EXPECT_FALSE(never.CopyBitmap(none));
+}
+
+TEST(ChartDrawing, APictureOfAnotherSizeLeavesTheWindowsChartAsItWas)
+{
+    Chart chart;
+    chart.Add("S", {0, 50, 100, 50, 0}, 1.0, true, 2);
+    chart.ctrl.ResetView(false);
+    chart.ctrl.SetSelection(1.0, 2.0);
+    QImage before;
+    ASSERT_TRUE(chart.ctrl.CopyBitmap(before));
+    const ChartRect plot = chart.ctrl.PlotRect();
+
+    const struct {
+        QSize size;
+        bool drawn;
+    } cases[] = {{{320, 200}, true}, {{1600, 1200}, true}, {{16, 16}, true}, {{0, 10}, false}, {{10, -1}, false}};
+    for (const auto& c : cases) {
+        QImage picture;
+        EXPECT_EQ(chart.ctrl.DrawImage(c.size, picture), c.drawn) << c.size.width() << "x" << c.size.height();
+        if (!c.drawn)
+            continue;
+        EXPECT_EQ(picture.size(), c.size);
+        if (c.size.width() >= 320) {
+            // Laid out for its own size: the curve reaches into the right part of a wide picture.
+            const ChartRect right{c.size.width() * 3 / 4, 0, c.size.width(), c.size.height()};
+            EXPECT_GT(CountColor(picture, PaletteColor(2), right), 5) << c.size.width();
+        }
+        // The window's picture and layout are as before.
+        QImage after;
+        ASSERT_TRUE(chart.ctrl.CopyBitmap(after));
+        EXPECT_TRUE(after == before);
+        EXPECT_EQ(chart.ctrl.PlotRect().right, plot.right);
+        EXPECT_EQ(chart.ctrl.PlotRect().bottom, plot.bottom);
+    }
 }

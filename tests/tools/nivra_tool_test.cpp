@@ -37,6 +37,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        // A desktop session's runtime folder, without which Qt warns on stderr.
+        env.insert("XDG_RUNTIME_DIR", home.path());
         p.setProcessEnvironment(env);
         p.start(program, args);
         p.waitForFinished(60000);
@@ -286,6 +288,79 @@ TEST_F(ToolTest, ImageDrawsTheChartWithoutADisplay)
         const ToolRun r = Tool(f.args);
         EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
         EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
+{
+    Write("linear.cfg", "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+                        "</Device></Devices></Config>");
+    const QByteArray ten = LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Write("ten.alt", ten);
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0", "--set", "Vario.Median=0",
+                               "--set", "SkipShortLogsLen=0"};
+    const QByteArray header = Preamble() + " 0\r\n 0\r\n 5\r\n 5\r\n 59\r\n 0\r\n";
+    const QByteArray end = " 0\r\n 0\r\n 0\r\n 0\r\n";
+    const struct {
+        QStringList args;
+        QString out;
+        QByteArray bytes;
+    } cases[] = {
+        // The whole log, with its last record that is never decoded: the file itself.
+        {{"export", Path("ten.alt"), "1", "-o", Path("whole.alt")}, "whole.alt", ten},
+        // 2.0 .. 3.0 s at 0.5 s: records 4 to 6.
+        {{"export", Path("ten.alt"), "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"}, "part.ALT",
+         header + " 4\r\n 1\r\n 5\r\n 1\r\n 6\r\n 1\r\n" + end},
+        {QStringList{"export", Path("ten.alt"), "1", "-o", Path("part.csv"), "--from", "2.0", "--to", "3.0"} + plain,
+         "part.csv",
+         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,4.000000,2.000000\r\n0.500000,5.000000,2.000000\r\n"
+         "1.000000,6.000000,2.000000\r\n"},
+        {QStringList{"export", Path("ten.alt"), "1", "-o", Path("alt.csv"), "--set", "Vario.On=0", "--from", "4.5",
+                     "--to", "9"} +
+             plain,
+         "alt.csv", "\"Time (sec)\",\"Alt\"\r\n0.000000,9.000000\r\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, 0) << c.args.join(' ').toStdString() << r.err;
+        EXPECT_EQ(r.out, "");
+        QFile written(Path(c.out));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.out.toStdString();
+        EXPECT_EQ(written.readAll().toStdString(), c.bytes.toStdString()) << c.args.join(' ').toStdString();
+    }
+
+    // The JPEG at the stored picture size.
+    const ToolRun jpeg = Tool({"export", kSoaring, "1", "-o", Path("chart.jpeg"), "--set", "Image.cx=300", "--set",
+                               "Image.cy=20000"});
+    ASSERT_EQ(jpeg.status, 0) << jpeg.err;
+    QImageReader reader(Path("chart.jpeg"));
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(300, 10000));  // a side is bounded to 10000 pixels
+
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+        QString out;
+    } failures[] = {
+        {{"export", Path("ten.alt"), "1"}, 2, "-o OUT", ""},
+        {{"export", Path("ten.alt"), "1", "-o", Path("x.txt")}, 2, ".alt, .csv, .jpg or .jpeg", "x.txt"},
+        {{"export", Path("ten.alt"), "1", "-o", Path("x.jpg"), "--from", "0", "--to", "1"}, 2, "whole log", "x.jpg"},
+        {{"export", Path("ten.alt"), "1", "-o", Path("x.csv"), "--from", "2"}, 2, "go together", "x.csv"},
+        {{"export", Path("ten.alt"), "2", "-o", Path("x.alt")}, 1, "no log 2", "x.alt"},
+        {{"export", Path("nothing.alt"), "1", "-o", Path("x.alt")}, 1, "cannot open", "x.alt"},
+        {QStringList{"export", Path("ten.alt"), "1", "-o", Path("x.csv"), "--from", "5", "--to", "6"} + plain, 1,
+         "after the last sample", "x.csv"},
+        {{"export", Path("ten.alt"), "1", "-o", Path("no/such/folder/x.alt")}, 1, "x.alt", "no/such/folder/x.alt"},
+    };
+    for (const auto& f : failures) {
+        const ToolRun r = Tool(f.args);
+        EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
+        EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
+        if (f.status == 1)
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        if (!f.out.isEmpty())
+            EXPECT_FALSE(QFile::exists(Path(f.out))) << f.args.join(' ').toStdString();
     }
 }
 

@@ -1,0 +1,261 @@
+// Export from the window: the tree's and the chart's "Export...", the save dialog and the files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/log_file.h"
+#include "app/settings_store.h"
+#include "chart/chart_ctrl.h"
+#include "config/configuration.h"
+#include "export/csv_export.h"
+#include "limited_folder.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+class Export : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config;
+    std::unique_ptr<CMainFrame> frame;
+    std::vector<QString> warnings;
+    // What the save dialog last offered, and how the user answers it.
+    QStringList offeredFilters;
+    QString title;
+    int dialogs = 0;
+    QString answerName;    // empty: cancel
+    int answerFilter = 0;  // position in the filter list
+
+    QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
+
+    void SetUp() override
+    {
+        config.LoadBuiltIn();
+        Open({});
+    }
+
+    void Open(const Settings& settings)
+    {
+        QSettingsStore store(dir.filePath("Nivra.conf").toStdString());
+        ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+        frame = std::make_unique<CMainFrame>(
+            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->m_warn = [this](const QString& text) {
+            warnings.push_back(text);
+        };
+        frame->m_runFileDialog = [this](QFileDialog& dialog) {
+            ++dialogs;
+            offeredFilters = dialog.nameFilters();
+            title = dialog.windowTitle();
+            if (answerName.isEmpty())
+                return int(QDialog::Rejected);
+            // As the dialog does when the user picks a filter.
+            dialog.selectNameFilter(offeredFilters.value(answerFilter));
+            emit dialog.filterSelected(offeredFilters.value(answerFilter));
+            dialog.selectFile(answerName);
+            return int(QDialog::Accepted);
+        };
+    }
+
+    // Chooses "Export..." in the tree's context menu of the given top-level item.
+    void ExportFromTree(int item)
+    {
+        frame->m_runMenu = [](QMenu& menu, const QPoint&) -> QAction* {
+            for (QAction* a : menu.actions())
+                if (a->text() == "Export...")
+                    return a;
+            return nullptr;
+        };
+        LogTree* tree = frame->Tree();
+        emit tree->customContextMenuRequested(tree->visualItemRect(tree->topLevelItem(item)).center());
+    }
+
+    // The chart's context menu as the chart builds it; returns its texts and chooses "Export...".
+    QStringList ExportFromChart()
+    {
+        CMChartCtrl* chart = frame->Chart();
+        QMenu menu;
+        emit chart->Notify(NMCHART{.code = CHN_MENUINIT, .item = chart->SerieCount(), .menu = &menu});
+        QStringList texts;
+        for (QAction* a : menu.actions()) {
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            if (a->text() == "Export...")
+                emit chart->Notify(NMCHART{.code = CHN_MENUCOMMAND, .item = a->data().toInt() - 1});
+        }
+        return texts;
+    }
+};
+
+}  // namespace
+
+TEST_F(Export, TheTreeOffersThreeTypesByTheFiltersPosition)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    const CBrixoLog& log = *frame->Tree()->SelectedLog();
+    const struct {
+        int filter;
+        QString typed, written;
+    } cases[] = {
+        {0, "whole", "whole.alt"},
+        {1, "table", "table.csv"},
+        {2, "chart.jpg", "chart.jpg"},
+        {1, "named.txt", "named.txt"},  // a name with an extension is taken as typed, in the chosen type
+    };
+    for (const auto& c : cases) {
+        answerName = Path(c.typed);
+        answerFilter = c.filter;
+        ExportFromTree(0);
+        EXPECT_TRUE(QFile::exists(Path(c.written))) << c.written.toStdString();
+    }
+    EXPECT_EQ(title, "Export");
+    EXPECT_EQ(offeredFilters, (QStringList{"Alt Files (*.alt)", "CSV Files (*.csv)", "JPEG Files (*.jpg)"}));
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_TRUE(ReadAll(Path("whole.alt")).toStdString() == AltFileText(log, 0, kAllRecords));
+    const QByteArray csv = ReadAll(Path("table.csv"));
+    EXPECT_TRUE(csv.startsWith("\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,")) << csv.left(80).data();
+    // The heading and a row for each sample of the shortest shown series: the filtered vario
+    // has 3597 of the altitude's 3599.
+    EXPECT_EQ(csv.count('\n'), 1 + 3597);
+    EXPECT_TRUE(ReadAll(Path("named.txt")) == csv);
+    QImageReader jpeg(Path("chart.jpg"));
+    EXPECT_EQ(jpeg.format(), "jpeg");
+    EXPECT_EQ(jpeg.size(), QSize(800, 600));
+}
+
+TEST_F(Export, CancelWritesNothingAndSaysNothing)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    answerName.clear();
+    ExportFromTree(0);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Nivra.conf"});
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    CMChartCtrl* chart = frame->Chart();
+    // Without a selection the chart's menu gets nothing.
+    EXPECT_EQ(ExportFromChart(), QStringList{});
+    EXPECT_EQ(dialogs, 0);
+
+    chart->SetSelection(600.3, 900.0);
+    answerName = Path("stretch");
+    answerFilter = 0;
+    EXPECT_EQ(ExportFromChart(), (QStringList{"-", "Export..."}));
+    EXPECT_EQ(offeredFilters, (QStringList{"Alt Files (*.alt)", "CSV Files (*.csv)"}));
+    // One sample a second: from floor(600.3) = 600 to below ceil(900 + 1) = 901.
+    const CBrixoLog& log = *frame->Tree()->SelectedLog();
+    EXPECT_TRUE(ReadAll(Path("stretch.alt")).toStdString() == AltFileText(log, 600, 901));
+
+    answerName = Path("stretch.csv");
+    answerFilter = 1;
+    ExportFromChart();
+    const QList<QByteArray> rows = ReadAll(Path("stretch.csv")).split('\n');
+    ASSERT_EQ(rows.size(), 1 + 301 + 1);  // the heading, the rows, and nothing after the last line's end
+    EXPECT_TRUE(rows[1].startsWith("0.000000,"));
+    EXPECT_TRUE(rows[301].startsWith("300.000000,"));
+    EXPECT_EQ(rows[302], "");
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
+{
+    Settings settings;
+    settings.imageCx = 420;
+    settings.imageCy = 5;  // raised to the smallest side the chart is drawn at
+    Open(settings);
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));
+    std::shared_ptr<CMChartSerie> vario;
+    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
+    vario->m_visible = false;  // hidden in the chart, so also in the table
+
+    // The second log (2103 records) while the first is shown.
+    answerName = Path("second.csv");
+    answerFilter = 1;
+    ExportFromTree(1);
+    const QByteArray csv = ReadAll(Path("second.csv"));
+    EXPECT_TRUE(csv.startsWith("\"Time (sec)\",\"Alt\"\r\n0.000000,0.000000\r\n")) << csv.left(60).data();
+    EXPECT_EQ(csv.count('\n'), 1 + 2103 - 1);
+
+    answerName = Path("second.jpg");
+    answerFilter = 2;
+    ExportFromTree(1);
+    EXPECT_EQ(QImageReader(Path("second.jpg")).size(), QSize(420, kImageSideMin));
+    // The chart still shows the first log as it was.
+    EXPECT_EQ(frame->Tree()->SelectedLog(), frame->Tree()->LogOf(frame->Tree()->topLevelItem(0)));
+    EXPECT_FALSE(vario->m_visible);
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Export, TheDialogAddsTheChosenTypesExtension)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    // The real dialog, as a user answers it: the CSV filter chosen, a name typed, Return.
+    frame->m_runFileDialog = [this](QFileDialog& dialog) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setDirectory(dir.path());
+        dialog.show();
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        if (!types || !name)
+            return int(QDialog::Rejected);
+        QTest::keyClick(types, Qt::Key_Down);  // from "Alt Files" to "CSV Files"
+        name->setText("typed");
+        QTest::keyClick(name, Qt::Key_Return);
+        return dialog.result();
+    };
+    ExportFromTree(0);
+    EXPECT_TRUE(ReadAll(Path("typed.csv")).startsWith("\"Time (sec)\""));
+    EXPECT_FALSE(QFile::exists(Path("typed")));
+    EXPECT_FALSE(QFile::exists(Path("typed.alt")));
+}
+
+TEST_F(Export, AFailedExportKeepsTheOldFileAndSaysWhy)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    // (The dialog itself lets no one name a folder that does not exist.)
+    const CBrixoLog& log = *frame->Tree()->SelectedLog();
+    EXPECT_FALSE(frame->ExportLogTo(log, 0, kEndOfLog, ExportType::Csv, Path("missing/folder/out.csv")));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "The log could not be exported to " + Path("missing/folder/out.csv") +
+                               ":\nNo such file or directory");
+
+    LimitedFolder folder(Path("readonly"));
+    const QString target = folder.FilePath("kept.csv");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("precious");
+    old.close();
+    if (!folder.MakeReadOnly())
+        GTEST_SKIP() << "a read-only folder cannot be made here";
+    answerName = target;
+    answerFilter = 1;
+    ExportFromTree(0);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_TRUE(warnings[1].contains("kept.csv")) << warnings[1].toStdString();
+    EXPECT_EQ(ReadAll(target), "precious");
+}
