@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <tuple>
 
 #include "app/settings_store.h"
 
@@ -106,11 +107,12 @@ const std::vector<SettingField>& SettingLoadOrder()
 {
     static const std::vector<SettingField> order = [] {
         static const char* const names[] = {
-            "UseFiltering", "UseMedianFilter", "UsePolynomFilter", "SkipShortLogs", "SkipShortLogsLen",
-            "UsedPort", "Baudrate", "PaneProportion", "Units", "tUnits", "Alt.On", "Alt.Polynome",
-            "Alt.Median", "Alt.Color", "Alt.Style", "Alt.Min", "Sigma.Measurement", "Sigma.Model",
-            "Alt.Max", "Image.cx", "Image.cy", "Vario.On", "Vario.Polynome", "Vario.Median",
-            "Vario.Color", "Vario.Style", "Vario.Min", "Vario.Max"};
+            "UseFiltering", "UseMedianFilter",   "UsePolynomFilter", "SkipShortLogs", "SkipShortLogsLen",
+            "UsedPort",     "Baudrate",          "PaneProportion",   "Units",         "tUnits",
+            "Alt.On",       "Alt.Polynome",      "Alt.Median",       "Alt.Color",     "Alt.Style",
+            "Alt.Min",      "Sigma.Measurement", "Sigma.Model",      "Alt.Max",       "Image.cx",
+            "Image.cy",     "Vario.On",          "Vario.Polynome",   "Vario.Median",  "Vario.Color",
+            "Vario.Style",  "Vario.Min",         "Vario.Max"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));
@@ -163,43 +165,42 @@ bool SetSettingFromText(Settings& settings, std::string_view name, std::string_v
     if (!field)
         return fail("unknown setting \"" + std::string(name) + "\"");
     const std::string bad = "bad value \"" + std::string(value) + "\" for " + std::string(name);
-    return std::visit(
-        Overload{
-            [&](bool Settings::*m) {
-                if (value == "1" || value == "on" || value == "true")
-                    settings.*m = true;
-                else if (value == "0" || value == "off" || value == "false")
-                    settings.*m = false;
-                else
-                    return fail(bad + " (use 0 or 1)");
-                return true;
-            },
-            [&](std::string Settings::*m) {
-                if (value.size() >= kUsedPortBytes)
-                    return fail(bad + " (at most 259 characters)");
-                settings.*m = std::string(value);
-                return true;
-            },
-            [&](double Settings::*m) {
-                double v = 0;
-                if (!ParseNumber(value, v) || !std::isfinite(v))
-                    return fail(bad + " (a number is expected)");
-                settings.*m = v;
-                return true;
-            },
-            [&](auto m) {
-                std::remove_reference_t<decltype(settings.*m)> v{};
-                if (!ParseNumber(value, v))
-                    return fail(bad + " (a whole number is expected)");
-                if constexpr (std::is_same_v<decltype(m), uint32_t Settings::*>) {
-                    if (m == &Settings::baudrate && v >= kBaudrateCount)
-                        return fail(bad + " (0 to 4)");
-                }
-                settings.*m = v;
-                return true;
-            },
-        },
-        field->member);
+    return std::visit(Overload{
+                          [&](bool Settings::*m) {
+                              if (value == "1" || value == "on" || value == "true")
+                                  settings.*m = true;
+                              else if (value == "0" || value == "off" || value == "false")
+                                  settings.*m = false;
+                              else
+                                  return fail(bad + " (use 0 or 1)");
+                              return true;
+                          },
+                          [&](std::string Settings::*m) {
+                              if (value.size() >= kUsedPortBytes)
+                                  return fail(bad + " (at most 259 characters)");
+                              settings.*m = std::string(value);
+                              return true;
+                          },
+                          [&](double Settings::*m) {
+                              double v = 0;
+                              if (!ParseNumber(value, v) || !std::isfinite(v))
+                                  return fail(bad + " (a number is expected)");
+                              settings.*m = v;
+                              return true;
+                          },
+                          [&](auto m) {
+                              std::remove_reference_t<decltype(settings.*m)> v{};
+                              if (!ParseNumber(value, v))
+                                  return fail(bad + " (a whole number is expected)");
+                              if constexpr (std::is_same_v<decltype(m), uint32_t Settings::*>) {
+                                  if (m == &Settings::baudrate && v >= kBaudrateCount)
+                                      return fail(bad + " (0 to 4)");
+                              }
+                              settings.*m = v;
+                              return true;
+                          },
+                      },
+                      field->member);
 }
 
 std::string SettingText(const Settings& settings, const SettingField& field)
@@ -215,6 +216,36 @@ std::string SettingText(const Settings& settings, const SettingField& field)
                           [&](auto m) { return std::to_string(settings.*m); },
                       },
                       field.member);
+}
+
+bool TakePreferences(const Settings& edited, Settings& settings)
+{
+    // The units change the numbers of every series, so they count as a chart setting here.
+    const bool unitsChanged = edited.Imperial() != settings.Imperial();
+    settings.usedPort = edited.usedPort;
+    settings.baudrate = edited.baudrate;
+    settings.units = edited.units;
+    settings.tUnits = edited.tUnits;
+    // Stored unsigned, so a length typed below 1 arrives as 0 already.
+    settings.skipShortLogsLen = edited.skipShortLogsLen;
+    settings.skipShortLogs = settings.skipShortLogsLen > 0;
+
+    Settings chart = edited;
+    chart.altMedian = std::max(edited.altMedian, 0);
+    auto chartValues = [](const Settings& s) {
+        return std::make_tuple(s.altPolynome, s.altMedian, s.altColor, s.altStyle, s.altMin, s.altMax,
+                               s.sigmaMeasurement, s.sigmaModel, s.varioPolynome, s.varioMedian, s.varioColor,
+                               s.varioStyle, s.varioMin, s.varioMax);
+    };
+    const bool chartChanged = chartValues(chart) != chartValues(settings);
+    std::tie(settings.altPolynome, settings.altMedian, settings.altColor, settings.altStyle, settings.altMin,
+             settings.altMax, settings.sigmaMeasurement, settings.sigmaModel, settings.varioPolynome,
+             settings.varioMedian, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax) =
+        chartValues(chart);
+
+    settings.imageCx = BoundedImageSide(edited.imageCx);
+    settings.imageCy = BoundedImageSide(edited.imageCy);
+    return chartChanged || unitsChanged;
 }
 
 int32_t BoundedImageSide(int32_t pixels)

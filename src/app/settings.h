@@ -67,6 +67,12 @@ Settings LoadSettings(SettingsStore& store);
 // Writes every value and flushes; false with a reason when the store could not keep them.
 bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error);
 
+// The Preferences dialog's values taken into the window's settings: port, speed, units, the
+// minimum log length (below 1 stored as 0, and SkipShortLogs on exactly when it is above 0),
+// the chart settings (Alt.Median below 1 stored as 0) and the picture size (bounded). True
+// when the chart must be rebuilt: a chart setting or the units changed.
+bool TakePreferences(const Settings& edited, Settings& settings);
+
 // One value as text, the way SetSettingFromText reads it back.
 std::string SettingText(const Settings& settings, const SettingField& field);
 

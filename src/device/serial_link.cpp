@@ -66,7 +66,7 @@ std::vector<PortInfo> EnumeratePorts()
     std::vector<PortInfo> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const std::string device = info.systemLocation().toStdString();
-        ports.push_back({PortNameOf(device), device});
+        ports.push_back({PortNameOf(device), device, info.description().trimmed().toStdString()});
     }
     return ports;
 }

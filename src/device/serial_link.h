@@ -25,6 +25,7 @@ std::string PortNameOf(const std::string& devicePath);
 struct PortInfo {
     std::string name;    // as stored in the settings
     std::string device;  // what it opens
+    std::string description;  // what the system says of it ("FT232R USB UART"), may be empty
 };
 // The serial ports of this machine.
 std::vector<PortInfo> EnumeratePorts();

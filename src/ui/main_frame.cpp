@@ -32,6 +32,8 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
     m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
     m_runFileDialog = [](QFileDialog& dialog) { return dialog.exec(); };
+    m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    m_listPorts = [] { return EnumeratePorts(); };
     setWindowTitle(QStringLiteral("Nivra"));
     CreateCommands();
     CreateLayout();
@@ -104,7 +106,9 @@ void CMainFrame::CreateCommands()
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     connect(logs, &QAction::toggled, this, &CMainFrame::SetLogsPaneShown);
     view->addSeparator();
-    view->addAction(AddCommand(ID_VIEW_PREFERENCES, "&Preferences..."));
+    QAction* preferences = AddCommand(ID_VIEW_PREFERENCES, "&Preferences...");
+    connect(preferences, &QAction::triggered, this, &CMainFrame::EditPreferences);
+    view->addAction(preferences);
     view->addSeparator();
     QAction* previous = AddCommand(ID_VIEW_PREVIOUS, "Previous view", "Return to last view");
     QAction* next = AddCommand(ID_VIEW_NEXT, "Next view", "Go further on view stack");

@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "chart/chart_ctrl.h"
 #include "dsp/log_series.h"
+#include "device/serial_link.h"
 #include "export/log_export.h"
 
 class CBrixoLog;
@@ -17,6 +18,7 @@ class CPropertiesView;
 class Configuration;
 class LogTree;
 class QAction;
+class QDialog;
 class QFileDialog;
 class QMenu;
 class QSplitter;
@@ -43,6 +45,12 @@ public:
     bool ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed);
     // The same without the dialog.
     bool ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
+    // View > Preferences: the dialog, then its values taken, stored, and the chart rebuilt
+    // when one of its settings changed.
+    void EditPreferences();
+    // A legend choice: the Chart Style dialog for that series (none when noDialog), then the
+    // first two series' display settings kept as the Alt.* and Vario.* settings.
+    void EditChartStyle(int item, bool noDialog);
     // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
     bool TakeDownload(class CDownloadDataDlg& dialog);
 
@@ -61,8 +69,11 @@ public:
     // How the window runs a context menu and tells of a failure; tests replace them.
     std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
     std::function<void(const QString& text)> m_warn;
-    // How the window runs a file dialog (its exec by default); returns the dialog's result.
+    // How the window runs a file dialog and its own dialogs (exec by default); returns the result.
     std::function<int(QFileDialog&)> m_runFileDialog;
+    std::function<int(QDialog&)> m_runDialog;
+    // The serial ports the Preferences list (those of the machine by default).
+    std::function<std::vector<PortInfo>()> m_listPorts;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +95,8 @@ private:
     bool ShowsLog(const CBrixoLog& log) const;
     bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);
     bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
+    // Writes the settings now; a failure is told.
+    void StoreSettings();
 
     const Configuration& m_config;
     std::unique_ptr<SettingsStore> m_store;

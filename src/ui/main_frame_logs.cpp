@@ -162,17 +162,9 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
         }
         break;
     }
-    case CHN_SERIEITEM: {
-        // The style dialog comes later; what the legend changed is kept now.
-        std::shared_ptr<CMChartSerie> s;
-        if (m_chart->GetSerie(0, &s))
-            m_settings.altOn = s->m_visible;
-        if (m_chart->GetSerie(1, &s))
-            m_settings.varioOn = s->m_visible;
-        m_chart->Recalc();
-        m_chart->update();
+    case CHN_SERIEITEM:
+        EditChartStyle(n.item, n.flag);
         break;
-    }
     case CHN_VIEWCHANGED:
         Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
         Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());

@@ -25,6 +25,8 @@ QTreeWidgetItem* PropertyList::AddCategory(const QString& name)
 
 QTreeWidgetItem* PropertyList::AddItem(QTreeWidgetItem* category, const QString& name, const QString& value)
 {
+    if (!category)
+        return new QTreeWidgetItem(this, {name, value});
     return new QTreeWidgetItem(category, {name, value});
 }
 
@@ -38,6 +40,12 @@ QTreeWidgetItem* PropertyList::Category(const QString& name) const
 
 QTreeWidgetItem* PropertyList::Item(const QString& category, const QString& name) const
 {
+    if (category.isEmpty()) {
+        for (int i = 0; i < topLevelItemCount(); ++i)
+            if (topLevelItem(i)->childCount() == 0 && topLevelItem(i)->text(0) == name)
+                return topLevelItem(i);
+        return nullptr;
+    }
     QTreeWidgetItem* c = Category(category);
     for (int i = 0; c && i < c->childCount(); ++i)
         if (c->child(i)->text(0) == name)

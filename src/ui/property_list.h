@@ -11,9 +11,11 @@ public:
     explicit PropertyList(QWidget* parent = nullptr);
 
     QTreeWidgetItem* AddCategory(const QString& name);
+    // An item under the category, or at the top when category is null.
     QTreeWidgetItem* AddItem(QTreeWidgetItem* category, const QString& name, const QString& value);
 
     QTreeWidgetItem* Category(const QString& name) const;
+    // The item of that name in the category; an empty category names the items at the top.
     QTreeWidgetItem* Item(const QString& category, const QString& name) const;
     QString Value(const QString& category, const QString& name) const;
     void SetValue(const QString& category, const QString& name, const QString& value);

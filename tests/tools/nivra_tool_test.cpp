@@ -357,10 +357,12 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         const ToolRun r = Tool(f.args);
         EXPECT_EQ(r.status, f.status) << f.args.join(' ').toStdString();
         EXPECT_NE(r.err.find(f.errPart), std::string::npos) << r.err;
-        if (f.status == 1)
+        if (f.status == 1) {
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        if (!f.out.isEmpty())
+        }
+        if (!f.out.isEmpty()) {
             EXPECT_FALSE(QFile::exists(Path(f.out))) << f.args.join(' ').toStdString();
+        }
     }
 }
 

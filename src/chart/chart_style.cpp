@@ -1,0 +1,252 @@
+#include "chart/chart_style.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "chart/chart_ctrl.h"
+#include "chart/color_button.h"
+#include "chart/palette.h"
+
+CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (auto [button, arrow, delta] : {std::tuple{m_up, Qt::UpArrow, -1}, std::tuple{m_down, Qt::DownArrow, 1}}) {
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        button->setFixedSize(16, 11);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, delta = delta] { emit Moved(delta); });
+        layout->addWidget(button);
+    }
+    buddy->installEventFilter(this);
+}
+
+bool CUpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit Moved(key == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<double> CChartStyle::ReadNumber(const QString& text)
+{
+    const std::string bytes = text.left(31).toStdString();
+    size_t i = bytes.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return std::nullopt;
+    const char firstChar = bytes[i];
+    // A plus sign is read as the C library reads it; the converter takes only the minus.
+    size_t start = i;
+    if (bytes[start] == '+' && start + 1 < bytes.size() && bytes[start + 1] != '-')
+        ++start;
+    double value = 0;
+    const char* end = bytes.data() + bytes.size();
+    const auto [rest, ec] = std::from_chars(bytes.data() + start, end, value, std::chars_format::general);
+    if (ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    if (value == 0 && firstChar != '0')
+        return std::nullopt;
+    for (const char* p = rest; p != end; ++p)
+        if (*p != ' ' && *p != '\t')
+            return std::nullopt;
+    return value;
+}
+
+QString CChartStyle::NumberText(double value)
+{
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return ec == std::errc() ? QString::fromLatin1(buffer, end - buffer) : QString();
+}
+
+CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
+    : QDialog(parent),
+      m_chart(chart),
+      m_list(new QListWidget),
+      m_color(new CColorButton),
+      m_minLabel(new QLabel(QStringLiteral("Min"))),
+      m_maxLabel(new QLabel(QStringLiteral("Max"))),
+      m_minEdit(new QLineEdit),
+      m_maxEdit(new QLineEdit),
+      m_minUpDown(new CUpDown(m_minEdit)),
+      m_maxUpDown(new CUpDown(m_maxEdit))
+{
+    setWindowTitle(QStringLiteral("Chart Style"));
+    m_color->SetDefault(QStringLiteral("Chart"), Qt::black);
+    for (int i = 0; i < chart.SerieCount(); ++i) {
+        std::shared_ptr<CMChartSerie> s;
+        chart.GetSerie(i, &s);
+        m_list->addItem(s->m_name);
+        m_styles.push_back({s->m_colorIndex, s->m_scalingMode, s->m_min, s->m_max, s->m_step});
+    }
+
+    auto* properties = new QGroupBox(QStringLiteral("Properties"));
+    auto* grid = new QGridLayout(properties);
+    grid->addWidget(new QLabel(QStringLiteral("Color")), 0, 0);
+    grid->addWidget(m_color, 0, 1, 1, 5);
+    auto* group = new QButtonGroup(this);
+    const char* modeNames[] = {"Auto", "Aligned to zero", "Custom"};
+    for (int mode = 0; mode < 3; ++mode) {
+        m_modes[mode] = new QRadioButton(QString::fromLatin1(modeNames[mode]));
+        group->addButton(m_modes[mode], mode);
+        grid->addWidget(m_modes[mode], 1 + mode, 0, 1, 6);
+    }
+    connect(group, &QButtonGroup::idClicked, this, &CChartStyle::OnMode);
+    grid->addWidget(m_minLabel, 4, 0);
+    grid->addWidget(m_minEdit, 4, 1);
+    grid->addWidget(m_minUpDown, 4, 2);
+    grid->addWidget(m_maxLabel, 4, 3);
+    grid->addWidget(m_maxEdit, 4, 4);
+    grid->addWidget(m_maxUpDown, 4, 5);
+    grid->setRowStretch(5, 1);
+    for (QLineEdit* edit : {m_minEdit, m_maxEdit})
+        edit->setMinimumWidth(70);
+
+    auto* object = new QVBoxLayout;
+    object->addWidget(new QLabel(QStringLiteral("Object")));
+    object->addWidget(m_list);
+    auto* top = new QHBoxLayout;
+    top->addLayout(object, 2);
+    top->addWidget(properties, 3);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CChartStyle::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CChartStyle::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+
+    connect(m_minEdit, &QLineEdit::textEdited, this, [this] { m_minChanged = true; });
+    connect(m_maxEdit, &QLineEdit::textEdited, this, [this] { m_maxChanged = true; });
+    connect(m_minUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_minEdit, m_minChanged, delta); });
+    connect(m_maxUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_maxEdit, m_maxChanged, delta); });
+    connect(m_color, &CColorButton::ColorChosen, this,
+            [this](QColor color) { m_styles[m_current].colorIndex = PaletteIndex(color); });
+    connect(m_list, &QListWidget::currentRowChanged, this, &CChartStyle::OnRowChanged);
+
+    Show(index < 0 || index >= static_cast<int>(m_styles.size()) ? 0 : index);
+}
+
+void CChartStyle::Show(int index)
+{
+    m_current = index;
+    {
+        const QSignalBlocker block(m_list);
+        m_list->setCurrentRow(index);
+    }
+    const SeriesStyle& style = m_styles[index];
+    m_color->SetColor(PaletteColor(style.colorIndex));
+    m_min = style.min;
+    m_max = style.max;
+    m_step = style.step;
+    m_minEdit->setText(NumberText(m_min));
+    m_maxEdit->setText(NumberText(m_max));
+    m_minChanged = m_maxChanged = false;
+    m_modes[std::clamp(style.scalingMode, 0, 2)]->setChecked(true);
+    EnableBounds(style.scalingMode == 2);
+}
+
+void CChartStyle::EnableBounds(bool on)
+{
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_minLabel, m_minEdit, m_minUpDown, m_maxLabel, m_maxEdit, m_maxUpDown})
+        w->setEnabled(on);
+}
+
+bool CChartStyle::ReadEdit(QLineEdit* edit, double& value)
+{
+    const std::optional<double> number = ReadNumber(edit->text());
+    if (!number) {
+        QApplication::beep();
+        edit->setFocus();
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
+bool CChartStyle::Validate()
+{
+    if (!m_minChanged && !m_maxChanged)
+        return true;
+    for (auto [edit, bound] :
+         {std::pair{m_minEdit, &m_styles[m_current].min}, std::pair{m_maxEdit, &m_styles[m_current].max}}) {
+        double value = 0;
+        if (!ReadEdit(edit, value)) {
+            const QSignalBlocker block(m_list);
+            m_list->setCurrentRow(m_current);
+            edit->selectAll();
+            return false;
+        }
+        *bound = value;
+    }
+    return true;
+}
+
+void CChartStyle::OnRowChanged(int row)
+{
+    if (row < 0 || row == m_current)
+        return;
+    if (Validate())
+        Show(row);
+}
+
+void CChartStyle::OnMode(int mode)
+{
+    m_styles[m_current].scalingMode = mode;
+    EnableBounds(mode == 2);
+}
+
+void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
+{
+    double value = 0;
+    if (!ReadEdit(edit, value))
+        return;
+    value -= delta * m_step;
+    edit->setText(NumberText(value));
+    // What the arrows set is stored on OK like what is typed.
+    changed = true;
+}
+
+void CChartStyle::accept()
+{
+    ReadEdit(m_minEdit, m_min);
+    ReadEdit(m_maxEdit, m_max);
+    if (!Validate())
+        return;
+    for (int i = 0; i < m_chart.SerieCount() && i < static_cast<int>(m_styles.size()); ++i) {
+        std::shared_ptr<CMChartSerie> s;
+        m_chart.GetSerie(i, &s);
+        const SeriesStyle& style = m_styles[i];
+        s->SetColorIndex(style.colorIndex);
+        s->m_scalingMode = style.scalingMode;
+        if (style.scalingMode == 2) {
+            s->m_customMin = style.min;
+            s->m_customMax = style.max;
+        }
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,52 @@
+// The main window's two settings dialogs: "Preferences" and the chart's "Chart Style".
+#include "chart/chart_style.h"
+#include "device/serial_link.h"
+#include "ui/main_frame.h"
+#include "ui/preferences_dialog.h"
+
+void CMainFrame::EditPreferences()
+{
+    CPreferencesDlg dialog(m_settings, m_listPorts(), this);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    const bool rebuild = TakePreferences(dialog.Edited(), m_settings);
+    StoreSettings();
+    if (rebuild)
+        RefreshSelected();
+}
+
+void CMainFrame::EditChartStyle(int item, bool noDialog)
+{
+    if (!noDialog) {
+        if (m_chart->SerieCount() == 0)
+            return;
+        CChartStyle dialog(*m_chart, item, this);
+        if (m_runDialog(dialog) != QDialog::Accepted)
+            return;
+    }
+    // The altitude's and the vario's display settings follow what the chart now shows.
+    std::shared_ptr<CMChartSerie> s;
+    const auto keep = [&s](bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
+        on = s->m_visible;
+        style = static_cast<uint32_t>(s->m_scalingMode);
+        color = static_cast<uint32_t>(s->m_colorIndex);
+        min = s->m_customMin;
+        max = s->m_customMax;
+    };
+    if (m_chart->GetSerie(0, &s))
+        keep(m_settings.altOn, m_settings.altStyle, m_settings.altColor, m_settings.altMin, m_settings.altMax);
+    if (m_chart->GetSerie(1, &s))
+        keep(m_settings.varioOn, m_settings.varioStyle, m_settings.varioColor, m_settings.varioMin,
+             m_settings.varioMax);
+    if (!noDialog)
+        StoreSettings();
+    m_chart->Recalc();
+    m_chart->update();
+}
+
+void CMainFrame::StoreSettings()
+{
+    std::string error;
+    if (!SaveSettings(m_settings, *m_store, &error))
+        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(error)));
+}

@@ -1,0 +1,276 @@
+#include "ui/preferences_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+#include "chart/palette.h"
+#include "ui/property_list.h"
+
+namespace {
+
+const QString kTop;  // the items above the first category
+const QString kAltitude = QStringLiteral("Altitude");
+const QString kVario = QStringLiteral("Vario");
+const QString kImage = QStringLiteral("Image");
+
+QString Real(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+// A refused value: the beep, and the edit ready to be corrected.
+bool Refuse(QLineEdit* edit)
+{
+    QApplication::beep();
+    edit->setFocus();
+    edit->selectAll();
+    return false;
+}
+
+}  // namespace
+
+QString CPreferencesDlg::PortText(const PortInfo& port)
+{
+    QString text = QString::fromStdString(port.name);
+    if (!port.device.empty() && port.device != port.name)
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(port.device));
+    if (!port.description.empty())
+        text += ' ' + QString::fromStdString(port.description);
+    return text;
+}
+
+CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_list(new PropertyList(this))
+{
+    setWindowTitle(QStringLiteral("Preferences"));
+    setSizeGripEnabled(true);
+    m_list->setRootIsDecorated(true);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    // The port: the ports found, the stored name when it is not among them, or any path typed.
+    auto* port = new QComboBox;
+    port->setEditable(true);
+    port->setInsertPolicy(QComboBox::NoInsert);
+    bool listed = false;
+    for (const PortInfo& p : ports) {
+        port->addItem(PortText(p), QString::fromStdString(p.name));
+        listed = listed || p.name == settings.usedPort;
+    }
+    if (!listed && !settings.usedPort.empty())
+        port->insertItem(0, PortText({settings.usedPort, DevicePathOf(settings.usedPort), {}}),
+                         QString::fromStdString(settings.usedPort));
+    port->setCurrentIndex(port->findData(QString::fromStdString(settings.usedPort)));
+    Add(nullptr, QStringLiteral("COM Port"), port);
+    AddCombo(nullptr, QStringLiteral("Baudrate"), {"9600", "19200", "115200", "460800", "921600"}, settings.baudrate);
+    AddCombo(nullptr, QStringLiteral("Units"), {"metric", "imperial"}, settings.units);
+    AddCombo(nullptr, QStringLiteral("Temperature"), {"Celsius", "Fahrenheit"}, settings.tUnits);
+    AddNumber(nullptr, QStringLiteral("Min log duration"), QString::number(settings.skipShortLogsLen));
+
+    QStringList colors;
+    for (int i = 0; i < 10; ++i)
+        colors << PaletteName(i);
+    QTreeWidgetItem* altitude = m_list->AddCategory(kAltitude);
+    AddCheck(altitude, QStringLiteral("Kalman filtering"), settings.altPolynome);
+    AddCombo(altitude, QStringLiteral("Color"), colors, settings.altColor);
+    AddAlignment(altitude, settings.altStyle);
+    AddNumber(altitude, QStringLiteral("Custom Min"), Real(settings.altMin));
+    AddNumber(altitude, QStringLiteral("Custom Max"), Real(settings.altMax));
+    AddNumber(altitude, QStringLiteral("Measurement Sigma"), Real(settings.sigmaMeasurement));
+    AddNumber(altitude, QStringLiteral("Model Sigma"), Real(settings.sigmaModel));
+
+    QTreeWidgetItem* vario = m_list->AddCategory(kVario);
+    AddCheck(vario, QStringLiteral("Polynomial filtering"), settings.varioPolynome);
+    AddNumber(vario, QStringLiteral("Median filter"), QString::number(settings.varioMedian));
+    AddCombo(vario, QStringLiteral("Color"), colors, settings.varioColor);
+    AddAlignment(vario, settings.varioStyle);
+    AddNumber(vario, QStringLiteral("Custom Min"), Real(settings.varioMin));
+    AddNumber(vario, QStringLiteral("Custom Max"), Real(settings.varioMax));
+
+    QTreeWidgetItem* image = m_list->AddCategory(kImage);
+    AddNumber(image, QStringLiteral("Width"), QString::number(settings.imageCx));
+    AddNumber(image, QStringLiteral("Height"), QString::number(settings.imageCy));
+    for (QTreeWidgetItem* c : {altitude, vario, image})
+        c->setExpanded(true);
+    FollowAlignment(kAltitude);
+    FollowAlignment(kVario);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(420, 520);
+}
+
+void CPreferencesDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // It can grow, but not shrink below the size it opened with.
+    if (!m_sized)
+        setMinimumSize(size());
+    m_sized = true;
+}
+
+QTreeWidgetItem* CPreferencesDlg::Add(QTreeWidgetItem* category, const QString& name, QWidget* editor)
+{
+    QTreeWidgetItem* item = m_list->AddItem(category, name, {});
+    m_list->setItemWidget(item, 1, editor);
+    return item;
+}
+
+void CPreferencesDlg::AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values,
+                               uint32_t current)
+{
+    auto* combo = new QComboBox;
+    combo->addItems(values);
+    // A stored position outside the list shows no choice and is kept as it is on OK.
+    combo->setCurrentIndex(current < static_cast<uint32_t>(values.size()) ? static_cast<int>(current) : -1);
+    Add(category, name, combo);
+}
+
+void CPreferencesDlg::AddCheck(QTreeWidgetItem* category, const QString& name, bool on)
+{
+    auto* check = new QCheckBox;
+    check->setChecked(on);
+    Add(category, name, check);
+}
+
+void CPreferencesDlg::AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text)
+{
+    auto* edit = new QLineEdit(text);
+    edit->setFrame(false);
+    Add(category, name, edit);
+}
+
+void CPreferencesDlg::AddAlignment(QTreeWidgetItem* category, uint32_t style)
+{
+    AddCombo(category, QStringLiteral("Alignment"), {"auto", "to zero", "custom"}, style);
+    auto* combo = static_cast<QComboBox*>(Editor(category->text(0), QStringLiteral("Alignment")));
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, category] { FollowAlignment(category->text(0)); });
+}
+
+void CPreferencesDlg::FollowAlignment(const QString& category)
+{
+    const bool custom = ComboIndex(category, QStringLiteral("Alignment")) == 2;
+    for (const QString& name : {QStringLiteral("Custom Min"), QStringLiteral("Custom Max")})
+        if (QTreeWidgetItem* item = m_list->Item(category, name)) {
+            item->setDisabled(!custom);
+            if (QWidget* editor = m_list->itemWidget(item, 1))
+                editor->setEnabled(custom);
+        }
+}
+
+QWidget* CPreferencesDlg::Editor(const QString& category, const QString& name) const
+{
+    QTreeWidgetItem* item = m_list->Item(category, name);
+    return item ? m_list->itemWidget(item, 1) : nullptr;
+}
+
+uint32_t CPreferencesDlg::ComboIndex(const QString& category, const QString& name) const
+{
+    return static_cast<uint32_t>(static_cast<QComboBox*>(Editor(category, name))->currentIndex());
+}
+
+bool CPreferencesDlg::Checked(const QString& category, const QString& name) const
+{
+    return static_cast<QCheckBox*>(Editor(category, name))->isChecked();
+}
+
+bool CPreferencesDlg::ReadWhole(const QString& category, const QString& name, int64_t& value) const
+{
+    auto* edit = static_cast<QLineEdit*>(Editor(category, name));
+    bool ok = false;
+    const qlonglong number = edit->text().trimmed().toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
+        return Refuse(edit);
+    value = number;
+    return true;
+}
+
+bool CPreferencesDlg::ReadReal(const QString& category, const QString& name, double& value) const
+{
+    auto* edit = static_cast<QLineEdit*>(Editor(category, name));
+    bool ok = false;
+    const double number = edit->text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return Refuse(edit);
+    value = number;
+    return true;
+}
+
+bool CPreferencesDlg::ReadPort(std::string& port) const
+{
+    auto* combo = static_cast<QComboBox*>(Editor(kTop, QStringLiteral("COM Port")));
+    const QString text = combo->currentText().trimmed();
+    const int listed = combo->findText(text);
+    if (listed >= 0) {
+        port = combo->itemData(listed).toString().toStdString();
+    } else if (!text.isEmpty()) {
+        // A path typed by hand, such as a pseudo-terminal's.
+        const std::string typed = text.toStdString();
+        if (typed.size() >= kUsedPortBytes)
+            return Refuse(combo->lineEdit());
+        port = typed;
+    }
+    // Nothing chosen and nothing typed: the previous name stays.
+    return true;
+}
+
+bool CPreferencesDlg::ReadSeries(const QString& category, uint32_t& color, uint32_t& style, double& min, double& max)
+{
+    double newMin = min, newMax = max;
+    if (!ReadReal(category, QStringLiteral("Custom Min"), newMin) ||
+        !ReadReal(category, QStringLiteral("Custom Max"), newMax))
+        return false;
+    // A list showing no choice keeps the stored position.
+    const uint32_t newColor = ComboIndex(category, QStringLiteral("Color"));
+    const uint32_t newStyle = ComboIndex(category, QStringLiteral("Alignment"));
+    if (newColor != uint32_t(-1))
+        color = newColor;
+    if (newStyle != uint32_t(-1))
+        style = newStyle;
+    min = newMin;
+    max = newMax;
+    return true;
+}
+
+void CPreferencesDlg::accept()
+{
+    Settings s = m_settings;
+    int64_t length = 0, median = 0, width = 0, height = 0;
+    double measurement = 0, model = 0;
+    if (!ReadPort(s.usedPort) || !ReadWhole(kTop, QStringLiteral("Min log duration"), length) ||
+        !ReadSeries(kAltitude, s.altColor, s.altStyle, s.altMin, s.altMax) ||
+        !ReadReal(kAltitude, QStringLiteral("Measurement Sigma"), measurement) ||
+        !ReadReal(kAltitude, QStringLiteral("Model Sigma"), model) ||
+        !ReadWhole(kVario, QStringLiteral("Median filter"), median) ||
+        !ReadSeries(kVario, s.varioColor, s.varioStyle, s.varioMin, s.varioMax) ||
+        !ReadWhole(kImage, QStringLiteral("Width"), width) || !ReadWhole(kImage, QStringLiteral("Height"), height))
+        return;
+    for (auto [name, field] :
+         {std::pair{"Baudrate", &s.baudrate}, std::pair{"Units", &s.units}, std::pair{"Temperature", &s.tUnits}}) {
+        const uint32_t position = ComboIndex(kTop, name);
+        if (position != uint32_t(-1))
+            *field = position;
+    }
+    s.skipShortLogsLen = static_cast<uint32_t>(std::max<int64_t>(length, 0));
+    s.altPolynome = Checked(kAltitude, QStringLiteral("Kalman filtering"));
+    s.sigmaMeasurement = std::max(measurement, 0.0);
+    s.sigmaModel = std::max(model, 0.0);
+    s.varioPolynome = Checked(kVario, QStringLiteral("Polynomial filtering"));
+    s.varioMedian = static_cast<int32_t>(std::max<int64_t>(median, 0));
+    s.imageCx = BoundedImageSide(static_cast<int32_t>(width));
+    s.imageCy = BoundedImageSide(static_cast<int32_t>(height));
+    m_settings = s;
+    QDialog::accept();
+}

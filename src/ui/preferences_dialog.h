@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+#include "app/settings.h"
+#include "device/serial_link.h"
+
+class PropertyList;
+class QTreeWidgetItem;
+
+// "Preferences": every setting a user edits, in one property list. The dialog works on its
+// own copy of the settings; OK reads every item back into that copy (Edited), Cancel leaves
+// it as it was given.
+class CPreferencesDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent = nullptr);
+
+    const Settings& Edited() const { return m_settings; }
+    PropertyList* List() const { return m_list; }
+    // The editor in an item's value column; an empty category names the items at the top.
+    QWidget* Editor(const QString& category, const QString& name) const;
+
+    // How a port is listed: "COM33: (/dev/ttyUSB0)", with the system's description after it
+    // when there is one; a name that is its own device path is listed alone.
+    static QString PortText(const PortInfo& port);
+
+    // Reads every item; a number that cannot be read beeps, gets the focus, and keeps the
+    // dialog open.
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QTreeWidgetItem* Add(QTreeWidgetItem* category, const QString& name, QWidget* editor);
+    void AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values, uint32_t current);
+    void AddCheck(QTreeWidgetItem* category, const QString& name, bool on);
+    void AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text);
+    void AddAlignment(QTreeWidgetItem* category, uint32_t style);
+    // "Custom Min" and "Custom Max" of the category enabled exactly when its "Alignment" is "custom".
+    void FollowAlignment(const QString& category);
+    // The series items of a category ("Altitude" or "Vario") back into the settings.
+    bool ReadSeries(const QString& category, uint32_t& color, uint32_t& style, double& min, double& max);
+    bool ReadWhole(const QString& category, const QString& name, int64_t& value) const;
+    bool ReadReal(const QString& category, const QString& name, double& value) const;
+    bool ReadPort(std::string& port) const;
+    uint32_t ComboIndex(const QString& category, const QString& name) const;
+    bool Checked(const QString& category, const QString& name) const;
+
+    Settings m_settings;
+    PropertyList* m_list;
+    bool m_sized = false;
+};
