@@ -1,6 +1,6 @@
 #!/bin/bash
-# Takes docs/screenshot.png: the window with the soaring example opened and a
-# stretch selected. Needs xvfb, xdotool and imagemagick; run from the checkout:
+# Takes docs/screenshot.png: the window with the soaring example opened, a
+# stretch selected, and the Preferences dialog open beside it. Needs xvfb, xdotool and imagemagick; run from the checkout:
 #   xvfb-run -a -s "-screen 0 1200x760x24" tools/take_screenshot.sh
 export XDG_CONFIG_HOME=$(mktemp -d)  # first-run settings, and the user's own stay untouched
 ./build/nivra &
@@ -19,6 +19,11 @@ sleep 1.5
 xdotool mousemove 600 300 mousedown 1 mousemove 700 300 mousemove 800 300 mouseup 1
 sleep 0.5
 xdotool mousemove 900 250
+sleep 0.5
+xdotool key alt+v p
+sleep 1
+pref=$(xdotool search --name '^Preferences$' | head -1)
+xdotool windowmove $pref 760 150
 sleep 0.5
 import -window root docs/screenshot.png
 kill $pid

@@ -202,8 +202,12 @@ bool CPreferencesDlg::ReadReal(const QString& category, const QString& name, dou
     auto* edit = static_cast<QLineEdit*>(Editor(category, name));
     bool ok = false;
     const double number = edit->text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    if (!ok || !std::isfinite(number)) {
+        // A disabled edit cannot be corrected: its text is left aside and the value kept.
+        if (!edit->isEnabled())
+            return true;
         return Refuse(edit);
+    }
     value = number;
     return true;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -218,4 +219,49 @@ TEST(Settings, UnwritableStoreSaysSo)
     std::string error;
     EXPECT_FALSE(SaveSettings(Settings{}, store, &error));
     EXPECT_NE(error.find("Nivra.conf"), std::string::npos) << error;
+}
+
+TEST(Settings, TakingThePreferencesDialogsValues)
+{
+    const Settings before;  // the defaults: SkipShortLogs on at 3 s, Alt.Median 0
+    const struct {
+        const char* what;
+        std::function<void(Settings&)> edit;
+        bool rebuild;
+        std::function<bool(const Settings&)> check;
+    } cases[] = {
+        {"nothing changed", [](Settings&) {}, false, [](const Settings& s) { return s.skipShortLogs; }},
+        {"the port alone", [](Settings& s) { s.usedPort = "/dev/pts/7"; }, false,
+         [](const Settings& s) { return s.usedPort == "/dev/pts/7"; }},
+        {"speed and temperature units", [](Settings& s) { s.baudrate = 4, s.tUnits = 1; }, false,
+         [](const Settings& s) { return s.baudrate == 4 && s.tUnits == 1; }},
+        {"length 0 switches short logs off", [](Settings& s) { s.skipShortLogsLen = 0; }, false,
+         [](const Settings& s) { return !s.skipShortLogs && s.skipShortLogsLen == 0; }},
+        {"length 5 keeps them on", [](Settings& s) { s.skipShortLogsLen = 5; }, false,
+         [](const Settings& s) { return s.skipShortLogs && s.skipShortLogsLen == 5; }},
+        {"a picture size is bounded", [](Settings& s) { s.imageCx = 32, s.imageCy = 200000; }, false,
+         [](const Settings& s) { return s.imageCx == 32 && s.imageCy == kImageSideMax; }},
+        {"a tiny picture is raised", [](Settings& s) { s.imageCx = -4; }, false,
+         [](const Settings& s) { return s.imageCx == kImageSideMin; }},
+        {"a colour", [](Settings& s) { s.varioColor = 3; }, true, [](const Settings& s) { return s.varioColor == 3; }},
+        {"a custom bound", [](Settings& s) { s.altMax = 2500; }, true, [](const Settings& s) { return s.altMax == 2500; }},
+        {"a sigma", [](Settings& s) { s.sigmaModel = 0.02; }, true, [](const Settings& s) { return s.sigmaModel == 0.02; }},
+        {"the median", [](Settings& s) { s.varioMedian = 3; }, true, [](const Settings& s) { return s.varioMedian == 3; }},
+        {"the units change every number", [](Settings& s) { s.units = 1; }, true,
+         [](const Settings& s) { return s.Imperial(); }},
+        {"a negative Alt.Median is 0, as it was", [](Settings& s) { s.altMedian = -2; }, false,
+         [](const Settings& s) { return s.altMedian == 0; }},
+        {"a positive Alt.Median is taken", [](Settings& s) { s.altMedian = 5; }, true,
+         [](const Settings& s) { return s.altMedian == 5; }},
+        // Values the dialog does not show stay as the window has them.
+        {"the filters and shown series are not the dialog's", [](Settings& s) { s.useFiltering = false, s.altOn = false; },
+         false, [](const Settings& s) { return s.useFiltering && s.altOn; }},
+    };
+    for (const auto& c : cases) {
+        Settings edited = before;
+        c.edit(edited);
+        Settings taken = before;
+        EXPECT_EQ(TakePreferences(edited, taken), c.rebuild) << c.what;
+        EXPECT_TRUE(c.check(taken)) << c.what;
+    }
 }

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+
+#include "chart/chart_ctrl.h"
+#include "chart/chart_style.h"
+#include "chart/color_button.h"
+#include "chart/palette.h"
+
+namespace {
+
+// A chart of three series: "Alt" (0..1000, custom bounds stored as 10..20 but shown "Auto"),
+// "Vario" (custom -5..5) and "Temp".
+struct StyledChart {
+    CMChartCtrl chart;
+    std::shared_ptr<CMChartSerie> alt, vario, temp;
+
+    StyledChart()
+    {
+        chart.resize(800, 600);
+        chart.AddSerie("Alt", 0.0, 1.0, {0, 250, 1000, 600}, &alt, false);
+        chart.AddSerie("Vario", 0.0, 1.0, {1, -2, 3, 0}, &vario, false);
+        chart.AddSerie("Temp", 0.0, 1.0, {20, 21, 22, 21}, &temp, false);
+        alt->SetColorIndex(1);
+        alt->m_customMin = 10;
+        alt->m_customMax = 20;
+        vario->SetColorIndex(0);
+        vario->m_scalingMode = 2;
+        vario->m_customMin = -5;
+        vario->m_customMax = 5;
+        temp->SetColorIndex(4);
+        chart.ResetView(false);
+    }
+};
+
+void Type(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+TEST(ChartStyle, ReadingANumber)
+{
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"12.5", 12.5},
+        {"  12.5 \t", 12.5},
+        {"\t-3e2", -300},
+        {"+7", 7},
+        {"0", 0},
+        {"0.000", 0},
+        {" 00 ", 0},
+        {"-0", std::nullopt},  // a zero that does not start with the digit zero
+        {".0", std::nullopt},
+        {"+0", std::nullopt},
+        {"12.5a", std::nullopt},
+        {"12.5 a", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {"1e999", std::nullopt},  // too large for a double
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"0x10", std::nullopt},  // decimal only
+        {"1,5", std::nullopt},   // whatever the desktop's language
+        // Only the first 31 characters count: the letter at position 32 is not read.
+        {"                              1x", 1},
+        {"                            1 x", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CChartStyle::ReadNumber(QString::fromLatin1(c.text)), c.value) << '"' << c.text << '"';
+
+    EXPECT_EQ(CChartStyle::NumberText(12.5), "12.5");
+    EXPECT_EQ(CChartStyle::NumberText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(CChartStyle::NumberText(1234567890123456789.0), "1.23456789012346e+18");
+    EXPECT_EQ(CChartStyle::NumberText(-5), "-5");
+}
+
+TEST(ChartStyle, ShowsEachSeriesAsItIs)
+{
+    StyledChart c;
+    CChartStyle dialog(c.chart, 1);
+    EXPECT_EQ(dialog.windowTitle(), "Chart Style");
+    ASSERT_EQ(dialog.List()->count(), 3);
+    EXPECT_EQ(dialog.List()->item(2)->text(), "Temp");
+    EXPECT_EQ(dialog.List()->currentRow(), 1);
+    EXPECT_EQ(dialog.ColorButton()->Color(), PaletteColor(0));
+    EXPECT_TRUE(dialog.Mode(2)->isChecked());
+    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(c.vario->m_min));
+    EXPECT_TRUE(dialog.MinEdit()->isEnabled());
+
+    // The first series shows the range its axis shows, not its stored custom bounds.
+    dialog.List()->setCurrentRow(0);
+    EXPECT_EQ(dialog.Current(), 0);
+    EXPECT_TRUE(dialog.Mode(0)->isChecked());
+    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(c.alt->m_min));
+    EXPECT_EQ(dialog.MaxEdit()->text(), CChartStyle::NumberText(c.alt->m_max));
+    for (QWidget* w : std::initializer_list<QWidget*>{dialog.MinEdit(), dialog.MaxEdit(), dialog.MinUpDown(),
+                                                      dialog.MaxUpDown()})
+        EXPECT_FALSE(w->isEnabled());
+    // "Aligned to zero" keeps them disabled, "Custom" enables them.
+    dialog.Mode(1)->click();
+    EXPECT_FALSE(dialog.MaxEdit()->isEnabled());
+    dialog.Mode(2)->click();
+    EXPECT_TRUE(dialog.MaxEdit()->isEnabled());
+    EXPECT_TRUE(dialog.MaxUpDown()->isEnabled());
+
+    // An index of -1 preselects the first series.
+    CChartStyle first(c.chart, -1);
+    EXPECT_EQ(first.List()->currentRow(), 0);
+}
+
+TEST(ChartStyle, OkWritesEveryStyleBack)
+{
+    StyledChart c;
+    const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
+    CChartStyle dialog(c.chart, 0);
+    dialog.show();
+    // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
+    dialog.Mode(2)->click();
+    // Vario: typed bounds, and blue from the colour menu.
+    dialog.List()->setCurrentRow(1);
+    Type(dialog.MinEdit(), " -2.5 ");
+    Type(dialog.MaxEdit(), "7");
+    dialog.ColorButton()->Entries()[2]->trigger();
+    EXPECT_EQ(dialog.ColorButton()->text(), "blue");
+    // Temp: "Auto" and the default colour, which is black.
+    dialog.List()->setCurrentRow(2);
+    dialog.ColorButton()->Entries()[10]->trigger();
+    EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    EXPECT_EQ(c.alt->m_scalingMode, 2);
+    EXPECT_EQ(c.alt->m_customMin, shownMin);
+    EXPECT_EQ(c.alt->m_customMax, shownMax);
+    EXPECT_EQ(c.alt->m_colorIndex, 1);
+    EXPECT_EQ(c.vario->m_customMin, -2.5);
+    EXPECT_EQ(c.vario->m_customMax, 7);
+    EXPECT_EQ(c.vario->m_colorIndex, 2);
+    EXPECT_EQ(c.temp->m_scalingMode, 0);
+    EXPECT_EQ(c.temp->m_colorIndex, 9);
+}
+
+TEST(ChartStyle, AutoKeepsTheStoredBoundsAndCancelWritesNothing)
+{
+    StyledChart c;
+    {
+        CChartStyle dialog(c.chart, 1);
+        dialog.Mode(0)->click();
+        dialog.List()->setCurrentRow(0);
+        dialog.accept();
+    }
+    EXPECT_EQ(c.vario->m_scalingMode, 0);
+    EXPECT_EQ(c.vario->m_customMin, -5);
+    EXPECT_EQ(c.vario->m_customMax, 5);
+    EXPECT_EQ(c.alt->m_customMin, 10);  // "Auto" before and after: its bounds stay
+    EXPECT_EQ(c.alt->m_customMax, 20);
+
+    CChartStyle dialog(c.chart, 1);
+    dialog.show();
+    dialog.Mode(2)->click();
+    Type(dialog.MaxEdit(), "99");
+    dialog.ColorButton()->Entries()[5]->trigger();
+    dialog.reject();
+    EXPECT_EQ(c.vario->m_scalingMode, 0);
+    EXPECT_EQ(c.vario->m_customMax, 5);
+    EXPECT_EQ(c.vario->m_colorIndex, 0);
+}
+
+TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
+{
+    StyledChart c;
+    CChartStyle dialog(c.chart, 1);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    Type(dialog.MaxEdit(), "-0");
+    // Switching to another series is refused: the list stays, the Max text is selected.
+    dialog.List()->setCurrentRow(2);
+    EXPECT_EQ(dialog.List()->currentRow(), 1);
+    EXPECT_EQ(dialog.Current(), 1);
+    EXPECT_TRUE(dialog.MaxEdit()->hasFocus());
+    EXPECT_EQ(dialog.MaxEdit()->selectedText(), "-0");
+    // And so is OK.
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(c.vario->m_customMax, 5);
+
+    // Corrected, both go through.
+    Type(dialog.MaxEdit(), "12.5 ");
+    dialog.List()->setCurrentRow(2);
+    EXPECT_EQ(dialog.Current(), 2);
+    EXPECT_EQ(dialog.Styles()[1].max, 12.5);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(c.vario->m_customMax, 12.5);
+}
+
+TEST(ChartStyle, UpDownStepsByTheAxisStep)
+{
+    StyledChart c;
+    const double step = c.vario->m_step;
+    ASSERT_GT(step, 0);
+    CChartStyle dialog(c.chart, 1);
+    dialog.show();
+    Type(dialog.MinEdit(), "-4");
+    QTest::mouseClick(dialog.MinUpDown()->Up(), Qt::LeftButton);
+    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(-4 + step));
+    QTest::keyClick(dialog.MinEdit(), Qt::Key_Down);
+    QTest::keyClick(dialog.MinEdit(), Qt::Key_Down);
+    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(-4 + step - 2 * step));
+    // Without typing, the arrows alone change the stored bound.
+    const QString max = dialog.MaxEdit()->text();
+    QTest::mouseClick(dialog.MaxUpDown()->Down(), Qt::LeftButton);
+    dialog.accept();
+    EXPECT_EQ(c.vario->m_customMin, -4 - step);
+    EXPECT_EQ(c.vario->m_customMax, *CChartStyle::ReadNumber(max) - step);
+
+    // On a text that is not a number the arrows do nothing.
+    CChartStyle again(c.chart, 1);
+    again.show();
+    Type(again.MinEdit(), "x");
+    QTest::mouseClick(again.MinUpDown()->Up(), Qt::LeftButton);
+    EXPECT_EQ(again.MinEdit()->text(), "x");
+}
+
+TEST(ChartStyle, MoreColorsTurnsAFreeChoiceIntoAPaletteIndex)
+{
+    StyledChart c;
+    CChartStyle dialog(c.chart, 2);
+    const struct {
+        QColor picked;
+        int index;
+    } cases[] = {{QColor(255, 0, 0), 0}, {QColor(), 0}, {QColor(128, 128, 0), 7}, {QColor(1, 2, 3), 9}};
+    for (const auto& k : cases) {
+        dialog.ColorButton()->m_pickColor = [&k](QColor, QWidget*) { return k.picked; };
+        dialog.ColorButton()->Entries().last()->trigger();
+        // A cancelled choice (an invalid colour) keeps the last one.
+        EXPECT_EQ(dialog.Styles()[2].colorIndex, k.index) << k.picked.name().toStdString();
+    }
+    EXPECT_EQ(dialog.ColorButton()->Entries().last()->text(), "More Colors...");
+    QStringList names;
+    for (QAction* a : dialog.ColorButton()->Entries().mid(0, 10))
+        names << a->text();
+    EXPECT_EQ(names, (QStringList{"red", "green", "blue", "yellow", "cyan", "brown", "purple", "olive", "magenta",
+                                  "black"}));
+}

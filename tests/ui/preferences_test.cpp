@@ -1,0 +1,350 @@
+// The Preferences dialog and the window's two settings dialogs, driven in-process.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+#include "app/settings_store.h"
+#include "chart/chart_ctrl.h"
+#include "chart/chart_style.h"
+#include "chart/color_button.h"
+#include "config/configuration.h"
+#include "ui/command_ids.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+#include "ui/preferences_dialog.h"
+#include "ui/property_list.h"
+
+namespace {
+
+const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+
+const std::vector<PortInfo> kPorts = {{"COM33:", "/dev/ttyUSB0", "FT232R USB UART"}, {"COM1:", "/dev/ttyS0", ""}};
+
+QLineEdit* Edit(CPreferencesDlg& d, const char* category, const char* name)
+{
+    return qobject_cast<QLineEdit*>(d.Editor(category, name));
+}
+
+QComboBox* Combo(CPreferencesDlg& d, const char* category, const char* name)
+{
+    return qobject_cast<QComboBox*>(d.Editor(category, name));
+}
+
+QStringList Texts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+}  // namespace
+
+TEST(Preferences, ItemsInOrderWithTheirEditors)
+{
+    CPreferencesDlg dialog(Settings{}, kPorts);
+    EXPECT_EQ(dialog.windowTitle(), "Preferences");
+    const PropertyList* list = dialog.List();
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* top = list->topLevelItem(i);
+        rows << top->text(0);
+        for (int k = 0; k < top->childCount(); ++k)
+            rows << top->text(0) + "/" + top->child(k)->text(0);
+    }
+    EXPECT_EQ(rows, (QStringList{"COM Port", "Baudrate", "Units", "Temperature", "Min log duration", "Altitude",
+                                 "Altitude/Kalman filtering", "Altitude/Color", "Altitude/Alignment",
+                                 "Altitude/Custom Min", "Altitude/Custom Max", "Altitude/Measurement Sigma",
+                                 "Altitude/Model Sigma", "Vario", "Vario/Polynomial filtering", "Vario/Median filter",
+                                 "Vario/Color", "Vario/Alignment", "Vario/Custom Min", "Vario/Custom Max", "Image",
+                                 "Image/Width", "Image/Height"}));
+    for (const char* category : {"Altitude", "Vario", "Image"})
+        EXPECT_TRUE(list->Category(category)->isExpanded()) << category;
+    EXPECT_EQ(Texts(Combo(dialog, "", "Baudrate")), (QStringList{"9600", "19200", "115200", "460800", "921600"}));
+    EXPECT_EQ(Texts(Combo(dialog, "", "Temperature")), (QStringList{"Celsius", "Fahrenheit"}));
+    EXPECT_EQ(Texts(Combo(dialog, "Vario", "Alignment")), (QStringList{"auto", "to zero", "custom"}));
+    EXPECT_EQ(Texts(Combo(dialog, "Altitude", "Color")),
+              (QStringList{"red", "green", "blue", "yellow", "cyan", "brown", "purple", "olive", "magenta", "black"}));
+    // The defaults as shown.
+    EXPECT_EQ(Combo(dialog, "Altitude", "Color")->currentText(), "green");
+    EXPECT_EQ(Combo(dialog, "Vario", "Alignment")->currentText(), "custom");
+    EXPECT_EQ(Edit(dialog, "Altitude", "Measurement Sigma")->text(), "0.44");
+    EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-5");
+    EXPECT_EQ(Edit(dialog, "Image", "Width")->text(), "800");
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog.Editor("Vario", "Polynomial filtering"))->isChecked());
+}
+
+TEST(Preferences, CustomBoundsFollowTheirCategorysAlignment)
+{
+    Settings settings;
+    settings.altStyle = 1;
+    settings.varioStyle = 0;
+    CPreferencesDlg dialog(settings, kPorts);
+    auto enabled = [&](const char* category) {
+        const bool min = dialog.Editor(category, "Custom Min")->isEnabled();
+        EXPECT_EQ(dialog.Editor(category, "Custom Max")->isEnabled(), min) << category;
+        return min;
+    };
+    EXPECT_FALSE(enabled("Altitude"));
+    EXPECT_FALSE(enabled("Vario"));
+    Combo(dialog, "Vario", "Alignment")->setCurrentIndex(2);
+    EXPECT_TRUE(enabled("Vario"));
+    EXPECT_FALSE(enabled("Altitude"));
+    Combo(dialog, "Altitude", "Alignment")->setCurrentIndex(2);
+    Combo(dialog, "Vario", "Alignment")->setCurrentIndex(1);
+    EXPECT_TRUE(enabled("Altitude"));
+    EXPECT_FALSE(enabled("Vario"));
+}
+
+TEST(Preferences, OkRules)
+{
+    const struct {
+        const char* what;
+        std::function<void(CPreferencesDlg&)> edit;
+        std::function<bool(const Settings&)> check;
+    } cases[] = {
+        {"a negative sigma is 0", [](CPreferencesDlg& d) { Edit(d, "Altitude", "Measurement Sigma")->setText("-3"); },
+         [](const Settings& s) { return s.sigmaMeasurement == 0; }},
+        {"a sigma with blanks", [](CPreferencesDlg& d) { Edit(d, "Altitude", "Model Sigma")->setText(" 0.5 "); },
+         [](const Settings& s) { return s.sigmaModel == 0.5; }},
+        {"a negative median is 0", [](CPreferencesDlg& d) { Edit(d, "Vario", "Median filter")->setText("-4"); },
+         [](const Settings& s) { return s.varioMedian == 0; }},
+        {"a negative length is 0", [](CPreferencesDlg& d) { Edit(d, "", "Min log duration")->setText("-1"); },
+         [](const Settings& s) { return s.skipShortLogsLen == 0; }},
+        {"Vario's items write Vario's settings",
+         [](CPreferencesDlg& d) {
+             Combo(d, "Vario", "Color")->setCurrentIndex(6);
+             Edit(d, "Vario", "Custom Max")->setText("8.25");
+         },
+         [](const Settings& s) { return s.varioColor == 6 && s.varioMax == 8.25 && s.altColor == 1 && s.altMax == 100; }},
+        {"Altitude's write Altitude's",
+         [](CPreferencesDlg& d) {
+             Combo(d, "Altitude", "Alignment")->setCurrentIndex(2);
+             Edit(d, "Altitude", "Custom Min")->setText("-1e3");
+         },
+         [](const Settings& s) { return s.altStyle == 2 && s.altMin == -1000 && s.varioMin == -5; }},
+        {"the check boxes",
+         [](CPreferencesDlg& d) {
+             qobject_cast<QCheckBox*>(d.Editor("Altitude", "Kalman filtering"))->setChecked(true);
+             qobject_cast<QCheckBox*>(d.Editor("Vario", "Polynomial filtering"))->setChecked(false);
+         },
+         [](const Settings& s) { return s.altPolynome && !s.varioPolynome; }},
+        {"speed, units and temperature by position",
+         [](CPreferencesDlg& d) {
+             Combo(d, "", "Baudrate")->setCurrentIndex(3);
+             Combo(d, "", "Units")->setCurrentIndex(1);
+             Combo(d, "", "Temperature")->setCurrentIndex(1);
+         },
+         [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1; }},
+        {"the picture is bounded",
+         [](CPreferencesDlg& d) {
+             Edit(d, "Image", "Width")->setText("32");
+             Edit(d, "Image", "Height")->setText("99999");
+         },
+         [](const Settings& s) { return s.imageCx == 32 && s.imageCy == 10000; }},
+        {"a listed port is stored by its name", [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setCurrentIndex(1); },
+         [](const Settings& s) { return s.usedPort == "COM33:"; }},
+        {"a typed path is stored as typed",
+         [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText(" /dev/pts/4 "); },
+         [](const Settings& s) { return s.usedPort == "/dev/pts/4"; }},
+        {"an emptied port keeps the name", [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText(""); },
+         [](const Settings& s) { return s.usedPort == "COM7:"; }},
+    };
+    Settings start;
+    start.usedPort = "COM7:";
+    for (const auto& c : cases) {
+        CPreferencesDlg dialog(start, kPorts);
+        c.edit(dialog);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.what;
+        EXPECT_TRUE(c.check(dialog.Edited())) << c.what;
+    }
+}
+
+TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpen)
+{
+    for (const auto& [category, name, text] : {std::tuple{"Vario", "Custom Max", "1.5x"},
+                                               std::tuple{"Altitude", "Model Sigma", "nan"},
+                                               std::tuple{"", "Min log duration", "3.5"},
+                                               std::tuple{"Image", "Width", ""},
+                                               std::tuple{"Vario", "Median filter", "99999999999"}}) {
+        CPreferencesDlg dialog(Settings{}, kPorts);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QLineEdit* edit = Edit(dialog, category, name);
+        edit->setText(text);
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible()) << name;
+        EXPECT_TRUE(edit->hasFocus()) << name;
+        EXPECT_EQ(dialog.Edited().altMax, 100.0);
+    }
+    // A bound that is disabled cannot be corrected: it keeps its value and OK goes through.
+    CPreferencesDlg dialog(Settings{}, kPorts);
+    Edit(dialog, "Altitude", "Custom Max")->setText("1.5x");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Edited().altMax, 100.0);
+}
+
+TEST(Preferences, ThePortList)
+{
+    // The ports found, and the stored name first when it is not among them.
+    Settings settings;
+    settings.usedPort = "COM34:";
+    CPreferencesDlg dialog(settings, kPorts);
+    QComboBox* port = Combo(dialog, "", "COM Port");
+    EXPECT_EQ(Texts(port), (QStringList{"COM34: (/dev/ttyUSB1)", "COM33: (/dev/ttyUSB0) FT232R USB UART",
+                                        "COM1: (/dev/ttyS0)"}));
+    EXPECT_EQ(port->currentIndex(), 0);
+    EXPECT_TRUE(port->isEditable());
+
+    // No port at all: the stored name alone, kept on OK; a path is its own name.
+    settings.usedPort = "/dev/pts/9";
+    CPreferencesDlg none(settings, {});
+    EXPECT_EQ(Texts(Combo(none, "", "COM Port")), QStringList{"/dev/pts/9"});
+    none.accept();
+    EXPECT_EQ(none.Edited().usedPort, "/dev/pts/9");
+
+    // The stored name among those found: shown at its place.
+    settings.usedPort = "COM1:";
+    CPreferencesDlg found(settings, kPorts);
+    EXPECT_EQ(Combo(found, "", "COM Port")->count(), 2);
+    EXPECT_EQ(Combo(found, "", "COM Port")->currentIndex(), 1);
+}
+
+namespace {
+
+class SettingsDialogs : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config;
+    std::unique_ptr<CMainFrame> frame;
+    std::function<void(QDialog&)> answer;  // what the user does in the dialog; no answer cancels
+    int dialogs = 0;
+
+    QString StorePath() const { return dir.filePath("Nivra.conf"); }
+
+    void SetUp() override
+    {
+        config.LoadBuiltIn();
+        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->m_listPorts = [] { return kPorts; };
+        frame->m_runDialog = [this](QDialog& dialog) {
+            ++dialogs;
+            dialog.show();
+            if (answer)
+                answer(dialog);
+            else
+                dialog.reject();
+            return dialog.result();
+        };
+        ASSERT_TRUE(frame->OpenFile(kSoaring));
+    }
+
+    std::shared_ptr<CMChartSerie> Serie(int index) const
+    {
+        std::shared_ptr<CMChartSerie> s;
+        frame->Chart()->GetSerie(index, &s);
+        return s;
+    }
+
+    QVariant Stored(const char* name) const { return QSettings(StorePath(), QSettings::IniFormat).value(name); }
+
+    // Runs Preferences with this edit and OK.
+    void Preferences(std::function<void(CPreferencesDlg&)> edit)
+    {
+        answer = [edit](QDialog& d) {
+            auto& dialog = static_cast<CPreferencesDlg&>(d);
+            edit(dialog);
+            dialog.accept();
+        };
+        frame->Command(ID_VIEW_PREFERENCES)->trigger();
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
+{
+    const std::shared_ptr<CMChartSerie> shown = Serie(0);
+    ASSERT_TRUE(shown);
+    // The port alone: stored at once, the chart untouched.
+    Preferences([](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText("/dev/pts/5"); });
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(frame->CurrentSettings().usedPort, "/dev/pts/5");
+    EXPECT_EQ(Stored("UsedPort").toString(), "/dev/pts/5");
+    EXPECT_EQ(Serie(0), shown);
+
+    // A colour: the chart is rebuilt with it.
+    Preferences([](CPreferencesDlg& d) { Combo(d, "Altitude", "Color")->setCurrentIndex(2); });
+    ASSERT_NE(Serie(0), shown);
+    EXPECT_EQ(Serie(0)->m_colorIndex, 2);
+    EXPECT_EQ(Stored("Alt.Color").toByteArray().size(), 4);
+
+    // Cancel changes nothing.
+    const std::shared_ptr<CMChartSerie> rebuilt = Serie(0);
+    answer = [](QDialog& d) {
+        Combo(static_cast<CPreferencesDlg&>(d), "Altitude", "Color")->setCurrentIndex(5);
+        d.reject();
+    };
+    frame->Command(ID_VIEW_PREFERENCES)->trigger();
+    EXPECT_EQ(frame->CurrentSettings().altColor, 2u);
+    EXPECT_EQ(Serie(0), rebuilt);
+
+    // Imperial units: the altitude is decoded again in feet.
+    const double metres = Serie(0)->m_dataMax;
+    Preferences([](CPreferencesDlg& d) { Combo(d, "", "Units")->setCurrentIndex(1); });
+    EXPECT_NEAR(Serie(0)->m_dataMax, metres / 0.3048, 1.0);
+}
+
+TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
+{
+    // A legend choice for the vario: custom bounds and purple.
+    answer = [](QDialog& d) {
+        auto& dialog = static_cast<CChartStyle&>(d);
+        EXPECT_EQ(dialog.Current(), 1);
+        dialog.Mode(2)->click();
+        dialog.MinEdit()->setFocus();
+        dialog.MinEdit()->selectAll();
+        QTest::keyClicks(dialog.MinEdit(), "-3");
+        dialog.ColorButton()->Entries()[6]->trigger();
+        dialog.accept();
+    };
+    emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 1, .flag = false});
+    EXPECT_EQ(dialogs, 1);
+    const Settings& s = frame->CurrentSettings();
+    EXPECT_EQ(s.varioStyle, 2u);
+    EXPECT_EQ(s.varioColor, 6u);
+    EXPECT_EQ(s.varioMin, -3.0);
+    EXPECT_EQ(Serie(1)->m_colorIndex, 6);
+    EXPECT_EQ(Stored("Vario.Min").toByteArray().size(), 8);
+
+    // Cancelled: neither the chart nor the settings change.
+    answer = nullptr;
+    emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 0, .flag = false});
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(frame->CurrentSettings().altStyle, Settings{}.altStyle);
+
+    // A legend toggle opens no dialog and keeps what is shown.
+    Serie(0)->m_visible = false;
+    emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 0, .flag = true});
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_FALSE(frame->CurrentSettings().altOn);
+    // The next rebuild uses the stored styles.
+    frame->RefreshSelected();
+    EXPECT_EQ(Serie(1)->m_colorIndex, 6);
+    EXPECT_EQ(Serie(1)->m_customMin, -3.0);
+    EXPECT_FALSE(Serie(0)->m_visible);
+}
