@@ -5,6 +5,7 @@
 #   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/)
 #   ./setup.sh tsan       build and run the serial link tests with ThreadSanitizer (build-tsan/)
 #   ./setup.sh bench      build and run the benchmarks
+#   ./setup.sh fuzz [S]   build the fuzzers with clang (build-fuzz/) and run each for S seconds (60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -68,8 +69,30 @@ case "${1:-}" in
     build build -DCMAKE_BUILD_TYPE=Release
     for b in build/bench/*_bench; do "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true; done
     ;;
+  fuzz)
+    packages+=(clang-14 libclang-rt-14-dev)
+    install_missing
+    seconds=${2:-60}
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+      -DNIVRA_FUZZ=ON -DNIVRA_BUILD_TESTS=OFF -DNIVRA_BUILD_BENCH=OFF
+    cmake --build build-fuzz -j2 --target alt_file_fuzz config_fuzz memory_image_fuzz make-fuzz-seeds
+    corpus=build-fuzz/corpus
+    mkdir -p "$corpus"/{alt_file,config,memory_image} build-fuzz/findings
+    ./build-fuzz/fuzz/make-fuzz-seeds "$corpus/memory_image" examples/*.alt
+    # The first folder gathers what the fuzzer finds; the others are read-only seeds.
+    declare -A seeds=([alt_file]="examples tests/app/data" [config]="fuzz/seeds/config" [memory_image]="")
+    declare -A extra=([alt_file]="" [config]="-dict=fuzz/config.dict" [memory_image]="")
+    for target in alt_file config memory_image; do
+      echo "== $target: $seconds s"
+      # shellcheck disable=SC2086
+      ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -malloc_limit_mb=512 -max_len=65536 -artifact_prefix=build-fuzz/findings/${target}- -print_final_stats=1 \
+        ${extra[$target]} "$corpus/$target" ${seeds[$target]}
+    done
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|tsan|bench" >&2
+    echo "usage: $0 run|test|sanitize|tsan|bench|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,9 @@
 
 #include <muParser.h>
 
+#include <cmath>
+#include <string>
+
 #include "app/brixo_log.h"
 #include "config/configuration.h"
 
@@ -80,9 +83,8 @@ size_t DecodedRecordCount(const CBrixoLog& log)
 // Fills out[start...] with f(record i) for the decoded records; on a parser
 // error nothing stays appended and error names the formula.
 template <typename Reading, typename Store>
-bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading,
-                   Store store, std::vector<double>& out, std::string* error, const std::string& what,
-                   DecodeOptions options)
+bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading, Store store,
+                   std::vector<double>& out, std::string* error, const std::string& what, DecodeOptions options)
 {
     const size_t count = DecodedRecordCount(log);
     const size_t start = out.size();
@@ -95,12 +97,23 @@ bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned re
         const double first = eval(log.m_rawData.size() >= rs ? reading(data) : 0u);
         out.resize(start + count);
         double* dest = out.data() + start;
-        for (size_t i = 0; i < count; ++i)
-            dest[i] = store(eval(reading(data + i * rs)), first);
+        for (size_t i = 0; i < count; ++i) {
+            const double value = eval(reading(data + i * rs));
+            dest[i] = store(value, first);
+            if (!std::isfinite(dest[i])) {
+                // A value no axis, statistic or table can show: the series is refused, and said why.
+                const double bad = std::isfinite(value) ? dest[i] : value;
+                out.resize(start);
+                SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " gives " +
+                                    (std::isnan(bad) ? "no number" : "an infinite value") + " for record " +
+                                    std::to_string(i + 1) + " (reading " + std::to_string(reading(data + i * rs)) +
+                                    ")");
+                return false;
+            }
+        }
     } catch (const mu::Parser::exception_type& e) {
         out.resize(start);
-        SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " cannot be evaluated: " +
-                            e.GetMsg());
+        SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " cannot be evaluated: " + e.GetMsg());
         return false;
     }
     return true;
@@ -130,14 +143,17 @@ bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& ou
         log.m_device ? UnitScaleIn(log.m_device.doc->document_element(), "linear", imperial ? "imperial" : "metric")
                      : 1.0;
     // The reading is always the little-endian word at the start of the record.
-    auto word = [](const uint8_t* rec) { return static_cast<unsigned>(rec[0] | (rec[1] << 8)); };
+    auto word = [](const uint8_t* rec) {
+        return static_cast<unsigned>(rec[0] | (rec[1] << 8));
+    };
     // Scale first, then take the first record's altitude away.
-    auto relative = [scale](double value, double first) { return value * scale - first * scale; };
+    auto relative = [scale](double value, double first) {
+        return value * scale - first * scale;
+    };
     return DecodeRecords(log, formula, 16, word, relative, out, error, "the altitude formula", options);
 }
 
-bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error,
-                   DecodeOptions options)
+bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error, DecodeOptions options)
 {
     const pugi::xml_node chan = ChannelElement(log, index);
     if (!chan)
@@ -159,10 +175,13 @@ bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, st
         return false;
     }
     const size_t at = static_cast<size_t>(*offs);
-    auto unscaled = [](double value, double) { return value; };
+    auto unscaled = [](double value, double) {
+        return value;
+    };
     if (oneByte)
-        return DecodeRecords(log, formula, 8, [at](const uint8_t* rec) { return unsigned{rec[at]}; }, unscaled, out,
-                             error, "the formula", options);
+        return DecodeRecords(
+            log, formula, 8, [at](const uint8_t* rec) { return unsigned{rec[at]}; }, unscaled, out, error,
+            "the formula", options);
     return DecodeRecords(
         log, formula, 16, [at](const uint8_t* rec) { return static_cast<unsigned>(rec[at] | (rec[at + 1] << 8)); },
         unscaled, out, error, "the formula", options);

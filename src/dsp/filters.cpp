@@ -67,8 +67,13 @@ void KalmanFilter(std::vector<double>& series, double dt, double measurementSigm
     if (n < 2)
         return;
     const double F[3][3] = {{1.0, dt, dt * dt / 2.0}, {0.0, 1.0, dt}, {0.0, 0.0, 1.0}};
-    const double r = measurementSigma * measurementSigma;
-    const double q = modelSigma * modelSigma;
+    // Beyond this a sigma's square swamps the covariances and the filter computes inf / inf;
+    // nothing below it is changed. A sigma that is not a number counts as 0.
+    const auto bounded = [](double sigma) {
+        return std::isnan(sigma) ? 0.0 : std::clamp(sigma, 0.0, kMaxSigma);
+    };
+    const double r = bounded(measurementSigma) * bounded(measurementSigma);
+    const double q = bounded(modelSigma) * bounded(modelSigma);
     double x[3] = {series[0], 0.0, 0.0};
     double P[3][3] = {{0.002, 0.0, 0.0}, {0.0, 0.004, 0.0}, {0.0, 0.0, 0.002}};
     for (size_t i = 1; i < n; ++i) {

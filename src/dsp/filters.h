@@ -8,7 +8,9 @@
 
 // A constant-acceleration Kalman filter over (altitude, vertical speed,
 // acceleration) that measures the altitude alone. Position i - 1 receives the
-// estimate made after the measurement at i; the last value stays as measured.
+// estimate made after the measurement at i; the last value stays as measured. The sigmas
+// are taken within 0 .. kMaxSigma.
+constexpr double kMaxSigma = 1e9;
 void KalmanFilter(std::vector<double>& series, double dt, double measurementSigma, double modelSigma);
 
 // A first-order recursive low-pass: y[i] = x[i] * 0.125 + y[i - 1] * 0.875.

@@ -1,5 +1,7 @@
 #include "dsp/log_series.h"
 
+#include <algorithm>
+
 #include "app/brixo_log.h"
 #include "app/settings.h"
 #include "config/decoder.h"
@@ -50,7 +52,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
     if (settings.varioPolynome)
         SmoothingFilter(vario);
     if (settings.varioMedian > 0)
-        MedianFilter(vario, settings.varioMedian);
+        MedianFilter(vario, std::min(settings.varioMedian, kMaxMedianWindow));
     NamedSeries& v = add("Vario");
     v.values = std::move(vario);
     v.style = {static_cast<int>(settings.varioColor), settings.varioOn, static_cast<int>(settings.varioStyle),

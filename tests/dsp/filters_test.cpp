@@ -48,12 +48,39 @@ TEST(KalmanFilter, Examples)
     }
 }
 
+TEST(KalmanFilter, HostileSigmasGiveNumbers)
+{
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double measurement, model;
+    } cases[] = {{0, 0},      {1e300, 1e-300}, {1e-300, 1e300}, {1e300, 1e300}, {inf, 0.01},
+                 {0.44, inf}, {nan, 0.01},     {0.44, nan},     {-3, 0.01},     {0.44, -1e300}};
+    const std::vector<double> ramp = Range(0, 200);
+    for (const auto& c : cases) {
+        std::vector<double> series = ramp;
+        KalmanFilter(series, 0.1, c.measurement, c.model);
+        for (double v : series)
+            ASSERT_TRUE(std::isfinite(v)) << c.measurement << " " << c.model;
+        // Whatever it trusts, the filter stays within the ramp's reach.
+        EXPECT_GT(series[100], -1.0) << c.measurement << " " << c.model;
+        EXPECT_LT(series[100], 201.0) << c.measurement << " " << c.model;
+    }
+    // Within the bound nothing changes: a sigma of exactly the bound filters as before.
+    std::vector<double> atBound = ramp, beyond = ramp;
+    KalmanFilter(atBound, 0.1, kMaxSigma, 0.01);
+    KalmanFilter(beyond, 0.1, 1e200, 0.01);
+    EXPECT_TRUE(SameBits(atBound, beyond));
+}
+
 TEST(SmoothingFilter, Examples)
 {
     const struct {
         std::vector<double> in, out;
     } cases[] = {
-        {{}, {}}, {{3}, {3}}, {{0, 8}, {0, 1}}, {{8, 0, 0}, {8, 7, 6.125}},
+        {{}, {}},
+        {{3}, {3}},
+        {{0, 8}, {0, 1}},
+        {{8, 0, 0}, {8, 7, 6.125}},
     };
     for (const auto& c : cases) {
         std::vector<double> series = c.in;
@@ -138,13 +165,9 @@ TEST(WindowMedian, Examples)
         std::vector<double> values;
         double median;
     } cases[] = {
-        {{5, 1, 3}, 3},
-        {{4, 1, 3, 2}, 2.5},
-        {{7}, 7},
-        {{2, 2, 2, 1}, 2},
-        {{-1, -1e300, 1e300, 1}, 0},
-        {Range(1, 32), 16.5},   // the largest window of the local buffer
-        {Range(1, 33), 17},     // the smallest heap window
+        {{5, 1, 3}, 3},        {{4, 1, 3, 2}, 2.5}, {{7}, 7}, {{2, 2, 2, 1}, 2}, {{-1, -1e300, 1e300, 1}, 0},
+        {Range(1, 32), 16.5},  // the largest window of the local buffer
+        {Range(1, 33), 17},    // the smallest heap window
         {Range(-500, 500), 0},
     };
     for (const auto& c : cases) {

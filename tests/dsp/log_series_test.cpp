@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/settings.h"
 #include "dsp/log_series.h"
 #include "test_support.h"
@@ -151,14 +153,82 @@ TEST(LogSeries, DecodingErrorsComeBackWithTheResult)
     EXPECT_NE(result.errors[2].find("\"Nothing\""), std::string::npos);
 }
 
-TEST(LogSeries, NonFiniteFormulaResults)
+TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
 {
-    // log(0) is -inf, and -inf minus -inf is NaN: the filters must still end with defined lengths.
-    const Configuration config = ConfigFromText(
-        "<C><Devices><Device id='59' data-chunk='2'><Alt formula='ln(y)'/></Device></Devices></C>");
-    Settings s;  // default filters, Kalman on as well
-    s.altPolynome = true;
-    const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, Words({0, 5, 0, 9, 9, 9, 9, 9, 9, 9, 9})), s);
-    EXPECT_EQ(result.series[0].values.size(), 10u);
-    EXPECT_EQ(result.series[1].values.size(), 8u);
+    // No axis, statistic or table can show an infinity or NaN: the series is refused and the
+    // record named. The altitude subtracts the first record's, so one infinity spoils them all.
+    const struct {
+        const char* alt;
+        const char* chan;
+        std::vector<unsigned> words;
+        size_t altValues, chanValues;
+        const char* error;
+    } cases[] = {
+        {"ln(y)",
+         "y",
+         {0, 5, 9},
+         0,
+         2,
+         "the altitude formula \"ln(y)\" of device 59 (F) gives an infinite value for record 1 (reading 0)"},
+        {"sqrt(y-3)",
+         "y",
+         {5, 0, 9},
+         0,
+         2,
+         "the altitude formula \"sqrt(y-3)\" of device 59 (F) gives no number for record 2 (reading 0)"},
+        {"1e308*y*y",
+         "y",
+         {0, 2, 0},
+         0,
+         2,
+         "the altitude formula \"1e308*y*y\" of device 59 (F) gives an infinite value for record 2 (reading 2)"},
+        {"y",
+         "1/(y-7)",
+         {1, 263, 3},
+         2,
+         0,
+         "the formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
+        {"y", "y/100", {1, 2, 3}, 2, 2, ""},
+    };
+    for (const auto& c : cases) {
+        const Configuration config =
+            ConfigFromText(std::string("<C><Devices><Device id='59' name='F' data-chunk='2'><Alt formula='") + c.alt +
+                           "'/><Chan name='T' offs='0' size='1' formula='" + c.chan + "'/></Device></Devices></C>");
+        Settings s;  // the default filters, and the Kalman filter too
+        s.altPolynome = true;
+        std::vector<uint8_t> bytes;
+        for (unsigned w : c.words)
+            bytes.insert(bytes.end(), {static_cast<uint8_t>(w & 0xFF), static_cast<uint8_t>(w >> 8)});
+        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, bytes), s);
+        EXPECT_EQ(result.series[0].values.size(), c.altValues) << c.alt;
+        EXPECT_EQ(result.series[2].values.size(), c.chanValues) << c.chan;
+        EXPECT_EQ(result.errors.empty() ? std::string() : result.errors[0], c.error) << c.alt;
+        for (const NamedSeries& named : result.series)
+            for (double v : named.values)
+                EXPECT_TRUE(std::isfinite(v)) << named.name;
+    }
+}
+
+TEST(LogSeries, TheVarioMedianWindowIsBounded)
+{
+    // 20000 samples of noise; the filter costs its window for every sample.
+    const Configuration config = ConfigFromText(kLinearDevice);
+    std::vector<uint8_t> bytes;
+    uint32_t state = 1;
+    for (unsigned i = 0; i < 20001; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const unsigned a = 1000 + (state >> 22);
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(a & 0xFF), static_cast<uint8_t>(a >> 8), 60, 33});
+    }
+    const CBrixoLog log = LogOf(config, 59, 1, bytes);
+    auto vario = [&](int32_t median) {
+        Settings s = Unfiltered();
+        s.varioMedian = median;
+        return BuildLogSeries(log, s).series[1].values;
+    };
+    const std::vector<double> bounded = vario(kMaxMedianWindow);
+    EXPECT_EQ(bounded.size(), 20000u - 2);
+    EXPECT_TRUE(vario(100000) == bounded);
+    EXPECT_TRUE(vario(2147483647) == bounded);
+    EXPECT_FALSE(vario(kMaxMedianWindow - 2) == bounded);
 }

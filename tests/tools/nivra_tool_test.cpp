@@ -235,6 +235,10 @@ TEST_F(ToolTest, CsvAndStats)
         {{"csv", Path("ten.alt"), "1", "--from", "1"}, 2, "go together"},
         {{"csv", Path("ten.alt"), "1", "--from", "3", "--to", "1"}, 2, "before --from"},
         {{"stats", Path("ten.alt"), "1", "--from", "-1", "--to", "1"}, 2, "from 0"},
+        {{"stats", Path("ten.alt"), "1", "--from", "nan", "--to", "1"}, 2, "from 0"},
+        {{"csv", Path("ten.alt"), "1", "--from", "0", "--to", "inf"}, 2, "from 0"},
+        {{"csv", Path("ten.alt"), "1", "--from", "0x1", "--to", "2"}, 2, "from 0"},
+        {{"csv", Path("ten.alt"), "1", "--from", "1e300", "--to", "1e308"}, 1, "after the last sample"},
         {{"csv", Path("ten.alt"), "1", "--from", "50", "--to", "60"}, 1, "after the last sample"},
         {{"csv", Path("nothing.alt"), "1"}, 1, "cannot open"},
     };
@@ -281,6 +285,8 @@ TEST_F(ToolTest, ImageDrawsTheChartWithoutADisplay)
         {{"image", kSoaring, "1"}, 2, "-o OUT"},
         {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "0x10"}, 2, "--size"},
         {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "big"}, 2, "--size"},
+        {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "0x0"}, 2, "--size"},
+        {{"image", kSoaring, "1", "-o", Path("x.png"), "--size", "100000x100000"}, 2, "--size"},
         {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "x.png"},
         {{"image", kSoaring, "2", "-o", Path("x.png")}, 1, "no log 2"},
     };

@@ -1,4 +1,5 @@
 // nivra-tool's commands on ".alt" files: info, csv, stats and image.
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -83,9 +84,10 @@ ChosenLog ChooseLog(const ToolArgs& args, const char* command)
 
 double ParseTime(const std::string& text, const char* option)
 {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0)
+    // Decimal only, whatever the locale: no hexadecimal, no "inf" or "nan".
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0)
         throw UsageError{std::string(option) + " wants a time in seconds from 0, not \"" + text + "\""};
     return value;
 }
