@@ -18,6 +18,9 @@ struct PseudoTerminal {
     PseudoTerminal()
     {
         master = posix_openpt(O_RDWR | O_NOCTTY);
+        // Not inherited by programs the test starts, so closing it here hangs the line up.
+        if (master >= 0)
+            fcntl(master, F_SETFD, FD_CLOEXEC);
         if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
             path = ptsname(master);
     }

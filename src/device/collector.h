@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The byte sink the serial link hands every received chunk to, on its reader thread.
 class t_collector {
 public:
     // bytes are valid only during the call; count is at least 1. Returns the bytes taken.
     virtual uint32_t Collect(const uint8_t* bytes, uint32_t count) = 0;
+    // The line is gone (the logger unplugged, the other end closed); no byte follows. Called
+    // once, on the reader thread, with the system's reason.
+    virtual void LineLost(const std::string& reason) { (void)reason; }
 
 protected:
     ~t_collector() = default;

@@ -146,21 +146,42 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
     port.setDataTerminalReady(true);
 
     char area[1024];
-    while (!m_stop.load(std::memory_order_acquire)) {
+    // A device that went away shows as a resource error, or (a pseudo-terminal whose other end
+    // closed) as read errors that come back at once on every try.
+    int failures = 0;
+    bool lost = false;
+    std::string reason;
+    auto failed = [&port, &failures, &lost, &reason] {
+        const QSerialPort::SerialPortError e = port.error();
+        if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) {
+            failures = 0;
+        } else {
+            reason = port.errorString().toStdString();
+            lost = e == QSerialPort::ResourceError || ++failures >= 3;
+            if (!lost)
+                QThread::msleep(20);  // not a busy loop while it is told
+        }
+        port.clearError();
+    };
+    while (!m_stop.load(std::memory_order_acquire) && !lost) {
         // A wait ends on data or after 100 ms, so a stop is seen soon.
         if (port.bytesAvailable() == 0 && !port.waitForReadyRead(100)) {
-            if (port.error() == QSerialPort::ResourceError)
-                break;  // the device went away
-            port.clearError();
+            failed();
             continue;
         }
         while (!m_stop.load(std::memory_order_acquire)) {
             const qint64 n = port.read(area, sizeof area);
-            if (n <= 0)
+            if (n <= 0) {
+                if (n < 0)
+                    failed();
                 break;
+            }
+            failures = 0;
             collector->Collect(reinterpret_cast<const uint8_t*>(area), static_cast<uint32_t>(n));
         }
     }
+    if (lost && !m_stop.load(std::memory_order_acquire))
+        collector->LineLost(reason);
     // The port stays open until Close.
     {
         std::unique_lock lock(m_mutex);

@@ -35,7 +35,10 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
     // and a few each second while something is left to find.
     m_timer = new QTimer(this);
     m_timer->setInterval(50);
-    connect(m_timer, &QTimer::timeout, this, &CDownloadDataDlg::ParseStep);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        ParseStep();
+        ShowSilence();
+    });
     m_timer->start();
 }
 
@@ -63,12 +66,40 @@ uint32_t CDownloadDataDlg::Collect(const uint8_t* bytes, uint32_t count)
         QMetaObject::invokeMethod(this, &CDownloadDataDlg::OnComplete, Qt::QueuedConnection);
         return 0;
     }
-    QMetaObject::invokeMethod(this, [this, n = a.received] { OnProgress(n); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, n = a.received] { OnProgress(n); }, Qt::QueuedConnection);
     return a.taken;
+}
+
+void CDownloadDataDlg::LineLost(const std::string& reason)
+{
+    // On the reader thread, like Collect.
+    QMetaObject::invokeMethod(
+        this, [this, text = QString::fromStdString(reason)] { OnLineLost(text); }, Qt::QueuedConnection);
+}
+
+void CDownloadDataDlg::OnLineLost(const QString& reason)
+{
+    if (m_completed)
+        return;
+    m_lost = true;
+    m_line1->setText(QStringLiteral("The connection to the logger was lost."));
+    m_line2->setText(QStringLiteral("Nothing was taken over. Check the cable and download again.\n(%1)").arg(reason));
+    m_button->setText(QStringLiteral("Close"));
+}
+
+void CDownloadDataDlg::ShowSilence()
+{
+    // Only in the middle of a transfer: before it the first line says what to do.
+    if (!m_progressShown || m_completed || m_lost || !m_sinceData.isValid() || m_sinceData.elapsed() < m_silenceLimitMs)
+        return;
+    m_line2->setText(QStringLiteral("No data has arrived for %1 seconds. Check the cable, or Cancel.")
+                         .arg(m_sinceData.elapsed() / 1000));
 }
 
 void CDownloadDataDlg::OnProgress(qulonglong received)
 {
+    m_sinceData.start();
     if (!m_progressShown) {
         m_line1->setText(QStringLiteral("Data transfer in progress"));
         m_progressShown = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include "device/collector.h"
 #include "device/memory_image.h"
@@ -23,8 +24,12 @@ public:
     // Opens the link with this dialog as its collector.
     bool OpenLink(const std::string& portName, uint32_t bitsPerSecond, std::string* error);
     uint32_t Collect(const uint8_t* bytes, uint32_t count) override;
+    void LineLost(const std::string& reason) override;
 
     bool Completed() const { return m_completed; }
+    bool Lost() const { return m_lost; }
+    // How long the line may stay silent in the middle of a transfer before the dialog says so.
+    void SetSilenceLimit(int ms) { m_silenceLimitMs = ms; }
     const ReceiveBuffer& Buffer() const { return m_buffer; }
     MemoryImageParser& Parser() { return m_parser; }
     QTreeWidget* List() const { return m_list; }
@@ -37,7 +42,9 @@ public:
 private:
     void OnProgress(qulonglong received);
     void OnComplete();
+    void OnLineLost(const QString& reason);
     void ParseStep();
+    void ShowSilence();
 
     const Configuration& m_config;
     ReceiveBuffer m_buffer;
@@ -45,6 +52,9 @@ private:
     CSerialLink m_link;
     bool m_progressShown = false;
     bool m_completed = false;
+    bool m_lost = false;
+    int m_silenceLimitMs = 5000;
+    QElapsedTimer m_sinceData;  // since the last bytes arrived
     QLabel* m_line1;
     QLabel* m_line2;
     QTreeWidget* m_list;

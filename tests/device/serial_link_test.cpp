@@ -70,8 +70,9 @@ TEST(SerialLink, PortNames)
     const struct {
         const char* device;
         const char* name;
-    } back[] = {{"/dev/ttyS0", "COM1:"}, {"/dev/ttyUSB0", "COM33:"}, {"/dev/ttyACM31", "COM96:"},
-                {"/dev/ttyACM32", "/dev/ttyACM32"}, {"/dev/ttyUSBx", "/dev/ttyUSBx"}, {"/dev/pts/3", "/dev/pts/3"}};
+    } back[] = {{"/dev/ttyS0", "COM1:"},          {"/dev/ttyUSB0", "COM33:"},
+                {"/dev/ttyACM31", "COM96:"},      {"/dev/ttyACM32", "/dev/ttyACM32"},
+                {"/dev/ttyUSBx", "/dev/ttyUSBx"}, {"/dev/pts/3", "/dev/pts/3"}};
     for (const auto& b : back)
         EXPECT_EQ(PortNameOf(b.device), b.name) << b.device;
     EXPECT_EQ(SpeedOfIndex(0), 9600u);
@@ -129,4 +130,53 @@ TEST(SerialLink, OpenFailures)
     ASSERT_TRUE(first.Open(pty.path, 9600, &recorder, &error)) << error;
     EXPECT_FALSE(second.Open(pty.path, 9600, &recorder, &error));
     EXPECT_TRUE(first.Close());
+}
+
+namespace {
+
+class LossRecorder : public Recorder {
+public:
+    std::atomic<int> losses{0};
+    std::mutex reasonMutex;
+    std::string reason;
+    void LineLost(const std::string& why) override
+    {
+        std::lock_guard lock(reasonMutex);
+        reason = why;
+        losses.fetch_add(1);
+    }
+};
+
+}  // namespace
+
+TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
+{
+    const std::vector<uint8_t> image = {'N', 'o', 'i', 's', 'e'};
+    for (const bool stopFirst : {false, true}) {
+        auto pty = std::make_unique<PseudoTerminal>();
+        ASSERT_FALSE(pty->path.empty());
+        LossRecorder recorder;
+        CSerialLink link;
+        recorder.link = &link;
+        ASSERT_TRUE(link.Open(pty->path, 921600, &recorder));
+        pty->Write(image);
+        ASSERT_TRUE(WaitFor([&] {
+            std::lock_guard lock(recorder.mutex);
+            return recorder.bytes.size() == image.size();
+        }));
+        if (stopFirst)
+            link.Stop();  // a reader that was told to stop has nothing to report
+        pty.reset();      // the other end closes, as when the cable is pulled
+        if (stopFirst) {
+            QThread::msleep(300);
+            EXPECT_EQ(recorder.losses.load(), 0);
+        } else {
+            ASSERT_TRUE(WaitFor([&] { return recorder.losses.load() > 0; }));
+            QThread::msleep(200);
+            EXPECT_EQ(recorder.losses.load(), 1);
+            std::lock_guard lock(recorder.reasonMutex);
+            EXPECT_FALSE(recorder.reason.empty());
+        }
+        EXPECT_TRUE(link.Close());
+    }
 }

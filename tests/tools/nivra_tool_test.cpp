@@ -5,9 +5,11 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "pseudo_terminal.h"
 
 namespace {
 
@@ -96,8 +98,9 @@ TEST_F(ToolTest, SettingsComeFromTheUsersStore)
 
 TEST_F(ToolTest, Devices)
 {
-    Write("two.cfg", "<Config><Devices><Device id='1' name='A'/><Device id='2'/><Device id='59' name='B'/>"
-                     "</Devices></Config>");
+    Write("two.cfg",
+          "<Config><Devices><Device id='1' name='A'/><Device id='2'/><Device id='59' name='B'/>"
+          "</Devices></Config>");
     Write("broken.cfg", "<Config><Devices>");
     EXPECT_EQ(Tool({"devices"}).out, "Brixo\n");
     EXPECT_EQ(Tool({"devices", "--config", Path("two.cfg")}).out, "A, B\n");
@@ -116,8 +119,8 @@ TEST_F(ToolTest, BadFilesSayWhatIsWrong)
 {
     Write("no-blank.alt", QByteArray("13\r\n").repeated(16) + " 0\r\n 0\r\n");
     Write("not-zero.alt", Preamble() + " 0\r\n 7\r\n");
-    Write("truncated.alt", Preamble() + " 0\r\n 0\r\n 10\r\n 10\r\n 59\r\n 0\r\n" +
-                               QByteArray(" 1\r\n 2\r\n").repeated(10) + " 3\r\n");
+    Write("truncated.alt",
+          Preamble() + " 0\r\n 0\r\n 10\r\n 10\r\n 59\r\n 0\r\n" + QByteArray(" 1\r\n 2\r\n").repeated(10) + " 3\r\n");
     Write("unknown.alt", Preamble() + " 0\r\n 0\r\n 10\r\n 10\r\n 9\r\n 0\r\n 1\r\n 2\r\n");
     Write("nodevice.cfg", "<Config><Devices><Device id='60' name='X'/></Devices></Config>");
     const struct {
@@ -191,12 +194,13 @@ QByteArray LinearFile(std::initializer_list<int> altitudes)
 
 TEST_F(ToolTest, CsvAndStats)
 {
-    Write("linear.cfg", "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
-                        "</Device></Devices></Config>");
+    Write("linear.cfg",
+          "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+          "</Device></Devices></Config>");
     Write("three.alt", LinearFile({0, 1, 3}));
     Write("ten.alt", LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0", "--set", "Vario.Median=0",
-                               "--set", "SkipShortLogsLen=0"};
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0",
+                               "--set",    "Vario.Median=0",   "--set", "SkipShortLogsLen=0"};
     const struct {
         QStringList args;
         std::string out;
@@ -299,12 +303,13 @@ TEST_F(ToolTest, ImageDrawsTheChartWithoutADisplay)
 
 TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
 {
-    Write("linear.cfg", "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
-                        "</Device></Devices></Config>");
+    Write("linear.cfg",
+          "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+          "</Device></Devices></Config>");
     const QByteArray ten = LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     Write("ten.alt", ten);
-    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0", "--set", "Vario.Median=0",
-                               "--set", "SkipShortLogsLen=0"};
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0",
+                               "--set",    "Vario.Median=0",   "--set", "SkipShortLogsLen=0"};
     const QByteArray header = Preamble() + " 0\r\n 0\r\n 5\r\n 5\r\n 59\r\n 0\r\n";
     const QByteArray end = " 0\r\n 0\r\n 0\r\n 0\r\n";
     const struct {
@@ -315,7 +320,8 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         // The whole log, with its last record that is never decoded: the file itself.
         {{"export", Path("ten.alt"), "1", "-o", Path("whole.alt")}, "whole.alt", ten},
         // 2.0 .. 3.0 s at 0.5 s: records 4 to 6.
-        {{"export", Path("ten.alt"), "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"}, "part.ALT",
+        {{"export", Path("ten.alt"), "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"},
+         "part.ALT",
          header + " 4\r\n 1\r\n 5\r\n 1\r\n 6\r\n 1\r\n" + end},
         {QStringList{"export", Path("ten.alt"), "1", "-o", Path("part.csv"), "--from", "2.0", "--to", "3.0"} + plain,
          "part.csv",
@@ -336,8 +342,8 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
     }
 
     // The JPEG at the stored picture size.
-    const ToolRun jpeg = Tool({"export", kSoaring, "1", "-o", Path("chart.jpeg"), "--set", "Image.cx=300", "--set",
-                               "Image.cy=20000"});
+    const ToolRun jpeg =
+        Tool({"export", kSoaring, "1", "-o", Path("chart.jpeg"), "--set", "Image.cx=300", "--set", "Image.cy=20000"});
     ASSERT_EQ(jpeg.status, 0) << jpeg.err;
     QImageReader reader(Path("chart.jpeg"));
     EXPECT_EQ(reader.format(), "jpeg");
@@ -409,4 +415,30 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     EXPECT_NE(none.err.find("cannot open /dev/nivra-no-such-port"), std::string::npos) << none.err;
     EXPECT_FALSE(QFile::exists(Path("none.alt")));
     EXPECT_EQ(Tool({"download", "--port", port}).status, 2);  // no -o
+}
+
+TEST_F(ToolTest, DownloadEndsWhenTheLoggerIsUnplugged)
+{
+    auto pty = std::make_unique<PseudoTerminal>();
+    ASSERT_FALSE(pty->path.empty());
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(NIVRA_TOOL),
+               {"download", "--port", QString::fromStdString(pty->path), "-o", Path("cut.alt")});
+    tool.setReadChannel(QProcess::StandardError);
+    ASSERT_TRUE(tool.waitForReadyRead(10000));  // "Waiting for the logger ..."
+    const std::vector<uint8_t> start = {0x12, 0x34, 0x56, 0x78, 0x9A};
+    pty->Write(start);
+    QThread::msleep(300);
+    pty.reset();  // the cable pulled
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    const std::string err = tool.readAllStandardError().toStdString();
+    EXPECT_NE(err.find("nivra-tool: the connection to the logger was lost ("), std::string::npos) << err;
+    EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
+    EXPECT_FALSE(QFile::exists(Path("cut.alt")));
 }

@@ -100,7 +100,8 @@ TEST_F(Download, APortThatCannotBeOpenedIsReported)
     settings.usedPort = "/dev/nivra-no-such-port";
     QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
     ASSERT_TRUE(SaveSettings(settings, store, nullptr));
-    frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+    frame = std::make_unique<CMainFrame>(config,
+                                         std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
     QString text, detail;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -128,4 +129,47 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
     EXPECT_FALSE(frame->TakeDownload(dialog));
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains("no logger signature"));
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);
+}
+
+TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
+{
+    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
+    CDownloadDataDlg dialog(config, 3, frame.get());
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    dialog.show();
+    pty.Write(image, 0, image.size() / 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
+    close(pty.master);  // the cable pulled
+    pty.master = -1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Lost(); }));
+    EXPECT_EQ(dialog.Line1()->text(), "The connection to the logger was lost.");
+    EXPECT_TRUE(dialog.Line2()->text().startsWith("Nothing was taken over. Check the cable and download again.\n("));
+    EXPECT_EQ(dialog.Button()->text(), "Close");
+    QTest::mouseClick(dialog.Button(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(frame->TakeDownload(dialog));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);
+}
+
+TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
+{
+    CDownloadDataDlg dialog(config, 3, frame.get());
+    dialog.SetSilenceLimit(300);
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    dialog.show();
+    // Before anything arrives the first line says what to do, however long it takes.
+    QTest::qWait(450);
+    EXPECT_EQ(dialog.Line2()->text(), "");
+    pty.Write(image, 0, 100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "100 bytes has been received"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text().startsWith("No data has arrived for "); }));
+    EXPECT_TRUE(dialog.Line2()->text().endsWith(" seconds. Check the cable, or Cancel."));
+    // Data again: the count is back.
+    pty.Write(image, 100, 200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "200 bytes has been received"; }));
+    EXPECT_EQ(dialog.Button()->text(), "Cancel");
+    QTest::mouseClick(dialog.Button(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

@@ -34,13 +34,26 @@ public:
         }
         return a.taken;
     }
+    void LineLost(const std::string& reason) override
+    {
+        m_reason = reason;
+        m_lost.store(true, std::memory_order_release);
+    }
     bool Complete() const { return m_complete.load(std::memory_order_acquire); }
+    bool Lost() const { return m_lost.load(std::memory_order_acquire); }
+    // Read only once Lost is seen.
+    const std::string& LostReason() const { return m_reason; }
 
 private:
     ReceiveBuffer& m_buffer;
     CSerialLink& m_link;
     std::atomic<bool> m_complete{false};
+    std::atomic<bool> m_lost{false};
+    std::string m_reason;
 };
+
+// After this long without a byte in the middle of a transfer, the user is told.
+constexpr auto kSilence = std::chrono::seconds(5);
 
 }  // namespace
 
@@ -77,8 +90,8 @@ int Download(const std::vector<std::string>& argv)
             text += "; the user must be in the group that owns the device (usually \"dialout\")";
         throw ToolError{text};
     }
-    std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n",
-                 port.c_str(), DevicePathOf(port).c_str(), baud);
+    std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n", port.c_str(),
+                 DevicePathOf(port).c_str(), baud);
     MemoryImageParser parser(settings.skipShortLogs ? settings.skipShortLogsLen : 0);
     size_t shown = 0, listed = 0;
     auto report = [&] {
@@ -90,16 +103,35 @@ int Download(const std::vector<std::string>& argv)
         }
         for (; listed < parser.Flights().size(); ++listed) {
             const FlightRow row = RowOf(parser.Flights()[listed], static_cast<int>(listed) + 1);
-            std::fprintf(stderr, "\nFlight %s\trate %s/s\t%s", row.flight.c_str(), row.rate.c_str(), row.duration.c_str());
+            std::fprintf(stderr, "\nFlight %s\trate %s/s\t%s", row.flight.c_str(), row.rate.c_str(),
+                         row.duration.c_str());
         }
     };
-    while (!collector.Complete()) {
+    auto lastData = std::chrono::steady_clock::now();
+    size_t lastReceived = 0;
+    bool silenceTold = false;
+    while (!collector.Complete() && !collector.Lost()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         report();
+        const auto now = std::chrono::steady_clock::now();
+        if (buffer->Received() != lastReceived) {
+            lastReceived = buffer->Received();
+            lastData = now;
+            silenceTold = false;
+        } else if (lastReceived > 0 && !silenceTold && now - lastData >= kSilence) {
+            std::fprintf(
+                stderr, "\nNo data has arrived for %lld seconds: check the cable (Ctrl+C stops).",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(now - lastData).count()));
+            silenceTold = true;
+        }
     }
+    const bool lost = collector.Lost() && !collector.Complete();
     link.Close();
     report();
     std::fprintf(stderr, "\n");
+    if (lost)
+        throw ToolError{"the connection to the logger was lost (" + collector.LostReason() +
+                        "); nothing was written: check the cable and download again"};
     if (!parser.SignatureFound())
         throw ToolError{"the transfer ended without the logger's signature; nothing was written"};
     const std::vector<NumberedLog> logs =
@@ -115,4 +147,3 @@ int Download(const std::vector<std::string>& argv)
     std::fprintf(stderr, "%zu logs written to %s\n", logs.size(), out->second.c_str());
     return 0;
 }
-
