@@ -31,8 +31,11 @@ LogTree::LogTree(QWidget* parent) : QTreeWidget(parent)
 
 void LogTree::AddLog(const QString& name, const CBrixoLog& log)
 {
+    // One icon for every item: the style makes a new one with its own pixmaps on each call.
+    if (m_fileIcon.isNull())
+        m_fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     auto* item = new LogItem(this, name, log);
-    item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    item->setIcon(0, m_fileIcon);
 }
 
 const CBrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const

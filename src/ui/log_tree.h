@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QTreeWidget>
 
 #include <memory>
@@ -21,4 +22,7 @@ public:
 signals:
     // A right click on an item (never on empty space), at a global position.
     void ItemMenuRequested(QTreeWidgetItem* item, const QPoint& globalPos);
+
+private:
+    QIcon m_fileIcon;
 };
