@@ -2,22 +2,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QDateTimeEdit>
-#include <QLabel>
-#include <QMenu>
-#include <QPlainTextEdit>
 
 #include "app/log_file.h"
 #include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
 #include "config/configuration.h"
+#include "limited_folder.h"
+#include "test_support.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -284,7 +286,9 @@ TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     std::vector<QString> warnings;
-    frame->m_warn = [&](const QString& text) { warnings.push_back(text); };
+    frame->m_warn = [&](const QString& text) {
+        warnings.push_back(text);
+    };
     const QString target = Path("kept.alt");
     QFile old(target);
     old.open(QIODevice::WriteOnly);
@@ -300,6 +304,33 @@ TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_TRUE(ReadAll(target).startsWith(" 13\r\n"));
 }
 
+TEST_F(Window, SaveAsOntoAFullOrReadOnlyFolderKeepsTheOldFile)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    std::vector<QString> warnings;
+    frame->m_warn = [&](const QString& text) {
+        warnings.push_back(text);
+    };
+    for (const bool full : {true, false}) {
+        LimitedFolder folder(Path(full ? "full" : "readonly"), 64);
+        const QString target = folder.FilePath("kept.alt");
+        WriteText(target, "precious");
+        if (full ? !folder.Fill() : !folder.MakeReadOnly()) {
+            std::printf("skipped: a %s folder cannot be made here\n", full ? "full" : "read-only");
+            continue;
+        }
+        warnings.clear();
+        EXPECT_FALSE(frame->SaveAs(target)) << full;
+        ASSERT_EQ(warnings.size(), 1u) << full;
+        EXPECT_TRUE(warnings[0].contains("kept.alt")) << warnings[0].toStdString();
+        if (full) {
+            EXPECT_TRUE(warnings[0].contains("No space left on device")) << warnings[0].toStdString();
+        }
+        EXPECT_EQ(ReadAll(target), "precious") << full;
+        EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
+    }
+}
+
 TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
 {
     Configuration broken;
@@ -307,7 +338,9 @@ TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
         "<C><Devices><Device id='59' name='Odd' data-chunk='2'><Alt formula='y*('/></Device></Devices></C>"));
     frame = std::make_unique<CMainFrame>(broken, std::make_unique<QSettingsStore>(StorePath().toStdString()));
     std::vector<QString> warnings;
-    frame->m_warn = [&](const QString& text) { warnings.push_back(text); };
+    frame->m_warn = [&](const QString& text) {
+        warnings.push_back(text);
+    };
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     frame->RefreshSelected();
     ASSERT_EQ(warnings.size(), 1u);
