@@ -1,4 +1,8 @@
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
 
 #include "app/memory_tuning.h"
 #include "app/settings_store.h"
@@ -11,6 +15,25 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nivra"));
     QApplication::setOrganizationName(QStringLiteral("Nivra"));
+    QApplication::setApplicationVersion(QStringLiteral(NIVRA_VERSION));
+    // The desktop entry and icon the installed program goes with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nivra"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra")));
+
+    // Qt has taken its own options (-platform, -style ...); what is left is ours.
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::printf("usage: nivra [FILE.alt]\n");
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("nivra %s\n", NIVRA_VERSION);
+        return 0;
+    }
+    if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-')))) {
+        std::fprintf(stderr, "usage: nivra [FILE.alt]\n");
+        return 2;
+    }
 
     // The configuration is loaded before the window exists; without it no device is known.
     Configuration config;
@@ -18,5 +41,10 @@ int main(int argc, char* argv[])
 
     CMainFrame frame(config, std::make_unique<QSettingsStore>());
     frame.show();
+    if (!args.isEmpty()) {
+        // Once the window is up, so that a message about the file has a window to stand on.
+        const QString file = args[0];
+        QTimer::singleShot(0, &frame, [&frame, file] { frame.OpenFileFromOutside(file); });
+    }
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +19,7 @@
 
 #include <cmath>
 
+#include "app/recent_files.h"
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
@@ -29,6 +32,12 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     : QMainWindow(parent), m_config(config), m_store(std::move(store))
 {
     m_settings = LoadSettings(*m_store);
+    // The recent files live beside the settings, in a file of their own.
+    const auto* qstore = dynamic_cast<const QSettingsStore*>(m_store.get());
+    const QString settingsFile = QString::fromStdString(qstore ? qstore->FileName() : QSettingsStore::DefaultPath());
+    m_recent = std::make_unique<RecentFiles>(
+        QFileInfo(settingsFile).dir().filePath(QStringLiteral("recent-files.conf")).toStdString());
+    setAcceptDrops(true);
     m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
     m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
     m_runFileDialog = [](QFileDialog& dialog) { return dialog.exec(); };
@@ -36,6 +45,7 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     m_listPorts = [] { return EnumeratePorts(); };
     setWindowTitle(QStringLiteral("Nivra"));
     CreateCommands();
+    FillRecentMenu();
     CreateLayout();
     m_busy = false;
     resize(1100, 720);
@@ -88,7 +98,8 @@ void CMainFrame::CreateCommands()
         a->setEnabled(false);
         file->addAction(a);
     }
-    file->addSeparator();
+    m_fileMenu = file;
+    m_recentAnchor = file->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);

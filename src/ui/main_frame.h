@@ -33,8 +33,13 @@ public:
     CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The commands, reachable without their dialogs.
-    bool OpenFile(const QString& path);
+    // The commands, reachable without their dialogs. problem, when given, gets what was wrong.
+    bool OpenFile(const QString& path, std::string* problem = nullptr);
+    // A file named from outside the program (its command line, a drop): opened like File >
+    // Open, but a file that cannot be opened is told with the reason.
+    bool OpenFileFromOutside(const QString& path);
+    // The File menu's last opened or saved files, newest first.
+    std::vector<std::string> RecentFilePaths() const;
     bool SaveAs(const QString& path);
     void RefreshSelected();
     void RefreshLog(const CBrixoLog* log, std::optional<Range> range = std::nullopt);
@@ -78,6 +83,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommands();
@@ -97,6 +104,10 @@ private:
     bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
     // Writes the settings now; a failure is told.
     void StoreSettings();
+    // The file first in the recent list, and the menu shown again.
+    void Remember(const QString& path);
+    void ForgetRecent(const QString& path);
+    void FillRecentMenu();
 
     const Configuration& m_config;
     std::unique_ptr<SettingsStore> m_store;
@@ -114,4 +125,8 @@ private:
     bool m_unsaved = false;
     bool m_splitsPlaced = false;
     std::string m_lastError;
+    std::unique_ptr<class RecentFiles> m_recent;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentAnchor = nullptr;  // the recent files go before it
+    std::vector<QAction*> m_recentActions;
 };

@@ -50,9 +50,11 @@ void CMainFrame::OnOpen()
         OpenFile(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::OpenFile(const QString& path)
+bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
+    if (!result.Accepted() && problem)
+        *problem = result.Problem();
     switch (result.status) {
     case AltReadResult::Status::CannotOpen:
         statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(result.reason)));
@@ -75,6 +77,7 @@ bool CMainFrame::OpenFile(const QString& path)
         m_tree->setCurrentItem(m_tree->topLevelItem(0));
     setWindowTitle(QStringLiteral("Nivra - %1").arg(QFileInfo(path).absoluteFilePath()));
     statusBar()->showMessage(result.deviceMissing ? QString::fromStdString(result.Problem()) : QStringLiteral("Ready"));
+    Remember(path);
     return true;
 }
 
@@ -97,6 +100,7 @@ bool CMainFrame::SaveAs(const QString& path)
         return false;
     }
     m_unsaved = false;
+    Remember(path);
     return true;
 }
 

@@ -1,0 +1,170 @@
+// Files from outside the File > Open dialog: drops, the recent list, a name given at start.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "app/settings_store.h"
+#include "config/configuration.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
+
+class Files : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config;
+    std::unique_ptr<CMainFrame> frame;
+    std::vector<QString> warnings;
+
+    QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
+
+    void SetUp() override
+    {
+        config.LoadBuiltIn();
+        Open();
+    }
+
+    void Open()
+    {
+        frame =
+            std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(Path("Nivra.conf").toStdString()));
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        warnings.clear();
+        frame->m_warn = [this](const QString& text) {
+            warnings.push_back(text);
+        };
+    }
+
+    // The File menu's recent entries, as shown.
+    std::vector<QAction*> RecentEntries() const
+    {
+        std::vector<QAction*> entries;
+        QMenu* file = frame->menuBar()->actions().first()->menu();
+        for (QAction* a : file->actions())
+            if (a->text().startsWith('&') && a->text().at(1).isDigit())
+                entries.push_back(a);
+        return entries;
+    }
+
+    // A drag of these URLs over the window: whether it is taken, and after the drop, the title.
+    bool Drop(const QList<QUrl>& urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at = frame->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &drop);
+        return drop.isAccepted();
+    }
+};
+
+}  // namespace
+
+TEST_F(Files, OpenedAndSavedFilesAreListedNewestFirst)
+{
+    EXPECT_TRUE(RecentEntries().empty());
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    ASSERT_TRUE(frame->SaveAs(Path("copy & more.alt")));
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    const std::string soaring = QFileInfo(kSoaring).absoluteFilePath().toStdString();
+    const std::string hops = QFileInfo(kHops).absoluteFilePath().toStdString();
+    const std::string copy = Path("copy & more.alt").toStdString();
+    EXPECT_EQ(frame->RecentFilePaths(), (std::vector<std::string>{hops, copy, soaring}));
+    std::vector<QAction*> entries = RecentEntries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1]->text(), "&2 " + Path("copy && more.alt"));  // shown with its ampersand
+
+    // Kept for the next window, and an entry opens its file.
+    ASSERT_TRUE(frame->close());
+    Open();
+    EXPECT_EQ(frame->RecentFilePaths(), (std::vector<std::string>{hops, copy, soaring}));
+    entries = RecentEntries();
+    ASSERT_EQ(entries.size(), 3u);
+    entries[2]->trigger();
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QString::fromStdString(soaring));
+    EXPECT_EQ(frame->RecentFilePaths().front(), soaring);
+
+    // A file that went away is told once and leaves the list.
+    ASSERT_TRUE(QFile::remove(Path("copy & more.alt")));
+    for (QAction* a : RecentEntries())
+        if (a->data().toString().toStdString() == copy)
+            a->trigger();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].startsWith(Path("copy & more.alt") + " could not be opened:\ncannot open the file: "))
+        << warnings[0].toStdString();
+    EXPECT_EQ(frame->RecentFilePaths(), (std::vector<std::string>{soaring, hops}));
+    EXPECT_EQ(RecentEntries().size(), 2u);
+}
+
+TEST_F(Files, ADroppedLogFileOpens)
+{
+    EXPECT_TRUE(Drop({QUrl::fromLocalFile(kSoaring)}));
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+    // Two files at once, or something not on this machine, are not taken.
+    EXPECT_FALSE(Drop({QUrl::fromLocalFile(kSoaring), QUrl::fromLocalFile(kHops)}));
+    EXPECT_FALSE(Drop({QUrl(QStringLiteral("https://example.org/flight.alt"))}));
+    EXPECT_FALSE(Drop({}));
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
+
+    // A file that is not a log: the window says why and keeps what it shows.
+    QFile text(Path("notes.alt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("shopping list\n");
+    text.close();
+    EXPECT_TRUE(Drop({QUrl::fromLocalFile(Path("notes.alt"))}));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0],
+              Path("notes.alt") + " could not be opened:\nnot a log file: the first 16 lines are not all \" 13\"");
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+}
+
+TEST(Program, AcceptsOneFileAndNothingElse)
+{
+    const struct {
+        QStringList args;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"--help"}, 0, "usage: nivra [FILE.alt]\n", ""},
+        {{"--version"}, 0, "nivra " NIVRA_VERSION "\n", ""},
+        {{"a.alt", "b.alt"}, 2, "", "usage: nivra [FILE.alt]\n"},
+        {{"--open", "a.alt"}, 2, "", "usage: nivra [FILE.alt]\n"},
+        {{"-x"}, 2, "", "usage: nivra [FILE.alt]\n"},
+    };
+    QTemporaryDir home;
+    for (const auto& c : cases) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", home.path());
+        env.insert("XDG_RUNTIME_DIR", home.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(NIVRA_PROGRAM), c.args);
+        ASSERT_TRUE(p.waitForFinished(20000)) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.exitCode(), c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.readAllStandardOutput().toStdString(), c.out);
+        EXPECT_EQ(p.readAllStandardError().toStdString(), c.err);
+    }
+}
