@@ -1,5 +1,12 @@
 #include "device/serial_link.h"
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -66,9 +73,39 @@ std::vector<PortInfo> EnumeratePorts()
     std::vector<PortInfo> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const std::string device = info.systemLocation().toStdString();
-        ports.push_back({PortNameOf(device), device, info.description().trimmed().toStdString()});
+        const bool usb = info.hasVendorIdentifier() || device.find("/ttyUSB") != std::string::npos ||
+                         device.find("/ttyACM") != std::string::npos;
+        ports.push_back({PortNameOf(device), device, info.description().trimmed().toStdString(), usb});
     }
     return ports;
+}
+
+bool AnyUsbPort(const std::vector<PortInfo>& ports)
+{
+    return std::any_of(ports.begin(), ports.end(), [](const PortInfo& p) { return p.usb; });
+}
+
+std::string PermissionHelp(const std::string& devicePath, const std::string& userName, bool debian)
+{
+    std::string group = "dialout";
+    struct stat st {};
+    if (stat(devicePath.c_str(), &st) == 0) {
+        if (const struct group* g = getgrgid(st.st_gid))
+            group = g->gr_name;
+    }
+    std::string text = "The user must be a member of the group \"" + group + "\" that owns " + devicePath + ".";
+    if (debian)
+        text += " On Debian: sudo adduser " + (userName.empty() ? std::string("$USER") : userName) + " " + group +
+                ", then log out and back in.";
+    return text;
+}
+
+std::string PermissionHelp(const std::string& devicePath)
+{
+    std::string user;
+    if (const struct passwd* pw = getpwuid(geteuid()))
+        user = pw->pw_name;
+    return PermissionHelp(devicePath, user, access("/etc/debian_version", F_OK) == 0);
 }
 
 CSerialLink::~CSerialLink()

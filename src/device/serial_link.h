@@ -26,9 +26,19 @@ struct PortInfo {
     std::string name;    // as stored in the settings
     std::string device;  // what it opens
     std::string description;  // what the system says of it ("FT232R USB UART"), may be empty
+    bool usb = false;         // a USB serial adapter, as the logger's cable is
 };
 // The serial ports of this machine.
 std::vector<PortInfo> EnumeratePorts();
+// Whether any of them is a USB serial port.
+bool AnyUsbPort(const std::vector<PortInfo>& ports);
+
+// What to do when a device may not be opened for lack of permission: join the group that owns
+// it (named from the device itself, "dialout" when it cannot be read), and on Debian the command
+// that does it, then a new login.
+std::string PermissionHelp(const std::string& devicePath, const std::string& userName, bool debian);
+// The same for the user running the program on this system.
+std::string PermissionHelp(const std::string& devicePath);
 
 // The serial line to the logger: opened exclusively at 8N1 without flow
 // control, DTR raised once, nothing ever written. A reader thread hands each

@@ -53,7 +53,7 @@ bool CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerSec
         return true;
     m_line1->setText(QStringLiteral("Unable to open COM port"));
     if (error && m_link.PermissionDenied())
-        *error += "\nOn Linux the user must be in the group that owns the device (usually \"dialout\").";
+        *error += "\n" + PermissionHelp(DevicePathOf(portName));
     return false;
 }
 

@@ -210,6 +210,10 @@ void CMainFrame::Download()
                         QMessageBox::Ok, this);
         box.setDetailedText(QStringLiteral("%1: %2").arg(QString::fromStdString(m_settings.usedPort),
                                                       QString::fromStdString(error)));
+        if (!AnyUsbPort(m_listPorts()))
+            box.setInformativeText(
+                QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "
+                               "at the moment. Plug the cable in and choose Download again."));
         box.exec();
         return;
     }

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -179,4 +186,38 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
         }
         EXPECT_TRUE(link.Close());
     }
+}
+
+TEST(SerialLink, HelpForAPortThatMayNotBeOpened)
+{
+    // A device of a known group: a file made here, given to "dialout" where this may be done.
+    QTemporaryDir dir;
+    const std::string device = dir.filePath("ttyUSB7").toStdString();
+    QFile file(QString::fromStdString(device));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    if (const struct group* dialout = getgrnam("dialout"))
+        (void)chown(device.c_str(), static_cast<uid_t>(-1), dialout->gr_gid);
+    struct stat st {};
+    ASSERT_EQ(stat(device.c_str(), &st), 0);
+    const std::string group = getgrgid(st.st_gid)->gr_name;
+    const struct {
+        std::string path, user;
+        bool debian;
+        std::string text;
+    } cases[] = {
+        {device, "pilot", true,
+         "The user must be a member of the group \"" + group + "\" that owns " + device +
+             ". On Debian: sudo adduser pilot " + group + ", then log out and back in."},
+        {device, "pilot", false, "The user must be a member of the group \"" + group + "\" that owns " + device + "."},
+        {"/dev/nivra-gone", "", true,
+         "The user must be a member of the group \"dialout\" that owns /dev/nivra-gone. On Debian: sudo adduser $USER "
+         "dialout, then log out and back in."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PermissionHelp(c.path, c.user, c.debian), c.text);
+
+    EXPECT_FALSE(AnyUsbPort({}));
+    EXPECT_FALSE(AnyUsbPort({{"COM1:", "/dev/ttyS0", "", false}}));
+    EXPECT_TRUE(AnyUsbPort({{"COM1:", "/dev/ttyS0", "", false}, {"COM33:", "/dev/ttyUSB0", "FT232R", true}}));
 }

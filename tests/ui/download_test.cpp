@@ -102,18 +102,28 @@ TEST_F(Download, APortThatCannotBeOpenedIsReported)
     ASSERT_TRUE(SaveSettings(settings, store, nullptr));
     frame = std::make_unique<CMainFrame>(config,
                                          std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
-    QString text, detail;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        text = box->text();
-        detail = box->detailedText();
-        box->accept();
-    });
-    frame->Download();
-    EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
-    EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
+    QString text, detail, informative;
+    for (const bool usbPresent : {false, true}) {
+        frame->m_listPorts = [usbPresent] {
+            return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
+                                         {"COM33:", "/dev/ttyUSB0", "", usbPresent}};
+        };
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            detail = box->detailedText();
+            informative = box->informativeText();
+            box->accept();
+        });
+        frame->Download();
+        EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
+        EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
+        // Without any USB serial port the cable is the likely reason.
+        EXPECT_EQ(informative.contains("The logger's cable seems not to be plugged in"), !usbPresent)
+            << informative.toStdString();
+    }
 }
 
 TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)

@@ -87,7 +87,9 @@ int Download(const std::vector<std::string>& argv)
     if (!link.Open(port, baud, &collector, &error)) {
         std::string text = "cannot open " + port + " (" + DevicePathOf(port) + "): " + error;
         if (link.PermissionDenied())
-            text += "; the user must be in the group that owns the device (usually \"dialout\")";
+            text += ". " + PermissionHelp(DevicePathOf(port));
+        else if (!AnyUsbPort(EnumeratePorts()))
+            text += ". No USB serial port is present: the logger's cable seems not to be plugged in";
         throw ToolError{text};
     }
     std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n", port.c_str(),
