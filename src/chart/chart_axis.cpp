@@ -43,8 +43,15 @@ int CXAxe::ValueToPixel(double value) const
 {
     if (!(m_max != m_min))
         return m_rect.left;
-    return PixelFromDouble(std::floor((m_rect.right - m_rect.left) * (value - m_min) / (m_max - m_min))) +
-           m_rect.left;
+    return PixelFromDouble(std::floor((m_rect.right - m_rect.left) * (value - m_min) / (m_max - m_min))) + m_rect.left;
+}
+
+int CXAxe::ValueToDevicePixel(double value, double scale) const
+{
+    const int left = static_cast<int>(std::lround(m_rect.left * scale));
+    if (!(m_max != m_min))
+        return left;
+    return PixelFromDouble(std::floor(scale * (m_rect.right - m_rect.left) * (value - m_min) / (m_max - m_min))) + left;
 }
 
 double CXAxe::PixelToValue(int pixel) const
@@ -63,6 +70,15 @@ int CYAxe::ValueToPixel(double value) const
            PixelFromDouble(std::floor((m_rect.bottom - m_rect.top) * (value - m_min) / (m_max - m_min)));
 }
 
+int CYAxe::ValueToDevicePixel(double value, double scale) const
+{
+    const int bottom = static_cast<int>(std::lround(m_rect.bottom * scale));
+    if (!(m_max != m_min))
+        return bottom;
+    return bottom -
+           PixelFromDouble(std::floor(scale * (m_rect.bottom - m_rect.top) * (value - m_min) / (m_max - m_min)));
+}
+
 double CYAxe::PixelToValue(int pixel) const
 {
     const int height = m_rect.bottom - m_rect.top;
@@ -78,12 +94,8 @@ void CYAxe::ApplyRange(double dataMin, double dataMax)
         m_min = m_customMin;
         m_max = m_customMax;
         return;
-    case 1:
-        m_min = dataMin < 0 ? dataMin : 0.0;
-        break;
-    default:
-        m_min = dataMin;
-        break;
+    case 1: m_min = dataMin < 0 ? dataMin : 0.0; break;
+    default: m_min = dataMin; break;
     }
     m_max = dataMax - dataMin <= 1e-5 ? dataMin + 1.0 : dataMax;
 }
@@ -154,18 +166,27 @@ void CXAxe::ComputeTicks(int width)
         int64_t units;
     };
     const Row rows[] = {
-        {s < 60 && s <= 2, TimeUnit::Seconds, 1},      {s < 60 && s <= 5, TimeUnit::Seconds, 5},
-        {s < 60 && s <= 10, TimeUnit::Seconds, 10},    {s < 60 && s <= 30, TimeUnit::Seconds, 30},
-        {s < 60, TimeUnit::Minutes, 1},                {minutes < 60 && minutes <= 2, TimeUnit::Minutes, 2},
+        {s < 60 && s <= 2, TimeUnit::Seconds, 1},
+        {s < 60 && s <= 5, TimeUnit::Seconds, 5},
+        {s < 60 && s <= 10, TimeUnit::Seconds, 10},
+        {s < 60 && s <= 30, TimeUnit::Seconds, 30},
+        {s < 60, TimeUnit::Minutes, 1},
+        {minutes < 60 && minutes <= 2, TimeUnit::Minutes, 2},
         {minutes < 60 && minutes <= 5, TimeUnit::Minutes, 5},
         {minutes < 60 && minutes <= 10, TimeUnit::Minutes, 10},
         {minutes < 60 && minutes <= 30, TimeUnit::Minutes, 30},
-        {minutes < 60, TimeUnit::Hours, 1},            {hours < 24 && hours <= 2, TimeUnit::Hours, 2},
-        {hours < 24 && hours <= 6, TimeUnit::Hours, 6}, {hours < 24 && hours <= 12, TimeUnit::Hours, 12},
-        {hours < 24, TimeUnit::Days, 1},               {days < 31 && days <= 2, TimeUnit::Days, 2},
-        {days < 31 && days <= 7, TimeUnit::Days, 7},   {days < 31, TimeUnit::Months, 1},
-        {days < 365 && days <= 62, TimeUnit::Months, 2}, {days < 365 && days <= 124, TimeUnit::Months, 4},
-        {days < 365 && days <= 186, TimeUnit::Months, 6}, {days < 365, TimeUnit::Years, 1},
+        {minutes < 60, TimeUnit::Hours, 1},
+        {hours < 24 && hours <= 2, TimeUnit::Hours, 2},
+        {hours < 24 && hours <= 6, TimeUnit::Hours, 6},
+        {hours < 24 && hours <= 12, TimeUnit::Hours, 12},
+        {hours < 24, TimeUnit::Days, 1},
+        {days < 31 && days <= 2, TimeUnit::Days, 2},
+        {days < 31 && days <= 7, TimeUnit::Days, 7},
+        {days < 31, TimeUnit::Months, 1},
+        {days < 365 && days <= 62, TimeUnit::Months, 2},
+        {days < 365 && days <= 124, TimeUnit::Months, 4},
+        {days < 365 && days <= 186, TimeUnit::Months, 6},
+        {days < 365, TimeUnit::Years, 1},
         {true, TimeUnit::Years, days / 365 + 1},
     };
     for (const Row& row : rows)

@@ -47,6 +47,8 @@ public:
     CXAxe() { m_tickSpacing = 60; }
     int ValueToPixel(double value) const override;
     double PixelToValue(int pixel) const override;
+    // The same position in a picture of scale device pixels to a pixel; 1 gives ValueToPixel.
+    int ValueToDevicePixel(double value, double scale) const;
 
     // Chooses the unit, units per tick, first tick and step from the band width.
     void ComputeTicks(int width);
@@ -65,6 +67,7 @@ class CYAxe : public CAxe {
 public:
     int ValueToPixel(double value) const override;
     double PixelToValue(int pixel) const override;
+    int ValueToDevicePixel(double value, double scale) const;
 
     // The range from the data and the scaling mode.
     void ApplyRange(double dataMin, double dataMax);

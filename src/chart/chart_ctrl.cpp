@@ -15,8 +15,12 @@ CMChartCtrl::CMChartCtrl(QWidget* parent)
       m_gridPen(m_gridColor, 1, Qt::DotLine),
       m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
 {
-    m_beep = [] { QApplication::beep(); };
-    m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
+    m_beep = [] {
+        QApplication::beep();
+    };
+    m_runMenu = [](QMenu& menu, const QPoint& at) {
+        return menu.exec(at);
+    };
     for (QPen* pen : {&m_axisPen, &m_gridPen, &m_crosshairPen})
         pen->setCosmetic(true);
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers everything: no erasing, no flicker
@@ -173,20 +177,29 @@ void CMChartCtrl::Recalc()
     const QSize size = this->size();
     if (size.width() < 1 || size.height() < 1)
         return;
-    if (m_picture.size() != size)
-        m_picture = QImage(size, QImage::Format_RGB32);
+    // The picture has the screen's own pixels; everything else (layout, hit areas) stays in
+    // the widget's coordinates.
+    const double scale = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::lround(size.width() * scale)),
+                       static_cast<int>(std::lround(size.height() * scale)));
+    if (m_picture.size() != pixels || m_picture.devicePixelRatio() != scale) {
+        m_picture = QImage(pixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(scale);
+    }
     Layout(size);
     QPainter painter(&m_picture);
     Draw(painter);
 }
 
-bool CMChartCtrl::DrawImage(QSize size, QImage& picture)
+bool CMChartCtrl::DrawImage(QSize size, QImage& picture, double scale)
 {
-    if (size.width() < 1 || size.height() < 1)
+    if (size.width() < 1 || size.height() < 1 || !(scale >= 1 && scale <= 4))
         return false;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(static_cast<int>(std::lround(size.width() * scale)),
+                 static_cast<int>(std::lround(size.height() * scale)), QImage::Format_RGB32);
     if (image.isNull())
         return false;
+    image.setDevicePixelRatio(scale);
     // The curves are written into m_picture itself, so the image takes its place while it is drawn.
     std::swap(m_picture, image);
     Layout(size);
@@ -216,7 +229,8 @@ int CMChartCtrl::SwatchAt(int x, int y) const
 
 void CMChartCtrl::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    // Also when the window went to a screen of another pixel density.
+    if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF())
         Recalc();
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture);
@@ -224,7 +238,9 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
         // The strip between the drag's start and the mouse, inverted.
         const int left = std::min(m_stripFrom, m_stripTo), right = std::max(m_stripFrom, m_stripTo);
         const ChartRect& band = m_selecting ? m_plotRect : m_rect;
-        QImage strip = m_picture.copy(left, band.top, right - left, band.Height());
+        const double scale = m_picture.devicePixelRatio();
+        QImage strip = m_picture.copy(
+            QRectF(left * scale, band.top * scale, (right - left) * scale, band.Height() * scale).toRect());
         strip.invertPixels();
         painter.drawImage(left, band.top, strip);
     }

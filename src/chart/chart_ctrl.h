@@ -65,9 +65,10 @@ public:
     bool GetDataRange(double& first, double& last) const;
     bool CopyBitmap(QImage& picture) const;
     // Draws what the chart shows into a picture of another size with the same
-    // routine as the screen's, then lays the screen picture out again. False
-    // when no picture of that size can be made.
-    bool DrawImage(QSize size, QImage& picture);
+    // routine as the screen's, then lays the screen picture out again. The size
+    // is in the chart's coordinates; the picture has scale (1 to 4) pixels to
+    // each. False when no picture of that size can be made.
+    bool DrawImage(QSize size, QImage& picture, double scale = 1.0);
     // Lays out and draws everything into the off-screen picture (no repaint request).
     void Recalc();
     // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.

@@ -108,8 +108,7 @@ void CMChartCtrl::Layout(QSize size)
     }
 
     const int bandHeight = Extent(m_font, QStringLiteral("00.00")).height() + 2 * m_spacing + 9;
-    m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight,
-              m_innerRect.bottom - legendHeight};
+    m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
     m_plotRect = {plotLeft, m_innerRect.top, plotRight, m_rect.top};
 
     std::vector<CYAxe*> visible;
@@ -127,7 +126,7 @@ void CMChartCtrl::Layout(QSize size)
 
 void CMChartCtrl::Draw(QPainter& painter)
 {
-    const QSize size = m_picture.size();
+    const QSize size = m_picture.deviceIndependentSize().toSize();
     painter.fillRect(0, 0, size.width(), size.height(), m_backgroundColor);
     if (size.width() <= 2 * kInset || size.height() <= 2 * kInset)
         return;
@@ -246,11 +245,20 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
     const size_t i1 = clampIndex(static_cast<double>(n) - fromEnd);
     if (i0 >= i1)
         return;
-    auto X = [&](size_t i) { return ValueToPixel(s.m_firstTime + static_cast<double>(i) * s.m_interval); };
-    auto Y = [&](double v) { return s.ValueToPixel(v); };
+    // In the picture's own pixels: on a high-density screen the curve is drawn at its resolution.
+    const double scale = m_picture.devicePixelRatio();
+    auto X = [&](size_t i) {
+        return ValueToDevicePixel(s.m_firstTime + static_cast<double>(i) * s.m_interval, scale);
+    };
+    auto Y = [&](double v) {
+        return s.ValueToDevicePixel(v, scale);
+    };
+    auto device = [scale](int logical) {
+        return static_cast<int>(std::lround(logical * scale));
+    };
 
     QPolygon points;
-    const size_t columns = static_cast<size_t>(std::max(m_plotRect.Width(), 1));
+    const size_t columns = static_cast<size_t>(std::max(device(m_plotRect.right) - device(m_plotRect.left), 1));
     if (!m_decimateCurves || i1 - i0 < 4 * columns) {
         points.reserve(static_cast<qsizetype>(i1 - i0 + 1));
         for (size_t i = i0; i <= i1; ++i)
@@ -260,12 +268,12 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
         // samples cover exactly the pixels that all of them would. The last
         // column keeps every sample, as its last point is not drawn.
         points.reserve(static_cast<qsizetype>(4 * columns + 8));
-        const double pixelTime = (m_max - m_min) / (m_rect.right - m_rect.left);
+        const double pixelTime = (m_max - m_min) / (scale * (m_rect.right - m_rect.left));
         const int lastColumn = X(i1);
         for (size_t i = i0; i <= i1;) {
             const int x = X(i);
             // The column's last sample: estimated from the time where the next column starts, then checked.
-            const double nextColumn = m_min + (x + 1 - m_rect.left) * pixelTime;
+            const double nextColumn = m_min + (x + 1 - device(m_rect.left)) * pixelTime;
             size_t j = std::clamp(clampIndex(std::ceil((nextColumn - s.m_firstTime) / s.m_interval) - 1), i, i1);
             while (j < i1 && X(j + 1) == x)
                 ++j;
@@ -284,7 +292,9 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
             i = j + 1;
         }
     }
-    DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), m_plotRect);
+    const ChartRect clip{device(m_plotRect.left), device(m_plotRect.top), device(m_plotRect.right),
+                         device(m_plotRect.bottom)};
+    DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), clip);
 }
 
 void CMChartCtrl::DrawLegend(QPainter& painter)
@@ -321,8 +331,8 @@ void CMChartCtrl::DrawPanFrame()
         return;
     ComputeTicks(m_rect.Width());
     QPainter painter(&m_picture);
-    painter.fillRect(m_plotRect.left, m_plotRect.top, m_rect.right - m_plotRect.left,
-                     m_rect.bottom - m_plotRect.top, m_backgroundColor);
+    painter.fillRect(m_plotRect.left, m_plotRect.top, m_rect.right - m_plotRect.left, m_rect.bottom - m_plotRect.top,
+                     m_backgroundColor);
     DrawTimeAxis(painter);
     DrawHorizontalGrid(painter);
     DrawSeries(painter);

@@ -1,0 +1,115 @@
+// The chart on a screen of two device pixels to a pixel: the picture has the screen's
+// pixels, the curves are drawn at that resolution, and everything the mouse finds stays in
+// the widget's coordinates. CTest runs these a second time with QT_SCALE_FACTOR=2.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "chart/chart_ctrl.h"
+#include "chart/palette.h"
+
+namespace {
+
+// A chart with one straight rising series in blue.
+struct RampChart {
+    CMChartCtrl ctrl;
+    std::shared_ptr<CMChartSerie> ramp;
+
+    RampChart()
+    {
+        ctrl.resize(640, 400);
+        std::vector<double> values;
+        for (int i = 0; i <= 1000; ++i)
+            values.push_back(i * 0.5);
+        ctrl.AddSerie("Ramp", 0.0, 1.0, std::move(values), &ramp, false);
+        ramp->SetColorIndex(2);
+        ctrl.ResetView(false);
+    }
+};
+
+// The curve's pixels in each device column of the plot: (column, lowest row, highest row).
+std::vector<std::array<int, 3>> CurveColumns(const QImage& picture, const ChartRect& plot, double scale)
+{
+    std::vector<std::array<int, 3>> columns;
+    const QColor blue = PaletteColor(2);
+    const int left = static_cast<int>(plot.left * scale), right = static_cast<int>(plot.right * scale);
+    const int top = static_cast<int>(plot.top * scale), bottom = static_cast<int>(plot.bottom * scale);
+    for (int x = left; x < right; ++x) {
+        int low = -1, high = -1;
+        for (int y = top; y < bottom; ++y)
+            if (picture.pixelColor(x, y) == blue) {
+                high = high < 0 ? y : high;
+                low = y;
+            }
+        if (high >= 0)
+            columns.push_back({x, low, high});
+    }
+    return columns;
+}
+
+}  // namespace
+
+TEST(ChartHiDpi, APictureAtTwiceTheDensity)
+{
+    RampChart chart;
+    QImage once, twice;
+    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, once, 1.0));
+    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, twice, 2.0));
+    EXPECT_EQ(once.size(), QSize(640, 400));
+    EXPECT_EQ(twice.size(), QSize(1280, 800));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_FALSE(chart.ctrl.DrawImage({640, 400}, twice = QImage(), 0.5));
+    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, twice, 2.0));
+
+    const ChartRect plot = chart.ctrl.PlotRect();
+    const auto thin = CurveColumns(once, plot, 1.0), fine = CurveColumns(twice, plot, 2.0);
+    ASSERT_GT(thin.size(), 400u);
+    // Twice the columns, each a line one device pixel thin or so: drawn at the screen's
+    // resolution, not a doubled picture (which would give every column a twin and two-pixel steps).
+    EXPECT_NEAR(static_cast<double>(fine.size()), 2.0 * thin.size(), 4.0);
+    int oddRows = 0;
+    for (const auto& [x, low, high] : fine) {
+        EXPECT_LE(low - high, 3) << x;
+        oddRows += high % 2;
+    }
+    EXPECT_GT(oddRows, static_cast<int>(fine.size()) / 4);
+    // And in the same place: each fine column lies over the coarse column it refines.
+    for (const auto& [x, low, high] : thin) {
+        const auto match = std::find_if(fine.begin(), fine.end(), [x = x](const auto& c) { return c[0] == 2 * x; });
+        ASSERT_NE(match, fine.end()) << x;
+        EXPECT_NEAR((*match)[1] / 2.0, low, 2.0) << x;
+    }
+}
+
+TEST(ChartHiDpi, TheWidgetFollowsItsScreen)
+{
+    RampChart chart;
+    chart.ctrl.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart.ctrl));
+    const double scale = chart.ctrl.devicePixelRatioF();
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
+        EXPECT_EQ(scale, 2.0);  // the run that CTest makes at twice the density
+    }
+    chart.ctrl.Recalc();
+    QImage picture;
+    ASSERT_TRUE(chart.ctrl.CopyBitmap(picture));
+    EXPECT_EQ(picture.size(), QSize(static_cast<int>(640 * scale), static_cast<int>(400 * scale)));
+    EXPECT_EQ(picture.devicePixelRatio(), scale);
+    EXPECT_GT(CurveColumns(picture, chart.ctrl.PlotRect(), scale).size(), static_cast<size_t>(400 * scale));
+
+    // The legend swatch is where the widget's coordinates say.
+    const ChartRect& swatch = chart.ramp->m_swatchRect;
+    std::vector<NMCHART> told;
+    QObject::connect(&chart.ctrl, &CMChartCtrl::Notify, [&told](const NMCHART& n) { told.push_back(n); });
+    QTest::mouseClick(&chart.ctrl, Qt::RightButton, {},
+                      QPoint((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2));
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back().code, CHN_SERIEITEM);
+    EXPECT_EQ(told.back().item, 0);
+    // A time's device pixel lies inside the device pixels of its widget pixel.
+    for (const double t : {0.0, 123.4, 500.0, 999.0}) {
+        const int x = chart.ctrl.ValueToPixel(t), d = chart.ctrl.ValueToDevicePixel(t, scale);
+        EXPECT_GE(d, static_cast<int>(std::lround(x * scale)) - 1) << t;
+        EXPECT_LT(d, static_cast<int>(std::lround((x + 1) * scale)) + 1) << t;
+    }
+}
