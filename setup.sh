@@ -5,6 +5,7 @@
 #   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/)
 #   ./setup.sh tsan       build and run the serial link tests with ThreadSanitizer (build-tsan/)
 #   ./setup.sh bench      build and run the benchmarks
+#   ./setup.sh package    build the .deb (in build/) and check it; INSTALL=1 also installs it with apt
 #   ./setup.sh fuzz [S]   build the fuzzers with clang (build-fuzz/) and run each for S seconds (60)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -69,6 +70,14 @@ case "${1:-}" in
     build build -DCMAKE_BUILD_TYPE=Release
     for b in build/bench/*_bench; do "$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true; done
     ;;
+  package)
+    packages+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info)
+    install_missing
+    build build
+    rm -f build/nivra_*.deb
+    (cd build && cpack -G DEB)
+    packaging/check-package.sh build/nivra_*.deb
+    ;;
   fuzz)
     packages+=(clang-14 libclang-rt-14-dev)
     install_missing
@@ -92,7 +101,7 @@ case "${1:-}" in
     done
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|tsan|bench|fuzz [SECONDS]" >&2
+    echo "usage: $0 run|test|sanitize|tsan|bench|package|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

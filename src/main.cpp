@@ -3,14 +3,30 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/memory_tuning.h"
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "ui/main_frame.h"
 
+namespace {
+
+constexpr char kUsage[] = "usage: nivra [FILE.alt]\n";
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    // Answered before the window system is needed, so that they work without a display.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("nivra %s\n", NIVRA_VERSION);
+        return 0;
+    }
     KeepFreedMemoryForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nivra"));
@@ -22,16 +38,8 @@ int main(int argc, char* argv[])
 
     // Qt has taken its own options (-platform, -style ...); what is left is ours.
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::printf("usage: nivra [FILE.alt]\n");
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        std::printf("nivra %s\n", NIVRA_VERSION);
-        return 0;
-    }
     if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-')))) {
-        std::fprintf(stderr, "usage: nivra [FILE.alt]\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
 
