@@ -95,8 +95,7 @@ void BM_PanStep(benchmark::State& state)
         // Back and forth by 3 pixels: one live redraw each.
         x += 3 * direction;
         direction = -direction;
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&f.chart, &move);
     }
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(x, y), QPointF(x, y), Qt::LeftButton, Qt::NoButton,

@@ -22,13 +22,19 @@ void DecodeMillion(benchmark::State& state, bool reuse)
         benchmark::DoNotOptimize(values.data());
     }
     // The rate of (records / 1e9) per second, inverted, is nanoseconds per record.
-    state.counters["ns_per_record"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(log.SampleCount()) / 1e9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_record"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * static_cast<double>(log.SampleCount()) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_DecodeAltitude_EveryRecord(benchmark::State& state) { DecodeMillion(state, false); }
-void BM_DecodeAltitude_ReuseReadings(benchmark::State& state) { DecodeMillion(state, true); }
+void BM_DecodeAltitude_EveryRecord(benchmark::State& state)
+{
+    DecodeMillion(state, false);
+}
+void BM_DecodeAltitude_ReuseReadings(benchmark::State& state)
+{
+    DecodeMillion(state, true);
+}
 
 }  // namespace
 

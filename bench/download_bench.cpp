@@ -22,25 +22,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-
-// An image of 2 MiB: flights of a few thousand to a few hundred thousand records.
-std::vector<uint8_t> FullImage(size_t bytes)
-{
-    std::vector<CBrixoLog> logs;
-    size_t total = 0;
-    for (size_t records = 3000; total + records * 2 + 64 < bytes; records = records * 3 % 200000 + 5000) {
-        logs.push_back(SyntheticFlight(BuiltInConfiguration(), records, 1 + static_cast<uint32_t>(logs.size() % 10)));
-        total += records * 2 + 6;
-    }
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
-        pointers.push_back(&l);
-    return MemoryImageOf(pointers);
-}
-
 void BM_CollectAndParse(benchmark::State& state)
 {
-    const std::vector<uint8_t> image = FullImage(ReceiveBuffer::kCapacity - 1024);
+    const std::vector<uint8_t> image = SyntheticMemoryImage(BuiltInConfiguration(), ReceiveBuffer::kCapacity - 1024);
     size_t flights = 0;
     for (auto _ : state) {
         auto buffer = std::make_unique<ReceiveBuffer>();
@@ -61,7 +45,8 @@ void BM_CollectAndParse(benchmark::State& state)
 // being complete with every flight listed.
 void BM_LastByteToCompletedDialog(benchmark::State& state)
 {
-    const std::vector<uint8_t> image = FullImage(static_cast<size_t>(state.range(0)));
+    const std::vector<uint8_t> image =
+        SyntheticMemoryImage(BuiltInConfiguration(), static_cast<size_t>(state.range(0)));
     const double bytesPerSecond = 921600 / 10.0;
     for (auto _ : state) {
         const int master = posix_openpt(O_RDWR | O_NOCTTY);
@@ -84,7 +69,8 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
                 const ssize_t n = write(master, image.data() + at, std::min<size_t>(256, image.size() - at));
                 if (n > 0)
                     at += static_cast<size_t>(n);
-                std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long long>(at / bytesPerSecond * 1e6)));
+                std::this_thread::sleep_until(
+                    start + std::chrono::microseconds(static_cast<long long>(at / bytesPerSecond * 1e6)));
             }
             lastByte = Clock::now();
             sent = true;
@@ -105,7 +91,12 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
 
 BENCHMARK(BM_CollectAndParse)->Unit(benchmark::kMillisecond);
 // 256 KiB by default (about 3 s on the line); pass --benchmark_filter with /2097152 for a full memory.
-BENCHMARK(BM_LastByteToCompletedDialog)->Arg(262144)->Arg(2097152)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LastByteToCompletedDialog)
+    ->Arg(262144)
+    ->Arg(2097152)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

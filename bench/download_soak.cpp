@@ -42,21 +42,6 @@ long StatusKiB(const char* field)
     return -1;
 }
 
-std::vector<uint8_t> FullImage()
-{
-    std::vector<CBrixoLog> logs;
-    size_t total = 0;
-    for (size_t records = 3000; total + records * 2 + 64 < ReceiveBuffer::kCapacity - 1024;
-         records = records * 3 % 200000 + 5000) {
-        logs.push_back(SyntheticFlight(BuiltInConfiguration(), records, 1 + static_cast<uint32_t>(logs.size() % 10)));
-        total += records * 2 + 6;
-    }
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
-        pointers.push_back(&l);
-    return MemoryImageOf(pointers);
-}
-
 // One download: the image written into a pseudo-terminal as fast as it takes it, the dialog
 // receiving, the checked flights into the tree. False when it did not complete.
 bool DownloadOnce(CMainFrame& frame, const std::vector<uint8_t>& image)
@@ -110,7 +95,7 @@ int main(int argc, char** argv)
     CMainFrame frame(BuiltInConfiguration(),
                      std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
     frame.show();
-    const std::vector<uint8_t> image = FullImage();
+    const std::vector<uint8_t> image = SyntheticMemoryImage(BuiltInConfiguration(), ReceiveBuffer::kCapacity - 1024);
     std::printf("image: %zu bytes; resident before: %ld KiB\n", image.size(), StatusKiB("VmRSS:"));
     long afterFirst = 0;
     for (int i = 1; i <= downloads; ++i) {

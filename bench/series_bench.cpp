@@ -15,7 +15,6 @@ namespace {
 
 constexpr size_t kRecords = 1'000'000;
 
-
 // A long flight at ten samples a second.
 const CBrixoLog& Flight()
 {
@@ -36,9 +35,9 @@ const std::vector<double>& Altitude()
 void PerSample(benchmark::State& state, size_t samples)
 {
     // The rate of (samples / 1e9) per second, inverted, reads as nanoseconds per sample.
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(samples) / 1e9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * static_cast<double>(samples) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_Stage_Decode(benchmark::State& state)

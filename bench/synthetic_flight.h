@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/brixo_log.h"
+#include "device/memory_image.h"
 
 // A long log of the built-in device: slow climbs and descents, a faster swing
 // and a little sensor noise, a few thousand distinct readings.
@@ -23,4 +24,20 @@ inline CBrixoLog SyntheticFlight(const Configuration& config, size_t records, ui
         log.m_rawData[2 * i + 1] = static_cast<uint8_t>(word >> 8);
     }
     return log;
+}
+
+// A logger's memory image of about this many bytes: flights of a few thousand to a few hundred
+// thousand records.
+inline std::vector<uint8_t> SyntheticMemoryImage(const Configuration& config, size_t bytes)
+{
+    std::vector<CBrixoLog> logs;
+    size_t total = 0;
+    for (size_t records = 3000; total + records * 2 + 64 < bytes; records = records * 3 % 200000 + 5000) {
+        logs.push_back(SyntheticFlight(config, records, 1 + static_cast<uint32_t>(logs.size() % 10)));
+        total += records * 2 + 6;
+    }
+    std::vector<const CBrixoLog*> pointers;
+    for (const CBrixoLog& l : logs)
+        pointers.push_back(&l);
+    return MemoryImageOf(pointers);
 }

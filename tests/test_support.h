@@ -8,7 +8,18 @@
 #include <QTemporaryDir>
 
 #include "app/brixo_log.h"
+#include "app/settings.h"
 #include "config/configuration.h"
+
+// The settings with every filter off: series as decoded.
+inline Settings Unfiltered()
+{
+    Settings s;
+    s.altPolynome = false;
+    s.varioPolynome = false;
+    s.varioMedian = 0;
+    return s;
+}
 
 inline Configuration BuiltInConfig()
 {

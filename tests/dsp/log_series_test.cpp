@@ -15,15 +15,6 @@ const char kLinearDevice[] =
     "<Chan name='Volt' offs='3' size='1' formula='y/10' min='1'/>"
     "</Device></Devices><Units><Unit type='linear' region='imperial' scale='3'/></Units></C>";
 
-Settings Unfiltered()
-{
-    Settings s;
-    s.altPolynome = false;
-    s.varioPolynome = false;
-    s.varioMedian = 0;
-    return s;
-}
-
 CBrixoLog LinearLog(const Configuration& config, uint32_t rate, std::initializer_list<unsigned> altitudes)
 {
     std::vector<uint8_t> bytes;

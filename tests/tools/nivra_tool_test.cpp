@@ -33,15 +33,20 @@ protected:
         f.write(bytes);
     }
 
-    ToolRun Exec(const QString& program, const QStringList& args) const
+    QProcessEnvironment Environment() const
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         // A desktop session's runtime folder, without which Qt warns on stderr.
         env.insert("XDG_RUNTIME_DIR", home.path());
-        p.setProcessEnvironment(env);
+        return env;
+    }
+
+    ToolRun Exec(const QString& program, const QStringList& args) const
+    {
+        QProcess p;
+        p.setProcessEnvironment(Environment());
         p.start(program, args);
         p.waitForFinished(60000);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
@@ -422,11 +427,7 @@ TEST_F(ToolTest, DownloadEndsWhenTheLoggerIsUnplugged)
     auto pty = std::make_unique<PseudoTerminal>();
     ASSERT_FALSE(pty->path.empty());
     QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    env.insert("XDG_RUNTIME_DIR", home.path());
-    tool.setProcessEnvironment(env);
+    tool.setProcessEnvironment(Environment());
     tool.start(QStringLiteral(NIVRA_TOOL),
                {"download", "--port", QString::fromStdString(pty->path), "-o", Path("cut.alt")});
     tool.setReadChannel(QProcess::StandardError);

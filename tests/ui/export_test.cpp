@@ -17,26 +17,15 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "limited_folder.h"
+#include "test_support.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
-const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-class Export : public ::testing::Test {
+class Export : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config;
-    std::unique_ptr<CMainFrame> frame;
-    std::vector<QString> warnings;
     // What the save dialog last offered, and how the user answers it.
     QStringList offeredFilters;
     QString title;
@@ -44,26 +33,14 @@ protected:
     QString answerName;    // empty: cancel
     int answerFilter = 0;  // position in the filter list
 
-    QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
-
     void SetUp() override
     {
-        config.LoadBuiltIn();
-        Open({});
+        WindowTest::SetUp();
+        AnswerDialogs();
     }
 
-    void Open(const Settings& settings)
+    void AnswerDialogs()
     {
-        QSettingsStore store(dir.filePath("Nivra.conf").toStdString());
-        ASSERT_TRUE(SaveSettings(settings, store, nullptr));
-        frame = std::make_unique<CMainFrame>(
-            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
-        frame->resize(1000, 700);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->m_warn = [this](const QString& text) {
-            warnings.push_back(text);
-        };
         frame->m_runFileDialog = [this](QFileDialog& dialog) {
             ++dialogs;
             offeredFilters = dialog.nameFilters();
@@ -150,7 +127,6 @@ TEST_F(Export, CancelWritesNothingAndSaysNothing)
     ExportFromTree(0);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(QDir(dir.path()).entryList({"*.alt", "*.csv", "*.jpg"}, QDir::Files), QStringList{});
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // the settings and the recent files
     EXPECT_TRUE(warnings.empty());
 }
 
@@ -187,7 +163,8 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
     Settings settings;
     settings.imageCx = 420;
     settings.imageCy = 5;  // raised to the smallest side the chart is drawn at
-    Open(settings);
+    OpenWindow(&settings);
+    AnswerDialogs();
     ASSERT_TRUE(frame->OpenFile(kHops));
     frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));
     std::shared_ptr<CMChartSerie> vario;
@@ -242,21 +219,17 @@ TEST_F(Export, AFailedExportKeepsTheOldFileAndSaysWhy)
     const CBrixoLog& log = *frame->Tree()->SelectedLog();
     EXPECT_FALSE(frame->ExportLogTo(log, 0, kEndOfLog, ExportType::Csv, Path("missing/folder/out.csv")));
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], "The log could not be exported to " + Path("missing/folder/out.csv") +
-                               ":\nNo such file or directory");
-
+    EXPECT_EQ(warnings[0],
+              "The log could not be exported to " + Path("missing/folder/out.csv") + ":\nNo such file or directory");
+    // Through the dialog into a read-only folder: the old file stays.
     LimitedFolder folder(Path("readonly"));
-    const QString target = folder.FilePath("kept.csv");
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("precious");
-    old.close();
+    WriteText(folder.FilePath("kept.csv"), "precious");
     if (!folder.MakeReadOnly())
         GTEST_SKIP() << "a read-only folder cannot be made here";
-    answerName = target;
+    answerName = folder.FilePath("kept.csv");
     answerFilter = 1;
     ExportFromTree(0);
     ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_TRUE(warnings[1].contains("kept.csv")) << warnings[1].toStdString();
-    EXPECT_EQ(ReadAll(target), "precious");
+    EXPECT_TRUE(warnings[1].startsWith("The log could not be exported to " + answerName + ":\n"));
+    EXPECT_EQ(ReadAll(answerName), "precious");
 }

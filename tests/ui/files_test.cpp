@@ -18,39 +18,12 @@
 #include "config/configuration.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
-const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
-
-class Files : public ::testing::Test {
+class Files : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config;
-    std::unique_ptr<CMainFrame> frame;
-    std::vector<QString> warnings;
-
-    QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
-
-    void SetUp() override
-    {
-        config.LoadBuiltIn();
-        Open();
-    }
-
-    void Open()
-    {
-        frame =
-            std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(Path("Nivra.conf").toStdString()));
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        warnings.clear();
-        frame->m_warn = [this](const QString& text) {
-            warnings.push_back(text);
-        };
-    }
-
     // The File menu's recent entries, as shown.
     std::vector<QAction*> RecentEntries() const
     {
@@ -96,7 +69,7 @@ TEST_F(Files, OpenedAndSavedFilesAreListedNewestFirst)
 
     // Kept for the next window, and an entry opens its file.
     ASSERT_TRUE(frame->close());
-    Open();
+    OpenWindow();
     EXPECT_EQ(frame->RecentFilePaths(), (std::vector<std::string>{hops, copy, soaring}));
     entries = RecentEntries();
     ASSERT_EQ(entries.size(), 3u);

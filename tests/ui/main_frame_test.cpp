@@ -18,7 +18,6 @@
 #include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
 #include "config/configuration.h"
-#include "limited_folder.h"
 #include "test_support.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
@@ -26,35 +25,14 @@
 #include "ui/main_frame.h"
 #include "ui/property_list.h"
 #include "ui/statistics_view.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
-const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
-
-class Window : public ::testing::Test {
+// The window with helpers for what it shows.
+class Window : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config;
-    std::unique_ptr<CMainFrame> frame;
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    QString StorePath() const { return dir.filePath("Nivra.conf"); }
-
-    void SetUp() override
-    {
-        config.LoadBuiltIn();
-        Open();
-    }
-
-    void Open()
-    {
-        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
-        frame->resize(1000, 700);
-        frame->show();
-        QApplication::setActiveWindow(frame.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    }
+    void Open() { OpenWindow(); }
 
     QString Stat(const char* category, const char* item) const
     {
@@ -80,13 +58,6 @@ protected:
         return names;
     }
 };
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 }  // namespace
 
@@ -285,10 +256,6 @@ TEST_F(Window, TreeContextMenu)
 TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    std::vector<QString> warnings;
-    frame->m_warn = [&](const QString& text) {
-        warnings.push_back(text);
-    };
     const QString target = Path("kept.alt");
     QFile old(target);
     old.open(QIODevice::WriteOnly);
@@ -304,41 +271,13 @@ TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_TRUE(ReadAll(target).startsWith(" 13\r\n"));
 }
 
-TEST_F(Window, SaveAsOntoAFullOrReadOnlyFolderKeepsTheOldFile)
-{
-    ASSERT_TRUE(frame->OpenFile(kHops));
-    std::vector<QString> warnings;
-    frame->m_warn = [&](const QString& text) {
-        warnings.push_back(text);
-    };
-    for (const bool full : {true, false}) {
-        LimitedFolder folder(Path(full ? "full" : "readonly"), 64);
-        const QString target = folder.FilePath("kept.alt");
-        WriteText(target, "precious");
-        if (full ? !folder.Fill() : !folder.MakeReadOnly()) {
-            std::printf("skipped: a %s folder cannot be made here\n", full ? "full" : "read-only");
-            continue;
-        }
-        warnings.clear();
-        EXPECT_FALSE(frame->SaveAs(target)) << full;
-        ASSERT_EQ(warnings.size(), 1u) << full;
-        EXPECT_TRUE(warnings[0].contains("kept.alt")) << warnings[0].toStdString();
-        if (full) {
-            EXPECT_TRUE(warnings[0].contains("No space left on device")) << warnings[0].toStdString();
-        }
-        EXPECT_EQ(ReadAll(target), "precious") << full;
-        EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
-    }
-}
-
 TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
 {
     Configuration broken;
     ASSERT_TRUE(broken.LoadFromText(
         "<C><Devices><Device id='59' name='Odd' data-chunk='2'><Alt formula='y*('/></Device></Devices></C>"));
     frame = std::make_unique<CMainFrame>(broken, std::make_unique<QSettingsStore>(StorePath().toStdString()));
-    std::vector<QString> warnings;
-    frame->m_warn = [&](const QString& text) {
+    frame->m_warn = [this](const QString& text) {
         warnings.push_back(text);
     };
     ASSERT_TRUE(frame->OpenFile(kSoaring));

@@ -22,10 +22,9 @@
 #include "ui/main_frame.h"
 #include "ui/preferences_dialog.h"
 #include "ui/property_list.h"
+#include "ui/window_fixture.h"
 
 namespace {
-
-const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
 
 const std::vector<PortInfo> kPorts = {{"COM33:", "/dev/ttyUSB0", "FT232R USB UART"}, {"COM1:", "/dev/ttyS0", ""}};
 
@@ -61,12 +60,12 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
         for (int k = 0; k < top->childCount(); ++k)
             rows << top->text(0) + "/" + top->child(k)->text(0);
     }
-    EXPECT_EQ(rows, (QStringList{"COM Port", "Baudrate", "Units", "Temperature", "Min log duration", "Altitude",
-                                 "Altitude/Kalman filtering", "Altitude/Color", "Altitude/Alignment",
-                                 "Altitude/Custom Min", "Altitude/Custom Max", "Altitude/Measurement Sigma",
-                                 "Altitude/Model Sigma", "Vario", "Vario/Polynomial filtering", "Vario/Median filter",
-                                 "Vario/Color", "Vario/Alignment", "Vario/Custom Min", "Vario/Custom Max", "Image",
-                                 "Image/Width", "Image/Height"}));
+    EXPECT_EQ(rows.join(", "),
+              "COM Port, Baudrate, Units, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
+              "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
+              "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
+              "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
+              "Image/Width, Image/Height");
     for (const char* category : {"Altitude", "Vario", "Image"})
         EXPECT_TRUE(list->Category(category)->isExpanded()) << category;
     EXPECT_EQ(Texts(Combo(dialog, "", "Baudrate")), (QStringList{"9600", "19200", "115200", "460800", "921600"}));
@@ -105,78 +104,74 @@ TEST(Preferences, CustomBoundsFollowTheirCategorysAlignment)
     EXPECT_FALSE(enabled("Vario"));
 }
 
+namespace {
+
+// Sets an item's editor as a user would: a text typed, a list entry chosen by its text, a box
+// checked ("on") or cleared.
+void Set(CPreferencesDlg& d, const char* category, const char* name, const QString& value)
+{
+    QWidget* editor = d.Editor(category, name);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        edit->setText(value);
+    else if (auto* check = qobject_cast<QCheckBox*>(editor))
+        check->setChecked(value == "on");
+    else if (auto* combo = qobject_cast<QComboBox*>(editor))
+        combo->isEditable() ? combo->setEditText(value) : combo->setCurrentIndex(combo->findText(value));
+}
+
+}  // namespace
+
 TEST(Preferences, OkRules)
 {
+    struct Edit {
+        const char* category;
+        const char* name;
+        QString value;
+    };
     const struct {
-        const char* what;
-        std::function<void(CPreferencesDlg&)> edit;
+        std::vector<Edit> edits;
         std::function<bool(const Settings&)> check;
     } cases[] = {
-        {"a negative sigma is 0", [](CPreferencesDlg& d) { Edit(d, "Altitude", "Measurement Sigma")->setText("-3"); },
-         [](const Settings& s) { return s.sigmaMeasurement == 0; }},
-        {"a sigma with blanks", [](CPreferencesDlg& d) { Edit(d, "Altitude", "Model Sigma")->setText(" 0.5 "); },
-         [](const Settings& s) { return s.sigmaModel == 0.5; }},
-        {"a negative median is 0", [](CPreferencesDlg& d) { Edit(d, "Vario", "Median filter")->setText("-4"); },
-         [](const Settings& s) { return s.varioMedian == 0; }},
-        {"a negative length is 0", [](CPreferencesDlg& d) { Edit(d, "", "Min log duration")->setText("-1"); },
-         [](const Settings& s) { return s.skipShortLogsLen == 0; }},
-        {"Vario's items write Vario's settings",
-         [](CPreferencesDlg& d) {
-             Combo(d, "Vario", "Color")->setCurrentIndex(6);
-             Edit(d, "Vario", "Custom Max")->setText("8.25");
-         },
+        // clang-format off
+        {{{"Altitude", "Measurement Sigma", "-3"}}, [](const Settings& s) { return s.sigmaMeasurement == 0; }},
+        {{{"Altitude", "Model Sigma", " 0.5 "}}, [](const Settings& s) { return s.sigmaModel == 0.5; }},
+        {{{"Vario", "Median filter", "-4"}}, [](const Settings& s) { return s.varioMedian == 0; }},
+        {{{"", "Min log duration", "-1"}}, [](const Settings& s) { return s.skipShortLogsLen == 0; }},
+        // Each category's items write that category's settings.
+        {{{"Vario", "Color", "purple"}, {"Vario", "Custom Max", "8.25"}},
          [](const Settings& s) { return s.varioColor == 6 && s.varioMax == 8.25 && s.altColor == 1 && s.altMax == 100; }},
-        {"Altitude's write Altitude's",
-         [](CPreferencesDlg& d) {
-             Combo(d, "Altitude", "Alignment")->setCurrentIndex(2);
-             Edit(d, "Altitude", "Custom Min")->setText("-1e3");
-         },
+        {{{"Altitude", "Alignment", "custom"}, {"Altitude", "Custom Min", "-1e3"}},
          [](const Settings& s) { return s.altStyle == 2 && s.altMin == -1000 && s.varioMin == -5; }},
-        {"the check boxes",
-         [](CPreferencesDlg& d) {
-             qobject_cast<QCheckBox*>(d.Editor("Altitude", "Kalman filtering"))->setChecked(true);
-             qobject_cast<QCheckBox*>(d.Editor("Vario", "Polynomial filtering"))->setChecked(false);
-         },
+        {{{"Altitude", "Kalman filtering", "on"}, {"Vario", "Polynomial filtering", "off"}},
          [](const Settings& s) { return s.altPolynome && !s.varioPolynome; }},
-        {"speed, units and temperature by position",
-         [](CPreferencesDlg& d) {
-             Combo(d, "", "Baudrate")->setCurrentIndex(3);
-             Combo(d, "", "Units")->setCurrentIndex(1);
-             Combo(d, "", "Temperature")->setCurrentIndex(1);
-         },
+        {{{"", "Baudrate", "460800"}, {"", "Units", "imperial"}, {"", "Temperature", "Fahrenheit"}},
          [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1; }},
-        {"the picture is bounded",
-         [](CPreferencesDlg& d) {
-             Edit(d, "Image", "Width")->setText("32");
-             Edit(d, "Image", "Height")->setText("99999");
-         },
+        {{{"Image", "Width", "32"}, {"Image", "Height", "99999"}},
          [](const Settings& s) { return s.imageCx == 32 && s.imageCy == 10000; }},
-        {"a listed port is stored by its name", [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setCurrentIndex(1); },
-         [](const Settings& s) { return s.usedPort == "COM33:"; }},
-        {"a typed path is stored as typed",
-         [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText(" /dev/pts/4 "); },
-         [](const Settings& s) { return s.usedPort == "/dev/pts/4"; }},
-        {"an emptied port keeps the name", [](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText(""); },
-         [](const Settings& s) { return s.usedPort == "COM7:"; }},
+        // The port: a listed one by its name, a typed path as typed, nothing as before.
+        {{{"", "COM Port", "COM33: (/dev/ttyUSB0) FT232R USB UART"}}, [](const Settings& s) { return s.usedPort == "COM33:"; }},
+        {{{"", "COM Port", " /dev/pts/4 "}}, [](const Settings& s) { return s.usedPort == "/dev/pts/4"; }},
+        {{{"", "COM Port", ""}}, [](const Settings& s) { return s.usedPort == "COM7:"; }},
+        // clang-format on
     };
     Settings start;
     start.usedPort = "COM7:";
-    for (const auto& c : cases) {
+    for (size_t i = 0; i < std::size(cases); ++i) {
         CPreferencesDlg dialog(start, kPorts);
-        c.edit(dialog);
+        for (const Edit& e : cases[i].edits)
+            Set(dialog, e.category, e.name, e.value);
         dialog.accept();
-        EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.what;
-        EXPECT_TRUE(c.check(dialog.Edited())) << c.what;
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "case " << i;
+        EXPECT_TRUE(cases[i].check(dialog.Edited())) << "case " << i;
     }
 }
 
 TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpen)
 {
-    for (const auto& [category, name, text] : {std::tuple{"Vario", "Custom Max", "1.5x"},
-                                               std::tuple{"Altitude", "Model Sigma", "nan"},
-                                               std::tuple{"", "Min log duration", "3.5"},
-                                               std::tuple{"Image", "Width", ""},
-                                               std::tuple{"Vario", "Median filter", "99999999999"}}) {
+    for (const auto& [category, name, text] :
+         {std::tuple{"Vario", "Custom Max", "1.5x"}, std::tuple{"Altitude", "Model Sigma", "nan"},
+          std::tuple{"", "Min log duration", "3.5"}, std::tuple{"Image", "Width", ""},
+          std::tuple{"Vario", "Median filter", "99999999999"}}) {
         CPreferencesDlg dialog(Settings{}, kPorts);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -202,8 +197,8 @@ TEST(Preferences, ThePortList)
     settings.usedPort = "COM34:";
     CPreferencesDlg dialog(settings, kPorts);
     QComboBox* port = Combo(dialog, "", "COM Port");
-    EXPECT_EQ(Texts(port), (QStringList{"COM34: (/dev/ttyUSB1)", "COM33: (/dev/ttyUSB0) FT232R USB UART",
-                                        "COM1: (/dev/ttyS0)"}));
+    EXPECT_EQ(Texts(port),
+              (QStringList{"COM34: (/dev/ttyUSB1)", "COM33: (/dev/ttyUSB0) FT232R USB UART", "COM1: (/dev/ttyS0)"}));
     EXPECT_EQ(port->currentIndex(), 0);
     EXPECT_TRUE(port->isEditable());
 
@@ -223,24 +218,17 @@ TEST(Preferences, ThePortList)
 
 namespace {
 
-class SettingsDialogs : public ::testing::Test {
+class SettingsDialogs : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config;
-    std::unique_ptr<CMainFrame> frame;
     std::function<void(QDialog&)> answer;  // what the user does in the dialog; no answer cancels
     int dialogs = 0;
 
-    QString StorePath() const { return dir.filePath("Nivra.conf"); }
-
     void SetUp() override
     {
-        config.LoadBuiltIn();
-        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
-        frame->resize(1000, 700);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->m_listPorts = [] { return kPorts; };
+        WindowTest::SetUp();
+        frame->m_listPorts = [] {
+            return kPorts;
+        };
         frame->m_runDialog = [this](QDialog& dialog) {
             ++dialogs;
             dialog.show();
@@ -251,13 +239,6 @@ protected:
             return dialog.result();
         };
         ASSERT_TRUE(frame->OpenFile(kSoaring));
-    }
-
-    std::shared_ptr<CMChartSerie> Serie(int index) const
-    {
-        std::shared_ptr<CMChartSerie> s;
-        frame->Chart()->GetSerie(index, &s);
-        return s;
     }
 
     QVariant Stored(const char* name) const { return QSettings(StorePath(), QSettings::IniFormat).value(name); }

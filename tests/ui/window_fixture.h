@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "chart/chart_ctrl.h"
+#include "config/configuration.h"
+#include "ui/main_frame.h"
+
+inline const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+inline const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
+
+// A file's bytes, or "<missing>".
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The main window on the offscreen platform, with the built-in configuration, its settings and
+// recent files in a folder of the test's own, and the failures it tells collected.
+class WindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config;
+    std::unique_ptr<CMainFrame> frame;
+    std::vector<QString> warnings;
+
+    QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
+    QString StorePath() const { return Path(QStringLiteral("Nivra.conf")); }
+
+    void SetUp() override
+    {
+        config.LoadBuiltIn();
+        OpenWindow();
+    }
+
+    // A new window over the same folder, with these settings stored first when given.
+    void OpenWindow(const Settings* stored = nullptr)
+    {
+        if (stored) {
+            QSettingsStore store(StorePath().toStdString());
+            ASSERT_TRUE(SaveSettings(*stored, store, nullptr));
+        }
+        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        warnings.clear();
+        frame->m_warn = [this](const QString& text) {
+            warnings.push_back(text);
+        };
+    }
+
+    std::shared_ptr<CMChartSerie> Serie(int index) const
+    {
+        std::shared_ptr<CMChartSerie> s;
+        frame->Chart()->GetSerie(index, &s);
+        return s;
+    }
+};
