@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built nivra .deb: its files, its dependencies, and that the desktop entry, the
 # software-centre description and the file type are accepted by the tools that read them.
-# With INSTALL=1 (as root) it also installs the package with apt and checks what the desktop
+# With INSTALL=1 (as root, or through sudo) it also installs the package with apt and checks what the desktop
 # then knows: the menu entry, the program, and nivra as the opener of ".alt" files.
 set -euo pipefail
 deb=${1:?usage: check-package.sh PACKAGE.deb}
@@ -54,8 +54,10 @@ done
 echo "check-package: $deb: files, dependencies, desktop entry, metainfo and file type are in order"
 
 if [ "${INSTALL:-0}" = 1 ]; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$(realpath "$deb")" >/dev/null
-  trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y nivra >/dev/null; rm -rf "$root"' EXIT
+  sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "$(realpath "$deb")" >/dev/null
+  trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y nivra >/dev/null; rm -rf "$root"' EXIT
   [ "$(nivra --version 2>/dev/null)" = "nivra $(dpkg-deb -f "$deb" Version)" ] || fail "the installed nivra does not run"
   grep -q "^application/x-nivra-log=.*nivra.desktop" /usr/share/applications/mimeinfo.cache ||
     fail "nivra is not listed as an opener of .alt files"
