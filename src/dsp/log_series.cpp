@@ -15,6 +15,15 @@ const NamedSeries* LogSeries::Find(const std::string& name) const
     return nullptr;
 }
 
+std::vector<const NamedSeries*> LogSeries::Shown() const
+{
+    std::vector<const NamedSeries*> shown;
+    for (const NamedSeries& s : series)
+        if (s.style.visible)
+            shown.push_back(&s);
+    return shown;
+}
+
 std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt)
 {
     const size_t n = altitude.size();

@@ -32,6 +32,8 @@ struct LogSeries {
     std::vector<std::string> errors;
 
     const NamedSeries* Find(const std::string& name) const;
+    // The series a chart of the log shows, in chart order.
+    std::vector<const NamedSeries*> Shown() const;
 };
 
 // The vario: differences of consecutive altitudes over dt, the last difference

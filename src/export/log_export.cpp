@@ -82,6 +82,11 @@ bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& s
 
 bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error)
 {
+    return ExportPicture(path, picture, "jpeg", error);
+}
+
+bool ExportPicture(const std::string& path, const QImage& picture, const char* format, std::string* error)
+{
     if (picture.isNull()) {
         if (error)
             *error = "there is no picture of the chart to write";
@@ -91,10 +96,10 @@ bool ExportJpeg(const std::string& path, const QImage& picture, std::string* err
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
+    QImageWriter writer(&buffer, format);
     if (!writer.write(picture)) {
         if (error)
-            *error = "the JPEG could not be encoded: " + writer.errorString().toStdString();
+            *error = "the picture could not be encoded: " + writer.errorString().toStdString();
         return false;
     }
     return WriteFileSafely(path, bytes.toStdString(), error);

@@ -31,3 +31,5 @@ bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& s
                size_t end, size_t altitudeLength, std::string* error);
 // The picture as a JPEG with the encoder's default quality.
 bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error);
+// The picture in another format Qt writes ("png", "jpeg", ...).
+bool ExportPicture(const std::string& path, const QImage& picture, const char* format, std::string* error);

@@ -4,14 +4,13 @@
 
 #include "chart/chart_ctrl.h"
 
-void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range, const CMChartCtrl* visibilityFrom)
+void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
 {
     // A series the user hid stays hidden when another log is shown.
-    const CMChartCtrl& shown = visibilityFrom ? *visibilityFrom : chart;
     std::map<QString, bool> remembered;
-    for (int i = 0; i < shown.SerieCount(); ++i) {
+    for (int i = 0; i < chart.SerieCount(); ++i) {
         std::shared_ptr<CMChartSerie> s;
-        shown.GetSerie(i, &s);
+        chart.GetSerie(i, &s);
         remembered.emplace(s->m_name, s->m_visible);
     }
     chart.RemoveAllSeries();

@@ -6,10 +6,9 @@ class CMChartCtrl;
 struct Range;
 
 // Puts the series of a log into the chart with their styles, keeping the
-// visibility the user gave series of the same name in this chart (or in
-// visibilityFrom when given), and shows the given range or else the whole log.
-void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range = nullptr,
-               const CMChartCtrl* visibilityFrom = nullptr);
+// visibility the user gave series of the same name, and shows the given range
+// or else the whole log.
+void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range = nullptr);
 
 // Gives each series the visibility that a series of the same name has in the chart, as
 // FillChart would when the log is shown there.

@@ -62,11 +62,7 @@ bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, con
         *error = series->errors.empty() ? "the log holds no altitude samples" : series->errors.front();
         return false;
     }
-    std::vector<const NamedSeries*> shown;
-    for (const NamedSeries& s : series->series)
-        if (s.style.visible)
-            shown.push_back(&s);
-    return ExportCsv(file, shown, log.SamplePeriod(), first, end, series->series[0].values.size(), error);
+    return ExportCsv(file, series->Shown(), log.SamplePeriod(), first, end, series->series[0].values.size(), error);
 }
 
 bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error)
@@ -79,12 +75,13 @@ bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std
             picture = QImage();
         m_chart->update();
     } else {
-        const LogSeries series = BuildLogSeries(log, m_settings);
+        LogSeries series = BuildLogSeries(log, m_settings);
         if (series.series.empty() || series.series[0].values.size() < 2) {
             *error = series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front();
             return false;
         }
-        picture = DrawLogPicture(series, size, m_chart);
+        TakeVisibility(series, *m_chart);
+        picture = DrawLogPicture(series, size);
     }
     if (picture.isNull()) {
         *error = "a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

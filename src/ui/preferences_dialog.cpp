@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -53,8 +52,6 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
 {
     setWindowTitle(QStringLiteral("Preferences"));
     setSizeGripEnabled(true);
-    m_list->setRootIsDecorated(true);
-    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     // The port: the ports found, the stored name when it is not among them, or any path typed.
     auto* port = new QComboBox;

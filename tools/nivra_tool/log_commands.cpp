@@ -1,4 +1,4 @@
-// nivra-tool's commands on ".alt" files: info, csv, stats and image.
+// nivra-tool's commands on ".alt" files: info, csv, stats, image and export.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,7 +7,6 @@
 #include <optional>
 
 #include <QCoreApplication>
-#include <QImageWriter>
 
 #include "app/log_file.h"
 #include "commands.h"
@@ -108,16 +107,6 @@ std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
     return std::make_pair(t1, t2);
 }
 
-// The series a chart of this log shows, in chart order.
-std::vector<const NamedSeries*> ShownSeries(const LogSeries& series)
-{
-    std::vector<const NamedSeries*> shown;
-    for (const NamedSeries& s : series.series)
-        if (s.style.visible)
-            shown.push_back(&s);
-    return shown;
-}
-
 LogSeries SeriesOrFail(const ChosenLog& chosen)
 {
     LogSeries series = BuildLogSeries(chosen.log, chosen.settings);
@@ -156,7 +145,7 @@ int Csv(const std::vector<std::string>& argv)
         range = SelectionSamples(selection->first, selection->second, dt);
     if (range.first >= series.series[0].values.size())
         throw ToolError{chosen.path + ": the selection starts after the last sample"};
-    const std::string text = CsvText(ShownSeries(series), dt, range.first, range.end);
+    const std::string text = CsvText(series.Shown(), dt, range.first, range.end);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
@@ -172,7 +161,7 @@ int Stats(const std::vector<std::string>& argv)
         const SelectionStatTexts sel =
             SelectionStatistics(series.series[0], series.series[1], selection->first, selection->second, imperial);
         const std::pair<const char*, const std::string*> items[] = {
-            {"Duration", &sel.duration},         {"start Altitude", &sel.startAltitude},
+            {"Duration", &sel.duration},        {"start Altitude", &sel.startAltitude},
             {"end Altitude", &sel.endAltitude}, {"max Altitude", &sel.maxAltitude},
             {"min Vario", &sel.minVario},       {"max Vario", &sel.maxVario},
             {"avr Vario", &sel.avrVario},
@@ -211,10 +200,11 @@ int Image(const std::vector<std::string>& argv)
     if (picture.isNull())
         throw ToolError{"a picture of " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
                         " pixels cannot be made"};
-    const QString path = QString::fromStdString(out->second);
-    QImageWriter writer(path, path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "png" : "jpeg");
-    if (!writer.write(picture))
-        throw ToolError{out->second + ": " + writer.errorString().toStdString()};
+    // Written like an export: a failed write leaves any old file as it was.
+    const bool png = QString::fromStdString(out->second).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    std::string error;
+    if (!ExportPicture(out->second, picture, png ? "png" : "jpeg", &error))
+        throw ToolError{out->second + ": " + error};
     return 0;
 }
 
@@ -243,8 +233,7 @@ int Export(const std::vector<std::string>& argv)
         written = ExportAlt(path, chosen.log, range.first, range.end, &error);
     } else if (type == ExportType::Csv) {
         const LogSeries series = SeriesOrFail(chosen);
-        written = ExportCsv(path, ShownSeries(series), dt, range.first, range.end, series.series[0].values.size(),
-                            &error);
+        written = ExportCsv(path, series.Shown(), dt, range.first, range.end, series.series[0].values.size(), &error);
     } else {
         const LogSeries series = SeriesOrFail(chosen);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
