@@ -6,10 +6,13 @@
 
 // Filters that smooth a series in place. They are unit-blind and keep no state between calls.
 
-// A constant-acceleration Kalman filter over (altitude, vertical speed,
-// acceleration) that measures the altitude alone. Position i - 1 receives the
-// estimate made after the measurement at i; the last value stays as measured. The sigmas
-// are taken within 0 .. kMaxSigma.
+// The altitude smoother: a constant-acceleration Kalman filter (altitude,
+// vertical speed, acceleration; the altitude measured with measurementSigma, the
+// acceleration driven by a white-noise jerk of intensity modelSigma squared)
+// run forward, then a Rauch-Tung-Striebel pass backward. Every sample then holds
+// the estimate of its own time from the whole series: no lag, the last one
+// smoothed too. The sigmas are in the series' unit and taken within 0 .. kMaxSigma;
+// a measurement sigma of 0 leaves the series as it is.
 constexpr double kMaxSigma = 1e9;
 void KalmanFilter(std::vector<double>& series, double dt, double measurementSigma, double modelSigma);
 
@@ -18,7 +21,8 @@ void SmoothingFilter(std::vector<double>& series);
 
 // Replaces a series of n values by n - 2 medians; value j is the median of the
 // input values j ... j + window - 1, positions past the end taking the last
-// value. A series not longer than the window stays as it is.
+// value. A series not longer than the window stays as it is. Any window width:
+// a step costs log(window).
 void MedianFilter(std::vector<double>& series, int32_t window);
 
 // The same result computed window by window with WindowMedian, as the filter is

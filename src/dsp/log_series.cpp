@@ -61,7 +61,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
     if (settings.varioPolynome)
         SmoothingFilter(vario);
     if (settings.varioMedian > 0)
-        MedianFilter(vario, std::min(settings.varioMedian, kMaxMedianWindow));
+        MedianFilter(vario, settings.varioMedian);
     NamedSeries& v = add("Vario");
     v.values = std::move(vario);
     v.style = {static_cast<int>(settings.varioColor), settings.varioOn, static_cast<int>(settings.varioStyle),

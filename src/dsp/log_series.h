@@ -40,10 +40,5 @@ struct LogSeries {
 // repeated, so that it has as many values as the altitude (none for fewer than two).
 std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt);
 
-// The widest vario median window used; a wider "Vario.Median" is taken as this. The filter
-// costs the window's width for every sample, and a window of 255 samples is already 25 s of
-// the fastest logs.
-constexpr int32_t kMaxMedianWindow = 255;
-
 // Decodes a log and derives its series with the filters and styles the settings choose.
 LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings);
