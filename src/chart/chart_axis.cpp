@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -142,16 +144,61 @@ void CYAxe::ComputeTicks(int height)
     }
 }
 
-void ApplyCommonTickCount(const std::vector<CYAxe*>& axes)
+double CYAxe::TickValue(int k) const
 {
-    uint32_t n = 0;
-    for (const CYAxe* a : axes) {
-        const double steps = std::ceil((a->m_max - a->m_firstTick) / a->m_step);
-        if (steps > 0 && steps < 1e9)
-            n = std::max(n, static_cast<uint32_t>(steps));
+    const double value = m_firstTick + k * m_step;
+    return std::abs(value) < std::abs(m_step) * 1e-9 ? 0.0 : value;
+}
+
+int ApplyCommonTickCount(const std::vector<CYAxe*>& axes)
+{
+    int n = 0;
+    for (CYAxe* a : axes) {
+        if (!(a->m_step > 0) || !std::isfinite(a->m_step))
+            continue;
+        // Down to a multiple of the step, unless the min is too large for the step to show in it.
+        const double k = std::floor(a->m_min / a->m_step + 1e-9);
+        if (std::abs(k) < 1e15)
+            a->m_min = k * a->m_step;
+        a->m_firstTick = a->m_min;
+        const double steps = std::ceil((a->m_max - a->m_min) / a->m_step - 1e-9);
+        if (steps > 0 && steps < 1e6)
+            n = std::max(n, static_cast<int>(steps));
     }
-    for (CYAxe* a : axes)
+    n = std::max(n, axes.empty() ? 0 : 1);
+    for (CYAxe* a : axes) {
         a->m_max = a->m_min + n * a->m_step;
+        a->m_tickCount = n;
+    }
+    return n;
+}
+
+void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
+                     const std::function<int(const CYAxe&, double value)>& labelLength, int gap)
+{
+    std::vector<std::pair<double, double>> ranges;
+    for (const CYAxe* a : axes)
+        ranges.emplace_back(a->m_min, a->m_max);
+    int spacing = kValueTickSpacing;
+    for (int pass = 0; pass < 16; ++pass) {
+        for (size_t i = 0; i < axes.size(); ++i) {
+            std::tie(axes[i]->m_min, axes[i]->m_max) = ranges[i];
+            axes[i]->m_tickSpacing = spacing;
+            axes[i]->ComputeTicks(height);
+        }
+        const int n = ApplyCommonTickCount(axes);
+        if (n == 0)
+            return;
+        int widest = 0;
+        for (const CYAxe* a : axes)
+            for (int k = 0; k <= n && k < 1000; ++k)
+                widest = std::max(widest, labelLength(*a, a->TickValue(k)));
+        const int needed = widest + gap;
+        // Every axis has n steps over the same height: one test holds for all.
+        if (height >= needed * n || spacing > height)
+            return;
+        spacing = std::max(spacing * 3 / 2, needed);
+    }
 }
 
 void CXAxe::ComputeTicks(int width)

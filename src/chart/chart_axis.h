@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "dsp/time_text.h"
@@ -73,7 +74,24 @@ public:
     void ApplyRange(double dataMin, double dataMax);
     // The tick step, decimals and first tick for an axis of this height.
     void ComputeTicks(int height);
+    // Tick k of the m_tickCount steps from min to max, both ends included; a value
+    // that is zero but for rounding is 0 (no "-0.0" label).
+    double TickValue(int k) const;
+
+    int m_tickCount = 0;  // steps from min to max, set by ApplyCommonTickCount
 };
 
-// Gives every value axis the same number of steps, so that their ticks share heights.
-void ApplyCommonTickCount(const std::vector<CYAxe*>& axes);
+// The wanted distance between value ticks, in pixels, before labels ask for more.
+constexpr int kValueTickSpacing = 25;
+
+// Gives every value axis the same number of steps, so that their ticks share
+// heights: each starts at the multiple of its step at or below its min (its
+// first tick) and ends that many steps higher, at or above its max, so that it
+// holds all it held. Returns the number of steps (0 for no axis).
+int ApplyCommonTickCount(const std::vector<CYAxe*>& axes);
+
+// The ticks of value axes sharing one height: the steps of ComputeTicks, made
+// coarser until no two labels of an axis overlap. labelLength gives the length
+// of a label along its axis in pixels; gap is kept free between two labels.
+void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
+                     const std::function<int(const CYAxe&, double value)>& labelLength, int gap);

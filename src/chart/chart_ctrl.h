@@ -80,6 +80,10 @@ public:
     const ChartRect& PlotRect() const { return m_plotRect; }
     const ChartRect& LegendRect() const { return m_legendRect; }
     const QImage& Picture() const { return m_picture; }
+    // Where the last drawing put its texts: axis labels and titles, time labels, legend.
+    const std::vector<QRect>& TextRects() const { return m_textRects; }
+    // The read-out of the series under the mouse: each visible series' value box and text.
+    const std::vector<std::pair<ChartRect, QString>>& ReadOut() const { return m_readout; }
 
     // How the chart beeps and runs its popup menu; tests replace them.
     std::function<void()> m_beep;
@@ -113,6 +117,7 @@ protected:
 private:
     // The layout of a picture of this size; Draw then fills m_picture, which has it.
     void Layout(QSize size);
+    int ValueLabelLength(const CMChartSerie& s, double value) const;
     void Draw(QPainter& painter);
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);
@@ -140,6 +145,8 @@ private:
 
     QImage m_picture;
     ChartRect m_innerRect, m_plotRect, m_legendRect;
+    std::vector<int> m_belowAxes;  // per visible series: how far its lowest label reaches below the plot
+    std::vector<QRect> m_textRects;
     int m_spacing = 3;
     QFont m_font;
     QPen m_axisPen, m_gridPen, m_crosshairPen;

@@ -30,30 +30,36 @@ QSize Extent(const QFont& font, const QString& text)
     return {m.horizontalAdvance(text), m.height()};
 }
 
-// Text with its top-left at (x, y) on an opaque white cell.
-void Text(QPainter& p, int x, int y, const QString& text)
+// Text with its top-left at (x, y) on an opaque white cell; returns the cell.
+QRect Text(QPainter& p, int x, int y, const QString& text)
 {
     const QSize e = Extent(p.font(), text);
     p.fillRect(x, y, e.width(), e.height(), Qt::white);
     p.drawText(QRect(x, y, e.width(), e.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    return {x, y, e.width(), e.height()};
 }
 
 // Text reading upwards from its reference point: the unrotated cell's top-left.
-void RotatedText(QPainter& p, int x, int y, const QString& text)
+// Returns the cell as it lies in the picture.
+QRect RotatedText(QPainter& p, int x, int y, const QString& text)
 {
     p.save();
     p.translate(x, y);
     p.rotate(-90);
-    Text(p, 0, 0, text);
+    const QRect cell = Text(p, 0, 0, text);
     p.restore();
+    return {x, y - cell.width(), cell.height(), cell.width()};
 }
 
-QString Number(double value, int decimals)
-{
-    return QString::asprintf("%.*f", std::clamp(decimals, 0, 30), value);
-}
+// Room kept between two value labels and between the lowest label and the axis title.
+constexpr int kLabelGap = 4;
 
 }  // namespace
+
+int CMChartCtrl::ValueLabelLength(const CMChartSerie& s, double value) const
+{
+    return Extent(s.m_rotatedFont, s.ValueText(value, false)).width();
+}
 
 void CMChartCtrl::Layout(QSize size)
 {
@@ -63,6 +69,8 @@ void CMChartCtrl::Layout(QSize size)
 
     // Value-axis bands, stacked from the outer edges inwards in list order.
     std::vector<std::pair<int, int>> bands(m_series.size());
+    std::vector<CMChartSerie*> visible;
+    std::vector<std::pair<int, int>> visibleBands;
     for (size_t i = 0; i < m_series.size(); ++i) {
         CMChartSerie& s = *m_series[i];
         s.ApplyRange(s.m_dataMin, s.m_dataMax);
@@ -76,28 +84,74 @@ void CMChartCtrl::Layout(QSize size)
             bands[i] = {plotRight - w, plotRight};
             plotRight -= w;
         }
+        visible.push_back(&s);
+        visibleBands.push_back(bands[i]);
     }
 
-    // Legend rows under the time band: swatch, name and value box per series.
-    int legendHeight = 0;
+    // Legend rows under the time band: swatch, title and value box per series; the
+    // box holds the widest read-out, unit included.
+    int legendRows = 0;
     if (m_legendShown && !m_series.empty()) {
-        int x = plotLeft, y = 0, nh = 0, widest = 0;
+        int x = plotLeft, y = 0, nh = 0;
         for (const auto& serie : m_series) {
             CMChartSerie& s = *serie;
-            const QSize name = Extent(s.m_rotatedFont, s.m_name);
+            const QSize name = Extent(s.m_rotatedFont, s.Title());
             nh = name.height();
-            widest = std::max(widest, name.width());
-            const QSize value = Extent(m_font, Number(s.m_max, 2 * s.m_decimals));
+            int valueWidth = 0;
+            for (double v : {s.m_max, s.m_min, s.m_dataMax, s.m_dataMin})
+                valueWidth = std::max(valueWidth, Extent(m_font, s.ValueText(v, true)).width());
             const int boxLeft = x + name.width() + 3 * nh;
-            s.m_valueBox = {boxLeft, y, boxLeft + value.width(), y + value.height()};
+            s.m_valueBox = {boxLeft, y, boxLeft + valueWidth, y + Extent(m_font, QStringLiteral("0")).height()};
             x = s.m_valueBox.right + nh;
             if (x >= plotRight) {
                 x = plotLeft;
                 y += 2 * nh;
             }
         }
-        const int rows = (x == plotLeft && y > 0) ? y - nh : y + nh;
-        legendHeight = std::max(rows, widest);
+        legendRows = (x == plotLeft && y > 0) ? y - nh : y + nh;
+    }
+
+    // The plot, the axes and the space around them depend on each other: the end
+    // labels reach half their length beyond the axis (above the plot, and below it
+    // where the title follows), and the titles need room under the plot. A few
+    // passes settle them.
+    const int bandHeight = Extent(m_font, QStringLiteral("00.00")).height() + 2 * m_spacing + 9;
+    int legendHeight = 0, topMargin = 0;
+    std::vector<int> below(visible.size(), 0);
+    const auto labelLength = [this](const CYAxe& axis, double value) {
+        return ValueLabelLength(static_cast<const CMChartSerie&>(axis), value);
+    };
+    for (int pass = 0; pass < 4; ++pass) {
+        int titles = 0;
+        for (size_t i = 0; i < visible.size(); ++i)
+            titles = std::max(titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->Title()).width());
+        legendHeight = std::max(legendRows, titles - bandHeight);
+        m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
+        m_plotRect = {plotLeft, m_innerRect.top + topMargin, plotRight, m_rect.top};
+        std::vector<CYAxe*> axes;
+        for (size_t i = 0; i < visible.size(); ++i) {
+            CMChartSerie& s = *visible[i];
+            s.ApplyRange(s.m_dataMin, s.m_dataMax);
+            s.m_rect = {visibleBands[i].first, m_plotRect.top, visibleBands[i].second, m_plotRect.bottom};
+            axes.push_back(&s);
+        }
+        LayOutValueAxes(axes, m_plotRect.Height(), labelLength, kLabelGap);
+        bool settled = true;
+        int top = 0;
+        for (size_t i = 0; i < visible.size(); ++i) {
+            const CMChartSerie& s = *visible[i];
+            top = std::max(top, (ValueLabelLength(s, s.TickValue(s.m_tickCount)) + 1) / 2);
+            const int bottom = (ValueLabelLength(s, s.TickValue(0)) + 1) / 2;
+            settled = settled && bottom <= below[i];
+            below[i] = std::max(below[i], bottom);
+        }
+        if (settled && top <= topMargin)
+            break;
+        topMargin = std::max(topMargin, top);
+    }
+    m_belowAxes = below;
+
+    if (m_legendShown && !m_series.empty()) {
         for (const auto& s : m_series) {
             s->m_valueBox.top += m_innerRect.bottom - legendHeight;
             s->m_valueBox.bottom += m_innerRect.bottom - legendHeight;
@@ -106,26 +160,12 @@ void CMChartCtrl::Layout(QSize size)
     } else {
         m_legendRect = {};
     }
-
-    const int bandHeight = Extent(m_font, QStringLiteral("00.00")).height() + 2 * m_spacing + 9;
-    m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
-    m_plotRect = {plotLeft, m_innerRect.top, plotRight, m_rect.top};
-
-    std::vector<CYAxe*> visible;
-    for (size_t i = 0; i < m_series.size(); ++i) {
-        CMChartSerie& s = *m_series[i];
-        if (!s.m_visible)
-            continue;
-        s.m_rect = {bands[i].first, m_innerRect.top, bands[i].second, m_plotRect.bottom};
-        s.ComputeTicks(s.m_rect.Height());
-        visible.push_back(&s);
-    }
-    ApplyCommonTickCount(visible);
     ComputeTicks(m_rect.Width());
 }
 
 void CMChartCtrl::Draw(QPainter& painter)
 {
+    m_textRects.clear();
     const QSize size = m_picture.deviceIndependentSize().toSize();
     painter.fillRect(0, 0, size.width(), size.height(), m_backgroundColor);
     if (size.width() <= 2 * kInset || size.height() <= 2 * kInset)
@@ -151,8 +191,11 @@ void CMChartCtrl::DrawTimeAxis(QPainter& painter)
             Line(painter, x, m_plotRect.top, x, m_plotRect.bottom - 1);
         }
         const QString label = QString::fromStdString(TickLabel(tick)).left(255);
+        // Centred on its tick, but whole: the first and last labels stay within the band.
+        const int width = Extent(m_font, label).width();
+        const int left = std::max(m_rect.left, std::min(x - width / 2, m_rect.right - width));
         painter.setPen(palette().color(QPalette::WindowText));
-        Text(painter, x - Extent(m_font, label).width() / 2, m_rect.top + 6, label);
+        m_textRects.push_back(Text(painter, left, m_rect.top + 6, label));
     }
 }
 
@@ -174,9 +217,8 @@ void CMChartCtrl::DrawHorizontalGrid(QPainter& painter)
         if (!s->m_visible)
             continue;
         painter.setPen(m_gridPen);
-        double value = s->m_firstTick + s->m_step;
-        for (int i = 0; i < kMaxGridLines && value < s->m_max + 1e-7; ++i, value += s->m_step) {
-            const int y = s->ValueToPixel(value);
+        for (int k = 1; k <= s->m_tickCount && k < kMaxGridLines; ++k) {
+            const int y = s->ValueToPixel(s->TickValue(k));
             Line(painter, m_plotRect.left, y, m_plotRect.right, y);
         }
         return;  // the first visible series only
@@ -186,10 +228,12 @@ void CMChartCtrl::DrawHorizontalGrid(QPainter& painter)
 void CMChartCtrl::DrawSeries(QPainter& painter)
 {
     const QColor text = palette().color(QPalette::WindowText);
-    for (const auto& serie : m_series) {
-        const CMChartSerie& s = *serie;
+    for (size_t index = 0, shown = 0; index < m_series.size(); ++index) {
+        const CMChartSerie& s = *m_series[index];
         if (!s.m_visible)
             continue;
+        const int below = shown < m_belowAxes.size() ? m_belowAxes[shown] : 0;
+        ++shown;
         // The value axis, in the series' colour, outside the clip.
         painter.setPen(s.m_curvePen);
         painter.setFont(s.m_rotatedFont);
@@ -197,20 +241,23 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
         const int axisX = s.m_axisOnLeft ? r.right - 1 : r.left + 1;
         const int outwards = s.m_axisOnLeft ? -3 : 3;
         Line(painter, axisX, r.top, axisX, r.bottom);
-        double value = s.m_firstTick;
-        for (int i = 0; i < kMaxGridLines && (value <= s.m_min || value < s.m_max + 1e-7); ++i, value += s.m_step) {
+        for (int k = 0; k <= s.m_tickCount && k < kMaxGridLines; ++k) {
+            const double value = s.TickValue(k);
             const int y = s.ValueToPixel(value);
             painter.setPen(s.m_curvePen);
             Line(painter, axisX, y, axisX + outwards, y);
-            const QString label = Number(value, s.m_decimals);
+            const QString label = s.ValueText(value, false);
             const QSize e = Extent(s.m_rotatedFont, label);
             painter.setPen(text);
-            RotatedText(painter, s.m_axisOnLeft ? r.right - e.height() - 6 : r.left + 6, y + e.width() / 2, label);
+            m_textRects.push_back(
+                RotatedText(painter, s.m_axisOnLeft ? r.right - e.height() - 6 : r.left + 6, y + e.width() / 2, label));
         }
-        const QSize title = Extent(s.m_rotatedFont, s.m_name);
+        // The title under the axis, below the lowest label.
+        const QString titleText = s.Title();
+        const QSize title = Extent(s.m_rotatedFont, titleText);
         painter.setPen(text);
-        RotatedText(painter, s.m_axisOnLeft ? r.right - title.height() - 6 : r.left + 6,
-                    r.bottom + title.width() + title.height(), s.m_name);
+        m_textRects.push_back(RotatedText(painter, s.m_axisOnLeft ? r.right - title.height() - 6 : r.left + 6,
+                                          r.bottom + below + kLabelGap + title.width(), titleText));
 
         painter.save();
         painter.setClipRect(m_plotRect.left, m_plotRect.top, m_plotRect.Width(), m_plotRect.Height());
@@ -223,8 +270,8 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
             painter.setPen(s.m_labelPen);
             Line(painter, x - 5, y, x + 5, y);
             Line(painter, x, y - 5, x, y + 5);
-            const QString labelText = QString::fromStdString(TickLabel(time)).left(63) + QStringLiteral(", ") +
-                                      Number(labelValue, s.m_decimals);
+            const QString labelText =
+                QString::fromStdString(TickLabel(time)).left(63) + QStringLiteral(", ") + s.ValueText(labelValue, true);
             painter.setPen(s.m_labelColor);
             Text(painter, x + 8, y, labelText);
         }
@@ -305,7 +352,7 @@ void CMChartCtrl::DrawLegend(QPainter& painter)
     painter.setFont(m_font);
     for (const auto& serie : m_series) {
         CMChartSerie& s = *serie;
-        const int nh = Extent(s.m_rotatedFont, s.m_name).height();
+        const int nh = Extent(s.m_rotatedFont, s.Title()).height();
         s.m_swatchRect = {x, y, x + nh, y + nh};
         if (s.m_visible) {
             painter.fillRect(x, y, nh, nh, PaletteColor(s.m_colorIndex));
@@ -316,7 +363,7 @@ void CMChartCtrl::DrawLegend(QPainter& painter)
             painter.drawRect(x, y, nh - 1, nh - 1);
             painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
         }
-        Text(painter, x + 2 * nh, y, s.m_name);
+        m_textRects.push_back(Text(painter, x + 2 * nh, y, s.Title()));
         x = s.m_valueBox.right + nh;
         if (x >= m_plotRect.right) {
             x = m_legendRect.left;

@@ -39,7 +39,7 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
         const double t = PixelToValue(x);
         for (const auto& s : m_series)
             if (s->m_visible)
-                m_readout.emplace_back(s->m_valueBox, QString::asprintf("%.*f", s->m_decimals, s->ValueAt(t)));
+                m_readout.emplace_back(s->m_valueBox, s->ValueText(s->ValueAt(t), true));
     }
     if (timeBandDrag) {
         if (m_dragMode == 1) {

@@ -1,5 +1,6 @@
 #include "chart/chart_serie.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/palette.h"
@@ -57,4 +58,12 @@ void CMChartSerie::GetMinMax(double& min, double& max) const
 {
     min = m_dataMin;
     max = m_dataMax;
+}
+
+QString CMChartSerie::ValueText(double value, bool withUnit) const
+{
+    QString text = QString::asprintf("%.*f", std::clamp(m_decimals, 0, 30), value);
+    if (withUnit && !m_unit.isEmpty())
+        text += u' ' + m_unit;
+    return text;
 }

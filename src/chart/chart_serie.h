@@ -26,8 +26,13 @@ public:
     std::pair<double, double> MinMaxOf(size_t first, size_t last) const { return m_pyramid.MinMax(m_values, first, last); }
 
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
+    // The axis title and legend text: the name with its unit, "Alt [m]".
+    QString Title() const { return m_unit.isEmpty() ? m_name : m_name + QStringLiteral(" [") + m_unit + u']'; }
+    // A value as the axis labels and the read-out write it, with its unit when withUnit.
+    QString ValueText(double value, bool withUnit) const;
 
     QString m_name;
+    QString m_unit;  // "m", "ft/s", ...; empty when the series has none
     double m_firstTime;
     double m_interval;
     double m_dataMin = 0.0;

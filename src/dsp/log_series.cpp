@@ -48,7 +48,9 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
         return s;
     };
 
+    const std::string unit = settings.Imperial() ? "ft" : "m";
     NamedSeries& alt = add("Alt");
+    alt.unit = unit;
     std::string error;
     if (!DecodeAltitude(log, settings.Imperial(), alt.values, &error))
         result.errors.push_back(error);
@@ -63,6 +65,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
     if (settings.varioMedian > 0)
         MedianFilter(vario, settings.varioMedian);
     NamedSeries& v = add("Vario");
+    v.unit = unit + "/s";
     v.values = std::move(vario);
     v.style = {static_cast<int>(settings.varioColor), settings.varioOn, static_cast<int>(settings.varioStyle),
                settings.varioMin, settings.varioMax, false};

@@ -19,6 +19,7 @@ struct SeriesStyle {
 // One series of equally spaced samples as the chart will show it.
 struct NamedSeries {
     std::string name;
+    std::string unit;  // "m", "ft/s", ...; empty for a channel
     double firstTime = 0.0;
     double interval = 1.0;
     std::vector<double> values;

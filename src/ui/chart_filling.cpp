@@ -17,6 +17,7 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
     for (const NamedSeries& named : series.series) {
         std::shared_ptr<CMChartSerie> s;
         chart.AddSerie(QString::fromStdString(named.name), named.firstTime, named.interval, named.values, &s, false);
+        s->m_unit = QString::fromStdString(named.unit);
         s->SetColorIndex(named.style.colorIndex);
         s->m_visible = named.style.visible;
         s->m_axisOnLeft = named.style.axisOnLeft;

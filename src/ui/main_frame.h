@@ -98,6 +98,10 @@ private:
     void UpdateSelectionStats(const NMCHART& n);
     void SetLogsPaneShown(bool shown);
     bool MayDiscardLogs();
+    // After the tree was refilled: its first log in the chart and the statistics, or nothing.
+    void ShowFirstLog();
+    // "Nivra - FILE", or "Nivra" alone for an empty text.
+    void SetTitleFile(const QString& file);
     // Whether this log is the one the chart shows.
     bool ShowsLog(const CBrixoLog& log) const;
     bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);

@@ -73,9 +73,8 @@ bool CMainFrame::OpenFile(const QString& path, std::string* problem)
         m_tree->AddLog(QString::fromStdString(LogName(entry.number, entry.log.Duration())), entry.log);
     m_busy = false;
     m_unsaved = false;
-    if (result.logsRead == 1 && m_tree->topLevelItemCount() > 0)
-        m_tree->setCurrentItem(m_tree->topLevelItem(0));
-    setWindowTitle(QStringLiteral("Nivra - %1").arg(QFileInfo(path).absoluteFilePath()));
+    ShowFirstLog();
+    SetTitleFile(QFileInfo(path).absoluteFilePath());
     statusBar()->showMessage(result.deviceMissing ? QString::fromStdString(result.Problem()) : QStringLiteral("Ready"));
     Remember(path);
     return true;
@@ -100,8 +99,23 @@ bool CMainFrame::SaveAs(const QString& path)
         return false;
     }
     m_unsaved = false;
+    SetTitleFile(QFileInfo(path).absoluteFilePath());
     Remember(path);
     return true;
+}
+
+void CMainFrame::ShowFirstLog()
+{
+    // The chart and the statistics always show a log of the tree, never one that has gone.
+    m_busy = true;
+    m_tree->setCurrentItem(m_tree->topLevelItemCount() > 0 ? m_tree->topLevelItem(0) : nullptr);
+    m_busy = false;
+    RefreshLog(m_tree->SelectedLog());
+}
+
+void CMainFrame::SetTitleFile(const QString& file)
+{
+    setWindowTitle(file.isEmpty() ? QStringLiteral("Nivra") : QStringLiteral("Nivra - %1").arg(file));
 }
 
 void CMainFrame::RefreshSelected()
@@ -158,9 +172,11 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
 {
     switch (n.code) {
     case CHN_CLICK: {
+        // A label on the first curve at the clicked time, with the value the read-out shows there.
         std::shared_ptr<CMChartSerie> first;
-        if (m_chart->GetSerie(0, &first) && first->m_visible) {
-            first->AddLabel(m_chart->PixelToValue(n.x0), first->PixelToValue(n.y0));
+        const double t = m_chart->PixelToValue(n.x0);
+        if (m_chart->GetSerie(0, &first) && first->m_visible && t >= first->m_firstTime && t <= first->EndTime()) {
+            first->AddLabel(t, first->ValueAt(t));
             m_chart->Recalc();
             m_chart->update();
         }
@@ -242,5 +258,7 @@ bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
     m_busy = false;
     // Downloaded logs are not on disk yet: leaving them asks first.
     m_unsaved = !logs.empty();
+    ShowFirstLog();
+    SetTitleFile(QStringLiteral("downloaded logs, not saved yet"));
     return true;
 }

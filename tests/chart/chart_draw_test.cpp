@@ -93,13 +93,16 @@ TEST(ChartLayout, BandsLegendAndPlot)
     EXPECT_EQ(vario->m_rect.right, 800 - 5);
     EXPECT_EQ(vario->m_rect.Width(), cy + 15);
     EXPECT_EQ(plot.right, vario->m_rect.left);
-    EXPECT_EQ(plot.top, 5);
+    // Half the longest top label above the plot, so that it is whole.
+    int top = 0;
+    for (const auto& s : {alt, vario})
+        top = std::max(top, (QFontMetrics(s->m_rotatedFont).horizontalAdvance(s->ValueText(s->m_max, false)) + 1) / 2);
+    EXPECT_EQ(plot.top, 5 + top);
+    EXPECT_EQ(alt->m_rect.top, plot.top);
     EXPECT_EQ(alt->m_rect.bottom, plot.bottom);
-    // One legend row: its band is as high as the widest name, the time band sits on it.
+    // One legend row, the time band on it.
     const ChartRect& legend = chart.ctrl.LegendRect();
-    const int widest = std::max(QFontMetrics(alt->m_rotatedFont).horizontalAdvance("Alt"),
-                                QFontMetrics(alt->m_rotatedFont).horizontalAdvance("Vario"));
-    EXPECT_EQ(legend.Height(), std::max(cy, widest));
+    EXPECT_GE(legend.Height(), cy);
     EXPECT_EQ(legend.bottom, 600 - 5);
     EXPECT_EQ(legend.left, plot.left);
     EXPECT_EQ(chart.ctrl.m_rect.bottom, legend.top);
@@ -114,6 +117,62 @@ TEST(ChartLayout, BandsLegendAndPlot)
     vario->m_visible = false;
     chart.ctrl.Recalc();
     EXPECT_EQ(chart.ctrl.PlotRect().right, 800 - 5);
+}
+
+TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
+{
+    // An altitude above, at and below zero, up to five digits, beside a vario in custom or
+    // automatic range, at two sizes: each axis holds its data (a peak is never cut), the
+    // ticks of both axes fall on the same rows, no label is "-0", and no two texts meet.
+    const struct {
+        const char* what;
+        std::vector<double> alt;
+        int altMode;
+        int varioMode;
+    } cases[] = {
+        {"a dip below the start, aligned to zero", {0, -118, 542, 300}, 1, 2},
+        {"a dip below the start, auto", {0, -118.4, 542.7, 300}, 0, 0},
+        {"from zero", {0, 120, 542, 10}, 1, 2},
+        {"above zero, auto", {120, 300, 542, 130}, 0, 2},
+        {"five digits in feet", {0, -387, 12345.6, 9000}, 1, 0},
+        {"a flat flight", {0, 0.04, -0.05, 0}, 0, 0},
+        {"one hundred thousand", {-99999, 0, 99999, 0}, 0, 2},
+    };
+    for (QSize size : {QSize(1600, 900), QSize(800, 600), QSize(420, 300)}) {
+        for (const auto& c : cases) {
+            const std::string what = std::string(c.what) + " at " + std::to_string(size.width());
+            Chart chart(size);
+            auto alt = chart.Add("Alt", c.alt, 1.0, true, 1);
+            alt->m_unit = "m";
+            alt->m_scalingMode = c.altMode;
+            auto vario = chart.Add("Vario", {1.5, -3.25, 4.75, 0.5}, 1.0, false, 0);
+            vario->m_unit = "m/s";
+            vario->m_scalingMode = c.varioMode;
+            vario->m_customMin = -5;
+            vario->m_customMax = 5;
+            chart.ctrl.ResetView(false);
+            for (const auto& s : {alt, vario}) {
+                if (s->m_scalingMode != 2) {
+                    EXPECT_LE(s->m_min, s->m_dataMin + s->m_step * 1e-9) << what;
+                    EXPECT_GE(s->m_max, s->m_dataMax - s->m_step * 1e-9) << what;
+                }
+                EXPECT_EQ(s->m_firstTick, s->m_min) << what;
+                for (int k = 0; k <= s->m_tickCount; ++k) {
+                    const QString label = s->ValueText(s->TickValue(k), false);
+                    EXPECT_FALSE(label.toDouble() == 0 && label.startsWith('-')) << what << ": " << label.toStdString();
+                    EXPECT_EQ(s->ValueToPixel(s->TickValue(k)), alt->ValueToPixel(alt->TickValue(k))) << what << " " << k;
+                }
+            }
+            EXPECT_EQ(alt->m_tickCount, vario->m_tickCount) << what;
+            const std::vector<QRect>& texts = chart.ctrl.TextRects();
+            const QRect picture(0, 0, size.width(), size.height());
+            for (size_t i = 0; i < texts.size(); ++i) {
+                EXPECT_TRUE(picture.contains(texts[i])) << what << ": text " << i;
+                for (size_t j = i + 1; j < texts.size(); ++j)
+                    EXPECT_FALSE(texts[i].intersects(texts[j])) << what << ": texts " << i << " and " << j;
+            }
+        }
+    }
 }
 
 TEST(ChartLayout, LegendWrapsIntoRows)

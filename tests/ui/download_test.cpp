@@ -76,7 +76,9 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     ASSERT_TRUE(frame->TakeDownload(dialog));
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
     EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Log  1 (00:07:30)");  // numbered without gaps
-    EXPECT_EQ(frame->Tree()->currentItem(), nullptr);
+    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
+    EXPECT_EQ(frame->Chart()->SerieCount(), 2);
+    EXPECT_EQ(frame->windowTitle(), "Nivra - downloaded logs, not saved yet");
 }
 
 TEST_F(Download, CancelBeforeTheEndChangesNothing)

@@ -95,12 +95,23 @@ TEST_F(Window, OpeningAFileWithOneLogShowsIt)
     EXPECT_FALSE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 }
 
-TEST_F(Window, OpeningAFileWithSeveralLogsSelectsNone)
+TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
 {
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    // Several logs: the first is shown, not the soaring flight that was there before.
     ASSERT_TRUE(frame->OpenFile(kHops));
     EXPECT_EQ(Names(), (std::vector<QString>{"Log  1 (00:04:10)", "Log  3 (00:03:30)"}));  // the short one leaves a gap
-    EXPECT_EQ(frame->Tree()->currentItem(), nullptr);
+    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
+    EXPECT_EQ(Stat("Log", "Duration"), "04:10");
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
+    // A file whose logs are all too short: nothing in the tree, nothing in the chart.
+    CBrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
+    WriteText(Path("tiny.alt"), AltFileText({&tiny}));
+    ASSERT_TRUE(frame->OpenFile(Path("tiny.alt")));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    EXPECT_EQ(Stat("Log", "Duration"), "00:00");
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
 }
 
 TEST_F(Window, FilesThatAreNotOpened)
@@ -126,7 +137,7 @@ TEST_F(Window, SaveAsWritesEveryLogSafely)
     const AltReadResult read = ReadAltFile(Path("copy.alt").toStdString(), config, 0);
     ASSERT_EQ(read.logs.size(), 2u);
     EXPECT_EQ(read.logs[0].log.SampleCount(), 2504u);
-    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + Path("copy.alt"));  // the logs shown are now that file's
 
     // An empty tree saves the 20 lines of an empty file.
     frame->Tree()->ClearLogs();
@@ -187,6 +198,30 @@ TEST_F(Window, SelectionAndClickInTheChart)
     chart->GetSerie(0, &alt);
     ASSERT_EQ(alt->m_labels.size(), 1u);
     EXPECT_NEAR(alt->m_labels[0].first, 600, 10);
+    // On the curve, with the value the read-out shows there, not at the mouse's height.
+    EXPECT_EQ(alt->m_labels[0].second, alt->ValueAt(alt->m_labels[0].first));
+    EXPECT_GT(std::abs(alt->m_labels[0].second - alt->PixelToValue(y)), 50);
+}
+
+TEST_F(Window, UnitsOnTheChart)
+{
+    for (uint32_t units : {0u, 1u}) {
+        Settings stored;
+        stored.units = units;
+        OpenWindow(&stored);
+        ASSERT_TRUE(frame->OpenFile(kSoaring));
+        const QString unit = units ? "ft" : "m";
+        // The names stay what CSV headers and settings use; titles, legend and read-out say the unit.
+        EXPECT_EQ(SeriesNames(), (std::vector<QString>{"Alt", "Vario"}));
+        EXPECT_EQ(Serie(0)->Title(), "Alt [" + unit + "]");
+        EXPECT_EQ(Serie(1)->Title(), "Vario [" + unit + "/s]");
+        CMChartCtrl* chart = frame->Chart();
+        const ChartRect plot = chart->PlotRect();
+        QTest::mouseMove(chart, QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2));
+        ASSERT_EQ(chart->ReadOut().size(), 2u);
+        EXPECT_TRUE(chart->ReadOut()[0].second.endsWith(" " + unit)) << chart->ReadOut()[0].second.toStdString();
+        EXPECT_TRUE(chart->ReadOut()[1].second.endsWith(" " + unit + "/s"));
+    }
 }
 
 TEST_F(Window, SettingsAreWrittenAtClose)
