@@ -143,8 +143,11 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
     connect(m_maxEdit, &QLineEdit::textEdited, this, [this] { m_maxChanged = true; });
     connect(m_minUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_minEdit, m_minChanged, delta); });
     connect(m_maxUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_maxEdit, m_maxChanged, delta); });
-    connect(m_color, &CColorButton::ColorChosen, this,
-            [this](QColor color) { m_styles[m_current].colorIndex = PaletteIndex(color); });
+    // The settings keep palette indices: a free choice becomes the nearest palette colour, shown as chosen.
+    connect(m_color, &CColorButton::ColorChosen, this, [this](QColor color) {
+        m_styles[m_current].colorIndex = NearestPaletteIndex(color);
+        m_color->SetColor(PaletteColor(m_styles[m_current].colorIndex));
+    });
     connect(m_list, &QListWidget::currentRowChanged, this, &CChartStyle::OnRowChanged);
 
     Show(index < 0 || index >= static_cast<int>(m_styles.size()) ? 0 : index);

@@ -39,3 +39,20 @@ const char* PaletteName(int index)
 {
     return kPalette[Wrap(index)].name;
 }
+
+int NearestPaletteIndex(QColor color)
+{
+    int best = 9;
+    double bestDistance = 0;
+    for (int i = 0; i < 10; ++i) {
+        const Entry& e = kPalette[i];
+        const double meanRed = (e.r + color.red()) / 2.0;
+        const double dr = e.r - color.red(), dg = e.g - color.green(), db = e.b - color.blue();
+        const double d = (2 + meanRed / 256) * dr * dr + 4 * dg * dg + (2 + (255 - meanRed) / 256) * db * db;
+        if (i == 0 || d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return best;
+}

@@ -8,3 +8,6 @@ QColor PaletteColor(int index);
 int PaletteIndex(QColor color);
 // The colour's name as the style dialog lists it ("red", "green", ...).
 const char* PaletteName(int index);
+// The index of the palette colour nearest to any colour (the red-weighted RGB
+// distance); exact palette colours give their own index.
+int NearestPaletteIndex(QColor color);

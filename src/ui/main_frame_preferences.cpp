@@ -1,12 +1,14 @@
 // The main window's two settings dialogs: "Preferences" and the chart's "Chart Style".
 #include "chart/chart_style.h"
+#include "config/configuration.h"
 #include "device/serial_link.h"
 #include "ui/main_frame.h"
 #include "ui/preferences_dialog.h"
 
 void CMainFrame::EditPreferences()
 {
-    CPreferencesDlg dialog(m_settings, m_listPorts(), this);
+    CPreferencesDlg dialog(m_settings, m_listPorts(), this,
+                           {m_config.UnitScale("linear", "metric"), m_config.UnitScale("linear", "imperial")});
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     const bool rebuild = TakePreferences(dialog.Edited(), m_settings);

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "chart/palette.h"
 #include "ui/property_list.h"
@@ -47,8 +48,10 @@ QString CPreferencesDlg::PortText(const PortInfo& port)
     return text;
 }
 
-CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_list(new PropertyList(this))
+CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent,
+                                 LengthScales scales)
+    : QDialog(parent), m_settings(settings), m_scales(scales), m_imperialShown(settings.Imperial()),
+      m_list(new PropertyList(this))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     setSizeGripEnabled(true);
@@ -99,6 +102,16 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
         c->setExpanded(true);
     FollowAlignment(kAltitude);
     FollowAlignment(kVario);
+    for (auto [category, name, value] : {std::tuple{kAltitude, "Custom Min", settings.altMin},
+                                         std::tuple{kAltitude, "Custom Max", settings.altMax},
+                                         std::tuple{kVario, "Custom Min", settings.varioMin},
+                                         std::tuple{kVario, "Custom Max", settings.varioMax}})
+        m_bounds[{category, QString::fromLatin1(name)}] = {value, settings.Imperial(), Real(value)};
+    connect(static_cast<QComboBox*>(Editor(kTop, QStringLiteral("Units"))), &QComboBox::currentIndexChanged, this,
+            [this](int index) {
+                if (index >= 0)
+                    ConvertBounds(index != 0);
+            });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
@@ -167,6 +180,46 @@ void CPreferencesDlg::FollowAlignment(const QString& category)
         }
 }
 
+double CPreferencesDlg::InUnits(const Bound& bound, bool imperial) const
+{
+    if (bound.imperial == imperial || !(m_scales.metric > 0) || !(m_scales.imperial > 0))
+        return bound.value;
+    return bound.value * (imperial ? m_scales.imperial / m_scales.metric : m_scales.metric / m_scales.imperial);
+}
+
+void CPreferencesDlg::ConvertBounds(bool imperial)
+{
+    if (imperial == m_imperialShown)
+        return;
+    for (auto& [key, bound] : m_bounds) {
+        auto* edit = static_cast<QLineEdit*>(Editor(key.first, key.second));
+        if (edit->text() != bound.shown) {
+            // Typed in the units shown so far; a text that is no number stays for the user to mend.
+            bool ok = false;
+            const double typed = edit->text().trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(typed))
+                continue;
+            bound = {typed, m_imperialShown, {}};
+        }
+        const double shown = InUnits(bound, imperial);
+        if (!std::isfinite(shown))
+            continue;
+        bound.shown = Real(shown);
+        edit->setText(bound.shown);
+    }
+    m_imperialShown = imperial;
+}
+
+bool CPreferencesDlg::ReadBound(const QString& category, const QString& name, double& value)
+{
+    const auto it = m_bounds.find({category, name});
+    if (it != m_bounds.end() && static_cast<QLineEdit*>(Editor(category, name))->text() == it->second.shown) {
+        value = InUnits(it->second, m_imperialShown);
+        return true;
+    }
+    return ReadReal(category, name, value);
+}
+
 QWidget* CPreferencesDlg::Editor(const QString& category, const QString& name) const
 {
     QTreeWidgetItem* item = m_list->Item(category, name);
@@ -230,8 +283,8 @@ bool CPreferencesDlg::ReadPort(std::string& port) const
 bool CPreferencesDlg::ReadSeries(const QString& category, uint32_t& color, uint32_t& style, double& min, double& max)
 {
     double newMin = min, newMax = max;
-    if (!ReadReal(category, QStringLiteral("Custom Min"), newMin) ||
-        !ReadReal(category, QStringLiteral("Custom Max"), newMax))
+    if (!ReadBound(category, QStringLiteral("Custom Min"), newMin) ||
+        !ReadBound(category, QStringLiteral("Custom Max"), newMax))
         return false;
     // A list showing no choice keeps the stored position.
     const uint32_t newColor = ComboIndex(category, QStringLiteral("Color"));

@@ -238,19 +238,30 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     EXPECT_EQ(again.MinEdit()->text(), "x");
 }
 
-TEST(ChartStyle, MoreColorsTurnsAFreeChoiceIntoAPaletteIndex)
+TEST(ChartStyle, MoreColorsTakesTheNearestPaletteColour)
 {
     StyledChart c;
     CChartStyle dialog(c.chart, 2);
     const struct {
         QColor picked;
         int index;
-    } cases[] = {{QColor(255, 0, 0), 0}, {QColor(), 0}, {QColor(128, 128, 0), 7}, {QColor(1, 2, 3), 9}};
+        const char* shown;
+    } cases[] = {
+        {QColor(255, 0, 0), 0, "red"},
+        {QColor(), 0, "red"},  // a cancelled choice (an invalid colour) keeps the last one
+        {QColor(128, 128, 0), 7, "olive"},
+        {QColor(1, 2, 3), 9, "black"},
+        {QColor(230, 30, 20), 0, "red"},  // it used to turn the series black
+        {QColor(20, 130, 40), 1, "green"},
+        {QColor(30, 60, 220), 2, "blue"},
+        {QColor(250, 140, 30), 5, "brown"},
+        {QColor(110, 10, 120), 6, "purple"},
+    };
     for (const auto& k : cases) {
         dialog.ColorButton()->m_pickColor = [&k](QColor, QWidget*) { return k.picked; };
         dialog.ColorButton()->Entries().last()->trigger();
-        // A cancelled choice (an invalid colour) keeps the last one.
         EXPECT_EQ(dialog.Styles()[2].colorIndex, k.index) << k.picked.name().toStdString();
+        EXPECT_EQ(dialog.ColorButton()->text(), k.shown) << k.picked.name().toStdString();
     }
     EXPECT_EQ(dialog.ColorButton()->Entries().last()->text(), "More Colors...");
     QStringList names;

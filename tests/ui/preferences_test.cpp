@@ -104,6 +104,34 @@ TEST(Preferences, CustomBoundsFollowTheirCategorysAlignment)
     EXPECT_FALSE(enabled("Vario"));
 }
 
+TEST(Preferences, CustomBoundsFollowTheUnits)
+{
+    // Bounds in metres become feet when the units change, and come back when they change back;
+    // a bound that is no number stays as typed.
+    Settings settings;
+    settings.altMin = -30;
+    settings.altMax = 1000;
+    CPreferencesDlg dialog(settings, kPorts, nullptr, {1.0, 3.280839895013123});
+    QComboBox* units = Combo(dialog, "", "Units");
+    units->setCurrentIndex(1);
+    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Min")->text(), "-98.4251968503937");
+    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Max")->text(), "3280.83989501312");
+    EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-16.4041994750656");
+    EXPECT_EQ(Edit(dialog, "Vario", "Custom Max")->text(), "16.4041994750656");
+    Edit(dialog, "Vario", "Custom Max")->setText("x");
+    units->setCurrentIndex(0);
+    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Min")->text(), "-30");
+    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Max")->text(), "1000");
+    EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-5");
+    EXPECT_EQ(Edit(dialog, "Vario", "Custom Max")->text(), "x");
+    Edit(dialog, "Vario", "Custom Max")->setText("5");
+    units->setCurrentIndex(1);
+    dialog.accept();
+    EXPECT_EQ(dialog.Edited().units, 1u);
+    EXPECT_DOUBLE_EQ(dialog.Edited().varioMax, 5 * 3.280839895013123);
+    EXPECT_DOUBLE_EQ(dialog.Edited().altMax, 1000 * 3.280839895013123);
+}
+
 namespace {
 
 // Sets an item's editor as a user would: a text typed, a list entry chosen by its text, a box
