@@ -16,6 +16,12 @@ struct ChartRect {
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
 
+// A shown time range.
+struct Range {
+    double first = 0.0;
+    double last = 0.0;
+};
+
 // A double pixel position made an int without undefined behaviour: far values
 // saturate (they lie outside any picture), NaN goes far below.
 int PixelFromDouble(double position);

@@ -8,11 +8,11 @@
 #include <cmath>
 #include <utility>
 
+#include "chart/chart_picture.h"
+
 CMChartCtrl::CMChartCtrl(QWidget* parent)
     : QWidget(parent),
       m_font(ChartFont()),
-      m_axisPen(m_axisColor, 1, Qt::SolidLine),
-      m_gridPen(m_gridColor, 1, Qt::DotLine),
       m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
 {
     m_beep = [] {
@@ -21,8 +21,7 @@ CMChartCtrl::CMChartCtrl(QWidget* parent)
     m_runMenu = [](QMenu& menu, const QPoint& at) {
         return menu.exec(at);
     };
-    for (QPen* pen : {&m_axisPen, &m_gridPen, &m_crosshairPen})
-        pen->setCosmetic(true);
+    m_crosshairPen.setCosmetic(true);
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers everything: no erasing, no flicker
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -48,7 +47,7 @@ void CMChartCtrl::RemoveAllSeries()
     m_series.clear();
     m_back.clear();
     m_forward.clear();
-    m_selected = false;
+    m_scene.m_selection.reset();
     Recalc();
     update();
     Send({.code = CHN_VIEWCHANGED});
@@ -141,18 +140,18 @@ void CMChartCtrl::ClearLabels()
 
 void CMChartCtrl::SetSelection(double first, double last)
 {
-    m_selected = true;
-    m_selectionFirst = first;
-    m_selectionLast = last;
+    m_scene.m_selection = Range{first, last};
     Recalc();
     update();
 }
 
 bool CMChartCtrl::GetSelection(double& first, double& last) const
 {
-    first = m_selectionFirst;
-    last = m_selectionLast;
-    return m_selected;
+    if (!m_scene.m_selection)
+        return false;
+    first = m_scene.m_selection->first;
+    last = m_scene.m_selection->last;
+    return true;
 }
 
 bool CMChartCtrl::GetDataRange(double& first, double& last) const
@@ -186,9 +185,42 @@ void CMChartCtrl::Recalc()
         m_picture = QImage(pixels, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(scale);
     }
-    Layout(size);
-    QPainter painter(&m_picture);
-    Draw(painter);
+    SyncScene();
+    m_scene.Layout(size);
+    m_scene.Draw(m_picture);
+}
+
+void CMChartCtrl::SyncScene()
+{
+    ChartLook& look = m_scene.m_look;
+    look.background = m_backgroundColor;
+    look.axis = m_axisColor;
+    look.grid = m_gridColor;
+    look.selection = m_selectionColor;
+    look.text = palette().color(QPalette::WindowText);
+    look.disabledText = palette().color(QPalette::Disabled, QPalette::WindowText);
+    look.font = m_font;
+    look.legendShown = m_legendShown;
+    look.gridShown = m_gridShown;
+    look.decimateCurves = m_decimateCurves;
+}
+
+void CMChartCtrl::DrawPanFrame()
+{
+    m_scene.DrawPanFrame(m_picture);
+    update();
+}
+
+std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
+{
+    auto picture = std::make_unique<ChartPicture>();
+    for (const auto& s : m_series)
+        picture->m_series.push_back(std::make_shared<CMChartSerie>(*s));
+    picture->m_time.m_min = m_min;
+    picture->m_time.m_max = m_max;
+    picture->m_scene.m_look = m_scene.m_look;
+    picture->m_scene.m_selection = m_scene.m_selection;
+    return picture;
 }
 
 bool CMChartCtrl::DrawImage(QSize size, QImage& picture, double scale)
@@ -200,15 +232,11 @@ bool CMChartCtrl::DrawImage(QSize size, QImage& picture, double scale)
     if (image.isNull())
         return false;
     image.setDevicePixelRatio(scale);
-    // The curves are written into m_picture itself, so the image takes its place while it is drawn.
-    std::swap(m_picture, image);
-    Layout(size);
-    {
-        QPainter painter(&m_picture);
-        Draw(painter);
-    }
-    std::swap(m_picture, image);
+    SyncScene();
+    m_scene.Layout(size);
+    m_scene.Draw(image);
     picture = std::move(image);
+    // The screen's layout again, for the mouse and the next paint.
     Recalc();
     return true;
 }
@@ -237,7 +265,7 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
     if (m_stripShown && m_stripFrom != m_stripTo) {
         // The strip between the drag's start and the mouse, inverted.
         const int left = std::min(m_stripFrom, m_stripTo), right = std::max(m_stripFrom, m_stripTo);
-        const ChartRect& band = m_selecting ? m_plotRect : m_rect;
+        const ChartRect& band = m_selecting ? m_scene.PlotRect() : m_rect;
         const double scale = m_picture.devicePixelRatio();
         QImage strip = m_picture.copy(
             QRectF(left * scale, band.top * scale, (right - left) * scale, band.Height() * scale).toRect());
@@ -246,8 +274,9 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
     }
     if (m_crosshairShown && m_crosshair.x() >= 0) {
         painter.setPen(m_crosshairPen);
-        painter.drawLine(m_innerRect.left, m_crosshair.y(), m_innerRect.right, m_crosshair.y());
-        painter.drawLine(m_crosshair.x(), m_innerRect.top, m_crosshair.x(), m_rect.bottom);
+        const ChartRect& inner = m_scene.InnerRect();
+        painter.drawLine(inner.left, m_crosshair.y(), inner.right, m_crosshair.y());
+        painter.drawLine(m_crosshair.x(), inner.top, m_crosshair.x(), m_rect.bottom);
     }
     painter.setFont(m_font);
     painter.setPen(palette().color(QPalette::WindowText));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/chart_axis.h"
+#include "chart/chart_scene.h"
 #include "chart/chart_serie.h"
 
 class QMenu;
@@ -33,12 +34,6 @@ struct NMCHART {
     QMenu* menu = nullptr;
 };
 
-// A shown time range.
-struct Range {
-    double first = 0.0;
-    double last = 0.0;
-};
-
 // The chart window: series of equally spaced samples over one shared time axis
 // (the control itself), each with its own value axis, drawn into an off-screen
 // picture; zoom, pan, selection, labels and a view history.
@@ -50,6 +45,8 @@ public:
 
     bool AddSerie(const QString& name, double firstTime, double interval, std::vector<double> values,
                   std::shared_ptr<CMChartSerie>* out, bool redraw);
+    // A series made elsewhere, appended as it is (no redraw).
+    void AddSerie(std::shared_ptr<CMChartSerie> serie) { m_series.push_back(std::move(serie)); }
     void RemoveAllSeries();
     bool GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const;
     int SerieCount() const { return static_cast<int>(m_series.size()); }
@@ -65,10 +62,13 @@ public:
     bool GetDataRange(double& first, double& last) const;
     bool CopyBitmap(QImage& picture) const;
     // Draws what the chart shows into a picture of another size with the same
-    // routine as the screen's, then lays the screen picture out again. The size
+    // scene as the screen's, then lays the screen picture out again. The size
     // is in the chart's coordinates; the picture has scale (1 to 4) pixels to
     // each. False when no picture of that size can be made.
     bool DrawImage(QSize size, QImage& picture, double scale = 1.0);
+    // A copy of what the chart shows (series, range, labels, selection, look) that draws
+    // without the window, at any size.
+    std::unique_ptr<class ChartPicture> Snapshot() const;
     // Lays out and draws everything into the off-screen picture (no repaint request).
     void Recalc();
     // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.
@@ -77,11 +77,10 @@ public:
     QSize sizeHint() const override { return {640, 480}; }
     QSize minimumSizeHint() const override { return {160, 120}; }
 
-    const ChartRect& PlotRect() const { return m_plotRect; }
-    const ChartRect& LegendRect() const { return m_legendRect; }
+    const ChartRect& PlotRect() const { return m_scene.PlotRect(); }
+    const ChartRect& LegendRect() const { return m_scene.LegendRect(); }
     const QImage& Picture() const { return m_picture; }
-    // Where the last drawing put its texts: axis labels and titles, time labels, legend.
-    const std::vector<QRect>& TextRects() const { return m_textRects; }
+    const std::vector<QRect>& TextRects() const { return m_scene.TextRects(); }
     // The read-out of the series under the mouse: each visible series' value box and text.
     const std::vector<std::pair<ChartRect, QString>>& ReadOut() const { return m_readout; }
 
@@ -115,17 +114,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The layout of a picture of this size; Draw then fills m_picture, which has it.
-    void Layout(QSize size);
-    int ValueLabelLength(const CMChartSerie& s, double value) const;
-    void Draw(QPainter& painter);
-    void DrawTimeAxis(QPainter& painter);
-    void DrawSelection(QPainter& painter);
-    void DrawHorizontalGrid(QPainter& painter);
-    void DrawSeries(QPainter& painter);
-    void DrawLegend(QPainter& painter);
-    // Into the picture itself, pixel by pixel (see DrawPolyline).
-    void DrawCurve(const CMChartSerie& serie);
+    // The scene's look and selection from the chart's fields and palette.
+    void SyncScene();
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const Range& range);
@@ -136,20 +126,15 @@ private:
     void Send(NMCHART n);
     int SwatchAt(int x, int y) const;
     bool InTimeBand(int x, int y) const { return m_rect.Contains(x, y); }
-    bool InPlot(int x, int y) const { return m_plotRect.Contains(x, y); }
+    bool InPlot(int x, int y) const { return m_scene.PlotRect().Contains(x, y); }
 
     std::vector<std::shared_ptr<CMChartSerie>> m_series;
     std::vector<Range> m_back, m_forward;
-    bool m_selected = false;
-    double m_selectionFirst = 0.0, m_selectionLast = 0.0;
 
     QImage m_picture;
-    ChartRect m_innerRect, m_plotRect, m_legendRect;
-    std::vector<int> m_belowAxes;  // per visible series: how far its lowest label reaches below the plot
-    std::vector<QRect> m_textRects;
-    int m_spacing = 3;
+    ChartScene m_scene{*this, m_series};
     QFont m_font;
-    QPen m_axisPen, m_gridPen, m_crosshairPen;
+    QPen m_crosshairPen;
 
     // Gestures.
     bool m_dragging = false;

@@ -97,7 +97,7 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
             m_selY0 = m_selY1 = y;
             m_dragging = true;
             m_selecting = true;
-        } else if (m_legendRect.Contains(x, y) && ctrl) {
+        } else if (m_scene.LegendRect().Contains(x, y) && ctrl) {
             Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
         }
         break;
@@ -123,7 +123,7 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
             } else {
                 Send({.code = CHN_MENUCOMMAND, .item = k - 1});
             }
-        } else if (m_legendRect.Contains(x, y)) {
+        } else if (m_scene.LegendRect().Contains(x, y)) {
             Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
         }
         break;
@@ -174,7 +174,7 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CMChartCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint p = Pos(event);
-    if (event->button() != Qt::LeftButton || !m_legendRect.Contains(p.x(), p.y())) {
+    if (event->button() != Qt::LeftButton || !m_scene.LegendRect().Contains(p.x(), p.y())) {
         // Qt sends a double click instead of the second press: treat it as a press elsewhere.
         mousePressEvent(event);
         return;

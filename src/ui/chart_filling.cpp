@@ -3,6 +3,7 @@
 #include <map>
 
 #include "chart/chart_ctrl.h"
+#include "chart/chart_picture.h"
 
 void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
 {
@@ -15,15 +16,8 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
     }
     chart.RemoveAllSeries();
     for (const NamedSeries& named : series.series) {
-        std::shared_ptr<CMChartSerie> s;
-        chart.AddSerie(QString::fromStdString(named.name), named.firstTime, named.interval, named.values, &s, false);
-        s->m_unit = QString::fromStdString(named.unit);
-        s->SetColorIndex(named.style.colorIndex);
-        s->m_visible = named.style.visible;
-        s->m_axisOnLeft = named.style.axisOnLeft;
-        s->m_scalingMode = named.style.scalingMode;
-        s->m_customMin = named.style.customMin;
-        s->m_customMax = named.style.customMax;
+        const std::shared_ptr<CMChartSerie> s = MakeChartSerie(named);
+        chart.AddSerie(s);
         const auto it = remembered.find(s->m_name);
         if (it != remembered.end())
             s->m_visible = it->second;

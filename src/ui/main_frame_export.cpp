@@ -3,10 +3,10 @@
 #include <QFileDialog>
 
 #include "app/log_file.h"
+#include "chart/chart_picture.h"
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"
 #include "ui/export_dialog.h"
-#include "ui/log_picture.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 
@@ -71,9 +71,7 @@ bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std
     QImage picture;
     if (ShowsLog(log)) {
         // What the chart shows (its view, labels and selection), drawn at the preferences' size.
-        if (!m_chart->DrawImage(size, picture))
-            picture = QImage();
-        m_chart->update();
+        picture = m_chart->Snapshot()->Draw(size);
     } else {
         LogSeries series = BuildLogSeries(log, m_settings);
         if (series.series.empty() || series.series[0].values.size() < 2) {

@@ -9,13 +9,13 @@
 #include <QCoreApplication>
 
 #include "app/log_file.h"
+#include "chart/chart_picture.h"
 #include "commands.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
 #include "export/log_export.h"
 #include "tool_options.h"
-#include "ui/log_picture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include <QCoreApplication>
-#include <QApplication>
+#include <QGuiApplication>
 
 #include "app/memory_tuning.h"
 #include "app/settings_store.h"
@@ -85,12 +85,12 @@ int main(int argc, char* argv[])
 {
     KeepFreedMemoryForReuse();
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Drawing needs the widget classes; it never needs a display.
+    // Drawing needs fonts, so a GUI application object; it never needs a display.
     const bool drawing = !args.empty() && (args[0] == "image" || args[0] == "export");
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
-        drawing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+        drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     try {
         if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
             std::fputs(kUsage, args.empty() ? stderr : stdout);

@@ -1,11 +1,12 @@
-// Layout and drawing of the chart into its off-screen picture.
+// Layout and drawing of the chart into a picture, for the screen, exports and tests alike.
+#include "chart/chart_scene.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart_ctrl.h"
 #include "chart/palette.h"
 #include "chart/polyline_raster.h"
 
@@ -56,12 +57,25 @@ constexpr int kLabelGap = 4;
 
 }  // namespace
 
-int CMChartCtrl::ValueLabelLength(const CMChartSerie& s, double value) const
+ChartScene::ChartScene(CXAxe& time, const std::vector<std::shared_ptr<CMChartSerie>>& series)
+    : m_time(time), m_series(series)
+{
+}
+
+void ChartScene::MakePens()
+{
+    m_axisPen = QPen(m_look.axis, 1, Qt::SolidLine);
+    m_gridPen = QPen(m_look.grid, 1, Qt::DotLine);
+    for (QPen* pen : {&m_axisPen, &m_gridPen})
+        pen->setCosmetic(true);
+}
+
+int ChartScene::ValueLabelLength(const CMChartSerie& s, double value) const
 {
     return Extent(s.m_rotatedFont, s.ValueText(value, false)).width();
 }
 
-void CMChartCtrl::Layout(QSize size)
+void ChartScene::Layout(QSize size)
 {
     const ChartRect client{0, 0, size.width(), size.height()};
     m_innerRect = {client.left + kInset, client.top + kInset, client.right - kInset, client.bottom - kInset};
@@ -91,7 +105,7 @@ void CMChartCtrl::Layout(QSize size)
     // Legend rows under the time band: swatch, title and value box per series; the
     // box holds the widest read-out, unit included.
     int legendRows = 0;
-    if (m_legendShown && !m_series.empty()) {
+    if (m_look.legendShown && !m_series.empty()) {
         int x = plotLeft, y = 0, nh = 0;
         for (const auto& serie : m_series) {
             CMChartSerie& s = *serie;
@@ -99,9 +113,9 @@ void CMChartCtrl::Layout(QSize size)
             nh = name.height();
             int valueWidth = 0;
             for (double v : {s.m_max, s.m_min, s.m_dataMax, s.m_dataMin})
-                valueWidth = std::max(valueWidth, Extent(m_font, s.ValueText(v, true)).width());
+                valueWidth = std::max(valueWidth, Extent(m_look.font, s.ValueText(v, true)).width());
             const int boxLeft = x + name.width() + 3 * nh;
-            s.m_valueBox = {boxLeft, y, boxLeft + valueWidth, y + Extent(m_font, QStringLiteral("0")).height()};
+            s.m_valueBox = {boxLeft, y, boxLeft + valueWidth, y + Extent(m_look.font, QStringLiteral("0")).height()};
             x = s.m_valueBox.right + nh;
             if (x >= plotRight) {
                 x = plotLeft;
@@ -115,7 +129,7 @@ void CMChartCtrl::Layout(QSize size)
     // labels reach half their length beyond the axis (above the plot, and below it
     // where the title follows), and the titles need room under the plot. A few
     // passes settle them.
-    const int bandHeight = Extent(m_font, QStringLiteral("00.00")).height() + 2 * m_spacing + 9;
+    const int bandHeight = Extent(m_look.font, QStringLiteral("00.00")).height() + 2 * m_look.spacing + 9;
     int legendHeight = 0, topMargin = 0;
     std::vector<int> below(visible.size(), 0);
     const auto labelLength = [this](const CYAxe& axis, double value) {
@@ -126,8 +140,8 @@ void CMChartCtrl::Layout(QSize size)
         for (size_t i = 0; i < visible.size(); ++i)
             titles = std::max(titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->Title()).width());
         legendHeight = std::max(legendRows, titles - bandHeight);
-        m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
-        m_plotRect = {plotLeft, m_innerRect.top + topMargin, plotRight, m_rect.top};
+        m_time.m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
+        m_plotRect = {plotLeft, m_innerRect.top + topMargin, plotRight, m_time.m_rect.top};
         std::vector<CYAxe*> axes;
         for (size_t i = 0; i < visible.size(); ++i) {
             CMChartSerie& s = *visible[i];
@@ -151,7 +165,7 @@ void CMChartCtrl::Layout(QSize size)
     }
     m_belowAxes = below;
 
-    if (m_legendShown && !m_series.empty()) {
+    if (m_look.legendShown && !m_series.empty()) {
         for (const auto& s : m_series) {
             s->m_valueBox.top += m_innerRect.bottom - legendHeight;
             s->m_valueBox.bottom += m_innerRect.bottom - legendHeight;
@@ -160,58 +174,62 @@ void CMChartCtrl::Layout(QSize size)
     } else {
         m_legendRect = {};
     }
-    ComputeTicks(m_rect.Width());
+    m_time.ComputeTicks(m_time.m_rect.Width());
 }
 
-void CMChartCtrl::Draw(QPainter& painter)
+void ChartScene::Draw(QImage& picture)
 {
+    m_target = &picture;
     m_textRects.clear();
-    const QSize size = m_picture.deviceIndependentSize().toSize();
-    painter.fillRect(0, 0, size.width(), size.height(), m_backgroundColor);
-    if (size.width() <= 2 * kInset || size.height() <= 2 * kInset)
-        return;
-    DrawTimeAxis(painter);
-    DrawSelection(painter);
-    DrawHorizontalGrid(painter);
-    DrawSeries(painter);
-    DrawLegend(painter);
+    MakePens();
+    QPainter painter(&picture);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    painter.fillRect(0, 0, size.width(), size.height(), m_look.background);
+    if (size.width() > 2 * kInset && size.height() > 2 * kInset) {
+        DrawTimeAxis(painter);
+        DrawSelection(painter);
+        DrawHorizontalGrid(painter);
+        DrawSeries(painter);
+        DrawLegend(painter);
+    }
+    m_target = nullptr;
 }
 
-void CMChartCtrl::DrawTimeAxis(QPainter& painter)
+void ChartScene::DrawTimeAxis(QPainter& painter)
 {
-    painter.setFont(m_font);
+    painter.setFont(m_look.font);
     painter.setPen(m_axisPen);
-    Line(painter, m_rect.left, m_rect.top, m_rect.right, m_rect.top);
-    for (double tick : Ticks()) {
-        const int x = ValueToPixel(tick);
+    Line(painter, m_time.m_rect.left, m_time.m_rect.top, m_time.m_rect.right, m_time.m_rect.top);
+    for (double tick : m_time.Ticks()) {
+        const int x = m_time.ValueToPixel(tick);
         painter.setPen(m_axisPen);
-        Line(painter, x, m_rect.top, x, m_rect.top + 4);
-        if (m_gridShown) {
+        Line(painter, x, m_time.m_rect.top, x, m_time.m_rect.top + 4);
+        if (m_look.gridShown) {
             painter.setPen(m_gridPen);
             Line(painter, x, m_plotRect.top, x, m_plotRect.bottom - 1);
         }
-        const QString label = QString::fromStdString(TickLabel(tick)).left(255);
+        const QString label = QString::fromStdString(m_time.TickLabel(tick)).left(255);
         // Centred on its tick, but whole: the first and last labels stay within the band.
-        const int width = Extent(m_font, label).width();
-        const int left = std::max(m_rect.left, std::min(x - width / 2, m_rect.right - width));
-        painter.setPen(palette().color(QPalette::WindowText));
-        m_textRects.push_back(Text(painter, left, m_rect.top + 6, label));
+        const int width = Extent(m_look.font, label).width();
+        const int left = std::max(m_time.m_rect.left, std::min(x - width / 2, m_time.m_rect.right - width));
+        painter.setPen(m_look.text);
+        m_textRects.push_back(Text(painter, left, m_time.m_rect.top + 6, label));
     }
 }
 
-void CMChartCtrl::DrawSelection(QPainter& painter)
+void ChartScene::DrawSelection(QPainter& painter)
 {
-    if (!m_selected)
+    if (!m_selection)
         return;
-    const int left = std::max(m_plotRect.left, ValueToPixel(m_selectionFirst));
-    const int right = std::min(m_plotRect.right, ValueToPixel(m_selectionLast));
+    const int left = std::max(m_plotRect.left, m_time.ValueToPixel(m_selection->first));
+    const int right = std::min(m_plotRect.right, m_time.ValueToPixel(m_selection->last));
     if (left < right)
-        painter.fillRect(left, m_plotRect.top, right - left, m_plotRect.Height(), m_selectionColor);
+        painter.fillRect(left, m_plotRect.top, right - left, m_plotRect.Height(), m_look.selection);
 }
 
-void CMChartCtrl::DrawHorizontalGrid(QPainter& painter)
+void ChartScene::DrawHorizontalGrid(QPainter& painter)
 {
-    if (!m_gridShown)
+    if (!m_look.gridShown)
         return;
     for (const auto& s : m_series) {
         if (!s->m_visible)
@@ -225,9 +243,9 @@ void CMChartCtrl::DrawHorizontalGrid(QPainter& painter)
     }
 }
 
-void CMChartCtrl::DrawSeries(QPainter& painter)
+void ChartScene::DrawSeries(QPainter& painter)
 {
-    const QColor text = palette().color(QPalette::WindowText);
+    const QColor text = m_look.text;
     for (size_t index = 0, shown = 0; index < m_series.size(); ++index) {
         const CMChartSerie& s = *m_series[index];
         if (!s.m_visible)
@@ -264,14 +282,14 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
         DrawCurve(s);
         painter.setFont(s.m_horizontalFont);
         for (const auto& [time, labelValue] : s.m_labels) {
-            if (!(time >= m_min && time <= m_max))
+            if (!(time >= m_time.m_min && time <= m_time.m_max))
                 continue;
-            const int x = ValueToPixel(time), y = s.ValueToPixel(labelValue);
+            const int x = m_time.ValueToPixel(time), y = s.ValueToPixel(labelValue);
             painter.setPen(s.m_labelPen);
             Line(painter, x - 5, y, x + 5, y);
             Line(painter, x, y - 5, x, y + 5);
             const QString labelText =
-                QString::fromStdString(TickLabel(time)).left(63) + QStringLiteral(", ") + s.ValueText(labelValue, true);
+                QString::fromStdString(m_time.TickLabel(time)).left(63) + QStringLiteral(", ") + s.ValueText(labelValue, true);
             painter.setPen(s.m_labelColor);
             Text(painter, x + 8, y, labelText);
         }
@@ -279,23 +297,23 @@ void CMChartCtrl::DrawSeries(QPainter& painter)
     }
 }
 
-void CMChartCtrl::DrawCurve(const CMChartSerie& s)
+void ChartScene::DrawCurve(const CMChartSerie& s)
 {
     const size_t n = s.m_values.size();
-    if (n == 0 || !(m_max > m_min) || !(s.m_interval > 0))
+    if (n == 0 || !(m_time.m_max > m_time.m_min) || !(s.m_interval > 0))
         return;
     auto clampIndex = [n](double v) {
         return !(v > 0) ? size_t{0} : v >= static_cast<double>(n - 1) ? n - 1 : static_cast<size_t>(v);
     };
-    const size_t i0 = clampIndex(std::floor((m_min - s.m_firstTime) / s.m_interval + 0.5));
-    const double fromEnd = std::floor((s.EndTime() - m_max) / s.m_interval + 0.5);
+    const size_t i0 = clampIndex(std::floor((m_time.m_min - s.m_firstTime) / s.m_interval + 0.5));
+    const double fromEnd = std::floor((s.EndTime() - m_time.m_max) / s.m_interval + 0.5);
     const size_t i1 = clampIndex(static_cast<double>(n) - fromEnd);
     if (i0 >= i1)
         return;
     // In the picture's own pixels: on a high-density screen the curve is drawn at its resolution.
-    const double scale = m_picture.devicePixelRatio();
+    const double scale = m_target->devicePixelRatio();
     auto X = [&](size_t i) {
-        return ValueToDevicePixel(s.m_firstTime + static_cast<double>(i) * s.m_interval, scale);
+        return m_time.ValueToDevicePixel(s.m_firstTime + static_cast<double>(i) * s.m_interval, scale);
     };
     auto Y = [&](double v) {
         return s.ValueToDevicePixel(v, scale);
@@ -306,7 +324,7 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
 
     QPolygon points;
     const size_t columns = static_cast<size_t>(std::max(device(m_plotRect.right) - device(m_plotRect.left), 1));
-    if (!m_decimateCurves || i1 - i0 < 4 * columns) {
+    if (!m_look.decimateCurves || i1 - i0 < 4 * columns) {
         points.reserve(static_cast<qsizetype>(i1 - i0 + 1));
         for (size_t i = i0; i <= i1; ++i)
             points.append(QPoint(X(i), Y(s.m_values[i])));
@@ -315,12 +333,12 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
         // samples cover exactly the pixels that all of them would. The last
         // column keeps every sample, as its last point is not drawn.
         points.reserve(static_cast<qsizetype>(4 * columns + 8));
-        const double pixelTime = (m_max - m_min) / (scale * (m_rect.right - m_rect.left));
+        const double pixelTime = (m_time.m_max - m_time.m_min) / (scale * (m_time.m_rect.right - m_time.m_rect.left));
         const int lastColumn = X(i1);
         for (size_t i = i0; i <= i1;) {
             const int x = X(i);
             // The column's last sample: estimated from the time where the next column starts, then checked.
-            const double nextColumn = m_min + (x + 1 - device(m_rect.left)) * pixelTime;
+            const double nextColumn = m_time.m_min + (x + 1 - device(m_time.m_rect.left)) * pixelTime;
             size_t j = std::clamp(clampIndex(std::ceil((nextColumn - s.m_firstTime) / s.m_interval) - 1), i, i1);
             while (j < i1 && X(j + 1) == x)
                 ++j;
@@ -341,27 +359,27 @@ void CMChartCtrl::DrawCurve(const CMChartSerie& s)
     }
     const ChartRect clip{device(m_plotRect.left), device(m_plotRect.top), device(m_plotRect.right),
                          device(m_plotRect.bottom)};
-    DrawPolyline(m_picture, points, s.m_curvePen.color().rgb(), clip);
+    DrawPolyline(*m_target, points, s.m_curvePen.color().rgb(), clip);
 }
 
-void CMChartCtrl::DrawLegend(QPainter& painter)
+void ChartScene::DrawLegend(QPainter& painter)
 {
-    if (!m_legendShown)
+    if (!m_look.legendShown)
         return;
     int x = m_legendRect.left, y = m_legendRect.top;
-    painter.setFont(m_font);
+    painter.setFont(m_look.font);
     for (const auto& serie : m_series) {
         CMChartSerie& s = *serie;
         const int nh = Extent(s.m_rotatedFont, s.Title()).height();
         s.m_swatchRect = {x, y, x + nh, y + nh};
         if (s.m_visible) {
             painter.fillRect(x, y, nh, nh, PaletteColor(s.m_colorIndex));
-            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setPen(m_look.text);
         } else {
             painter.fillRect(x, y, nh, nh, Qt::white);
             painter.setPen(s.m_curvePen);
             painter.drawRect(x, y, nh - 1, nh - 1);
-            painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+            painter.setPen(m_look.disabledText);
         }
         m_textRects.push_back(Text(painter, x + 2 * nh, y, s.Title()));
         x = s.m_valueBox.right + nh;
@@ -372,16 +390,18 @@ void CMChartCtrl::DrawLegend(QPainter& painter)
     }
 }
 
-void CMChartCtrl::DrawPanFrame()
+void ChartScene::DrawPanFrame(QImage& picture)
 {
-    if (m_picture.isNull())
+    if (picture.isNull())
         return;
-    ComputeTicks(m_rect.Width());
-    QPainter painter(&m_picture);
-    painter.fillRect(m_plotRect.left, m_plotRect.top, m_rect.right - m_plotRect.left, m_rect.bottom - m_plotRect.top,
-                     m_backgroundColor);
+    m_target = &picture;
+    MakePens();
+    m_time.ComputeTicks(m_time.m_rect.Width());
+    QPainter painter(&picture);
+    painter.fillRect(m_plotRect.left, m_plotRect.top, m_time.m_rect.right - m_plotRect.left,
+                     m_time.m_rect.bottom - m_plotRect.top, m_look.background);
     DrawTimeAxis(painter);
     DrawHorizontalGrid(painter);
     DrawSeries(painter);
-    update();
+    m_target = nullptr;
 }

@@ -1,0 +1,52 @@
+#include "chart/chart_picture.h"
+
+#include <cmath>
+
+void ChartPicture::ShowWholeRange()
+{
+    bool any = false;
+    for (const auto& s : m_series) {
+        if (!any || s->m_firstTime < m_time.m_min)
+            m_time.m_min = s->m_firstTime;
+        if (!any || s->EndTime() > m_time.m_max)
+            m_time.m_max = s->EndTime();
+        any = true;
+    }
+}
+
+QImage ChartPicture::Draw(QSize size, double scale)
+{
+    if (size.width() < 1 || size.height() < 1 || !(scale >= 1 && scale <= 4))
+        return {};
+    QImage image(static_cast<int>(std::lround(size.width() * scale)),
+                 static_cast<int>(std::lround(size.height() * scale)), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    image.setDevicePixelRatio(scale);
+    m_scene.Layout(size);
+    m_scene.Draw(image);
+    return image;
+}
+
+std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named)
+{
+    auto s = std::make_shared<CMChartSerie>(QString::fromStdString(named.name), named.firstTime, named.interval,
+                                            named.values);
+    s->m_unit = QString::fromStdString(named.unit);
+    s->SetColorIndex(named.style.colorIndex);
+    s->m_visible = named.style.visible;
+    s->m_axisOnLeft = named.style.axisOnLeft;
+    s->m_scalingMode = named.style.scalingMode;
+    s->m_customMin = named.style.customMin;
+    s->m_customMax = named.style.customMax;
+    return s;
+}
+
+QImage DrawLogPicture(const LogSeries& series, QSize size)
+{
+    ChartPicture picture;
+    for (const NamedSeries& named : series.series)
+        picture.m_series.push_back(MakeChartSerie(named));
+    picture.ShowWholeRange();
+    return picture.Draw(size);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPen>
+#include <QRect>
+#include <QSize>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "chart/chart_axis.h"
+#include "chart/chart_serie.h"
+
+// How a chart looks: colours, font and switches. The window gives its palette's text
+// colours; a picture drawn without a window keeps these.
+struct ChartLook {
+    QColor background{255, 255, 255};
+    QColor axis{0, 0, 0};
+    QColor grid{200, 200, 200};
+    QColor selection{180, 180, 180};
+    QColor text{0, 0, 0};
+    QColor disabledText{120, 120, 120};
+    QFont font = ChartFont();
+    int spacing = 3;  // used in the height of the time band
+    bool legendShown = true;
+    bool gridShown = true;
+    // Draw dense curves from four points per pixel column (the same pixels as every sample).
+    bool decimateCurves = true;
+};
+
+// The layout and drawing of a chart: series over one time axis, each with its own value
+// axis, the time band, the legend, labels and the selection. It needs no window: the
+// chart control draws its screen picture through it, and so do the exports and
+// nivra-tool. The axis and the series belong to whoever made the scene; laying out
+// writes their rectangles, ranges and ticks.
+class ChartScene {
+public:
+    ChartScene(CXAxe& time, const std::vector<std::shared_ptr<CMChartSerie>>& series);
+    ChartScene(const ChartScene&) = delete;
+    ChartScene& operator=(const ChartScene&) = delete;
+
+    // Lays everything out for a picture of this size (in the chart's coordinates).
+    void Layout(QSize size);
+    // Draws into a picture laid out for its size; its device pixel ratio gives the pixels
+    // per coordinate, at which the curves are drawn.
+    void Draw(QImage& picture);
+    // The live redraw while panning: time axis, grid, axes and curves only.
+    void DrawPanFrame(QImage& picture);
+
+    const ChartRect& InnerRect() const { return m_innerRect; }
+    const ChartRect& PlotRect() const { return m_plotRect; }
+    const ChartRect& LegendRect() const { return m_legendRect; }
+    // Where the last drawing put its texts: axis labels and titles, time labels, legend.
+    const std::vector<QRect>& TextRects() const { return m_textRects; }
+
+    ChartLook m_look;
+    std::optional<Range> m_selection;
+
+private:
+    void MakePens();
+    int ValueLabelLength(const CMChartSerie& s, double value) const;
+    void DrawTimeAxis(QPainter& painter);
+    void DrawSelection(QPainter& painter);
+    void DrawHorizontalGrid(QPainter& painter);
+    void DrawSeries(QPainter& painter);
+    void DrawLegend(QPainter& painter);
+    // Into the picture itself, pixel by pixel (see DrawPolyline).
+    void DrawCurve(const CMChartSerie& serie);
+
+    CXAxe& m_time;
+    const std::vector<std::shared_ptr<CMChartSerie>>& m_series;
+    ChartRect m_innerRect, m_plotRect, m_legendRect;
+    std::vector<int> m_belowAxes;  // per visible series: how far its lowest label reaches below the plot
+    std::vector<QRect> m_textRects;
+    QPen m_axisPen, m_gridPen;
+    QImage* m_target = nullptr;  // the picture being drawn
+};
