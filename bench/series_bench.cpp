@@ -7,6 +7,7 @@
 #include "app/memory_tuning.h"
 #include "app/settings.h"
 #include "config/decoder.h"
+#include "dsp/climbs.h"
 #include "dsp/filters.h"
 #include "dsp/log_series.h"
 #include "synthetic_flight.h"
@@ -103,6 +104,17 @@ void BM_Median(benchmark::State& state)
     PerSample(state, kRecords);
 }
 
+void BM_Climbs(benchmark::State& state)
+{
+    // The series as the chart shows them with the default settings.
+    const LogSeries series = BuildLogSeries(Flight(), Settings());
+    for (auto _ : state) {
+        ClimbAnalysis climbs = ClimbsOf(series, Settings(), 1.0);
+        benchmark::DoNotOptimize(climbs.climbs.data());
+    }
+    PerSample(state, kRecords);
+}
+
 void BM_Build(benchmark::State& state)
 {
     Settings settings;
@@ -122,6 +134,7 @@ BENCHMARK(BM_Stage_Vario)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Smoothing)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilter)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilterByWindows)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Climbs)->Unit(benchmark::kMillisecond);
 // Default settings (0), and with the Kalman filter on the altitude (1).
 BENCHMARK(BM_Build)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -49,6 +49,10 @@ std::vector<SettingField> MakeFields()
         {"Vario.Max", &Settings::varioMax},
         {"Image.cx", &Settings::imageCx},
         {"Image.cy", &Settings::imageCy},
+        {"Climb.Threshold", &Settings::climbThreshold},
+        {"Climb.MinDuration", &Settings::climbMinDuration},
+        {"Climb.MaxGap", &Settings::climbMaxGap},
+        {"Climb.Shown", &Settings::climbsShown},
     };
 }
 
@@ -112,7 +116,8 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Alt.On",       "Alt.Polynome",      "Alt.Median",       "Alt.Color",     "Alt.Style",
             "Alt.Min",      "Sigma.Measurement", "Sigma.Model",      "Alt.Max",       "Image.cx",
             "Image.cy",     "Vario.On",          "Vario.Polynome",   "Vario.Median",  "Vario.Color",
-            "Vario.Style",  "Vario.Min",         "Vario.Max"};
+            "Vario.Style",  "Vario.Min",         "Vario.Max",        "Climb.Threshold", "Climb.MinDuration",
+            "Climb.MaxGap", "Climb.Shown"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));
@@ -235,13 +240,14 @@ bool TakePreferences(const Settings& edited, Settings& settings)
     auto chartValues = [](const Settings& s) {
         return std::make_tuple(s.altPolynome, s.altMedian, s.altColor, s.altStyle, s.altMin, s.altMax,
                                s.sigmaMeasurement, s.sigmaModel, s.varioPolynome, s.varioMedian, s.varioColor,
-                               s.varioStyle, s.varioMin, s.varioMax);
+                               s.varioStyle, s.varioMin, s.varioMax, s.climbThreshold, s.climbMinDuration,
+                               s.climbMaxGap);
     };
     const bool chartChanged = chartValues(chart) != chartValues(settings);
     std::tie(settings.altPolynome, settings.altMedian, settings.altColor, settings.altStyle, settings.altMin,
              settings.altMax, settings.sigmaMeasurement, settings.sigmaModel, settings.varioPolynome,
-             settings.varioMedian, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax) =
-        chartValues(chart);
+             settings.varioMedian, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax,
+             settings.climbThreshold, settings.climbMinDuration, settings.climbMaxGap) = chartValues(chart);
 
     settings.imageCx = BoundedImageSide(edited.imageCx);
     settings.imageCy = BoundedImageSide(edited.imageCy);

@@ -38,6 +38,12 @@ struct Settings {
     double varioMax = 5.0;
     int32_t imageCx = 800;
     int32_t imageCy = 600;
+    // Climbs: the least climb rate in m/s (scaled to feet with the units), the shortest
+    // climb and the longest pause inside one, in seconds; and whether the chart shades them.
+    double climbThreshold = 0.5;
+    double climbMinDuration = 20.0;
+    double climbMaxGap = 10.0;
+    bool climbsShown = true;
 
     bool Imperial() const { return units != 0; }
 };
@@ -57,7 +63,7 @@ struct SettingField {
     Member member;
 };
 
-// All 28 values in the order they are written.
+// All values in the order they are written: the 28 of the first version, then the climbs'.
 const std::vector<SettingField>& SettingFields();
 // The same values in the order they are read.
 const std::vector<SettingField>& SettingLoadOrder();

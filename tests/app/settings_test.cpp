@@ -37,7 +37,7 @@ QByteArray BytesOf(T value)
 
 }  // namespace
 
-TEST(Settings, FirstRunGivesDefaultsAndWritesAll28)
+TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
 {
     StoreFile file;
     QSettingsStore store = file.Store();
@@ -53,12 +53,17 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll28)
     EXPECT_EQ(loaded.sigmaMeasurement, 0.44);
     EXPECT_EQ(loaded.sigmaModel, 0.01);
     EXPECT_EQ(loaded.imageCy, 600);
+    EXPECT_EQ(loaded.climbThreshold, 0.5);
+    EXPECT_EQ(loaded.climbMinDuration, 20.0);
+    EXPECT_EQ(loaded.climbMaxGap, 10.0);
+    EXPECT_TRUE(loaded.climbsShown);
 
     std::string error;
     ASSERT_TRUE(SaveSettings(loaded, store, &error)) << error;
     QSettings raw(file.path, QSettings::IniFormat);
     const QStringList keys = raw.allKeys();
-    EXPECT_EQ(keys.size(), 28);
+    EXPECT_EQ(keys.size(), 28 + 4);  // the first version's, then the climbs'
+    EXPECT_EQ(raw.value("Climb.MaxGap").toByteArray().size(), 8);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {
@@ -166,13 +171,14 @@ TEST(Settings, ReadAndWriteOrder)
         bool Flush(std::string*) override { return true; }
     } store;
     SaveSettings(LoadSettings(store), store, nullptr);
-    ASSERT_EQ(store.reads.size(), 28u);
-    ASSERT_EQ(store.writes.size(), 28u);
+    ASSERT_EQ(store.reads.size(), 32u);
+    ASSERT_EQ(store.writes.size(), 32u);
     // Loading takes Alt.Max after the two sigmas and the image size before the vario values.
     EXPECT_EQ(store.reads[16], "Sigma.Measurement");
     EXPECT_EQ(store.reads[18], "Alt.Max");
     EXPECT_EQ(store.reads[19], "Image.cx");
     EXPECT_EQ(store.reads[27], "Vario.Max");
+    EXPECT_EQ(store.reads[28], "Climb.Threshold");
     EXPECT_EQ(store.writes[16], "Alt.Max");
     EXPECT_EQ(store.writes[26], "Image.cx");
     EXPECT_EQ(store.writes[5], "UsedPort");

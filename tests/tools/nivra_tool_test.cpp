@@ -443,3 +443,26 @@ TEST_F(ToolTest, DownloadEndsWhenTheLoggerIsUnplugged)
     EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
     EXPECT_FALSE(QFile::exists(Path("cut.alt")));
 }
+
+TEST_F(ToolTest, ClimbsOfTheSoaringExample)
+{
+    const ToolRun run = Tool({"climbs", kSoaring, "1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Climb\tStart\tEnd\tDuration\tGain\tAverage\tMax\n"
+                       "1\t146.0\t449.0\t303.0\t616.6\t2.03\t2.29\n"
+                       "2\t692.0\t1104.0\t412.0\t646.0\t1.57\t1.77\n"
+                       "3\t1409.0\t1769.0\t360.0\t836.7\t2.32\t2.61\n"
+                       "4\t2379.0\t2659.0\t280.0\t220.6\t0.79\t0.93\n"
+                       "Climbs: 4\n"
+                       "Time climbing: 1355.0 s (37.7 %)\n"
+                       "Height gained: 2319.8 m\n"
+                       "Best climb: 2.32 m/s (climb 3)\n");
+    // In feet, with rules that find none; and a log that is not there.
+    const ToolRun none = Tool({"climbs", kSoaring, "1", "--set", "Units=1", "--set", "Climb.Threshold=5"});
+    EXPECT_EQ(none.out, "Climb\tStart\tEnd\tDuration\tGain\tAverage\tMax\nClimbs: 0\nTime climbing: 0.0 s (0.0 %)\n"
+                        "Height gained: 0.0 ft\nBest climb: -\n");
+    const ToolRun missing = Tool({"climbs", kSoaring, "2"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("no log 2"), std::string::npos);
+}

@@ -235,7 +235,7 @@ TEST_F(Window, SettingsAreWrittenAtClose)
     ASSERT_TRUE(frame->close());
     frame.reset();
     QSettings stored(StorePath(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys().size(), 28);
+    EXPECT_EQ(stored.allKeys().size(), 32);
     int proportion = 0;
     const QByteArray bytes = stored.value("PaneProportion").toByteArray();
     ASSERT_EQ(bytes.size(), 4);

@@ -1,4 +1,4 @@
-// nivra-tool's commands on ".alt" files: info, csv, stats, image and export.
+// nivra-tool's commands on ".alt" files: info, csv, stats, climbs, image and export.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "app/log_file.h"
 #include "chart/chart_picture.h"
 #include "commands.h"
+#include "dsp/climbs.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
@@ -242,5 +243,31 @@ int Export(const std::vector<std::string>& argv)
     }
     if (!written)
         throw ToolError{path + ": " + error};
+    return 0;
+}
+
+int Climbs(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set"});
+    const ChosenLog chosen = ChooseLog(args, "climbs");
+    const LogSeries series = SeriesOrFail(chosen);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    const bool imperial = chosen.settings.Imperial();
+    const double scale = config.UnitScale("linear", imperial ? "imperial" : "metric");
+    const ClimbAnalysis a = ClimbsOf(series, chosen.settings, scale);
+    const char* unit = imperial ? "ft" : "m";
+    std::printf("Climb\tStart\tEnd\tDuration\tGain\tAverage\tMax\n");
+    for (size_t i = 0; i < a.climbs.size(); ++i) {
+        const Climb& c = a.climbs[i];
+        std::printf("%zu\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.2f\n", i + 1, c.start, c.end, c.duration, c.gain, c.average,
+                    c.max);
+    }
+    std::printf("Climbs: %zu\nTime climbing: %.1f s (%.1f %%)\nHeight gained: %.1f %s\n", a.climbs.size(),
+                a.timeClimbing, a.share, a.heightGained, unit);
+    if (a.best < 0)
+        std::printf("Best climb: -\n");
+    else
+        std::printf("Best climb: %.2f %s/s (climb %d)\n", a.climbs[static_cast<size_t>(a.best)].average, unit,
+                    a.best + 1);
     return 0;
 }

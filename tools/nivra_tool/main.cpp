@@ -35,6 +35,7 @@ const char kUsage[] =
     "                 whole log, or the samples of the selection from T1 to T2 seconds\n"
     "  stats FILE N [--from T1 --to T2]\n"
     "                 print the statistics of log N, and of the selection when given\n"
+    "  climbs FILE N  list the climbs of log N (by the Climb.* preferences) and their totals\n"
     "  download [--port NAME] [--baud BPS] -o OUT.alt\n"
     "                 wait for the logger on the port (default: the preferences'),\n"
     "                 receive its memory and write the flights it lists to OUT.alt\n"
@@ -106,6 +107,8 @@ int main(int argc, char* argv[])
             return Csv(args);
         if (args[0] == "stats")
             return Stats(args);
+        if (args[0] == "climbs")
+            return Climbs(args);
         if (args[0] == "image")
             return Image(args);
         if (args[0] == "export")

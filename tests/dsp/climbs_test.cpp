@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "dsp/climbs.h"
+#include "dsp/log_series.h"
+
+namespace {
+
+// An altitude that is the running sum of the vario times dt, so that gains are easy to read.
+std::vector<double> AltitudeOf(const std::vector<double>& vario, double dt, size_t extra = 0)
+{
+    std::vector<double> a{0.0};
+    for (double v : vario)
+        a.push_back(a.back() + v * dt);
+    a.resize(a.size() + extra, a.back());
+    return a;
+}
+
+}  // namespace
+
+TEST(Climbs, RunsPausesAndLengths)
+{
+    const struct {
+        const char* what;
+        std::vector<double> vario;
+        double dt;
+        ClimbRules rules;
+        std::vector<std::pair<size_t, size_t>> climbs;  // first and last vario sample
+    } cases[] = {
+        {"no climb at all", {0, 0.4, -1, 0.49}, 1, {0.5, 1, 1}, {}},
+        {"runs at the first and the last index", {1, 1, 0, 0, 0, 0, 2, 2}, 1, {0.5, 2, 1}, {{0, 1}, {6, 7}}},
+        {"a pause of exactly the gap joins", {1, 1, 0, 0, 1, 1}, 1, {0.5, 1, 2}, {{0, 5}}},
+        {"a pause one sample longer does not", {1, 1, 0, 0, 0, 1, 1}, 1, {0.5, 1, 2}, {{0, 1}, {5, 6}}},
+        {"pauses count in seconds", {1, 0, 0, 1}, 0.5, {0.5, 1, 1}, {{0, 3}}},
+        {"a climb of exactly the shortest length is kept", {0, 1, 1, 1, 1, 0}, 5, {0.5, 20, 1}, {{1, 4}}},
+        {"one sample shorter is dropped", {0, 1, 1, 1, 0}, 5, {0.5, 20, 1}, {}},
+        {"joined runs count as one length", {1, 0, 1, 0, 1}, 1, {0.5, 5, 1}, {{0, 4}}},
+        {"at the threshold counts", {0.5, 0.5, 0.49}, 1, {0.5, 1, 0}, {{0, 1}}},
+        {"a threshold of 0 takes level flight", {0, 0, -0.1, 0}, 1, {0, 1, 0}, {{0, 1}, {3, 3}}},
+        {"a negative threshold takes a slow sink", {-0.5, -2, -0.5}, 1, {-1, 1, 0}, {{0, 0}, {2, 2}}},
+    };
+    for (const auto& c : cases) {
+        const ClimbAnalysis a = FindClimbs(AltitudeOf(c.vario, c.dt), c.vario, c.dt, c.rules);
+        std::vector<std::pair<size_t, size_t>> found;
+        for (const Climb& climb : a.climbs)
+            found.emplace_back(climb.first, climb.last);
+        EXPECT_EQ(found, c.climbs) << c.what;
+        EXPECT_EQ(a.best < 0, c.climbs.empty()) << c.what;
+    }
+}
+
+TEST(Climbs, NumbersOfEachClimbAndTheTotals)
+{
+    // dt 0.5 s; vario samples 1..4 climb (1, 2, 3, 2 m/s), 8..9 climb (1, 1 m/s).
+    const std::vector<double> vario = {0, 1, 2, 3, 2, 0, 0, 0, 1, 1, 0};
+    const std::vector<double> altitude = AltitudeOf(vario, 0.5);
+    const ClimbAnalysis a = FindClimbs(altitude, vario, 0.5, {0.5, 1.0, 1.0});
+    ASSERT_EQ(a.climbs.size(), 2u);
+    const Climb& first = a.climbs[0];
+    EXPECT_EQ(first.start, 0.5);
+    EXPECT_EQ(first.end, 2.5);
+    EXPECT_EQ(first.duration, 2.0);
+    EXPECT_EQ(first.gain, altitude[5] - altitude[1]);  // to the sample after the last: 4 m
+    EXPECT_EQ(first.gain, 4.0);
+    EXPECT_EQ(first.average, 2.0);
+    EXPECT_EQ(first.max, 3.0);
+    const Climb& second = a.climbs[1];
+    EXPECT_EQ(second.start, 4.0);
+    EXPECT_EQ(second.gain, 1.0);
+    EXPECT_EQ(a.timeClimbing, 3.0);
+    EXPECT_EQ(a.heightGained, 5.0);
+    EXPECT_DOUBLE_EQ(a.share, 3.0 / (11 * 0.5) * 100);  // 12 altitude samples span 11 periods
+    EXPECT_EQ(a.best, 0);
+
+    // Equal averages: the first is the best.
+    const std::vector<double> twice = {1, 1, 0, 0, 0, 1, 1};
+    EXPECT_EQ(FindClimbs(AltitudeOf(twice, 1), twice, 1, {0.5, 1, 1}).best, 0);
+}
+
+TEST(Climbs, TheMediansShorterVarioAndTheUnits)
+{
+    // After the median filter the vario is two samples shorter: a climb to its last sample
+    // gains up to the altitude's last sample, not past it.
+    const std::vector<double> vario = {0, 0, 2, 2};
+    const std::vector<double> altitude = {0, 0, 0, 4, 8, 9};
+    const ClimbAnalysis a = FindClimbs(altitude, vario, 1, {0.5, 1, 1});
+    ASSERT_EQ(a.climbs.size(), 1u);
+    EXPECT_EQ(a.climbs[0].gain, altitude[4] - altitude[2]);
+
+    // In feet the threshold is the metres' times the unit scale: 0.5 m/s is about 1.64 ft/s.
+    LogSeries series;
+    for (const char* name : {"Alt", "Vario"}) {
+        NamedSeries& s = series.series.emplace_back();
+        s.name = name;
+        s.interval = 1.0;
+    }
+    series.series[1].values = {1.6, 1.6, 0, 1.7, 1.7};
+    series.series[0].values = AltitudeOf(series.series[1].values, 1.0);
+    Settings settings;
+    settings.units = 1;
+    settings.climbMinDuration = 1;
+    settings.climbMaxGap = 0;
+    const ClimbAnalysis feet = ClimbsOf(series, settings, 3.28);
+    ASSERT_EQ(feet.climbs.size(), 1u);
+    EXPECT_EQ(feet.climbs[0].first, 3u);
+    EXPECT_EQ(ClimbsOf(series, settings, 3.2).climbs.size(), 2u);  // a custom scale: 1.6 ft/s
+}
