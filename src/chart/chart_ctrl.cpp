@@ -48,6 +48,7 @@ void CMChartCtrl::RemoveAllSeries()
     m_back.clear();
     m_forward.clear();
     m_scene.m_selection.reset();
+    m_scene.m_bands.clear();
     Recalc();
     update();
     Send({.code = CHN_VIEWCHANGED});
@@ -145,6 +146,13 @@ void CMChartCtrl::SetSelection(double first, double last)
     update();
 }
 
+void CMChartCtrl::SetBands(std::vector<Range> bands)
+{
+    m_scene.m_bands = std::move(bands);
+    Recalc();
+    update();
+}
+
 bool CMChartCtrl::GetSelection(double& first, double& last) const
 {
     if (!m_scene.m_selection)
@@ -220,6 +228,7 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     picture->m_time.m_max = m_max;
     picture->m_scene.m_look = m_scene.m_look;
     picture->m_scene.m_selection = m_scene.m_selection;
+    picture->m_scene.m_bands = m_scene.m_bands;
     return picture;
 }
 

@@ -58,6 +58,9 @@ public:
     bool CanGoForward() const { return !m_forward.empty(); }
     void ClearLabels();
     void SetSelection(double first, double last);
+    // Stretches of time shaded behind the curves (the climbs); none by default.
+    void SetBands(std::vector<Range> bands);
+    const std::vector<Range>& Bands() const { return m_scene.m_bands; }
     bool GetSelection(double& first, double& last) const;
     bool GetDataRange(double& first, double& last) const;
     bool CopyBitmap(QImage& picture) const;

@@ -42,11 +42,20 @@ std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named)
     return s;
 }
 
-QImage DrawLogPicture(const LogSeries& series, QSize size)
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands)
 {
     ChartPicture picture;
+    picture.m_scene.m_bands = std::move(bands);
     for (const NamedSeries& named : series.series)
         picture.m_series.push_back(MakeChartSerie(named));
     picture.ShowWholeRange();
     return picture.Draw(size);
+}
+
+std::vector<Range> ClimbBands(const ClimbAnalysis& climbs)
+{
+    std::vector<Range> bands;
+    for (const Climb& c : climbs.climbs)
+        bands.push_back({c.start, c.end});
+    return bands;
 }

@@ -186,6 +186,7 @@ void ChartScene::Draw(QImage& picture)
     const QSize size = picture.deviceIndependentSize().toSize();
     painter.fillRect(0, 0, size.width(), size.height(), m_look.background);
     if (size.width() > 2 * kInset && size.height() > 2 * kInset) {
+        DrawBands(painter);
         DrawTimeAxis(painter);
         DrawSelection(painter);
         DrawHorizontalGrid(painter);
@@ -225,6 +226,16 @@ void ChartScene::DrawSelection(QPainter& painter)
     const int right = std::min(m_plotRect.right, m_time.ValueToPixel(m_selection->last));
     if (left < right)
         painter.fillRect(left, m_plotRect.top, right - left, m_plotRect.Height(), m_look.selection);
+}
+
+void ChartScene::DrawBands(QPainter& painter)
+{
+    for (const Range& band : m_bands) {
+        const int left = std::max(m_plotRect.left, m_time.ValueToPixel(band.first));
+        const int right = std::min(m_plotRect.right, m_time.ValueToPixel(band.last));
+        if (left < right)
+            painter.fillRect(left, m_plotRect.top, right - left, m_plotRect.Height(), m_look.band);
+    }
 }
 
 void ChartScene::DrawHorizontalGrid(QPainter& painter)
@@ -400,6 +411,7 @@ void ChartScene::DrawPanFrame(QImage& picture)
     QPainter painter(&picture);
     painter.fillRect(m_plotRect.left, m_plotRect.top, m_time.m_rect.right - m_plotRect.left,
                      m_time.m_rect.bottom - m_plotRect.top, m_look.background);
+    DrawBands(painter);
     DrawTimeAxis(painter);
     DrawHorizontalGrid(painter);
     DrawSeries(painter);

@@ -21,6 +21,7 @@ struct ChartLook {
     QColor axis{0, 0, 0};
     QColor grid{200, 200, 200};
     QColor selection{180, 180, 180};
+    QColor band{218, 238, 218};  // the stretches marked behind the curves (the climbs)
     QColor text{0, 0, 0};
     QColor disabledText{120, 120, 120};
     QFont font = ChartFont();
@@ -58,12 +59,15 @@ public:
 
     ChartLook m_look;
     std::optional<Range> m_selection;
+    // Stretches of time shaded behind the grid and the curves.
+    std::vector<Range> m_bands;
 
 private:
     void MakePens();
     int ValueLabelLength(const CMChartSerie& s, double value) const;
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);
+    void DrawBands(QPainter& painter);
     void DrawHorizontalGrid(QPainter& painter);
     void DrawSeries(QPainter& painter);
     void DrawLegend(QPainter& painter);

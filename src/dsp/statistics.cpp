@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/brixo_log.h"
+#include "dsp/climbs.h"
 #include "dsp/log_series.h"
 #include "dsp/time_text.h"
 
@@ -56,6 +57,26 @@ std::string ValueText(double value, const char* unit)
     char text[64];
     std::snprintf(text, sizeof text, "%5.1f %s", value, unit);
     return text;
+}
+
+ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial)
+{
+    const char* unit = imperial ? "ft" : "m";
+    ClimbStatTexts texts;
+    texts.count = std::to_string(climbs.climbs.size());
+    char text[128];
+    std::snprintf(text, sizeof text, "%s (%.1f %%)", TimeLabel(climbs.timeClimbing).c_str(), climbs.share);
+    texts.timeClimbing = text;
+    std::snprintf(text, sizeof text, "%.1f %s", climbs.heightGained, unit);
+    texts.heightGained = text;
+    if (climbs.best < 0) {
+        texts.bestClimb = "-";
+    } else {
+        std::snprintf(text, sizeof text, "%.2f %s/s (climb %d)",
+                      climbs.climbs[static_cast<size_t>(climbs.best)].average, unit, climbs.best + 1);
+        texts.bestClimb = text;
+    }
+    return texts;
 }
 
 LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial)

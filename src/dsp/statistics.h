@@ -29,5 +29,16 @@ struct SelectionStatTexts {
 SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,
                                        bool imperial);
 
+struct ClimbAnalysis;
+
+// The texts of the "Climbs" category.
+struct ClimbStatTexts {
+    std::string count;         // "4"
+    std::string timeClimbing;  // time label and share: "22:35 (37.7 %)"
+    std::string heightGained;  // "2319.8 m"
+    std::string bestClimb;     // "2.32 m/s (climb 3)", or "-"
+};
+ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial);
+
 // The number texts: "%5.1f %s".
 std::string ValueText(double value, const char* unit);

@@ -21,3 +21,4 @@ constexpr int ID_VIEW_PREVIOUS = 32779;
 constexpr int ID_VIEW_NEXT = 32780;
 constexpr int ID_VIEW_CLEAR_LABELS = 32782;
 constexpr int ID_VIEW_REFRESH = 32783;
+constexpr int ID_VIEW_CLIMBS = 32790;

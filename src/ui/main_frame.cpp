@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -23,6 +24,7 @@
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
+#include "ui/climbs_view.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -134,6 +136,16 @@ void CMainFrame::CreateCommands()
     QAction* clearLabels = AddCommand(ID_VIEW_CLEAR_LABELS, "Clear labels");
     connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
     view->addActions({previous, next, clearLabels});
+    view->addSeparator();
+    QAction* climbs = AddCommand(ID_VIEW_CLIMBS, "Show &climbs", "Shade the climbs of the log in the chart");
+    climbs->setCheckable(true);
+    climbs->setChecked(m_settings.climbsShown);
+    connect(climbs, &QAction::toggled, this, [this](bool on) {
+        m_settings.climbsShown = on;
+        ShowClimbBands();
+        StoreSettings();
+    });
+    view->addAction(climbs);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* about = AddCommand(ID_APP_ABOUT, "&About Nivra...",
@@ -180,8 +192,13 @@ void CMainFrame::CreateLayout()
     m_inner = new QSplitter(Qt::Vertical);
     m_tree = new LogTree;
     m_stats = new CPropertiesView;
+    m_climbsView = new ClimbsView;
+    // The statistics and the climbs share the pane under the tree.
+    m_lowerTabs = new QTabWidget;
+    m_lowerTabs->addTab(m_stats, QStringLiteral("Statistics"));
+    m_lowerTabs->addTab(m_climbsView, QStringLiteral("Climbs"));
     m_inner->addWidget(m_tree);
-    m_inner->addWidget(m_stats);
+    m_inner->addWidget(m_lowerTabs);
     paneLayout->addWidget(m_inner);
 
     m_chart = new CMChartCtrl;
@@ -196,6 +213,7 @@ void CMainFrame::CreateLayout()
     });
     connect(m_tree, &LogTree::ItemMenuRequested, this, &CMainFrame::OnTreeMenu);
     connect(m_chart, &CMChartCtrl::Notify, this, &CMainFrame::OnChartNotify);
+    connect(m_climbsView, &ClimbsView::ClimbChosen, this, &CMainFrame::SelectClimb);
 }
 
 void CMainFrame::showEvent(QShowEvent* event)

@@ -9,12 +9,15 @@
 
 #include "app/settings.h"
 #include "chart/chart_ctrl.h"
+#include "dsp/climbs.h"
 #include "dsp/log_series.h"
 #include "device/serial_link.h"
 #include "export/log_export.h"
 
 class CBrixoLog;
 class CPropertiesView;
+class ClimbsView;
+class QTabWidget;
 class Configuration;
 class LogTree;
 class QAction;
@@ -63,6 +66,10 @@ public:
     CMChartCtrl* Chart() const { return m_chart; }
     LogTree* Tree() const { return m_tree; }
     CPropertiesView* Statistics() const { return m_stats; }
+    ClimbsView* Climbs() const { return m_climbsView; }
+    const ClimbAnalysis& ClimbsShown() const { return m_climbs; }
+    // A climb of the shown log selected in the chart as a drag would, and brought into view.
+    void SelectClimb(int index);
     QSplitter* InnerSplitter() const { return m_inner; }
     QWidget* LogsPane() const { return m_pane; }
     const Settings& CurrentSettings() const { return m_settings; }
@@ -96,6 +103,11 @@ private:
     void OnChartNotify(const NMCHART& n);
     void OnTreeMenu(QTreeWidgetItem* item, const QPoint& at);
     void UpdateSelectionStats(const NMCHART& n);
+    // The chart's selection from t1 to t2 (t1 <= t2) and its statistics.
+    void SelectTimes(double t1, double t2);
+    // The climbs of the log on display: pane, statistics and the chart's bands.
+    void ShowClimbs();
+    void ShowClimbBands();
     void SetLogsPaneShown(bool shown);
     bool MayDiscardLogs();
     // After the tree was refilled: its first log in the chart and the statistics, or nothing.
@@ -125,6 +137,9 @@ private:
     CMChartCtrl* m_chart = nullptr;
     QToolBar* m_toolBar = nullptr;
     LogSeries m_series;  // what the chart shows, for the selection statistics
+    ClimbAnalysis m_climbs;
+    ClimbsView* m_climbsView = nullptr;
+    QTabWidget* m_lowerTabs = nullptr;
     bool m_busy = true;
     bool m_unsaved = false;
     bool m_splitsPlaced = false;

@@ -4,6 +4,7 @@
 
 #include "app/log_file.h"
 #include "chart/chart_picture.h"
+#include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"
 #include "ui/export_dialog.h"
@@ -79,7 +80,10 @@ bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std
             return false;
         }
         TakeVisibility(series, *m_chart);
-        picture = DrawLogPicture(series, size);
+        const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
+        picture = DrawLogPicture(series, size,
+                                 m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale))
+                                                        : std::vector<Range>{});
     }
     if (picture.isNull()) {
         *error = "a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

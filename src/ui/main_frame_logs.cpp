@@ -9,9 +9,11 @@
 
 #include "app/log_file.h"
 #include "config/configuration.h"
+#include "chart/chart_picture.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"
+#include "ui/climbs_view.h"
 #include "ui/command_ids.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
@@ -152,6 +154,7 @@ void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
         m_stats->ShowLog(LogStatistics(*log, m_series.series[0], m_settings.Imperial()));
         m_chart->setFocus();
     }
+    ShowClimbs();
     m_chart->update();
     Command(ID_VIEW_PREVIOUS)->setEnabled(false);
     Command(ID_VIEW_NEXT)->setEnabled(false);
@@ -159,13 +162,54 @@ void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
 
 void CMainFrame::UpdateSelectionStats(const NMCHART& n)
 {
+    SelectTimes(m_chart->PixelToValue(std::min(n.x0, n.x1)), m_chart->PixelToValue(std::max(n.x0, n.x1)));
+}
+
+void CMainFrame::SelectTimes(double t1, double t2)
+{
     if (m_chart->SerieCount() == 0 || m_series.series.size() < 2)
         return;
-    const double t1 = m_chart->PixelToValue(std::min(n.x0, n.x1));
-    const double t2 = m_chart->PixelToValue(std::max(n.x0, n.x1));
     m_chart->SetSelection(t1, t2);
     m_stats->ShowSelection(
         SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
+}
+
+void CMainFrame::ShowClimbs()
+{
+    const bool imperial = m_settings.Imperial();
+    const double scale = m_config.UnitScale("linear", imperial ? "imperial" : "metric");
+    m_climbs = m_series.series.empty() ? ClimbAnalysis{} : ClimbsOf(m_series, m_settings, scale);
+    const NamedSeries* alt = m_series.Find("Alt");
+    const double seconds = alt ? static_cast<double>(alt->values.size()) * alt->interval : 0.0;
+    m_climbsView->Show(m_climbs, imperial ? QStringLiteral("ft") : QStringLiteral("m"), seconds);
+    m_stats->ShowClimbs(ClimbStatistics(m_climbs, imperial));
+    ShowClimbBands();
+}
+
+void CMainFrame::ShowClimbBands()
+{
+    if (m_chart->SerieCount() > 0)
+        m_chart->SetBands(m_settings.climbsShown ? ClimbBands(m_climbs) : std::vector<Range>{});
+}
+
+void CMainFrame::SelectClimb(int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= m_climbs.climbs.size())
+        return;
+    const Climb& c = m_climbs.climbs[static_cast<size_t>(index)];
+    // Into view: the climb in the middle of the span shown, or a little wider than the climb.
+    const double span = m_chart->m_max - m_chart->m_min;
+    if (c.start < m_chart->m_min || c.end > m_chart->m_max) {
+        const double wanted = std::max(span, (c.end - c.start) * 1.2);
+        double first = (c.start + c.end - wanted) / 2;
+        double lo = 0, hi = 0;
+        if (m_chart->GetDataRange(lo, hi))
+            first = std::clamp(first, lo, std::max(lo, hi - wanted));
+        m_chart->SetRange(first, first + wanted);
+        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
+        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+    }
+    SelectTimes(c.start, c.end);
 }
 
 void CMainFrame::OnChartNotify(const NMCHART& n)

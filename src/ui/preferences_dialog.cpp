@@ -21,6 +21,7 @@ const QString kTop;  // the items above the first category
 const QString kAltitude = QStringLiteral("Altitude");
 const QString kVario = QStringLiteral("Vario");
 const QString kImage = QStringLiteral("Image");
+const QString kClimbs = QStringLiteral("Climbs");
 
 QString Real(double value)
 {
@@ -98,7 +99,11 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
     QTreeWidgetItem* image = m_list->AddCategory(kImage);
     AddNumber(image, QStringLiteral("Width"), QString::number(settings.imageCx));
     AddNumber(image, QStringLiteral("Height"), QString::number(settings.imageCy));
-    for (QTreeWidgetItem* c : {altitude, vario, image})
+    QTreeWidgetItem* climbs = m_list->AddCategory(kClimbs);
+    AddNumber(climbs, QStringLiteral("Threshold (m/s)"), Real(settings.climbThreshold));
+    AddNumber(climbs, QStringLiteral("Shortest climb (s)"), Real(settings.climbMinDuration));
+    AddNumber(climbs, QStringLiteral("Longest pause (s)"), Real(settings.climbMaxGap));
+    for (QTreeWidgetItem* c : {altitude, vario, image, climbs})
         c->setExpanded(true);
     FollowAlignment(kAltitude);
     FollowAlignment(kVario);
@@ -302,14 +307,17 @@ void CPreferencesDlg::accept()
 {
     Settings s = m_settings;
     int64_t length = 0, median = 0, width = 0, height = 0;
-    double measurement = 0, model = 0;
+    double measurement = 0, model = 0, threshold = 0, shortest = 0, pause = 0;
     if (!ReadPort(s.usedPort) || !ReadWhole(kTop, QStringLiteral("Min log duration"), length) ||
         !ReadSeries(kAltitude, s.altColor, s.altStyle, s.altMin, s.altMax) ||
         !ReadReal(kAltitude, QStringLiteral("Measurement Sigma"), measurement) ||
         !ReadReal(kAltitude, QStringLiteral("Model Sigma"), model) ||
         !ReadWhole(kVario, QStringLiteral("Median filter"), median) ||
         !ReadSeries(kVario, s.varioColor, s.varioStyle, s.varioMin, s.varioMax) ||
-        !ReadWhole(kImage, QStringLiteral("Width"), width) || !ReadWhole(kImage, QStringLiteral("Height"), height))
+        !ReadWhole(kImage, QStringLiteral("Width"), width) || !ReadWhole(kImage, QStringLiteral("Height"), height) ||
+        !ReadReal(kClimbs, QStringLiteral("Threshold (m/s)"), threshold) ||
+        !ReadReal(kClimbs, QStringLiteral("Shortest climb (s)"), shortest) ||
+        !ReadReal(kClimbs, QStringLiteral("Longest pause (s)"), pause))
         return;
     for (auto [name, field] :
          {std::pair{"Baudrate", &s.baudrate}, std::pair{"Units", &s.units}, std::pair{"Temperature", &s.tUnits}}) {
@@ -325,6 +333,10 @@ void CPreferencesDlg::accept()
     s.varioMedian = static_cast<int32_t>(std::max<int64_t>(median, 0));
     s.imageCx = BoundedImageSide(static_cast<int32_t>(width));
     s.imageCy = BoundedImageSide(static_cast<int32_t>(height));
+    // Any threshold, a sink rate too; lengths of time not below 0.
+    s.climbThreshold = threshold;
+    s.climbMinDuration = std::max(shortest, 0.0);
+    s.climbMaxGap = std::max(pause, 0.0);
     m_settings = s;
     QDialog::accept();
 }

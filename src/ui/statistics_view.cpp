@@ -7,6 +7,7 @@
 namespace {
 const QString kLog = QStringLiteral("Log");
 const QString kSelection = QStringLiteral("Selection");
+const QString kClimbs = QStringLiteral("Climbs");
 }  // namespace
 
 CPropertiesView::CPropertiesView(QWidget* parent) : QWidget(parent), m_list(new PropertyList(this))
@@ -34,8 +35,23 @@ void CPropertiesView::Fill()
     m_list->AddItem(selection, "min Vario", "-5 m/sec");
     m_list->AddItem(selection, "max Vario", "5 m/sec");
     m_list->AddItem(selection, "avr Vario", "5 m/sec");
+    QTreeWidgetItem* climbs = m_list->AddCategory(kClimbs);
+    m_list->AddItem(climbs, "Count", "0");
+    m_list->AddItem(climbs, "Time climbing", "00:00 (0.0 %)");
+    m_list->AddItem(climbs, "Height gained", "0.0 m");
+    m_list->AddItem(climbs, "Best climb", "-");
     log->setExpanded(false);
     selection->setExpanded(false);
+    climbs->setExpanded(false);
+}
+
+void CPropertiesView::ShowClimbs(const ClimbStatTexts& t)
+{
+    m_list->SetValue(kClimbs, "Count", QString::fromStdString(t.count));
+    m_list->SetValue(kClimbs, "Time climbing", QString::fromStdString(t.timeClimbing));
+    m_list->SetValue(kClimbs, "Height gained", QString::fromStdString(t.heightGained));
+    m_list->SetValue(kClimbs, "Best climb", QString::fromStdString(t.bestClimb));
+    m_list->Category(kClimbs)->setExpanded(t.count != "0");
 }
 
 void CPropertiesView::ShowLog(const LogStatTexts& texts)

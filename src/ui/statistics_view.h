@@ -6,7 +6,7 @@
 
 class PropertyList;
 
-// The flight statistics: a "Log" and a "Selection" category of read-only items.
+// The flight statistics: "Log", "Selection" and "Climbs" categories of read-only items.
 class CPropertiesView : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +14,7 @@ public:
 
     void ShowLog(const LogStatTexts& texts);  // expands "Log", folds "Selection"
     void ShowSelection(const SelectionStatTexts& texts);  // expands "Selection"
+    void ShowClimbs(const ClimbStatTexts& texts);         // expands "Climbs" when there are any
     void Clear();
 
     PropertyList* List() const { return m_list; }

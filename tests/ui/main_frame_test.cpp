@@ -19,6 +19,7 @@
 #include "chart/chart_ctrl.h"
 #include "config/configuration.h"
 #include "test_support.h"
+#include "ui/climbs_view.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -201,6 +202,60 @@ TEST_F(Window, SelectionAndClickInTheChart)
     // On the curve, with the value the read-out shows there, not at the mouse's height.
     EXPECT_EQ(alt->m_labels[0].second, alt->ValueAt(alt->m_labels[0].first));
     EXPECT_GT(std::abs(alt->m_labels[0].second - alt->PixelToValue(y)), 50);
+}
+
+TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    ClimbsView* view = frame->Climbs();
+    ASSERT_EQ(view->topLevelItemCount(), 4);
+    EXPECT_EQ(view->headerItem()->text(4), "Gain [m]");
+    EXPECT_EQ(view->headerItem()->text(6), "Max [m/s]");
+    const QTreeWidgetItem* third = view->topLevelItem(2);
+    EXPECT_EQ((QStringList{third->text(0), third->text(1), third->text(2), third->text(3), third->text(4),
+                           third->text(5), third->text(6)}),
+              (QStringList{"3", "23:29", "29:29", "06:00", "836.7", "2.32", "2.61"}));
+    EXPECT_EQ(Stat("Climbs", "Count"), "4");
+    EXPECT_EQ(Stat("Climbs", "Time climbing"), "22:35 (37.7 %)");
+    EXPECT_EQ(Stat("Climbs", "Height gained"), "2319.8 m");
+    EXPECT_EQ(Stat("Climbs", "Best climb"), "2.32 m/s (climb 3)");
+
+    // Shaded behind the curves, where no curve runs.
+    CMChartCtrl* chart = frame->Chart();
+    ASSERT_EQ(chart->Bands().size(), 4u);
+    EXPECT_EQ(chart->Bands()[0].first, 146.0);
+    EXPECT_EQ(chart->Bands()[0].last, 449.0);
+    const ChartRect plot = chart->PlotRect();
+    QImage picture;
+    ASSERT_TRUE(chart->CopyBitmap(picture));
+    const double scale = picture.devicePixelRatio();
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(300) + 1, plot.top + 3) * scale).toPoint()), QColor(218, 238, 218));
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(600) + 1, plot.top + 3) * scale).toPoint()), QColor(Qt::white));
+
+    // Sorted by gain, the largest first; a row selects its climb as a drag would, brought into view.
+    chart->SetRange(0, 300);
+    view->sortByColumn(4, Qt::DescendingOrder);
+    QTreeWidgetItem* largest = view->topLevelItem(0);
+    EXPECT_EQ(largest->text(0), "3");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(largest).center());
+    double first = 0, last = 0;
+    ASSERT_TRUE(chart->GetSelection(first, last));
+    EXPECT_EQ(first, 1409.0);
+    EXPECT_EQ(last, 1769.0);
+    EXPECT_LE(chart->m_min, 1409.0);
+    EXPECT_GE(chart->m_max, 1769.0);
+    EXPECT_EQ(Stat("Selection", "Duration"), "06:00");
+    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+
+    // View > Show climbs: off, and remembered.
+    frame->Command(ID_VIEW_CLIMBS)->trigger();
+    EXPECT_TRUE(chart->Bands().empty());
+    EXPECT_FALSE(frame->CurrentSettings().climbsShown);
+    Open();
+    EXPECT_FALSE(frame->Command(ID_VIEW_CLIMBS)->isChecked());
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    EXPECT_TRUE(frame->Chart()->Bands().empty());
+    EXPECT_EQ(frame->Climbs()->topLevelItemCount(), 4);
 }
 
 TEST_F(Window, UnitsOnTheChart)

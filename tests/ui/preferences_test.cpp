@@ -65,8 +65,9 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
               "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
               "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
               "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
-              "Image/Width, Image/Height");
-    for (const char* category : {"Altitude", "Vario", "Image"})
+              "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
+              "Climbs/Longest pause (s)");
+    for (const char* category : {"Altitude", "Vario", "Image", "Climbs"})
         EXPECT_TRUE(list->Category(category)->isExpanded()) << category;
     EXPECT_EQ(Texts(Combo(dialog, "", "Baudrate")), (QStringList{"9600", "19200", "115200", "460800", "921600"}));
     EXPECT_EQ(Texts(Combo(dialog, "", "Temperature")), (QStringList{"Celsius", "Fahrenheit"}));
@@ -79,6 +80,7 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
     EXPECT_EQ(Edit(dialog, "Altitude", "Measurement Sigma")->text(), "0.44");
     EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-5");
     EXPECT_EQ(Edit(dialog, "Image", "Width")->text(), "800");
+    EXPECT_EQ(Edit(dialog, "Climbs", "Shortest climb (s)")->text(), "20");
     EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog.Editor("Vario", "Polynomial filtering"))->isChecked());
 }
 
@@ -176,6 +178,8 @@ TEST(Preferences, OkRules)
          [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1; }},
         {{{"Image", "Width", "32"}, {"Image", "Height", "99999"}},
          [](const Settings& s) { return s.imageCx == 32 && s.imageCy == 10000; }},
+        {{{"Climbs", "Threshold (m/s)", "-0.25"}, {"Climbs", "Shortest climb (s)", "-5"}, {"Climbs", "Longest pause (s)", "2.5"}},
+         [](const Settings& s) { return s.climbThreshold == -0.25 && s.climbMinDuration == 0 && s.climbMaxGap == 2.5; }},
         // The port: a listed one by its name, a typed path as typed, nothing as before.
         {{{"", "COM Port", "COM33: (/dev/ttyUSB0) FT232R USB UART"}}, [](const Settings& s) { return s.usedPort == "COM33:"; }},
         {{{"", "COM Port", " /dev/pts/4 "}}, [](const Settings& s) { return s.usedPort == "/dev/pts/4"; }},
@@ -199,7 +203,7 @@ TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpen)
     for (const auto& [category, name, text] :
          {std::tuple{"Vario", "Custom Max", "1.5x"}, std::tuple{"Altitude", "Model Sigma", "nan"},
           std::tuple{"", "Min log duration", "3.5"}, std::tuple{"Image", "Width", ""},
-          std::tuple{"Vario", "Median filter", "99999999999"}}) {
+          std::tuple{"Vario", "Median filter", "99999999999"}, std::tuple{"Climbs", "Longest pause (s)", "10 s"}}) {
         CPreferencesDlg dialog(Settings{}, kPorts);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

@@ -186,6 +186,20 @@ QSize ParseSize(const std::string& text)
 
 }  // namespace
 
+namespace {
+
+// The climbs shaded as the window shades them.
+std::vector<Range> BandsOf(const ChosenLog& chosen, const LogSeries& series, const ToolArgs& args)
+{
+    if (!chosen.settings.climbsShown)
+        return {};
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    const double scale = config.UnitScale("linear", chosen.settings.Imperial() ? "imperial" : "metric");
+    return ClimbBands(ClimbsOf(series, chosen.settings, scale));
+}
+
+}  // namespace
+
 int Image(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "size"});
@@ -197,7 +211,7 @@ int Image(const std::vector<std::string>& argv)
     const ChosenLog chosen = ChooseLog(args, "image");
     const LogSeries series = SeriesOrFail(chosen);
 
-    const QImage picture = DrawLogPicture(series, size);
+    const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
     if (picture.isNull())
         throw ToolError{"a picture of " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
                         " pixels cannot be made"};
@@ -238,7 +252,7 @@ int Export(const std::vector<std::string>& argv)
     } else {
         const LogSeries series = SeriesOrFail(chosen);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
-        const QImage picture = DrawLogPicture(series, size);
+        const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
         written = ExportJpeg(path, picture, &error);
     }
     if (!written)

@@ -1,0 +1,72 @@
+#include "ui/climbs_view.h"
+
+#include <QHeaderView>
+
+#include "dsp/time_text.h"
+
+namespace {
+
+constexpr int kIndexRole = Qt::UserRole;
+constexpr int kSortRole = Qt::UserRole + 1;
+
+// Sorts by the numbers behind the texts, not by the texts.
+class ClimbItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return data(column, kSortRole).toDouble() < other.data(column, kSortRole).toDouble();
+    }
+};
+
+}  // namespace
+
+ClimbsView::ClimbsView(QWidget* parent) : QTreeWidget(parent)
+{
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(true);
+    setAlternatingRowColors(true);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Show({}, QStringLiteral("m"), 0);
+    sortByColumn(0, Qt::AscendingOrder);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            emit ClimbChosen(item->data(0, kIndexRole).toInt());
+    });
+}
+
+void ClimbsView::Show(const ClimbAnalysis& climbs, const QString& unit, double logSeconds)
+{
+    const QSignalBlocker quiet(this);
+    clear();
+    setHeaderLabels({QStringLiteral("Climb"), QStringLiteral("Start"), QStringLiteral("End"),
+                     QStringLiteral("Duration"), QStringLiteral("Gain [%1]").arg(unit),
+                     QStringLiteral("Average [%1/s]").arg(unit), QStringLiteral("Max [%1/s]").arg(unit)});
+    // One label style for all times, as the chart's axis has for the log.
+    const TimeLabelStyle style = TimeLabelStyleFor(logSeconds);
+    const bool sorting = isSortingEnabled();
+    setSortingEnabled(false);
+    for (size_t i = 0; i < climbs.climbs.size(); ++i) {
+        const Climb& c = climbs.climbs[i];
+        auto* item = new ClimbItem(this);
+        const std::pair<QString, double> cells[] = {
+            {QString::number(i + 1), static_cast<double>(i + 1)},
+            {QString::fromStdString(TimeLabel(c.start, style)), c.start},
+            {QString::fromStdString(TimeLabel(c.end, style)), c.end},
+            {QString::fromStdString(TimeLabel(c.duration, style)), c.duration},
+            {QString::asprintf("%.1f", c.gain), c.gain},
+            {QString::asprintf("%.2f", c.average), c.average},
+            {QString::asprintf("%.2f", c.max), c.max},
+        };
+        for (int column = 0; column < 7; ++column) {
+            item->setText(column, cells[column].first);
+            item->setData(column, kSortRole, cells[column].second);
+            if (column > 0)
+                item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        item->setData(0, kIndexRole, static_cast<int>(i));
+    }
+    setSortingEnabled(sorting);
+}

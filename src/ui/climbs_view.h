@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include "dsp/climbs.h"
+
+// The "Climbs" pane: one row per climb of the shown log (number, start and end as the
+// chart's time labels, duration, gain, average and strongest climb rate), sortable by
+// any column. Choosing a row tells which climb.
+class ClimbsView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ClimbsView(QWidget* parent = nullptr);
+
+    // The climbs in the given length unit ("m" or "ft"), times labelled as the chart labels
+    // a log of logSeconds; no climbs empty the pane.
+    void Show(const ClimbAnalysis& climbs, const QString& unit, double logSeconds);
+
+signals:
+    // A row was chosen: the index of its climb in the analysis.
+    void ClimbChosen(int index);
+};
