@@ -13,6 +13,7 @@ cd "$(dirname "$0")"
 packages=(
   g++ cmake ninja-build pkg-config  # compiler and build
   qt6-base-dev qt6-serialport-dev   # window, drawing, JPEG, serial ports
+  libqt6sql6-sqlite                 # the logbook's database
   libmuparser-dev                   # the configuration's formulas
   libpugixml-dev                    # the configuration document
   libgtest-dev libgmock-dev         # tests

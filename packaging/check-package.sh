@@ -29,7 +29,7 @@ actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 $(diff <(sort <<<"$expected") <(echo "$actual") || true)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6serialport6 libmuparser libpugixml; do
+for lib in libqt6widgets6 libqt6serialport6 libqt6sql6-sqlite libmuparser libpugixml; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 

@@ -1,0 +1,489 @@
+#include "logbook/logbook.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTimeZone>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+
+#include "app/log_file.h"
+#include "config/configuration.h"
+#include "config/decoder.h"
+
+namespace {
+
+// The schema, one list of statements per version: version n is reached by running list n - 1.
+const std::vector<std::vector<const char*>> kMigrations = {
+    // 1: the memory images as received, and every flight with its raw records.
+    {
+        "CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT NULL,"
+        " sha256 TEXT NOT NULL, path TEXT NOT NULL)",
+        "CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE,"
+        " image_id INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0,"
+        " downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id INTEGER NOT NULL,"
+        " record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL NOT NULL, records BLOB NOT NULL)",
+    },
+    // 2: what the pilot notes about a flight, and its highest point for the list.
+    {
+        "ALTER TABLE flights ADD COLUMN name TEXT",
+        "ALTER TABLE flights ADD COLUMN flown_at INTEGER",
+        "ALTER TABLE flights ADD COLUMN site TEXT NOT NULL DEFAULT ''",
+        "ALTER TABLE flights ADD COLUMN comment TEXT NOT NULL DEFAULT ''",
+        "ALTER TABLE flights ADD COLUMN start_elevation REAL",
+        "ALTER TABLE flights ADD COLUMN max_altitude REAL",
+        "CREATE INDEX flights_by_date ON flights (date)",
+    },
+};
+
+const char kEntryColumns[] =
+    "id, content_hash, date, rate, device_id, record_size, samples, duration, max_altitude, downloaded_at,"
+    " image_id, image_offset, name, flown_at, site, comment, start_elevation";
+
+QString Text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string Why(const QSqlError& error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.toStdString();
+}
+
+std::string UtcText(FileTime time)
+{
+    return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(time), QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"))
+        .toStdString();
+}
+
+QVariant Optional(const std::optional<double>& v)
+{
+    return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+}
+
+QVariant Optional(const std::optional<std::string>& v)
+{
+    return v ? QVariant(Text(*v)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+QVariant Optional(const std::optional<FileTime>& v)
+{
+    return v ? QVariant(static_cast<qlonglong>(*v)) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+LogbookEntry EntryOf(const QSqlQuery& q)
+{
+    LogbookEntry e;
+    e.id = q.value(0).toLongLong();
+    e.hash = q.value(1).toString().toStdString();
+    e.date = static_cast<FileTime>(q.value(2).toLongLong());
+    e.rate = q.value(3).toUInt();
+    e.deviceId = q.value(4).toUInt();
+    e.recordSize = q.value(5).toUInt();
+    e.samples = q.value(6).toULongLong();
+    e.duration = q.value(7).toDouble();
+    if (!q.value(8).isNull())
+        e.maxAltitude = q.value(8).toDouble();
+    e.downloadedAt = q.value(9).toString().toStdString();
+    if (!q.value(10).isNull())
+        e.imageId = q.value(10).toLongLong();
+    e.imageOffset = q.value(11).toUInt();
+    if (!q.value(12).isNull())
+        e.fields.name = q.value(12).toString().toStdString();
+    if (!q.value(13).isNull())
+        e.fields.flownAt = static_cast<FileTime>(q.value(13).toLongLong());
+    e.fields.site = q.value(14).toString().toStdString();
+    e.fields.comment = q.value(15).toString().toStdString();
+    if (!q.value(16).isNull())
+        e.fields.startElevation = q.value(16).toDouble();
+    return e;
+}
+
+// A database file is either empty (new) or starts with SQLite's own header.
+bool LooksLikeSqlite(const QString& path)
+{
+    QFile f(path);
+    if (!f.exists() || f.size() == 0)
+        return true;
+    if (!f.open(QIODevice::ReadOnly))
+        return true;  // let the database say why it cannot be read
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+// "2026-12-07T03-15-20Z.mem", with "-2", "-3" ... when that name is taken.
+QString ImageFileName(const QDir& folder, FileTime receivedAt)
+{
+    const QString stamp = QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(receivedAt), QTimeZone::utc())
+                              .toString(QStringLiteral("yyyy-MM-dd'T'HH-mm-ss'Z'"));
+    QString name = stamp + QStringLiteral(".mem");
+    for (int n = 2; QFileInfo::exists(folder.filePath(name)); ++n)
+        name = stamp + QStringLiteral("-%1.mem").arg(n);
+    return folder.filePath(name);
+}
+
+}  // namespace
+
+std::string FlightHash(const CBrixoLog& log)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    unsigned char header[9];
+    const uint32_t rate = log.m_rate, size = log.m_recordSize;
+    for (int i = 0; i < 4; ++i) {
+        header[i] = static_cast<unsigned char>(rate >> (8 * i));
+        header[4 + i] = static_cast<unsigned char>(size >> (8 * i));
+    }
+    header[8] = static_cast<unsigned char>(DeviceIdOf(log));
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(header), sizeof header));
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(log.m_rawData.data()),
+                                static_cast<qsizetype>(log.m_rawData.size())));
+    return hash.result().toHex().toStdString();
+}
+
+uint32_t DeviceIdOf(const CBrixoLog& log)
+{
+    if (!log.m_device)
+        return 0;
+    const auto id = IntAttribute(log.m_device.node, "id");
+    return id && *id >= 0 && *id <= 255 ? static_cast<uint32_t>(*id) : 0;
+}
+
+std::optional<double> MaxAltitudeOf(const CBrixoLog& log)
+{
+    std::vector<double> altitude;
+    if (!DecodeAltitude(log, false, altitude, nullptr) || altitude.empty())
+        return std::nullopt;
+    const double max = *std::max_element(altitude.begin(), altitude.end());
+    return std::isfinite(max) ? std::optional<double>(max) : std::nullopt;
+}
+
+std::string Logbook::DefaultFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? std::string() : (base + QStringLiteral("/Nivra")).toStdString();
+}
+
+Logbook::Logbook(std::string folder, std::string connection)
+    : m_folder(std::move(folder)), m_connection(std::move(connection))
+{
+}
+
+Logbook::~Logbook()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(Text(m_connection), false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(Text(m_connection));
+}
+
+std::string Logbook::DatabasePath() const
+{
+    return m_folder + "/logbook.sqlite";
+}
+
+Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, int busyTimeoutMs)
+{
+    if (folder.empty())
+        return Fail("there is no folder for user data");
+    if (!QDir().mkpath(Text(folder)))
+        return Fail("the folder " + folder + " cannot be made");
+    static std::atomic<int> connections{0};
+    const std::string connection = "nivra-logbook-" + std::to_string(++connections);
+    std::unique_ptr<Logbook> book(new Logbook(folder, connection));
+    const QString path = Text(book->DatabasePath());
+    if (!LooksLikeSqlite(path))
+        return Fail(book->DatabasePath() + " is not an SQLite database; it was left as it is");
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Text(connection));
+    if (!db.isValid())
+        return Fail("the SQLite driver of Qt is missing (on Debian: the package libqt6sql6-sqlite)");
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(busyTimeoutMs, 0)));
+    if (!db.open())
+        return Fail(book->DatabasePath() + ": " + Why(db.lastError()));
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        return Fail(book->DatabasePath() + ": " + Why(version.lastError()));
+    const int schema = version.value(0).toInt();
+    version.finish();
+    if (schema > kSchemaVersion)
+        return Fail(book->DatabasePath() + " was written by a newer Nivra (schema " + std::to_string(schema) +
+                    "); it was left as it is");
+    // Readers never wait for writers, and a write waits for another process's write.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"})
+        if (Status s = book->Execute(pragma); !s)
+            return Fail(book->DatabasePath() + ": " + s.Error());
+    if (Status s = book->Migrate(); !s)
+        return Fail(book->DatabasePath() + ": " + s.Error());
+    return book;
+}
+
+Status Logbook::Execute(const std::string& sql)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    if (!q.exec(Text(sql)))
+        return Fail(Why(q.lastError()));
+    return {};
+}
+
+Status Logbook::Migrate()
+{
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    // BEGIN IMMEDIATE: two processes opening a new logbook at once migrate it one after the other.
+    if (Status s = Execute("BEGIN IMMEDIATE"); !s)
+        return s;
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+        const std::string why = Why(version.lastError());
+        (void)Execute("ROLLBACK");
+        return Fail(why);
+    }
+    int current = version.value(0).toInt();
+    version.finish();
+    for (; current < kSchemaVersion; ++current) {
+        for (const char* statement : kMigrations[static_cast<size_t>(current)]) {
+            if (Status s = Execute(statement); !s) {
+                (void)Execute("ROLLBACK");
+                return Fail("the logbook cannot be brought to schema " + std::to_string(current + 1) + ": " +
+                            s.Error());
+            }
+        }
+        if (Status s = Execute("PRAGMA user_version = " + std::to_string(current + 1)); !s) {
+            (void)Execute("ROLLBACK");
+            return s;
+        }
+    }
+    return Execute("COMMIT");
+}
+
+Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image,
+                                               const std::vector<FlightToArchive>& flights, FileTime receivedAt)
+{
+    ArchiveReport report;
+    const QDir images(Text(m_folder + "/images"));
+    if (!QDir().mkpath(images.path()))
+        return Fail("the folder " + images.path().toStdString() + " cannot be made");
+    report.imagePath = ImageFileName(images, receivedAt).toStdString();
+    std::string error;
+    if (!WriteFileSafely(report.imagePath, std::string(image.begin(), image.end()), &error))
+        return Fail("the memory image could not be written to " + report.imagePath + ": " + error);
+
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    const auto failed = [&](const QSqlQuery& q) -> Result<ArchiveReport> {
+        const std::string why = Why(q.lastError());
+        db.rollback();
+        return Fail("the flights could not be entered in the logbook: " + why + ". The memory image is kept in " +
+                    report.imagePath);
+    };
+    if (!db.transaction())
+        return Fail("the flights could not be entered in the logbook: " + Why(db.lastError()) +
+                    ". The memory image is kept in " + report.imagePath);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
+    q.addBindValue(Text(UtcText(receivedAt)));
+    q.addBindValue(static_cast<qlonglong>(image.size()));
+    q.addBindValue(QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(image.data()),
+                                                           static_cast<qsizetype>(image.size())),
+                                            QCryptographicHash::Sha256)
+                       .toHex());
+    q.addBindValue(Text(report.imagePath));
+    if (!q.exec())
+        return failed(q);
+    const qlonglong imageId = q.lastInsertId().toLongLong();
+
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT OR IGNORE INTO flights (content_hash, image_id, image_offset, downloaded_at, date, rate, device_id,"
+        " record_size, samples, duration, records, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    int written = 0;
+    for (const FlightToArchive& f : flights) {
+        insert.addBindValue(Text(FlightHash(f.log)));
+        insert.addBindValue(imageId);
+        insert.addBindValue(f.offset);
+        insert.addBindValue(Text(UtcText(receivedAt)));
+        insert.addBindValue(static_cast<qlonglong>(receivedAt));  // a downloaded log is dated with the download
+        insert.addBindValue(f.log.m_rate);
+        insert.addBindValue(DeviceIdOf(f.log));
+        insert.addBindValue(f.log.m_recordSize);
+        insert.addBindValue(static_cast<qulonglong>(f.log.SampleCount()));
+        insert.addBindValue(f.log.Duration());
+        insert.addBindValue(QByteArray(reinterpret_cast<const char*>(f.log.m_rawData.data()),
+                                       static_cast<qsizetype>(f.log.m_rawData.size())));
+        insert.addBindValue(Optional(MaxAltitudeOf(f.log)));
+        if (!insert.exec())
+            return failed(insert);
+        if (insert.numRowsAffected() > 0)
+            ++report.added;
+        else
+            ++report.alreadyThere;
+        if (m_afterFlightWritten)
+            m_afterFlightWritten(++written);
+    }
+    if (!db.commit()) {
+        const std::string why = Why(db.lastError());
+        db.rollback();
+        return Fail("the flights could not be entered in the logbook: " + why + ". The memory image is kept in " +
+                    report.imagePath);
+    }
+    return report;
+}
+
+Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
+{
+    const std::string hash = FlightHash(log);
+    auto found = FindByHash(hash);
+    if (!found)
+        return Fail(found.Error());
+    if (*found)
+        return (*found)->id;
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral(
+        "INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, duration,"
+        " records, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(Text(hash));
+    q.addBindValue(Text(UtcText(addedAt)));
+    q.addBindValue(static_cast<qlonglong>(log.m_date));
+    q.addBindValue(log.m_rate);
+    q.addBindValue(DeviceIdOf(log));
+    q.addBindValue(log.m_recordSize);
+    q.addBindValue(static_cast<qulonglong>(log.SampleCount()));
+    q.addBindValue(log.Duration());
+    q.addBindValue(QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()),
+                              static_cast<qsizetype>(log.m_rawData.size())));
+    q.addBindValue(Optional(MaxAltitudeOf(log)));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    return static_cast<int64_t>(q.lastInsertId().toLongLong());
+}
+
+Result<std::vector<LogbookEntry>> Logbook::List(const Configuration& config)
+{
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY COALESCE(flown_at, date) DESC, id DESC")
+                    .arg(QLatin1String(kEntryColumns))))
+        return Fail(Why(q.lastError()));
+    std::vector<LogbookEntry> entries;
+    while (q.next())
+        entries.push_back(EntryOf(q));
+    // Flights of an older logbook learn their highest point once.
+    for (LogbookEntry& e : entries) {
+        if (e.maxAltitude)
+            continue;
+        auto log = LoadLog(e.id, config);
+        if (!log)
+            continue;
+        e.maxAltitude = MaxAltitudeOf(*log);
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE flights SET max_altitude = ? WHERE id = ?"));
+        update.addBindValue(Optional(e.maxAltitude));
+        update.addBindValue(static_cast<qlonglong>(e.id));
+        update.exec();  // only a cache: a logbook that cannot be written is still listed
+    }
+    return entries;
+}
+
+Result<std::optional<LogbookEntry>> Logbook::Find(int64_t id)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE id = ?").arg(QLatin1String(kEntryColumns)));
+    q.addBindValue(static_cast<qlonglong>(id));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (!q.next())
+        return std::optional<LogbookEntry>();
+    return std::optional<LogbookEntry>(EntryOf(q));
+}
+
+Result<std::optional<LogbookEntry>> Logbook::FindByHash(const std::string& hash)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE content_hash = ?").arg(QLatin1String(kEntryColumns)));
+    q.addBindValue(Text(hash));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (!q.next())
+        return std::optional<LogbookEntry>();
+    return std::optional<LogbookEntry>(EntryOf(q));
+}
+
+Result<CBrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral("SELECT rate, device_id, record_size, records, date FROM flights WHERE id = ?"));
+    q.addBindValue(static_cast<qlonglong>(id));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (!q.next())
+        return Fail("the logbook has no flight " + std::to_string(id));
+    CBrixoLog log;
+    log.m_rate = q.value(0).toUInt();
+    const uint32_t deviceId = q.value(1).toUInt();
+    const uint32_t recordSize = q.value(2).toUInt();
+    log.m_device = config.FindDevice(static_cast<uint8_t>(deviceId));
+    // A device without "data-chunk" takes twice the channel count byte as its record size.
+    if (!log.m_device || !log.SetupForDevice(static_cast<uint8_t>(std::min<uint32_t>(recordSize / 2, 255))))
+        return Fail("the configuration knows no device " + std::to_string(deviceId) + " to read flight " +
+                    std::to_string(id) + " with");
+    if (log.m_recordSize != recordSize)
+        return Fail("flight " + std::to_string(id) + " has records of " + std::to_string(recordSize) +
+                    " bytes, while its device now has " + std::to_string(log.m_recordSize));
+    const QByteArray records = q.value(3).toByteArray();
+    log.m_rawData.assign(records.begin(), records.end());
+    log.m_date = static_cast<FileTime>(q.value(4).toLongLong());
+    return log;
+}
+
+Status Logbook::SetFields(int64_t id, const PilotFields& fields)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral(
+        "UPDATE flights SET name = ?, flown_at = ?, site = ?, comment = ?, start_elevation = ? WHERE id = ?"));
+    q.addBindValue(Optional(fields.name));
+    q.addBindValue(Optional(fields.flownAt));
+    q.addBindValue(Text(fields.site));
+    q.addBindValue(Text(fields.comment));
+    q.addBindValue(Optional(fields.startElevation));
+    q.addBindValue(static_cast<qlonglong>(id));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (q.numRowsAffected() == 0)
+        return Fail("the logbook has no flight " + std::to_string(id));
+    return {};
+}
+
+Status Logbook::Delete(const std::vector<int64_t>& ids)
+{
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    if (!db.transaction())
+        return Fail(Why(db.lastError()));
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM flights WHERE id = ?"));
+    for (int64_t id : ids) {
+        q.addBindValue(static_cast<qlonglong>(id));
+        if (!q.exec()) {
+            const std::string why = Why(q.lastError());
+            db.rollback();
+            return Fail(why);
+        }
+    }
+    if (!db.commit()) {
+        const std::string why = Why(db.lastError());
+        db.rollback();
+        return Fail(why);
+    }
+    return {};
+}

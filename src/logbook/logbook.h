@@ -1,0 +1,122 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/brixo_log.h"
+#include "base/result.h"
+
+class Configuration;
+
+// What the pilot notes about a flight. Empty optionals mean "as the log says": the name
+// the tree gives it, the log's own date, no known start elevation.
+struct PilotFields {
+    std::optional<std::string> name;
+    std::optional<FileTime> flownAt;
+    std::string site;
+    std::string comment;
+    std::optional<double> startElevation;  // metres above sea level
+
+    bool operator==(const PilotFields&) const = default;
+};
+
+// One flight of the logbook, without its records.
+struct LogbookEntry {
+    int64_t id = 0;
+    std::string hash;
+    FileTime date = 0;  // the log's date: the time it was downloaded
+    uint32_t rate = 0;
+    uint32_t deviceId = 0;
+    uint32_t recordSize = 0;
+    uint64_t samples = 0;
+    double duration = 0;                // seconds
+    std::optional<double> maxAltitude;  // metres above the start
+    std::string downloadedAt;           // UTC, "2026-12-07T03:15:20Z"
+    std::optional<int64_t> imageId;     // the memory image it came from, if any
+    uint32_t imageOffset = 0;
+    PilotFields fields;
+
+    FileTime FlownAt() const { return fields.flownAt.value_or(date); }
+};
+
+// A flight of a download, to be archived: the log built from its block and the block's offset.
+struct FlightToArchive {
+    CBrixoLog log;
+    uint32_t offset = 0;
+};
+
+// What an archived download left where.
+struct ArchiveReport {
+    std::string imagePath;
+    int added = 0;
+    int alreadyThere = 0;
+};
+
+// The flight's identity: SHA-256 over its rate, record size, device id and raw records,
+// in lower-case hex. The same flight downloaded twice, or read back from an ".alt" file,
+// has the same hash.
+std::string FlightHash(const CBrixoLog& log);
+// The numeric id of the log's device, as the ".alt" writer spells it; 0 when it has none.
+uint32_t DeviceIdOf(const CBrixoLog& log);
+
+// The logbook: every flight ever downloaded, in an SQLite database of the user's
+// ($XDG_DATA_HOME/Nivra/logbook.sqlite), with the memory images as received beside it in
+// images/. Write-ahead logging and a busy timeout let several Nivra and nivra-tool
+// processes share it; a schema version with migrations from the first one keeps old
+// logbooks readable. A database that is not SQLite, or of a newer schema, is refused
+// and left as it is. One object per thread.
+class Logbook {
+public:
+    static constexpr int kSchemaVersion = 2;
+
+    // $XDG_DATA_HOME/Nivra, usually ~/.local/share/Nivra.
+    static std::string DefaultFolder();
+    // Opens (or makes) the logbook in this folder. busyTimeoutMs is how long a write waits
+    // for another process's write to end.
+    static Result<std::unique_ptr<Logbook>> Open(const std::string& folder, int busyTimeoutMs = 5000);
+    ~Logbook();
+    Logbook(const Logbook&) = delete;
+    Logbook& operator=(const Logbook&) = delete;
+
+    const std::string& Folder() const { return m_folder; }
+    std::string DatabasePath() const;
+
+    // Keeps a complete download: the memory image as received goes to images/ (named
+    // from receivedAt, which also dates its flights, written safely), then the image and its flights enter the
+    // database in one transaction. A flight already there stays one row. When the
+    // database refuses, nothing of the download is in it (the image file stays, for a
+    // later import) and the reason says so.
+    Result<ArchiveReport> ArchiveDownload(const std::vector<uint8_t>& image, const std::vector<FlightToArchive>& flights,
+                                          FileTime receivedAt);
+    // A log that came from elsewhere (an ".alt" file): added without an image, or found.
+    Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
+
+    // All flights, newest first. The maximum altitude of a flight that has none yet
+    // (one from an older logbook) is decoded with this configuration and kept.
+    Result<std::vector<LogbookEntry>> List(const Configuration& config);
+    Result<std::optional<LogbookEntry>> Find(int64_t id);
+    Result<std::optional<LogbookEntry>> FindByHash(const std::string& hash);
+    // The flight's log, its device found in the configuration; dated with its own date.
+    Result<CBrixoLog> LoadLog(int64_t id, const Configuration& config);
+    Status SetFields(int64_t id, const PilotFields& fields);
+    // Removes flights; their memory images stay on disk.
+    Status Delete(const std::vector<int64_t>& ids);
+
+    // For tests: called inside the archive's transaction after each flight is written.
+    std::function<void(int written)> m_afterFlightWritten;
+
+private:
+    Logbook(std::string folder, std::string connection);
+    Status Migrate();
+    Status Execute(const std::string& sql);
+
+    std::string m_folder;
+    std::string m_connection;  // the Qt SQL connection's name, one per object
+};
+
+// The maximum of a log's altitude in metres above its start; nothing when it cannot be decoded.
+std::optional<double> MaxAltitudeOf(const CBrixoLog& log);

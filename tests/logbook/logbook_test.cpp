@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <thread>
+
+#include "device/memory_image.h"
+#include "limited_folder.h"
+#include "logbook/logbook.h"
+#include "test_support.h"
+
+namespace {
+
+// A flight of the built-in device: n records climbing from the given reading.
+CBrixoLog Flight(const Configuration& config, unsigned from, unsigned n, uint32_t rate = 10)
+{
+    std::vector<uint8_t> bytes;
+    for (unsigned i = 0; i < n; ++i) {
+        const unsigned word = from - i;
+        bytes.push_back(static_cast<uint8_t>(word & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(word >> 8));
+    }
+    CBrixoLog log = LogOf(config, 59, rate, bytes);
+    log.m_date = FileTimeFromUnixMs(1780000000000);
+    return log;
+}
+
+std::vector<FlightToArchive> ToArchive(const std::vector<CBrixoLog>& logs)
+{
+    std::vector<FlightToArchive> flights;
+    for (size_t i = 0; i < logs.size(); ++i)
+        flights.push_back({logs[i], static_cast<uint32_t>(16 + 100 * i)});
+    return flights;
+}
+
+std::vector<uint8_t> ImageOf(const std::vector<CBrixoLog>& logs)
+{
+    std::vector<const CBrixoLog*> pointers;
+    for (const CBrixoLog& l : logs)
+        pointers.push_back(&l);
+    return MemoryImageOf(pointers);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A query on the database file through a connection of the test's own.
+QVariant Scalar(const QString& path, const QString& sql)
+{
+    QVariant result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                result = q.value(0);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+    return result;
+}
+
+class LogbookTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Configuration config = BuiltInConfig();
+    const FileTime now = FileTimeFromUnixMs(1796000000000);  // 2026-11-28 UTC
+
+    std::unique_ptr<Logbook> Open(int busyTimeoutMs = 5000)
+    {
+        auto book = Logbook::Open(dir.path().toStdString(), busyTimeoutMs);
+        EXPECT_TRUE(book.Ok()) << (book ? "" : book.Error());
+        return book ? std::move(*book) : nullptr;
+    }
+    QString Db() const { return dir.filePath(QStringLiteral("logbook.sqlite")); }
+};
+
+}  // namespace
+
+TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
+{
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const std::vector<CBrixoLog> logs = {Flight(config, 50000, 300), Flight(config, 48000, 120, 5)};
+    const std::vector<uint8_t> image = ImageOf(logs);
+    auto report = book->ArchiveDownload(image, ToArchive(logs), now);
+    ASSERT_TRUE(report.Ok()) << report.Error();
+    EXPECT_EQ(report->added, 2);
+    EXPECT_EQ(QString::fromStdString(report->imagePath), dir.filePath("images/2026-11-30T00-53-20Z.mem"));
+    EXPECT_EQ(ReadAll(QString::fromStdString(report->imagePath)),
+              QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())));
+
+    auto entries = book->List(config);
+    ASSERT_TRUE(entries.Ok());
+    ASSERT_EQ(entries->size(), 2u);
+    const LogbookEntry& second = (*entries)[0];  // the same date: the newer row first
+    EXPECT_EQ(second.samples, 120u);
+    EXPECT_EQ(second.rate, 5u);
+    EXPECT_EQ(second.deviceId, 59u);
+    EXPECT_DOUBLE_EQ(second.duration, 60.0);
+    EXPECT_EQ(second.downloadedAt, "2026-11-30T00:53:20Z");
+    EXPECT_EQ(second.imageOffset, 116u);
+    ASSERT_TRUE(second.maxAltitude);
+    EXPECT_GT(*second.maxAltitude, 10.0);
+    auto log = book->LoadLog(second.id, config);
+    ASSERT_TRUE(log.Ok()) << log.Error();
+    EXPECT_EQ(log->m_rawData, logs[1].m_rawData);
+    EXPECT_EQ(FlightHash(*log), FlightHash(logs[1]));
+
+    // The same memory downloaded again: a second image, no second flight.
+    auto again = book->ArchiveDownload(image, ToArchive(logs), now);
+    ASSERT_TRUE(again.Ok());
+    EXPECT_EQ(again->added, 0);
+    EXPECT_EQ(again->alreadyThere, 2);
+    EXPECT_EQ(QString::fromStdString(again->imagePath), dir.filePath("images/2026-11-30T00-53-20Z-2.mem"));
+    EXPECT_EQ(book->List(config)->size(), 2u);
+    EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM images").toInt(), 2);
+}
+
+TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
+{
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const CBrixoLog flight = Flight(config, 50000, 200);
+    ASSERT_TRUE(book->ArchiveDownload(ImageOf({flight}), ToArchive({flight}), now).Ok());
+    const int64_t id = (*book->List(config))[0].id;
+    const PilotFields fields{"Evening at the ridge", FileTimeFromUnixMs(1780000600000), "Ridge West",
+                             "Smooth air.\nLanded at 19:40.", 812.5};
+    ASSERT_TRUE(book->SetFields(id, fields).Ok());
+    book.reset();
+
+    // Another process tomorrow: the fields are there, and the same records read from an
+    // ".alt" file find the flight rather than adding it again.
+    auto next = Open();
+    ASSERT_TRUE(next);
+    auto found = next->FindByHash(FlightHash(flight));
+    ASSERT_TRUE(found.Ok() && *found);
+    EXPECT_EQ((*found)->fields, fields);
+    EXPECT_EQ((*found)->FlownAt(), *fields.flownAt);
+    auto added = next->Add(flight, now);
+    ASSERT_TRUE(added.Ok());
+    EXPECT_EQ(*added, id);
+    // Cleared fields go back to what the log says.
+    ASSERT_TRUE(next->SetFields(id, {}).Ok());
+    EXPECT_EQ((*next->Find(id))->FlownAt(), now);  // downloaded flights are dated with the download
+    EXPECT_FALSE(next->SetFields(id + 100, {}).Ok());
+
+    // A log that is not there yet is added without an image, and deleting leaves the images.
+    const CBrixoLog other = Flight(config, 47000, 90);
+    auto otherId = next->Add(other, now);
+    ASSERT_TRUE(otherId.Ok());
+    EXPECT_FALSE((*next->Find(*otherId))->imageId);
+    ASSERT_TRUE(next->Delete({id, *otherId}).Ok());
+    EXPECT_TRUE(next->List(config)->empty());
+    EXPECT_EQ(QDir(dir.filePath("images")).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
+{
+    // A logbook as the first schema wrote it, with one flight.
+    const CBrixoLog flight = Flight(config, 50000, 100);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        db.setDatabaseName(Db());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT "
+                           "NULL, sha256 TEXT NOT NULL, path TEXT NOT NULL)"));
+        ASSERT_TRUE(q.exec("CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE, image_id "
+                           "INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0, "
+                           "downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id "
+                           "INTEGER NOT NULL, record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL "
+                           "NOT NULL, records BLOB NOT NULL)"));
+        q.prepare("INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, "
+                  "duration, records) VALUES (?, '2026-05-28T20:26:40Z', 7, 10, 59, 2, 100, 100.0, ?)");
+        q.addBindValue(QString::fromStdString(FlightHash(flight)));
+        q.addBindValue(QByteArray(reinterpret_cast<const char*>(flight.m_rawData.data()),
+                                  static_cast<qsizetype>(flight.m_rawData.size())));
+        ASSERT_TRUE(q.exec());
+        ASSERT_TRUE(q.exec("PRAGMA user_version = 1"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+
+    auto book = Open();
+    ASSERT_TRUE(book);
+    EXPECT_EQ(Scalar(Db(), "PRAGMA user_version").toInt(), Logbook::kSchemaVersion);
+    auto entries = book->List(config);
+    ASSERT_TRUE(entries.Ok()) << entries.Error();
+    ASSERT_EQ(entries->size(), 1u);
+    EXPECT_EQ((*entries)[0].fields, PilotFields{});
+    EXPECT_EQ((*entries)[0].maxAltitude, MaxAltitudeOf(flight));  // learnt on the first listing
+    EXPECT_FALSE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
+    ASSERT_TRUE(book->SetFields((*entries)[0].id, {"Old flight", {}, "Hill", "", 300.0}).Ok());
+}
+
+TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;  // written as the database file; empty: a logbook of a newer schema
+        const char* reason;
+    } cases[] = {
+        {"a text file", "These are my flights.\n", "is not an SQLite database"},
+        {"a newer schema", {}, "was written by a newer Nivra (schema 99)"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(Db());
+        if (c.bytes.isEmpty()) {
+            {
+                auto book = Open();
+                ASSERT_TRUE(book);
+            }
+            Scalar(Db(), "PRAGMA user_version = 99");
+        } else {
+            QFile f(Db());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.bytes);
+        }
+        const QByteArray before = ReadAll(Db());
+        auto book = Logbook::Open(dir.path().toStdString());
+        ASSERT_FALSE(book.Ok()) << c.what;
+        EXPECT_NE(book.Error().find(c.reason), std::string::npos) << book.Error();
+        EXPECT_EQ(ReadAll(Db()), before) << c.what;
+    }
+}
+
+TEST_F(LogbookTest, TwoWritersAtOnceBothLand)
+{
+    ASSERT_TRUE(Open());  // made once, so that the two meet on an existing logbook
+    auto write = [&](unsigned base, int* added) {
+        auto book = Logbook::Open(dir.path().toStdString());
+        if (!book)
+            return;
+        for (unsigned i = 0; i < 15; ++i) {
+            const std::vector<CBrixoLog> logs = {Flight(config, base + 10 * i, 50)};
+            if (auto r = (*book)->ArchiveDownload(ImageOf(logs), ToArchive(logs), now + i); r)
+                *added += r->added;
+        }
+    };
+    int first = 0, second = 0;
+    std::thread a(write, 40000u, &first), b(write, 50000u, &second);
+    a.join();
+    b.join();
+    EXPECT_EQ(first, 15);
+    EXPECT_EQ(second, 15);
+    EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM flights").toInt(), 30);
+}
+
+TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
+{
+    auto book = Open(100);
+    ASSERT_TRUE(book);
+    const std::vector<CBrixoLog> first = {Flight(config, 50000, 80)};
+    ASSERT_TRUE(book->ArchiveDownload(ImageOf(first), ToArchive(first), now).Ok());
+    {
+        // Another process in the middle of a long write.
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(Db());
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
+        const std::vector<CBrixoLog> second = {Flight(config, 45000, 80)};
+        auto r = book->ArchiveDownload(ImageOf(second), ToArchive(second), now + 10000000);
+        ASSERT_FALSE(r.Ok());
+        EXPECT_NE(r.Error().find("locked"), std::string::npos) << r.Error();
+        EXPECT_NE(r.Error().find("The memory image is kept in"), std::string::npos) << r.Error();
+        ASSERT_TRUE(q.exec("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    EXPECT_EQ(book->List(config)->size(), 1u);
+    EXPECT_EQ(Scalar(Db(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
+{
+    std::vector<CBrixoLog> big;
+    for (unsigned i = 0; i < 40; ++i)
+        big.push_back(Flight(config, 40000 + 100 * i, 5000));
+    const std::vector<CBrixoLog> kept = {Flight(config, 50000, 100)};
+    {
+        // Full: the download is refused with the reason, the flight before it stays readable.
+        LimitedFolder folder(dir.filePath("full"), 1024);
+        if (!folder.Mounted())
+            GTEST_SKIP() << "this process may not mount a small file system";
+        auto book = Logbook::Open(folder.Path().toStdString());
+        ASSERT_TRUE(book.Ok()) << book.Error();
+        ASSERT_TRUE((*book)->ArchiveDownload(ImageOf(kept), ToArchive(kept), now).Ok());
+        ASSERT_TRUE(folder.Fill());
+        auto r = (*book)->ArchiveDownload(ImageOf(big), ToArchive(big), now + 10000000);
+        ASSERT_FALSE(r.Ok());
+        EXPECT_NE(r.Error().find("memory image could not be written"), std::string::npos) << r.Error();
+        auto entries = (*book)->List(config);
+        ASSERT_TRUE(entries.Ok()) << entries.Error();
+        ASSERT_EQ(entries->size(), 1u);
+        EXPECT_EQ(FlightHash(*(*book)->LoadLog((*entries)[0].id, config)), FlightHash(kept[0]));
+    }
+    {
+        // Read-only: the next process is told why, and the logbook file stays as it was.
+        LimitedFolder folder(dir.filePath("read-only"), 1024);
+        {
+            auto book = Logbook::Open(folder.Path().toStdString());
+            ASSERT_TRUE(book.Ok()) << book.Error();
+            ASSERT_TRUE((*book)->ArchiveDownload(ImageOf(kept), ToArchive(kept), now).Ok());
+        }
+        const QByteArray before = ReadAll(folder.FilePath("logbook.sqlite"));
+        ASSERT_TRUE(folder.MakeReadOnly());
+        auto book = Logbook::Open(folder.Path().toStdString());
+        const Status archived =
+            book ? Status((*book)->ArchiveDownload(ImageOf(big), ToArchive(big), now).Ok() ? Status() : Fail("no"))
+                 : Status(Fail(book.Error()));
+        EXPECT_FALSE(archived.Ok());
+        EXPECT_FALSE(archived.Error().empty());
+        EXPECT_EQ(ReadAll(folder.FilePath("logbook.sqlite")), before);
+    }
+}
+
+TEST_F(LogbookTest, AWriterKilledInTheMiddleLeavesAllOrNothing)
+{
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const std::vector<CBrixoLog> before = {Flight(config, 50000, 60)};
+    ASSERT_TRUE(book->ArchiveDownload(ImageOf(before), ToArchive(before), now).Ok());
+    // A writer that stops after 5 of its 20 flights, until it is killed.
+    QProcess writer;
+    writer.start(QStringLiteral(LOGBOOK_WRITER), {dir.path(), QStringLiteral("20"), QStringLiteral("5")});
+    ASSERT_TRUE(writer.waitForStarted());
+    ASSERT_TRUE(writer.waitForReadyRead(30000));
+    EXPECT_EQ(writer.readAll().trimmed(), "written 5");
+    writer.kill();  // SIGKILL: no rollback, no clean close
+    writer.waitForFinished();
+    EXPECT_EQ(Scalar(Db(), "PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(book->List(config)->size(), 1u);
+    // Run through, the same writer lands all of its flights.
+    writer.start(QStringLiteral(LOGBOOK_WRITER), {dir.path(), QStringLiteral("20"), QStringLiteral("0")});
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    EXPECT_EQ(book->List(config)->size(), 21u);
+}
