@@ -12,6 +12,7 @@ int Climbs(const std::vector<std::string>& argv);
 int Image(const std::vector<std::string>& argv);
 int Export(const std::vector<std::string>& argv);
 int Download(const std::vector<std::string>& argv);
+int LogbookCommand(const std::vector<std::string>& argv);
 
 // Where nivra-tool runs from: a "Nivra.cfg" beside it comes first.
 std::string ProgramDir();

@@ -39,6 +39,10 @@ const char kUsage[] =
     "  download [--port NAME] [--baud BPS] -o OUT.alt\n"
     "                 wait for the logger on the port (default: the preferences'),\n"
     "                 receive its memory and write the flights it lists to OUT.alt\n"
+    "  logbook list | show ID | set ID [--name T] [--site T] [--comment T] [--elevation M]\n"
+    "        | export ID... -o OUT.alt | add FILE.alt\n"
+    "                 the flights of the logbook: listed (id, date, name, site, duration,\n"
+    "                 samples, device), one shown, noted, written to one .alt file, added\n"
     "  image FILE N -o OUT [--size WxH]\n"
     "                 draw the chart of log N as the window shows it (default 800x600)\n"
     "                 into OUT: JPEG, or PNG when OUT ends in .png\n"
@@ -115,6 +119,8 @@ int main(int argc, char* argv[])
             return Export(args);
         if (args[0] == "download")
             return Download(args);
+        if (args[0] == "logbook")
+            return LogbookCommand(args);
         throw UsageError{"unknown command \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         std::cerr << "nivra-tool: " << e.message << "\n\n" << kUsage;

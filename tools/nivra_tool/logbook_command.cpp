@@ -1,0 +1,203 @@
+// nivra-tool logbook: the flights kept in the logbook, listed, shown, noted, exported and added.
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "app/log_file.h"
+#include "commands.h"
+#include "dsp/time_text.h"
+#include "logbook/logbook.h"
+#include "tool_options.h"
+
+namespace {
+
+std::unique_ptr<Logbook> OpenLogbook()
+{
+    auto book = Logbook::Open(Logbook::DefaultFolder());
+    if (!book)
+        throw ToolError{"the logbook cannot be opened: " + book.Error()};
+    return std::move(*book);
+}
+
+int64_t ParseId(const std::string& text)
+{
+    int64_t id = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || id < 1)
+        throw UsageError{"a flight is named by its id, a whole number from 1, not \"" + text + "\""};
+    return id;
+}
+
+// As the Log Properties show it: the time the log records, without a time zone.
+std::string DateText(FileTime time)
+{
+    return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(time), QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+        .toStdString();
+}
+
+// One line of a field: tabs and line ends would break the table.
+std::string Cell(const std::string& text)
+{
+    std::string cell = text;
+    for (char& c : cell)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    return cell;
+}
+
+LogbookEntry EntryOrFail(Logbook& book, int64_t id)
+{
+    auto found = book.Find(id);
+    if (!found)
+        throw ToolError{"the logbook cannot be read: " + found.Error()};
+    if (!*found)
+        throw ToolError{"the logbook has no flight " + std::to_string(id)};
+    return **found;
+}
+
+int List(const ToolArgs& args)
+{
+    if (args.positional.size() != 1)
+        throw UsageError{"logbook list takes no more arguments"};
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    auto entries = OpenLogbook()->List(config);
+    if (!entries)
+        throw ToolError{"the logbook cannot be read: " + entries.Error()};
+    for (const LogbookEntry& e : *entries)
+        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\n", static_cast<long long>(e.id), DateText(e.FlownAt()).c_str(),
+                    Cell(e.fields.name.value_or("")).c_str(), Cell(e.fields.site).c_str(), e.duration,
+                    static_cast<unsigned long long>(e.samples), e.deviceId);
+    return 0;
+}
+
+int Show(const ToolArgs& args)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{"logbook show takes one flight id"};
+    const LogbookEntry e = EntryOrFail(*OpenLogbook(), ParseId(args.positional[1]));
+    const auto optional = [](const std::optional<double>& v, const char* unit) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.1f %s", v ? *v : 0.0, unit);
+        return v ? std::string(text) : std::string("-");
+    };
+    std::printf("Id: %lld\n", static_cast<long long>(e.id));
+    std::printf("Name: %s\n", e.fields.name ? e.fields.name->c_str() : "-");
+    std::printf("Date: %s\n", DateText(e.FlownAt()).c_str());
+    std::printf("Site: %s\n", e.fields.site.c_str());
+    std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
+    std::printf("Duration: %s\n", FormatDuration("%H:%M:%S", static_cast<uint64_t>(e.duration)).c_str());
+    std::printf("Samples: %llu\nRate: %u\nDevice: %u\n", static_cast<unsigned long long>(e.samples), e.rate,
+                e.deviceId);
+    std::printf("Max altitude: %s\n", optional(e.maxAltitude, "m").c_str());
+    std::printf("Downloaded: %s\n", e.downloadedAt.c_str());
+    std::printf("Hash: %s\n", e.hash.c_str());
+    // The comment last: it may run over several lines.
+    std::printf("Comment: %s\n", e.fields.comment.c_str());
+    return 0;
+}
+
+int Set(const ToolArgs& args)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{"logbook set takes one flight id"};
+    if (!args.options.count("name") && !args.options.count("site") && !args.options.count("comment") &&
+        !args.options.count("elevation"))
+        throw UsageError{"logbook set needs --name, --site, --comment or --elevation"};
+    auto book = OpenLogbook();
+    const int64_t id = ParseId(args.positional[1]);
+    PilotFields fields = EntryOrFail(*book, id).fields;
+    // An empty value takes a field back to what the log says.
+    for (const auto& [name, value] : args.options) {
+        if (name == "name") {
+            fields.name = value.empty() ? std::nullopt : std::optional<std::string>(value);
+        } else if (name == "site") {
+            fields.site = value;
+        } else if (name == "comment") {
+            fields.comment = value;
+        } else if (name == "elevation") {
+            double metres = 0;
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), metres);
+            if (!value.empty() && (ec != std::errc() || end != value.data() + value.size() || !std::isfinite(metres)))
+                throw UsageError{"--elevation wants metres above sea level, not \"" + value + "\""};
+            fields.startElevation = value.empty() ? std::nullopt : std::optional<double>(metres);
+        }
+    }
+    if (Status s = book->SetFields(id, fields); !s)
+        throw ToolError{"the logbook cannot be written: " + s.Error()};
+    return 0;
+}
+
+int ExportFlights(const ToolArgs& args)
+{
+    const auto out = args.options.find("o");
+    if (out == args.options.end() || args.positional.size() < 2)
+        throw UsageError{"logbook export takes flight ids and -o FILE.alt"};
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    auto book = OpenLogbook();
+    std::vector<CBrixoLog> logs;
+    for (size_t i = 1; i < args.positional.size(); ++i) {
+        const int64_t id = ParseId(args.positional[i]);
+        auto log = book->LoadLog(id, config);
+        if (!log)
+            throw ToolError{log.Error()};
+        logs.push_back(std::move(*log));
+    }
+    std::vector<const CBrixoLog*> pointers;
+    for (const CBrixoLog& l : logs)
+        pointers.push_back(&l);
+    std::string error;
+    if (!WriteFileSafely(out->second, AltFileText(pointers), &error))
+        throw ToolError{out->second + ": " + error};
+    return 0;
+}
+
+int AddFile(const ToolArgs& args)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{"logbook add takes one FILE.alt"};
+    const Settings settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    const std::string& path = args.positional[1];
+    const AltReadResult read = ReadAltFile(path, config, settings.skipShortLogsLen);
+    if (!read.Accepted() || read.deviceMissing)
+        throw ToolError{path + ": " + read.Problem()};
+    auto book = OpenLogbook();
+    int added = 0, found = 0;
+    const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
+    for (const NumberedLog& entry : read.logs) {
+        auto existing = book->FindByHash(FlightHash(entry.log));
+        if (!existing)
+            throw ToolError{"the logbook cannot be read: " + existing.Error()};
+        auto id = book->Add(entry.log, now);
+        if (!id)
+            throw ToolError{"the logbook cannot be written: " + id.Error()};
+        ++(*existing ? found : added);
+        std::printf("%lld\t%s\n", static_cast<long long>(*id),
+                    LogName(entry.number, entry.log.Duration()).c_str());
+    }
+    std::printf("%d added, %d already in the logbook\n", added, found);
+    return 0;
+}
+
+}  // namespace
+
+int LogbookCommand(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation"});
+    const std::string sub = args.positional.empty() ? std::string() : args.positional[0];
+    if (sub == "list")
+        return List(args);
+    if (sub == "show")
+        return Show(args);
+    if (sub == "set")
+        return Set(args);
+    if (sub == "export")
+        return ExportFlights(args);
+    if (sub == "add")
+        return AddFile(args);
+    throw UsageError{"logbook wants list, show ID, set ID, export ID... -o FILE.alt or add FILE.alt"};
+}
