@@ -4,10 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
-#include <QDateTime>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "config/configuration.h"
 
@@ -181,26 +180,6 @@ std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop)
     return out;
 }
 
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString().toStdString();
-        return false;
-    }
-    // The write only fills Qt's buffer; a full disk shows when it is flushed, and commit
-    // alone would then put the short temporary file in place of the old one.
-    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString().toStdString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
 std::string AltReadResult::Problem() const
 {
     switch (status) {
@@ -245,16 +224,22 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
 
 AltReadResult ReadAltFile(const std::string& path, const Configuration& config, uint32_t skipShortLogsLen)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    ReadableFile opened(path);
+    if (!opened.IsOpen()) {
+        AltReadResult result;
+        result.status = AltReadResult::Status::CannotOpen;
+        result.reason = opened.Error();
+        return result;
+    }
+    const int64_t created = opened.CreatedMs();
+    QFile file;
+    const int fd = opened.Release();
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
         AltReadResult result;
         result.status = AltReadResult::Status::CannotOpen;
         result.reason = file.errorString().toStdString();
         return result;
     }
-    const QFileInfo info(file);
-    QDateTime created = info.birthTime();
-    if (!created.isValid())
-        created = info.lastModified();
-    return ReadAltStream(file, config, skipShortLogsLen, FileTimeFromUnixMs(created.toMSecsSinceEpoch()));
+    return ReadAltStream(file, config, skipShortLogsLen, FileTimeFromUnixMs(created));
 }

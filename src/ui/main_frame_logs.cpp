@@ -208,8 +208,12 @@ void CMainFrame::Download()
     if (!dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate), &error)) {
         QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Unable to open COM port.\r\nCheck your preferences."),
                         QMessageBox::Ok, this);
-        box.setDetailedText(QStringLiteral("%1: %2").arg(QString::fromStdString(m_settings.usedPort),
-                                                      QString::fromStdString(error)));
+        // The path opened, beside the name stored: "mylogger" opens /dev/mylogger.
+        QString port = QString::fromStdString(m_settings.usedPort);
+        const std::string device = DevicePathOf(m_settings.usedPort);
+        if (device != m_settings.usedPort)
+            port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
+        box.setDetailedText(QStringLiteral("%1: %2").arg(port, QString::fromStdString(error)));
         if (!AnyUsbPort(m_listPorts()))
             box.setInformativeText(
                 QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "

@@ -9,7 +9,9 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "device/memory_image.h"
 #include "pseudo_terminal.h"
+#include "test_support.h"
 
 namespace {
 
@@ -439,7 +441,62 @@ TEST_F(ToolTest, DownloadEndsWhenTheLoggerIsUnplugged)
     ASSERT_TRUE(tool.waitForFinished(10000));
     EXPECT_EQ(tool.exitCode(), 1);
     const std::string err = tool.readAllStandardError().toStdString();
-    EXPECT_NE(err.find("nivra-tool: the connection to the logger was lost ("), std::string::npos) << err;
+    EXPECT_NE(err.find("nivra-tool: the connection to the logger was lost (the port went away"), std::string::npos)
+        << err;
     EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
     EXPECT_FALSE(QFile::exists(Path("cut.alt")));
+}
+
+TEST_F(ToolTest, DownloadOnAHostileLine)
+{
+    const Configuration config = BuiltInConfig();
+    std::vector<uint8_t> records;
+    for (unsigned i = 0; i < 600; ++i)
+        records.insert(records.end(), {static_cast<uint8_t>(i), 0xB0});
+    const CBrixoLog flight = LogOf(config, 59, 10, records);
+    std::vector<uint8_t> shifted = MemoryImageOf({&flight, &flight});
+    shifted.erase(shifted.begin() + 16 + 6 + 101);  // one byte lost on the line
+    const struct {
+        const char* what;
+        std::vector<uint8_t> first, then;  // written with a short pause between them
+        int status;
+        std::string errPart;
+        bool written;
+    } cases[] = {
+        {"zeros of a line held low, then noise and a memory with a lost byte", std::vector<uint8_t>(64, 0),
+         [&] {
+             std::vector<uint8_t> bytes(100, 'x');
+             bytes.insert(bytes.end(), shifted.begin(), shifted.end());
+             return bytes;
+         }(),
+         3, "\nFlight 1 looks damaged: its raw readings jump from ", true},
+        {"zeros and then nothing", std::vector<uint8_t>(64, 0), {}, 1, "without the logger's signature", false},
+    };
+    for (const auto& c : cases) {
+        PseudoTerminal pty;
+        QFile::remove(Path("down.alt"));
+        QProcess tool;
+        tool.setProcessEnvironment(Environment());
+        tool.setReadChannel(QProcess::StandardError);
+        tool.start(QStringLiteral(NIVRA_TOOL),
+                   {"download", "--port", QString::fromStdString(pty.path), "-o", Path("down.alt")});
+        ASSERT_TRUE(tool.waitForReadyRead(10000)) << c.what;  // "Waiting for the logger ..."
+        pty.Write(c.first);
+        QThread::msleep(300);
+        pty.Write(c.then);
+        ASSERT_TRUE(tool.waitForFinished(20000)) << c.what;
+        const std::string err = tool.readAllStandardError().toStdString();
+        EXPECT_EQ(tool.exitCode(), c.status) << c.what << "\n" << err;
+        EXPECT_NE(err.find(c.errPart), std::string::npos) << c.what << "\n" << err;
+        EXPECT_EQ(QFile::exists(Path("down.alt")), c.written) << c.what;
+    }
+
+    // An output that cannot be written is told before the logger is waited for.
+    PseudoTerminal silent;
+    const ToolRun bad =
+        Tool({"download", "--port", QString::fromStdString(silent.path), "-o", Path("no/such/folder/down.alt")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("no/such/folder/down.alt: No such file or directory; nothing was received"),
+              std::string::npos)
+        << bad.err;
 }
