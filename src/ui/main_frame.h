@@ -102,6 +102,8 @@ private:
     bool ShowsLog(const CBrixoLog& log) const;
     bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);
     bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
+    // Why a name from the window's text cannot be used to open or write a file; empty when it can.
+    static std::string UnusableName(const QString& path);
     // Writes the settings now; a failure is told.
     void StoreSettings();
     // The file first in the recent list, and the menu shown again.

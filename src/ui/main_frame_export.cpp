@@ -30,14 +30,18 @@ bool CMainFrame::ShowsLog(const CBrixoLog& log) const
 
 bool CMainFrame::ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
+    if (type == ExportType::None)
+        return false;
     const std::string file = path.toStdString();
-    std::string error;
+    std::string error = UnusableName(path);
     bool written = false;
-    switch (type) {
-    case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
-    case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
-    case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
-    case ExportType::None: return false;
+    if (error.empty()) {
+        switch (type) {
+        case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
+        case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
+        case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
+        case ExportType::None: break;
+        }
     }
     if (!written)
         m_warn(QStringLiteral("The log could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));

@@ -24,6 +24,16 @@ const QString kFilters = QStringLiteral("Alt Files (*.alt);;All Files (*.*)");
 
 }  // namespace
 
+std::string CMainFrame::UnusableName(const QString& path)
+{
+    // Bytes that are not UTF-8 reach the window as U+FFFD; encoded back they would name another
+    // file, perhaps an existing one.
+    if (path.contains(QChar::ReplacementCharacter))
+        return "the file's name is not valid UTF-8 text, so Nivra cannot be sure to name that file; rename it and "
+               "try again";
+    return {};
+}
+
 bool CMainFrame::MayDiscardLogs()
 {
     if (!m_unsaved || m_tree->topLevelItemCount() == 0)
@@ -52,6 +62,12 @@ void CMainFrame::OnOpen()
 
 bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
+    if (const std::string unusable = UnusableName(path); !unusable.empty()) {
+        if (problem)
+            *problem = unusable;
+        statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(unusable)));
+        return false;
+    }
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
     if (!result.Accepted() && problem)
         *problem = result.Problem();
@@ -94,8 +110,8 @@ void CMainFrame::OnSaveAs()
 
 bool CMainFrame::SaveAs(const QString& path)
 {
-    std::string error;
-    if (!WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
+    std::string error = UnusableName(path);
+    if (!error.empty() || !WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
         m_warn(QStringLiteral("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(error)));
         return false;
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -9,6 +12,7 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "config/file_access.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
@@ -499,4 +503,65 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
     EXPECT_NE(bad.err.find("no/such/folder/down.alt: No such file or directory; nothing was received"),
               std::string::npos)
         << bad.err;
+}
+
+TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
+{
+    const std::string h = home.path().toStdString() + "/";
+    ASSERT_EQ(mkfifo((h + "pipe.alt").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((h + "pipe.csv").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("pipe.csv", (h + "to-pipe.csv").c_str()), 0);
+    ASSERT_EQ(symlink("kept.alt", (h + "to-kept.alt").c_str()), 0);
+    Write("kept.alt", "old");
+    QDir().mkpath(Path("config/Nivra"));
+    ASSERT_EQ(mkfifo(Path("config/Nivra/Nivra.cfg").toLocal8Bit().constData(), 0600), 0);
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+    } cases[] = {
+        {{"info", Path("pipe.alt")}, 1, "pipe.alt: cannot open the file: it is a named pipe (FIFO), not a regular file"},
+        {{"devices", "--config", Path("config/Nivra/Nivra.cfg")}, 1, "it is a named pipe (FIFO)"},
+        // The per-user configuration is a FIFO: passed over like a missing one.
+        {{"devices"}, 0, ""},
+        {{"export", kHops, "1", "-o", Path("pipe.csv")}, 1, "pipe.csv is a named pipe (FIFO), not a regular file"},
+        {{"export", kHops, "1", "-o", Path("to-pipe.csv")}, 1, "pipe.csv is a named pipe (FIFO)"},
+        {{"image", kHops, "1", "-o", Path("pipe.csv")}, 1, "not a regular file"},
+        // A link to a regular file: the file it names is written, the link stays.
+        {{"export", kHops, "1", "-o", Path("to-kept.alt")}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(QFileInfo(Path("pipe.csv")).isFile() == false && QFileInfo(Path("to-pipe.csv")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Path("to-kept.alt")).isSymLink());
+    EXPECT_EQ(Tool({"info", Path("kept.alt")}).out, "Log  1 (00:04:10)\t1\t2504\t250.4\n");
+
+    // Names that are not UTF-8 are used byte for byte: two of them are two files, and an existing
+    // one is found. (Through the shell, as text arguments cannot carry such bytes.)
+    {
+        FILE* f = std::fopen((h + "hops\xff.alt").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        QFile hops(kHops);
+        ASSERT_TRUE(hops.open(QIODevice::ReadOnly));
+        const QByteArray bytes = hops.readAll();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), f);
+        std::fclose(f);
+    }
+    const QString script = QStringLiteral(
+        "cd \"$1\" && \"$0\" info \"$(printf 'hops\\377.alt')\" && "
+        "\"$0\" export \"$(printf 'hops\\377.alt')\" 1 -o \"$(printf 'one\\376.alt')\" && "
+        "\"$0\" export \"$(printf 'hops\\377.alt')\" 3 -o \"$(printf 'three\\375.alt')\"");
+    const ToolRun raw = Exec(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(NIVRA_TOOL), home.path()});
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  3 (00:03:30)\t1\t2103\t210.3\n");
+    std::string one, three, error;
+    ASSERT_TRUE(ReadSmallFile(h + "one\xfe.alt", 1 << 20, one, &error)) << error;
+    ASSERT_TRUE(ReadSmallFile(h + "three\xfd.alt", 1 << 20, three, &error)) << error;
+    EXPECT_NE(one, three);
+    // Qt cannot name these files to remove them with the folder.
+    for (const char* name : {"hops\xff.alt", "one\xfe.alt", "three\xfd.alt"})
+        unlink((h + name).c_str());
 }
