@@ -119,6 +119,8 @@ LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& con
         log.m_device = config.FindDevice(deviceId);
         if (!log.m_device || !log.SetupForDevice(channelCount)) {
             result.deviceMissing = true;
+            if (log.m_device)
+                result.deviceProblem = DeviceSetupProblem(log.m_device, channelCount);
             return LogRead::Done;
         }
     }
@@ -188,9 +190,11 @@ std::string AltReadResult::Problem() const
     case Status::BadZeroWord: return "not a log file: the word after the preamble is missing or not zero";
     case Status::Ok: break;
     }
+    if (deviceMissing && !deviceProblem.empty())
+        return deviceProblem + ": no log was read";
     if (deviceMissing)
         return "the configuration knows no device " + std::to_string(deviceId) +
-               " (nor the fallback device 59), or cannot set it up: no log was read";
+               " (nor the fallback device 59): no log was read";
     return {};
 }
 

@@ -40,6 +40,7 @@ struct AltReadResult {
     int logsRead = 0;               // every log read, the left-out short ones too
     bool deviceMissing = false;     // the first header's device is unknown or unusable
     int deviceId = -1;              // the device id of the first header
+    std::string deviceProblem;      // why a device that was found cannot be used
     bool truncatedRecord = false;   // the file ended inside a record, which was dropped
 
     bool Accepted() const { return status == Status::Ok; }

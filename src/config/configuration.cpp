@@ -86,6 +86,15 @@ int ChannelCount(pugi::xml_node device)
     return count;
 }
 
+bool TooManyChannels(pugi::xml_node device)
+{
+    int count = 0;
+    for (pugi::xml_node c = device.child("Chan"); c; c = c.next_sibling("Chan"))
+        if (++count > kMaxChannels)
+            return true;
+    return false;
+}
+
 pugi::xml_node Channel(pugi::xml_node device, int index)
 {
     if (index < 0)

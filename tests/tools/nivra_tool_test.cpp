@@ -565,3 +565,81 @@ TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
     for (const char* name : {"hops\xff.alt", "one\xfe.alt", "three\xfd.alt"})
         unlink((h + name).c_str());
 }
+
+TEST_F(ToolTest, OutputsTellTheTruth)
+{
+    Write("linear.cfg",
+          "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+          "<Chan name='Temp' offs='0'/><Chan name='Far' offs='7' formula='y'/><Chan name='Raw' offs='0' formula='y'/>"
+          "</Device></Devices></Config>");
+    Write("overflow.cfg",
+          "<Config><Devices><Device id='59' data-chunk='2'><Alt formula='y*1e303'/></Device></Devices></Config>");
+    Write("ten.alt", LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    Write("one.alt", Preamble() + " 0\r\n 0\r\n 5\r\n 5\r\n 59\r\n 0\r\n 7\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
+    // Readings 60000, 257, 60000, 257 at ten a second: finite altitudes, an infinite vario.
+    Write("swing.alt", Preamble() + " 0\r\n 0\r\n 1\r\n 1\r\n 59\r\n 0\r\n" +
+                           QByteArray(" 96\r\n 234\r\n 1\r\n 1\r\n").repeated(2) + " 0\r\n 0\r\n 0\r\n 0\r\n");
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0",
+                               "--set",    "Vario.Median=0",   "--set", "SkipShortLogsLen=0"};
+    auto endsWith = [](const std::string& text, const std::string& end) {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    };
+
+    // Standard output on a full disk: every command that prints says so and fails.
+    const QStringList printing[] = {
+        {"csv", Path("ten.alt"), "1"}, {"info", kHops}, {"stats", kSoaring, "1"}, {"devices"}, {"settings"},
+        {"--help"},
+    };
+    for (const QStringList& args : printing) {
+        QProcess p;
+        p.setProcessEnvironment(Environment());
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(NIVRA_TOOL), args + (args[0] == "csv" ? plain : QStringList()));
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const std::string err = p.readAllStandardError().toStdString();
+        EXPECT_EQ(p.exitCode(), 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(endsWith(err, "\nnivra-tool: cannot write to standard output: No space left on device\n") ||
+                    err == "nivra-tool: cannot write to standard output: No space left on device\n")
+            << args.join(' ').toStdString() << "\n" << err;
+    }
+
+    // A channel that cannot be decoded leaves the table without its column, not without rows.
+    const ToolRun table = Tool(QStringList{"csv", Path("ten.alt"), "1"} + plain);
+    EXPECT_EQ(table.status, 0) << table.err;
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 11) << table.out;
+    EXPECT_EQ(table.out.rfind("\"Time (sec)\",\"Alt\",\"Vario\",\"Raw\"\r\n0.000000,0.000000,2.000000,0.000000\r\n", 0),
+              0u)
+        << table.out;
+    EXPECT_NE(table.err.find("the series \"Temp\" was left out of the table: channel \"Temp\" of device 59 (Lin) "
+                             "has no formula\n"),
+              std::string::npos)
+        << table.err;
+    EXPECT_NE(table.err.find("the series \"Far\" was left out of the table: channel \"Far\" of device 59 (Lin) reads "
+                             "bytes 7 to 7, outside its 2-byte record\n"),
+              std::string::npos)
+        << table.err;
+    const ToolRun exported = Tool(QStringList{"export", Path("ten.alt"), "1", "-o", Path("t.csv")} + plain);
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.err, table.err);
+    QFile csv(Path("t.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().toStdString(), table.out);
+
+    const struct {
+        QStringList args;
+        std::string err;
+    } refused[] = {
+        {QStringList{"csv", Path("one.alt"), "1"} + plain,
+         "one.alt: the log holds too few samples for a table (the last record of a log is never decoded, so it needs "
+         "at least 2)\n"},
+        {{"stats", Path("swing.alt"), "1", "--config", Path("overflow.cfg"), "--set", "SkipShortLogsLen=0"},
+         "swing.alt: the altitude of this log cannot be decoded: the altitude formula \"y*1e303\" gives altitudes whose "
+         "vertical speed cannot be computed: the numbers overflow\n"},
+    };
+    for (const auto& r : refused) {
+        const ToolRun run = Tool(r.args);
+        EXPECT_EQ(run.status, 1) << r.args.join(' ').toStdString();
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(endsWith(run.err, r.err)) << run.err;
+    }
+}
