@@ -30,6 +30,12 @@ bool CMainFrame::ShowsLog(const CBrixoLog& log) const
 
 bool CMainFrame::ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
+    return Guarded(QStringLiteral("export the log to %1").arg(path),
+                   [&] { return ExportLogToNow(log, first, end, type, path); });
+}
+
+bool CMainFrame::ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
+{
     if (type == ExportType::None)
         return false;
     const std::string file = path.toStdString();

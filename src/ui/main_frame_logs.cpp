@@ -62,6 +62,11 @@ void CMainFrame::OnOpen()
 
 bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
+    return Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, problem); }, problem);
+}
+
+bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
+{
     if (const std::string unusable = UnusableName(path); !unusable.empty()) {
         if (problem)
             *problem = unusable;
@@ -110,6 +115,11 @@ void CMainFrame::OnSaveAs()
 
 bool CMainFrame::SaveAs(const QString& path)
 {
+    return Guarded(QStringLiteral("save the logs to %1").arg(path), [&] { return SaveAsNow(path); });
+}
+
+bool CMainFrame::SaveAsNow(const QString& path)
+{
     std::string error = UnusableName(path);
     if (!error.empty() || !WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
         m_warn(QStringLiteral("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(error)));
@@ -133,6 +143,14 @@ void CMainFrame::RefreshSelected()
 }
 
 void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
+{
+    Guarded(QStringLiteral("show this log"), [&] {
+        RefreshLogNow(log, range);
+        return true;
+    });
+}
+
+void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
 {
     m_series = log ? BuildLogSeries(*log, m_settings) : LogSeries{};
     const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
@@ -242,6 +260,11 @@ void CMainFrame::Download()
 }
 
 bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
+{
+    return Guarded(QStringLiteral("take over the downloaded flights"), [&] { return TakeDownloadNow(dialog); });
+}
+
+bool CMainFrame::TakeDownloadNow(CDownloadDataDlg& dialog)
 {
     if (!dialog.Completed())
         return false;

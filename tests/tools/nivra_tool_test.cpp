@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,7 +100,7 @@ TEST_F(ToolTest, SettingsComeFromTheUsersStore)
     QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
     Settings settings;
     settings.skipShortLogsLen = 0;
-    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    ASSERT_TRUE(SaveSettings(settings, store));
     const ToolRun r = Tool({"info", kHops});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Log  2 (00:00:02)"), std::string::npos) << r.out;
@@ -402,6 +403,33 @@ TEST_F(ToolTest, SettingsAreStoredForTheWindow)
     const ToolRun bad = Tool({"settings", "Baudrate=9"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(LoadSettings(store).baudrate, 0u);  // nothing stored
+
+    // A damaged file: the value is stored, and that is what is said.
+    Write("config/Nivra/Nivra.conf", "[General\nUnits=@ByteArray(\\x1)\n");
+    const ToolRun damaged = Tool({"settings", "Units=0"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_NE(damaged.err.find("the settings were stored, but the settings file "), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.err.find(" was damaged; it was written anew"), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.out.find("Units=0\n"), std::string::npos);
+}
+
+TEST_F(ToolTest, SettingsWrittenAtOnceLoseNothing)
+{
+    // Two writers of different values at the same moment, again and again: each keeps its change.
+    for (int round = 0; round < 20; ++round) {
+        QProcess a, b;
+        for (QProcess* p : {&a, &b})
+            p->setProcessEnvironment(Environment());
+        a.start(QStringLiteral(NIVRA_TOOL), {"settings", QStringLiteral("Alt.Median=%1").arg(round)});
+        b.start(QStringLiteral(NIVRA_TOOL), {"settings", QStringLiteral("Vario.Median=%1").arg(100 + round)});
+        ASSERT_TRUE(a.waitForFinished(20000) && b.waitForFinished(20000));
+        ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+        ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+        QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
+        const Settings read = LoadSettings(store);
+        EXPECT_EQ(read.altMedian, round) << "round " << round;
+        EXPECT_EQ(read.varioMedian, 100 + round) << "round " << round;
+    }
 }
 
 TEST_F(ToolTest, DownloadFromTheSimulator)
@@ -642,4 +670,33 @@ TEST_F(ToolTest, OutputsTellTheTruth)
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(endsWith(run.err, r.err)) << run.err;
     }
+}
+
+TEST_F(ToolTest, RunningOutOfMemoryIsToldNotAnAbort)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    // 64 channels of 300000 samples want some 150 MB of series; the tool gets 100 MB in all.
+    std::string channels;
+    for (int i = 0; i < 64; ++i)
+        channels += "<Chan name='c" + std::to_string(i) + "' offs='0' formula='y'/>";
+    Write("wide.cfg", QByteArray::fromStdString("<Config><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>" +
+                                                channels + "</Device></Devices></Config>"));
+    QByteArray file = Preamble() + " 0\r\n 0\r\n 1\r\n 1\r\n 59\r\n 0\r\n";
+    file += QByteArray(" 7\r\n 1\r\n").repeated(300000);
+    file += " 0\r\n 0\r\n 0\r\n 0\r\n";
+    Write("long.alt", file);
+    QProcess p;
+    p.setProcessEnvironment(Environment());
+    p.setChildProcessModifier([] {
+        const rlimit limit{100u << 20, 100u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    p.start(QStringLiteral(NIVRA_TOOL), {"csv", Path("long.alt"), "1", "--config", Path("wide.cfg")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(), "nivra-tool: not enough memory to write the table\n");
+#endif
 }

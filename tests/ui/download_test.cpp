@@ -99,7 +99,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReported)
     Settings settings;
     settings.usedPort = "/dev/nivra-no-such-port";
     QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    ASSERT_TRUE(SaveSettings(settings, store));
     frame = std::make_unique<CMainFrame>(config,
                                          std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
     QString text, detail, informative;
