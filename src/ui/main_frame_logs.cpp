@@ -1,5 +1,7 @@
 // The main window's work on logs: opening and saving files, showing a log in
 // the chart and the statistics, and answering the chart.
+#include <algorithm>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -285,5 +287,11 @@ bool CMainFrame::TakeDownloadNow(CDownloadDataDlg& dialog)
     m_busy = false;
     // Downloaded logs are not on disk yet: leaving them asks first.
     m_unsaved = !logs.empty();
+    const auto& flights = dialog.Parser().Flights();
+    const auto damaged = std::count_if(flights.begin(), flights.end(),
+                                       [](const FlightEntry& f) { return f.selected && !f.damage.empty(); });
+    if (damaged > 0)
+        statusBar()->showMessage(
+            QStringLiteral("%1 of the downloaded flights look damaged; they were kept as they came.").arg(damaged));
     return true;
 }
