@@ -121,7 +121,7 @@ TEST(MemoryImage, TheEndOfTheTransmission)
     }
 }
 
-TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndCompletes)
+TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
 {
     const Configuration config = BuiltInConfig();
     // Flights that fill the 2 MiB exactly, from the signature to the last closing zero.
@@ -143,14 +143,16 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndCompletes)
     ASSERT_EQ(logs.size(), 2u);
     EXPECT_EQ(logs[1].log.m_rawData, big.m_rawData);
 
-    // Bytes past the 2 MiB are dropped, but the end is still seen in them.
-    auto over = std::make_unique<ReceiveBuffer>();
-    const std::vector<uint8_t> body(ReceiveBuffer::kCapacity, 7);
-    over->Append(image.data(), 16);
-    EXPECT_EQ(over->Append(body.data(), static_cast<uint32_t>(body.size())).taken, ReceiveBuffer::kCapacity - 16);
-    const ReceiveBuffer::Appended end = over->Append(image.data() + image.size() - 6, 6);
-    EXPECT_EQ(end.end, ReceiveBuffer::End::Complete);
-    EXPECT_EQ(end.taken, 0u);
+    // A memory larger than 2 MiB: what does not fit is dropped, the end is still seen in it, and
+    // the flights inside are built.
+    const CBrixoLog huge = Flight(config, 1, 1100000);
+    Feed cut(Image({}, {&small, &huge}), {1024}, config);
+    EXPECT_TRUE(cut.complete);
+    EXPECT_EQ(cut.buffer->Received(), ReceiveBuffer::kCapacity);
+    ASSERT_EQ(cut.parser.Flights().size(), 1u);  // the huge one has no end marker inside
+    EXPECT_EQ(BuildDownloadedLogs(cut.buffer->Data(), cut.buffer->Received(), cut.parser.Flights(), config, 0, 0)
+                  .size(),
+              1u);
 
     // Noise without end: once more than a memory has come without a signature, no logger is talking.
     auto buffer = std::make_unique<ReceiveBuffer>();
@@ -203,23 +205,6 @@ TEST(MemoryImage, ALostByteMarksTheFlight)
     EXPECT_EQ(MisalignedRecords(wide.data(), wide.size(), 4),
               "its raw readings jump from 0 to 65535 between samples 1 and 2: the records look shifted by a byte "
               "lost on the line");
-}
-
-TEST(MemoryImage, BufferDropsWhatDoesNotFit)
-{
-    // Flights inside the full buffer are still found and built.
-    const Configuration config = BuiltInConfig();
-    auto full = std::make_unique<ReceiveBuffer>();
-    const CBrixoLog big = Flight(config, 1, 1100000);  // 2.2 MB: the end of it never fits
-    const CBrixoLog small = Flight(config, 10, 50);
-    const std::vector<uint8_t> image = Image({}, {&small, &big});
-    for (size_t at = 0; at < image.size(); at += 1024)
-        full->Append(image.data() + at, static_cast<uint32_t>(std::min<size_t>(1024, image.size() - at)));
-    EXPECT_EQ(full->Received(), ReceiveBuffer::kCapacity);
-    MemoryImageParser parser(0);
-    parser.Run(full->Data(), full->Received(), config);
-    ASSERT_EQ(parser.Flights().size(), 1u);  // the big one has no end marker inside
-    EXPECT_EQ(BuildDownloadedLogs(full->Data(), full->Received(), parser.Flights(), config, 0, 0).size(), 1u);
 }
 
 TEST(MemoryImage, ListingRules)
@@ -321,6 +306,6 @@ TEST(MemoryImage, BadInput)
     buffer->Append(block.data(), static_cast<uint32_t>(block.size()));
     MemoryImageParser parser(0);
     parser.Run(buffer->Data(), buffer->Received(), wide);
-    FlightEntry f{16, 10, true, 10, 1.0, 59};
+    FlightEntry f{16, 10, true, 10, 1.0, 59, {}};
     EXPECT_TRUE(BuildDownloadedLogs(buffer->Data(), buffer->Received(), {f}, wide, 0, 0).empty());
 }
