@@ -58,8 +58,8 @@ std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte
         return cannot + "its \"data-chunk\" of " + std::to_string(size) + " is above the largest record, " +
                std::to_string(kMaxRecordSize) + " bytes";
     if (size < 2)
-        return cannot + "it has no \"data-chunk\", and the log's channel count of " +
-               std::to_string(channelCountByte) + " gives no record size";
+        return cannot + "it has no \"data-chunk\", and the log's channel count of " + std::to_string(channelCountByte) +
+               " gives no record size";
     if (TooManyChannels(device.node))
         return cannot + "it describes more than " + std::to_string(kMaxChannels) + " channels";
     return {};
@@ -69,8 +69,7 @@ bool CBrixoLog::SetupForDevice(uint8_t channelCountByte)
 {
     if (!DeviceSetupProblem(m_device, channelCountByte).empty())
         return false;
-    const int64_t size =
-        IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
+    const int64_t size = IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
     m_recordSize = static_cast<uint32_t>(size);
     m_recordBuffer.assign(m_recordSize, 0);
     std::string formula;

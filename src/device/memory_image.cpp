@@ -56,12 +56,14 @@ std::string MisalignedRecords(const uint8_t* block, size_t length, int32_t recor
     if (recordSize < 2)
         return {};
     const size_t rs = static_cast<size_t>(recordSize);
-    auto reading = [block](size_t at) { return static_cast<unsigned>(block[at] | (block[at + 1] << 8)); };
+    auto reading = [block](size_t at) {
+        return static_cast<unsigned>(block[at] | (block[at + 1] << 8));
+    };
     for (size_t at = 6, sample = 0; at + 2 * rs <= length; at += rs, ++sample) {
         const unsigned a = reading(at), b = reading(at + rs);
         if ((a > b ? a - b : b - a) >= kMisalignedJump)
-            return "its raw readings jump from " + std::to_string(a) + " to " + std::to_string(b) + " between samples " +
-                   std::to_string(sample + 1) + " and " + std::to_string(sample + 2) +
+            return "its raw readings jump from " + std::to_string(a) + " to " + std::to_string(b) +
+                   " between samples " + std::to_string(sample + 1) + " and " + std::to_string(sample + 2) +
                    ": the records look shifted by a byte lost on the line";
     }
     return {};

@@ -46,7 +46,7 @@ private:
     std::atomic<size_t> m_written{0};
     std::atomic<uint64_t> m_arrived{0};
     // Only the appending thread uses these.
-    size_t m_signatureRun = 0;  // 0x0D bytes in a row at the end of the preamble
+    size_t m_signatureRun = 0;   // 0x0D bytes in a row at the end of the preamble
     size_t m_trailingZeros = 0;  // zero bytes at the end of everything that arrived (counted up to 6)
 };
 

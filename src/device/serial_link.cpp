@@ -45,10 +45,12 @@ int PortNumber(const std::string& name)
 std::optional<LineErrorCounts> ReadLineCounts(int fd)
 {
 #if defined(__linux__) && defined(TIOCGICOUNT)
-    serial_icounter_struct c {};
+    serial_icounter_struct c{};
     if (fd < 0 || ioctl(fd, TIOCGICOUNT, &c) != 0)
         return std::nullopt;
-    auto count = [](int v) { return static_cast<uint64_t>(static_cast<unsigned>(v)); };
+    auto count = [](int v) {
+        return static_cast<uint64_t>(static_cast<unsigned>(v));
+    };
     return LineErrorCounts{count(c.overrun), count(c.buf_overrun), count(c.frame), count(c.parity), count(c.brk)};
 #else
     (void)fd;
@@ -285,7 +287,9 @@ std::optional<LineErrorCounts> CSerialLink::ErrorsSinceOpen() const
         return std::nullopt;
     const LineErrorCounts& then = *m_countsAtOpen;
     // A counter below its first value was reset by the driver: all it holds is new.
-    auto since = [](uint64_t now, uint64_t then) { return now >= then ? now - then : now; };
+    auto since = [](uint64_t now, uint64_t then) {
+        return now >= then ? now - then : now;
+    };
     return LineErrorCounts{since(now->overrun, then.overrun), since(now->bufferOverrun, then.bufferOverrun),
                            since(now->framing, then.framing), since(now->parity, then.parity),
                            since(now->breaks, then.breaks)};

@@ -87,8 +87,8 @@ std::vector<const NamedSeries*> TableSeries(const std::vector<const NamedSeries*
             kept.push_back(s);
             continue;
         }
-        leftOut.push_back("the series \"" + s->name + "\" was left out of the table: " +
-                          (s->problem.empty() ? "it holds no values" : s->problem));
+        leftOut.push_back("the series \"" + s->name +
+                          "\" was left out of the table: " + (s->problem.empty() ? "it holds no values" : s->problem));
     }
     return kept;
 }

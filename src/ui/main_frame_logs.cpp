@@ -64,7 +64,8 @@ void CMainFrame::OnOpen()
 
 bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
-    return Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, problem); }, problem);
+    return Guarded(
+        QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, problem); }, problem);
 }
 
 bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)

@@ -236,7 +236,7 @@ TEST(LogFileReader, AnUnusableDeviceIsNamedWithItsReason)
     for (int i = 0; i < 200000; ++i)  // a large document: refused by a count that stops at 65
         channels += "<Chan/>";
     const struct {
-        std::string device;  // the description of device 60
+        std::string device;   // the description of device 60
         std::string problem;  // empty: the log is read
     } cases[] = {
         {"<Device id='60' name='X' data-chunk='2'/>", ""},
@@ -249,12 +249,14 @@ TEST(LogFileReader, AnUnusableDeviceIsNamedWithItsReason)
         {"<Device id='60' data-chunk='65537'/>",
          "device 60 cannot be used: its \"data-chunk\" of 65537 is above the largest record, 65536 bytes"},
         {"<Device id='60' data-chunk='2'>" + std::string(64 * 7, ' ') + "</Device>", ""},
-        {"<Device id='60' data-chunk='2'>" + [] {
-             std::string c;
-             for (int i = 0; i < 64; ++i)
-                 c += "<Chan/>";
-             return c;
-         }() + "</Device>",
+        {"<Device id='60' data-chunk='2'>" +
+             [] {
+                 std::string c;
+                 for (int i = 0; i < 64; ++i)
+                     c += "<Chan/>";
+                 return c;
+             }() +
+             "</Device>",
          ""},
         {"<Device id='60' data-chunk='2'><Chan/>" + std::string(channels, 0, 64 * 7) + "</Device>",
          "device 60 cannot be used: it describes more than 64 channels: no log was read"},

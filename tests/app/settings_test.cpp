@@ -221,8 +221,7 @@ TEST(Settings, TheStoreSaysWhatBecameOfTheValues)
         std::string notePart;  // empty: nothing to tell
     } cases[] = {
         {"a new file", [](const QString&) {}, true, ""},
-        {"a folder where the file should be", [](const QString& path) { QDir().mkdir(path); }, false,
-         "cannot write "},
+        {"a folder where the file should be", [](const QString& path) { QDir().mkdir(path); }, false, "cannot write "},
         {"a damaged file", [](const QString& path) { WriteText(path, "[General\nUnits=@ByteArray(\\x1)\n"); }, true,
          "was damaged; it was written anew with the values that could be read from it"},
     };

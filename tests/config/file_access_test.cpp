@@ -127,13 +127,15 @@ TEST(FileAccess, Utf8Names)
         bool valid;
     } cases[] = {
         {"flight.alt", true},
-        {"Flug \xC3\xBC" "ber Th\xC3\xBCringen.alt", true},
+        {"Flug \xC3\xBC"
+         "ber Th\xC3\xBCringen.alt",
+         true},
         {"\xF0\x9F\x9B\xA9.alt", true},
         {"a\xFF.alt", false},
-        {"a\xC3.alt", false},       // cut short
-        {"\xC0\xAF", false},        // an overlong slash
-        {"\xED\xA0\x80", false},    // a surrogate
-        {"\xF4\x90\x80\x80", false},  // past U+10FFFF
+        {"a\xC3.alt", false},                 // cut short
+        {"\xC0\xAF", false},                  // an overlong slash
+        {"\xED\xA0\x80", false},              // a surrogate
+        {"\xF4\x90\x80\x80", false},          // past U+10FFFF
         {std::string("\xEF\xBF\xBD"), true},  // U+FFFD itself is a character
     };
     for (const auto& c : cases)

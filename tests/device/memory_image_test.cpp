@@ -85,7 +85,9 @@ TEST(MemoryImage, TheEndOfTheTransmission)
 {
     using End = ReceiveBuffer::End;
     const std::vector<uint8_t> signature(16, 0x0D);
-    auto bytes = [](size_t n, uint8_t value) { return std::vector<uint8_t>(n, value); };
+    auto bytes = [](size_t n, uint8_t value) {
+        return std::vector<uint8_t>(n, value);
+    };
     const struct {
         const char* what;
         std::vector<std::vector<uint8_t>> chunks;
@@ -150,9 +152,8 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
     EXPECT_TRUE(cut.complete);
     EXPECT_EQ(cut.buffer->Received(), ReceiveBuffer::kCapacity);
     ASSERT_EQ(cut.parser.Flights().size(), 1u);  // the huge one has no end marker inside
-    EXPECT_EQ(BuildDownloadedLogs(cut.buffer->Data(), cut.buffer->Received(), cut.parser.Flights(), config, 0, 0)
-                  .size(),
-              1u);
+    EXPECT_EQ(
+        BuildDownloadedLogs(cut.buffer->Data(), cut.buffer->Received(), cut.parser.Flights(), config, 0, 0).size(), 1u);
 
     // Noise without end: once more than a memory has come without a signature, no logger is talking.
     auto buffer = std::make_unique<ReceiveBuffer>();
@@ -185,10 +186,10 @@ TEST(MemoryImage, ALostByteMarksTheFlight)
     const std::string& damage = shifted.parser.Flights()[0].damage;
     EXPECT_NE(damage.find("the records look shifted by a byte lost on the line"), std::string::npos) << damage;
     // Still built and kept.
-    EXPECT_EQ(BuildDownloadedLogs(shifted.buffer->Data(), shifted.buffer->Received(), shifted.parser.Flights(),
-                                  config, 0, 0)
-                  .size(),
-              1u);
+    EXPECT_EQ(
+        BuildDownloadedLogs(shifted.buffer->Data(), shifted.buffer->Received(), shifted.parser.Flights(), config, 0, 0)
+            .size(),
+        1u);
 
     // The jump that marks it: half the 16-bit range, not one count less.
     const struct {
@@ -196,8 +197,15 @@ TEST(MemoryImage, ALostByteMarksTheFlight)
         bool marked;
     } jumps[] = {{0, 0x7FFF, false}, {0, 0x8000, true}, {0xFFFF, 0x7FFF, true}, {40000, 40005, false}};
     for (const auto& j : jumps) {
-        const std::vector<uint8_t> block = {0, 0, 10, 1, 59, 0, static_cast<uint8_t>(j.from & 0xFF),
-                                            static_cast<uint8_t>(j.from >> 8), static_cast<uint8_t>(j.to & 0xFF),
+        const std::vector<uint8_t> block = {0,
+                                            0,
+                                            10,
+                                            1,
+                                            59,
+                                            0,
+                                            static_cast<uint8_t>(j.from & 0xFF),
+                                            static_cast<uint8_t>(j.from >> 8),
+                                            static_cast<uint8_t>(j.to & 0xFF),
                                             static_cast<uint8_t>(j.to >> 8)};
         EXPECT_EQ(!MisalignedRecords(block.data(), block.size(), 2).empty(), j.marked) << j.from << " " << j.to;
     }

@@ -66,13 +66,23 @@ TEST(SerialLink, PortNames)
         const char* name;
         const char* device;
     } cases[] = {
-        {"COM1:", "/dev/ttyS0"},    {"COM9:", "/dev/ttyS8"},      {"COM10:", "/dev/ttyS9"},
-        {"COM32:", "/dev/ttyS31"},  {"COM33:", "/dev/ttyUSB0"},   {"COM64:", "/dev/ttyUSB31"},
-        {"COM65:", "/dev/ttyACM0"}, {"COM96:", "/dev/ttyACM31"},  {"COM97:", "/dev/COM97:"},
-        {"COM0:", "/dev/COM0:"},    {"/dev/pts/4", "/dev/pts/4"}, {"COM", "/dev/COM"},
+        {"COM1:", "/dev/ttyS0"},
+        {"COM9:", "/dev/ttyS8"},
+        {"COM10:", "/dev/ttyS9"},
+        {"COM32:", "/dev/ttyS31"},
+        {"COM33:", "/dev/ttyUSB0"},
+        {"COM64:", "/dev/ttyUSB31"},
+        {"COM65:", "/dev/ttyACM0"},
+        {"COM96:", "/dev/ttyACM31"},
+        {"COM97:", "/dev/COM97:"},
+        {"COM0:", "/dev/COM0:"},
+        {"/dev/pts/4", "/dev/pts/4"},
+        {"COM", "/dev/COM"},
         {"COMX:", "/dev/COMX:"},
         // A bare name is opened in /dev, and a relative path as it stands.
-        {"mylogger", "/dev/mylogger"}, {"./ttyFake", "./ttyFake"}, {"../ttyFake", "../ttyFake"},
+        {"mylogger", "/dev/mylogger"},
+        {"./ttyFake", "./ttyFake"},
+        {"../ttyFake", "../ttyFake"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;

@@ -75,9 +75,10 @@ TEST(CsvExport, SeriesThatCannotBeMadeAreLeftOut)
     std::vector<std::string> leftOut;
     const auto table = TableSeries({&alt, &broken, &vario, &empty}, leftOut);
     EXPECT_EQ(table, (std::vector<const NamedSeries*>{&alt, &vario}));
-    EXPECT_EQ(leftOut, (std::vector<std::string>{
-                           "the series \"Temp\" was left out of the table: channel \"Temp\" of device 59 has no formula",
-                           "the series \"Volt\" was left out of the table: it holds no values"}));
+    EXPECT_EQ(leftOut,
+              (std::vector<std::string>{
+                  "the series \"Temp\" was left out of the table: channel \"Temp\" of device 59 has no formula",
+                  "the series \"Volt\" was left out of the table: it holds no values"}));
     EXPECT_EQ(CsvText(table, 0.5, 0, kEndOfLog).size(), CsvText({&alt, &vario}, 0.5, 0, kEndOfLog).size());
 
     EXPECT_EQ(TableRangeProblem(0, 1), "");

@@ -497,8 +497,8 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
     } cases[] = {
         {"zeros of a line held low, then noise and a memory with a lost byte", std::vector<uint8_t>(64, 0),
          [&] {
-             std::vector<uint8_t> bytes(100, 'x');
-             bytes.insert(bytes.end(), shifted.begin(), shifted.end());
+             std::vector<uint8_t> bytes = shifted;
+             bytes.insert(bytes.begin(), 100, 'x');
              return bytes;
          }(),
          3, "\nFlight 1 looks damaged: its raw readings jump from ", true},
@@ -548,7 +548,9 @@ TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
         int status;
         std::string errPart;
     } cases[] = {
-        {{"info", Path("pipe.alt")}, 1, "pipe.alt: cannot open the file: it is a named pipe (FIFO), not a regular file"},
+        {{"info", Path("pipe.alt")},
+         1,
+         "pipe.alt: cannot open the file: it is a named pipe (FIFO), not a regular file"},
         {{"devices", "--config", Path("config/Nivra/Nivra.cfg")}, 1, "it is a named pipe (FIFO)"},
         // The per-user configuration is a FIFO: passed over like a missing one.
         {{"devices"}, 0, ""},
@@ -615,8 +617,7 @@ TEST_F(ToolTest, OutputsTellTheTruth)
 
     // Standard output on a full disk: every command that prints says so and fails.
     const QStringList printing[] = {
-        {"csv", Path("ten.alt"), "1"}, {"info", kHops}, {"stats", kSoaring, "1"}, {"devices"}, {"settings"},
-        {"--help"},
+        {"csv", Path("ten.alt"), "1"}, {"info", kHops}, {"stats", kSoaring, "1"}, {"devices"}, {"settings"}, {"--help"},
     };
     for (const QStringList& args : printing) {
         QProcess p;
@@ -628,7 +629,8 @@ TEST_F(ToolTest, OutputsTellTheTruth)
         EXPECT_EQ(p.exitCode(), 1) << args.join(' ').toStdString();
         EXPECT_TRUE(endsWith(err, "\nnivra-tool: cannot write to standard output: No space left on device\n") ||
                     err == "nivra-tool: cannot write to standard output: No space left on device\n")
-            << args.join(' ').toStdString() << "\n" << err;
+            << args.join(' ').toStdString() << "\n"
+            << err;
     }
 
     // A channel that cannot be decoded leaves the table without its column, not without rows.
@@ -661,7 +663,8 @@ TEST_F(ToolTest, OutputsTellTheTruth)
          "one.alt: the log holds too few samples for a table (the last record of a log is never decoded, so it needs "
          "at least 2)\n"},
         {{"stats", Path("swing.alt"), "1", "--config", Path("overflow.cfg"), "--set", "SkipShortLogsLen=0"},
-         "swing.alt: the altitude of this log cannot be decoded: the altitude formula \"y*1e303\" gives altitudes whose "
+         "swing.alt: the altitude of this log cannot be decoded: the altitude formula \"y*1e303\" gives altitudes "
+         "whose "
          "vertical speed cannot be computed: the numbers overflow\n"},
     };
     for (const auto& r : refused) {

@@ -240,6 +240,7 @@ TEST_F(Download, ALostByteIsShownAsDamaged)
     // Kept all the same: the raw bytes are what came.
     ASSERT_TRUE(frame->TakeDownload(dialog));
     EXPECT_GT(frame->Tree()->topLevelItemCount(), 0);
-    EXPECT_TRUE(frame->statusBar()->currentMessage().endsWith(" of the downloaded flights look damaged; they were kept "
-                                                              "as they came."));
+    EXPECT_TRUE(
+        frame->statusBar()->currentMessage().endsWith(" of the downloaded flights look damaged; they were kept "
+                                                      "as they came."));
 }

@@ -191,8 +191,9 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
 
 TEST_F(Export, ASeriesThatCannotBeMadeIsLeftOutOfTheTableAndSaid)
 {
-    ASSERT_TRUE(config.LoadFromText("<C><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>"
-                                    "<Chan name='Temp' offs='0'/></Device></Devices></C>"));
+    ASSERT_TRUE(
+        config.LoadFromText("<C><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>"
+                            "<Chan name='Temp' offs='0'/></Device></Devices></C>"));
     OpenWindow();
     const CBrixoLog log = LogOf(config, 59, 10, Words({1, 2, 3, 4, 5, 6, 7}));
     WriteText(Path("seven.alt"), AltFileText({&log}));

@@ -17,8 +17,8 @@
 #include <sys/stat.h>
 
 #include "app/settings_store.h"
-#include "export/csv_export.h"
 #include "config/configuration.h"
+#include "export/csv_export.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/window_fixture.h"

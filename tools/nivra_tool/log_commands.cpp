@@ -2,9 +2,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <optional>
 

@@ -84,10 +84,9 @@ int SettingsCommand(const std::vector<std::string>& argv)
 std::string PurposeOf(const std::string& command)
 {
     static const std::pair<const char*, const char*> purposes[] = {
-        {"info", "list the logs"},           {"devices", "read the configuration"},
-        {"settings", "store the settings"},  {"csv", "write the table"},
-        {"stats", "compute the statistics"}, {"image", "draw the chart"},
-        {"export", "export the log"},        {"download", "receive the logger's memory"},
+        {"info", "list the logs"},    {"devices", "read the configuration"},       {"settings", "store the settings"},
+        {"csv", "write the table"},   {"stats", "compute the statistics"},         {"image", "draw the chart"},
+        {"export", "export the log"}, {"download", "receive the logger's memory"},
     };
     for (const auto& [name, purpose] : purposes)
         if (command == name)
