@@ -42,14 +42,34 @@ CBrixoLog& CBrixoLog::operator=(const CBrixoLog& other)
     return *this;
 }
 
+std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte)
+{
+    if (!device)
+        return "no device is described";
+    std::string name = "device " + device.Id();
+    if (const auto text = StringAttribute(device.node, "name"))
+        name += " (" + *text + ")";
+    const std::string cannot = name + " cannot be used: ";
+    const std::optional<int32_t> chunk = IntAttribute(device.node, "data-chunk");
+    const int64_t size = chunk.value_or(2 * static_cast<int32_t>(channelCountByte));
+    if (chunk && size < 2)
+        return cannot + "its \"data-chunk\" of " + std::to_string(size) + " is below 2, the bytes of one reading";
+    if (chunk && size > kMaxRecordSize)
+        return cannot + "its \"data-chunk\" of " + std::to_string(size) + " is above the largest record, " +
+               std::to_string(kMaxRecordSize) + " bytes";
+    if (size < 2)
+        return cannot + "it has no \"data-chunk\", and the log's channel count of " + std::to_string(channelCountByte) +
+               " gives no record size";
+    if (TooManyChannels(device.node))
+        return cannot + "it describes more than " + std::to_string(kMaxChannels) + " channels";
+    return {};
+}
+
 bool CBrixoLog::SetupForDevice(uint8_t channelCountByte)
 {
-    if (!m_device)
+    if (!DeviceSetupProblem(m_device, channelCountByte).empty())
         return false;
-    const int64_t size =
-        IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
-    if (size < 2 || size > kMaxRecordSize)
-        return false;
+    const int64_t size = IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
     m_recordSize = static_cast<uint32_t>(size);
     m_recordBuffer.assign(m_recordSize, 0);
     std::string formula;

@@ -34,7 +34,8 @@ public:
     double SamplePeriod() const { return m_rate * 0.1; }
 
     // Fixes the record size and the altitude formula from the device already set.
-    // Fails when the size would be below 2 (or absurdly large).
+    // Fails when the size would be below 2 (or absurdly large), or the device describes
+    // more than kMaxChannels channels; DeviceSetupProblem says which.
     bool SetupForDevice(uint8_t channelCountByte);
 
     // Takes one flight out of a device memory block: zero word, rate, channel
@@ -51,6 +52,10 @@ public:
     std::vector<uint8_t> m_recordBuffer;  // scratch for one record while reading
     std::shared_ptr<const std::string> m_altFormula;
 };
+
+// Why a log of this device cannot be set up with this channel count byte, in words that name
+// the device; empty when it can.
+std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte);
 
 // "Log %2d (%s)" with the duration rounded down to whole seconds as "%H:%M:%S".
 std::string LogName(int number, double durationSeconds);

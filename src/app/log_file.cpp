@@ -4,10 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
-#include <QDateTime>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "config/configuration.h"
 
@@ -120,6 +119,8 @@ LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& con
         log.m_device = config.FindDevice(deviceId);
         if (!log.m_device || !log.SetupForDevice(channelCount)) {
             result.deviceMissing = true;
+            if (log.m_device)
+                result.deviceProblem = DeviceSetupProblem(log.m_device, channelCount);
             return LogRead::Done;
         }
     }
@@ -181,26 +182,6 @@ std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop)
     return out;
 }
 
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString().toStdString();
-        return false;
-    }
-    // The write only fills Qt's buffer; a full disk shows when it is flushed, and commit
-    // alone would then put the short temporary file in place of the old one.
-    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString().toStdString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
 std::string AltReadResult::Problem() const
 {
     switch (status) {
@@ -209,9 +190,11 @@ std::string AltReadResult::Problem() const
     case Status::BadZeroWord: return "not a log file: the word after the preamble is missing or not zero";
     case Status::Ok: break;
     }
+    if (deviceMissing && !deviceProblem.empty())
+        return deviceProblem + ": no log was read";
     if (deviceMissing)
         return "the configuration knows no device " + std::to_string(deviceId) +
-               " (nor the fallback device 59), or cannot set it up: no log was read";
+               " (nor the fallback device 59): no log was read";
     return {};
 }
 
@@ -245,16 +228,22 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
 
 AltReadResult ReadAltFile(const std::string& path, const Configuration& config, uint32_t skipShortLogsLen)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    ReadableFile opened(path);
+    if (!opened.IsOpen()) {
+        AltReadResult result;
+        result.status = AltReadResult::Status::CannotOpen;
+        result.reason = opened.Error();
+        return result;
+    }
+    const int64_t created = opened.CreatedMs();
+    QFile file;
+    const int fd = opened.Release();
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
         AltReadResult result;
         result.status = AltReadResult::Status::CannotOpen;
         result.reason = file.errorString().toStdString();
         return result;
     }
-    const QFileInfo info(file);
-    QDateTime created = info.birthTime();
-    if (!created.isValid())
-        created = info.lastModified();
-    return ReadAltStream(file, config, skipShortLogsLen, FileTimeFromUnixMs(created.toMSecsSinceEpoch()));
+    return ReadAltStream(file, config, skipShortLogsLen, FileTimeFromUnixMs(created));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/brixo_log.h"
+#include "config/file_access.h"
 
 class QIODevice;
 class Configuration;
@@ -20,11 +21,6 @@ void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first = 0, si
 std::string AltFileText(const std::vector<const CBrixoLog*>& logs);
 // A whole file holding records [first, stop) of one log.
 std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop);
-
-// Writes bytes to path through a temporary file in the same folder that replaces
-// the target only once everything was written, so a failed write never destroys
-// the file that was there. False with the system's reason otherwise.
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error);
 
 struct NumberedLog {
     int number = 0;  // position in the file, from 1
@@ -44,6 +40,7 @@ struct AltReadResult {
     int logsRead = 0;               // every log read, the left-out short ones too
     bool deviceMissing = false;     // the first header's device is unknown or unusable
     int deviceId = -1;              // the device id of the first header
+    std::string deviceProblem;      // why a device that was found cannot be used
     bool truncatedRecord = false;   // the file ended inside a record, which was dropped
 
     bool Accepted() const { return status == Status::Ok; }
@@ -55,5 +52,6 @@ struct AltReadResult {
 // read and counted but left out; the kept ones are dated with date.
 AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t skipShortLogsLen,
                             FileTime date);
-// Opens and reads a file, dating its logs with the file's creation time.
+// Opens and reads a file, dating its logs with the file's creation time. Only a
+// regular file is read: a FIFO or a device named instead is refused, never waited on.
 AltReadResult ReadAltFile(const std::string& path, const Configuration& config, uint32_t skipShortLogsLen);

@@ -143,20 +143,51 @@ Settings LoadSettings(SettingsStore& store)
     return s;
 }
 
-bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error)
+namespace {
+
+void WriteField(const Settings& settings, const SettingField& f, SettingsStore& store)
 {
-    for (const SettingField& f : SettingFields()) {
-        std::visit(Overload{
-                       [&](std::string Settings::*m) { store.WriteText(f.name, settings.*m); },
-                       [&](bool Settings::*m) {
-                           const unsigned char byte = (settings.*m) ? 1 : 0;
-                           store.WriteBinary(f.name, &byte, 1);
-                       },
-                       [&](auto m) { store.WriteBinary(f.name, &(settings.*m), sizeof(settings.*m)); },
+    std::visit(Overload{
+                   [&](std::string Settings::*m) { store.WriteText(f.name, settings.*m); },
+                   [&](bool Settings::*m) {
+                       const unsigned char byte = (settings.*m) ? 1 : 0;
+                       store.WriteBinary(f.name, &byte, 1);
                    },
-                   f.member);
+                   [&](auto m) { store.WriteBinary(f.name, &(settings.*m), sizeof(settings.*m)); },
+               },
+               f.member);
+}
+
+}  // namespace
+
+StoreResult SaveSettings(const Settings& settings, SettingsStore& store)
+{
+    for (const SettingField& f : SettingFields())
+        WriteField(settings, f, store);
+    return store.Flush();
+}
+
+StoreResult StoreSettingValues(SettingsStore& store, const std::vector<std::pair<std::string, std::string>>& values,
+                               Settings& current)
+{
+    std::string error;
+    if (!store.Lock(&error))
+        return {false, error};
+    store.Reload();
+    current = LoadSettings(store);
+    std::vector<const SettingField*> changed;
+    for (const auto& [name, value] : values) {
+        if (!SetSettingFromText(current, name, value, &error)) {
+            store.Unlock();
+            return {false, error};
+        }
+        changed.push_back(FindField(name));
     }
-    return store.Flush(error);
+    for (const SettingField* f : changed)
+        WriteField(current, *f, store);
+    StoreResult result = store.Flush();
+    store.Unlock();
+    return result;
 }
 
 bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value, std::string* error)

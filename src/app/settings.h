@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
-class SettingsStore;
+#include "app/settings_store.h"
 
 // The user's preferences as plain data; defaults are those of a first run.
 struct Settings {
@@ -70,8 +71,14 @@ const std::vector<SettingField>& SettingLoadOrder();
 
 // Reads every value; each missing or oversized one takes its default.
 Settings LoadSettings(SettingsStore& store);
-// Writes every value and flushes; false with a reason when the store could not keep them.
-bool SaveSettings(const Settings& settings, SettingsStore& store, std::string* error);
+// Writes every value and flushes, under the store's lock.
+StoreResult SaveSettings(const Settings& settings, SettingsStore& store);
+// Changes only the named values (name and text, as SetSettingFromText reads them): under the
+// store's lock the stored values are read afresh, these set, and only these written, so that
+// writers at the same time lose none of each other's changes. current gets every value as it
+// is stored afterwards.
+StoreResult StoreSettingValues(SettingsStore& store, const std::vector<std::pair<std::string, std::string>>& values,
+                               Settings& current);
 
 // The Preferences dialog's values taken into the window's settings: port, speed, units, the
 // minimum log length (below 1 stored as 0, and SkipShortLogs on exactly when it is above 0),

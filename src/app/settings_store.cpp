@@ -1,8 +1,13 @@
 #include "app/settings_store.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -66,16 +71,89 @@ void QSettingsStore::WriteText(const char* name, const std::string& text)
     m_settings->setValue(QString::fromLatin1(name), QString::fromStdString(text));
 }
 
-bool QSettingsStore::Flush(std::string* error)
+namespace {
+
+// How long a writer waits for another one; a whole write takes milliseconds.
+constexpr int kLockWaitMs = 10000;
+
+// Which file a path holds now: a rewrite puts a new file in its place.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+
+    static FileStamp Of(const std::string& path)
+    {
+        FileStamp stamp;
+        struct stat st {};
+        if (stat(path.c_str(), &st) == 0)
+            stamp = {true, st.st_dev, st.st_ino, st.st_mtim};
+        return stamp;
+    }
+    bool operator==(const FileStamp& o) const
+    {
+        return exists == o.exists && device == o.device && inode == o.inode && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+}  // namespace
+
+bool QSettingsStore::Lock(std::string* error)
 {
-    m_settings->sync();
-    if (m_settings->status() == QSettings::NoError)
+    if (m_lock)
         return true;
-    if (error)
-        *error = m_settings->status() == QSettings::AccessError
-                     ? "cannot write " + FileName()
-                     : "the settings file " + FileName() + " is malformed";
-    return false;
+    // The lock lies beside the file, whose folder a first run has still to make.
+    QDir().mkpath(QFileInfo(m_settings->fileName()).path());
+    // Not the file Qt locks inside a write of its own, which waits for it.
+    auto lock = std::make_unique<QLockFile>(m_settings->fileName() + QStringLiteral(".writer-lock"));
+    lock->setStaleLockTime(30000);
+    if (!lock->tryLock(kLockWaitMs)) {
+        if (error)
+            *error = lock->error() == QLockFile::LockFailedError
+                         ? "the settings file " + FileName() + " stays locked by another writer"
+                         : "cannot lock the settings file " + FileName() + " for writing";
+        return false;
+    }
+    m_lock = std::move(lock);
+    return true;
+}
+
+void QSettingsStore::Unlock()
+{
+    m_lock.reset();
+}
+
+void QSettingsStore::Reload()
+{
+    // With nothing of its own to write, a sync only reads what the file holds now.
+    m_settings->sync();
+}
+
+StoreResult QSettingsStore::Flush()
+{
+    std::string error;
+    const bool ownLock = !m_lock;
+    if (ownLock && !Lock(&error))
+        return {false, error};
+    const std::string path = FileName();
+    const bool damaged = m_settings->status() == QSettings::FormatError;
+    const FileStamp before = FileStamp::Of(path);
+    m_settings->sync();
+    const QSettings::Status status = m_settings->status();
+    const bool rewritten = !(FileStamp::Of(path) == before);
+    if (ownLock)
+        Unlock();
+    if (status == QSettings::AccessError)
+        return {false, "cannot write " + path};
+    if (status == QSettings::NoError && !damaged)
+        return {true, {}};
+    // Qt writes what it has even over a file it could not read whole: say what happened.
+    if (rewritten)
+        return {true, "the settings file " + path +
+                          " was damaged; it was written anew with the values that could be read from it"};
+    return {false, "the settings file " + path + " is malformed and was not written"};
 }
 
 std::string QSettingsStore::FileName() const

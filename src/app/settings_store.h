@@ -4,7 +4,18 @@
 #include <memory>
 #include <string>
 
+class QLockFile;
 class QSettings;
+
+// What became of values pushed out to a store.
+struct [[nodiscard]] StoreResult {
+    bool stored = false;
+    // Why they were not stored; or, when they were, what else happened on the way (a damaged
+    // file written anew). Empty when there is nothing to tell.
+    std::string note;
+
+    explicit operator bool() const { return stored; }
+};
 
 // A per-user store of named values: byte strings and texts.
 class SettingsStore {
@@ -21,8 +32,20 @@ public:
     virtual ReadResult Read(const char* name, void* buffer, size_t size) = 0;
     virtual void WriteBinary(const char* name, const void* data, size_t size) = 0;
     virtual void WriteText(const char* name, const std::string& text) = 0;
-    // Pushes the writes out; false with a reason when they could not be stored.
-    virtual bool Flush(std::string* error) = 0;
+    // Pushes the writes out and tells what became of them.
+    virtual StoreResult Flush() = 0;
+
+    // Keeps other writers, in this process and others, from the store until Unlock, so that
+    // a change read, made and written in between loses none of theirs. False with the
+    // reason when the store stays held by another writer.
+    virtual bool Lock(std::string* error)
+    {
+        (void)error;
+        return true;
+    }
+    virtual void Unlock() {}
+    // Reads the values as they are stored now, which another writer may have changed.
+    virtual void Reload() {}
 };
 
 // Values kept in an INI file through QSettings: byte strings as byte arrays, texts as text.
@@ -37,11 +60,16 @@ public:
     ReadResult Read(const char* name, void* buffer, size_t size) override;
     void WriteBinary(const char* name, const void* data, size_t size) override;
     void WriteText(const char* name, const std::string& text) override;
-    bool Flush(std::string* error) override;
+    // Takes the store's lock for the write when Lock has not.
+    StoreResult Flush() override;
+    bool Lock(std::string* error) override;
+    void Unlock() override;
+    void Reload() override;
 
     std::string FileName() const;
     static std::string DefaultPath();
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QLockFile> m_lock;  // held between Lock and Unlock
 };

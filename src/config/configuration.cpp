@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstring>
 
-#include <QFile>
 #include <QStandardPaths>
+
+#include "config/file_access.h"
 
 namespace {
 
@@ -85,6 +86,15 @@ int ChannelCount(pugi::xml_node device)
     return count;
 }
 
+bool TooManyChannels(pugi::xml_node device)
+{
+    int count = 0;
+    for (pugi::xml_node c = device.child("Chan"); c; c = c.next_sibling("Chan"))
+        if (++count > kMaxChannels)
+            return true;
+    return false;
+}
+
 pugi::xml_node Channel(pugi::xml_node device, int index)
 {
     if (index < 0)
@@ -120,15 +130,15 @@ bool Configuration::LoadFromFile(const std::string& path, std::string* error)
             *error = std::move(why);
         return false;
     };
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString().toStdString());
-    // Read at most one byte past the limit, so that a growing file cannot outrun the check.
-    const QByteArray bytes = file.read(kMaxConfigFileBytes + 1);
+    // Read at most one byte past the limit, so that a growing file cannot outrun the check;
+    // a FIFO or a device in the file's place is refused, never waited on.
+    std::string bytes, why;
+    if (!ReadSmallFile(path, kMaxConfigFileBytes, bytes, &why))
+        return fail(why);
     if (bytes.size() > kMaxConfigFileBytes)
         return fail("the file is larger than 16 MiB");
     auto doc = std::make_shared<pugi::xml_document>();
-    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.data(), bytes.size());
     if (!parsed)
         return fail(std::string("not well-formed XML: ") + parsed.description() + " at byte " +
                     std::to_string(parsed.offset));

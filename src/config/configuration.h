@@ -22,7 +22,13 @@ std::optional<std::string> StringAttribute(pugi::xml_node element, const char* n
 std::optional<int32_t> IntAttribute(pugi::xml_node element, const char* name);
 std::optional<double> RealAttribute(pugi::xml_node element, const char* name);
 
+// A device may describe at most this many channels: each one is a series of the whole log in
+// memory, and a document of thousands of them is no real device's.
+constexpr int kMaxChannels = 64;
+
 int ChannelCount(pugi::xml_node device);
+// Whether the device describes more channels than kMaxChannels, found without counting them all.
+bool TooManyChannels(pugi::xml_node device);
 // The "scale" of the first unit of this type and region below root; 1 when there is none.
 double UnitScaleIn(pugi::xml_node root, const std::string& type, const std::string& region);
 pugi::xml_node Channel(pugi::xml_node device, int index);

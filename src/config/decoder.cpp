@@ -155,7 +155,12 @@ bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& ou
 
 bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error, DecodeOptions options)
 {
-    const pugi::xml_node chan = ChannelElement(log, index);
+    return DecodeChannel(log, ChannelElement(log, index), index, out, error, options);
+}
+
+bool DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out, std::string* error,
+                   DecodeOptions options)
+{
     if (!chan)
         return false;
     const std::string formula = StringAttribute(chan, "formula").value_or(std::string());

@@ -28,6 +28,10 @@ bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& ou
 // last two and for a formula the parser rejects.
 bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error,
                    DecodeOptions options = {});
+// The same for a channel element already at hand (index numbers it in messages), so that
+// decoding every channel walks the device's children once.
+bool DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out, std::string* error,
+                   DecodeOptions options = {});
 
 int ChannelCount(const CBrixoLog& log);
 pugi::xml_node ChannelElement(const CBrixoLog& log, int index);

@@ -18,16 +18,55 @@ constexpr uint8_t kSignatureByte = 0x0D;
 
 ReceiveBuffer::Appended ReceiveBuffer::Append(const uint8_t* bytes, uint32_t count)
 {
-    const size_t written = m_written.load(std::memory_order_relaxed);
-    const uint32_t take = static_cast<uint32_t>(std::min<size_t>(count, kCapacity - written));
-    std::memcpy(m_bytes.data() + written, bytes, take);
-    const size_t now = written + take;
-    // The bytes first, then the position that lets the other thread read them.
-    m_written.store(now, std::memory_order_release);
-    bool complete = now > 6;
-    for (size_t i = now - std::min<size_t>(now, 6); complete && i < now; ++i)
-        complete = m_bytes[i] == 0;
-    return {take, now, complete};
+    size_t written = m_written.load(std::memory_order_relaxed);
+    uint32_t i = 0;
+    // Before the signature only a run of sixteen 0x0D bytes is looked for; the
+    // signature itself starts the kept image, so the preamble takes no room.
+    for (; written == 0 && i < count; ++i) {
+        m_signatureRun = bytes[i] == kSignatureByte ? m_signatureRun + 1 : 0;
+        if (m_signatureRun == kSignatureLength) {
+            std::memset(m_bytes.data(), kSignatureByte, kSignatureLength);
+            written = kSignatureLength;
+        }
+    }
+    const uint32_t rest = count - i;
+    const uint32_t kept = written == 0 ? 0 : static_cast<uint32_t>(std::min<size_t>(rest, kCapacity - written));
+    std::memcpy(m_bytes.data() + written, bytes + i, kept);
+    // The bytes first, then the count that lets the other thread read them.
+    m_written.store(written + kept, std::memory_order_release);
+
+    // The end of the transmission is in what arrives, whether it was kept or not.
+    uint32_t zeros = 0;
+    while (zeros < count && bytes[count - 1 - zeros] == 0)
+        ++zeros;
+    m_trailingZeros = std::min<size_t>(zeros == count ? m_trailingZeros + zeros : zeros, 6);
+    const uint64_t arrived = m_arrived.load(std::memory_order_relaxed) + count;
+    m_arrived.store(arrived, std::memory_order_release);
+
+    End end = End::None;
+    if (arrived > 6 && m_trailingZeros >= 6)
+        end = written > 0 ? End::Complete : End::IfQuiet;
+    else if (written == 0 && arrived > kMaxPreamble)
+        end = End::NoSignature;
+    return {count - (rest - kept), arrived, end};
+}
+
+std::string MisalignedRecords(const uint8_t* block, size_t length, int32_t recordSize)
+{
+    if (recordSize < 2)
+        return {};
+    const size_t rs = static_cast<size_t>(recordSize);
+    auto reading = [block](size_t at) {
+        return static_cast<unsigned>(block[at] | (block[at + 1] << 8));
+    };
+    for (size_t at = 6, sample = 0; at + 2 * rs <= length; at += rs, ++sample) {
+        const unsigned a = reading(at), b = reading(at + rs);
+        if ((a > b ? a - b : b - a) >= kMisalignedJump)
+            return "its raw readings jump from " + std::to_string(a) + " to " + std::to_string(b) +
+                   " between samples " + std::to_string(sample + 1) + " and " + std::to_string(sample + 2) +
+                   ": the records look shifted by a byte lost on the line";
+    }
+    return {};
 }
 
 double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize)
@@ -75,8 +114,10 @@ std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t rec
         entry.length = static_cast<uint32_t>(q - r);
         entry.rate = r + 2 < received ? data[r + 2] : 0;
         entry.deviceId = r + 4 < received ? data[r + 4] : 0;
-        entry.duration = EstimatedDuration(entry.length, entry.rate, config.RecordSizeOf(entry.deviceId));
+        const int32_t recordSize = config.RecordSizeOf(entry.deviceId);
+        entry.duration = EstimatedDuration(entry.length, entry.rate, recordSize);
         if (m_minimumDuration < entry.duration) {
+            entry.damage = MisalignedRecords(data + r, entry.length, recordSize);
             qCDebug(lcDownload, "len=%d, rate=%d, duration=%f", static_cast<int>(entry.length),
                     static_cast<int>(entry.rate), entry.duration);
             m_flights.push_back(entry);

@@ -11,28 +11,43 @@
 
 class Configuration;
 
-// The logger's memory as it arrives: up to 2 MiB, the rest dropped. One thread
-// appends (the serial reader), another reads the bytes below the write
-// position; the position is stored with release and read with acquire order.
+// The logger's memory as it arrives. What comes before the signature (power-on
+// noise, a line held low) is looked at but not kept: the buffer holds the memory
+// image from its signature on, up to 2 MiB, and drops what does not fit. The end
+// of the transmission is looked for in every byte that arrives, kept or not.
+// One thread appends (the serial reader), another reads the bytes below the
+// kept count; the count is stored with release and read with acquire order.
 class ReceiveBuffer {
 public:
     static constexpr size_t kCapacity = 2097152;
+    // More bytes than a whole memory before any signature: no logger is talking.
+    static constexpr uint64_t kMaxPreamble = kCapacity;
 
-    ReceiveBuffer() : m_bytes(kCapacity, 0) {}
-
+    enum class End {
+        None,         // more is to come
+        Complete,     // after the signature, the data now ends with six zero bytes
+        IfQuiet,      // six zeros, but no signature yet: the end only if the line now stays quiet
+        NoSignature,  // more than kMaxPreamble bytes arrived without a signature
+    };
     struct Appended {
-        uint32_t taken;
-        size_t received;  // all bytes so far
-        bool complete;    // the data now ends with six zero bytes
+        uint32_t taken;    // bytes of the chunk not dropped for lack of room
+        uint64_t arrived;  // every byte so far, the preamble and dropped ones too
+        End end;
     };
     Appended Append(const uint8_t* bytes, uint32_t count);
 
+    // Bytes kept: the signature and what followed it; 0 until the signature came.
     size_t Received() const { return m_written.load(std::memory_order_acquire); }
+    uint64_t Arrived() const { return m_arrived.load(std::memory_order_acquire); }
     const uint8_t* Data() const { return m_bytes.data(); }
 
 private:
-    std::vector<uint8_t> m_bytes;
+    std::vector<uint8_t> m_bytes = std::vector<uint8_t>(kCapacity, 0);
     std::atomic<size_t> m_written{0};
+    std::atomic<uint64_t> m_arrived{0};
+    // Only the appending thread uses these.
+    size_t m_signatureRun = 0;   // 0x0D bytes in a row at the end of the preamble
+    size_t m_trailingZeros = 0;  // zero bytes at the end of everything that arrived (counted up to 6)
 };
 
 // One flight found in the memory image.
@@ -43,6 +58,9 @@ struct FlightEntry {
     uint32_t rate = 0;
     double duration = 0.0;  // estimated, whole seconds
     uint8_t deviceId = 0;
+    // Why the flight looks damaged (records shifted by a lost byte, errors the port
+    // counted); empty when nothing is known against it. It is still listed and built.
+    std::string damage;
 };
 
 // Finds the signature and then the flight blocks in the received bytes, a step
@@ -80,6 +98,14 @@ private:
 // The estimated duration of a block: ((length / record size) * rate) / 10 in
 // unsigned integer arithmetic; 0 for a record size of 0.
 double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize);
+
+// A real flight moves its raw altitude reading a few counts a sample. Records read
+// one byte off (a byte lost on the line) pair the high byte of one reading with
+// the low byte of the next, and sooner or later two of them lie across most of
+// the 16-bit range. The reason when two consecutive readings of the block's
+// records are at least this far apart, else empty.
+constexpr unsigned kMisalignedJump = 0x8000;
+std::string MisalignedRecords(const uint8_t* block, size_t length, int32_t recordSize);
 
 // The text of one row of the flight list: number, records a second, duration.
 struct FlightRow {

@@ -2,6 +2,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,10 @@
 #include <QThread>
 
 #include <cstdlib>
+
+#if defined(__linux__)
+#include <linux/serial.h>
+#endif
 
 namespace {
 
@@ -36,7 +41,43 @@ int PortNumber(const std::string& name)
     return std::atoi(name.c_str() + 3);
 }
 
+// The driver's error counters of an open line, where it keeps them.
+std::optional<LineErrorCounts> ReadLineCounts(int fd)
+{
+#if defined(__linux__) && defined(TIOCGICOUNT)
+    serial_icounter_struct c{};
+    if (fd < 0 || ioctl(fd, TIOCGICOUNT, &c) != 0)
+        return std::nullopt;
+    auto count = [](int v) {
+        return static_cast<uint64_t>(static_cast<unsigned>(v));
+    };
+    return LineErrorCounts{count(c.overrun), count(c.buf_overrun), count(c.frame), count(c.parity), count(c.brk)};
+#else
+    (void)fd;
+    return std::nullopt;
+#endif
+}
+
 }  // namespace
+
+std::string LineErrorText(const LineErrorCounts& counts)
+{
+    const std::pair<uint64_t, const char*> kinds[] = {{counts.overrun, "overrun error"},
+                                                      {counts.bufferOverrun, "buffer overrun"},
+                                                      {counts.framing, "framing error"},
+                                                      {counts.parity, "parity error"},
+                                                      {counts.breaks, "break"}};
+    std::vector<std::string> parts;
+    for (const auto& [n, what] : kinds)
+        if (n > 0)
+            parts.push_back(std::to_string(n) + " " + what + (n == 1 ? "" : "s"));
+    if (parts.empty())
+        return {};
+    std::string text = "the port counted ";
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return text + " during the transfer";
+}
 
 uint32_t SpeedOfIndex(uint32_t index)
 {
@@ -49,7 +90,10 @@ std::string DevicePathOf(const std::string& portName)
     for (const DeviceRange& r : kDeviceTable)
         if (n >= r.first && n <= r.last)
             return r.prefix + std::to_string(n - r.first);
-    return portName;
+    // What the serial port library makes of a bare name.
+    if (portName.empty() || portName[0] == '/' || portName.rfind("./", 0) == 0 || portName.rfind("../", 0) == 0)
+        return portName;
+    return "/dev/" + portName;
 }
 
 std::string PortNameOf(const std::string& devicePath)
@@ -130,6 +174,8 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     m_close = false;
     m_finished = false;
     m_openState = 0;
+    m_fd = -1;
+    m_countsAtOpen.reset();
     // The port lives on the reader thread; it reports whether it could open it.
     m_thread.reset(QThread::create(&CSerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
     m_thread->start(QThread::HighestPriority);
@@ -172,6 +218,8 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
             m_permissionDenied = port.error() == QSerialPort::PermissionError;
             m_openState = -1;
         } else {
+            m_fd = static_cast<int>(port.handle());
+            m_countsAtOpen = ReadLineCounts(m_fd);
             m_openState = 1;
         }
         m_changed.notify_all();
@@ -193,7 +241,9 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
         if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) {
             failures = 0;
         } else {
-            reason = port.errorString().toStdString();
+            // The system's words for a vanished device ("Inappropriate ioctl for device" for a
+            // pseudo-terminal whose other end closed) do not say what happened.
+            reason = "the port went away (" + port.errorString().toStdString() + ")";
             lost = e == QSerialPort::ResourceError || ++failures >= 3;
             if (!lost)
                 QThread::msleep(20);  // not a busy loop while it is told
@@ -226,6 +276,23 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
     }
     port.close();
     m_finished.store(true, std::memory_order_release);
+}
+
+std::optional<LineErrorCounts> CSerialLink::ErrorsSinceOpen() const
+{
+    if (!IsOpen() || !m_countsAtOpen)
+        return std::nullopt;
+    const std::optional<LineErrorCounts> now = ReadLineCounts(m_fd);
+    if (!now)
+        return std::nullopt;
+    const LineErrorCounts& then = *m_countsAtOpen;
+    // A counter below its first value was reset by the driver: all it holds is new.
+    auto since = [](uint64_t now, uint64_t then) {
+        return now >= then ? now - then : now;
+    };
+    return LineErrorCounts{since(now->overrun, then.overrun), since(now->bufferOverrun, then.bufferOverrun),
+                           since(now->framing, then.framing), since(now->parity, then.parity),
+                           since(now->breaks, then.breaks)};
 }
 
 void CSerialLink::Join()

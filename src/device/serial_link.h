@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ constexpr uint32_t kSpeeds[] = {9600, 19200, 115200, 460800, 921600};
 uint32_t SpeedOfIndex(uint32_t index);  // an index outside the table means 9600
 
 // The device a stored port name opens: "COM%d:" names map to fixed devices
-// (COM1-32 ttyS, COM33-64 ttyUSB, COM65-96 ttyACM on Linux); any other name is a path.
+// (COM1-32 ttyS, COM33-64 ttyUSB, COM65-96 ttyACM on Linux); any other name is a path,
+// one without a folder ("ttyFoo") in /dev as the serial port library opens it.
 std::string DevicePathOf(const std::string& portName);
 // The stored name for a device: "COM%d:" when the table has it, else the device path itself.
 std::string PortNameOf(const std::string& devicePath);
@@ -40,6 +42,16 @@ std::string PermissionHelp(const std::string& devicePath, const std::string& use
 // The same for the user running the program on this system.
 std::string PermissionHelp(const std::string& devicePath);
 
+// The errors a serial driver counts on its line: bytes it lost (overrun: the
+// receiver was not read in time; buffer overrun: its queue was full), bytes that
+// arrived malformed (framing, parity), and breaks (the line held low).
+struct LineErrorCounts {
+    uint64_t overrun = 0, bufferOverrun = 0, framing = 0, parity = 0, breaks = 0;
+    bool Any() const { return overrun || bufferOverrun || framing || parity || breaks; }
+};
+// "the port counted 2 overrun errors and 1 framing error during the transfer"; empty when none.
+std::string LineErrorText(const LineErrorCounts& counts);
+
 // The serial line to the logger: opened exclusively at 8N1 without flow
 // control, DTR raised once, nothing ever written. A reader thread hands each
 // received chunk of at most 1024 bytes to the collector, in arrival order.
@@ -60,6 +72,9 @@ public:
 
     // Whether the last failed Open was refused for lack of permission.
     bool PermissionDenied() const { return m_permissionDenied; }
+    // The line errors the driver counted since the port was opened; nothing where the
+    // driver keeps no counters (pseudo-terminals, some USB adapters) or nothing is open.
+    std::optional<LineErrorCounts> ErrorsSinceOpen() const;
 
 private:
     void Run(std::string device, uint32_t bitsPerSecond, t_collector* collector);
@@ -75,4 +90,7 @@ private:
     std::condition_variable m_changed;
     int m_openState = 0;  // 0 waiting, 1 open, -1 failed
     std::string m_openError;
+    // Set by the reader before it reports the port open; the descriptor stays valid until Close.
+    int m_fd = -1;
+    std::optional<LineErrorCounts> m_countsAtOpen;
 };

@@ -1,9 +1,11 @@
 #include "dsp/log_series.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/brixo_log.h"
 #include "app/settings.h"
+#include "config/configuration.h"
 #include "config/decoder.h"
 #include "dsp/filters.h"
 
@@ -36,10 +38,10 @@ std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt)
     return vario;
 }
 
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
+LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice)
 {
     LogSeries result;
-    result.series.reserve(2 + static_cast<size_t>(ChannelCount(log)));
+    result.series.reserve(2 + static_cast<size_t>(choice == SeriesChoice::All ? ChannelCount(log) : 0));
     const double dt = log.SamplePeriod();
     auto add = [&](std::string name) -> NamedSeries& {
         NamedSeries& s = result.series.emplace_back();
@@ -47,13 +49,18 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
         s.interval = dt;
         return s;
     };
+    auto fail = [&](NamedSeries& s, std::string why) {
+        s.values.clear();
+        s.problem = why;
+        result.errors.push_back(std::move(why));
+    };
 
     const std::string unit = settings.Imperial() ? "ft" : "m";
     NamedSeries& alt = add("Alt");
     alt.unit = unit;
     std::string error;
     if (!DecodeAltitude(log, settings.Imperial(), alt.values, &error))
-        result.errors.push_back(error);
+        fail(alt, error);
     if (settings.altPolynome)
         KalmanFilter(alt.values, dt, settings.sigmaMeasurement, settings.sigmaModel);
     alt.style = {static_cast<int>(settings.altColor), settings.altOn, static_cast<int>(settings.altStyle),
@@ -69,13 +76,32 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings)
     v.values = std::move(vario);
     v.style = {static_cast<int>(settings.varioColor), settings.varioOn, static_cast<int>(settings.varioStyle),
                settings.varioMin, settings.varioMax, false};
+    // Finite altitudes can still give an infinite difference, or overflow in a filter; no axis,
+    // statistic or table can show that, so the series go as a non-finite altitude goes.
+    const auto finite = [](const std::vector<double>& values) {
+        return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
+    };
+    if (!finite(alt.values) || !finite(v.values)) {
+        const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
+        fail(alt, "the altitude formula \"" + formula + "\" gives altitudes " +
+                      (finite(alt.values) ? "whose vertical speed" : "whose filtered values") +
+                      " cannot be computed: the numbers overflow");
+        v.values.clear();
+    }
+    if (v.values.empty())
+        v.problem = alt.problem.empty() ? "the log holds too few samples for a vario" : alt.problem;
 
-    for (int i = 0, count = ChannelCount(log); i < count; ++i) {
-        const pugi::xml_node chan = ChannelElement(log, i);
+    if (choice != SeriesChoice::All)
+        return result;
+    // One walk over the device's channels: looking each up by its index would cost the
+    // square of their number.
+    int index = 0;
+    for (pugi::xml_node chan = log.m_device ? log.m_device.node.child("Chan") : pugi::xml_node(); chan;
+         chan = chan.next_sibling("Chan"), ++index) {
         NamedSeries& c = add(chan.attribute("name").value());
         error.clear();
-        if (!DecodeChannel(log, i, c.values, &error) && !error.empty())
-            result.errors.push_back(error);
+        if (!DecodeChannel(log, chan, index, c.values, &error))
+            fail(c, error.empty() ? "it cannot be decoded" : error);
         const auto min = RealAttribute(chan, "min");
         const auto max = RealAttribute(chan, "max");
         if (min && max) {

@@ -24,6 +24,8 @@ struct NamedSeries {
     double interval = 1.0;
     std::vector<double> values;
     SeriesStyle style;
+    // Why the series holds no values, when it could not be made; empty otherwise.
+    std::string problem;
 };
 
 struct LogSeries {
@@ -41,5 +43,10 @@ struct LogSeries {
 // repeated, so that it has as many values as the altitude (none for fewer than two).
 std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt);
 
-// Decodes a log and derives its series with the filters and styles the settings choose.
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings);
+// Which series to decode: every one a chart shows, or only what the statistics need.
+enum class SeriesChoice { All, AltitudeAndVario };
+
+// Decodes a log and derives its series with the filters and styles the settings choose. An
+// altitude or vario that is not finite everywhere (a formula whose values, or their
+// differences, overflow) is refused: both stay empty and the reason is given.
+LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice = SeriesChoice::All);

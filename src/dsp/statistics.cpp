@@ -54,8 +54,12 @@ double ValueAt(const NamedSeries& series, double t)
 
 std::string ValueText(double value, const char* unit)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%5.1f %s", value, unit);
+    // As long as it needs to be: "%f" of a huge value has hundreds of digits, and the unit
+    // must never be the part that is cut.
+    const int length = std::snprintf(nullptr, 0, "%5.1f %s", value, unit);
+    std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%5.1f %s", value, unit);
+    text.pop_back();
     return text;
 }
 

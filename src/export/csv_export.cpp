@@ -38,8 +38,11 @@ size_t ToIndex(double value)
 
 }  // namespace
 
-std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end)
+bool WriteCsv(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end,
+              const std::function<bool(std::string_view)>& sink)
 {
+    // Rows are gathered into pieces of about this size before they are handed on.
+    constexpr size_t kPiece = 64 * 1024;
     std::string out = "\"Time (sec)\"";
     size_t rows = shown.empty() ? 0 : std::numeric_limits<size_t>::max();
     for (const NamedSeries* s : shown) {
@@ -56,8 +59,49 @@ std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, siz
             AppendNumber(out, ",%f", s->values[i]);
         out += "\r\n";
         time += dt;
+        if (out.size() >= kPiece) {
+            if (!sink(out))
+                return false;
+            out.clear();
+        }
     }
-    return out;
+    return sink(out);
+}
+
+std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end)
+{
+    std::string text;
+    WriteCsv(shown, dt, first, end, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    return text;
+}
+
+std::vector<const NamedSeries*> TableSeries(const std::vector<const NamedSeries*>& shown,
+                                            std::vector<std::string>& leftOut)
+{
+    std::vector<const NamedSeries*> kept;
+    for (const NamedSeries* s : shown) {
+        if (!s->values.empty()) {
+            kept.push_back(s);
+            continue;
+        }
+        leftOut.push_back("the series \"" + s->name +
+                          "\" was left out of the table: " + (s->problem.empty() ? "it holds no values" : s->problem));
+    }
+    return kept;
+}
+
+std::string TableRangeProblem(size_t first, size_t altitudeLength)
+{
+    if (altitudeLength == 0)
+        return "the log holds too few samples for a table (the last record of a log is never decoded, so it "
+               "needs at least 2)";
+    if (first >= altitudeLength)
+        return "the selection starts after the last sample (sample " + std::to_string(first) + " of " +
+               std::to_string(altitudeLength) + ")";
+    return {};
 }
 
 SampleRange SelectionSamples(double t1, double t2, double dt)

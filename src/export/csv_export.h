@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct NamedSeries;
@@ -16,6 +19,20 @@ constexpr size_t kEndOfLog = std::numeric_limits<uint32_t>::max();
 // from 0 and growing by dt each row, and each series' value, all with "%f".
 // Lines end with CR LF.
 std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end);
+// The same table handed to sink a piece at a time, so that a table of any length needs no
+// more memory than a piece; false as soon as sink refuses a piece (a failed write).
+bool WriteCsv(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end,
+              const std::function<bool(std::string_view)>& sink);
+
+// The shown series a table can hold: those that have values. A series that could not be made
+// would leave the table without rows; it is left out instead, with a line in leftOut saying
+// which and why.
+std::vector<const NamedSeries*> TableSeries(const std::vector<const NamedSeries*>& shown,
+                                            std::vector<std::string>& leftOut);
+
+// Why no table of samples [first, ...) can be made from an altitude of this many values;
+// empty when one can.
+std::string TableRangeProblem(size_t first, size_t altitudeLength);
 
 // The samples [first, end) of a selection from t1 to t2 seconds at period dt:
 // first = floor(t1 / dt), end = ceil(t2 / dt + 1.0).

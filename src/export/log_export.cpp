@@ -70,14 +70,17 @@ bool ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size
 bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
                size_t end, size_t altitudeLength, std::string* error)
 {
-    if (first >= altitudeLength) {
+    if (const std::string problem = TableRangeProblem(first, altitudeLength); !problem.empty()) {
         if (error)
-            *error = altitudeLength == 0 ? "the log holds no altitude samples"
-                                         : "the selection starts after the last sample (sample " +
-                                               std::to_string(first) + " of " + std::to_string(altitudeLength) + ")";
+            *error = problem;
         return false;
     }
-    return WriteFileSafely(path, CsvText(shown, dt, first, end), error);
+    // Streamed: a table of a long log at a high rate is larger than the series it comes from.
+    SafeFileWriter writer;
+    if (!writer.Open(path, error))
+        return false;
+    WriteCsv(shown, dt, first, end, [&writer](std::string_view piece) { return writer.Write(piece); });
+    return writer.Commit(error);
 }
 
 bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error)

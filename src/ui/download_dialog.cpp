@@ -22,7 +22,8 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
     }
     m_list = new QTreeWidget;
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Flight"), QStringLiteral("Rate"), QStringLiteral("Duration")});
+    m_list->setHeaderLabels(
+        {QStringLiteral("Flight"), QStringLiteral("Rate"), QStringLiteral("Duration"), QStringLiteral("Remark")});
     m_list->header()->resizeSection(0, 70);
     m_list->header()->resizeSection(1, 40);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,6 +39,7 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
     connect(m_timer, &QTimer::timeout, this, [this] {
         ParseStep();
         ShowSilence();
+        EndIfQuiet();
     });
     m_timer->start();
 }
@@ -61,13 +63,14 @@ uint32_t CDownloadDataDlg::Collect(const uint8_t* bytes, uint32_t count)
 {
     // On the reader thread: store, then tell the dialog through its event queue.
     const ReceiveBuffer::Appended a = m_buffer.Append(bytes, count);
-    if (a.complete) {
+    using End = ReceiveBuffer::End;
+    if (a.end == End::Complete || a.end == End::NoSignature) {
         m_link.Stop();
         QMetaObject::invokeMethod(this, &CDownloadDataDlg::OnComplete, Qt::QueuedConnection);
         return 0;
     }
     QMetaObject::invokeMethod(
-        this, [this, n = a.received] { OnProgress(n); }, Qt::QueuedConnection);
+        this, [this, n = a.arrived, quiet = a.end == End::IfQuiet] { OnProgress(n, quiet); }, Qt::QueuedConnection);
     return a.taken;
 }
 
@@ -97,26 +100,63 @@ void CDownloadDataDlg::ShowSilence()
                          .arg(m_sinceData.elapsed() / 1000));
 }
 
-void CDownloadDataDlg::OnProgress(qulonglong received)
+void CDownloadDataDlg::OnProgress(qulonglong arrived, bool endIfQuiet)
 {
+    if (m_completed || m_lost)
+        return;  // bytes read just before the reader stopped
     m_sinceData.start();
+    m_endIfQuiet = endIfQuiet;
     if (!m_progressShown) {
         m_line1->setText(QStringLiteral("Data transfer in progress"));
         m_progressShown = true;
     }
-    m_line2->setText(QStringLiteral("%1 bytes has been received").arg(received));
+    m_line2->setText(QStringLiteral("%1 bytes has been received").arg(arrived));
     ParseStep();
+}
+
+void CDownloadDataDlg::EndIfQuiet()
+{
+    // Zeros before any signature (a line held low at power-on) end the transfer only
+    // when nothing follows them; a logger that goes on sending is received as usual.
+    if (!m_endIfQuiet || m_completed || m_lost || m_sinceData.elapsed() < m_quietEndMs)
+        return;
+    m_link.Stop();
+    OnComplete();
 }
 
 void CDownloadDataDlg::OnComplete()
 {
-    if (m_buffer.Received() == 0)
+    if (m_buffer.Arrived() == 0 || m_completed)
         return;
     m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
     m_line2->clear();
     m_button->setText(QStringLiteral("Close"));
     m_completed = true;
+    // The counters cannot tell which flight lost the bytes: each one is in doubt.
+    if (const auto errors = m_link.ErrorsSinceOpen(); errors && errors->Any())
+        m_lineDamage = LineErrorText(*errors);
+    auto& flights = m_parser.Flights();
+    for (size_t i = 0; i < flights.size(); ++i)
+        MarkLineDamage(i);
     ParseStep();
+}
+
+void CDownloadDataDlg::MarkLineDamage(size_t index)
+{
+    FlightEntry& flight = m_parser.Flights()[index];
+    if (!m_lineDamage.empty() && flight.damage.empty())
+        flight.damage = m_lineDamage;
+    if (flight.damage.empty())
+        return;
+    if (QTreeWidgetItem* item = m_list->topLevelItem(static_cast<int>(index))) {
+        item->setText(3, QStringLiteral("damaged"));
+        for (int column = 0; column < 4; ++column)
+            item->setToolTip(column, QString::fromStdString(flight.damage));
+    }
+    // Once the transfer is over, the first damaged flight is said in words too.
+    if (m_completed && m_line2->text().isEmpty())
+        m_line2->setText(
+            QStringLiteral("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
 }
 
 void CDownloadDataDlg::ParseStep()
@@ -129,6 +169,7 @@ void CDownloadDataDlg::ParseStep()
         auto* item = new QTreeWidgetItem(m_list, {QString::fromStdString(row.flight), QString::fromStdString(row.rate),
                                                   QString::fromStdString(row.duration)});
         item->setCheckState(0, Qt::Checked);
+        MarkLineDamage(i);
     }
 }
 

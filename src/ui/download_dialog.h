@@ -30,6 +30,9 @@ public:
     bool Lost() const { return m_lost; }
     // How long the line may stay silent in the middle of a transfer before the dialog says so.
     void SetSilenceLimit(int ms) { m_silenceLimitMs = ms; }
+    // How long the line must stay quiet after zeros that came before any signature for the
+    // transfer to count as ended.
+    void SetQuietEnd(int ms) { m_quietEndMs = ms; }
     const ReceiveBuffer& Buffer() const { return m_buffer; }
     MemoryImageParser& Parser() { return m_parser; }
     QTreeWidget* List() const { return m_list; }
@@ -40,11 +43,15 @@ public:
     void done(int result) override;
 
 private:
-    void OnProgress(qulonglong received);
+    void OnProgress(qulonglong arrived, bool endIfQuiet);
     void OnComplete();
     void OnLineLost(const QString& reason);
     void ParseStep();
     void ShowSilence();
+    void EndIfQuiet();
+    // Gives a flight the line's errors when nothing else is known against it, and shows
+    // a damaged flight as such in its row.
+    void MarkLineDamage(size_t index);
 
     const Configuration& m_config;
     ReceiveBuffer m_buffer;
@@ -54,6 +61,9 @@ private:
     bool m_completed = false;
     bool m_lost = false;
     int m_silenceLimitMs = 5000;
+    int m_quietEndMs = 2000;
+    bool m_endIfQuiet = false;  // the last bytes were zeros and no signature has come
+    std::string m_lineDamage;   // the errors the port counted during the transfer
     QElapsedTimer m_sinceData;  // since the last bytes arrived
     QLabel* m_line1;
     QLabel* m_line2;

@@ -55,9 +55,11 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
 
 CMainFrame::~CMainFrame()
 {
-    std::string error;
-    if (!SaveSettings(m_settings, *m_store, &error))
-        qWarning("Nivra: the settings were not saved: %s", error.c_str());
+    const StoreResult saved = SaveSettings(m_settings, *m_store);
+    if (!saved)
+        qWarning("Nivra: the settings were not saved: %s", saved.note.c_str());
+    else if (!saved.note.empty())
+        qWarning("Nivra: the settings were saved, but %s", saved.note.c_str());
 }
 
 QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prompt)

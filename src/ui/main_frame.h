@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "app/settings.h"
@@ -15,6 +16,7 @@
 #include "export/log_export.h"
 
 class CBrixoLog;
+class CDownloadDataDlg;
 class CPropertiesView;
 class ClimbsView;
 class QTabWidget;
@@ -60,7 +62,7 @@ public:
     // first two series' display settings kept as the Alt.* and Vario.* settings.
     void EditChartStyle(int item, bool noDialog);
     // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
-    bool TakeDownload(class CDownloadDataDlg& dialog);
+    bool TakeDownload(CDownloadDataDlg& dialog);
 
     QAction* Command(int id) const { return m_commands.at(id); }
     CMChartCtrl* Chart() const { return m_chart; }
@@ -94,6 +96,31 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The commands' work; the public ones run it through Guarded.
+    bool OpenFileNow(const QString& path, std::string* problem);
+    bool SaveAsNow(const QString& path);
+    void RefreshLogNow(const CBrixoLog* log, std::optional<Range> range);
+    bool ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
+    bool TakeDownloadNow(CDownloadDataDlg& dialog);
+    // Runs one of the window's commands: memory running out in it (a hostile file can ask for
+    // more than there is) is told, "not enough memory to" and the purpose, instead of ending
+    // the program; with problem given, it is put there for the caller to tell. The command's
+    // result, or false.
+    template <typename Command>
+    bool Guarded(const QString& purpose, Command&& command, std::string* problem = nullptr)
+    {
+        try {
+            return command();
+        } catch (const std::bad_alloc&) {
+            m_busy = false;
+            const QString text = QStringLiteral("not enough memory to %1").arg(purpose);
+            if (problem)
+                *problem = text.toStdString();
+            else
+                m_warn(QStringLiteral("There is %1.").arg(text));
+            return false;
+        }
+    }
     void CreateCommands();
     void CreateLayout();
     QAction* AddCommand(int id, const QString& text, const QString& prompt = {});
@@ -118,6 +145,8 @@ private:
     bool ShowsLog(const CBrixoLog& log) const;
     bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);
     bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
+    // Why a name from the window's text cannot be used to open or write a file; empty when it can.
+    static std::string UnusableName(const QString& path);
     // Writes the settings now; a failure is told.
     void StoreSettings();
     // The file first in the recent list, and the menu shown again.

@@ -31,14 +31,24 @@ bool CMainFrame::ShowsLog(const CBrixoLog& log) const
 
 bool CMainFrame::ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
+    return Guarded(QStringLiteral("export the log to %1").arg(path),
+                   [&] { return ExportLogToNow(log, first, end, type, path); });
+}
+
+bool CMainFrame::ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
+{
+    if (type == ExportType::None)
+        return false;
     const std::string file = path.toStdString();
-    std::string error;
+    std::string error = UnusableName(path);
     bool written = false;
-    switch (type) {
-    case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
-    case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
-    case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
-    case ExportType::None: return false;
+    if (error.empty()) {
+        switch (type) {
+        case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
+        case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
+        case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
+        case ExportType::None: break;
+        }
     }
     if (!written)
         m_warn(QStringLiteral("The log could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));
@@ -59,11 +69,23 @@ bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, con
     } else {
         TakeVisibility(m_series, *m_chart);
     }
-    if (series->series.empty() || (series->series[0].values.empty() && !series->errors.empty())) {
-        *error = series->errors.empty() ? "the log holds no altitude samples" : series->errors.front();
+    if (series->series.empty() || !series->series[0].problem.empty()) {
+        *error = series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem;
         return false;
     }
-    return ExportCsv(file, series->Shown(), log.SamplePeriod(), first, end, series->series[0].values.size(), error);
+    // A series that could not be made is left out, so that the others still fill the table.
+    std::vector<std::string> leftOut;
+    const std::vector<const NamedSeries*> table = TableSeries(series->Shown(), leftOut);
+    if (!ExportCsv(file, table, log.SamplePeriod(), first, end, series->series[0].values.size(), error))
+        return false;
+    if (!leftOut.empty()) {
+        QString text = QStringLiteral("The table in %1 was written without some of the shown series:")
+                           .arg(QString::fromStdString(file));
+        for (const std::string& line : leftOut)
+            text += '\n' + QString::fromStdString(line);
+        m_warn(text);
+    }
+    return true;
 }
 
 bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error)

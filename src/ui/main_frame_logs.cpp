@@ -1,5 +1,7 @@
 // The main window's work on logs: opening and saving files, showing a log in
 // the chart and the statistics, and answering the chart.
+#include <algorithm>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -25,6 +27,16 @@ namespace {
 const QString kFilters = QStringLiteral("Alt Files (*.alt);;All Files (*.*)");
 
 }  // namespace
+
+std::string CMainFrame::UnusableName(const QString& path)
+{
+    // Bytes that are not UTF-8 reach the window as U+FFFD; encoded back they would name another
+    // file, perhaps an existing one.
+    if (path.contains(QChar::ReplacementCharacter))
+        return "the file's name is not valid UTF-8 text, so Nivra cannot be sure to name that file; rename it and "
+               "try again";
+    return {};
+}
 
 bool CMainFrame::MayDiscardLogs()
 {
@@ -54,6 +66,18 @@ void CMainFrame::OnOpen()
 
 bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
+    return Guarded(
+        QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, problem); }, problem);
+}
+
+bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
+{
+    if (const std::string unusable = UnusableName(path); !unusable.empty()) {
+        if (problem)
+            *problem = unusable;
+        statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(unusable)));
+        return false;
+    }
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
     if (!result.Accepted() && problem)
         *problem = result.Problem();
@@ -95,8 +119,13 @@ void CMainFrame::OnSaveAs()
 
 bool CMainFrame::SaveAs(const QString& path)
 {
-    std::string error;
-    if (!WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
+    return Guarded(QStringLiteral("save the logs to %1").arg(path), [&] { return SaveAsNow(path); });
+}
+
+bool CMainFrame::SaveAsNow(const QString& path)
+{
+    std::string error = UnusableName(path);
+    if (!error.empty() || !WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
         m_warn(QStringLiteral("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(error)));
         return false;
     }
@@ -133,6 +162,14 @@ void CMainFrame::RefreshSelected()
 }
 
 void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
+{
+    Guarded(QStringLiteral("show this log"), [&] {
+        RefreshLogNow(log, range);
+        return true;
+    });
+}
+
+void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
 {
     m_series = log ? BuildLogSeries(*log, m_settings) : LogSeries{};
     const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
@@ -268,8 +305,12 @@ void CMainFrame::Download()
     if (!dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate), &error)) {
         QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Unable to open COM port.\r\nCheck your preferences."),
                         QMessageBox::Ok, this);
-        box.setDetailedText(QStringLiteral("%1: %2").arg(QString::fromStdString(m_settings.usedPort),
-                                                      QString::fromStdString(error)));
+        // The path opened, beside the name stored: "mylogger" opens /dev/mylogger.
+        QString port = QString::fromStdString(m_settings.usedPort);
+        const std::string device = DevicePathOf(m_settings.usedPort);
+        if (device != m_settings.usedPort)
+            port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
+        box.setDetailedText(QStringLiteral("%1: %2").arg(port, QString::fromStdString(error)));
         if (!AnyUsbPort(m_listPorts()))
             box.setInformativeText(
                 QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "
@@ -282,6 +323,11 @@ void CMainFrame::Download()
 }
 
 bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
+{
+    return Guarded(QStringLiteral("take over the downloaded flights"), [&] { return TakeDownloadNow(dialog); });
+}
+
+bool CMainFrame::TakeDownloadNow(CDownloadDataDlg& dialog)
 {
     if (!dialog.Completed())
         return false;
@@ -304,5 +350,11 @@ bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
     m_unsaved = !logs.empty();
     ShowFirstLog();
     SetTitleFile(QStringLiteral("downloaded logs, not saved yet"));
+    const auto& flights = dialog.Parser().Flights();
+    const auto damaged = std::count_if(flights.begin(), flights.end(),
+                                       [](const FlightEntry& f) { return f.selected && !f.damage.empty(); });
+    if (damaged > 0)
+        statusBar()->showMessage(
+            QStringLiteral("%1 of the downloaded flights look damaged; they were kept as they came.").arg(damaged));
     return true;
 }

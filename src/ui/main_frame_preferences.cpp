@@ -48,7 +48,9 @@ void CMainFrame::EditChartStyle(int item, bool noDialog)
 
 void CMainFrame::StoreSettings()
 {
-    std::string error;
-    if (!SaveSettings(m_settings, *m_store, &error))
-        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(error)));
+    const StoreResult saved = SaveSettings(m_settings, *m_store);
+    if (!saved)
+        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(saved.note)));
+    else if (!saved.note.empty())
+        m_warn(QStringLiteral("The preferences were stored, but %1").arg(QString::fromStdString(saved.note)));
 }

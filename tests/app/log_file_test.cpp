@@ -229,23 +229,50 @@ TEST(LogFileReader, NumberingKeepsGapsForShortLogs)
     EXPECT_EQ(LogName(result.logs[1].number, result.logs[1].log.Duration()), "Log  3 (00:00:10)");
 }
 
-TEST(LogFileReader, UnknownDeviceReadsNoLog)
+TEST(LogFileReader, AnUnusableDeviceIsNamedWithItsReason)
 {
-    const Configuration config = ConfigFromText("<C><Devices><Device id='60' data-chunk='2'/></Devices></C>");
     const std::string body = Lines({" 10", " 10", " 61", " 0", " 5", " 6", " 0", " 0", " 0", " 0"});
-    const AltReadResult unknown = ReadText(Preamble() + Lines({" 0", " 0"}) + body, config);
-    EXPECT_TRUE(unknown.Accepted());
-    EXPECT_TRUE(unknown.deviceMissing);
-    EXPECT_EQ(unknown.deviceId, 61);
-    EXPECT_EQ(unknown.logsRead, 0);
-    EXPECT_NE(unknown.Problem().find("no device 61"), std::string::npos);
-
-    std::string known = body;
-    known.replace(known.find(" 61"), 3, " 60");
-    const AltReadResult found = ReadText(Preamble() + Lines({" 0", " 0"}) + known, config);
-    EXPECT_FALSE(found.deviceMissing);
-    ASSERT_EQ(found.logs.size(), 1u);
-    EXPECT_EQ(found.logs[0].log.m_device.Id(), "60");
+    std::string channels;
+    for (int i = 0; i < 200000; ++i)  // a large document: refused by a count that stops at 65
+        channels += "<Chan/>";
+    const struct {
+        std::string device;   // the description of device 60
+        std::string problem;  // empty: the log is read
+    } cases[] = {
+        {"<Device id='60' name='X' data-chunk='2'/>", ""},
+        {"<Device id='59' name='B' data-chunk='2'/>", ""},  // 61 unknown: the fallback 59 reads it
+        {"<Device id='62'/>", "the configuration knows no device 61 (nor the fallback device 59): no log was read"},
+        {"<Device id='60' name='X' data-chunk='0'/>",
+         "device 60 (X) cannot be used: its \"data-chunk\" of 0 is below 2, the bytes of one reading"},
+        {"<Device id='60' data-chunk='1'/>", "device 60 cannot be used: its \"data-chunk\" of 1 is below 2"},
+        {"<Device id='60' data-chunk='-2'/>", "its \"data-chunk\" of -2 is below 2"},
+        {"<Device id='60' data-chunk='65537'/>",
+         "device 60 cannot be used: its \"data-chunk\" of 65537 is above the largest record, 65536 bytes"},
+        {"<Device id='60' data-chunk='2'>" + std::string(64 * 7, ' ') + "</Device>", ""},
+        {"<Device id='60' data-chunk='2'>" +
+             [] {
+                 std::string c;
+                 for (int i = 0; i < 64; ++i)
+                     c += "<Chan/>";
+                 return c;
+             }() +
+             "</Device>",
+         ""},
+        {"<Device id='60' data-chunk='2'><Chan/>" + std::string(channels, 0, 64 * 7) + "</Device>",
+         "device 60 cannot be used: it describes more than 64 channels: no log was read"},
+        {"<Device id='60' data-chunk='2'>" + channels + "</Device>", "it describes more than 64 channels"},
+    };
+    for (const auto& c : cases) {
+        const Configuration config = ConfigFromText("<C><Devices>" + c.device + "</Devices></C>");
+        std::string text = body;
+        if (c.device.find("id='60'") != std::string::npos)
+            text.replace(text.find(" 61"), 3, " 60");
+        const AltReadResult result = ReadText(Preamble() + Lines({" 0", " 0"}) + text, config);
+        EXPECT_TRUE(result.Accepted());
+        EXPECT_EQ(result.deviceMissing, !c.problem.empty()) << c.device.substr(0, 60);
+        EXPECT_EQ(result.logs.size(), c.problem.empty() ? 1u : 0u) << c.device.substr(0, 60);
+        EXPECT_NE(result.Problem().find(c.problem), std::string::npos) << result.Problem();
+    }
 }
 
 TEST(LogFileReader, GarbageNeverCrashes)

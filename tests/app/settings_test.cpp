@@ -3,11 +3,13 @@
 #include <cstring>
 #include <functional>
 
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "test_support.h"
 
 namespace {
 
@@ -58,8 +60,8 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     EXPECT_EQ(loaded.climbMaxGap, 10.0);
     EXPECT_TRUE(loaded.climbsShown);
 
-    std::string error;
-    ASSERT_TRUE(SaveSettings(loaded, store, &error)) << error;
+    const StoreResult saved = SaveSettings(loaded, store);
+    ASSERT_TRUE(saved) << saved.note;
     QSettings raw(file.path, QSettings::IniFormat);
     const QStringList keys = raw.allKeys();
     EXPECT_EQ(keys.size(), 28 + 4);  // the first version's, then the climbs'
@@ -144,7 +146,7 @@ TEST(Settings, RoundTripThroughTheStore)
     changed.imageCx = -1;
     {
         QSettingsStore store = file.Store();
-        ASSERT_TRUE(SaveSettings(changed, store, nullptr));
+        ASSERT_TRUE(SaveSettings(changed, store));
     }
     QSettingsStore store = file.Store();
     const Settings read = LoadSettings(store);
@@ -168,9 +170,9 @@ TEST(Settings, ReadAndWriteOrder)
         }
         void WriteBinary(const char* name, const void*, size_t) override { writes.emplace_back(name); }
         void WriteText(const char* name, const std::string&) override { writes.emplace_back(name); }
-        bool Flush(std::string*) override { return true; }
+        StoreResult Flush() override { return {true, {}}; }
     } store;
-    SaveSettings(LoadSettings(store), store, nullptr);
+    (void)SaveSettings(LoadSettings(store), store);
     ASSERT_EQ(store.reads.size(), 32u);
     ASSERT_EQ(store.writes.size(), 32u);
     // Loading takes Alt.Max after the two sigmas and the image size before the vario values.
@@ -216,15 +218,66 @@ TEST(Settings, SetFromText)
     EXPECT_EQ(s.usedPort, "/dev/pts/7");
 }
 
-TEST(Settings, UnwritableStoreSaysSo)
+TEST(Settings, TheStoreSaysWhatBecameOfTheValues)
+{
+    const struct {
+        const char* what;
+        std::function<void(const QString&)> prepare;
+        bool stored;
+        std::string notePart;  // empty: nothing to tell
+    } cases[] = {
+        {"a new file", [](const QString&) {}, true, ""},
+        {"a folder where the file should be", [](const QString& path) { QDir().mkdir(path); }, false, "cannot write "},
+        {"a damaged file", [](const QString& path) { WriteText(path, "[General\nUnits=@ByteArray(\\x1)\n"); }, true,
+         "was damaged; it was written anew with the values that could be read from it"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Nivra.conf");
+        c.prepare(path);
+        QSettingsStore store(path.toStdString());
+        Settings settings;
+        settings.units = 1;
+        const StoreResult saved = SaveSettings(settings, store);
+        EXPECT_EQ(saved.stored, c.stored) << c.what;
+        EXPECT_EQ(saved.note.empty(), c.notePart.empty()) << c.what << ": " << saved.note;
+        EXPECT_NE(saved.note.find(c.notePart), std::string::npos) << c.what << ": " << saved.note;
+        if (c.stored) {
+            QSettingsStore again(path.toStdString());
+            EXPECT_EQ(LoadSettings(again).units, 1u) << c.what;
+        }
+    }
+}
+
+TEST(Settings, OnlyTheNamedValuesAreWrittenOverWhatIsStoredNow)
 {
     QTemporaryDir dir;
-    // A folder where the file should be: the store cannot be written.
-    QDir(dir.path()).mkdir("Nivra.conf");
-    QSettingsStore store(dir.filePath("Nivra.conf").toStdString());
-    std::string error;
-    EXPECT_FALSE(SaveSettings(Settings{}, store, &error));
-    EXPECT_NE(error.find("Nivra.conf"), std::string::npos) << error;
+    const std::string path = dir.filePath("Nivra.conf").toStdString();
+    QSettingsStore mine(path);
+    Settings old = LoadSettings(mine);  // read before another writer changes the file
+    {
+        QSettingsStore other(path);
+        Settings theirs;
+        theirs.altMedian = 9;
+        theirs.usedPort = "/dev/pts/9";
+        ASSERT_TRUE(SaveSettings(theirs, other));
+    }
+    Settings now;
+    const StoreResult stored = StoreSettingValues(mine, {{"Units", "1"}, {"Alt.Min", "-2.5"}}, now);
+    ASSERT_TRUE(stored) << stored.note;
+    EXPECT_EQ(now.units, 1u);
+    EXPECT_EQ(now.altMedian, 9);  // the other writer's values are kept
+    QSettingsStore check(path);
+    const Settings read = LoadSettings(check);
+    EXPECT_EQ(read.units, 1u);
+    EXPECT_EQ(read.altMin, -2.5);
+    EXPECT_EQ(read.altMedian, 9);
+    EXPECT_EQ(read.usedPort, "/dev/pts/9");
+    EXPECT_NE(old.altMedian, 9);
+    // A bad value stores nothing.
+    EXPECT_FALSE(StoreSettingValues(mine, {{"Units", "2"}, {"Baudrate", "9"}}, now));
+    QSettingsStore unchanged(path);
+    EXPECT_EQ(LoadSettings(unchanged).units, 1u);
 }
 
 TEST(Settings, TakingThePreferencesDialogsValues)

@@ -28,7 +28,7 @@ struct Feed {
         size_t at = 0, i = 0;
         while (at < image.size() && !complete) {
             const size_t n = std::min(chunks[i++ % chunks.size()], image.size() - at);
-            complete = buffer->Append(image.data() + at, static_cast<uint32_t>(n)).complete;
+            complete = buffer->Append(image.data() + at, static_cast<uint32_t>(n)).end == ReceiveBuffer::End::Complete;
             at += n;
             parser.Step(buffer->Data(), buffer->Received(), config);
         }
@@ -61,11 +61,11 @@ TEST(MemoryImage, FlightsWhateverTheChunks)
         Feed feed(image, split, config);
         EXPECT_TRUE(feed.complete);
         EXPECT_TRUE(feed.parser.SignatureFound());
-        EXPECT_EQ(feed.parser.DataOffset(), 6u + 16u);
+        EXPECT_EQ(feed.parser.DataOffset(), 16u);  // the preamble is not kept
         EXPECT_EQ(feed.parser.CurrentState(), MemoryImageParser::State::EndOfBlocks);
         ASSERT_EQ(feed.parser.Flights().size(), 3u) << split[0];
         const FlightEntry& f = feed.parser.Flights()[0];
-        EXPECT_EQ(f.offset, 22u);
+        EXPECT_EQ(f.offset, 16u);
         EXPECT_EQ(f.length, 6u + 600u);
         EXPECT_EQ(f.rate, 10u);
         EXPECT_EQ(f.deviceId, 59);
@@ -81,40 +81,138 @@ TEST(MemoryImage, FlightsWhateverTheChunks)
     }
 }
 
-TEST(MemoryImage, CompletionOnlyAtTheEndOfAChunk)
+TEST(MemoryImage, TheEndOfTheTransmission)
 {
-    ReceiveBuffer buffer;
-    const uint8_t zeros[8] = {};
-    const uint8_t tail[8] = {0, 0, 0, 0, 0, 0, 5, 5};
-    EXPECT_FALSE(buffer.Append(zeros, 6).complete);  // six bytes are not more than six
-    EXPECT_FALSE(buffer.Append(tail, 8).complete);   // six zeros inside the chunk
-    EXPECT_TRUE(buffer.Append(zeros, 1).complete == false);
-    const ReceiveBuffer::Appended last = buffer.Append(zeros, 5);
-    EXPECT_TRUE(last.complete);  // the data now ends with six zeros
-    EXPECT_EQ(last.received, 20u);
+    using End = ReceiveBuffer::End;
+    const std::vector<uint8_t> signature(16, 0x0D);
+    auto bytes = [](size_t n, uint8_t value) {
+        return std::vector<uint8_t>(n, value);
+    };
+    const struct {
+        const char* what;
+        std::vector<std::vector<uint8_t>> chunks;
+        End end;  // after the last chunk
+        size_t kept;
+    } cases[] = {
+        {"six zeros are not more than six bytes", {bytes(6, 0)}, End::None, 0},
+        {"zeros before any signature wait for a quiet line", {bytes(7, 0)}, End::IfQuiet, 0},
+        {"noise then zeros, no signature", {{'A', 'T', 'Z'}, bytes(6, 0)}, End::IfQuiet, 0},
+        {"a signature after the zeros is received as usual", {bytes(8, 0), signature, {1, 2}}, End::None, 18},
+        {"six zeros inside the chunk do not count", {signature, {0, 0, 0, 0, 0, 0, 5, 5}}, End::None, 24},
+        {"zeros ending a chunk after the signature", {signature, {1}, bytes(6, 0)}, End::Complete, 23},
+        {"zeros split over chunks", {signature, {1, 0, 0}, {0}, {0, 0, 0}}, End::Complete, 23},
+        {"a signature split over chunks", {bytes(10, 0x0D), bytes(6, 0x0D), {9}, bytes(6, 0)}, End::Complete, 23},
+        {"fifteen 0x0D are no signature", {bytes(15, 0x0D), {1}, bytes(1, 0x0D), bytes(6, 0)}, End::IfQuiet, 0},
+        {"a longer run: the first sixteen are the signature", {bytes(18, 0x0D), bytes(6, 0)}, End::Complete, 24},
+    };
+    for (const auto& c : cases) {
+        auto buffer = std::make_unique<ReceiveBuffer>();
+        ReceiveBuffer::Appended a{};
+        uint64_t sent = 0;
+        for (const auto& chunk : c.chunks) {
+            a = buffer->Append(chunk.data(), static_cast<uint32_t>(chunk.size()));
+            sent += chunk.size();
+        }
+        EXPECT_EQ(a.end, c.end) << c.what;
+        EXPECT_EQ(a.arrived, sent) << c.what;
+        EXPECT_EQ(buffer->Arrived(), sent) << c.what;
+        EXPECT_EQ(buffer->Received(), c.kept) << c.what;
+        if (c.kept > 0) {
+            EXPECT_TRUE(std::equal(signature.begin(), signature.end(), buffer->Data())) << c.what;
+        }
+    }
 }
 
-TEST(MemoryImage, BufferDropsWhatDoesNotFit)
+TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
 {
-    auto buffer = std::make_unique<ReceiveBuffer>();
-    std::vector<uint8_t> chunk(1024, 7);
-    size_t taken = 0;
-    for (int i = 0; i < 2049; ++i)
-        taken += buffer->Append(chunk.data(), 1024).taken;
-    EXPECT_EQ(taken, ReceiveBuffer::kCapacity);
-    EXPECT_EQ(buffer->Received(), ReceiveBuffer::kCapacity);
-    // Flights inside the full buffer are still found and built.
     const Configuration config = BuiltInConfig();
-    auto full = std::make_unique<ReceiveBuffer>();
-    const CBrixoLog big = Flight(config, 1, 1100000);  // 2.2 MB: the end of it never fits
+    // Flights that fill the 2 MiB exactly, from the signature to the last closing zero.
     const CBrixoLog small = Flight(config, 10, 50);
-    const std::vector<uint8_t> image = Image({}, {&small, &big});
-    for (size_t at = 0; at < image.size(); at += 1024)
-        full->Append(image.data() + at, static_cast<uint32_t>(std::min<size_t>(1024, image.size() - at)));
-    MemoryImageParser parser(0);
-    parser.Run(full->Data(), full->Received(), config);
-    ASSERT_EQ(parser.Flights().size(), 1u);  // the big one has no end marker inside
-    EXPECT_EQ(BuildDownloadedLogs(full->Data(), full->Received(), parser.Flights(), config, 0, 0).size(), 1u);
+    const size_t bigRecords = (ReceiveBuffer::kCapacity - Image({}, {&small}).size() - 6) / 2;
+    const CBrixoLog big = Flight(config, 1, bigRecords);
+    std::vector<uint8_t> image = Image({}, {&small, &big});
+    image.insert(image.end() - 6, ReceiveBuffer::kCapacity - image.size(), uint8_t{0});  // a longer tail
+    ASSERT_EQ(image.size(), ReceiveBuffer::kCapacity);
+    std::vector<uint8_t> noisy(100, 'x');
+    noisy.insert(noisy.end(), image.begin(), image.end());
+
+    Feed feed(noisy, {1024}, config);
+    EXPECT_TRUE(feed.complete);
+    EXPECT_EQ(feed.buffer->Received(), ReceiveBuffer::kCapacity);
+    EXPECT_EQ(feed.buffer->Arrived(), noisy.size());
+    const auto logs =
+        BuildDownloadedLogs(feed.buffer->Data(), feed.buffer->Received(), feed.parser.Flights(), config, 0, 0);
+    ASSERT_EQ(logs.size(), 2u);
+    EXPECT_EQ(logs[1].log.m_rawData, big.m_rawData);
+
+    // A memory larger than 2 MiB: what does not fit is dropped, the end is still seen in it, and
+    // the flights inside are built.
+    const CBrixoLog huge = Flight(config, 1, 1100000);
+    Feed cut(Image({}, {&small, &huge}), {1024}, config);
+    EXPECT_TRUE(cut.complete);
+    EXPECT_EQ(cut.buffer->Received(), ReceiveBuffer::kCapacity);
+    ASSERT_EQ(cut.parser.Flights().size(), 1u);  // the huge one has no end marker inside
+    EXPECT_EQ(
+        BuildDownloadedLogs(cut.buffer->Data(), cut.buffer->Received(), cut.parser.Flights(), config, 0, 0).size(), 1u);
+
+    // Noise without end: once more than a memory has come without a signature, no logger is talking.
+    auto buffer = std::make_unique<ReceiveBuffer>();
+    const std::vector<uint8_t> chunk(1024, 7);
+    ReceiveBuffer::Appended a{};
+    for (size_t sent = 0; sent <= ReceiveBuffer::kMaxPreamble; sent += chunk.size()) {
+        EXPECT_EQ(a.end, ReceiveBuffer::End::None);
+        a = buffer->Append(chunk.data(), 1024);
+    }
+    EXPECT_EQ(a.end, ReceiveBuffer::End::NoSignature);
+    EXPECT_EQ(buffer->Received(), 0u);
+}
+
+TEST(MemoryImage, ALostByteMarksTheFlight)
+{
+    const Configuration config = BuiltInConfig();
+    const CBrixoLog a = Flight(config, 10, 300), b = Flight(config, 1, 400), c = Flight(config, 5, 200);
+    const std::vector<uint8_t> image = Image({}, {&a, &b, &c});
+    Feed intact(image, {1024}, config);
+    ASSERT_EQ(intact.parser.Flights().size(), 3u);
+    for (const FlightEntry& f : intact.parser.Flights())
+        EXPECT_EQ(f.damage, "");
+
+    // One byte of the first flight lost, as an overrun loses it: the end markers no longer
+    // lie at even distances, and the three flights read as one.
+    std::vector<uint8_t> cut = image;
+    cut.erase(cut.begin() + 16 + 6 + 101);
+    Feed shifted(cut, {1024}, config);
+    ASSERT_EQ(shifted.parser.Flights().size(), 1u);
+    const std::string& damage = shifted.parser.Flights()[0].damage;
+    EXPECT_NE(damage.find("the records look shifted by a byte lost on the line"), std::string::npos) << damage;
+    // Still built and kept.
+    EXPECT_EQ(
+        BuildDownloadedLogs(shifted.buffer->Data(), shifted.buffer->Received(), shifted.parser.Flights(), config, 0, 0)
+            .size(),
+        1u);
+
+    // The jump that marks it: half the 16-bit range, not one count less.
+    const struct {
+        unsigned from, to;
+        bool marked;
+    } jumps[] = {{0, 0x7FFF, false}, {0, 0x8000, true}, {0xFFFF, 0x7FFF, true}, {40000, 40005, false}};
+    for (const auto& j : jumps) {
+        const std::vector<uint8_t> block = {0,
+                                            0,
+                                            10,
+                                            1,
+                                            59,
+                                            0,
+                                            static_cast<uint8_t>(j.from & 0xFF),
+                                            static_cast<uint8_t>(j.from >> 8),
+                                            static_cast<uint8_t>(j.to & 0xFF),
+                                            static_cast<uint8_t>(j.to >> 8)};
+        EXPECT_EQ(!MisalignedRecords(block.data(), block.size(), 2).empty(), j.marked) << j.from << " " << j.to;
+    }
+    const std::vector<uint8_t> wide = {0, 0, 10, 1, 59, 0, 0, 0, 9, 9, 0xFF, 0xFF, 9, 9};
+    EXPECT_EQ(MisalignedRecords(wide.data(), wide.size(), 4),
+              "its raw readings jump from 0 to 65535 between samples 1 and 2: the records look shifted by a byte "
+              "lost on the line");
 }
 
 TEST(MemoryImage, ListingRules)
@@ -216,6 +314,6 @@ TEST(MemoryImage, BadInput)
     buffer->Append(block.data(), static_cast<uint32_t>(block.size()));
     MemoryImageParser parser(0);
     parser.Run(buffer->Data(), buffer->Received(), wide);
-    FlightEntry f{16, 10, true, 10, 1.0, 59};
+    FlightEntry f{16, 10, true, 10, 1.0, 59, {}};
     EXPECT_TRUE(BuildDownloadedLogs(buffer->Data(), buffer->Received(), {f}, wide, 0, 0).empty());
 }

@@ -40,7 +40,7 @@ public:
             ++chunks;
             largest = std::max<size_t>(largest, count);
         }
-        if (buffer.Append(data, count).complete) {
+        if (buffer.Append(data, count).end == ReceiveBuffer::End::Complete) {
             link->Stop();
             complete = true;
         }
@@ -66,11 +66,23 @@ TEST(SerialLink, PortNames)
         const char* name;
         const char* device;
     } cases[] = {
-        {"COM1:", "/dev/ttyS0"},    {"COM9:", "/dev/ttyS8"},      {"COM10:", "/dev/ttyS9"},
-        {"COM32:", "/dev/ttyS31"},  {"COM33:", "/dev/ttyUSB0"},   {"COM64:", "/dev/ttyUSB31"},
-        {"COM65:", "/dev/ttyACM0"}, {"COM96:", "/dev/ttyACM31"},  {"COM97:", "COM97:"},
-        {"COM0:", "COM0:"},         {"/dev/pts/4", "/dev/pts/4"}, {"COM", "COM"},
-        {"COMX:", "COMX:"},
+        {"COM1:", "/dev/ttyS0"},
+        {"COM9:", "/dev/ttyS8"},
+        {"COM10:", "/dev/ttyS9"},
+        {"COM32:", "/dev/ttyS31"},
+        {"COM33:", "/dev/ttyUSB0"},
+        {"COM64:", "/dev/ttyUSB31"},
+        {"COM65:", "/dev/ttyACM0"},
+        {"COM96:", "/dev/ttyACM31"},
+        {"COM97:", "/dev/COM97:"},
+        {"COM0:", "/dev/COM0:"},
+        {"/dev/pts/4", "/dev/pts/4"},
+        {"COM", "/dev/COM"},
+        {"COMX:", "/dev/COMX:"},
+        // A bare name is opened in /dev, and a relative path as it stands.
+        {"mylogger", "/dev/mylogger"},
+        {"./ttyFake", "./ttyFake"},
+        {"../ttyFake", "../ttyFake"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;
@@ -182,7 +194,7 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
             QThread::msleep(200);
             EXPECT_EQ(recorder.losses.load(), 1);
             std::lock_guard lock(recorder.reasonMutex);
-            EXPECT_FALSE(recorder.reason.empty());
+            EXPECT_EQ(recorder.reason.rfind("the port went away (", 0), 0u) << recorder.reason;
         }
         EXPECT_TRUE(link.Close());
     }
@@ -220,4 +232,29 @@ TEST(SerialLink, HelpForAPortThatMayNotBeOpened)
     EXPECT_FALSE(AnyUsbPort({}));
     EXPECT_FALSE(AnyUsbPort({{"COM1:", "/dev/ttyS0", "", false}}));
     EXPECT_TRUE(AnyUsbPort({{"COM1:", "/dev/ttyS0", "", false}, {"COM33:", "/dev/ttyUSB0", "FT232R", true}}));
+}
+
+TEST(SerialLink, LineErrorsInWords)
+{
+    const struct {
+        LineErrorCounts counts;
+        std::string text;
+    } cases[] = {
+        {{}, ""},
+        {{1, 0, 0, 0, 0}, "the port counted 1 overrun error during the transfer"},
+        {{2, 0, 1, 0, 0}, "the port counted 2 overrun errors and 1 framing error during the transfer"},
+        {{0, 3, 0, 1, 1}, "the port counted 3 buffer overruns, 1 parity error and 1 break during the transfer"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LineErrorText(c.counts), c.text);
+        EXPECT_EQ(c.counts.Any(), !c.text.empty());
+    }
+    // A pseudo-terminal keeps no counters: nothing is claimed either way.
+    PseudoTerminal pty;
+    Recorder recorder;
+    CSerialLink link;
+    ASSERT_TRUE(link.Open(pty.path, 9600, &recorder));
+    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
+    link.Close();
+    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
 }

@@ -180,6 +180,14 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
          2,
          0,
          "the formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
+        // Finite altitudes whose smoothing and differences overflow.
+        {"y*1e303",
+         "y",
+         {60000, 1, 60000},
+         0,
+         2,
+         "the altitude formula \"y*1e303\" gives altitudes whose filtered values cannot be computed: the numbers "
+         "overflow"},
         {"y", "y/100", {1, 2, 3}, 2, 2, ""},
     };
     for (const auto& c : cases) {
@@ -193,12 +201,31 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
             bytes.insert(bytes.end(), {static_cast<uint8_t>(w & 0xFF), static_cast<uint8_t>(w >> 8)});
         const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, bytes), s);
         EXPECT_EQ(result.series[0].values.size(), c.altValues) << c.alt;
+        EXPECT_EQ(result.series[1].values.size(), c.altValues) << c.alt;
+        EXPECT_EQ(result.series[0].problem.empty(), c.altValues > 0) << c.alt;
         EXPECT_EQ(result.series[2].values.size(), c.chanValues) << c.chan;
         EXPECT_EQ(result.errors.empty() ? std::string() : result.errors[0], c.error) << c.alt;
         for (const NamedSeries& named : result.series)
             for (double v : named.values)
                 EXPECT_TRUE(std::isfinite(v)) << named.name;
     }
+}
+
+TEST(LogSeries, OnlyWhatIsAskedForIsDecoded)
+{
+    const Configuration config = ConfigFromText(kLinearDevice);
+    const CBrixoLog log = LinearLog(config, 10, {10, 12, 13});
+    const LogSeries all = BuildLogSeries(log, Unfiltered());
+    const LogSeries statistics = BuildLogSeries(log, Unfiltered(), SeriesChoice::AltitudeAndVario);
+    ASSERT_EQ(all.series.size(), 4u);
+    ASSERT_EQ(statistics.series.size(), 2u);
+    EXPECT_EQ(statistics.series[0].values, all.series[0].values);
+    EXPECT_EQ(statistics.series[1].values, all.series[1].values);
+    // A log of two records has one altitude and no vario: the vario says why it is empty.
+    const LogSeries two = BuildLogSeries(LinearLog(config, 10, {10, 12}), Unfiltered());
+    EXPECT_EQ(two.series[0].values.size(), 1u);
+    EXPECT_EQ(two.series[1].problem, "the log holds too few samples for a vario");
+    EXPECT_TRUE(two.errors.empty());
 }
 
 TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "test_support.h"
@@ -53,6 +55,15 @@ TEST(Statistics, LogTexts)
         EXPECT_EQ(t.duration, c.texts.duration);
         EXPECT_EQ(t.rate, c.texts.rate);
         EXPECT_EQ(t.maxAltitude, c.texts.maxAltitude);
+    }
+}
+
+TEST(Statistics, HugeValuesKeepTheirUnit)
+{
+    for (const char* unit : {"m", "ft/s"}) {
+        const std::string text = ValueText(-1e300, unit);
+        EXPECT_GT(text.size(), 300u);
+        EXPECT_EQ(text.substr(text.size() - std::strlen(unit) - 3), std::string(".0 ") + unit);
     }
 }
 

@@ -65,3 +65,42 @@ TEST(CsvExport, SelectionSamples)
         EXPECT_EQ(r.end, c.end) << c.t1 << ".." << c.t2;
     }
 }
+
+TEST(CsvExport, SeriesThatCannotBeMadeAreLeftOut)
+{
+    NamedSeries alt = Series("Alt", {0, 1, 3}), vario = Series("Vario", {2, 4, 4});
+    NamedSeries broken = Series("Temp", {});
+    broken.problem = "channel \"Temp\" of device 59 has no formula";
+    NamedSeries empty = Series("Volt", {});
+    std::vector<std::string> leftOut;
+    const auto table = TableSeries({&alt, &broken, &vario, &empty}, leftOut);
+    EXPECT_EQ(table, (std::vector<const NamedSeries*>{&alt, &vario}));
+    EXPECT_EQ(leftOut,
+              (std::vector<std::string>{
+                  "the series \"Temp\" was left out of the table: channel \"Temp\" of device 59 has no formula",
+                  "the series \"Volt\" was left out of the table: it holds no values"}));
+    EXPECT_EQ(CsvText(table, 0.5, 0, kEndOfLog).size(), CsvText({&alt, &vario}, 0.5, 0, kEndOfLog).size());
+
+    EXPECT_EQ(TableRangeProblem(0, 1), "");
+    EXPECT_EQ(TableRangeProblem(0, 0).rfind("the log holds too few samples for a table", 0), 0u);
+    EXPECT_EQ(TableRangeProblem(3, 3), "the selection starts after the last sample (sample 3 of 3)");
+}
+
+TEST(CsvExport, ALongTableGoesOutInPiecesAndStopsAtAFailedOne)
+{
+    const NamedSeries alt = Series("Alt", std::vector<double>(20000, 1234.5));
+    std::string whole;
+    size_t pieces = 0, largest = 0;
+    EXPECT_TRUE(WriteCsv({&alt}, 0.5, 0, kEndOfLog, [&](std::string_view piece) {
+        whole += piece;
+        ++pieces;
+        largest = std::max(largest, piece.size());
+        return true;
+    }));
+    EXPECT_EQ(whole, CsvText({&alt}, 0.5, 0, kEndOfLog));
+    EXPECT_GT(pieces, 4u);
+    EXPECT_LT(largest, 70u * 1024);
+    size_t tries = 0;
+    EXPECT_FALSE(WriteCsv({&alt}, 0.5, 0, kEndOfLog, [&](std::string_view) { return ++tries < 2; }));
+    EXPECT_EQ(tries, 2u);  // nothing more after the failed piece
+}

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -9,7 +13,10 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "config/file_access.h"
+#include "device/memory_image.h"
 #include "pseudo_terminal.h"
+#include "test_support.h"
 
 namespace {
 
@@ -93,7 +100,7 @@ TEST_F(ToolTest, SettingsComeFromTheUsersStore)
     QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
     Settings settings;
     settings.skipShortLogsLen = 0;
-    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    ASSERT_TRUE(SaveSettings(settings, store));
     const ToolRun r = Tool({"info", kHops});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Log  2 (00:00:02)"), std::string::npos) << r.out;
@@ -396,6 +403,33 @@ TEST_F(ToolTest, SettingsAreStoredForTheWindow)
     const ToolRun bad = Tool({"settings", "Baudrate=9"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(LoadSettings(store).baudrate, 0u);  // nothing stored
+
+    // A damaged file: the value is stored, and that is what is said.
+    Write("config/Nivra/Nivra.conf", "[General\nUnits=@ByteArray(\\x1)\n");
+    const ToolRun damaged = Tool({"settings", "Units=0"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_NE(damaged.err.find("the settings were stored, but the settings file "), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.err.find(" was damaged; it was written anew"), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.out.find("Units=0\n"), std::string::npos);
+}
+
+TEST_F(ToolTest, SettingsWrittenAtOnceLoseNothing)
+{
+    // Two writers of different values at the same moment, again and again: each keeps its change.
+    for (int round = 0; round < 20; ++round) {
+        QProcess a, b;
+        for (QProcess* p : {&a, &b})
+            p->setProcessEnvironment(Environment());
+        a.start(QStringLiteral(NIVRA_TOOL), {"settings", QStringLiteral("Alt.Median=%1").arg(round)});
+        b.start(QStringLiteral(NIVRA_TOOL), {"settings", QStringLiteral("Vario.Median=%1").arg(100 + round)});
+        ASSERT_TRUE(a.waitForFinished(20000) && b.waitForFinished(20000));
+        ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+        ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+        QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
+        const Settings read = LoadSettings(store);
+        EXPECT_EQ(read.altMedian, round) << "round " << round;
+        EXPECT_EQ(read.varioMedian, 100 + round) << "round " << round;
+    }
 }
 
 TEST_F(ToolTest, DownloadFromTheSimulator)
@@ -439,7 +473,8 @@ TEST_F(ToolTest, DownloadEndsWhenTheLoggerIsUnplugged)
     ASSERT_TRUE(tool.waitForFinished(10000));
     EXPECT_EQ(tool.exitCode(), 1);
     const std::string err = tool.readAllStandardError().toStdString();
-    EXPECT_NE(err.find("nivra-tool: the connection to the logger was lost ("), std::string::npos) << err;
+    EXPECT_NE(err.find("nivra-tool: the connection to the logger was lost (the port went away"), std::string::npos)
+        << err;
     EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
     EXPECT_FALSE(QFile::exists(Path("cut.alt")));
 }
@@ -465,4 +500,229 @@ TEST_F(ToolTest, ClimbsOfTheSoaringExample)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find("no log 2"), std::string::npos);
+}
+
+TEST_F(ToolTest, DownloadOnAHostileLine)
+{
+    const Configuration config = BuiltInConfig();
+    std::vector<uint8_t> records;
+    for (unsigned i = 0; i < 600; ++i)
+        records.insert(records.end(), {static_cast<uint8_t>(i), 0xB0});
+    const CBrixoLog flight = LogOf(config, 59, 10, records);
+    std::vector<uint8_t> shifted = MemoryImageOf({&flight, &flight});
+    shifted.erase(shifted.begin() + 16 + 6 + 101);  // one byte lost on the line
+    const struct {
+        const char* what;
+        std::vector<uint8_t> first, then;  // written with a short pause between them
+        int status;
+        std::string errPart;
+        bool written;
+    } cases[] = {
+        {"zeros of a line held low, then noise and a memory with a lost byte", std::vector<uint8_t>(64, 0),
+         [&] {
+             std::vector<uint8_t> bytes = shifted;
+             bytes.insert(bytes.begin(), 100, 'x');
+             return bytes;
+         }(),
+         3, "\nFlight 1 looks damaged: its raw readings jump from ", true},
+        {"zeros and then nothing", std::vector<uint8_t>(64, 0), {}, 1, "without the logger's signature", false},
+    };
+    for (const auto& c : cases) {
+        PseudoTerminal pty;
+        QFile::remove(Path("down.alt"));
+        QProcess tool;
+        tool.setProcessEnvironment(Environment());
+        tool.setReadChannel(QProcess::StandardError);
+        tool.start(QStringLiteral(NIVRA_TOOL),
+                   {"download", "--port", QString::fromStdString(pty.path), "-o", Path("down.alt")});
+        ASSERT_TRUE(tool.waitForReadyRead(10000)) << c.what;  // "Waiting for the logger ..."
+        pty.Write(c.first);
+        QThread::msleep(300);
+        pty.Write(c.then);
+        ASSERT_TRUE(tool.waitForFinished(20000)) << c.what;
+        const std::string err = tool.readAllStandardError().toStdString();
+        EXPECT_EQ(tool.exitCode(), c.status) << c.what << "\n" << err;
+        EXPECT_NE(err.find(c.errPart), std::string::npos) << c.what << "\n" << err;
+        EXPECT_EQ(QFile::exists(Path("down.alt")), c.written) << c.what;
+    }
+
+    // An output that cannot be written is told before the logger is waited for.
+    PseudoTerminal silent;
+    const ToolRun bad =
+        Tool({"download", "--port", QString::fromStdString(silent.path), "-o", Path("no/such/folder/down.alt")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("no/such/folder/down.alt: No such file or directory; nothing was received"),
+              std::string::npos)
+        << bad.err;
+}
+
+TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
+{
+    const std::string h = home.path().toStdString() + "/";
+    ASSERT_EQ(mkfifo((h + "pipe.alt").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((h + "pipe.csv").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("pipe.csv", (h + "to-pipe.csv").c_str()), 0);
+    ASSERT_EQ(symlink("kept.alt", (h + "to-kept.alt").c_str()), 0);
+    Write("kept.alt", "old");
+    QDir().mkpath(Path("config/Nivra"));
+    ASSERT_EQ(mkfifo(Path("config/Nivra/Nivra.cfg").toLocal8Bit().constData(), 0600), 0);
+    const struct {
+        QStringList args;
+        int status;
+        std::string errPart;
+    } cases[] = {
+        {{"info", Path("pipe.alt")},
+         1,
+         "pipe.alt: cannot open the file: it is a named pipe (FIFO), not a regular file"},
+        {{"devices", "--config", Path("config/Nivra/Nivra.cfg")}, 1, "it is a named pipe (FIFO)"},
+        // The per-user configuration is a FIFO: passed over like a missing one.
+        {{"devices"}, 0, ""},
+        {{"export", kHops, "1", "-o", Path("pipe.csv")}, 1, "pipe.csv is a named pipe (FIFO), not a regular file"},
+        {{"export", kHops, "1", "-o", Path("to-pipe.csv")}, 1, "pipe.csv is a named pipe (FIFO)"},
+        {{"image", kHops, "1", "-o", Path("pipe.csv")}, 1, "not a regular file"},
+        // A link to a regular file: the file it names is written, the link stays.
+        {{"export", kHops, "1", "-o", Path("to-kept.alt")}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = Tool(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(QFileInfo(Path("pipe.csv")).isFile() == false && QFileInfo(Path("to-pipe.csv")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Path("to-kept.alt")).isSymLink());
+    EXPECT_EQ(Tool({"info", Path("kept.alt")}).out, "Log  1 (00:04:10)\t1\t2504\t250.4\n");
+
+    // Names that are not UTF-8 are used byte for byte: two of them are two files, and an existing
+    // one is found. (Through the shell, as text arguments cannot carry such bytes.)
+    {
+        FILE* f = std::fopen((h + "hops\xff.alt").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        QFile hops(kHops);
+        ASSERT_TRUE(hops.open(QIODevice::ReadOnly));
+        const QByteArray bytes = hops.readAll();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), f);
+        std::fclose(f);
+    }
+    const QString script = QStringLiteral(
+        "cd \"$1\" && \"$0\" info \"$(printf 'hops\\377.alt')\" && "
+        "\"$0\" export \"$(printf 'hops\\377.alt')\" 1 -o \"$(printf 'one\\376.alt')\" && "
+        "\"$0\" export \"$(printf 'hops\\377.alt')\" 3 -o \"$(printf 'three\\375.alt')\"");
+    const ToolRun raw = Exec(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(NIVRA_TOOL), home.path()});
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  3 (00:03:30)\t1\t2103\t210.3\n");
+    std::string one, three, error;
+    ASSERT_TRUE(ReadSmallFile(h + "one\xfe.alt", 1 << 20, one, &error)) << error;
+    ASSERT_TRUE(ReadSmallFile(h + "three\xfd.alt", 1 << 20, three, &error)) << error;
+    EXPECT_NE(one, three);
+    // Qt cannot name these files to remove them with the folder.
+    for (const char* name : {"hops\xff.alt", "one\xfe.alt", "three\xfd.alt"})
+        unlink((h + name).c_str());
+}
+
+TEST_F(ToolTest, OutputsTellTheTruth)
+{
+    Write("linear.cfg",
+          "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
+          "<Chan name='Temp' offs='0'/><Chan name='Far' offs='7' formula='y'/><Chan name='Raw' offs='0' formula='y'/>"
+          "</Device></Devices></Config>");
+    Write("overflow.cfg",
+          "<Config><Devices><Device id='59' data-chunk='2'><Alt formula='y*1e303'/></Device></Devices></Config>");
+    Write("ten.alt", LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    Write("one.alt", Preamble() + " 0\r\n 0\r\n 5\r\n 5\r\n 59\r\n 0\r\n 7\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
+    // Readings 60000, 257, 60000, 257 at ten a second: finite altitudes, an infinite vario.
+    Write("swing.alt", Preamble() + " 0\r\n 0\r\n 1\r\n 1\r\n 59\r\n 0\r\n" +
+                           QByteArray(" 96\r\n 234\r\n 1\r\n 1\r\n").repeated(2) + " 0\r\n 0\r\n 0\r\n 0\r\n");
+    const QStringList plain = {"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0",
+                               "--set",    "Vario.Median=0",   "--set", "SkipShortLogsLen=0"};
+    auto endsWith = [](const std::string& text, const std::string& end) {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    };
+
+    // Standard output on a full disk: every command that prints says so and fails.
+    const QStringList printing[] = {
+        {"csv", Path("ten.alt"), "1"}, {"info", kHops}, {"stats", kSoaring, "1"}, {"devices"}, {"settings"}, {"--help"},
+    };
+    for (const QStringList& args : printing) {
+        QProcess p;
+        p.setProcessEnvironment(Environment());
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(NIVRA_TOOL), args + (args[0] == "csv" ? plain : QStringList()));
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const std::string err = p.readAllStandardError().toStdString();
+        EXPECT_EQ(p.exitCode(), 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(endsWith(err, "\nnivra-tool: cannot write to standard output: No space left on device\n") ||
+                    err == "nivra-tool: cannot write to standard output: No space left on device\n")
+            << args.join(' ').toStdString() << "\n"
+            << err;
+    }
+
+    // A channel that cannot be decoded leaves the table without its column, not without rows.
+    const ToolRun table = Tool(QStringList{"csv", Path("ten.alt"), "1"} + plain);
+    EXPECT_EQ(table.status, 0) << table.err;
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 11) << table.out;
+    EXPECT_EQ(table.out.rfind("\"Time (sec)\",\"Alt\",\"Vario\",\"Raw\"\r\n0.000000,0.000000,2.000000,0.000000\r\n", 0),
+              0u)
+        << table.out;
+    EXPECT_NE(table.err.find("the series \"Temp\" was left out of the table: channel \"Temp\" of device 59 (Lin) "
+                             "has no formula\n"),
+              std::string::npos)
+        << table.err;
+    EXPECT_NE(table.err.find("the series \"Far\" was left out of the table: channel \"Far\" of device 59 (Lin) reads "
+                             "bytes 7 to 7, outside its 2-byte record\n"),
+              std::string::npos)
+        << table.err;
+    const ToolRun exported = Tool(QStringList{"export", Path("ten.alt"), "1", "-o", Path("t.csv")} + plain);
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.err, table.err);
+    QFile csv(Path("t.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().toStdString(), table.out);
+
+    const struct {
+        QStringList args;
+        std::string err;
+    } refused[] = {
+        {QStringList{"csv", Path("one.alt"), "1"} + plain,
+         "one.alt: the log holds too few samples for a table (the last record of a log is never decoded, so it needs "
+         "at least 2)\n"},
+        {{"stats", Path("swing.alt"), "1", "--config", Path("overflow.cfg"), "--set", "SkipShortLogsLen=0"},
+         "swing.alt: the altitude of this log cannot be decoded: the altitude formula \"y*1e303\" gives altitudes "
+         "whose "
+         "vertical speed cannot be computed: the numbers overflow\n"},
+    };
+    for (const auto& r : refused) {
+        const ToolRun run = Tool(r.args);
+        EXPECT_EQ(run.status, 1) << r.args.join(' ').toStdString();
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(endsWith(run.err, r.err)) << run.err;
+    }
+}
+
+TEST_F(ToolTest, RunningOutOfMemoryIsToldNotAnAbort)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    // 64 channels of 300000 samples want some 150 MB of series; the tool gets 100 MB in all.
+    std::string channels;
+    for (int i = 0; i < 64; ++i)
+        channels += "<Chan name='c" + std::to_string(i) + "' offs='0' formula='y'/>";
+    Write("wide.cfg", QByteArray::fromStdString("<Config><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>" +
+                                                channels + "</Device></Devices></Config>"));
+    QByteArray file = Preamble() + " 0\r\n 0\r\n 1\r\n 1\r\n 59\r\n 0\r\n";
+    file += QByteArray(" 7\r\n 1\r\n").repeated(300000);
+    file += " 0\r\n 0\r\n 0\r\n 0\r\n";
+    Write("long.alt", file);
+    QProcess p;
+    p.setProcessEnvironment(Environment());
+    p.setChildProcessModifier([] {
+        const rlimit limit{100u << 20, 100u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    p.start(QStringLiteral(NIVRA_TOOL), {"csv", Path("long.alt"), "1", "--config", Path("wide.cfg")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(), "nivra-tool: not enough memory to write the table\n");
+#endif
 }

@@ -101,7 +101,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReported)
     Settings settings;
     settings.usedPort = "/dev/nivra-no-such-port";
     QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-    ASSERT_TRUE(SaveSettings(settings, store, nullptr));
+    ASSERT_TRUE(SaveSettings(settings, store));
     frame = std::make_unique<CMainFrame>(config,
                                          std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
     QString text, detail, informative;
@@ -133,7 +133,9 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
     ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
     std::string error;
+    dialog.SetQuietEnd(200);
     ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    // Zeros before any signature end the transfer once the line stays quiet.
     const std::vector<uint8_t> noise = {'n', 'o', 'i', 's', 'e', 1, 2, 3, 0, 0, 0, 0, 0, 0};
     pty.Write(noise);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }));
@@ -184,4 +186,63 @@ TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
     EXPECT_EQ(dialog.Button()->text(), "Cancel");
     QTest::mouseClick(dialog.Button(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST_F(Download, ZerosOrNoiseBeforeTheSignatureLoseNoFlight)
+{
+    // A full memory: flights up to the last of its 2 MiB, from the signature on.
+    const CBrixoLog small = Flight(config, 10, 400);
+    const size_t bigRecords = (ReceiveBuffer::kCapacity - MemoryImageOf({&small}).size() - 6) / 2;
+    const CBrixoLog big = Flight(config, 1, bigRecords);
+    const std::vector<uint8_t> full = MemoryImageOf({&small, &big});
+    ASSERT_EQ(full.size(), ReceiveBuffer::kCapacity);
+    const struct {
+        const char* what;
+        std::vector<uint8_t> before;
+        std::vector<uint8_t> image;
+        int flights;
+    } cases[] = {
+        {"noise before a full memory", std::vector<uint8_t>(100, 'x'), full, 2},
+        {"a line held low before the signature", std::vector<uint8_t>(64, 0), image, 2},
+    };
+    for (const auto& c : cases) {
+        PseudoTerminal line;
+        CDownloadDataDlg dialog(config, 3, frame.get());
+        std::string error;
+        ASSERT_TRUE(dialog.OpenLink(line.path, 921600, &error)) << error;
+        dialog.show();
+        line.Write(c.before);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
+        line.Write(c.image);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }, 20000)) << c.what;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() == c.flights; })) << c.what;
+        QTest::mouseClick(dialog.Button(), Qt::LeftButton);
+        ASSERT_TRUE(frame->TakeDownload(dialog)) << c.what;
+        EXPECT_EQ(frame->Tree()->topLevelItemCount(), c.flights) << c.what;
+    }
+}
+
+TEST_F(Download, ALostByteIsShownAsDamaged)
+{
+    CDownloadDataDlg dialog(config, 3, frame.get());
+    std::string error;
+    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    dialog.show();
+    std::vector<uint8_t> cut = image;
+    cut.erase(cut.begin() + 3 + 16 + 6 + 333);  // a byte of the first flight lost on the line
+    pty.Write(cut);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() > 0; }));
+    QTreeWidgetItem* row = dialog.List()->topLevelItem(0);
+    EXPECT_EQ(row->text(3), "damaged");
+    EXPECT_TRUE(row->toolTip(0).contains("shifted by a byte lost on the line")) << row->toolTip(0).toStdString();
+    EXPECT_TRUE(dialog.Line2()->text().startsWith("Flight 1 looks damaged: its raw readings jump from "))
+        << dialog.Line2()->text().toStdString();
+    QTest::mouseClick(dialog.Button(), Qt::LeftButton);
+    // Kept all the same: the raw bytes are what came.
+    ASSERT_TRUE(frame->TakeDownload(dialog));
+    EXPECT_GT(frame->Tree()->topLevelItemCount(), 0);
+    EXPECT_TRUE(
+        frame->statusBar()->currentMessage().endsWith(" of the downloaded flights look damaged; they were kept "
+                                                      "as they came."));
 }

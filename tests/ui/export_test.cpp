@@ -189,6 +189,26 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
     EXPECT_TRUE(warnings.empty());
 }
 
+TEST_F(Export, ASeriesThatCannotBeMadeIsLeftOutOfTheTableAndSaid)
+{
+    ASSERT_TRUE(
+        config.LoadFromText("<C><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>"
+                            "<Chan name='Temp' offs='0'/></Device></Devices></C>"));
+    OpenWindow();
+    const CBrixoLog log = LogOf(config, 59, 10, Words({1, 2, 3, 4, 5, 6, 7}));
+    WriteText(Path("seven.alt"), AltFileText({&log}));
+    ASSERT_TRUE(frame->OpenFile(Path("seven.alt")));
+    warnings.clear();
+    ASSERT_TRUE(frame->ExportLogTo(*frame->Tree()->SelectedLog(), 0, kEndOfLog, ExportType::Csv, Path("t.csv")));
+    const QByteArray csv = ReadAll(Path("t.csv"));
+    EXPECT_TRUE(csv.startsWith("\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,")) << csv.data();
+    EXPECT_EQ(csv.count('\n'), 1 + 6);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "The table in " + Path("t.csv") +
+                               " was written without some of the shown series:\nthe series \"Temp\" was left out of "
+                               "the table: channel \"Temp\" of device 59 has no formula");
+}
+
 TEST_F(Export, TheDialogAddsTheChosenTypesExtension)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));

@@ -14,8 +14,11 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include "app/settings_store.h"
 #include "config/configuration.h"
+#include "export/csv_export.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/window_fixture.h"
@@ -110,6 +113,40 @@ TEST_F(Files, ADroppedLogFileOpens)
     EXPECT_EQ(warnings[0],
               Path("notes.alt") + " could not be opened:\nnot a log file: the first 16 lines are not all \" 13\"");
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+}
+
+TEST_F(Files, OnlyTheFileNamedIsOpenedAndNothingWaitsOnIt)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.alt")).constData(), 0600), 0);
+    // What a name that was not UTF-8 becomes in the window; encoded back it names this file.
+    const QString mangled = Path(QStringLiteral("hops") + QChar::ReplacementCharacter + ".alt");
+    ASSERT_TRUE(QFile::copy(kHops, mangled));
+    const struct {
+        QString path;
+        QString told;
+    } cases[] = {
+        {Path("pipe.alt"), "cannot open the file: it is a named pipe (FIFO), not a regular file"},
+        {dir.path(), "cannot open the file: it is a folder, not a regular file"},
+        {mangled, "the file's name is not valid UTF-8 text"},
+    };
+    for (const auto& c : cases) {
+        warnings.clear();
+        EXPECT_FALSE(frame->OpenFileFromOutside(c.path));
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_TRUE(warnings[0].startsWith(c.path + " could not be opened:\n" + c.told)) << warnings[0].toStdString();
+        EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
+    }
+    // Nor is such a name written.
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    warnings.clear();
+    const QString other = Path(QStringLiteral("out") + QChar::ReplacementCharacter + ".alt");
+    EXPECT_FALSE(frame->SaveAs(other));
+    EXPECT_FALSE(frame->ExportLogTo(*frame->Tree()->LogOf(frame->Tree()->topLevelItem(0)), 0, kEndOfLog,
+                                    ExportType::Alt, other));
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_TRUE(warnings[1].contains("the file's name is not valid UTF-8 text"));
+    EXPECT_FALSE(QFile::exists(other));
+    EXPECT_TRUE(QFileInfo(Path("pipe.alt")).exists() && !QFileInfo(Path("pipe.alt")).isFile());
 }
 
 TEST(Program, AcceptsOneFileAndNothingElse)

@@ -49,7 +49,7 @@ protected:
     {
         if (stored) {
             QSettingsStore store(StorePath().toStdString());
-            ASSERT_TRUE(SaveSettings(*stored, store, nullptr));
+            ASSERT_TRUE(SaveSettings(*stored, store));
         }
         frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
         frame->resize(1000, 700);

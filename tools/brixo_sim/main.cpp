@@ -117,11 +117,14 @@ int main(int argc, char* argv[])
     for (const CBrixoLog& l : logs)
         pointers.push_back(&l);
     std::vector<uint8_t> image = MemoryImageOf(pointers);
-    uint32_t noise = 7;
-    for (long i = 0; i < garbage; ++i) {
-        noise = noise * 1664525u + 1013904223u;
-        image.insert(image.begin(), static_cast<uint8_t>(0x20 + (noise >> 24) % 0x50));
+    // Printable noise: never a signature byte, never a zero.
+    std::vector<uint8_t> noise(static_cast<size_t>(garbage));
+    uint32_t state = 7;
+    for (uint8_t& b : noise) {
+        state = state * 1664525u + 1013904223u;
+        b = static_cast<uint8_t>(0x20 + (state >> 24) % 0x50);
     }
+    image.insert(image.begin(), noise.begin(), noise.end());
 
     int fd = -1;
     const bool pseudoTerminal = port.empty();

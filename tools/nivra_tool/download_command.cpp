@@ -28,10 +28,10 @@ public:
     uint32_t Collect(const uint8_t* bytes, uint32_t count) override
     {
         const ReceiveBuffer::Appended a = m_buffer.Append(bytes, count);
-        if (a.complete) {
-            m_link.Stop();
-            m_complete.store(true, std::memory_order_release);
-        }
+        using End = ReceiveBuffer::End;
+        m_endIfQuiet.store(a.end == End::IfQuiet, std::memory_order_release);
+        if (a.end == End::Complete || a.end == End::NoSignature)
+            Finish();
         return a.taken;
     }
     void LineLost(const std::string& reason) override
@@ -39,8 +39,16 @@ public:
         m_reason = reason;
         m_lost.store(true, std::memory_order_release);
     }
+    // Ends the transfer: the reader stops at its next wait.
+    void Finish()
+    {
+        m_link.Stop();
+        m_complete.store(true, std::memory_order_release);
+    }
     bool Complete() const { return m_complete.load(std::memory_order_acquire); }
     bool Lost() const { return m_lost.load(std::memory_order_acquire); }
+    // The last bytes were zeros that came before any signature.
+    bool EndIfQuiet() const { return m_endIfQuiet.load(std::memory_order_acquire); }
     // Read only once Lost is seen.
     const std::string& LostReason() const { return m_reason; }
 
@@ -49,11 +57,16 @@ private:
     CSerialLink& m_link;
     std::atomic<bool> m_complete{false};
     std::atomic<bool> m_lost{false};
+    std::atomic<bool> m_endIfQuiet{false};
     std::string m_reason;
 };
 
 // After this long without a byte in the middle of a transfer, the user is told.
 constexpr auto kSilence = std::chrono::seconds(5);
+// Zeros before any signature end the transfer once the line stays quiet this long.
+constexpr auto kQuietEnd = std::chrono::seconds(2);
+// The exit status of a download that wrote flights of which some look damaged.
+constexpr int kDamagedStatus = 3;
 
 }  // namespace
 
@@ -67,6 +80,10 @@ int Download(const std::vector<std::string>& argv)
         throw UsageError{"download needs -o OUT.alt"};
     const Settings settings = LoadToolSettings(args);
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    // A transfer can take half an hour: an output that cannot be written is told before it.
+    std::string error;
+    if (!CheckWritable(out->second, &error))
+        throw ToolError{out->second + ": " + error + "; nothing was received"};
     const auto portOption = args.options.find("port");
     const std::string port = portOption != args.options.end() ? portOption->second : settings.usedPort;
     uint32_t baud = SpeedOfIndex(settings.baudrate);
@@ -83,7 +100,6 @@ int Download(const std::vector<std::string>& argv)
     auto buffer = std::make_unique<ReceiveBuffer>();
     CSerialLink link;
     ToolCollector collector(*buffer, link);
-    std::string error;
     if (!link.Open(port, baud, &collector, &error)) {
         std::string text = "cannot open " + port + " (" + DevicePathOf(port) + "): " + error;
         if (link.PermissionDenied())
@@ -95,13 +111,14 @@ int Download(const std::vector<std::string>& argv)
     std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n", port.c_str(),
                  DevicePathOf(port).c_str(), baud);
     MemoryImageParser parser(settings.skipShortLogs ? settings.skipShortLogsLen : 0);
-    size_t shown = 0, listed = 0;
+    uint64_t shown = 0;
+    size_t listed = 0;
     auto report = [&] {
         parser.Run(buffer->Data(), buffer->Received(), config);
-        const size_t received = buffer->Received();
-        if (received != shown) {
-            std::fprintf(stderr, "\r%zu bytes has been received", received);
-            shown = received;
+        const uint64_t arrived = buffer->Arrived();
+        if (arrived != shown) {
+            std::fprintf(stderr, "\r%llu bytes has been received", static_cast<unsigned long long>(arrived));
+            shown = arrived;
         }
         for (; listed < parser.Flights().size(); ++listed) {
             const FlightRow row = RowOf(parser.Flights()[listed], static_cast<int>(listed) + 1);
@@ -110,17 +127,20 @@ int Download(const std::vector<std::string>& argv)
         }
     };
     auto lastData = std::chrono::steady_clock::now();
-    size_t lastReceived = 0;
+    uint64_t lastArrived = 0;
     bool silenceTold = false;
     while (!collector.Complete() && !collector.Lost()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         report();
         const auto now = std::chrono::steady_clock::now();
-        if (buffer->Received() != lastReceived) {
-            lastReceived = buffer->Received();
+        if (buffer->Arrived() != lastArrived) {
+            lastArrived = buffer->Arrived();
             lastData = now;
             silenceTold = false;
-        } else if (lastReceived > 0 && !silenceTold && now - lastData >= kSilence) {
+        } else if (collector.EndIfQuiet() && now - lastData >= kQuietEnd) {
+            // Zeros of a line held low, and nothing after them: the transfer is over.
+            collector.Finish();
+        } else if (lastArrived > 0 && !silenceTold && now - lastData >= kSilence) {
             std::fprintf(
                 stderr, "\nNo data has arrived for %lld seconds: check the cable (Ctrl+C stops).",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(now - lastData).count()));
@@ -128,6 +148,7 @@ int Download(const std::vector<std::string>& argv)
         }
     }
     const bool lost = collector.Lost() && !collector.Complete();
+    const std::optional<LineErrorCounts> lineErrors = link.ErrorsSinceOpen();
     link.Close();
     report();
     std::fprintf(stderr, "\n");
@@ -136,6 +157,11 @@ int Download(const std::vector<std::string>& argv)
                         "); nothing was written: check the cable and download again"};
     if (!parser.SignatureFound())
         throw ToolError{"the transfer ended without the logger's signature; nothing was written"};
+    // The counters cannot tell which flight lost the bytes: each one is in doubt.
+    if (lineErrors && lineErrors->Any())
+        for (FlightEntry& f : parser.Flights())
+            if (f.damage.empty())
+                f.damage = LineErrorText(*lineErrors);
     const std::vector<NumberedLog> logs =
         BuildDownloadedLogs(buffer->Data(), buffer->Received(), parser.Flights(), config, settings.skipShortLogsLen,
                             FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch()));
@@ -147,5 +173,12 @@ int Download(const std::vector<std::string>& argv)
     if (!WriteFileSafely(out->second, AltFileText(pointers), &error))
         throw ToolError{out->second + ": " + error};
     std::fprintf(stderr, "%zu logs written to %s\n", logs.size(), out->second.c_str());
-    return 0;
+    // Kept, but said: the raw bytes are what the logger sent, yet they may not be what it holds.
+    int status = 0;
+    for (size_t i = 0; i < parser.Flights().size(); ++i)
+        if (!parser.Flights()[i].damage.empty()) {
+            std::fprintf(stderr, "Flight %zu looks damaged: %s\n", i + 1, parser.Flights()[i].damage.c_str());
+            status = kDamagedStatus;
+        }
+    return status;
 }

@@ -1,8 +1,10 @@
 // nivra-tool's commands on ".alt" files: info, csv, stats, climbs, image and export.
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
@@ -108,14 +110,28 @@ std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
     return std::make_pair(t1, t2);
 }
 
-LogSeries SeriesOrFail(const ChosenLog& chosen)
+// The log's series; the problems of those that could not be made are told unless the caller
+// tells them its own way. A log whose altitude cannot be made is refused.
+LogSeries SeriesOrFail(const ChosenLog& chosen, SeriesChoice choice, bool tellProblems = true)
 {
-    LogSeries series = BuildLogSeries(chosen.log, chosen.settings);
-    for (const std::string& error : series.errors)
-        std::cerr << "nivra-tool: " << chosen.path << ": " << error << "\n";
-    if (series.series[0].values.empty() && !series.errors.empty())
-        throw ToolError{chosen.path + ": the altitude of this log cannot be decoded"};
+    LogSeries series = BuildLogSeries(chosen.log, chosen.settings, choice);
+    const NamedSeries& alt = series.series[0];
+    if (alt.values.empty() && !alt.problem.empty())
+        throw ToolError{chosen.path + ": the altitude of this log cannot be decoded: " + alt.problem};
+    if (tellProblems)
+        for (const std::string& error : series.errors)
+            std::cerr << "nivra-tool: " << chosen.path << ": " << error << "\n";
     return series;
+}
+
+// The series a table holds, each one left out told on stderr.
+std::vector<const NamedSeries*> TableOrTell(const ChosenLog& chosen, const LogSeries& series)
+{
+    std::vector<std::string> leftOut;
+    std::vector<const NamedSeries*> table = TableSeries(series.Shown(), leftOut);
+    for (const std::string& line : leftOut)
+        std::cerr << "nivra-tool: " << chosen.path << ": " << line << "\n";
+    return table;
 }
 
 // What csv and stats both start from: the chosen log, its series and the selection.
@@ -125,13 +141,14 @@ struct LogCommand {
     LogSeries series;
 };
 
-LogCommand PrepareLogCommand(const std::vector<std::string>& argv, const char* command)
+LogCommand PrepareLogCommand(const std::vector<std::string>& argv, const char* command, SeriesChoice choice,
+                             bool tellProblems)
 {
     const ToolArgs args = ParseArgs(argv, {"config", "set", "from", "to"});
     LogCommand c;
     c.selection = SelectionOf(args);
     c.chosen = ChooseLog(args, command);
-    c.series = SeriesOrFail(c.chosen);
+    c.series = SeriesOrFail(c.chosen, choice, tellProblems);
     return c;
 }
 
@@ -139,21 +156,27 @@ LogCommand PrepareLogCommand(const std::vector<std::string>& argv, const char* c
 
 int Csv(const std::vector<std::string>& argv)
 {
-    const auto [selection, chosen, series] = PrepareLogCommand(argv, "csv");
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "csv", SeriesChoice::All, false);
     const double dt = chosen.log.SamplePeriod();
     SampleRange range;
     if (selection)
         range = SelectionSamples(selection->first, selection->second, dt);
-    if (range.first >= series.series[0].values.size())
-        throw ToolError{chosen.path + ": the selection starts after the last sample"};
-    const std::string text = CsvText(series.Shown(), dt, range.first, range.end);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (const std::string problem = TableRangeProblem(range.first, series.series[0].values.size()); !problem.empty())
+        throw ToolError{chosen.path + ": " + problem};
+    const std::vector<const NamedSeries*> table = TableOrTell(chosen, series);
+    // Streamed, and every piece checked: a table cut short by a full disk is no success.
+    const bool written = WriteCsv(table, dt, range.first, range.end, [](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!written)
+        throw ToolError{std::string("cannot write to standard output: ") + std::strerror(errno)};
     return 0;
 }
 
 int Stats(const std::vector<std::string>& argv)
 {
-    const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats");
+    // The statistics need the altitude and the vario only: the channels are not decoded.
+    const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats", SeriesChoice::AltitudeAndVario, true);
     const bool imperial = chosen.settings.Imperial();
     const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
     std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
@@ -209,7 +232,7 @@ int Image(const std::vector<std::string>& argv)
     const auto sizeOption = args.options.find("size");
     const QSize size = sizeOption == args.options.end() ? QSize(800, 600) : ParseSize(sizeOption->second);
     const ChosenLog chosen = ChooseLog(args, "image");
-    const LogSeries series = SeriesOrFail(chosen);
+    const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
 
     const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
     if (picture.isNull())
@@ -247,10 +270,11 @@ int Export(const std::vector<std::string>& argv)
     if (type == ExportType::Alt) {
         written = ExportAlt(path, chosen.log, range.first, range.end, &error);
     } else if (type == ExportType::Csv) {
-        const LogSeries series = SeriesOrFail(chosen);
-        written = ExportCsv(path, series.Shown(), dt, range.first, range.end, series.series[0].values.size(), &error);
+        const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All, false);
+        written = ExportCsv(path, TableOrTell(chosen, series), dt, range.first, range.end,
+                            series.series[0].values.size(), &error);
     } else {
-        const LogSeries series = SeriesOrFail(chosen);
+        const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
         const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
         written = ExportJpeg(path, picture, &error);
@@ -264,7 +288,7 @@ int Climbs(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {"config", "set"});
     const ChosenLog chosen = ChooseLog(args, "climbs");
-    const LogSeries series = SeriesOrFail(chosen);
+    const LogSeries series = SeriesOrFail(chosen, SeriesChoice::AltitudeAndVario);
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
     const bool imperial = chosen.settings.Imperial();
     const double scale = config.UnitScale("linear", imperial ? "imperial" : "metric");

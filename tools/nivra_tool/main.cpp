@@ -1,8 +1,11 @@
 // nivra-tool: the command-line companion of Nivra.
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <new>
 #include <optional>
 
 #include <QCoreApplication>
@@ -38,7 +41,8 @@ const char kUsage[] =
     "  climbs FILE N  list the climbs of log N (by the Climb.* preferences) and their totals\n"
     "  download [--port NAME] [--baud BPS] -o OUT.alt\n"
     "                 wait for the logger on the port (default: the preferences'),\n"
-    "                 receive its memory and write the flights it lists to OUT.alt\n"
+    "                 receive its memory and write the flights it lists to OUT.alt;\n"
+    "                 exit status 3 when a flight looks damaged (written all the same)\n"
     "  logbook list | show ID | set ID [--name T] [--site T] [--comment T] [--elevation M]\n"
     "        | export ID... -o OUT.alt | add FILE.alt\n"
     "                 the flights of the logbook: listed (id, date, name, site, duration,\n"
@@ -57,22 +61,61 @@ int SettingsCommand(const std::vector<std::string>& argv)
     const ToolArgs args = ParseArgs(argv, {});
     QSettingsStore store;
     Settings settings = LoadSettings(store);
+    std::vector<std::pair<std::string, std::string>> values;
     for (const std::string& assignment : args.positional) {
         const size_t eq = assignment.find('=');
         std::string error;
         if (eq == std::string::npos)
             throw UsageError{"settings wants NAME=VALUE, not \"" + assignment + "\""};
+        // Every value checked before any is stored.
         if (!SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1), &error))
             throw UsageError{error};
+        values.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
     }
-    if (!args.positional.empty()) {
-        std::string error;
-        if (!SaveSettings(settings, store, &error))
-            throw ToolError{error};
+    if (!values.empty()) {
+        // Only the values named: another writer's changes to the others stay.
+        const StoreResult stored = StoreSettingValues(store, values, settings);
+        if (!stored)
+            throw ToolError{stored.note};
+        if (!stored.note.empty())
+            std::fprintf(stderr, "nivra-tool: the settings were stored, but %s\n", stored.note.c_str());
     }
     for (const SettingField& field : SettingFields())
         std::printf("%s=%s\n", field.name, SettingText(settings, field).c_str());
     return 0;
+}
+
+// What a command was doing, for the message when memory runs out.
+std::string PurposeOf(const std::string& command)
+{
+    static const std::pair<const char*, const char*> purposes[] = {
+        {"info", "list the logs"},    {"devices", "read the configuration"},       {"settings", "store the settings"},
+        {"csv", "write the table"},   {"stats", "compute the statistics"},         {"image", "draw the chart"},
+        {"export", "export the log"}, {"download", "receive the logger's memory"},
+    };
+    for (const auto& [name, purpose] : purposes)
+        if (command == name)
+            return purpose;
+    return "run " + command;
+}
+
+// Everything meant for standard output must have reached it: output to a full disk or a
+// closed file is a failure to tell, not a success.
+int FinishOutput(int status)
+{
+    errno = 0;
+    const bool failedBefore = std::ferror(stdout) != 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    int error = errno;
+    const bool closed = std::fclose(stdout) == 0;
+    if (error == 0)
+        error = errno;
+    if (failedBefore || !flushed || !closed) {
+        std::fprintf(stderr, "nivra-tool: cannot write to standard output%s%s\n", error ? ": " : "",
+                     error ? std::strerror(error) : "");
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 int Devices(const std::vector<std::string>& argv)
@@ -84,6 +127,35 @@ int Devices(const std::vector<std::string>& argv)
     std::printf("%s\n", config.SupportedDevicesText().c_str());
     return 0;
 }
+int RunCommand(const std::vector<std::string>& args)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::fputs(kUsage, args.empty() ? stderr : stdout);
+        return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "info")
+        return Info(args);
+    if (args[0] == "devices")
+        return Devices(args);
+    if (args[0] == "settings")
+        return SettingsCommand(args);
+    if (args[0] == "csv")
+        return Csv(args);
+    if (args[0] == "stats")
+        return Stats(args);
+    if (args[0] == "climbs")
+        return Climbs(args);
+    if (args[0] == "image")
+        return Image(args);
+    if (args[0] == "export")
+        return Export(args);
+    if (args[0] == "download")
+        return Download(args);
+    if (args[0] == "logbook")
+        return LogbookCommand(args);
+    throw UsageError{"unknown command \"" + args[0] + "\""};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -96,37 +168,19 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    int status = 0;
     try {
-        if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-            std::fputs(kUsage, args.empty() ? stderr : stdout);
-            return args.empty() ? 2 : 0;
-        }
-        if (args[0] == "info")
-            return Info(args);
-        if (args[0] == "devices")
-            return Devices(args);
-        if (args[0] == "settings")
-            return SettingsCommand(args);
-        if (args[0] == "csv")
-            return Csv(args);
-        if (args[0] == "stats")
-            return Stats(args);
-        if (args[0] == "climbs")
-            return Climbs(args);
-        if (args[0] == "image")
-            return Image(args);
-        if (args[0] == "export")
-            return Export(args);
-        if (args[0] == "download")
-            return Download(args);
-        if (args[0] == "logbook")
-            return LogbookCommand(args);
-        throw UsageError{"unknown command \"" + args[0] + "\""};
+        status = RunCommand(args);
     } catch (const UsageError& e) {
         std::cerr << "nivra-tool: " << e.message << "\n\n" << kUsage;
-        return 2;
+        status = 2;
     } catch (const ToolError& e) {
         std::cerr << "nivra-tool: " << e.message << "\n";
-        return 1;
+        status = 1;
+    } catch (const std::bad_alloc&) {
+        // A hostile file can ask for more than the machine has: said, not an abort.
+        std::cerr << "nivra-tool: not enough memory to " << PurposeOf(args.empty() ? "start" : args[0]) << "\n";
+        status = 1;
     }
+    return FinishOutput(status);
 }

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <string>
+
+#include "config/file_access.h"
+
+namespace {
+
+std::string Contents(const std::string& path)
+{
+    std::string bytes, error;
+    return ReadSmallFile(path, 1 << 20, bytes, &error) ? bytes : "<" + error + ">";
+}
+
+void Put(const std::string& path, const std::string& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+bool IsFifo(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+}  // namespace
+
+TEST(FileAccess, SafeWritesReplaceOnlyRegularFiles)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/";
+    Put(d + "old", "old");
+    chmod((d + "old").c_str(), 0640);
+    Put(d + "linked", "linked");
+    ASSERT_EQ(symlink("linked", (d + "link").c_str()), 0);
+    ASSERT_EQ(symlink("link", (d + "link-to-link").c_str()), 0);
+    ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(symlink((d + "fifo").c_str(), (d + "link-to-fifo").c_str()), 0);
+    ASSERT_EQ(symlink("made-by-link", (d + "dangling").c_str()), 0);
+    ASSERT_EQ(mkdir((d + "folder").c_str(), 0755), 0);
+    ASSERT_EQ(symlink("link-to-self", (d + "link-to-self").c_str()), 0);
+
+    const struct {
+        std::string name;
+        bool written;
+        std::string errorPart;
+        std::string contentAt;  // where the bytes must land
+    } cases[] = {
+        {"new", true, "", "new"},
+        {"old", true, "", "old"},
+        {"link", true, "", "linked"},  // the link's target is replaced, the link stays
+        {"link-to-link", true, "", "linked"},
+        {"dangling", true, "", "made-by-link"},
+        {"fifo", false, "fifo is a named pipe (FIFO), not a regular file; nothing was written", ""},
+        {"link-to-fifo", false, "fifo is a named pipe (FIFO), not a regular file", ""},
+        {"folder", false, "folder is a folder, not a regular file", ""},
+        {"link-to-self", false, "Too many levels of symbolic links", ""},
+        {"no/such/folder", false, "No such file or directory", ""},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_EQ(WriteFileSafely(d + c.name, "fresh " + c.name, &error), c.written) << c.name;
+        EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.name << ": " << error;
+        EXPECT_EQ(CheckWritable(d + c.name, &error), c.written) << c.name;
+        if (c.written) {
+            EXPECT_EQ(Contents(d + c.contentAt), "fresh " + c.name) << c.name;
+        }
+    }
+    struct stat st {};
+    ASSERT_EQ(stat((d + "old").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the replaced file keeps its permissions
+    ASSERT_EQ(lstat((d + "link").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(IsFifo(d + "fifo"));
+    // Nothing is left behind by the writes that failed or by the checks.
+    QDir folder(dir.path());
+    EXPECT_TRUE(folder.entryList({".nivra-*"}, QDir::Hidden | QDir::Files).isEmpty());
+}
+
+TEST(FileAccess, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/";
+    Put(d + "plain", "0123456789");
+    ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("plain", (d + "link").c_str()), 0);
+    const struct {
+        std::string path;
+        size_t limit;
+        bool read;
+        std::string result;  // the bytes, or a part of the reason
+    } cases[] = {
+        {d + "plain", 100, true, "0123456789"},
+        {d + "plain", 4, true, "01234"},  // one byte past the limit tells a larger file
+        {d + "link", 100, true, "0123456789"},
+        // A FIFO without a writer would hold a blocking open forever.
+        {d + "fifo", 100, false, "it is a named pipe (FIFO), not a regular file"},
+        {d, 100, false, "it is a folder, not a regular file"},
+        {"/dev/zero", 100, false, "it is a character device, not a regular file"},
+        {d + "missing", 100, false, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes, error;
+        EXPECT_EQ(ReadSmallFile(c.path, c.limit, bytes, &error), c.read) << c.path;
+        if (c.read) {
+            EXPECT_EQ(bytes, c.result) << c.path;
+        } else {
+            EXPECT_NE(error.find(c.result), std::string::npos) << c.path << ": " << error;
+        }
+    }
+}
+
+TEST(FileAccess, Utf8Names)
+{
+    const struct {
+        std::string text;
+        bool valid;
+    } cases[] = {
+        {"flight.alt", true},
+        {"Flug \xC3\xBC"
+         "ber Th\xC3\xBCringen.alt",
+         true},
+        {"\xF0\x9F\x9B\xA9.alt", true},
+        {"a\xFF.alt", false},
+        {"a\xC3.alt", false},                 // cut short
+        {"\xC0\xAF", false},                  // an overlong slash
+        {"\xED\xA0\x80", false},              // a surrogate
+        {"\xF4\x90\x80\x80", false},          // past U+10FFFF
+        {std::string("\xEF\xBF\xBD"), true},  // U+FFFD itself is a character
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+}
