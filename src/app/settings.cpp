@@ -53,6 +53,7 @@ std::vector<SettingField> MakeFields()
         {"Climb.MinDuration", &Settings::climbMinDuration},
         {"Climb.MaxGap", &Settings::climbMaxGap},
         {"Climb.Shown", &Settings::climbsShown},
+        {"Alt.AboveSeaLevel", &Settings::altAboveSeaLevel},
     };
 }
 
@@ -117,7 +118,7 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Alt.Min",      "Sigma.Measurement", "Sigma.Model",      "Alt.Max",       "Image.cx",
             "Image.cy",     "Vario.On",          "Vario.Polynome",   "Vario.Median",  "Vario.Color",
             "Vario.Style",  "Vario.Min",         "Vario.Max",        "Climb.Threshold", "Climb.MinDuration",
-            "Climb.MaxGap", "Climb.Shown"};
+            "Climb.MaxGap", "Climb.Shown", "Alt.AboveSeaLevel"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));
@@ -272,13 +273,14 @@ bool TakePreferences(const Settings& edited, Settings& settings)
         return std::make_tuple(s.altPolynome, s.altMedian, s.altColor, s.altStyle, s.altMin, s.altMax,
                                s.sigmaMeasurement, s.sigmaModel, s.varioPolynome, s.varioMedian, s.varioColor,
                                s.varioStyle, s.varioMin, s.varioMax, s.climbThreshold, s.climbMinDuration,
-                               s.climbMaxGap);
+                               s.climbMaxGap, s.altAboveSeaLevel);
     };
     const bool chartChanged = chartValues(chart) != chartValues(settings);
     std::tie(settings.altPolynome, settings.altMedian, settings.altColor, settings.altStyle, settings.altMin,
              settings.altMax, settings.sigmaMeasurement, settings.sigmaModel, settings.varioPolynome,
              settings.varioMedian, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax,
-             settings.climbThreshold, settings.climbMinDuration, settings.climbMaxGap) = chartValues(chart);
+             settings.climbThreshold, settings.climbMinDuration, settings.climbMaxGap, settings.altAboveSeaLevel) =
+        chartValues(chart);
 
     settings.imageCx = BoundedImageSide(edited.imageCx);
     settings.imageCy = BoundedImageSide(edited.imageCy);

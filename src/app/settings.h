@@ -45,6 +45,9 @@ struct Settings {
     double climbMinDuration = 20.0;
     double climbMaxGap = 10.0;
     bool climbsShown = true;
+    // "Altitude": above the start (false, as the logger measures it) or above sea level,
+    // adding each flight's start elevation from the logbook.
+    bool altAboveSeaLevel = false;
 
     bool Imperial() const { return units != 0; }
 };
@@ -64,7 +67,8 @@ struct SettingField {
     Member member;
 };
 
-// All values in the order they are written: the 28 of the first version, then the climbs'.
+// All values in the order they are written: the 28 of the first version, then the climbs'
+// and the altitude's reference.
 const std::vector<SettingField>& SettingFields();
 // The same values in the order they are read.
 const std::vector<SettingField>& SettingLoadOrder();

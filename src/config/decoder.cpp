@@ -131,6 +131,12 @@ pugi::xml_node ChannelElement(const CBrixoLog& log, int index)
     return log.m_device ? Channel(log.m_device.node, index) : pugi::xml_node();
 }
 
+double AltitudeScale(const CBrixoLog& log, bool imperial)
+{
+    return log.m_device ? UnitScaleIn(log.m_device.doc->document_element(), "linear", imperial ? "imperial" : "metric")
+                        : 1.0;
+}
+
 bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, std::string* error,
                     DecodeOptions options)
 {
@@ -139,9 +145,7 @@ bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& ou
         SetError(error, DeviceText(log) + " has no altitude formula");
         return false;
     }
-    const double scale =
-        log.m_device ? UnitScaleIn(log.m_device.doc->document_element(), "linear", imperial ? "imperial" : "metric")
-                     : 1.0;
+    const double scale = AltitudeScale(log, imperial);
     // The reading is always the little-endian word at the start of the record.
     auto word = [](const uint8_t* rec) {
         return static_cast<unsigned>(rec[0] | (rec[1] << 8));

@@ -16,6 +16,10 @@ struct DecodeOptions {
     bool reuseReadings = true;
 };
 
+// The factor from metres to the altitude's unit: the linear unit scale of the log's
+// configuration for the region (1 in metres, 3.280839895013123 in feet as built in).
+double AltitudeScale(const CBrixoLog& log, bool imperial);
+
 // Appends the altitude of each record relative to the first one, in metres or
 // (imperial) feet. False, with nothing appended and a message naming the device
 // and the formula, when the formula is empty or the parser rejects it.

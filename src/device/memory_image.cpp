@@ -171,6 +171,21 @@ std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t receive
     return logs;
 }
 
+std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, const std::vector<FlightEntry>& flights,
+                                      const Configuration& config, FileTime now)
+{
+    std::vector<BuiltFlight> built;
+    CBrixoLog working;  // as for the set: the first block's device stays for the others
+    for (const FlightEntry& f : flights) {
+        if (f.offset >= received || !working.BuildFromBlock(config, data + f.offset, received - f.offset))
+            continue;
+        BuiltFlight b{working, f.offset};
+        b.log.m_date = now;
+        built.push_back(std::move(b));
+    }
+    return built;
+}
+
 std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
 {
     std::vector<uint8_t> image(kSignatureLength, kSignatureByte);

@@ -120,6 +120,16 @@ std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t receive
                                              const std::vector<FlightEntry>& flights, const Configuration& config,
                                              uint32_t skipShortLogsLen, FileTime now);
 
+// One flight built from its block, with where the block starts in the memory image.
+struct BuiltFlight {
+    CBrixoLog log;
+    uint32_t offset = 0;
+};
+// Every listed flight that can be built, checked or not, long or short, dated now: what
+// the logbook keeps of a download.
+std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, const std::vector<FlightEntry>& flights,
+                                      const Configuration& config, FileTime now);
+
 // The memory image a logger holding these logs sends: the signature, one block
 // per log (rate, channel count byte, device id word, records, end marker), the
 // end of the blocks and six closing zero bytes.

@@ -38,7 +38,8 @@ std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt)
     return vario;
 }
 
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice)
+LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice,
+                         std::optional<double> startElevation)
 {
     LogSeries result;
     result.series.reserve(2 + static_cast<size_t>(choice == SeriesChoice::All ? ChannelCount(log) : 0));
@@ -61,6 +62,12 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     std::string error;
     if (!DecodeAltitude(log, settings.Imperial(), alt.values, &error))
         fail(alt, error);
+    if (settings.altAboveSeaLevel && startElevation && !alt.values.empty()) {
+        const double base = *startElevation * AltitudeScale(log, settings.Imperial());
+        for (double& a : alt.values)
+            a += base;
+        result.aboveSeaLevel = true;
+    }
     if (settings.altPolynome)
         KalmanFilter(alt.values, dt, settings.sigmaMeasurement, settings.sigmaModel);
     alt.style = {static_cast<int>(settings.altColor), settings.altOn, static_cast<int>(settings.altStyle),

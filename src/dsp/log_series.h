@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ struct NamedSeries {
 struct LogSeries {
     // "Alt", "Vario", then one per channel of the device in document order.
     std::vector<NamedSeries> series;
+    // The altitude is above sea level (a start elevation was added), not above the start.
+    bool aboveSeaLevel = false;
     // One line for each series that could not be decoded (its values are then empty).
     std::vector<std::string> errors;
 
@@ -49,4 +52,7 @@ enum class SeriesChoice { All, AltitudeAndVario };
 // Decodes a log and derives its series with the filters and styles the settings choose. An
 // altitude or vario that is not finite everywhere (a formula whose values, or their
 // differences, overflow) is refused: both stay empty and the reason is given.
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice = SeriesChoice::All);
+// With "Alt.AboveSeaLevel" on, a start elevation (metres above sea level) is added to the
+// altitude before the filters; without one the altitude stays above the start.
+LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice = SeriesChoice::All,
+                         std::optional<double> startElevation = std::nullopt);

@@ -63,6 +63,13 @@ std::string ValueText(double value, const char* unit)
     return text;
 }
 
+std::string AltitudeReferenceText(bool asked, bool applied)
+{
+    if (applied)
+        return "above sea level";
+    return asked ? "above start (no start elevation)" : "above start";
+}
+
 ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial)
 {
     const char* unit = imperial ? "ft" : "m";

@@ -16,7 +16,11 @@ struct LogStatTexts {
     std::string duration;     // time label of the whole seconds
     std::string rate;         // "%2.1f sec"
     std::string maxAltitude;  // "%5.1f m" or "%5.1f ft"; empty without altitude values
+    std::string reference = "above start";  // what the altitude is measured from
 };
+// "above sea level", or "above start", or "above start (no start elevation)" when
+// above sea level was asked for and the flight has no start elevation.
+std::string AltitudeReferenceText(bool asked, bool applied);
 LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial);
 
 // The texts of the "Selection" category, in the view's order.

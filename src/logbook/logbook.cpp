@@ -111,6 +111,15 @@ LogbookEntry EntryOf(const QSqlQuery& q)
     return e;
 }
 
+QString ImageHash(const std::vector<uint8_t>& image)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(
+            QByteArrayView(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
+            QCryptographicHash::Sha256)
+            .toHex());
+}
+
 // A database file is either empty (new) or starts with SQLite's own header.
 bool LooksLikeSqlite(const QString& path)
 {
@@ -270,7 +279,7 @@ Status Logbook::Migrate()
 }
 
 Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image,
-                                               const std::vector<FlightToArchive>& flights, FileTime receivedAt)
+                                               const std::vector<BuiltFlight>& flights, FileTime receivedAt)
 {
     ArchiveReport report;
     const QDir images(Text(m_folder + "/images"));
@@ -295,10 +304,7 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
     q.addBindValue(Text(UtcText(receivedAt)));
     q.addBindValue(static_cast<qlonglong>(image.size()));
-    q.addBindValue(QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(image.data()),
-                                                           static_cast<qsizetype>(image.size())),
-                                            QCryptographicHash::Sha256)
-                       .toHex());
+    q.addBindValue(ImageHash(image));
     q.addBindValue(Text(report.imagePath));
     if (!q.exec())
         return failed(q);
@@ -309,7 +315,7 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
         "INSERT OR IGNORE INTO flights (content_hash, image_id, image_offset, downloaded_at, date, rate, device_id,"
         " record_size, samples, duration, records, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int written = 0;
-    for (const FlightToArchive& f : flights) {
+    for (const BuiltFlight& f : flights) {
         insert.addBindValue(Text(FlightHash(f.log)));
         insert.addBindValue(imageId);
         insert.addBindValue(f.offset);
@@ -339,6 +345,48 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
                     report.imagePath);
     }
     return report;
+}
+
+Result<bool> Logbook::HasImage(const std::vector<uint8_t>& image)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral("SELECT 1 FROM images WHERE sha256 = ? AND size = ?"));
+    q.addBindValue(ImageHash(image));
+    q.addBindValue(static_cast<qlonglong>(image.size()));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    return q.next();
+}
+
+Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& image,
+                                  const std::vector<BuiltFlight>& flights, FileTime receivedAt)
+{
+    KeptDownload kept;
+    auto has = book.HasImage(image);
+    if (!has)
+        return Fail(has.Error());
+    if (*has) {
+        kept.alreadyKept = true;
+        return kept;
+    }
+    auto report = book.ArchiveDownload(image, flights, receivedAt);
+    if (!report)
+        return Fail(report.Error());
+    kept.report = *report;
+    return kept;
+}
+
+std::string KeptText(const KeptDownload& kept)
+{
+    if (kept.alreadyKept)
+        return "This memory image is in the logbook already.";
+    const auto flights = [](int n) {
+        return std::to_string(n) + (n == 1 ? " flight" : " flights");
+    };
+    std::string text = "Kept in the logbook: " + flights(kept.report.added) + " new";
+    if (kept.report.alreadyThere > 0)
+        text += ", " + std::to_string(kept.report.alreadyThere) + " there already";
+    return text + ".";
 }
 
 Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)

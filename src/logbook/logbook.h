@@ -9,6 +9,7 @@
 
 #include "app/brixo_log.h"
 #include "base/result.h"
+#include "device/memory_image.h"
 
 class Configuration;
 
@@ -41,12 +42,6 @@ struct LogbookEntry {
     PilotFields fields;
 
     FileTime FlownAt() const { return fields.flownAt.value_or(date); }
-};
-
-// A flight of a download, to be archived: the log built from its block and the block's offset.
-struct FlightToArchive {
-    CBrixoLog log;
-    uint32_t offset = 0;
 };
 
 // What an archived download left where.
@@ -90,8 +85,10 @@ public:
     // database in one transaction. A flight already there stays one row. When the
     // database refuses, nothing of the download is in it (the image file stays, for a
     // later import) and the reason says so.
-    Result<ArchiveReport> ArchiveDownload(const std::vector<uint8_t>& image, const std::vector<FlightToArchive>& flights,
+    Result<ArchiveReport> ArchiveDownload(const std::vector<uint8_t>& image, const std::vector<BuiltFlight>& flights,
                                           FileTime receivedAt);
+    // Whether a memory image with these bytes is kept already.
+    Result<bool> HasImage(const std::vector<uint8_t>& image);
     // A log that came from elsewhere (an ".alt" file): added without an image, or found.
     Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
 
@@ -120,3 +117,15 @@ private:
 
 // The maximum of a log's altitude in metres above its start; nothing when it cannot be decoded.
 std::optional<double> MaxAltitudeOf(const CBrixoLog& log);
+
+// What became of a download offered to the logbook.
+struct KeptDownload {
+    bool alreadyKept = false;  // its memory image was in the logbook already (a replay of it)
+    ArchiveReport report;
+};
+// Keeps a complete download, or a memory image imported from elsewhere, unless that very
+// image is kept already; a line saying what became of it, for the user, comes with it.
+Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& image,
+                                  const std::vector<BuiltFlight>& flights, FileTime receivedAt);
+// "Kept in the logbook: 2 new flights, 1 already there." and the like.
+std::string KeptText(const KeptDownload& kept);

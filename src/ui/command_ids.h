@@ -7,6 +7,7 @@ constexpr int ID_FILE_SAVE_AS = 57604;
 constexpr int ID_FILE_PRINT_SETUP = 57606;
 constexpr int ID_FILE_PRINT = 57607;
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_FILE_IMPORT_IMAGE = 32791;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_PANE_CLOSE = 57682;

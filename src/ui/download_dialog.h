@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 
-#include "device/collector.h"
-#include "device/memory_image.h"
-#include "device/serial_link.h"
+#include <functional>
+#include <memory>
+
+#include "device/download_session.h"
 
 class Configuration;
 class QLabel;
@@ -13,60 +13,55 @@ class QPushButton;
 class QTimer;
 class QTreeWidget;
 
-// "Data download": receives the logger's memory while it arrives, lists the
-// flights found in it with check boxes, and keeps the bytes for building them.
-class CDownloadDataDlg : public QDialog, public t_collector {
+// "Data download": the window's face of a download session. It shows how the transfer
+// goes, lists the flights found with check boxes while they arrive, and, once the
+// transfer is complete, has the download kept (m_keep) before it may be closed. A saved
+// memory image is shown the same way (Replay).
+class CDownloadDataDlg : public QDialog {
     Q_OBJECT
 public:
     CDownloadDataDlg(const Configuration& config, uint32_t minimumDuration, QWidget* parent = nullptr);
     ~CDownloadDataDlg() override;
 
-    // Opens the link with this dialog as its collector.
+    // Opens the link of the session; false with the reason.
     bool OpenLink(const std::string& portName, uint32_t bitsPerSecond, std::string* error);
-    uint32_t Collect(const uint8_t* bytes, uint32_t count) override;
-    void LineLost(const std::string& reason) override;
+    // Shows a memory image saved before, as if it had just been downloaded.
+    void Replay(const std::vector<uint8_t>& image);
 
-    bool Completed() const { return m_completed; }
-    bool Lost() const { return m_lost; }
+    // Called once when the transfer is complete, before the dialog can be closed: keeps the
+    // download and returns the line that says what became of it (none: nothing is said).
+    std::function<QString(DownloadSession& session)> m_keep;
+
+    bool Completed() const { return m_session.Completed(); }
+    bool Lost() const { return m_session.Lost(); }
     // How long the line may stay silent in the middle of a transfer before the dialog says so.
-    void SetSilenceLimit(int ms) { m_silenceLimitMs = ms; }
+    void SetSilenceLimit(int ms) { m_session.m_silenceLimit = std::chrono::milliseconds(ms); }
     // How long the line must stay quiet after zeros that came before any signature for the
     // transfer to count as ended.
-    void SetQuietEnd(int ms) { m_quietEndMs = ms; }
-    const ReceiveBuffer& Buffer() const { return m_buffer; }
-    MemoryImageParser& Parser() { return m_parser; }
+    void SetQuietEnd(int ms) { m_session.m_quietEnd = std::chrono::milliseconds(ms); }
+    DownloadSession& Session() { return m_session; }
+    const ReceiveBuffer& Buffer() const { return m_session.Buffer(); }
+    MemoryImageParser& Parser() { return m_session.Parser(); }
     QTreeWidget* List() const { return m_list; }
     QLabel* Line1() const { return m_line1; }
     QLabel* Line2() const { return m_line2; }
+    // What became of the download in the logbook.
+    QLabel* KeptLine() const { return m_kept; }
     QPushButton* Button() const { return m_button; }
 
     void done(int result) override;
 
 private:
-    void OnProgress(qulonglong arrived, bool endIfQuiet);
+    void OnFlightListed(size_t index);
     void OnComplete();
-    void OnLineLost(const QString& reason);
-    void ParseStep();
-    void ShowSilence();
-    void EndIfQuiet();
-    // Gives a flight the line's errors when nothing else is known against it, and shows
-    // a damaged flight as such in its row.
-    void MarkLineDamage(size_t index);
+    // Shows a damaged flight as such in its row, and the first one in words once complete.
+    void ShowDamage(size_t index);
 
-    const Configuration& m_config;
-    ReceiveBuffer m_buffer;
-    MemoryImageParser m_parser;
-    CSerialLink m_link;
+    DownloadSession m_session;
     bool m_progressShown = false;
-    bool m_completed = false;
-    bool m_lost = false;
-    int m_silenceLimitMs = 5000;
-    int m_quietEndMs = 2000;
-    bool m_endIfQuiet = false;  // the last bytes were zeros and no signature has come
-    std::string m_lineDamage;   // the errors the port counted during the transfer
-    QElapsedTimer m_sinceData;  // since the last bytes arrived
     QLabel* m_line1;
     QLabel* m_line2;
+    QLabel* m_kept;
     QTreeWidget* m_list;
     QPushButton* m_button;
     QTimer* m_timer;

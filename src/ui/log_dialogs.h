@@ -2,21 +2,40 @@
 
 #include <QDialog>
 
+#include "logbook/logbook.h"
+
 class CBrixoLog;
 class Configuration;
 class QDateTimeEdit;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
-// "Log Properties": the length and recording date of one log, and a comment that is not kept.
+// "Log Properties": the length of one log and what the pilot notes about it (name, date
+// and time of the flight, site, start elevation, comment), shown as the logbook keeps
+// them. OK takes the edits (Edited); a start elevation that is no number keeps the
+// dialog open.
 class CPropertiesDlg : public QDialog {
     Q_OBJECT
 public:
-    CPropertiesDlg(const CBrixoLog& log, QWidget* parent = nullptr);
+    CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields = {}, const QString& defaultName = {},
+                   QWidget* parent = nullptr);
+
+    // The fields as edited: a name left as the default, or the log's own date, count as not given.
+    const PilotFields& Edited() const { return m_edited; }
+    void accept() override;
 
     QLabel* m_duration;
+    QLineEdit* m_name;
     QDateTimeEdit* m_date;
+    QLineEdit* m_site;
+    QLineEdit* m_elevation;
     QPlainTextEdit* m_comment;
+
+private:
+    FileTime m_logDate;
+    QString m_defaultName;
+    PilotFields m_edited;
 };
 
 // "About": the program, the formula library's credit, and the supported devices.

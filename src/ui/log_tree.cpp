@@ -29,13 +29,23 @@ LogTree::LogTree(QWidget* parent) : QTreeWidget(parent)
     });
 }
 
-void LogTree::AddLog(const QString& name, const CBrixoLog& log)
+namespace {
+constexpr int kDefaultNameRole = Qt::UserRole + 1;
+}  // namespace
+
+void LogTree::AddLog(const QString& name, const CBrixoLog& log, const QString& defaultName)
 {
     // One icon for every item: the style makes a new one with its own pixmaps on each call.
     if (m_fileIcon.isNull())
         m_fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     auto* item = new LogItem(this, name, log);
     item->setIcon(0, m_fileIcon);
+    item->setData(0, kDefaultNameRole, defaultName.isEmpty() ? name : defaultName);
+}
+
+QString LogTree::DefaultName(const QTreeWidgetItem* item) const
+{
+    return item ? item->data(0, kDefaultNameRole).toString() : QString();
 }
 
 const CBrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const

@@ -13,7 +13,10 @@ class LogTree : public QTreeWidget {
 public:
     explicit LogTree(QWidget* parent = nullptr);
 
-    void AddLog(const QString& name, const CBrixoLog& log);
+    // A log under a name; defaultName is the name it has without one of the pilot's
+    // ("Log  1 (00:04:10)"), the same as name unless the logbook names it.
+    void AddLog(const QString& name, const CBrixoLog& log, const QString& defaultName = {});
+    QString DefaultName(const QTreeWidgetItem* item) const;
     void ClearLogs() { clear(); }
     const CBrixoLog* SelectedLog() const;
     const CBrixoLog* LogOf(const QTreeWidgetItem* item) const;

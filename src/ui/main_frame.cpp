@@ -25,6 +25,7 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/climbs_view.h"
+#include "ui/logbook_view.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -44,11 +45,15 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
     m_runFileDialog = [](QFileDialog& dialog) { return dialog.exec(); };
     m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    m_confirm = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral("Nivra"), question) == QMessageBox::Yes;
+    };
     m_listPorts = [] { return EnumeratePorts(); };
     setWindowTitle(QStringLiteral("Nivra"));
     CreateCommands();
     FillRecentMenu();
     CreateLayout();
+    OpenLogbook(Logbook::DefaultFolder());
     m_busy = false;
     resize(1100, 720);
 }
@@ -90,7 +95,10 @@ void CMainFrame::CreateCommands()
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
-    file->addActions({download, open, saveAs});
+    QAction* importImage = AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+                                      "Show the flights of a memory image saved by an earlier download");
+    connect(importImage, &QAction::triggered, this, &CMainFrame::OnImportImage);
+    file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
     // Printing is not offered: the items stay disabled, and so does Ctrl+P.
     QAction* print = AddCommand(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint");
@@ -178,18 +186,17 @@ void CMainFrame::CreateLayout()
     auto* paneLayout = new QVBoxLayout(m_pane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
-    auto* caption = new QWidget;
-    auto* captionLayout = new QHBoxLayout(caption);
-    captionLayout->setContentsMargins(4, 2, 2, 2);
-    captionLayout->addWidget(new QLabel(QStringLiteral("Logs")));
-    captionLayout->addStretch();
+    // Two tabs, "Logs" and "Logbook", with the pane's close button beside them.
+    m_leftTabs = new QTabWidget;
+    m_leftTabs->setDocumentMode(true);
     auto* close = new QToolButton;
     close->setAutoRaise(true);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setObjectName(QStringLiteral("closeLogsPane"));
+    close->setToolTip(QStringLiteral("Hide the pane"));
     connect(close, &QToolButton::clicked, this, [this] { Command(ID_VIEW_LOGS)->setChecked(false); });
-    captionLayout->addWidget(close);
-    paneLayout->addWidget(caption);
+    m_leftTabs->setCornerWidget(close, Qt::TopRightCorner);
+    paneLayout->addWidget(m_leftTabs);
 
     m_inner = new QSplitter(Qt::Vertical);
     m_tree = new LogTree;
@@ -201,7 +208,12 @@ void CMainFrame::CreateLayout()
     m_lowerTabs->addTab(m_climbsView, QStringLiteral("Climbs"));
     m_inner->addWidget(m_tree);
     m_inner->addWidget(m_lowerTabs);
-    paneLayout->addWidget(m_inner);
+    m_leftTabs->addTab(m_inner, QStringLiteral("Logs"));
+    m_logbookView = new LogbookView;
+    m_leftTabs->addTab(m_logbookView, QStringLiteral("Logbook"));
+    connect(m_logbookView, &LogbookView::OpenRequested, this, &CMainFrame::OpenFromLogbook);
+    connect(m_logbookView, &LogbookView::ExportRequested, this, &CMainFrame::ExportFromLogbook);
+    connect(m_logbookView, &LogbookView::DeleteRequested, this, &CMainFrame::DeleteFromLogbook);
 
     m_chart = new CMChartCtrl;
     m_outer->addWidget(m_pane);
@@ -278,9 +290,6 @@ void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
         if (const CBrixoLog* log = m_tree->LogOf(item))
             ExportLog(*log, 0, kEndOfLog, true);
     } else if (chosen == properties) {
-        if (const CBrixoLog* log = m_tree->LogOf(item)) {
-            CPropertiesDlg dialog(*log, this);
-            dialog.exec();
-        }
+        EditLogProperties(item);
     }
 }

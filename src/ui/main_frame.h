@@ -14,11 +14,14 @@
 #include "dsp/log_series.h"
 #include "device/serial_link.h"
 #include "export/log_export.h"
+#include "logbook/logbook.h"
 
 class CBrixoLog;
 class CDownloadDataDlg;
 class CPropertiesView;
 class ClimbsView;
+class DownloadSession;
+class LogbookView;
 class QTabWidget;
 class Configuration;
 class LogTree;
@@ -63,6 +66,23 @@ public:
     void EditChartStyle(int item, bool noDialog);
     // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
     bool TakeDownload(CDownloadDataDlg& dialog);
+    // Runs a download dialog (a download or an imported memory image): the download is kept
+    // in the logbook when complete, then its flights go to the tree.
+    void RunDownloadDialog(CDownloadDataDlg& dialog);
+    // File > Import Memory Image: a saved memory image shown and taken as a download.
+    bool ImportImage(const QString& path);
+
+    // The logbook in this folder (the user's by default); without one the window works on.
+    void OpenLogbook(const std::string& folder);
+    Logbook* LogbookOpen() const { return m_logbook.get(); }
+    LogbookView* LogbookPane() const { return m_logbookView; }
+    QTabWidget* LeftTabs() const { return m_leftTabs; }
+    void RefreshLogbook();
+    void OpenFromLogbook(const std::vector<int64_t>& ids);
+    void ExportFromLogbook(const std::vector<int64_t>& ids);
+    void DeleteFromLogbook(const std::vector<int64_t>& ids);
+    // Log Properties of a tree item, stored in the logbook on OK.
+    void EditLogProperties(QTreeWidgetItem* item);
 
     QAction* Command(int id) const { return m_commands.at(id); }
     CMChartCtrl* Chart() const { return m_chart; }
@@ -86,6 +106,8 @@ public:
     // How the window runs a file dialog and its own dialogs (exec by default); returns the result.
     std::function<int(QFileDialog&)> m_runFileDialog;
     std::function<int(QDialog&)> m_runDialog;
+    // How the window asks a yes-or-no question (a message box by default).
+    std::function<bool(const QString& question)> m_confirm;
     // The serial ports the Preferences list (those of the machine by default).
     std::function<std::vector<PortInfo>()> m_listPorts;
 
@@ -102,6 +124,13 @@ private:
     void RefreshLogNow(const CBrixoLog* log, std::optional<Range> range);
     bool ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
     bool TakeDownloadNow(CDownloadDataDlg& dialog);
+    void OnImportImage();
+    QString KeepDownloadNow(DownloadSession& session);
+    std::optional<LogbookEntry> LogbookEntryOf(const CBrixoLog& log);
+    // The flight's start elevation when the altitude is shown above sea level.
+    std::optional<double> StartElevationOf(const CBrixoLog& log);
+    // The logbook's name of a log, else "Log %2d (%s)" with its number.
+    QString TreeName(const CBrixoLog& log, int number);
     // Runs one of the window's commands: memory running out in it (a hostile file can ask for
     // more than there is) is told, "not enough memory to" and the purpose, instead of ending
     // the program; with problem given, it is put there for the caller to tell. The command's
@@ -167,6 +196,11 @@ private:
     QToolBar* m_toolBar = nullptr;
     LogSeries m_series;  // what the chart shows, for the selection statistics
     ClimbAnalysis m_climbs;
+    std::unique_ptr<Logbook> m_logbook;
+    QString m_logbookProblem;
+    bool m_downloadKept = false;  // the last download is in the logbook
+    LogbookView* m_logbookView = nullptr;
+    QTabWidget* m_leftTabs = nullptr;
     ClimbsView* m_climbsView = nullptr;
     QTabWidget* m_lowerTabs = nullptr;
     bool m_busy = true;

@@ -63,7 +63,7 @@ bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, con
     LogSeries built;
     const LogSeries* series = &m_series;
     if (!ShowsLog(log)) {
-        built = BuildLogSeries(log, m_settings);
+        built = BuildLogSeries(log, m_settings, SeriesChoice::All, StartElevationOf(log));
         TakeVisibility(built, *m_chart);
         series = &built;
     } else {
@@ -96,7 +96,7 @@ bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std
         // What the chart shows (its view, labels and selection), drawn at the preferences' size.
         picture = m_chart->Snapshot()->Draw(size);
     } else {
-        LogSeries series = BuildLogSeries(log, m_settings);
+        LogSeries series = BuildLogSeries(log, m_settings, SeriesChoice::All, StartElevationOf(log));
         if (series.series.empty() || series.series[0].values.size() < 2) {
             *error = series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front();
             return false;

@@ -96,7 +96,7 @@ bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
     m_busy = true;
     m_tree->ClearLogs();
     for (const NumberedLog& entry : result.logs)
-        m_tree->AddLog(QString::fromStdString(LogName(entry.number, entry.log.Duration())), entry.log);
+        m_tree->AddLog(TreeName(entry.log, entry.number), entry.log);
     m_busy = false;
     m_unsaved = false;
     ShowFirstLog();
@@ -171,7 +171,7 @@ void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
 
 void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
 {
-    m_series = log ? BuildLogSeries(*log, m_settings) : LogSeries{};
+    m_series = log ? BuildLogSeries(*log, m_settings, SeriesChoice::All, StartElevationOf(*log)) : LogSeries{};
     const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
     if (!m_series.errors.empty()) {
         // Each problem once, not at every refresh of the same log.
@@ -188,7 +188,9 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
         m_stats->Clear();
     } else {
         FillChart(*m_chart, m_series, range ? &*range : nullptr);
-        m_stats->ShowLog(LogStatistics(*log, m_series.series[0], m_settings.Imperial()));
+        LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_settings.Imperial());
+        texts.reference = AltitudeReferenceText(m_settings.altAboveSeaLevel, m_series.aboveSeaLevel);
+        m_stats->ShowLog(texts);
         m_chart->setFocus();
     }
     ShowClimbs();
@@ -318,7 +320,14 @@ void CMainFrame::Download()
         box.exec();
         return;
     }
-    dialog.exec();
+    RunDownloadDialog(dialog);
+}
+
+void CMainFrame::RunDownloadDialog(CDownloadDataDlg& dialog)
+{
+    m_downloadKept = false;
+    dialog.m_keep = [this](DownloadSession& session) { return KeepDownloadNow(session); };
+    m_runDialog(dialog);
     TakeDownload(dialog);
 }
 
@@ -340,16 +349,15 @@ bool CMainFrame::TakeDownloadNow(CDownloadDataDlg& dialog)
     m_busy = true;
     m_tree->ClearLogs();
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
-    const std::vector<NumberedLog> logs =
-        BuildDownloadedLogs(dialog.Buffer().Data(), dialog.Buffer().Received(), dialog.Parser().Flights(), m_config,
-                            m_settings.skipShortLogsLen, now);
+    const std::vector<NumberedLog> logs = dialog.Session().BuildLogs(m_settings.skipShortLogsLen, now);
     for (const NumberedLog& entry : logs)
-        m_tree->AddLog(QString::fromStdString(LogName(entry.number, entry.log.Duration())), entry.log);
+        m_tree->AddLog(TreeName(entry.log, entry.number), entry.log);
     m_busy = false;
-    // Downloaded logs are not on disk yet: leaving them asks first.
-    m_unsaved = !logs.empty();
+    // Downloaded logs that the logbook could not keep are on no disk: leaving them asks first.
+    m_unsaved = !logs.empty() && !m_downloadKept;
     ShowFirstLog();
-    SetTitleFile(QStringLiteral("downloaded logs, not saved yet"));
+    SetTitleFile(m_downloadKept ? QStringLiteral("downloaded logs, kept in the logbook")
+                                : QStringLiteral("downloaded logs, not saved yet"));
     const auto& flights = dialog.Parser().Flights();
     const auto damaged = std::count_if(flights.begin(), flights.end(),
                                        [](const FlightEntry& f) { return f.selected && !f.damage.empty(); });

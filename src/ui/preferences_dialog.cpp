@@ -73,6 +73,7 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
     Add(nullptr, QStringLiteral("COM Port"), port);
     AddCombo(nullptr, QStringLiteral("Baudrate"), {"9600", "19200", "115200", "460800", "921600"}, settings.baudrate);
     AddCombo(nullptr, QStringLiteral("Units"), {"metric", "imperial"}, settings.units);
+    AddCombo(nullptr, QStringLiteral("Altitude"), {"above start", "above sea level"}, settings.altAboveSeaLevel ? 1 : 0);
     AddCombo(nullptr, QStringLiteral("Temperature"), {"Celsius", "Fahrenheit"}, settings.tUnits);
     AddNumber(nullptr, QStringLiteral("Min log duration"), QString::number(settings.skipShortLogsLen));
 
@@ -325,6 +326,7 @@ void CPreferencesDlg::accept()
         if (position != uint32_t(-1))
             *field = position;
     }
+    s.altAboveSeaLevel = ComboIndex(kTop, QStringLiteral("Altitude")) == 1;
     s.skipShortLogsLen = static_cast<uint32_t>(std::max<int64_t>(length, 0));
     s.altPolynome = Checked(kAltitude, QStringLiteral("Kalman filtering"));
     s.sigmaMeasurement = std::max(measurement, 0.0);

@@ -32,8 +32,9 @@ QTreeWidgetItem* PropertyList::AddItem(QTreeWidgetItem* category, const QString&
 
 QTreeWidgetItem* PropertyList::Category(const QString& name) const
 {
+    // A category spans both columns; a top item of the same name is no category.
     for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i)->text(0) == name)
+        if (topLevelItem(i)->isFirstColumnSpanned() && topLevelItem(i)->text(0) == name)
             return topLevelItem(i);
     return nullptr;
 }
@@ -42,7 +43,7 @@ QTreeWidgetItem* PropertyList::Item(const QString& category, const QString& name
 {
     if (category.isEmpty()) {
         for (int i = 0; i < topLevelItemCount(); ++i)
-            if (topLevelItem(i)->childCount() == 0 && topLevelItem(i)->text(0) == name)
+            if (!topLevelItem(i)->isFirstColumnSpanned() && topLevelItem(i)->text(0) == name)
                 return topLevelItem(i);
         return nullptr;
     }

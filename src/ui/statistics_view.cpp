@@ -25,6 +25,7 @@ void CPropertiesView::Fill()
     m_list->AddItem(log, "Duration", "00:00");
     m_list->AddItem(log, "Rate", "0.1 sec");
     m_list->AddItem(log, "max Altitude", "100 m");
+    m_list->AddItem(log, "Altitude", "above start");
     // No temperature is decoded: a fixed number would read as a measurement.
     m_list->AddItem(log, "Temperature", "n/a");
     QTreeWidgetItem* selection = m_list->AddCategory(kSelection);
@@ -59,6 +60,7 @@ void CPropertiesView::ShowLog(const LogStatTexts& texts)
     m_list->SetValue(kLog, "Duration", QString::fromStdString(texts.duration));
     m_list->SetValue(kLog, "Rate", QString::fromStdString(texts.rate));
     m_list->SetValue(kLog, "max Altitude", QString::fromStdString(texts.maxAltitude));
+    m_list->SetValue(kLog, "Altitude", QString::fromStdString(texts.reference));
     m_list->Category(kLog)->setExpanded(true);
     m_list->Category(kSelection)->setExpanded(false);
 }

@@ -64,7 +64,7 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     ASSERT_TRUE(saved) << saved.note;
     QSettings raw(file.path, QSettings::IniFormat);
     const QStringList keys = raw.allKeys();
-    EXPECT_EQ(keys.size(), 28 + 4);  // the first version's, then the climbs'
+    EXPECT_EQ(keys.size(), 28 + 5);  // the first version's, then the climbs' and the altitude's reference
     EXPECT_EQ(raw.value("Climb.MaxGap").toByteArray().size(), 8);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
@@ -173,8 +173,8 @@ TEST(Settings, ReadAndWriteOrder)
         StoreResult Flush() override { return {true, {}}; }
     } store;
     (void)SaveSettings(LoadSettings(store), store);
-    ASSERT_EQ(store.reads.size(), 32u);
-    ASSERT_EQ(store.writes.size(), 32u);
+    ASSERT_EQ(store.reads.size(), 33u);
+    ASSERT_EQ(store.writes.size(), 33u);
     // Loading takes Alt.Max after the two sigmas and the image size before the vario values.
     EXPECT_EQ(store.reads[16], "Sigma.Measurement");
     EXPECT_EQ(store.reads[18], "Alt.Max");

@@ -30,9 +30,9 @@ CBrixoLog Flight(const Configuration& config, unsigned from, unsigned n, uint32_
     return log;
 }
 
-std::vector<FlightToArchive> ToArchive(const std::vector<CBrixoLog>& logs)
+std::vector<BuiltFlight> ToArchive(const std::vector<CBrixoLog>& logs)
 {
-    std::vector<FlightToArchive> flights;
+    std::vector<BuiltFlight> flights;
     for (size_t i = 0; i < logs.size(); ++i)
         flights.push_back({logs[i], static_cast<uint32_t>(16 + 100 * i)});
     return flights;

@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
         logs.push_back(std::move(log));
     }
     std::vector<const CBrixoLog*> pointers;
-    std::vector<FlightToArchive> flights;
+    std::vector<BuiltFlight> flights;
     for (const CBrixoLog& l : logs) {
         pointers.push_back(&l);
         flights.push_back({l, 16});

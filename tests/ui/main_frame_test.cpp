@@ -290,7 +290,7 @@ TEST_F(Window, SettingsAreWrittenAtClose)
     ASSERT_TRUE(frame->close());
     frame.reset();
     QSettings stored(StorePath(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys().size(), 32);
+    EXPECT_EQ(stored.allKeys().size(), 33);
     int proportion = 0;
     const QByteArray bytes = stored.value("PaneProportion").toByteArray();
     ASSERT_EQ(bytes.size(), 4);

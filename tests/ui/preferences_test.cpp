@@ -61,7 +61,7 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
             rows << top->text(0) + "/" + top->child(k)->text(0);
     }
     EXPECT_EQ(rows.join(", "),
-              "COM Port, Baudrate, Units, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
+              "COM Port, Baudrate, Units, Altitude, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
               "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
               "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
               "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
@@ -175,7 +175,8 @@ TEST(Preferences, OkRules)
         {{{"Altitude", "Kalman filtering", "on"}, {"Vario", "Polynomial filtering", "off"}},
          [](const Settings& s) { return s.altPolynome && !s.varioPolynome; }},
         {{{"", "Baudrate", "460800"}, {"", "Units", "imperial"}, {"", "Temperature", "Fahrenheit"}},
-         [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1; }},
+         [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1 && !s.altAboveSeaLevel; }},
+        {{{"", "Altitude", "above sea level"}}, [](const Settings& s) { return s.altAboveSeaLevel; }},
         {{{"Image", "Width", "32"}, {"Image", "Height", "99999"}},
          [](const Settings& s) { return s.imageCx == 32 && s.imageCy == 10000; }},
         {{{"Climbs", "Threshold (m/s)", "-0.25"}, {"Climbs", "Shortest climb (s)", "-5"}, {"Climbs", "Longest pause (s)", "2.5"}},

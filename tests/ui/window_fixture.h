@@ -26,8 +26,8 @@ inline QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-// The main window on the offscreen platform, with the built-in configuration, its settings and
-// recent files in a folder of the test's own, and the failures it tells collected.
+// The main window on the offscreen platform, with the built-in configuration, its settings,
+// recent files and logbook in a folder of the test's own, and the failures it tells collected.
 class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -41,6 +41,8 @@ protected:
     void SetUp() override
     {
         config.LoadBuiltIn();
+        // The logbook in the test's own folder, never the user's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path(QStringLiteral("data"))));
         OpenWindow();
     }
 

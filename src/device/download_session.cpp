@@ -1,0 +1,139 @@
+#include "device/download_session.h"
+
+#include <algorithm>
+
+DownloadSession::DownloadSession(const Configuration& config, uint32_t minimumDuration)
+    : m_config(config), m_parser(minimumDuration)
+{
+}
+
+DownloadSession::~DownloadSession()
+{
+    m_link.Close();  // the reader stops before the buffer goes
+}
+
+Status DownloadSession::Open(const std::string& portName, uint32_t bitsPerSecond)
+{
+    std::string error;
+    if (m_link.Open(portName, bitsPerSecond, this, &error))
+        return {};
+    if (m_link.PermissionDenied())
+        error += "\n" + PermissionHelp(DevicePathOf(portName));
+    return Fail(error);
+}
+
+void DownloadSession::Replay(const std::vector<uint8_t>& image)
+{
+    for (size_t at = 0; at < image.size();) {
+        const auto count = static_cast<uint32_t>(std::min<size_t>(image.size() - at, 1024));
+        (void)m_buffer->Append(image.data() + at, count);
+        at += count;
+    }
+    // A saved image is all there is: it ends where the file ends.
+    m_readerComplete.store(true, std::memory_order_release);
+}
+
+uint32_t DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
+{
+    // On the reader thread: store, and mark the end for Poll to see.
+    const ReceiveBuffer::Appended a = m_buffer->Append(bytes, count);
+    using End = ReceiveBuffer::End;
+    m_endIfQuiet.store(a.end == End::IfQuiet, std::memory_order_release);
+    if (a.end == End::Complete || a.end == End::NoSignature) {
+        m_link.Stop();
+        m_readerComplete.store(true, std::memory_order_release);
+        return 0;
+    }
+    return a.taken;
+}
+
+void DownloadSession::LineLost(const std::string& reason)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_reasonMutex);
+        m_readerLostReason = reason;
+    }
+    m_readerLost.store(true, std::memory_order_release);
+}
+
+void DownloadSession::Poll()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const bool active = !m_completed && !m_lost;
+    const uint64_t arrived = m_buffer->Arrived();
+    if (arrived != m_lastArrived) {
+        m_lastArrived = arrived;
+        m_lastData = now;
+        if (active && m_events.progress)
+            m_events.progress(arrived);
+    }
+    if (active && m_readerComplete.load(std::memory_order_acquire)) {
+        Complete();
+    } else if (active && m_readerLost.load(std::memory_order_acquire)) {
+        m_lost = true;
+        {
+            const std::lock_guard<std::mutex> lock(m_reasonMutex);
+            m_lostReason = m_readerLostReason;
+        }
+        if (m_events.lost)
+            m_events.lost(m_lostReason);
+    } else if (active && m_endIfQuiet.load(std::memory_order_acquire) && now - m_lastData >= m_quietEnd) {
+        // Zeros before any signature (a line held low at power-on) end the transfer only
+        // when nothing follows them; a logger that goes on sending is received as usual.
+        m_link.Stop();
+        Complete();
+    } else if (active && m_lastArrived > 0 && now - m_lastData >= m_silenceLimit && m_events.silence) {
+        // Only in the middle of a transfer: before it, the user is still plugging in.
+        m_events.silence(static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(now - m_lastData).count()));
+    }
+    ListNewFlights();
+}
+
+void DownloadSession::Complete()
+{
+    if (m_buffer->Arrived() == 0)
+        return;
+    m_completed = true;
+    // The counters cannot tell which flight lost the bytes: each one is in doubt.
+    if (const auto errors = m_link.ErrorsSinceOpen(); errors && errors->Any())
+        m_lineDamage = LineErrorText(*errors);
+    for (FlightEntry& f : m_parser.Flights())
+        if (!m_lineDamage.empty() && f.damage.empty())
+            f.damage = m_lineDamage;
+    ListNewFlights();
+    if (m_events.completed)
+        m_events.completed();
+}
+
+void DownloadSession::ListNewFlights()
+{
+    m_parser.Run(m_buffer->Data(), m_buffer->Received(), m_config);
+    auto& flights = m_parser.Flights();
+    for (; m_listed < flights.size(); ++m_listed) {
+        if (!m_lineDamage.empty() && flights[m_listed].damage.empty())
+            flights[m_listed].damage = m_lineDamage;
+        if (m_events.flightListed)
+            m_events.flightListed(m_listed);
+    }
+}
+
+void DownloadSession::Close()
+{
+    m_link.Close();
+}
+
+std::vector<uint8_t> DownloadSession::Image() const
+{
+    return {m_buffer->Data(), m_buffer->Data() + m_buffer->Received()};
+}
+
+std::vector<NumberedLog> DownloadSession::BuildLogs(uint32_t skipShortLogsLen, FileTime now) const
+{
+    return BuildDownloadedLogs(m_buffer->Data(), m_buffer->Received(), m_parser.Flights(), m_config, skipShortLogsLen,
+                               now);
+}
+
+std::vector<BuiltFlight> DownloadSession::BuildListedFlights(FileTime now) const
+{
+    return BuildFlights(m_buffer->Data(), m_buffer->Received(), m_parser.Flights(), m_config, now);
+}

@@ -1,0 +1,174 @@
+#include "ui/logbook_view.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "dsp/time_text.h"
+
+namespace {
+
+constexpr int kIdRole = Qt::UserRole;
+constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kSecondsRole = Qt::UserRole + 2;
+
+// Sorts by the numbers behind the texts where there are any.
+class EntryItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const QVariant a = data(column, kSortRole), b = other.data(column, kSortRole);
+        if (a.isValid() && b.isValid())
+            return a.toDouble() < b.toDouble();
+        return text(column).localeAwareCompare(other.text(column)) < 0;
+    }
+};
+
+QString DateText(FileTime time)
+{
+    return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(time), QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+}  // namespace
+
+LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    m_filter = new QLineEdit;
+    m_filter->setPlaceholderText(QStringLiteral("Filter: name, site, date ..."));
+    m_filter->setClearButtonEnabled(true);
+    layout->addWidget(m_filter);
+    m_table = new QTreeWidget;
+    m_table->setRootIsDecorated(false);
+    m_table->setUniformRowHeights(true);
+    m_table->setAlternatingRowColors(true);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Site"),
+                              QStringLiteral("Duration"), QStringLiteral("Max altitude"), QStringLiteral("Device")});
+    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(0, Qt::DescendingOrder);
+    layout->addWidget(m_table);
+    m_totals = new QLabel;
+    layout->addWidget(m_totals);
+    auto* buttons = new QHBoxLayout;
+    m_open = new QPushButton(QStringLiteral("Open"));
+    m_export = new QPushButton(QStringLiteral("Export..."));
+    m_delete = new QPushButton(QStringLiteral("Delete"));
+    for (QPushButton* b : {m_open, m_export, m_delete})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &LogbookView::ApplyFilter);
+    connect(m_table, &QTreeWidget::itemSelectionChanged, this, &LogbookView::UpdateButtons);
+    // Enter, or a double click.
+    connect(m_table, &QTreeWidget::itemActivated, this, [this] { emit OpenRequested(SelectedIds()); });
+    connect(m_open, &QPushButton::clicked, this, [this] { emit OpenRequested(SelectedIds()); });
+    connect(m_export, &QPushButton::clicked, this, [this] { emit ExportRequested(SelectedIds()); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { emit DeleteRequested(SelectedIds()); });
+    UpdateButtons();
+    ApplyFilter();
+}
+
+void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& unit, double lengthScale)
+{
+    const std::vector<int64_t> chosen = SelectedIds();
+    m_table->setSortingEnabled(false);
+    m_table->clear();
+    m_table->headerItem()->setText(4, QStringLiteral("Max altitude [%1]").arg(unit));
+    for (const LogbookEntry& e : entries) {
+        auto* item = new EntryItem(m_table);
+        const FileTime flown = e.FlownAt();
+        item->setText(0, DateText(flown));
+        item->setData(0, kSortRole, static_cast<double>(flown));
+        item->setText(1, QString::fromStdString(e.fields.name.value_or("")));
+        item->setText(2, QString::fromStdString(e.fields.site));
+        item->setText(3, QString::fromStdString(FormatDuration("%H:%M:%S", static_cast<uint64_t>(e.duration))));
+        item->setData(3, kSortRole, e.duration);
+        if (e.maxAltitude) {
+            item->setText(4, QString::number(*e.maxAltitude * lengthScale, 'f', 1));
+            item->setData(4, kSortRole, *e.maxAltitude);
+        }
+        item->setText(5, QString::number(e.deviceId));
+        item->setData(5, kSortRole, static_cast<double>(e.deviceId));
+        for (int column : {3, 4, 5})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(0, kIdRole, static_cast<qlonglong>(e.id));
+        item->setData(0, kSecondsRole, e.duration);
+        if (!e.fields.comment.empty())
+            item->setToolTip(1, QString::fromStdString(e.fields.comment));
+        item->setSelected(std::find(chosen.begin(), chosen.end(), e.id) != chosen.end());
+    }
+    m_table->setSortingEnabled(true);
+    m_table->setEnabled(true);
+    ApplyFilter();
+}
+
+void LogbookView::ShowProblem(const QString& text)
+{
+    m_table->clear();
+    m_table->setEnabled(false);
+    m_totals->setText(text);
+    m_totals->setWordWrap(true);
+    UpdateButtons();
+}
+
+std::vector<int64_t> LogbookView::SelectedIds() const
+{
+    std::vector<int64_t> ids;
+    for (int i = 0; i < m_table->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_table->topLevelItem(i);
+        if (item->isSelected() && !item->isHidden())
+            ids.push_back(item->data(0, kIdRole).toLongLong());
+    }
+    return ids;
+}
+
+void LogbookView::ApplyFilter()
+{
+    const QString filter = m_filter->text().trimmed();
+    int shown = 0;
+    double seconds = 0;
+    for (int i = 0; i < m_table->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_table->topLevelItem(i);
+        bool match = filter.isEmpty();
+        for (int column = 0; column < m_table->columnCount() && !match; ++column)
+            match = item->text(column).contains(filter, Qt::CaseInsensitive);
+        if (!match && !filter.isEmpty())
+            match = item->toolTip(1).contains(filter, Qt::CaseInsensitive);  // the comment
+        item->setHidden(!match);
+        if (match) {
+            ++shown;
+            seconds += item->data(0, kSecondsRole).toDouble();
+        }
+    }
+    if (m_table->isEnabled()) {
+        // Air time in hours, as logbooks count it.
+        const auto total = static_cast<long long>(seconds);
+        m_totals->setText(QStringLiteral("%1 %2, air time %3")
+                              .arg(shown)
+                              .arg(shown == 1 ? QStringLiteral("flight") : QStringLiteral("flights"))
+                              .arg(QString::asprintf("%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60)));
+    }
+    UpdateButtons();
+}
+
+void LogbookView::UpdateButtons()
+{
+    const bool any = !SelectedIds().empty();
+    for (QPushButton* b : {m_open, m_export, m_delete})
+        b->setEnabled(any);
+}

@@ -1,0 +1,242 @@
+// The main window and the logbook: every download kept, names in the tree, Log Properties
+// that are stored, the Logbook pane, and memory images imported again.
+#include <QDateTime>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "app/log_file.h"
+#include "config/configuration.h"
+#include "config/file_access.h"
+#include "device/download_session.h"
+#include "ui/download_dialog.h"
+#include "ui/log_dialogs.h"
+#include "ui/log_tree.h"
+#include "ui/logbook_view.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+FileTime Now()
+{
+    return FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
+}
+
+// A memory image is 2 MiB from its signature on; a file much larger is no memory image.
+constexpr size_t kMaxImageFile = 64 * 1024 * 1024;
+
+}  // namespace
+
+void CMainFrame::OpenLogbook(const std::string& folder)
+{
+    m_logbook.reset();
+    auto book = Logbook::Open(folder);
+    if (book) {
+        m_logbook = std::move(*book);
+        m_logbookProblem.clear();
+    } else {
+        // The window works without it; the pane and the status bar say why.
+        m_logbookProblem = QStringLiteral("The logbook cannot be used: %1").arg(QString::fromStdString(book.Error()));
+        statusBar()->showMessage(m_logbookProblem);
+    }
+    RefreshLogbook();
+}
+
+void CMainFrame::RefreshLogbook()
+{
+    if (!m_logbookView)
+        return;
+    if (!m_logbook) {
+        m_logbookView->ShowProblem(m_logbookProblem);
+        return;
+    }
+    auto entries = m_logbook->List(m_config);
+    if (!entries) {
+        m_logbookView->ShowProblem(QStringLiteral("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));
+        return;
+    }
+    const bool imperial = m_settings.Imperial();
+    m_logbookView->Show(*entries, imperial ? QStringLiteral("ft") : QStringLiteral("m"),
+                        m_config.UnitScale("linear", imperial ? "imperial" : "metric"));
+}
+
+QString CMainFrame::KeepDownloadNow(DownloadSession& session)
+{
+    if (!m_logbook)
+        return m_logbookProblem + QStringLiteral("\nThe flights are not kept: save them with File > Save As.");
+    auto kept = KeepDownload(*m_logbook, session.Image(), session.BuildListedFlights(Now()), Now());
+    if (!kept)
+        return QStringLiteral("The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
+            .arg(QString::fromStdString(kept.Error()));
+    m_downloadKept = true;
+    RefreshLogbook();
+    return QString::fromStdString(KeptText(*kept));
+}
+
+std::optional<LogbookEntry> CMainFrame::LogbookEntryOf(const CBrixoLog& log)
+{
+    if (!m_logbook)
+        return std::nullopt;
+    auto found = m_logbook->FindByHash(FlightHash(log));
+    return found ? *found : std::nullopt;
+}
+
+std::optional<double> CMainFrame::StartElevationOf(const CBrixoLog& log)
+{
+    if (!m_settings.altAboveSeaLevel)
+        return std::nullopt;
+    const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
+    return entry ? entry->fields.startElevation : std::nullopt;
+}
+
+QString CMainFrame::TreeName(const CBrixoLog& log, int number)
+{
+    const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
+    if (entry && entry->fields.name)
+        return QString::fromStdString(*entry->fields.name);
+    return QString::fromStdString(LogName(number, log.Duration()));
+}
+
+void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
+{
+    const CBrixoLog* log = m_tree->LogOf(item);
+    if (!log)
+        return;
+    const std::optional<LogbookEntry> entry = LogbookEntryOf(*log);
+    CPropertiesDlg dialog(*log, entry ? entry->fields : PilotFields{}, m_tree->DefaultName(item), this);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (!m_logbook) {
+        m_warn(m_logbookProblem + QStringLiteral("\nThe log's properties cannot be kept."));
+        return;
+    }
+    // A log that is not in the logbook yet (opened from a file) enters it now.
+    int64_t id = 0;
+    if (entry) {
+        id = entry->id;
+    } else {
+        auto added = m_logbook->Add(*log, Now());
+        if (!added) {
+            m_warn(QStringLiteral("The log could not be added to the logbook:\n%1").arg(QString::fromStdString(added.Error())));
+            return;
+        }
+        id = *added;
+    }
+    if (Status s = m_logbook->SetFields(id, dialog.Edited()); !s) {
+        m_warn(QStringLiteral("The log's properties could not be kept:\n%1").arg(QString::fromStdString(s.Error())));
+        return;
+    }
+    item->setText(0, dialog.Edited().name ? QString::fromStdString(*dialog.Edited().name) : m_tree->DefaultName(item));
+    RefreshLogbook();
+    // Above sea level, a new start elevation moves the whole flight.
+    if (m_settings.altAboveSeaLevel && m_tree->currentItem() == item)
+        RefreshSelected();
+}
+
+void CMainFrame::OpenFromLogbook(const std::vector<int64_t>& ids)
+{
+    if (!m_logbook || ids.empty() || !MayDiscardLogs())
+        return;
+    std::vector<std::pair<CBrixoLog, LogbookEntry>> flights;
+    for (int64_t id : ids) {
+        auto log = m_logbook->LoadLog(id, m_config);
+        auto entry = m_logbook->Find(id);
+        if (!log || !entry || !*entry) {
+            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2")
+                       .arg(id)
+                       .arg(QString::fromStdString(log ? entry ? "it is gone" : entry.Error() : log.Error())));
+            continue;
+        }
+        log->m_date = (*entry)->FlownAt();
+        flights.emplace_back(std::move(*log), **entry);
+    }
+    // In the tree as a download puts them: the long enough ones, numbered without gaps.
+    m_busy = true;
+    m_tree->ClearLogs();
+    int number = 0;
+    for (const auto& [log, entry] : flights) {
+        if (!KeepLog(log, m_settings.skipShortLogsLen))
+            continue;
+        const QString defaultName = QString::fromStdString(LogName(++number, log.Duration()));
+        m_tree->AddLog(entry.fields.name ? QString::fromStdString(*entry.fields.name) : defaultName, log, defaultName);
+    }
+    m_busy = false;
+    m_unsaved = false;  // they are in the logbook
+    ShowFirstLog();
+    SetTitleFile(QStringLiteral("flights from the logbook"));
+    m_leftTabs->setCurrentIndex(0);
+}
+
+void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
+{
+    if (!m_logbook || ids.empty())
+        return;
+    std::vector<CBrixoLog> logs;
+    for (int64_t id : ids) {
+        auto log = m_logbook->LoadLog(id, m_config);
+        if (!log) {
+            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2").arg(id).arg(QString::fromStdString(log.Error())));
+            return;
+        }
+        logs.push_back(std::move(*log));
+    }
+    QFileDialog dialog(this, QStringLiteral("Export"), QString(), QStringLiteral("Alt Files (*.alt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("alt"));
+    if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    std::vector<const CBrixoLog*> pointers;
+    for (const CBrixoLog& l : logs)
+        pointers.push_back(&l);
+    std::string error;
+    if (!WriteFileSafely(path.toStdString(), AltFileText(pointers), &error))
+        m_warn(QStringLiteral("The flights could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));
+}
+
+void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)
+{
+    if (!m_logbook || ids.empty())
+        return;
+    const QString question =
+        ids.size() == 1 ? QStringLiteral("Delete this flight from the logbook?")
+                        : QStringLiteral("Delete these %1 flights from the logbook?").arg(ids.size());
+    if (!m_confirm(question + QStringLiteral("\nThe memory images they came from stay on disk and can be imported again.")))
+        return;
+    if (Status s = m_logbook->Delete(ids); !s)
+        m_warn(QStringLiteral("The flights could not be deleted:\n%1").arg(QString::fromStdString(s.Error())));
+    RefreshLogbook();
+}
+
+void CMainFrame::OnImportImage()
+{
+    QFileDialog dialog(this, QStringLiteral("Import Memory Image"),
+                       m_logbook ? QString::fromStdString(m_logbook->Folder() + "/images") : QString(),
+                       QStringLiteral("Memory Images (*.mem);;All Files (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    ImportImage(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::ImportImage(const QString& path)
+{
+    std::string bytes, error;
+    if (!ReadSmallFile(path.toStdString(), kMaxImageFile, bytes, &error)) {
+        m_warn(QStringLiteral("%1 cannot be read:\n%2").arg(path, QString::fromStdString(error)));
+        return false;
+    }
+    if (bytes.size() > kMaxImageFile) {
+        m_warn(QStringLiteral("%1 is no memory image of the logger: it is larger than %2 MiB.")
+                   .arg(path)
+                   .arg(kMaxImageFile / (1024 * 1024)));
+        return false;
+    }
+    if (!MayDiscardLogs())
+        return false;
+    CDownloadDataDlg replay(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
+    replay.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    RunDownloadDialog(replay);
+    return true;
+}
