@@ -92,6 +92,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));  // a logbook of its own
     CMainFrame frame(BuiltInConfiguration(),
                      std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
     frame.show();

@@ -380,10 +380,8 @@ std::string KeptText(const KeptDownload& kept)
 {
     if (kept.alreadyKept)
         return "This memory image is in the logbook already.";
-    const auto flights = [](int n) {
-        return std::to_string(n) + (n == 1 ? " flight" : " flights");
-    };
-    std::string text = "Kept in the logbook: " + flights(kept.report.added) + " new";
+    const int added = kept.report.added;
+    std::string text = "Kept in the logbook: " + std::to_string(added) + (added == 1 ? " new flight" : " new flights");
     if (kept.report.alreadyThere > 0)
         text += ", " + std::to_string(kept.report.alreadyThere) + " there already";
     return text + ".";

@@ -45,6 +45,7 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
         // A desktop session's runtime folder, without which Qt warns on stderr.
         env.insert("XDG_RUNTIME_DIR", home.path());
         return env;
@@ -72,6 +73,12 @@ QByteArray Preamble()
 }
 
 const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
 
 }  // namespace
@@ -448,6 +455,42 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     EXPECT_EQ(Tool({"info", Path("down.alt")}).out,
               "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  2 (00:03:30)\t1\t2103\t210.3\n");
     EXPECT_EQ(Tool({"csv", Path("down.alt"), "2"}).out, Tool({"csv", kHops, "3"}).out);
+
+    // Kept in the logbook: its two flights, and the memory image, which replays to the same file.
+    EXPECT_NE(r.err.find("Kept in the logbook: 2 new flights."), std::string::npos) << r.err;
+    const ToolRun listed = Tool({"logbook", "list"});
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 2) << listed.out;
+    const QStringList images = QDir(Path("data/Nivra/images")).entryList(QDir::Files);
+    ASSERT_EQ(images.size(), 1);
+    const QString kept = Path("data/Nivra/images/" + images[0]);
+    const ToolRun replayed = Tool({"download", "--from-image", kept, "-o", Path("again.alt")});
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_NE(replayed.err.find("This memory image is in the logbook already."), std::string::npos) << replayed.err;
+    EXPECT_EQ(ReadFile(Path("again.alt")), ReadFile(Path("down.alt")));
+    EXPECT_EQ(QDir(Path("data/Nivra/images")).entryList(QDir::Files).size(), 1);
+    // Without the logbook: --no-archive keeps nothing; a logbook that cannot be opened is
+    // said, and the file is written all the same with exit status 4.
+    EXPECT_EQ(Tool({"download", "--from-image", kept, "--no-archive", "-o", Path("plain.alt")}).status, 0);
+    Write("blocked", "a file where the data folder should be");
+    QProcessEnvironment blocked = Environment();
+    blocked.insert("XDG_DATA_HOME", Path("blocked"));
+    QProcess p;
+    p.setProcessEnvironment(blocked);
+    p.start(QStringLiteral(NIVRA_TOOL), {"download", "--from-image", kept, "-o", Path("unkept.alt")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 4);
+    EXPECT_NE(p.readAllStandardError().indexOf("could not be kept in the logbook"), -1);
+    EXPECT_EQ(ReadFile(Path("unkept.alt")), ReadFile(Path("down.alt")));
+
+    // Noted in the logbook, the start elevation lifts the altitude of the file's same flight.
+    ASSERT_EQ(Tool({"logbook", "set", "1", "--elevation", "250", "--name", "Hop"}).status, 0);
+    const ToolRun show = Tool({"logbook", "show", "1"});
+    EXPECT_NE(show.out.find("Name: Hop\n"), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("Start elevation: 250.0 m\n"), std::string::npos) << show.out;
+    const std::string above = Tool({"stats", Path("down.alt"), "1", "--set", "Alt.AboveSeaLevel=1"}).out;
+    EXPECT_NE(above.find("Log/Altitude: above sea level\n"), std::string::npos) << above;
+    const ToolRun ids = Tool({"logbook", "list"});
+    EXPECT_NE(ids.out.find("\tHop\t"), std::string::npos) << ids.out;
 
     const ToolRun none = Tool({"download", "--port", "/dev/nivra-no-such-port", "-o", Path("none.alt")});
     EXPECT_EQ(none.status, 1);

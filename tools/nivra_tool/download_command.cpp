@@ -16,155 +16,118 @@
 
 #include "app/log_file.h"
 #include "commands.h"
-#include "device/memory_image.h"
-#include "device/serial_link.h"
+#include "config/file_access.h"
+#include "device/download_session.h"
+#include "logbook/logbook.h"
 #include "tool_options.h"
 
 namespace {
 
-class ToolCollector : public t_collector {
-public:
-    ToolCollector(ReceiveBuffer& buffer, CSerialLink& link) : m_buffer(buffer), m_link(link) {}
-    uint32_t Collect(const uint8_t* bytes, uint32_t count) override
-    {
-        const ReceiveBuffer::Appended a = m_buffer.Append(bytes, count);
-        using End = ReceiveBuffer::End;
-        m_endIfQuiet.store(a.end == End::IfQuiet, std::memory_order_release);
-        if (a.end == End::Complete || a.end == End::NoSignature)
-            Finish();
-        return a.taken;
-    }
-    void LineLost(const std::string& reason) override
-    {
-        m_reason = reason;
-        m_lost.store(true, std::memory_order_release);
-    }
-    // Ends the transfer: the reader stops at its next wait.
-    void Finish()
-    {
-        m_link.Stop();
-        m_complete.store(true, std::memory_order_release);
-    }
-    bool Complete() const { return m_complete.load(std::memory_order_acquire); }
-    bool Lost() const { return m_lost.load(std::memory_order_acquire); }
-    // The last bytes were zeros that came before any signature.
-    bool EndIfQuiet() const { return m_endIfQuiet.load(std::memory_order_acquire); }
-    // Read only once Lost is seen.
-    const std::string& LostReason() const { return m_reason; }
-
-private:
-    ReceiveBuffer& m_buffer;
-    CSerialLink& m_link;
-    std::atomic<bool> m_complete{false};
-    std::atomic<bool> m_lost{false};
-    std::atomic<bool> m_endIfQuiet{false};
-    std::string m_reason;
-};
-
-// After this long without a byte in the middle of a transfer, the user is told.
-constexpr auto kSilence = std::chrono::seconds(5);
-// Zeros before any signature end the transfer once the line stays quiet this long.
-constexpr auto kQuietEnd = std::chrono::seconds(2);
-// The exit status of a download that wrote flights of which some look damaged.
+// The exit status of a download that wrote flights of which some look damaged, and of one
+// whose flights were written but could not be kept in the logbook.
 constexpr int kDamagedStatus = 3;
+constexpr int kNotKeptStatus = 4;
+// A memory image is 2 MiB from its signature on; a file much larger is no memory image.
+constexpr size_t kMaxImageFile = 64 * 1024 * 1024;
 
 }  // namespace
 
 int Download(const std::vector<std::string>& argv)
 {
-    const ToolArgs args = ParseArgs(argv, {"config", "set", "port", "baud", "o"});
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "port", "baud", "o", "from-image"}, {"no-archive"});
     if (!args.positional.empty())
         throw UsageError{"download takes no FILE; name the output with -o"};
     const auto out = args.options.find("o");
     if (out == args.options.end())
         throw UsageError{"download needs -o OUT.alt"};
+    const bool archive = !args.options.count("no-archive");
     const Settings settings = LoadToolSettings(args);
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
     // A transfer can take half an hour: an output that cannot be written is told before it.
     std::string error;
     if (!CheckWritable(out->second, &error))
         throw ToolError{out->second + ": " + error + "; nothing was received"};
-    const auto portOption = args.options.find("port");
-    const std::string port = portOption != args.options.end() ? portOption->second : settings.usedPort;
-    uint32_t baud = SpeedOfIndex(settings.baudrate);
-    if (const auto b = args.options.find("baud"); b != args.options.end()) {
-        char* end = nullptr;
-        const unsigned long v = std::strtoul(b->second.c_str(), &end, 10);
-        if (b->second.empty() || *end != '\0' || v == 0 || v > 10000000)
-            throw UsageError{"--baud wants bits per second, not \"" + b->second + "\""};
-        baud = static_cast<uint32_t>(v);
-    }
 
     // The flight list below says what the diagnostic lines would.
     QLoggingCategory::setFilterRules(QStringLiteral("nivra.download.debug=false"));
-    auto buffer = std::make_unique<ReceiveBuffer>();
-    CSerialLink link;
-    ToolCollector collector(*buffer, link);
-    if (!link.Open(port, baud, &collector, &error)) {
-        std::string text = "cannot open " + port + " (" + DevicePathOf(port) + "): " + error;
-        if (link.PermissionDenied())
-            text += ". " + PermissionHelp(DevicePathOf(port));
-        else if (!AnyUsbPort(EnumeratePorts()))
-            text += ". No USB serial port is present: the logger's cable seems not to be plugged in";
-        throw ToolError{text};
+    DownloadSession session(config, settings.skipShortLogs ? settings.skipShortLogsLen : 0);
+    const auto image = args.options.find("from-image");
+    if (image != args.options.end()) {
+        std::string bytes;
+        if (!ReadSmallFile(image->second, kMaxImageFile, bytes, &error))
+            throw ToolError{image->second + ": " + error};
+        if (bytes.size() > kMaxImageFile)
+            throw ToolError{image->second + ": no memory image of the logger (larger than 64 MiB)"};
+        session.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    } else {
+        const auto portOption = args.options.find("port");
+        const std::string port = portOption != args.options.end() ? portOption->second : settings.usedPort;
+        uint32_t baud = SpeedOfIndex(settings.baudrate);
+        if (const auto b = args.options.find("baud"); b != args.options.end()) {
+            char* end = nullptr;
+            const unsigned long v = std::strtoul(b->second.c_str(), &end, 10);
+            if (b->second.empty() || *end != '\0' || v == 0 || v > 10000000)
+                throw UsageError{"--baud wants bits per second, not \"" + b->second + "\""};
+            baud = static_cast<uint32_t>(v);
+        }
+        if (const Status opened = session.Open(port, baud); !opened) {
+            std::string text = "cannot open " + port + " (" + DevicePathOf(port) + "): " + opened.Error();
+            if (opened.Error().find('\n') == std::string::npos && !AnyUsbPort(EnumeratePorts()))
+                text += ". No USB serial port is present: the logger's cable seems not to be plugged in";
+            for (char& c : text)
+                if (c == '\n')
+                    c = ' ';
+            throw ToolError{text};
+        }
+        std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n",
+                     port.c_str(), DevicePathOf(port).c_str(), baud);
     }
-    std::fprintf(stderr, "Waiting for the logger on %s (%s) at %u bit/s: plug it in and switch it on.\n", port.c_str(),
-                 DevicePathOf(port).c_str(), baud);
-    MemoryImageParser parser(settings.skipShortLogs ? settings.skipShortLogsLen : 0);
-    uint64_t shown = 0;
-    size_t listed = 0;
-    auto report = [&] {
-        parser.Run(buffer->Data(), buffer->Received(), config);
-        const uint64_t arrived = buffer->Arrived();
-        if (arrived != shown) {
-            std::fprintf(stderr, "\r%llu bytes has been received", static_cast<unsigned long long>(arrived));
-            shown = arrived;
-        }
-        for (; listed < parser.Flights().size(); ++listed) {
-            const FlightRow row = RowOf(parser.Flights()[listed], static_cast<int>(listed) + 1);
-            std::fprintf(stderr, "\nFlight %s\trate %s/s\t%s", row.flight.c_str(), row.rate.c_str(),
-                         row.duration.c_str());
-        }
-    };
-    auto lastData = std::chrono::steady_clock::now();
-    uint64_t lastArrived = 0;
+
+    DownloadSession::Events& events = session.m_events;
     bool silenceTold = false;
-    while (!collector.Complete() && !collector.Lost()) {
+    events.progress = [&silenceTold](uint64_t arrived) {
+        silenceTold = false;
+        std::fprintf(stderr, "\r%llu bytes has been received", static_cast<unsigned long long>(arrived));
+    };
+    events.flightListed = [&session](size_t index) {
+        const FlightRow row = RowOf(session.Flights()[index], static_cast<int>(index) + 1);
+        std::fprintf(stderr, "\nFlight %s\trate %s/s\t%s", row.flight.c_str(), row.rate.c_str(), row.duration.c_str());
+    };
+    events.silence = [&silenceTold](int seconds) {
+        if (!silenceTold)
+            std::fprintf(stderr, "\nNo data has arrived for %d seconds: check the cable (Ctrl+C stops).", seconds);
+        silenceTold = true;
+    };
+    session.Poll();
+    while (!session.Completed() && !session.Lost()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        report();
-        const auto now = std::chrono::steady_clock::now();
-        if (buffer->Arrived() != lastArrived) {
-            lastArrived = buffer->Arrived();
-            lastData = now;
-            silenceTold = false;
-        } else if (collector.EndIfQuiet() && now - lastData >= kQuietEnd) {
-            // Zeros of a line held low, and nothing after them: the transfer is over.
-            collector.Finish();
-        } else if (lastArrived > 0 && !silenceTold && now - lastData >= kSilence) {
-            std::fprintf(
-                stderr, "\nNo data has arrived for %lld seconds: check the cable (Ctrl+C stops).",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(now - lastData).count()));
-            silenceTold = true;
+        session.Poll();
+    }
+    session.Close();
+    session.Poll();  // the flights listed from the last bytes
+    std::fprintf(stderr, "\n");
+    if (session.Lost())
+        throw ToolError{"the connection to the logger was lost (" + session.LostReason() +
+                        "); nothing was written: check the cable and download again"};
+    if (!session.Parser().SignatureFound())
+        throw ToolError{"the transfer ended without the logger's signature; nothing was written"};
+
+    // Kept in the logbook first: the logger's memory may be gone next.
+    const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
+    bool kept = !archive;
+    if (archive) {
+        auto book = Logbook::Open(Logbook::DefaultFolder());
+        auto result = book ? KeepDownload(**book, session.Image(), session.BuildListedFlights(now), now)
+                           : Result<KeptDownload>(Fail(book.Error()));
+        if (result) {
+            kept = true;
+            std::fprintf(stderr, "%s\n", KeptText(*result).c_str());
+        } else {
+            std::fprintf(stderr, "nivra-tool: the download could not be kept in the logbook: %s\n",
+                         result.Error().c_str());
         }
     }
-    const bool lost = collector.Lost() && !collector.Complete();
-    const std::optional<LineErrorCounts> lineErrors = link.ErrorsSinceOpen();
-    link.Close();
-    report();
-    std::fprintf(stderr, "\n");
-    if (lost)
-        throw ToolError{"the connection to the logger was lost (" + collector.LostReason() +
-                        "); nothing was written: check the cable and download again"};
-    if (!parser.SignatureFound())
-        throw ToolError{"the transfer ended without the logger's signature; nothing was written"};
-    // The counters cannot tell which flight lost the bytes: each one is in doubt.
-    if (lineErrors && lineErrors->Any())
-        for (FlightEntry& f : parser.Flights())
-            if (f.damage.empty())
-                f.damage = LineErrorText(*lineErrors);
-    const std::vector<NumberedLog> logs =
-        BuildDownloadedLogs(buffer->Data(), buffer->Received(), parser.Flights(), config, settings.skipShortLogsLen,
-                            FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch()));
+    const std::vector<NumberedLog> logs = session.BuildLogs(settings.skipShortLogsLen, now);
     std::vector<const CBrixoLog*> pointers;
     for (const NumberedLog& l : logs) {
         pointers.push_back(&l.log);
@@ -174,10 +137,10 @@ int Download(const std::vector<std::string>& argv)
         throw ToolError{out->second + ": " + error};
     std::fprintf(stderr, "%zu logs written to %s\n", logs.size(), out->second.c_str());
     // Kept, but said: the raw bytes are what the logger sent, yet they may not be what it holds.
-    int status = 0;
-    for (size_t i = 0; i < parser.Flights().size(); ++i)
-        if (!parser.Flights()[i].damage.empty()) {
-            std::fprintf(stderr, "Flight %zu looks damaged: %s\n", i + 1, parser.Flights()[i].damage.c_str());
+    int status = kept ? 0 : kNotKeptStatus;
+    for (size_t i = 0; i < session.Flights().size(); ++i)
+        if (!session.Flights()[i].damage.empty()) {
+            std::fprintf(stderr, "Flight %zu looks damaged: %s\n", i + 1, session.Flights()[i].damage.c_str());
             status = kDamagedStatus;
         }
     return status;

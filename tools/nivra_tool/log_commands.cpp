@@ -18,6 +18,7 @@
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
 #include "export/log_export.h"
+#include "logbook/logbook.h"
 #include "tool_options.h"
 
 namespace {
@@ -112,9 +113,24 @@ std::optional<std::pair<double, double>> SelectionOf(const ToolArgs& args)
 
 // The log's series; the problems of those that could not be made are told unless the caller
 // tells them its own way. A log whose altitude cannot be made is refused.
+// Above sea level, the flight's start elevation as the logbook keeps it; nothing without one.
+std::optional<double> StartElevationOf(const ChosenLog& chosen)
+{
+    if (!chosen.settings.altAboveSeaLevel)
+        return std::nullopt;
+    auto book = Logbook::Open(Logbook::DefaultFolder());
+    if (!book) {
+        std::cerr << "nivra-tool: the logbook cannot be opened, so the altitude stays above the start: "
+                  << book.Error() << "\n";
+        return std::nullopt;
+    }
+    auto entry = (*book)->FindByHash(FlightHash(chosen.log));
+    return entry && *entry ? (**entry).fields.startElevation : std::nullopt;
+}
+
 LogSeries SeriesOrFail(const ChosenLog& chosen, SeriesChoice choice, bool tellProblems = true)
 {
-    LogSeries series = BuildLogSeries(chosen.log, chosen.settings, choice);
+    LogSeries series = BuildLogSeries(chosen.log, chosen.settings, choice, StartElevationOf(chosen));
     const NamedSeries& alt = series.series[0];
     if (alt.values.empty() && !alt.problem.empty())
         throw ToolError{chosen.path + ": the altitude of this log cannot be decoded: " + alt.problem};
@@ -181,6 +197,9 @@ int Stats(const std::vector<std::string>& argv)
     const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
     std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
                 log.maxAltitude.c_str());
+    // Said only when asked for: the first three lines are what scripts read.
+    if (chosen.settings.altAboveSeaLevel)
+        std::printf("Log/Altitude: %s\n", AltitudeReferenceText(true, series.aboveSeaLevel).c_str());
     if (selection) {
         const SelectionStatTexts sel =
             SelectionStatistics(series.series[0], series.series[1], selection->first, selection->second, imperial);

@@ -2,7 +2,8 @@
 
 #include "app/settings_store.h"
 
-ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed)
+ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
+                   const std::set<std::string>& flags)
 {
     ToolArgs parsed;
     if (args.empty())
@@ -13,6 +14,11 @@ ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::str
         // "--name" and "-o" are options; anything else (a negative number too) is a word.
         if ((word.size() > 2 && word.rfind("--", 0) == 0) || word == "-o") {
             const std::string name = word == "-o" ? "o" : word.substr(2);
+            if (flags.count(name)) {
+                if (!parsed.options.emplace(name, "1").second)
+                    throw UsageError{"option " + word + " given twice"};
+                continue;
+            }
             if (!allowed.count(name))
                 throw UsageError{"unknown option " + word + " for " + parsed.command};
             if (i + 1 >= args.size())

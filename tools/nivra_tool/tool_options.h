@@ -26,8 +26,10 @@ struct ToolError {
     std::string message;
 };
 
-// Splits argv; allowed lists the options (without "--") that take a value.
-ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed);
+// Splits argv; allowed lists the options (without "--") that take a value, flags those that
+// take none (they are in options with the value "1").
+ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
+                   const std::set<std::string>& flags = {});
 
 // The configuration as the window finds it, or the --config file.
 Configuration LoadToolConfiguration(const ToolArgs& args, const std::string& programDir);
