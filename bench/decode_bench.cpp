@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/brixo_log.h"
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 #include "synthetic_flight.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "app/brixo_log.h"
 #include "app/memory_tuning.h"
 #include "app/settings.h"
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 #include "dsp/climbs.h"
 #include "dsp/filters.h"
 #include "dsp/log_series.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 namespace {
 // Seconds between 1601-01-01 and 1970-01-01.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/brixo_log.h"
-#include "config/file_access.h"
+#include "base/file_access.h"
 
 class QIODevice;
 class Configuration;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 // A rectangle of pixels with an exclusive right and bottom edge.
 struct ChartRect {

@@ -6,7 +6,7 @@
 
 #include <QStandardPaths>
 
-#include "config/file_access.h"
+#include "base/file_access.h"
 
 namespace {
 

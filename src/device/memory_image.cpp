@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "config/configuration.h"
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 Q_LOGGING_CATEGORY(lcDownload, "nivra.download")
 

@@ -6,7 +6,7 @@
 #include "app/brixo_log.h"
 #include "app/settings.h"
 #include "config/configuration.h"
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 #include "dsp/filters.h"
 
 const NamedSeries* LogSeries::Find(const std::string& name) const

@@ -7,7 +7,7 @@
 #include "app/brixo_log.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 namespace {
 

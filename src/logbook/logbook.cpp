@@ -19,7 +19,7 @@
 
 #include "app/log_file.h"
 #include "config/configuration.h"
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 
 namespace {
 

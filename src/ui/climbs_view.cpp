@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 namespace {
 

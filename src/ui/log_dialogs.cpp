@@ -15,7 +15,7 @@
 
 #include "app/brixo_log.h"
 #include "config/configuration.h"
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, const QString& defaultName,
                                QWidget* parent)

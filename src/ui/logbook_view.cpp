@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 namespace {
 

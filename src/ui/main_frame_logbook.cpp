@@ -8,7 +8,7 @@
 
 #include "app/log_file.h"
 #include "config/configuration.h"
-#include "config/file_access.h"
+#include "base/file_access.h"
 #include "device/download_session.h"
 #include "ui/download_dialog.h"
 #include "ui/log_dialogs.h"

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/settings.h"
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 #include "dsp/filters.h"
 #include "test_support.h"
 

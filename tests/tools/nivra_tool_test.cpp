@@ -13,7 +13,7 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
-#include "config/file_access.h"
+#include "base/file_access.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"

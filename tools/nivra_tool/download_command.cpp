@@ -16,7 +16,7 @@
 
 #include "app/log_file.h"
 #include "commands.h"
-#include "config/file_access.h"
+#include "base/file_access.h"
 #include "device/download_session.h"
 #include "logbook/logbook.h"
 #include "tool_options.h"

@@ -8,7 +8,7 @@
 
 #include "app/log_file.h"
 #include "commands.h"
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 #include "logbook/logbook.h"
 #include "tool_options.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 TEST(TimeLabel, ElapsedTimes)
 {

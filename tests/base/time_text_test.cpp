@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 TEST(FormatDuration, FillsEveryCode)
 {

@@ -1,4 +1,4 @@
-#include "config/file_access.h"
+#include "base/file_access.h"
 
 #include <fcntl.h>
 #include <limits.h>

@@ -1,4 +1,4 @@
-#include "dsp/time_text.h"
+#include "base/time_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "config/file_access.h"
+#include "base/file_access.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 #include "test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "config/decoder.h"
+#include "dsp/decoder.h"
 
 #include <muParser.h>
 
