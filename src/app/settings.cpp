@@ -171,16 +171,15 @@ StoreResult SaveSettings(const Settings& settings, SettingsStore& store)
 StoreResult StoreSettingValues(SettingsStore& store, const std::vector<std::pair<std::string, std::string>>& values,
                                Settings& current)
 {
-    std::string error;
-    if (!store.Lock(&error))
-        return {false, error};
+    if (Status locked = store.Lock(); !locked)
+        return Fail(locked.Error());
     store.Reload();
     current = LoadSettings(store);
     std::vector<const SettingField*> changed;
     for (const auto& [name, value] : values) {
-        if (!SetSettingFromText(current, name, value, &error)) {
+        if (Status set = SetSettingFromText(current, name, value); !set) {
             store.Unlock();
-            return {false, error};
+            return Fail(set.Error());
         }
         changed.push_back(FindField(name));
     }
@@ -191,13 +190,11 @@ StoreResult StoreSettingValues(SettingsStore& store, const std::vector<std::pair
     return result;
 }
 
-bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value, std::string* error)
+Status SetSettingFromText(Settings& settings, std::string_view name, std::string_view value)
 {
     const SettingField* field = FindField(name);
-    auto fail = [&](const std::string& why) {
-        if (error)
-            *error = why;
-        return false;
+    auto fail = [](const std::string& why) -> Status {
+        return Fail(why);
     };
     if (!field)
         return fail("unknown setting \"" + std::string(name) + "\"");
@@ -210,20 +207,20 @@ bool SetSettingFromText(Settings& settings, std::string_view name, std::string_v
                                   settings.*m = false;
                               else
                                   return fail(bad + " (use 0 or 1)");
-                              return true;
+                              return Status();
                           },
                           [&](std::string Settings::*m) {
                               if (value.size() >= kUsedPortBytes)
                                   return fail(bad + " (at most 259 characters)");
                               settings.*m = std::string(value);
-                              return true;
+                              return Status();
                           },
                           [&](double Settings::*m) {
                               double v = 0;
                               if (!ParseNumber(value, v) || !std::isfinite(v))
                                   return fail(bad + " (a number is expected)");
                               settings.*m = v;
-                              return true;
+                              return Status();
                           },
                           [&](auto m) {
                               std::remove_reference_t<decltype(settings.*m)> v{};
@@ -234,7 +231,7 @@ bool SetSettingFromText(Settings& settings, std::string_view name, std::string_v
                                       return fail(bad + " (0 to 4)");
                               }
                               settings.*m = v;
-                              return true;
+                              return Status();
                           },
                       },
                       field->member);

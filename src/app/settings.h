@@ -94,6 +94,5 @@ bool TakePreferences(const Settings& edited, Settings& settings);
 std::string SettingText(const Settings& settings, const SettingField& field);
 
 // Sets one value from text by its stored name ("Units", "Alt.Min", ...), as
-// nivra-tool's --set does. False with a reason for an unknown name or a bad value.
-bool SetSettingFromText(Settings& settings, std::string_view name, std::string_view value,
-                        std::string* error);
+// nivra-tool's --set does; the reason for an unknown name or a bad value.
+Status SetSettingFromText(Settings& settings, std::string_view name, std::string_view value);

@@ -100,24 +100,21 @@ struct FileStamp {
 
 }  // namespace
 
-bool QSettingsStore::Lock(std::string* error)
+Status QSettingsStore::Lock()
 {
     if (m_lock)
-        return true;
+        return {};
     // The lock lies beside the file, whose folder a first run has still to make.
     QDir().mkpath(QFileInfo(m_settings->fileName()).path());
     // Not the file Qt locks inside a write of its own, which waits for it.
     auto lock = std::make_unique<QLockFile>(m_settings->fileName() + QStringLiteral(".writer-lock"));
     lock->setStaleLockTime(30000);
-    if (!lock->tryLock(kLockWaitMs)) {
-        if (error)
-            *error = lock->error() == QLockFile::LockFailedError
-                         ? "the settings file " + FileName() + " stays locked by another writer"
-                         : "cannot lock the settings file " + FileName() + " for writing";
-        return false;
-    }
+    if (!lock->tryLock(kLockWaitMs))
+        return Fail(lock->error() == QLockFile::LockFailedError
+                        ? "the settings file " + FileName() + " stays locked by another writer"
+                        : "cannot lock the settings file " + FileName() + " for writing");
     m_lock = std::move(lock);
-    return true;
+    return {};
 }
 
 void QSettingsStore::Unlock()
@@ -133,10 +130,11 @@ void QSettingsStore::Reload()
 
 StoreResult QSettingsStore::Flush()
 {
-    std::string error;
     const bool ownLock = !m_lock;
-    if (ownLock && !Lock(&error))
-        return {false, error};
+    if (ownLock) {
+        if (Status locked = Lock(); !locked)
+            return Fail(locked.Error());
+    }
     const std::string path = FileName();
     const bool damaged = m_settings->status() == QSettings::FormatError;
     const FileStamp before = FileStamp::Of(path);
@@ -146,14 +144,14 @@ StoreResult QSettingsStore::Flush()
     if (ownLock)
         Unlock();
     if (status == QSettings::AccessError)
-        return {false, "cannot write " + path};
+        return Fail("cannot write " + path);
     if (status == QSettings::NoError && !damaged)
-        return {true, {}};
+        return std::string();
     // Qt writes what it has even over a file it could not read whole: say what happened.
     if (rewritten)
-        return {true, "the settings file " + path +
-                          " was damaged; it was written anew with the values that could be read from it"};
-    return {false, "the settings file " + path + " is malformed and was not written"};
+        return "the settings file " + path +
+               " was damaged; it was written anew with the values that could be read from it";
+    return Fail("the settings file " + path + " is malformed and was not written");
 }
 
 std::string QSettingsStore::FileName() const

@@ -4,18 +4,15 @@
 #include <memory>
 #include <string>
 
+#include "base/result.h"
+
 class QLockFile;
 class QSettings;
 
-// What became of values pushed out to a store.
-struct [[nodiscard]] StoreResult {
-    bool stored = false;
-    // Why they were not stored; or, when they were, what else happened on the way (a damaged
-    // file written anew). Empty when there is nothing to tell.
-    std::string note;
-
-    explicit operator bool() const { return stored; }
-};
+// What became of values pushed out to a store: stored, with a note of what else happened on
+// the way (a damaged file written anew; empty when there is nothing to tell), or the reason
+// they were not stored.
+using StoreResult = Result<std::string>;
 
 // A per-user store of named values: byte strings and texts.
 class SettingsStore {
@@ -36,13 +33,9 @@ public:
     virtual StoreResult Flush() = 0;
 
     // Keeps other writers, in this process and others, from the store until Unlock, so that
-    // a change read, made and written in between loses none of theirs. False with the
-    // reason when the store stays held by another writer.
-    virtual bool Lock(std::string* error)
-    {
-        (void)error;
-        return true;
-    }
+    // a change read, made and written in between loses none of theirs; the reason when the
+    // store stays held by another writer.
+    virtual Status Lock() { return {}; }
     virtual void Unlock() {}
     // Reads the values as they are stored now, which another writer may have changed.
     virtual void Reload() {}
@@ -62,7 +55,7 @@ public:
     void WriteText(const char* name, const std::string& text) override;
     // Takes the store's lock for the write when Lock has not.
     StoreResult Flush() override;
-    bool Lock(std::string* error) override;
+    Status Lock() override;
     void Unlock() override;
     void Reload() override;
 

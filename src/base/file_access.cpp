@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;
 
-bool Fail(std::string* error, std::string text)
-{
-    if (error)
-        *error = std::move(text);
-    return false;
-}
-
 std::string SystemText(int code)
 {
     return std::strerror(code);
@@ -32,6 +25,11 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string NotRegular(const std::string& path, unsigned mode)
+{
+    return path + " is " + FileKindText(mode) + ", not a regular file; nothing was written";
+}
+
 // What a path finally names once its symbolic links are followed.
 struct Resolved {
     std::string path;
@@ -39,34 +37,41 @@ struct Resolved {
     struct stat st {};
 };
 
-bool ResolveLinks(std::string path, Resolved& out, std::string* error)
+Result<Resolved> ResolveLinks(std::string path)
 {
+    Resolved out;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         if (lstat(path.c_str(), &out.st) != 0) {
             if (errno != ENOENT)
-                return Fail(error, SystemText(errno));
+                return Fail(SystemText(errno));
             out.path = path;
             out.exists = false;
-            return true;
+            return out;
         }
         if (!S_ISLNK(out.st.st_mode)) {
             out.path = path;
             out.exists = true;
-            return true;
+            return out;
         }
         char link[PATH_MAX];
         const ssize_t n = readlink(path.c_str(), link, sizeof link);
         if (n < 0)
-            return Fail(error, SystemText(errno));
+            return Fail(SystemText(errno));
         const std::string next(link, static_cast<size_t>(n));
         path = next.empty() || next[0] == '/' ? next : FolderOf(path) + "/" + next;
     }
-    return Fail(error, SystemText(ELOOP));
+    return Fail(SystemText(ELOOP));
 }
 
-std::string NotRegular(const std::string& path, unsigned mode)
+// A target that may be written: it is missing or a regular file.
+Result<Resolved> WritableTarget(const std::string& path)
 {
-    return path + " is " + FileKindText(mode) + ", not a regular file; nothing was written";
+    if (path.empty())
+        return Fail("no file name given");
+    auto target = ResolveLinks(path);
+    if (target && target->exists && !S_ISREG(target->st.st_mode))
+        return Fail(NotRegular(target->path, target->st.st_mode));
+    return target;
 }
 
 // A failure to make a file in a folder, in words that say which folder.
@@ -161,24 +166,24 @@ int64_t ReadableFile::CreatedMs() const
     return 0;
 }
 
-bool ReadSmallFile(const std::string& path, size_t limit, std::string& bytes, std::string* error)
+Result<std::string> ReadSmallFile(const std::string& path, size_t limit)
 {
     ReadableFile file(path);
     if (!file.IsOpen())
-        return Fail(error, file.Error());
-    bytes.clear();
+        return Fail(file.Error());
+    std::string bytes;
     char block[65536];
     while (bytes.size() <= limit) {
         const ssize_t n = read(file.Descriptor(), block, std::min(sizeof block, limit + 1 - bytes.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return Fail(error, SystemText(errno));
+            return Fail(SystemText(errno));
         if (n == 0)
             break;
         bytes.append(block, static_cast<size_t>(n));
     }
-    return true;
+    return bytes;
 }
 
 SafeFileWriter::~SafeFileWriter()
@@ -186,21 +191,18 @@ SafeFileWriter::~SafeFileWriter()
     Cancel();
 }
 
-bool SafeFileWriter::Open(const std::string& path, std::string* error)
+Status SafeFileWriter::Open(const std::string& path)
 {
     Cancel();
     m_errno = 0;
-    Resolved target;
-    if (path.empty())
-        return Fail(error, "no file name given");
-    if (!ResolveLinks(path, target, error))
-        return false;
-    if (target.exists && !S_ISREG(target.st.st_mode))
-        return Fail(error, NotRegular(target.path, target.st.st_mode));
+    auto resolved = WritableTarget(path);
+    if (!resolved)
+        return Fail(resolved.Error());
+    const Resolved& target = *resolved;
     const std::string folder = FolderOf(target.path);
     m_fd = MakeTemporary(folder, m_temporary);
     if (m_fd < 0)
-        return Fail(error, FolderFailure(folder, errno));
+        return Fail(FolderFailure(folder, errno));
     m_target = target.path;
     m_replacing = target.exists;
     // The new file gets the old one's permissions and owner, or those a new file would have.
@@ -212,7 +214,7 @@ bool SafeFileWriter::Open(const std::string& path, std::string* error)
     } else {
         fchmod(m_fd, 0666 & ~CurrentUmask());
     }
-    return true;
+    return {};
 }
 
 bool SafeFileWriter::Write(std::string_view bytes)
@@ -232,10 +234,10 @@ bool SafeFileWriter::Write(std::string_view bytes)
     return true;
 }
 
-bool SafeFileWriter::Commit(std::string* error)
+Status SafeFileWriter::Commit()
 {
     if (m_fd < 0)
-        return Fail(error, "no file is open for writing");
+        return Fail("no file is open for writing");
     // A full disk may show only when the data is flushed or the file closed.
     if (m_errno == 0 && fsync(m_fd) != 0 && errno != EINVAL)
         m_errno = errno;
@@ -245,7 +247,7 @@ bool SafeFileWriter::Commit(std::string* error)
     if (m_errno != 0) {
         const int code = m_errno;
         Cancel();
-        return Fail(error, SystemText(code));
+        return Fail(SystemText(code));
     }
     // The target may have changed since Open: never put the file in place of anything but
     // a regular file.
@@ -253,15 +255,15 @@ bool SafeFileWriter::Commit(std::string* error)
     if (lstat(m_target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         const std::string text = NotRegular(m_target, st.st_mode);
         Cancel();
-        return Fail(error, text);
+        return Fail(text);
     }
     if (rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         const int code = errno;
         Cancel();
-        return Fail(error, SystemText(code));
+        return Fail(SystemText(code));
     }
     m_temporary.clear();
-    return true;
+    return {};
 }
 
 void SafeFileWriter::Cancel()
@@ -276,33 +278,29 @@ void SafeFileWriter::Cancel()
     }
 }
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string* error)
+Status WriteFileSafely(const std::string& path, std::string_view bytes)
 {
     SafeFileWriter writer;
-    if (!writer.Open(path, error))
-        return false;
-    writer.Write(bytes);
-    return writer.Commit(error);
+    if (Status opened = writer.Open(path); !opened)
+        return opened;
+    (void)writer.Write(bytes);  // a failed write is told by Commit
+    return writer.Commit();
 }
 
-bool CheckWritable(const std::string& path, std::string* error)
+Status CheckWritable(const std::string& path)
 {
-    Resolved target;
-    if (path.empty())
-        return Fail(error, "no file name given");
-    if (!ResolveLinks(path, target, error))
-        return false;
-    if (target.exists && !S_ISREG(target.st.st_mode))
-        return Fail(error, NotRegular(target.path, target.st.st_mode));
+    auto target = WritableTarget(path);
+    if (!target)
+        return Fail(target.Error());
     // The writer replaces the file through a new one in its folder: that is what must work.
-    const std::string folder = FolderOf(target.path);
+    const std::string folder = FolderOf(target->path);
     std::string probe;
     const int fd = MakeTemporary(folder, probe);
     if (fd < 0)
-        return Fail(error, FolderFailure(folder, errno));
+        return Fail(FolderFailure(folder, errno));
     close(fd);
     unlink(probe.c_str());
-    return true;
+    return {};
 }
 
 bool IsValidUtf8(std::string_view text)

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
+
 // Files by the bytes of their names. A name given on a command line need not be
 // valid UTF-8; turning it into text and back would name another file, so every
 // file the program reads or writes by a std::string name is opened through here
@@ -39,8 +41,8 @@ private:
 };
 
 // Reads at most limit + 1 bytes of a regular file, so that a caller can tell a file
-// larger than limit. False with the reason otherwise.
-bool ReadSmallFile(const std::string& path, size_t limit, std::string& bytes, std::string* error);
+// larger than limit; or the reason it cannot be read.
+Result<std::string> ReadSmallFile(const std::string& path, size_t limit);
 
 // Writes a file so that a failure never destroys what was there: the bytes go to a new
 // file in the target's folder that replaces the target only once all of them are on
@@ -53,12 +55,11 @@ public:
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    bool Open(const std::string& path, std::string* error);
+    Status Open(const std::string& path);
     // False once a write failed; the reason comes with Commit.
     bool Write(std::string_view bytes);
-    // Puts the file in place; false with the reason when anything failed, and the
-    // target stays as it was.
-    bool Commit(std::string* error);
+    // Puts the file in place; the reason when anything failed, and the target stays as it was.
+    Status Commit();
     // Drops what was written; the target stays as it was.
     void Cancel();
 
@@ -70,11 +71,11 @@ private:
 };
 
 // The whole file at once, through SafeFileWriter.
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string* error);
+Status WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // Whether a file could be written at path now: its folder takes a new file, and an
 // existing target is a regular file that may be written. Creates nothing that stays.
-bool CheckWritable(const std::string& path, std::string* error);
+Status CheckWritable(const std::string& path);
 
 // Whether a name is valid UTF-8, and so can be shown and handed to Qt as text and back.
 bool IsValidUtf8(std::string_view text);

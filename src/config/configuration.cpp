@@ -132,9 +132,10 @@ bool Configuration::LoadFromFile(const std::string& path, std::string* error)
     };
     // Read at most one byte past the limit, so that a growing file cannot outrun the check;
     // a FIFO or a device in the file's place is refused, never waited on.
-    std::string bytes, why;
-    if (!ReadSmallFile(path, kMaxConfigFileBytes, bytes, &why))
-        return fail(why);
+    auto read = ReadSmallFile(path, kMaxConfigFileBytes);
+    if (!read)
+        return fail(read.Error());
+    const std::string& bytes = *read;
     if (bytes.size() > kMaxConfigFileBytes)
         return fail("the file is larger than 16 MiB");
     auto doc = std::make_shared<pugi::xml_document>();

@@ -23,12 +23,6 @@ std::string DeviceText(const CBrixoLog& log)
     return text;
 }
 
-void SetError(std::string* error, std::string text)
-{
-    if (error)
-        *error = std::move(text);
-}
-
 // Evaluates one formula for readings of a given width, remembering each
 // reading's result when asked to: the result depends only on the reading and
 // on dt, which is fixed for a log, so the values stay bit-identical.
@@ -81,10 +75,10 @@ size_t DecodedRecordCount(const CBrixoLog& log)
 }
 
 // Fills out[start...] with f(record i) for the decoded records; on a parser
-// error nothing stays appended and error names the formula.
+// error nothing stays appended and the reason names the formula.
 template <typename Reading, typename Store>
-bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading, Store store,
-                   std::vector<double>& out, std::string* error, const std::string& what, DecodeOptions options)
+Status DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading,
+                     Store store, std::vector<double>& out, const std::string& what, DecodeOptions options)
 {
     const size_t count = DecodedRecordCount(log);
     const size_t start = out.size();
@@ -104,19 +98,16 @@ bool DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned re
                 // A value no axis, statistic or table can show: the series is refused, and said why.
                 const double bad = std::isfinite(value) ? dest[i] : value;
                 out.resize(start);
-                SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " gives " +
-                                    (std::isnan(bad) ? "no number" : "an infinite value") + " for record " +
-                                    std::to_string(i + 1) + " (reading " + std::to_string(reading(data + i * rs)) +
-                                    ")");
-                return false;
+                return Fail(what + " \"" + formula + "\" of " + DeviceText(log) + " gives " +
+                            (std::isnan(bad) ? "no number" : "an infinite value") + " for record " +
+                            std::to_string(i + 1) + " (reading " + std::to_string(reading(data + i * rs)) + ")");
             }
         }
     } catch (const mu::Parser::exception_type& e) {
         out.resize(start);
-        SetError(error, what + " \"" + formula + "\" of " + DeviceText(log) + " cannot be evaluated: " + e.GetMsg());
-        return false;
+        return Fail(what + " \"" + formula + "\" of " + DeviceText(log) + " cannot be evaluated: " + e.GetMsg());
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -137,14 +128,11 @@ double AltitudeScale(const CBrixoLog& log, bool imperial)
                         : 1.0;
 }
 
-bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, std::string* error,
-                    DecodeOptions options)
+Status DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options)
 {
     const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
-    if (formula.empty()) {
-        SetError(error, DeviceText(log) + " has no altitude formula");
-        return false;
-    }
+    if (formula.empty())
+        return Fail(DeviceText(log) + " has no altitude formula");
     const double scale = AltitudeScale(log, imperial);
     // The reading is always the little-endian word at the start of the record.
     auto word = [](const uint8_t* rec) {
@@ -154,44 +142,40 @@ bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& ou
     auto relative = [scale](double value, double first) {
         return value * scale - first * scale;
     };
-    return DecodeRecords(log, formula, 16, word, relative, out, error, "the altitude formula", options);
+    return DecodeRecords(log, formula, 16, word, relative, out, "the altitude formula", options);
 }
 
-bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error, DecodeOptions options)
+Status DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, DecodeOptions options)
 {
-    return DecodeChannel(log, ChannelElement(log, index), index, out, error, options);
+    return DecodeChannel(log, ChannelElement(log, index), index, out, options);
 }
 
-bool DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out, std::string* error,
-                   DecodeOptions options)
+Status DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out,
+                     DecodeOptions options)
 {
     if (!chan)
-        return false;
+        return Fail(DeviceText(log) + " has no channel " + std::to_string(index + 1));
     const std::string formula = StringAttribute(chan, "formula").value_or(std::string());
     const std::optional<int32_t> offs = IntAttribute(chan, "offs");
     const std::string name = StringAttribute(chan, "name").value_or("#" + std::to_string(index + 1));
-    if (formula.empty() || !offs) {
-        SetError(error, "channel \"" + name + "\" of " + DeviceText(log) +
-                            (formula.empty() ? " has no formula" : " has no usable \"offs\""));
-        return false;
-    }
+    if (formula.empty() || !offs)
+        return Fail("channel \"" + name + "\" of " + DeviceText(log) +
+                    (formula.empty() ? " has no formula" : " has no usable \"offs\""));
     const bool oneByte = IntAttribute(chan, "size").value_or(1) == 1;
     const int64_t width = oneByte ? 1 : 2;
-    if (*offs < 0 || *offs + width > static_cast<int64_t>(log.m_recordSize)) {
-        SetError(error, "channel \"" + name + "\" of " + DeviceText(log) + " reads bytes " + std::to_string(*offs) +
-                            " to " + std::to_string(*offs + width - 1) + ", outside its " +
-                            std::to_string(log.m_recordSize) + "-byte record");
-        return false;
-    }
+    if (*offs < 0 || *offs + width > static_cast<int64_t>(log.m_recordSize))
+        return Fail("channel \"" + name + "\" of " + DeviceText(log) + " reads bytes " + std::to_string(*offs) +
+                    " to " + std::to_string(*offs + width - 1) + ", outside its " +
+                    std::to_string(log.m_recordSize) + "-byte record");
     const size_t at = static_cast<size_t>(*offs);
     auto unscaled = [](double value, double) {
         return value;
     };
     if (oneByte)
         return DecodeRecords(
-            log, formula, 8, [at](const uint8_t* rec) { return unsigned{rec[at]}; }, unscaled, out, error,
-            "the formula", options);
+            log, formula, 8, [at](const uint8_t* rec) { return unsigned{rec[at]}; }, unscaled, out, "the formula",
+            options);
     return DecodeRecords(
         log, formula, 16, [at](const uint8_t* rec) { return static_cast<unsigned>(rec[at] | (rec[at + 1] << 8)); },
-        unscaled, out, error, "the formula", options);
+        unscaled, out, "the formula", options);
 }

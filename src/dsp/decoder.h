@@ -5,6 +5,8 @@
 
 #include <pugixml.hpp>
 
+#include "base/result.h"
+
 class CBrixoLog;
 
 // Turning raw sample records into numbers through the configuration's formulas.
@@ -21,21 +23,18 @@ struct DecodeOptions {
 double AltitudeScale(const CBrixoLog& log, bool imperial);
 
 // Appends the altitude of each record relative to the first one, in metres or
-// (imperial) feet. False, with nothing appended and a message naming the device
-// and the formula, when the formula is empty or the parser rejects it.
-bool DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, std::string* error,
-                    DecodeOptions options = {});
+// (imperial) feet. Nothing is appended, and the reason names the device and the
+// formula, when the formula is empty, the parser rejects it or a value is not finite.
+Status DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options = {});
 
-// Appends the values of channel index (from 0), unscaled. False with nothing
-// appended when the device has no such channel, the channel has no formula or
-// no "offs", or its reading lies outside the record; error says why for the
-// last two and for a formula the parser rejects.
-bool DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, std::string* error,
-                   DecodeOptions options = {});
+// Appends the values of channel index (from 0), unscaled. Nothing is appended, and the
+// reason says why, when the device has no such channel, the channel has no formula or no
+// "offs", its reading lies outside the record, or the parser rejects its formula.
+Status DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, DecodeOptions options = {});
 // The same for a channel element already at hand (index numbers it in messages), so that
 // decoding every channel walks the device's children once.
-bool DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out, std::string* error,
-                   DecodeOptions options = {});
+Status DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out,
+                     DecodeOptions options = {});
 
 int ChannelCount(const CBrixoLog& log);
 pugi::xml_node ChannelElement(const CBrixoLog& log, int index);

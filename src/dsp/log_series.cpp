@@ -59,9 +59,8 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     const std::string unit = settings.Imperial() ? "ft" : "m";
     NamedSeries& alt = add("Alt");
     alt.unit = unit;
-    std::string error;
-    if (!DecodeAltitude(log, settings.Imperial(), alt.values, &error))
-        fail(alt, error);
+    if (Status decoded = DecodeAltitude(log, settings.Imperial(), alt.values); !decoded)
+        fail(alt, decoded.Error());
     if (settings.altAboveSeaLevel && startElevation && !alt.values.empty()) {
         const double base = *startElevation * AltitudeScale(log, settings.Imperial());
         for (double& a : alt.values)
@@ -106,9 +105,8 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     for (pugi::xml_node chan = log.m_device ? log.m_device.node.child("Chan") : pugi::xml_node(); chan;
          chan = chan.next_sibling("Chan"), ++index) {
         NamedSeries& c = add(chan.attribute("name").value());
-        error.clear();
-        if (!DecodeChannel(log, chan, index, c.values, &error))
-            fail(c, error.empty() ? "it cannot be decoded" : error);
+        if (Status decoded = DecodeChannel(log, chan, index, c.values); !decoded)
+            fail(c, decoded.Error());
         const auto min = RealAttribute(chan, "min");
         const auto max = RealAttribute(chan, "max");
         if (min && max) {

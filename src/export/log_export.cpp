@@ -62,48 +62,39 @@ ExportType ExportTypeOfPath(const std::string& path)
     return ExportType::None;
 }
 
-bool ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end, std::string* error)
+Status ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end)
 {
-    return WriteFileSafely(path, AltFileText(log, first, end), error);
+    return WriteFileSafely(path, AltFileText(log, first, end));
 }
 
-bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
-               size_t end, size_t altitudeLength, std::string* error)
+Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
+                 size_t end, size_t altitudeLength)
 {
-    if (const std::string problem = TableRangeProblem(first, altitudeLength); !problem.empty()) {
-        if (error)
-            *error = problem;
-        return false;
-    }
+    if (const std::string problem = TableRangeProblem(first, altitudeLength); !problem.empty())
+        return Fail(problem);
     // Streamed: a table of a long log at a high rate is larger than the series it comes from.
     SafeFileWriter writer;
-    if (!writer.Open(path, error))
-        return false;
+    if (Status opened = writer.Open(path); !opened)
+        return opened;
     WriteCsv(shown, dt, first, end, [&writer](std::string_view piece) { return writer.Write(piece); });
-    return writer.Commit(error);
+    return writer.Commit();
 }
 
-bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error)
+Status ExportJpeg(const std::string& path, const QImage& picture)
 {
-    return ExportPicture(path, picture, "jpeg", error);
+    return ExportPicture(path, picture, "jpeg");
 }
 
-bool ExportPicture(const std::string& path, const QImage& picture, const char* format, std::string* error)
+Status ExportPicture(const std::string& path, const QImage& picture, const char* format)
 {
-    if (picture.isNull()) {
-        if (error)
-            *error = "there is no picture of the chart to write";
-        return false;
-    }
+    if (picture.isNull())
+        return Fail("there is no picture of the chart to write");
     // Encoded in memory first, so that a failing encoder leaves no half-written file.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    if (!writer.write(picture)) {
-        if (error)
-            *error = "the picture could not be encoded: " + writer.errorString().toStdString();
-        return false;
-    }
-    return WriteFileSafely(path, bytes.toStdString(), error);
+    if (!writer.write(picture))
+        return Fail("the picture could not be encoded: " + writer.errorString().toStdString());
+    return WriteFileSafely(path, bytes.toStdString());
 }

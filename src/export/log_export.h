@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 class CBrixoLog;
 class QImage;
 struct NamedSeries;
@@ -21,15 +23,15 @@ std::string WithExportExtension(const std::string& path, ExportType type);
 ExportType ExportTypeOfPath(const std::string& path);
 
 // Each writer replaces the file only once everything was written (the old one survives a
-// failure) and returns false with the reason otherwise.
+// failure) and gives the reason otherwise.
 
 // A complete ".alt" file holding records [first, end) of this one log.
-bool ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end, std::string* error);
+Status ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end);
 // The CSV table of the shown series for samples [first, end); nothing is written when first
 // is not below altitudeLength, the length of the log's altitude series.
-bool ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
-               size_t end, size_t altitudeLength, std::string* error);
+Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
+                 size_t end, size_t altitudeLength);
 // The picture as a JPEG with the encoder's default quality.
-bool ExportJpeg(const std::string& path, const QImage& picture, std::string* error);
+Status ExportJpeg(const std::string& path, const QImage& picture);
 // The picture in another format Qt writes ("png", "jpeg", ...).
-bool ExportPicture(const std::string& path, const QImage& picture, const char* format, std::string* error);
+Status ExportPicture(const std::string& path, const QImage& picture, const char* format);

@@ -171,7 +171,7 @@ uint32_t DeviceIdOf(const CBrixoLog& log)
 std::optional<double> MaxAltitudeOf(const CBrixoLog& log)
 {
     std::vector<double> altitude;
-    if (!DecodeAltitude(log, false, altitude, nullptr) || altitude.empty())
+    if (!DecodeAltitude(log, false, altitude) || altitude.empty())
         return std::nullopt;
     const double max = *std::max_element(altitude.begin(), altitude.end());
     return std::isfinite(max) ? std::optional<double>(max) : std::nullopt;
@@ -286,9 +286,9 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     if (!QDir().mkpath(images.path()))
         return Fail("the folder " + images.path().toStdString() + " cannot be made");
     report.imagePath = ImageFileName(images, receivedAt).toStdString();
-    std::string error;
-    if (!WriteFileSafely(report.imagePath, std::string(image.begin(), image.end()), &error))
-        return Fail("the memory image could not be written to " + report.imagePath + ": " + error);
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    if (Status written = WriteFileSafely(report.imagePath, bytes); !written)
+        return Fail("the memory image could not be written to " + report.imagePath + ": " + written.Error());
 
     QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
     const auto failed = [&](const QSqlQuery& q) -> Result<ArchiveReport> {

@@ -62,9 +62,9 @@ CMainFrame::~CMainFrame()
 {
     const StoreResult saved = SaveSettings(m_settings, *m_store);
     if (!saved)
-        qWarning("Nivra: the settings were not saved: %s", saved.note.c_str());
-    else if (!saved.note.empty())
-        qWarning("Nivra: the settings were saved, but %s", saved.note.c_str());
+        qWarning("Nivra: the settings were not saved: %s", saved.Error().c_str());
+    else if (!saved->empty())
+        qWarning("Nivra: the settings were saved, but %s", saved->c_str());
 }
 
 QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prompt)

@@ -172,8 +172,8 @@ private:
     void SetTitleFile(const QString& file);
     // Whether this log is the one the chart shows.
     bool ShowsLog(const CBrixoLog& log) const;
-    bool ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file, std::string* error);
-    bool ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error);
+    Status ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file);
+    Status ExportJpegOf(const CBrixoLog& log, const std::string& file);
     // Why a name from the window's text cannot be used to open or write a file; empty when it can.
     static std::string UnusableName(const QString& path);
     // Writes the settings now; a failure is told.

@@ -40,23 +40,23 @@ bool CMainFrame::ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, 
     if (type == ExportType::None)
         return false;
     const std::string file = path.toStdString();
-    std::string error = UnusableName(path);
-    bool written = false;
-    if (error.empty()) {
+    const std::string unusable = UnusableName(path);
+    Status written = Fail(unusable);
+    if (unusable.empty()) {
         switch (type) {
-        case ExportType::Alt: written = ExportAlt(file, log, first, end, &error); break;
-        case ExportType::Csv: written = ExportCsvOf(log, first, end, file, &error); break;
-        case ExportType::Jpeg: written = ExportJpegOf(log, file, &error); break;
+        case ExportType::Alt: written = ExportAlt(file, log, first, end); break;
+        case ExportType::Csv: written = ExportCsvOf(log, first, end, file); break;
+        case ExportType::Jpeg: written = ExportJpegOf(log, file); break;
         case ExportType::None: break;
         }
     }
     if (!written)
-        m_warn(QStringLiteral("The log could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));
-    return written;
+        m_warn(QStringLiteral("The log could not be exported to %1:\n%2")
+                   .arg(path, QString::fromStdString(written.Error())));
+    return written.Ok();
 }
 
-bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file,
-                             std::string* error)
+Status CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file)
 {
     // The log on display gives the chart's series as they are shown; another log its own,
     // built with the current settings and the chart's visibility.
@@ -69,15 +69,14 @@ bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, con
     } else {
         TakeVisibility(m_series, *m_chart);
     }
-    if (series->series.empty() || !series->series[0].problem.empty()) {
-        *error = series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem;
-        return false;
-    }
+    if (series->series.empty() || !series->series[0].problem.empty())
+        return Fail(series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem);
     // A series that could not be made is left out, so that the others still fill the table.
     std::vector<std::string> leftOut;
     const std::vector<const NamedSeries*> table = TableSeries(series->Shown(), leftOut);
-    if (!ExportCsv(file, table, log.SamplePeriod(), first, end, series->series[0].values.size(), error))
-        return false;
+    if (Status written = ExportCsv(file, table, log.SamplePeriod(), first, end, series->series[0].values.size());
+        !written)
+        return written;
     if (!leftOut.empty()) {
         QString text = QStringLiteral("The table in %1 was written without some of the shown series:")
                            .arg(QString::fromStdString(file));
@@ -85,10 +84,10 @@ bool CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, con
             text += '\n' + QString::fromStdString(line);
         m_warn(text);
     }
-    return true;
+    return {};
 }
 
-bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std::string* error)
+Status CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file)
 {
     const QSize size(BoundedImageSide(m_settings.imageCx), BoundedImageSide(m_settings.imageCy));
     QImage picture;
@@ -97,20 +96,16 @@ bool CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file, std
         picture = m_chart->Snapshot()->Draw(size);
     } else {
         LogSeries series = BuildLogSeries(log, m_settings, SeriesChoice::All, StartElevationOf(log));
-        if (series.series.empty() || series.series[0].values.size() < 2) {
-            *error = series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front();
-            return false;
-        }
+        if (series.series.empty() || series.series[0].values.size() < 2)
+            return Fail(series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front());
         TakeVisibility(series, *m_chart);
         const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
         picture = DrawLogPicture(series, size,
                                  m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale))
                                                         : std::vector<Range>{});
     }
-    if (picture.isNull()) {
-        *error = "a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                 " pixels cannot be made";
-        return false;
-    }
-    return ExportJpeg(file, picture, error);
+    if (picture.isNull())
+        return Fail("a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                    " pixels cannot be made");
+    return ExportJpeg(file, picture);
 }

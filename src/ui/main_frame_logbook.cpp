@@ -190,9 +190,9 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
     std::vector<const CBrixoLog*> pointers;
     for (const CBrixoLog& l : logs)
         pointers.push_back(&l);
-    std::string error;
-    if (!WriteFileSafely(path.toStdString(), AltFileText(pointers), &error))
-        m_warn(QStringLiteral("The flights could not be exported to %1:\n%2").arg(path, QString::fromStdString(error)));
+    if (Status written = WriteFileSafely(path.toStdString(), AltFileText(pointers)); !written)
+        m_warn(QStringLiteral("The flights could not be exported to %1:\n%2")
+                   .arg(path, QString::fromStdString(written.Error())));
 }
 
 void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)
@@ -222,11 +222,12 @@ void CMainFrame::OnImportImage()
 
 bool CMainFrame::ImportImage(const QString& path)
 {
-    std::string bytes, error;
-    if (!ReadSmallFile(path.toStdString(), kMaxImageFile, bytes, &error)) {
-        m_warn(QStringLiteral("%1 cannot be read:\n%2").arg(path, QString::fromStdString(error)));
+    auto read = ReadSmallFile(path.toStdString(), kMaxImageFile);
+    if (!read) {
+        m_warn(QStringLiteral("%1 cannot be read:\n%2").arg(path, QString::fromStdString(read.Error())));
         return false;
     }
+    const std::string& bytes = *read;
     if (bytes.size() > kMaxImageFile) {
         m_warn(QStringLiteral("%1 is no memory image of the logger: it is larger than %2 MiB.")
                    .arg(path)

@@ -124,9 +124,12 @@ bool CMainFrame::SaveAs(const QString& path)
 
 bool CMainFrame::SaveAsNow(const QString& path)
 {
-    std::string error = UnusableName(path);
-    if (!error.empty() || !WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()), &error)) {
-        m_warn(QStringLiteral("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(error)));
+    const std::string unusable = UnusableName(path);
+    const Status written = unusable.empty() ? WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()))
+                                            : Status(Fail(unusable));
+    if (!written) {
+        m_warn(QStringLiteral("The logs could not be saved to %1:\n%2")
+                   .arg(path, QString::fromStdString(written.Error())));
         return false;
     }
     m_unsaved = false;

@@ -50,7 +50,7 @@ void CMainFrame::StoreSettings()
 {
     const StoreResult saved = SaveSettings(m_settings, *m_store);
     if (!saved)
-        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(saved.note)));
-    else if (!saved.note.empty())
-        m_warn(QStringLiteral("The preferences were stored, but %1").arg(QString::fromStdString(saved.note)));
+        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(saved.Error())));
+    else if (!saved->empty())
+        m_warn(QStringLiteral("The preferences were stored, but %1").arg(QString::fromStdString(*saved)));
 }

@@ -300,8 +300,8 @@ TEST(LogFiles, OnDisk)
     const Configuration config = BuiltInConfig();
     const CBrixoLog log = LogOf(config, 59, 10, Words({100, 200, 300, 400, 500}));
     const std::string path = dir.filePath("flight.alt").toStdString();
-    std::string error;
-    ASSERT_TRUE(WriteFileSafely(path, AltFileText({&log}), &error)) << error;
+    const Status written = WriteFileSafely(path, AltFileText({&log}));
+    ASSERT_TRUE(written) << written.Error();
     const AltReadResult read = ReadAltFile(path, config, 0);
     ASSERT_EQ(read.logs.size(), 1u);
     EXPECT_EQ(read.logs[0].log.m_rawData, log.m_rawData);
@@ -309,8 +309,9 @@ TEST(LogFiles, OnDisk)
 
     // A failed write names the reason and leaves no file behind.
     const std::string nowhere = dir.filePath("missing/flight.alt").toStdString();
-    EXPECT_FALSE(WriteFileSafely(nowhere, "x", &error));
-    EXPECT_FALSE(error.empty());
+    const Status failed = WriteFileSafely(nowhere, "x");
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(failed.Error().empty());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(nowhere)));
 
     const struct {

@@ -61,7 +61,7 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     EXPECT_TRUE(loaded.climbsShown);
 
     const StoreResult saved = SaveSettings(loaded, store);
-    ASSERT_TRUE(saved) << saved.note;
+    ASSERT_TRUE(saved) << saved.Error();
     QSettings raw(file.path, QSettings::IniFormat);
     const QStringList keys = raw.allKeys();
     EXPECT_EQ(keys.size(), 28 + 5);  // the first version's, then the climbs' and the altitude's reference
@@ -170,7 +170,7 @@ TEST(Settings, ReadAndWriteOrder)
         }
         void WriteBinary(const char* name, const void*, size_t) override { writes.emplace_back(name); }
         void WriteText(const char* name, const std::string&) override { writes.emplace_back(name); }
-        StoreResult Flush() override { return {true, {}}; }
+        StoreResult Flush() override { return std::string(); }
     } store;
     (void)SaveSettings(LoadSettings(store), store);
     ASSERT_EQ(store.reads.size(), 33u);
@@ -205,14 +205,14 @@ TEST(Settings, SetFromText)
     };
     for (const auto& c : cases) {
         Settings s;
-        std::string error;
-        EXPECT_EQ(SetSettingFromText(s, c.name, c.value, &error), c.ok) << c.name << "=" << c.value;
-        EXPECT_EQ(error.empty(), c.ok) << c.name << "=" << c.value;
+        const Status set = SetSettingFromText(s, c.name, c.value);
+        EXPECT_EQ(set.Ok(), c.ok) << c.name << "=" << c.value;
+        EXPECT_EQ(set.Error().empty(), c.ok) << c.name << "=" << c.value;
     }
     Settings s;
-    ASSERT_TRUE(SetSettingFromText(s, "Alt.Min", "-2.5", nullptr));
-    ASSERT_TRUE(SetSettingFromText(s, "Alt.On", "0", nullptr));
-    ASSERT_TRUE(SetSettingFromText(s, "UsedPort", "/dev/pts/7", nullptr));
+    ASSERT_TRUE(SetSettingFromText(s, "Alt.Min", "-2.5"));
+    ASSERT_TRUE(SetSettingFromText(s, "Alt.On", "0"));
+    ASSERT_TRUE(SetSettingFromText(s, "UsedPort", "/dev/pts/7"));
     EXPECT_EQ(s.altMin, -2.5);
     EXPECT_FALSE(s.altOn);
     EXPECT_EQ(s.usedPort, "/dev/pts/7");
@@ -239,9 +239,10 @@ TEST(Settings, TheStoreSaysWhatBecameOfTheValues)
         Settings settings;
         settings.units = 1;
         const StoreResult saved = SaveSettings(settings, store);
-        EXPECT_EQ(saved.stored, c.stored) << c.what;
-        EXPECT_EQ(saved.note.empty(), c.notePart.empty()) << c.what << ": " << saved.note;
-        EXPECT_NE(saved.note.find(c.notePart), std::string::npos) << c.what << ": " << saved.note;
+        EXPECT_EQ(saved.Ok(), c.stored) << c.what;
+        const std::string note = saved ? *saved : saved.Error();
+        EXPECT_EQ(note.empty(), c.notePart.empty()) << c.what << ": " << note;
+        EXPECT_NE(note.find(c.notePart), std::string::npos) << c.what << ": " << note;
         if (c.stored) {
             QSettingsStore again(path.toStdString());
             EXPECT_EQ(LoadSettings(again).units, 1u) << c.what;
@@ -264,7 +265,7 @@ TEST(Settings, OnlyTheNamedValuesAreWrittenOverWhatIsStoredNow)
     }
     Settings now;
     const StoreResult stored = StoreSettingValues(mine, {{"Units", "1"}, {"Alt.Min", "-2.5"}}, now);
-    ASSERT_TRUE(stored) << stored.note;
+    ASSERT_TRUE(stored) << stored.Error();
     EXPECT_EQ(now.units, 1u);
     EXPECT_EQ(now.altMedian, 9);  // the other writer's values are kept
     QSettingsStore check(path);

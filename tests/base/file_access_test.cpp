@@ -15,8 +15,8 @@ namespace {
 
 std::string Contents(const std::string& path)
 {
-    std::string bytes, error;
-    return ReadSmallFile(path, 1 << 20, bytes, &error) ? bytes : "<" + error + ">";
+    const auto read = ReadSmallFile(path, 1 << 20);
+    return read ? *read : "<" + read.Error() + ">";
 }
 
 void Put(const std::string& path, const std::string& bytes)
@@ -68,10 +68,10 @@ TEST(FileAccess, SafeWritesReplaceOnlyRegularFiles)
         {"no/such/folder", false, "No such file or directory", ""},
     };
     for (const auto& c : cases) {
-        std::string error;
-        EXPECT_EQ(WriteFileSafely(d + c.name, "fresh " + c.name, &error), c.written) << c.name;
-        EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.name << ": " << error;
-        EXPECT_EQ(CheckWritable(d + c.name, &error), c.written) << c.name;
+        const Status written = WriteFileSafely(d + c.name, "fresh " + c.name);
+        EXPECT_EQ(written.Ok(), c.written) << c.name;
+        EXPECT_NE(written.Error().find(c.errorPart), std::string::npos) << c.name << ": " << written.Error();
+        EXPECT_EQ(CheckWritable(d + c.name).Ok(), c.written) << c.name;
         if (c.written) {
             EXPECT_EQ(Contents(d + c.contentAt), "fresh " + c.name) << c.name;
         }
@@ -110,12 +110,12 @@ TEST(FileAccess, OnlyRegularFilesAreRead)
         {d + "missing", 100, false, "No such file or directory"},
     };
     for (const auto& c : cases) {
-        std::string bytes, error;
-        EXPECT_EQ(ReadSmallFile(c.path, c.limit, bytes, &error), c.read) << c.path;
+        const auto read = ReadSmallFile(c.path, c.limit);
+        EXPECT_EQ(read.Ok(), c.read) << c.path;
         if (c.read) {
-            EXPECT_EQ(bytes, c.result) << c.path;
+            EXPECT_EQ(*read, c.result) << c.path;
         } else {
-            EXPECT_NE(error.find(c.result), std::string::npos) << c.path << ": " << error;
+            EXPECT_NE(read.Error().find(c.result), std::string::npos) << c.path << ": " << read.Error();
         }
     }
 }

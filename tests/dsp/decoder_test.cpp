@@ -31,8 +31,8 @@ TEST(DecodeAltitude, BuiltInFormula)
     const Configuration config = BuiltInConfig();
     const CBrixoLog log = LogOf(config, 59, 10, Words({50000, 45000, 40000}));
     std::vector<double> metric, imperial;
-    ASSERT_TRUE(DecodeAltitude(log, false, metric, nullptr));
-    ASSERT_TRUE(DecodeAltitude(log, true, imperial, nullptr));
+    ASSERT_TRUE(DecodeAltitude(log, false, metric));
+    ASSERT_TRUE(DecodeAltitude(log, true, imperial));
     ASSERT_EQ(metric.size(), 2u);  // the last record is never decoded
     ASSERT_EQ(imperial.size(), 2u);
     EXPECT_EQ(metric[0], 0.0);
@@ -51,7 +51,7 @@ TEST(DecodeAltitude, ValueCounts)
     for (const auto& c : cases) {
         const CBrixoLog log = LogOf(config, 59, 10, std::vector<uint8_t>(c.bytes, 0x80));
         std::vector<double> values{-1.0};  // decoding appends
-        ASSERT_TRUE(DecodeAltitude(log, false, values, nullptr)) << c.bytes;
+        ASSERT_TRUE(DecodeAltitude(log, false, values)) << c.bytes;
         EXPECT_EQ(values.size(), 1 + c.values) << c.bytes;
         EXPECT_EQ(values[0], -1.0);
     }
@@ -62,8 +62,8 @@ TEST(DecodeAltitude, ScaleComesBeforeTheBase)
     const Configuration config = ConfigFromText(kChannelDevice);
     const CBrixoLog log = LogOf(config, 59, 10, {0xFF, 0xFF, 0, 0, 0x01, 0x00, 0, 0, 0, 0, 0, 0});
     std::vector<double> metric, imperial;
-    ASSERT_TRUE(DecodeAltitude(log, false, metric, nullptr));
-    ASSERT_TRUE(DecodeAltitude(log, true, imperial, nullptr));
+    ASSERT_TRUE(DecodeAltitude(log, false, metric));
+    ASSERT_TRUE(DecodeAltitude(log, true, imperial));
     EXPECT_EQ(metric, (std::vector<double>{0.0, 1.0 - 65535.0}));  // 0xFFFF is 65535, never negative
     EXPECT_EQ(imperial, (std::vector<double>{0.0, 2.0 - 131070.0}));
 }
@@ -77,7 +77,7 @@ TEST(DecodeChannel, ReadingsAndFailures)
         int index;
         bool ok;
         std::vector<double> values;
-        const char* errorPart;  // nullptr: no error text expected
+        const char* errorPart;  // a part of the reason when it fails
     } cases[] = {
         {0, true, {0x34, 0xFF}, nullptr},
         {1, true, {0x1234, 0x01FF}, nullptr},
@@ -90,18 +90,16 @@ TEST(DecodeChannel, ReadingsAndFailures)
         {8, false, {}, "\"y+\" of device 59 (Quad)"},
         {9, false, {}, "\"x*2\""},
         {10, false, {}, "has no formula"},
-        {11, false, {}, nullptr},  // no such channel
-        {-1, false, {}, nullptr},
+        {11, false, {}, "has no channel 12"},
+        {-1, false, {}, "has no channel 0"},
     };
     for (const auto& c : cases) {
         std::vector<double> values;
-        std::string error;
-        EXPECT_EQ(DecodeChannel(log, c.index, values, &error), c.ok) << c.index;
+        const Status decoded = DecodeChannel(log, c.index, values);
+        EXPECT_EQ(decoded.Ok(), c.ok) << c.index;
         EXPECT_EQ(values, c.values) << c.index;
         if (c.errorPart)
-            EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.index << ": " << error;
-        else
-            EXPECT_EQ(error, "") << c.index;
+            EXPECT_NE(decoded.Error().find(c.errorPart), std::string::npos) << c.index << ": " << decoded.Error();
     }
     EXPECT_EQ(ChannelCount(log), 11);
 }
@@ -122,16 +120,16 @@ TEST(DecodeAltitude, FormulaErrorsNameDeviceAndFormula)
             std::string("<C><Devices><Device id='9' data-chunk='2'>") + c.alt + "</Device></Devices></C>");
         const CBrixoLog log = LogOf(config, 9, 10, Words({1, 2, 3}));
         std::vector<double> values{5.0};
-        std::string error;
-        EXPECT_FALSE(DecodeAltitude(log, false, values, &error)) << c.alt;
+        const Status decoded = DecodeAltitude(log, false, values);
+        EXPECT_FALSE(decoded.Ok()) << c.alt;
         EXPECT_EQ(values, std::vector<double>{5.0}) << c.alt;
-        EXPECT_NE(error.find(c.errorPart), std::string::npos) << error;
+        EXPECT_NE(decoded.Error().find(c.errorPart), std::string::npos) << decoded.Error();
     }
     // A rejected formula is reported even when the log has no record to decode.
     const Configuration config =
         ConfigFromText("<C><Devices><Device id='9' data-chunk='2'><Alt formula='y+'/></Device></Devices></C>");
     std::vector<double> values;
-    EXPECT_FALSE(DecodeAltitude(LogOf(config, 9, 10, {}), false, values, nullptr));
+    EXPECT_FALSE(DecodeAltitude(LogOf(config, 9, 10, {}), false, values));
 }
 
 TEST(DecodeAltitude, ReusingReadingsIsBitIdentical)
@@ -150,8 +148,8 @@ TEST(DecodeAltitude, ReusingReadingsIsBitIdentical)
         const CBrixoLog log = LogOf(config, 59, rate, bytes);
         for (bool imperial : {false, true}) {
             std::vector<double> every, reused;
-            ASSERT_TRUE(DecodeAltitude(log, imperial, every, nullptr, DecodeOptions{false}));
-            ASSERT_TRUE(DecodeAltitude(log, imperial, reused, nullptr, DecodeOptions{true}));
+            ASSERT_TRUE(DecodeAltitude(log, imperial, every, DecodeOptions{false}));
+            ASSERT_TRUE(DecodeAltitude(log, imperial, reused, DecodeOptions{true}));
             ASSERT_EQ(every.size(), 19999u);
             EXPECT_EQ(std::memcmp(every.data(), reused.data(), every.size() * sizeof(double)), 0);
         }

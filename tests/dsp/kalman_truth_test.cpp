@@ -86,7 +86,7 @@ Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint3
     const Configuration config = BuiltInConfig();
     const CBrixoLog log = LogOf(config, 59, rate, bytes);
     std::vector<double> raw;
-    EXPECT_TRUE(DecodeAltitude(log, false, raw, nullptr));
+    EXPECT_TRUE(DecodeAltitude(log, false, raw));
     std::vector<double> smoothed = raw;
     KalmanFilter(smoothed, log.SamplePeriod(), 0.44, modelSigma);
 

@@ -95,8 +95,8 @@ TEST(LogExport, AnAltFileOfAStretchGivesItBack)
     const SampleRange at03 = SelectionSamples(0.3, 0.3, log.SamplePeriod());
     QTemporaryDir dir;
     const std::string path = dir.filePath("stretch.alt").toStdString();
-    std::string error;
-    ASSERT_TRUE(ExportAlt(path, log, at03.first, at03.end, &error)) << error;
+    const Status written = ExportAlt(path, log, at03.first, at03.end);
+    ASSERT_TRUE(written) << written.Error();
     EXPECT_EQ(ReadFile(QString::fromStdString(path)),
               Lines({" 0", " 0", " 1", " 1", " 007", " 0", " 130", " 0", " 62", " 33", " 160", " 0", " 63", " 33", " 0",
                      " 0", " 0", " 0"}));
@@ -139,10 +139,8 @@ TEST(LogExport, CsvOfSeriesBuiltFromALog)
     QTemporaryDir dir;
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::number(c.first) + ".csv");
-        std::string error;
-        EXPECT_EQ(ExportCsv(path.toStdString(), shown, log.SamplePeriod(), c.first, c.end, samples, &error),
-                  !c.csv.empty())
-            << c.what << ": " << error;
+        const Status written = ExportCsv(path.toStdString(), shown, log.SamplePeriod(), c.first, c.end, samples);
+        EXPECT_EQ(written.Ok(), !c.csv.empty()) << c.what << ": " << written.Error();
         EXPECT_EQ(ReadFile(path), c.csv.empty() ? "<missing>" : c.csv) << c.what;
     }
 }
@@ -156,9 +154,9 @@ TEST(LogExport, FailedWritesKeepTheOldFileAndSayWhy)
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    std::string error;
-    EXPECT_FALSE(ExportAlt(dir.filePath("plain/out.alt").toStdString(), log, 0, kEndOfLog, &error));
-    EXPECT_FALSE(error.empty());
+    const Status intoAFile = ExportAlt(dir.filePath("plain/out.alt").toStdString(), log, 0, kEndOfLog);
+    EXPECT_FALSE(intoAFile);
+    EXPECT_FALSE(intoAFile.Error().empty());
 
     // A read-only folder and a full file system, where this machine lets the test make them.
     for (const bool full : {false, true}) {
@@ -169,8 +167,9 @@ TEST(LogExport, FailedWritesKeepTheOldFileAndSayWhy)
             std::printf("skipped: a %s folder cannot be made here\n", full ? "full" : "read-only");
             continue;
         }
-        error.clear();
-        EXPECT_FALSE(ExportAlt(target.toStdString(), log, 0, kEndOfLog, &error)) << full;
+        const Status written = ExportAlt(target.toStdString(), log, 0, kEndOfLog);
+        EXPECT_FALSE(written) << full;
+        const std::string& error = written.Error();
         const bool told =
             full ? error.find("No space left") != std::string::npos
                  : error.find("not writable") != std::string::npos || error.find("ermission") != std::string::npos;

@@ -653,10 +653,10 @@ TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
     const ToolRun raw = Exec(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(NIVRA_TOOL), home.path()});
     EXPECT_EQ(raw.status, 0) << raw.err;
     EXPECT_EQ(raw.out, "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  3 (00:03:30)\t1\t2103\t210.3\n");
-    std::string one, three, error;
-    ASSERT_TRUE(ReadSmallFile(h + "one\xfe.alt", 1 << 20, one, &error)) << error;
-    ASSERT_TRUE(ReadSmallFile(h + "three\xfd.alt", 1 << 20, three, &error)) << error;
-    EXPECT_NE(one, three);
+    const auto one = ReadSmallFile(h + "one\xfe.alt", 1 << 20);
+    const auto three = ReadSmallFile(h + "three\xfd.alt", 1 << 20);
+    ASSERT_TRUE(one.Ok() && three.Ok());
+    EXPECT_NE(*one, *three);
     // Qt cannot name these files to remove them with the folder.
     for (const char* name : {"hops\xff.alt", "one\xfe.alt", "three\xfd.alt"})
         unlink((h + name).c_str());

@@ -29,7 +29,7 @@ const char kUsage[] =
     "  --chunk BYTES bytes written at a time (default 256)\n"
     "  --garbage N   send N bytes of noise before the signature, as a logger may at power-on\n";
 
-int Fail(const std::string& text)
+int Stop(const std::string& text)
 {
     std::fprintf(stderr, "brixo-sim: %s\n", text.c_str());
     return 1;
@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
     if (!file.empty()) {
         AltReadResult read = ReadAltFile(file, config, 0);
         if (!read.Accepted() || read.deviceMissing)
-            return Fail(file + ": " + read.Problem());
+            return Stop(file + ": " + read.Problem());
         for (NumberedLog& l : read.logs)
             logs.push_back(std::move(l.log));
     } else {
@@ -131,7 +131,7 @@ int main(int argc, char* argv[])
     if (pseudoTerminal) {
         fd = OpenPseudoTerminal(port);
         if (fd < 0)
-            return Fail(std::string("cannot create a pseudo-terminal: ") + std::strerror(errno));
+            return Stop(std::string("cannot create a pseudo-terminal: ") + std::strerror(errno));
         std::printf("%s\n", port.c_str());
         std::fflush(stdout);
         std::fprintf(stderr, "brixo-sim: give Nivra the port %s; sending when it is opened\n", port.c_str());
@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     } else {
         fd = open(port.c_str(), O_RDWR | O_NOCTTY);
         if (fd < 0)
-            return Fail(port + ": " + std::strerror(errno));
+            return Stop(port + ": " + std::strerror(errno));
     }
 
     std::fprintf(stderr, "brixo-sim: sending %zu bytes (%zu flights) at %ld bit/s\n", image.size(), logs.size(), baud);
@@ -158,7 +158,7 @@ int main(int argc, char* argv[])
         if (w < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
-            return Fail(std::string("write failed: ") + std::strerror(errno));
+            return Stop(std::string("write failed: ") + std::strerror(errno));
         }
         sent += static_cast<size_t>(w);
         // Ten bits a byte on the line: wait until the line would have carried them.

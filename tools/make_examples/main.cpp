@@ -42,9 +42,8 @@ int main(int argc, char* argv[])
     };
     for (const auto& file : files) {
         const std::string path = dir + "/" + file.name;
-        std::string error;
-        if (!WriteFileSafely(path, AltFileText(file.logs), &error)) {
-            std::fprintf(stderr, "make-examples: %s: %s\n", path.c_str(), error.c_str());
+        if (Status written = WriteFileSafely(path, AltFileText(file.logs)); !written) {
+            std::fprintf(stderr, "make-examples: %s: %s\n", path.c_str(), written.Error().c_str());
             return 1;
         }
         std::printf("%s\n", path.c_str());

@@ -44,18 +44,18 @@ int Download(const std::vector<std::string>& argv)
     const Settings settings = LoadToolSettings(args);
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
     // A transfer can take half an hour: an output that cannot be written is told before it.
-    std::string error;
-    if (!CheckWritable(out->second, &error))
-        throw ToolError{out->second + ": " + error + "; nothing was received"};
+    if (Status writable = CheckWritable(out->second); !writable)
+        throw ToolError{out->second + ": " + writable.Error() + "; nothing was received"};
 
     // The flight list below says what the diagnostic lines would.
     QLoggingCategory::setFilterRules(QStringLiteral("nivra.download.debug=false"));
     DownloadSession session(config, settings.skipShortLogs ? settings.skipShortLogsLen : 0);
     const auto image = args.options.find("from-image");
     if (image != args.options.end()) {
-        std::string bytes;
-        if (!ReadSmallFile(image->second, kMaxImageFile, bytes, &error))
-            throw ToolError{image->second + ": " + error};
+        auto read = ReadSmallFile(image->second, kMaxImageFile);
+        if (!read)
+            throw ToolError{image->second + ": " + read.Error()};
+        const std::string& bytes = *read;
         if (bytes.size() > kMaxImageFile)
             throw ToolError{image->second + ": no memory image of the logger (larger than 64 MiB)"};
         session.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end()));
@@ -133,8 +133,8 @@ int Download(const std::vector<std::string>& argv)
         pointers.push_back(&l.log);
         std::fprintf(stderr, "%s\n", LogName(l.number, l.log.Duration()).c_str());
     }
-    if (!WriteFileSafely(out->second, AltFileText(pointers), &error))
-        throw ToolError{out->second + ": " + error};
+    if (Status written = WriteFileSafely(out->second, AltFileText(pointers)); !written)
+        throw ToolError{out->second + ": " + written.Error()};
     std::fprintf(stderr, "%zu logs written to %s\n", logs.size(), out->second.c_str());
     // Kept, but said: the raw bytes are what the logger sent, yet they may not be what it holds.
     int status = kept ? 0 : kNotKeptStatus;

@@ -259,9 +259,8 @@ int Image(const std::vector<std::string>& argv)
                         " pixels cannot be made"};
     // Written like an export: a failed write leaves any old file as it was.
     const bool png = QString::fromStdString(out->second).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    std::string error;
-    if (!ExportPicture(out->second, picture, png ? "png" : "jpeg", &error))
-        throw ToolError{out->second + ": " + error};
+    if (Status written = ExportPicture(out->second, picture, png ? "png" : "jpeg"); !written)
+        throw ToolError{out->second + ": " + written.Error()};
     return 0;
 }
 
@@ -284,22 +283,21 @@ int Export(const std::vector<std::string>& argv)
     if (selection)
         range = SelectionSamples(selection->first, selection->second, dt);
 
-    std::string error;
-    bool written = false;
+    Status written;
     if (type == ExportType::Alt) {
-        written = ExportAlt(path, chosen.log, range.first, range.end, &error);
+        written = ExportAlt(path, chosen.log, range.first, range.end);
     } else if (type == ExportType::Csv) {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All, false);
         written = ExportCsv(path, TableOrTell(chosen, series), dt, range.first, range.end,
-                            series.series[0].values.size(), &error);
+                            series.series[0].values.size());
     } else {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
         const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
-        written = ExportJpeg(path, picture, &error);
+        written = ExportJpeg(path, picture);
     }
     if (!written)
-        throw ToolError{path + ": " + error};
+        throw ToolError{path + ": " + written.Error()};
     return 0;
 }
 

@@ -149,9 +149,8 @@ int ExportFlights(const ToolArgs& args)
     std::vector<const CBrixoLog*> pointers;
     for (const CBrixoLog& l : logs)
         pointers.push_back(&l);
-    std::string error;
-    if (!WriteFileSafely(out->second, AltFileText(pointers), &error))
-        throw ToolError{out->second + ": " + error};
+    if (Status written = WriteFileSafely(out->second, AltFileText(pointers)); !written)
+        throw ToolError{out->second + ": " + written.Error()};
     return 0;
 }
 

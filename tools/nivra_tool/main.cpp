@@ -67,21 +67,20 @@ int SettingsCommand(const std::vector<std::string>& argv)
     std::vector<std::pair<std::string, std::string>> values;
     for (const std::string& assignment : args.positional) {
         const size_t eq = assignment.find('=');
-        std::string error;
         if (eq == std::string::npos)
             throw UsageError{"settings wants NAME=VALUE, not \"" + assignment + "\""};
         // Every value checked before any is stored.
-        if (!SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1), &error))
-            throw UsageError{error};
+        if (Status set = SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1)); !set)
+            throw UsageError{set.Error()};
         values.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
     }
     if (!values.empty()) {
         // Only the values named: another writer's changes to the others stay.
         const StoreResult stored = StoreSettingValues(store, values, settings);
         if (!stored)
-            throw ToolError{stored.note};
-        if (!stored.note.empty())
-            std::fprintf(stderr, "nivra-tool: the settings were stored, but %s\n", stored.note.c_str());
+            throw ToolError{stored.Error()};
+        if (!stored->empty())
+            std::fprintf(stderr, "nivra-tool: the settings were stored, but %s\n", stored->c_str());
     }
     for (const SettingField& field : SettingFields())
         std::printf("%s=%s\n", field.name, SettingText(settings, field).c_str());

@@ -57,9 +57,8 @@ Settings LoadToolSettings(const ToolArgs& args)
         const size_t eq = assignment.find('=');
         if (eq == std::string::npos)
             throw UsageError{"--set wants NAME=VALUE, not \"" + assignment + "\""};
-        std::string error;
-        if (!SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1), &error))
-            throw UsageError{"--set " + assignment + ": " + error};
+        if (Status set = SetSettingFromText(settings, assignment.substr(0, eq), assignment.substr(eq + 1)); !set)
+            throw UsageError{"--set " + assignment + ": " + set.Error()};
     }
     return settings;
 }
