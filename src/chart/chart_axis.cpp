@@ -92,12 +92,12 @@ double CYAxe::PixelToValue(int pixel) const
 void CYAxe::ApplyRange(double dataMin, double dataMax)
 {
     switch (m_scalingMode) {
-    case 2:
+    case ScalingMode::Custom:
         m_min = m_customMin;
         m_max = m_customMax;
         return;
-    case 1: m_min = dataMin < 0 ? dataMin : 0.0; break;
-    default: m_min = dataMin; break;
+    case ScalingMode::AlignedToZero: m_min = dataMin < 0 ? dataMin : 0.0; break;
+    case ScalingMode::Auto: m_min = dataMin; break;
     }
     m_max = dataMax - dataMin <= 1e-5 ? dataMin + 1.0 : dataMax;
 }

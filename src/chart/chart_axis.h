@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/time_text.h"
+#include "dsp/series_style.h"
 
 // A rectangle of pixels with an exclusive right and bottom edge.
 struct ChartRect {
@@ -40,7 +41,7 @@ public:
     double m_firstTick = 0.0;
     int m_decimals = 1;
     ChartRect m_rect;
-    int m_scalingMode = 0;  // 0 "Auto", 1 "Aligned to zero", 2 "Custom"
+    ScalingMode m_scalingMode = ScalingMode::Auto;
     double m_customMin = 0.0;
     double m_customMax = 10.0;
 };

@@ -141,7 +141,8 @@ private:
 
     // Gestures.
     bool m_dragging = false;
-    int m_dragMode = 0;  // 0 pan, 1 zoom band
+    enum class DragMode { Pan, ZoomBand };  // of a drag that began in the time band
+    DragMode m_dragMode = DragMode::Pan;
     int m_dragStartX = 0, m_dragCurrentX = 0;
     int m_selX0 = 0, m_selY0 = 0, m_selX1 = 0, m_selY1 = 0;
     bool m_selecting = false;

@@ -42,7 +42,7 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
                 m_readout.emplace_back(s->m_valueBox, s->ValueText(s->ValueAt(t), true));
     }
     if (timeBandDrag) {
-        if (m_dragMode == 1) {
+        if (m_dragMode == DragMode::ZoomBand) {
             m_stripShown = true;
             m_stripFrom = m_dragStartX;
             m_stripTo = x;
@@ -86,8 +86,8 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     switch (event->button()) {
     case Qt::LeftButton:
         if (m_mouseZoom && InTimeBand(x, y)) {
-            m_dragMode = ctrl ? 1 : 0;
-            if (m_dragMode == 0)
+            m_dragMode = ctrl ? DragMode::ZoomBand : DragMode::Pan;
+            if (m_dragMode == DragMode::Pan)
                 m_back.push_back({m_min, m_max});
             m_dragStartX = m_dragCurrentX = x;
             m_dragging = true;
@@ -144,7 +144,7 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
         return;
     const QPoint p = Pos(event);
     if (m_mouseZoom && m_dragging && !m_selecting) {
-        if (m_dragMode == 1) {
+        if (m_dragMode == DragMode::ZoomBand) {
             m_stripShown = false;
             if (m_dragStartX != m_dragCurrentX)
                 SetRange(PixelToValue(std::min(m_dragStartX, m_dragCurrentX)),

@@ -100,7 +100,8 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
         std::shared_ptr<CMChartSerie> s;
         chart.GetSerie(i, &s);
         m_list->addItem(s->m_name);
-        m_styles.push_back({s->m_colorIndex, s->m_scalingMode, s->m_min, s->m_max, s->m_step});
+        m_styles.push_back({s->m_colorIndex, s->m_visible, s->m_scalingMode, s->m_min, s->m_max, s->m_axisOnLeft});
+        m_steps.push_back(s->m_step);
     }
 
     auto* properties = new QGroupBox(QStringLiteral("Properties"));
@@ -162,14 +163,14 @@ void CChartStyle::Show(int index)
     }
     const SeriesStyle& style = m_styles[index];
     m_color->SetColor(PaletteColor(style.colorIndex));
-    m_min = style.min;
-    m_max = style.max;
-    m_step = style.step;
+    m_min = style.customMin;
+    m_max = style.customMax;
+    m_step = m_steps[static_cast<size_t>(index)];
     m_minEdit->setText(NumberText(m_min));
     m_maxEdit->setText(NumberText(m_max));
     m_minChanged = m_maxChanged = false;
-    m_modes[std::clamp(style.scalingMode, 0, 2)]->setChecked(true);
-    EnableBounds(style.scalingMode == 2);
+    m_modes[static_cast<int>(style.scalingMode)]->setChecked(true);
+    EnableBounds(style.scalingMode == ScalingMode::Custom);
 }
 
 void CChartStyle::EnableBounds(bool on)
@@ -196,7 +197,7 @@ bool CChartStyle::Validate()
     if (!m_minChanged && !m_maxChanged)
         return true;
     for (auto [edit, bound] :
-         {std::pair{m_minEdit, &m_styles[m_current].min}, std::pair{m_maxEdit, &m_styles[m_current].max}}) {
+         {std::pair{m_minEdit, &m_styles[m_current].customMin}, std::pair{m_maxEdit, &m_styles[m_current].customMax}}) {
         double value = 0;
         if (!ReadEdit(edit, value)) {
             const QSignalBlocker block(m_list);
@@ -219,8 +220,8 @@ void CChartStyle::OnRowChanged(int row)
 
 void CChartStyle::OnMode(int mode)
 {
-    m_styles[m_current].scalingMode = mode;
-    EnableBounds(mode == 2);
+    m_styles[m_current].scalingMode = ScalingModeOf(static_cast<uint32_t>(mode));
+    EnableBounds(m_styles[m_current].scalingMode == ScalingMode::Custom);
 }
 
 void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
@@ -246,9 +247,9 @@ void CChartStyle::accept()
         const SeriesStyle& style = m_styles[i];
         s->SetColorIndex(style.colorIndex);
         s->m_scalingMode = style.scalingMode;
-        if (style.scalingMode == 2) {
-            s->m_customMin = style.min;
-            s->m_customMax = style.max;
+        if (style.scalingMode == ScalingMode::Custom) {
+            s->m_customMin = style.customMin;
+            s->m_customMax = style.customMax;
         }
     }
     QDialog::accept();

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "dsp/series_style.h"
+
 class CColorButton;
 class CMChartCtrl;
 class QLabel;
@@ -39,12 +41,6 @@ private:
 class CChartStyle : public QDialog {
     Q_OBJECT
 public:
-    struct SeriesStyle {
-        int32_t colorIndex = 0;
-        int32_t scalingMode = 0;  // 0 "Auto", 1 "Aligned to zero", 2 "Custom"
-        double min = 0, max = 0, step = 0;
-    };
-
     // The chart must hold at least one series; index -1 preselects the first.
     CChartStyle(CMChartCtrl& chart, int index, QWidget* parent = nullptr);
 
@@ -55,6 +51,7 @@ public:
     // A bound as the edits show it: 15 significant digits, shortest form.
     static QString NumberText(double value);
 
+    // Each series' style as edited; its bounds start as the range its axis shows.
     const std::vector<SeriesStyle>& Styles() const { return m_styles; }
     int Current() const { return m_current; }
     QListWidget* List() const { return m_list; }
@@ -79,6 +76,7 @@ private:
 
     CMChartCtrl& m_chart;
     std::vector<SeriesStyle> m_styles;
+    std::vector<double> m_steps;  // each axis' tick step, for the arrows
     int m_current = 0;
     double m_min = 0, m_max = 0, m_step = 0;  // the current series' while it is edited
     bool m_minChanged = false, m_maxChanged = false;

@@ -173,15 +173,15 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     m_stop = false;
     m_close = false;
     m_finished = false;
-    m_openState = 0;
+    m_openState = OpenState::Waiting;
     m_fd = -1;
     m_countsAtOpen.reset();
     // The port lives on the reader thread; it reports whether it could open it.
     m_thread.reset(QThread::create(&CSerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
     m_thread->start(QThread::HighestPriority);
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_openState != 0; });
-    if (m_openState > 0)
+    m_changed.wait(lock, [this] { return m_openState != OpenState::Waiting; });
+    if (m_openState == OpenState::Open)
         return true;
     lock.unlock();
     Join();
@@ -216,11 +216,11 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
         if (!opened) {
             m_openError = port.errorString().toStdString();
             m_permissionDenied = port.error() == QSerialPort::PermissionError;
-            m_openState = -1;
+            m_openState = OpenState::Failed;
         } else {
             m_fd = static_cast<int>(port.handle());
             m_countsAtOpen = ReadLineCounts(m_fd);
-            m_openState = 1;
+            m_openState = OpenState::Open;
         }
         m_changed.notify_all();
     }

@@ -88,7 +88,9 @@ private:
     // The reader reports whether the port opened.
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    int m_openState = 0;  // 0 waiting, 1 open, -1 failed
+    // What the reader thread made of the port, told to Open that waits for it.
+    enum class OpenState { Waiting, Open, Failed };
+    OpenState m_openState = OpenState::Waiting;
     std::string m_openError;
     // Set by the reader before it reports the port open; the descriptor stays valid until Close.
     int m_fd = -1;

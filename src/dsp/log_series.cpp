@@ -69,7 +69,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     }
     if (settings.altPolynome)
         KalmanFilter(alt.values, dt, settings.sigmaMeasurement, settings.sigmaModel);
-    alt.style = {static_cast<int>(settings.altColor), settings.altOn, static_cast<int>(settings.altStyle),
+    alt.style = {static_cast<int>(settings.altColor), settings.altOn, ScalingModeOf(settings.altStyle),
                  settings.altMin, settings.altMax, true};
 
     std::vector<double> vario = VarioFrom(alt.values, dt);
@@ -80,7 +80,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     NamedSeries& v = add("Vario");
     v.unit = unit + "/s";
     v.values = std::move(vario);
-    v.style = {static_cast<int>(settings.varioColor), settings.varioOn, static_cast<int>(settings.varioStyle),
+    v.style = {static_cast<int>(settings.varioColor), settings.varioOn, ScalingModeOf(settings.varioStyle),
                settings.varioMin, settings.varioMax, false};
     // Finite altitudes can still give an infinite difference, or overflow in a filter; no axis,
     // statistic or table can show that, so the series go as a non-finite altitude goes.
@@ -110,7 +110,7 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
         const auto min = RealAttribute(chan, "min");
         const auto max = RealAttribute(chan, "max");
         if (min && max) {
-            c.style.scalingMode = 2;
+            c.style.scalingMode = ScalingMode::Custom;
             c.style.customMin = *min;
             c.style.customMax = *max;
         }

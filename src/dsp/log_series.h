@@ -4,18 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "dsp/series_style.h"
+
 class CBrixoLog;
 struct Settings;
-
-// How the chart shows one series; a new chart series starts with these values.
-struct SeriesStyle {
-    int colorIndex = 0;
-    bool visible = true;
-    int scalingMode = 0;  // 0 "Auto", 1 "Aligned to zero", 2 "Custom"
-    double customMin = 0.0;
-    double customMax = 10.0;
-    bool axisOnLeft = true;
-};
 
 // One series of equally spaced samples as the chart will show it.
 struct NamedSeries {

@@ -30,7 +30,7 @@ void CMainFrame::EditChartStyle(int item, bool noDialog)
     std::shared_ptr<CMChartSerie> s;
     const auto keep = [&s](bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
         on = s->m_visible;
-        style = static_cast<uint32_t>(s->m_scalingMode);
+        style = StoredScalingMode(s->m_scalingMode);
         color = static_cast<uint32_t>(s->m_colorIndex);
         min = s->m_customMin;
         max = s->m_customMax;

@@ -13,16 +13,16 @@
 TEST(ValueAxis, RangeByScalingMode)
 {
     const struct {
-        int mode;
+        ScalingMode mode;
         double dataMin, dataMax;
         double min, max;
     } cases[] = {
-        {0, 100.0, 100.0, 100.0, 101.0},        // flat: one unit above
-        {0, 5.0, 5.000001, 5.0, 6.0},           // within 1e-5 counts as flat
-        {0, 5.0, 5.0001, 5.0, 5.0001},
-        {1, -3.2, 40.0, -3.2, 40.0},            // aligned to zero keeps a negative min
-        {1, 12.0, 40.0, 0.0, 40.0},             // and drops a positive one to 0
-        {2, 12.0, 40.0, -7.0, 77.0},            // custom
+        {ScalingMode::Auto, 100.0, 100.0, 100.0, 101.0},        // flat: one unit above
+        {ScalingMode::Auto, 5.0, 5.000001, 5.0, 6.0},           // within 1e-5 counts as flat
+        {ScalingMode::Auto, 5.0, 5.0001, 5.0, 5.0001},
+        {ScalingMode::AlignedToZero, -3.2, 40.0, -3.2, 40.0},            // aligned to zero keeps a negative min
+        {ScalingMode::AlignedToZero, 12.0, 40.0, 0.0, 40.0},             // and drops a positive one to 0
+        {ScalingMode::Custom, 12.0, 40.0, -7.0, 77.0},            // custom
     };
     for (const auto& c : cases) {
         CYAxe axis;
@@ -30,8 +30,8 @@ TEST(ValueAxis, RangeByScalingMode)
         axis.m_customMin = -7.0;
         axis.m_customMax = 77.0;
         axis.ApplyRange(c.dataMin, c.dataMax);
-        EXPECT_DOUBLE_EQ(axis.m_min, c.min) << c.mode << " " << c.dataMin;
-        EXPECT_DOUBLE_EQ(axis.m_max, c.max) << c.mode << " " << c.dataMin;
+        EXPECT_DOUBLE_EQ(axis.m_min, c.min) << static_cast<int>(c.mode) << " " << c.dataMin;
+        EXPECT_DOUBLE_EQ(axis.m_max, c.max) << static_cast<int>(c.mode) << " " << c.dataMin;
     }
     // At creation a span of 1e-6 or less is flat.
     EXPECT_EQ(CMChartSerie("S", 0, 1, {3.0, 3.0000005}).m_max, 4.0);

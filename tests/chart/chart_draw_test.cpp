@@ -127,16 +127,16 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
     const struct {
         const char* what;
         std::vector<double> alt;
-        int altMode;
-        int varioMode;
+        ScalingMode altMode;
+        ScalingMode varioMode;
     } cases[] = {
-        {"a dip below the start, aligned to zero", {0, -118, 542, 300}, 1, 2},
-        {"a dip below the start, auto", {0, -118.4, 542.7, 300}, 0, 0},
-        {"from zero", {0, 120, 542, 10}, 1, 2},
-        {"above zero, auto", {120, 300, 542, 130}, 0, 2},
-        {"five digits in feet", {0, -387, 12345.6, 9000}, 1, 0},
-        {"a flat flight", {0, 0.04, -0.05, 0}, 0, 0},
-        {"one hundred thousand", {-99999, 0, 99999, 0}, 0, 2},
+        {"a dip below the start, aligned to zero", {0, -118, 542, 300}, ScalingMode::AlignedToZero, ScalingMode::Custom},
+        {"a dip below the start, auto", {0, -118.4, 542.7, 300}, ScalingMode::Auto, ScalingMode::Auto},
+        {"from zero", {0, 120, 542, 10}, ScalingMode::AlignedToZero, ScalingMode::Custom},
+        {"above zero, auto", {120, 300, 542, 130}, ScalingMode::Auto, ScalingMode::Custom},
+        {"five digits in feet", {0, -387, 12345.6, 9000}, ScalingMode::AlignedToZero, ScalingMode::Auto},
+        {"a flat flight", {0, 0.04, -0.05, 0}, ScalingMode::Auto, ScalingMode::Auto},
+        {"one hundred thousand", {-99999, 0, 99999, 0}, ScalingMode::Auto, ScalingMode::Custom},
     };
     for (QSize size : {QSize(1600, 900), QSize(800, 600), QSize(420, 300)}) {
         for (const auto& c : cases) {
@@ -152,7 +152,7 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
             vario->m_customMax = 5;
             chart.ctrl.ResetView(false);
             for (const auto& s : {alt, vario}) {
-                if (s->m_scalingMode != 2) {
+                if (s->m_scalingMode != ScalingMode::Custom) {
                     EXPECT_LE(s->m_min, s->m_dataMin + s->m_step * 1e-9) << what;
                     EXPECT_GE(s->m_max, s->m_dataMax - s->m_step * 1e-9) << what;
                 }
@@ -226,7 +226,7 @@ TEST(ChartDrawing, ClipsToThePlot)
 {
     Chart chart;
     auto s = chart.Add("S", {0, 1, 2, 3, 4, 5}, 1.0, true, 2);
-    s->m_scalingMode = 2;  // a custom range that cuts the curve
+    s->m_scalingMode = ScalingMode::Custom;  // a custom range that cuts the curve
     s->m_customMin = 1.5;
     s->m_customMax = 3.5;
     s->AddLabel(2.0, 100.0);  // far above the plot: clipped away

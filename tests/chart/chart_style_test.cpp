@@ -33,7 +33,7 @@ struct StyledChart {
         alt->m_customMin = 10;
         alt->m_customMax = 20;
         vario->SetColorIndex(0);
-        vario->m_scalingMode = 2;
+        vario->m_scalingMode = ScalingMode::Custom;
         vario->m_customMin = -5;
         vario->m_customMax = 5;
         temp->SetColorIndex(4);
@@ -144,14 +144,14 @@ TEST(ChartStyle, OkWritesEveryStyleBack)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    EXPECT_EQ(c.alt->m_scalingMode, 2);
+    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
     EXPECT_EQ(c.alt->m_customMin, shownMin);
     EXPECT_EQ(c.alt->m_customMax, shownMax);
     EXPECT_EQ(c.alt->m_colorIndex, 1);
     EXPECT_EQ(c.vario->m_customMin, -2.5);
     EXPECT_EQ(c.vario->m_customMax, 7);
     EXPECT_EQ(c.vario->m_colorIndex, 2);
-    EXPECT_EQ(c.temp->m_scalingMode, 0);
+    EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
     EXPECT_EQ(c.temp->m_colorIndex, 9);
 }
 
@@ -164,7 +164,7 @@ TEST(ChartStyle, AutoKeepsTheStoredBoundsAndCancelWritesNothing)
         dialog.List()->setCurrentRow(0);
         dialog.accept();
     }
-    EXPECT_EQ(c.vario->m_scalingMode, 0);
+    EXPECT_EQ(c.vario->m_scalingMode, ScalingMode::Auto);
     EXPECT_EQ(c.vario->m_customMin, -5);
     EXPECT_EQ(c.vario->m_customMax, 5);
     EXPECT_EQ(c.alt->m_customMin, 10);  // "Auto" before and after: its bounds stay
@@ -176,7 +176,7 @@ TEST(ChartStyle, AutoKeepsTheStoredBoundsAndCancelWritesNothing)
     Type(dialog.MaxEdit(), "99");
     dialog.ColorButton()->Entries()[5]->trigger();
     dialog.reject();
-    EXPECT_EQ(c.vario->m_scalingMode, 0);
+    EXPECT_EQ(c.vario->m_scalingMode, ScalingMode::Auto);
     EXPECT_EQ(c.vario->m_customMax, 5);
     EXPECT_EQ(c.vario->m_colorIndex, 0);
 }
@@ -204,7 +204,7 @@ TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
     Type(dialog.MaxEdit(), "12.5 ");
     dialog.List()->setCurrentRow(2);
     EXPECT_EQ(dialog.Current(), 2);
-    EXPECT_EQ(dialog.Styles()[1].max, 12.5);
+    EXPECT_EQ(dialog.Styles()[1].customMax, 12.5);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(c.vario->m_customMax, 12.5);

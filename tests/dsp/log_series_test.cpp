@@ -57,7 +57,7 @@ TEST(LogSeries, NamesOrderStylesAndChannels)
     EXPECT_EQ(alt.interval, 0.5);
     EXPECT_EQ(alt.firstTime, 0.0);
     EXPECT_EQ(alt.style.colorIndex, 4);
-    EXPECT_EQ(alt.style.scalingMode, 2);
+    EXPECT_EQ(alt.style.scalingMode, ScalingMode::Custom);
     EXPECT_EQ(alt.style.customMin, -10.0);
     EXPECT_EQ(alt.style.customMax, 250.0);
     EXPECT_TRUE(alt.style.axisOnLeft);
@@ -65,19 +65,19 @@ TEST(LogSeries, NamesOrderStylesAndChannels)
     EXPECT_EQ(vario.values, (std::vector<double>{2, 4, 4}));
     EXPECT_FALSE(vario.style.visible);
     EXPECT_FALSE(vario.style.axisOnLeft);
-    EXPECT_EQ(vario.style.scalingMode, 2);
+    EXPECT_EQ(vario.style.scalingMode, ScalingMode::Custom);
     EXPECT_EQ(vario.style.customMin, -5.0);
     EXPECT_EQ(vario.style.colorIndex, 0);
 
     const NamedSeries& temp = result.series[2];
     EXPECT_EQ(temp.name, "Temp");
     EXPECT_EQ(temp.values, (std::vector<double>{20, 21, 22}));  // channels are not made relative
-    EXPECT_EQ(temp.style.scalingMode, 2);
+    EXPECT_EQ(temp.style.scalingMode, ScalingMode::Custom);
     EXPECT_EQ(temp.style.customMin, -20.0);
     EXPECT_EQ(temp.style.customMax, 50.0);
     const NamedSeries& volt = result.series[3];
     EXPECT_EQ(volt.values, (std::vector<double>{3.3, 3.3, 3.3}));
-    EXPECT_EQ(volt.style.scalingMode, 0);  // "min" without "max" keeps the defaults
+    EXPECT_EQ(volt.style.scalingMode, ScalingMode::Auto);  // "min" without "max" keeps the defaults
     EXPECT_EQ(volt.style.customMax, 10.0);
     EXPECT_TRUE(volt.style.visible);
 }
