@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     frame.show();
     if (!args.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand on.
-        const QString file = args[0];
+        const QString& file = args[0];
         QTimer::singleShot(0, &frame, [&frame, file] { frame.OpenFileFromOutside(file); });
     }
     return QApplication::exec();

@@ -173,6 +173,16 @@ std::string AltFileText(const std::vector<const CBrixoLog*>& logs)
     return out;
 }
 
+std::string AltFileText(const std::vector<CBrixoLog>& logs)
+{
+    std::string out;
+    AppendPreamble(out);
+    for (const CBrixoLog& log : logs)
+        AppendLogLines(out, log);
+    AppendEnd(out);
+    return out;
+}
+
 std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop)
 {
     std::string out;

@@ -177,6 +177,7 @@ void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
                      const std::function<int(const CYAxe&, double value)>& labelLength, int gap)
 {
     std::vector<std::pair<double, double>> ranges;
+    ranges.reserve(axes.size());
     for (const CYAxe* a : axes)
         ranges.emplace_back(a->m_min, a->m_max);
     int spacing = kValueTickSpacing;

@@ -336,14 +336,14 @@ void ChartScene::DrawCurve(const CMChartSerie& s)
     QPolygon points;
     const size_t columns = static_cast<size_t>(std::max(device(m_plotRect.right) - device(m_plotRect.left), 1));
     if (!m_look.decimateCurves || i1 - i0 < 4 * columns) {
-        points.reserve(static_cast<qsizetype>(i1 - i0 + 1));
+        points.reserve(static_cast<qsizetype>(i1 - i0) + 1);
         for (size_t i = i0; i <= i1; ++i)
             points.append(QPoint(X(i), Y(s.m_values[i])));
     } else {
         // Many samples per pixel column: its first, highest, lowest and last
         // samples cover exactly the pixels that all of them would. The last
         // column keeps every sample, as its last point is not drawn.
-        points.reserve(static_cast<qsizetype>(4 * columns + 8));
+        points.reserve(static_cast<qsizetype>(columns) * 4 + 8);
         const double pixelTime = (m_time.m_max - m_time.m_min) / (scale * (m_time.m_rect.right - m_time.m_rect.left));
         const int lastColumn = X(i1);
         for (size_t i = i0; i <= i1;) {

@@ -73,7 +73,8 @@ double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize)
 {
     if (recordSize <= 0)
         return 0.0;
-    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate / 10u);
+    // Whole numbers all the way, as the logger's own estimate: the divisions round down.
+    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate / 10u);  // NOLINT(bugprone-integer-division)
 }
 
 std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t received, const Configuration& config)
@@ -199,4 +200,13 @@ std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
     image.insert(image.end(), {0, 0});           // no further block
     image.insert(image.end(), 6, uint8_t{0});  // the closing zeros
     return image;
+}
+
+std::vector<uint8_t> MemoryImageOf(const std::vector<CBrixoLog>& logs)
+{
+    std::vector<const CBrixoLog*> pointers;
+    pointers.reserve(logs.size());
+    for (const CBrixoLog& log : logs)
+        pointers.push_back(&log);
+    return MemoryImageOf(pointers);
 }

@@ -204,7 +204,7 @@ bool CSerialLink::Close()
     return true;
 }
 
-void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* collector)
+void CSerialLink::Run(const std::string& device, uint32_t bitsPerSecond, t_collector* collector)
 {
     QSerialPort port;
     port.setPortName(QString::fromStdString(device));

@@ -77,7 +77,7 @@ public:
     std::optional<LineErrorCounts> ErrorsSinceOpen() const;
 
 private:
-    void Run(std::string device, uint32_t bitsPerSecond, t_collector* collector);
+    void Run(const std::string& device, uint32_t bitsPerSecond, t_collector* collector);
     void Join();
 
     std::unique_ptr<QThread> m_thread;  // a QThread, so that Qt's serial port may use its notifiers

@@ -62,6 +62,7 @@ const CBrixoLog* LogTree::SelectedLog() const
 std::vector<const CBrixoLog*> LogTree::Logs() const
 {
     std::vector<const CBrixoLog*> logs;
+    logs.reserve(static_cast<size_t>(topLevelItemCount()));
     for (int i = 0; i < topLevelItemCount(); ++i)
         logs.push_back(LogOf(topLevelItem(i)));
     return logs;

@@ -187,10 +187,7 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
-        pointers.push_back(&l);
-    if (Status written = WriteFileSafely(path.toStdString(), AltFileText(pointers)); !written)
+    if (Status written = WriteFileSafely(path.toStdString(), AltFileText(logs)); !written)
         m_warn(QStringLiteral("The flights could not be exported to %1:\n%2")
                    .arg(path, QString::fromStdString(written.Error())));
 }

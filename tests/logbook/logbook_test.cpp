@@ -40,10 +40,7 @@ std::vector<BuiltFlight> ToArchive(const std::vector<CBrixoLog>& logs)
 
 std::vector<uint8_t> ImageOf(const std::vector<CBrixoLog>& logs)
 {
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
-        pointers.push_back(&l);
-    return MemoryImageOf(pointers);
+    return MemoryImageOf(logs);
 }
 
 QByteArray ReadAll(const QString& path)

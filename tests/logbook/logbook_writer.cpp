@@ -35,12 +35,9 @@ int main(int argc, char* argv[])
         }
         logs.push_back(std::move(log));
     }
-    std::vector<const CBrixoLog*> pointers;
     std::vector<BuiltFlight> flights;
-    for (const CBrixoLog& l : logs) {
-        pointers.push_back(&l);
+    for (const CBrixoLog& l : logs)
         flights.push_back({l, 16});
-    }
     auto book = Logbook::Open(argv[1]);
     if (!book) {
         std::fprintf(stderr, "%s\n", book.Error().c_str());
@@ -54,7 +51,7 @@ int main(int argc, char* argv[])
         for (;;)
             std::this_thread::sleep_for(std::chrono::seconds(1));
     };
-    auto report = (*book)->ArchiveDownload(MemoryImageOf(pointers), flights, FileTimeFromUnixMs(1796000000000));
+    auto report = (*book)->ArchiveDownload(MemoryImageOf(logs), flights, FileTimeFromUnixMs(1796000000000));
     if (!report) {
         std::fprintf(stderr, "%s\n", report.Error().c_str());
         return 1;

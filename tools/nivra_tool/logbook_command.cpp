@@ -146,10 +146,7 @@ int ExportFlights(const ToolArgs& args)
             throw ToolError{log.Error()};
         logs.push_back(std::move(*log));
     }
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
-        pointers.push_back(&l);
-    if (Status written = WriteFileSafely(out->second, AltFileText(pointers)); !written)
+    if (Status written = WriteFileSafely(out->second, AltFileText(logs)); !written)
         throw ToolError{out->second + ": " + written.Error()};
     return 0;
 }
