@@ -173,7 +173,7 @@ std::string AltFileText(const std::vector<const CBrixoLog*>& logs)
     return out;
 }
 
-std::string AltFileText(const std::vector<CBrixoLog>& logs)
+std::string AltFileTextOfLogs(const std::vector<CBrixoLog>& logs)
 {
     std::string out;
     AppendPreamble(out);

@@ -19,7 +19,7 @@ constexpr size_t kAllRecords = std::numeric_limits<size_t>::max();
 void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first = 0, size_t stop = kAllRecords);
 // A whole file holding these logs, in order.
 std::string AltFileText(const std::vector<const CBrixoLog*>& logs);
-std::string AltFileText(const std::vector<CBrixoLog>& logs);
+std::string AltFileTextOfLogs(const std::vector<CBrixoLog>& logs);
 // A whole file holding records [first, stop) of one log.
 std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop);
 

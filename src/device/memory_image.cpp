@@ -202,7 +202,7 @@ std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
     return image;
 }
 
-std::vector<uint8_t> MemoryImageOf(const std::vector<CBrixoLog>& logs)
+std::vector<uint8_t> MemoryImageOfLogs(const std::vector<CBrixoLog>& logs)
 {
     std::vector<const CBrixoLog*> pointers;
     pointers.reserve(logs.size());

@@ -134,4 +134,4 @@ std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, cons
 // per log (rate, channel count byte, device id word, records, end marker), the
 // end of the blocks and six closing zero bytes.
 std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs);
-std::vector<uint8_t> MemoryImageOf(const std::vector<CBrixoLog>& logs);
+std::vector<uint8_t> MemoryImageOfLogs(const std::vector<CBrixoLog>& logs);

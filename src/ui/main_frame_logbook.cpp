@@ -187,7 +187,7 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
-    if (Status written = WriteFileSafely(path.toStdString(), AltFileText(logs)); !written)
+    if (Status written = WriteFileSafely(path.toStdString(), AltFileTextOfLogs(logs)); !written)
         m_warn(QStringLiteral("The flights could not be exported to %1:\n%2")
                    .arg(path, QString::fromStdString(written.Error())));
 }

@@ -40,7 +40,7 @@ std::vector<BuiltFlight> ToArchive(const std::vector<CBrixoLog>& logs)
 
 std::vector<uint8_t> ImageOf(const std::vector<CBrixoLog>& logs)
 {
-    return MemoryImageOf(logs);
+    return MemoryImageOfLogs(logs);
 }
 
 QByteArray ReadAll(const QString& path)

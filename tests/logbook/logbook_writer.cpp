@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         for (;;)
             std::this_thread::sleep_for(std::chrono::seconds(1));
     };
-    auto report = (*book)->ArchiveDownload(MemoryImageOf(logs), flights, FileTimeFromUnixMs(1796000000000));
+    auto report = (*book)->ArchiveDownload(MemoryImageOfLogs(logs), flights, FileTimeFromUnixMs(1796000000000));
     if (!report) {
         std::fprintf(stderr, "%s\n", report.Error().c_str());
         return 1;

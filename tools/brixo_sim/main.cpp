@@ -113,7 +113,7 @@ int main(int argc, char* argv[])
     } else {
         logs = GeneratedFlights(config);
     }
-    std::vector<uint8_t> image = MemoryImageOf(logs);
+    std::vector<uint8_t> image = MemoryImageOfLogs(logs);
     // Printable noise: never a signature byte, never a zero.
     std::vector<uint8_t> noise(static_cast<size_t>(garbage));
     uint32_t state = 7;

@@ -146,7 +146,7 @@ int ExportFlights(const ToolArgs& args)
             throw ToolError{log.Error()};
         logs.push_back(std::move(*log));
     }
-    if (Status written = WriteFileSafely(out->second, AltFileText(logs)); !written)
+    if (Status written = WriteFileSafely(out->second, AltFileTextOfLogs(logs)); !written)
         throw ToolError{out->second + ": " + written.Error()};
     return 0;
 }
