@@ -7,6 +7,8 @@
 #   ./setup.sh bench      build and run the benchmarks
 #   ./setup.sh package    build the .deb (in build/) and check it; INSTALL=1 also installs it with apt
 #   ./setup.sh fuzz [S]   build the fuzzers with clang (build-fuzz/) and run each for S seconds (60)
+#   ./setup.sh check      the code checks: layering, formatting, warnings as errors (with the
+#                         standard library's assertions), clang-tidy, and no widgets in nivra-tool
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -101,8 +103,26 @@ case "${1:-}" in
         ${extra[$target]} "$corpus/$target" ${seeds[$target]}
     done
     ;;
+  check)
+    packages+=(clang-tidy-14 clang-format-14)
+    install_missing
+    tools/check-layering.sh
+    # Every tracked C++ file as .clang-format writes it.
+    git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
+    echo "formatting: every tracked C++ file is as .clang-format writes it"
+    build build-check -DCMAKE_BUILD_TYPE=Debug -DNIVRA_WERROR=ON -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS \
+      -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    echo "warnings: none, with -Werror and -D_GLIBCXX_ASSERTIONS"
+    run-clang-tidy-14 -p build-check -j 2 -quiet "^$PWD/(src|tools)/.*\.cpp\$"
+    echo "clang-tidy: no finding in src/ and tools/"
+    if ldd build-check/nivra-tool | grep -q libQt6Widgets; then
+      echo "nivra-tool links the widget library" >&2
+      exit 1
+    fi
+    echo "nivra-tool: no widget library"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|tsan|bench|package|fuzz [SECONDS]" >&2
+    echo "usage: $0 run|test|sanitize|tsan|bench|package|fuzz [SECONDS]|check" >&2
     exit 2
     ;;
 esac

@@ -36,7 +36,7 @@ void BM_CollectAndParse(benchmark::State& state)
         }
         flights = parser.Flights().size();
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * image.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(image.size()));
     state.counters["flights"] = static_cast<double>(flights);
 }
 
@@ -70,7 +70,7 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
                 if (n > 0)
                     at += static_cast<size_t>(n);
                 std::this_thread::sleep_until(
-                    start + std::chrono::microseconds(static_cast<long long>(at / bytesPerSecond * 1e6)));
+                    start + std::chrono::microseconds(static_cast<long long>(static_cast<double>(at) / bytesPerSecond * 1e6)));
             }
             lastByte = Clock::now();
             sent = true;

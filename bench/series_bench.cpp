@@ -27,7 +27,7 @@ const std::vector<double>& Altitude()
 {
     static const std::vector<double> altitude = [] {
         std::vector<double> a;
-        DecodeAltitude(Flight(), false, a);
+        (void)DecodeAltitude(Flight(), false, a);
         return a;
     }();
     return altitude;
@@ -46,7 +46,7 @@ void BM_Stage_Decode(benchmark::State& state)
     std::vector<double> values;
     for (auto _ : state) {
         values.clear();
-        DecodeAltitude(Flight(), false, values);
+        (void)DecodeAltitude(Flight(), false, values);
         benchmark::DoNotOptimize(values.data());
     }
     PerSample(state, kRecords);

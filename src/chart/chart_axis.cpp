@@ -253,15 +253,15 @@ void CXAxe::ComputeTicks(int width)
         break;
     case TimeUnit::Minutes:
         m_firstTick = CeilToUnit(t0, 60);
-        m_step = m_unitsPerTick * 60.0;
+        m_step = static_cast<double>(m_unitsPerTick) * 60.0;
         break;
     case TimeUnit::Hours:
         m_firstTick = CeilToUnit(t0, 3600);
-        m_step = m_unitsPerTick * 3600.0;
+        m_step = static_cast<double>(m_unitsPerTick) * 3600.0;
         break;
     case TimeUnit::Days:
         m_firstTick = CeilToUnit(t0, 86400);
-        m_step = m_unitsPerTick * 86400.0;
+        m_step = static_cast<double>(m_unitsPerTick) * 86400.0;
         break;
     case TimeUnit::Months: {
         // The first month boundary at or after the start, then every few months.
@@ -270,7 +270,7 @@ void CXAxe::ComputeTicks(int width)
         if (first.toSecsSinceEpoch() < t0)
             first = first.addMonths(1);
         m_firstTick = static_cast<double>(first.toSecsSinceEpoch());
-        m_step = m_unitsPerTick * 30.0 * 86400.0;  // nominal; Ticks() steps by the calendar
+        m_step = static_cast<double>(m_unitsPerTick) * 30.0 * 86400.0;  // nominal; Ticks() steps by the calendar
         break;
     }
     case TimeUnit::Years: {
@@ -279,7 +279,7 @@ void CXAxe::ComputeTicks(int width)
         if (first.toSecsSinceEpoch() < t0)
             first = first.addYears(1);
         m_firstTick = static_cast<double>(first.toSecsSinceEpoch());
-        m_step = m_unitsPerTick * 365.0 * 86400.0;
+        m_step = static_cast<double>(m_unitsPerTick) * 365.0 * 86400.0;
         break;
     }
     }

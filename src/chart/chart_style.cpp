@@ -146,8 +146,8 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
     connect(m_maxUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_maxEdit, m_maxChanged, delta); });
     // The settings keep palette indices: a free choice becomes the nearest palette colour, shown as chosen.
     connect(m_color, &CColorButton::ColorChosen, this, [this](QColor color) {
-        m_styles[m_current].colorIndex = NearestPaletteIndex(color);
-        m_color->SetColor(PaletteColor(m_styles[m_current].colorIndex));
+        Style().colorIndex = NearestPaletteIndex(color);
+        m_color->SetColor(PaletteColor(Style().colorIndex));
     });
     connect(m_list, &QListWidget::currentRowChanged, this, &CChartStyle::OnRowChanged);
 
@@ -161,7 +161,7 @@ void CChartStyle::Show(int index)
         const QSignalBlocker block(m_list);
         m_list->setCurrentRow(index);
     }
-    const SeriesStyle& style = m_styles[index];
+    const SeriesStyle& style = m_styles[static_cast<size_t>(index)];
     m_color->SetColor(PaletteColor(style.colorIndex));
     m_min = style.customMin;
     m_max = style.customMax;
@@ -197,7 +197,7 @@ bool CChartStyle::Validate()
     if (!m_minChanged && !m_maxChanged)
         return true;
     for (auto [edit, bound] :
-         {std::pair{m_minEdit, &m_styles[m_current].customMin}, std::pair{m_maxEdit, &m_styles[m_current].customMax}}) {
+         {std::pair{m_minEdit, &Style().customMin}, std::pair{m_maxEdit, &Style().customMax}}) {
         double value = 0;
         if (!ReadEdit(edit, value)) {
             const QSignalBlocker block(m_list);
@@ -220,8 +220,8 @@ void CChartStyle::OnRowChanged(int row)
 
 void CChartStyle::OnMode(int mode)
 {
-    m_styles[m_current].scalingMode = ScalingModeOf(static_cast<uint32_t>(mode));
-    EnableBounds(m_styles[m_current].scalingMode == ScalingMode::Custom);
+    Style().scalingMode = ScalingModeOf(static_cast<uint32_t>(mode));
+    EnableBounds(Style().scalingMode == ScalingMode::Custom);
 }
 
 void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
@@ -244,7 +244,7 @@ void CChartStyle::accept()
     for (int i = 0; i < m_chart.SerieCount() && i < static_cast<int>(m_styles.size()); ++i) {
         std::shared_ptr<CMChartSerie> s;
         m_chart.GetSerie(i, &s);
-        const SeriesStyle& style = m_styles[i];
+        const SeriesStyle& style = m_styles[static_cast<size_t>(i)];
         s->SetColorIndex(style.colorIndex);
         s->m_scalingMode = style.scalingMode;
         if (style.scalingMode == ScalingMode::Custom) {

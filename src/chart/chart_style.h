@@ -73,6 +73,7 @@ private:
     void OnMode(int mode);
     void OnUpDown(QLineEdit* edit, bool& changed, int delta);
     void EnableBounds(bool on);
+    SeriesStyle& Style() { return m_styles[static_cast<size_t>(m_current)]; }
 
     CMChartCtrl& m_chart;
     std::vector<SeriesStyle> m_styles;

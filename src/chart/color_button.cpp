@@ -22,8 +22,8 @@ CColorButton::CColorButton(QWidget* parent) : QToolButton(parent), m_default(Qt:
     setPopupMode(QToolButton::InstantPopup);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_pickColor = [](QColor current, QWidget* parent) {
-        return QColorDialog::getColor(current, parent, QStringLiteral("More Colors"));
+    m_pickColor = [](QColor current, QWidget* owner) {
+        return QColorDialog::getColor(current, owner, QStringLiteral("More Colors"));
     };
     auto* menu = new QMenu(this);
     for (int i = 0; i < 10; ++i) {

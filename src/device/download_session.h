@@ -25,7 +25,7 @@ class Configuration;
 // The serial reader only hands over bytes; everything else happens in Poll, which the
 // owner calls on its own thread every few tens of milliseconds, and which tells what
 // happened through the events.
-class DownloadSession : private t_collector {
+class DownloadSession final : private t_collector {
 public:
     struct Events {
         std::function<void(uint64_t arrived)> progress;  // every byte so far, the preamble too

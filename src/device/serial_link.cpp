@@ -287,8 +287,8 @@ std::optional<LineErrorCounts> CSerialLink::ErrorsSinceOpen() const
         return std::nullopt;
     const LineErrorCounts& then = *m_countsAtOpen;
     // A counter below its first value was reset by the driver: all it holds is new.
-    auto since = [](uint64_t now, uint64_t then) {
-        return now >= then ? now - then : now;
+    auto since = [](uint64_t latest, uint64_t first) {
+        return latest >= first ? latest - first : latest;
     };
     return LineErrorCounts{since(now->overrun, then.overrun), since(now->bufferOverrun, then.bufferOverrun),
                            since(now->framing, then.framing), since(now->parity, then.parity),

@@ -31,8 +31,8 @@ struct StepGains {
 Mat3 Multiply(const Mat3& a, const Mat3& b)
 {
     Mat3 r{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
+    for (size_t i = 0; i < 3; ++i)
+        for (size_t j = 0; j < 3; ++j)
             r[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
     return r;
 }
@@ -40,8 +40,8 @@ Mat3 Multiply(const Mat3& a, const Mat3& b)
 Mat3 Transposed(const Mat3& a)
 {
     Mat3 r{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
+    for (size_t i = 0; i < 3; ++i)
+        for (size_t j = 0; j < 3; ++j)
             r[i][j] = a[j][i];
     return r;
 }
@@ -49,8 +49,8 @@ Mat3 Transposed(const Mat3& a)
 Mat3 Symmetric(const Mat3& a)
 {
     Mat3 r = a;
-    for (int i = 0; i < 3; ++i)
-        for (int j = i + 1; j < 3; ++j)
+    for (size_t i = 0; i < 3; ++i)
+        for (size_t j = i + 1; j < 3; ++j)
             r[i][j] = r[j][i] = 0.5 * (a[i][j] + a[j][i]);
     return r;
 }
@@ -60,32 +60,32 @@ Mat3 Symmetric(const Mat3& a)
 bool SolveRight(const Mat3& a, const Mat3& b, Mat3& x)
 {
     double l[3][3] = {};
-    for (int j = 0; j < 3; ++j) {
+    for (size_t j = 0; j < 3; ++j) {
         double d = a[j][j];
-        for (int k = 0; k < j; ++k)
+        for (size_t k = 0; k < j; ++k)
             d -= l[j][k] * l[j][k];
         if (!(d > 0) || !std::isfinite(d))
             return false;
         l[j][j] = std::sqrt(d);
-        for (int i = j + 1; i < 3; ++i) {
+        for (size_t i = j + 1; i < 3; ++i) {
             double s = a[i][j];
-            for (int k = 0; k < j; ++k)
+            for (size_t k = 0; k < j; ++k)
                 s -= l[i][k] * l[j][k];
             l[i][j] = s / l[j][j];
         }
     }
     // Each row of X solves A x = b (A is symmetric): forward, then backward substitution.
-    for (int row = 0; row < 3; ++row) {
+    for (size_t row = 0; row < 3; ++row) {
         double y[3];
-        for (int i = 0; i < 3; ++i) {
+        for (size_t i = 0; i < 3; ++i) {
             double s = b[row][i];
-            for (int k = 0; k < i; ++k)
+            for (size_t k = 0; k < i; ++k)
                 s -= l[i][k] * y[k];
             y[i] = s / l[i][i];
         }
-        for (int i = 2; i >= 0; --i) {
+        for (size_t i = 3; i-- > 0;) {
             double s = y[i];
-            for (int k = i + 1; k < 3; ++k)
+            for (size_t k = i + 1; k < 3; ++k)
                 s -= l[k][i] * x[row][k];
             x[row][i] = s / l[i][i];
         }
@@ -95,10 +95,10 @@ bool SolveRight(const Mat3& a, const Mat3& b, Mat3& x)
 
 bool Finite(const StepGains& g)
 {
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         if (!std::isfinite(g.k[i]))
             return false;
-        for (int j = 0; j < 3; ++j)
+        for (size_t j = 0; j < 3; ++j)
             if (!std::isfinite(g.c[i][j]))
                 return false;
     }
@@ -110,10 +110,10 @@ bool Settled(const StepGains& a, const StepGains& b)
     auto close = [](double x, double y) {
         return std::abs(x - y) <= 1e-14 * std::max(1.0, std::abs(x));
     };
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         if (!close(a.k[i], b.k[i]))
             return false;
-        for (int j = 0; j < 3; ++j)
+        for (size_t j = 0; j < 3; ++j)
             if (!close(a.c[i][j], b.c[i][j]))
                 return false;
     }
@@ -138,8 +138,8 @@ std::vector<StepGains> Gains(size_t samples, double dt, double r, double q)
     int settledSteps = 0;
     for (size_t i = 1; i < samples && gains.size() < kMaxTransientSteps; ++i) {
         Mat3 predicted = Multiply(Multiply(f, p), ft);
-        for (int a = 0; a < 3; ++a)
-            for (int b = 0; b < 3; ++b)
+        for (size_t a = 0; a < 3; ++a)
+            for (size_t b = 0; b < 3; ++b)
                 predicted[a][b] += process[a][b];
         predicted = Symmetric(predicted);
 
@@ -148,15 +148,15 @@ std::vector<StepGains> Gains(size_t samples, double dt, double r, double q)
         if (!SolveRight(predicted, Multiply(p, ft), g.c))
             g.c = Mat3{};  // no backward correction where the prediction is degenerate
         const double s = predicted[0][0] + r;
-        for (int a = 0; a < 3; ++a)
+        for (size_t a = 0; a < 3; ++a)
             g.k[a] = s > 0 ? predicted[a][0] / s : 0.0;
         if (!Finite(g))
             g = StepGains{};
         // Joseph form: (I - K H) P (I - K H)^T + K r K^T stays symmetric and positive.
         Mat3 ikh = {{{1.0 - g.k[0], 0.0, 0.0}, {-g.k[1], 1.0, 0.0}, {-g.k[2], 0.0, 1.0}}};
         p = Multiply(Multiply(ikh, predicted), Transposed(ikh));
-        for (int a = 0; a < 3; ++a)
-            for (int b = 0; b < 3; ++b)
+        for (size_t a = 0; a < 3; ++a)
+            for (size_t b = 0; b < 3; ++b)
                 p[a][b] += g.k[a] * r * g.k[b];
         p = Symmetric(p);
 

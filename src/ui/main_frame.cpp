@@ -72,7 +72,7 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prom
     auto* action = new QAction(text, this);
     action->setData(id);
     // A prompt is the status-bar text, then after a line break the tooltip.
-    const int split = prompt.indexOf('\n');
+    const auto split = prompt.indexOf('\n');
     action->setStatusTip(split < 0 ? prompt : prompt.left(split));
     if (split >= 0)
         action->setToolTip(prompt.mid(split + 1));

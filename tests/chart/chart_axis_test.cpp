@@ -143,7 +143,8 @@ TEST(TimeAxis, UnitsAndTicks)
         EXPECT_DOUBLE_EQ(axis.m_step, c.step) << c.min << ".." << c.max;
         const std::vector<double> ticks = axis.Ticks();
         ASSERT_GE(ticks.size(), c.firstTicks.size());
-        EXPECT_EQ(std::vector<double>(ticks.begin(), ticks.begin() + c.firstTicks.size()), c.firstTicks);
+        EXPECT_EQ(std::vector<double>(ticks.begin(), ticks.begin() + static_cast<std::ptrdiff_t>(c.firstTicks.size())),
+                  c.firstTicks);
         EXPECT_LE(ticks.back(), c.max + 1e-7);
     }
 }
@@ -173,7 +174,7 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
     const std::vector<double> y = years.Ticks();
     ASSERT_GE(y.size(), 2u);
     EXPECT_EQ(y[0], utc(2001, 1, 1));
-    EXPECT_EQ(y[1], utc(2001 + years.m_unitsPerTick, 1, 1));
+    EXPECT_EQ(y[1], utc(2001 + static_cast<int>(years.m_unitsPerTick), 1, 1));
 }
 
 TEST(TimeAxis, LabelsShareOneStyle)

@@ -68,7 +68,7 @@ TEST(ChartDrawing, DecimatedCurvesMatchEverySample)
             chart.Add("Wave", Wave(c.samples, c.period, 3), 0.1, true, 2);
             chart.Add("Other", Wave(c.samples, c.period * 3, 5), 0.1, false, 0);
             chart.ctrl.ResetView(false);
-            const double span = c.samples * 0.1;
+            const double span = static_cast<double>(c.samples) * 0.1;
             if (c.zoomFirst > 0 || c.zoomLast < 1)
                 chart.ctrl.SetRange(span * c.zoomFirst, span * c.zoomLast);
             ASSERT_TRUE(chart.ctrl.CopyBitmap(pictures[decimate]));

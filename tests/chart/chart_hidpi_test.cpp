@@ -66,7 +66,7 @@ TEST(ChartHiDpi, APictureAtTwiceTheDensity)
     ASSERT_GT(thin.size(), 400u);
     // Twice the columns, each a line one device pixel thin or so: drawn at the screen's
     // resolution, not a doubled picture (which would give every column a twin and two-pixel steps).
-    EXPECT_NEAR(static_cast<double>(fine.size()), 2.0 * thin.size(), 4.0);
+    EXPECT_NEAR(static_cast<double>(fine.size()), 2.0 * static_cast<double>(thin.size()), 4.0);
     int oddRows = 0;
     for (const auto& [x, low, high] : fine) {
         EXPECT_LE(low - high, 3) << x;

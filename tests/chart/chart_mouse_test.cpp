@@ -20,9 +20,9 @@ protected:
     {
         chart.resize(800, 600);
         std::vector<double> a(1000), b(1000);
-        for (int i = 0; i < 1000; ++i) {
-            a[i] = i % 100;
-            b[i] = (i % 50) - 25;
+        for (size_t i = 0; i < 1000; ++i) {
+            a[i] = static_cast<double>(i % 100);
+            b[i] = static_cast<double>(i % 50) - 25;
         }
         chart.AddSerie("Alt", 0, 1.0, a, nullptr, false);
         std::shared_ptr<CMChartSerie> vario;

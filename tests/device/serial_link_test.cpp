@@ -22,6 +22,7 @@ namespace {
 // Records every chunk; stops the link at the end of a transfer, as the download does.
 class Recorder : public t_collector {
 public:
+    virtual ~Recorder() = default;
     CSerialLink* link = nullptr;
     std::mutex mutex;
     std::vector<uint8_t> bytes;
@@ -153,7 +154,7 @@ TEST(SerialLink, OpenFailures)
 
 namespace {
 
-class LossRecorder : public Recorder {
+class LossRecorder final : public Recorder {
 public:
     std::atomic<int> losses{0};
     std::mutex reasonMutex;

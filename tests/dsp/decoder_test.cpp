@@ -98,8 +98,9 @@ TEST(DecodeChannel, ReadingsAndFailures)
         const Status decoded = DecodeChannel(log, c.index, values);
         EXPECT_EQ(decoded.Ok(), c.ok) << c.index;
         EXPECT_EQ(values, c.values) << c.index;
-        if (c.errorPart)
+        if (c.errorPart) {
             EXPECT_NE(decoded.Error().find(c.errorPart), std::string::npos) << c.index << ": " << decoded.Error();
+        }
     }
     EXPECT_EQ(ChannelCount(log), 11);
 }
