@@ -264,20 +264,10 @@ bool TakePreferences(const Settings& edited, Settings& settings)
     settings.skipShortLogsLen = edited.skipShortLogsLen;
     settings.skipShortLogs = settings.skipShortLogsLen > 0;
 
-    Settings chart = edited;
+    ChartSettings chart = edited.Chart();
     chart.altMedian = std::max(edited.altMedian, 0);
-    auto chartValues = [](const Settings& s) {
-        return std::make_tuple(s.altPolynome, s.altMedian, s.altColor, s.altStyle, s.altMin, s.altMax,
-                               s.sigmaMeasurement, s.sigmaModel, s.varioPolynome, s.varioMedian, s.varioColor,
-                               s.varioStyle, s.varioMin, s.varioMax, s.climbThreshold, s.climbMinDuration,
-                               s.climbMaxGap, s.altAboveSeaLevel);
-    };
-    const bool chartChanged = chartValues(chart) != chartValues(settings);
-    std::tie(settings.altPolynome, settings.altMedian, settings.altColor, settings.altStyle, settings.altMin,
-             settings.altMax, settings.sigmaMeasurement, settings.sigmaModel, settings.varioPolynome,
-             settings.varioMedian, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax,
-             settings.climbThreshold, settings.climbMinDuration, settings.climbMaxGap, settings.altAboveSeaLevel) =
-        chartValues(chart);
+    const bool chartChanged = chart != settings.Chart();
+    settings.Chart() = chart;
 
     settings.imageCx = BoundedImageSide(edited.imageCx);
     settings.imageCy = BoundedImageSide(edited.imageCy);

@@ -9,8 +9,38 @@
 
 #include "app/settings_store.h"
 
-// The user's preferences as plain data; defaults are those of a first run.
-struct Settings {
+// The settings that shape the chart and what is derived for it: a change of any of them
+// rebuilds the log on display.
+struct ChartSettings {
+    bool altPolynome = false;
+    int32_t altMedian = 0;
+    uint32_t altColor = 1;
+    uint32_t altStyle = 1;
+    double altMin = 0.0;
+    double altMax = 100.0;
+    double sigmaMeasurement = 0.44;
+    double sigmaModel = 0.01;
+    bool varioPolynome = true;
+    int32_t varioMedian = 7;
+    uint32_t varioColor = 0;
+    uint32_t varioStyle = 2;
+    double varioMin = -5.0;
+    double varioMax = 5.0;
+    // Climbs: the least climb rate in m/s (scaled to feet with the units), the shortest
+    // climb and the longest pause inside one, in seconds.
+    double climbThreshold = 0.5;
+    double climbMinDuration = 20.0;
+    double climbMaxGap = 10.0;
+    // "Altitude": above the start (false, as the logger measures it) or above sea level,
+    // adding each flight's start elevation from the logbook.
+    bool altAboveSeaLevel = false;
+
+    bool operator==(const ChartSettings&) const = default;
+};
+
+// The user's preferences as plain data; defaults are those of a first run. The chart's
+// settings are a part of their own, so that "did one of them change" is one comparison.
+struct Settings : ChartSettings {
     bool useFiltering = true;
     bool useMedianFilter = false;
     bool usePolynomFilter = true;
@@ -22,34 +52,14 @@ struct Settings {
     uint32_t units = 0;   // 0 metric, anything else imperial
     uint32_t tUnits = 0;  // 0 Celsius, 1 Fahrenheit
     bool altOn = true;
-    bool altPolynome = false;
-    int32_t altMedian = 0;
-    uint32_t altColor = 1;
-    uint32_t altStyle = 1;
-    double altMin = 0.0;
-    double altMax = 100.0;
-    double sigmaMeasurement = 0.44;
-    double sigmaModel = 0.01;
     bool varioOn = true;
-    bool varioPolynome = true;
-    int32_t varioMedian = 7;
-    uint32_t varioColor = 0;
-    uint32_t varioStyle = 2;
-    double varioMin = -5.0;
-    double varioMax = 5.0;
     int32_t imageCx = 800;
     int32_t imageCy = 600;
-    // Climbs: the least climb rate in m/s (scaled to feet with the units), the shortest
-    // climb and the longest pause inside one, in seconds; and whether the chart shades them.
-    double climbThreshold = 0.5;
-    double climbMinDuration = 20.0;
-    double climbMaxGap = 10.0;
-    bool climbsShown = true;
-    // "Altitude": above the start (false, as the logger measures it) or above sea level,
-    // adding each flight's start elevation from the logbook.
-    bool altAboveSeaLevel = false;
+    bool climbsShown = true;  // the chart shades the climbs
 
     bool Imperial() const { return units != 0; }
+    ChartSettings& Chart() { return *this; }
+    const ChartSettings& Chart() const { return *this; }
 };
 
 constexpr uint32_t kBaudrateCount = 5;
