@@ -82,15 +82,6 @@ inline std::string AltPreamble()
     return text;
 }
 
-// Lines of an ".alt" file, each ended with CR LF.
-inline std::string CrLfLines(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* l : lines)
-        text += std::string(l) + "\r\n";
-    return text;
-}
-
 // Lines of an ".alt" file holding these numbers: "10 007" is " 10\r\n 007\r\n".
 inline std::string AltLines(const std::string& numbers)
 {
