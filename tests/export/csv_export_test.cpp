@@ -33,11 +33,6 @@ TEST(CsvExport, Tables)
          kEndOfLog,
          "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n0.500000,1.000000,4.000000\r\n"
          "1.000000,3.000000,4.000000\r\n"},
-        {"only Alt shown",
-         {&alt},
-         0,
-         kEndOfLog,
-         "\"Time (sec)\",\"Alt\"\r\n0.000000,0.000000\r\n0.500000,1.000000\r\n1.000000,3.000000\r\n"},
         {"no series shown", {}, 0, kEndOfLog, "\"Time (sec)\"\r\n"},
         {"the shortest series sets the rows",
          {&alt, &shortVario},

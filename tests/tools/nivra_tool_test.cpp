@@ -40,12 +40,6 @@ const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt"
 const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
 const std::string kHopsInfo = "Log  1 (00:04:10)\t1\t2504\t250.4\nLog  3 (00:03:30)\t1\t2103\t210.3\n";
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // A file's first lines up to its log header: the preamble and the zero word.
 QByteArray Head()
 {
@@ -237,7 +231,7 @@ TEST_F(ToolTest, ExamplesAreWhatTheGeneratorWrites)
     const ToolRun r = Exec(QStringLiteral(MAKE_EXAMPLES), {home.path()});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* name : {"soaring-flight.alt", "training-hops.alt"})
-        EXPECT_TRUE(ReadFile(home.filePath(name)) == ReadFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/") + name))
+        EXPECT_TRUE(FileBytes(home.filePath(name)) == FileBytes(QStringLiteral(NIVRA_EXAMPLES_DIR "/") + name))
             << name << " differs: run make-examples examples";
 }
 
@@ -279,7 +273,7 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         QByteArray bytes;
     } cases[] = {
         // The whole log, with its last record that is never decoded: the file itself.
-        {{"export", ten, "1", "-o", Path("whole.alt")}, "whole.alt", ReadFile(ten)},
+        {{"export", ten, "1", "-o", Path("whole.alt")}, "whole.alt", QByteArray::fromStdString(FileBytes(ten))},
         // 2.0 .. 3.0 s at 0.5 s: records 4 to 6.
         {{"export", ten, "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"},
          "part.ALT",
@@ -292,7 +286,7 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         const ToolRun r = Tool(c.args);
         EXPECT_EQ(r.status, 0) << c.args.join(' ').toStdString() << r.err;
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(ReadFile(Path(c.out)).toStdString(), c.bytes.toStdString()) << c.args.join(' ').toStdString();
+        EXPECT_EQ(FileBytes(Path(c.out)), c.bytes.toStdString()) << c.args.join(' ').toStdString();
     }
 
     // The JPEG at the stored picture size.
@@ -392,7 +386,7 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     const ToolRun replayed = Tool({"download", "--from-image", kept, "-o", Path("again.alt")});
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_NE(replayed.err.find("This memory image is in the logbook already."), std::string::npos) << replayed.err;
-    EXPECT_EQ(ReadFile(Path("again.alt")), ReadFile(Path("down.alt")));
+    EXPECT_EQ(FileBytes(Path("again.alt")), FileBytes(Path("down.alt")));
     EXPECT_EQ(QDir(Path("data/Nivra/images")).entryList(QDir::Files).size(), 1);
     // Without the logbook: --no-archive keeps nothing; a logbook that cannot be opened is
     // said, and the file is written all the same with exit status 4.
@@ -405,7 +399,7 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     });
     EXPECT_EQ(unkept.status, 4);
     EXPECT_NE(unkept.err.find("could not be kept in the logbook"), std::string::npos) << unkept.err;
-    EXPECT_EQ(ReadFile(Path("unkept.alt")), ReadFile(Path("down.alt")));
+    EXPECT_EQ(FileBytes(Path("unkept.alt")), FileBytes(Path("down.alt")));
 
     // Noted in the logbook, the start elevation lifts the altitude of the file's same flight.
     ASSERT_EQ(Tool({"logbook", "set", "1", "--elevation", "250", "--name", "Hop"}).status, 0);
@@ -523,7 +517,7 @@ TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
 
     // Names that are not UTF-8 are used byte for byte: two of them are two files, and an existing
     // one is found. (Through the shell, as text arguments cannot carry such bytes.)
-    ASSERT_TRUE(WriteFileSafely(h + "hops\xff.alt", ReadFile(kHops).toStdString()));
+    ASSERT_TRUE(WriteFileSafely(h + "hops\xff.alt", FileBytes(kHops)));
     const QString script = QStringLiteral(
         "cd \"$1\" && \"$0\" info \"$(printf 'hops\\377.alt')\" && "
         "\"$0\" export \"$(printf 'hops\\377.alt')\" 1 -o \"$(printf 'one\\376.alt')\" && "
@@ -589,7 +583,7 @@ TEST_F(ToolTest, OutputsTellTheTruth)
     const ToolRun exported = Tool(QStringList{"export", Path("ten.alt"), "1", "-o", Path("t.csv")} + channels);
     EXPECT_EQ(exported.status, 0);
     EXPECT_EQ(exported.err, table.err);
-    EXPECT_EQ(ReadFile(Path("t.csv")).toStdString(), table.out);
+    EXPECT_EQ(FileBytes(Path("t.csv")), table.out);
 
     const struct {
         QStringList args;
