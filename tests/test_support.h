@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/brixo_log.h"
@@ -48,7 +50,7 @@ inline CBrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t r
 }
 
 // Two-byte records holding these little-endian words.
-inline std::vector<uint8_t> Words(std::initializer_list<unsigned> words)
+inline std::vector<uint8_t> Words(const std::vector<unsigned>& words)
 {
     std::vector<uint8_t> bytes;
     for (unsigned w : words) {
@@ -56,6 +58,45 @@ inline std::vector<uint8_t> Words(std::initializer_list<unsigned> words)
         bytes.push_back(static_cast<uint8_t>((w >> 8) & 0xFF));
     }
     return bytes;
+}
+inline std::vector<uint8_t> Words(std::initializer_list<unsigned> words)
+{
+    return Words(std::vector<unsigned>(words));
+}
+// The same of words written as text: "0 513" is the bytes 0, 0, 1, 2.
+inline std::vector<uint8_t> WordsOf(const std::string& numbers)
+{
+    std::vector<unsigned> words;
+    std::istringstream text(numbers);
+    for (unsigned w = 0; text >> w;)
+        words.push_back(w);
+    return Words(words);
+}
+
+// The sixteen lines an ".alt" file starts with.
+inline std::string AltPreamble()
+{
+    std::string text;
+    for (int i = 0; i < 16; ++i)
+        text += " 13\r\n";
+    return text;
+}
+
+// Lines of an ".alt" file holding these numbers: "10 007" is " 10\r\n 007\r\n".
+inline std::string AltLines(const std::string& numbers)
+{
+    std::string text;
+    std::istringstream words(numbers);
+    for (std::string n; words >> n;)
+        text += " " + n + "\r\n";
+    return text;
+}
+
+// A file's bytes, or "<missing>".
+inline std::string FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
 }
 
 inline void WriteText(const QString& path, const std::string& text)

@@ -21,11 +21,7 @@ std::vector<uint8_t> Block(uint8_t rate, uint8_t channels, uint8_t id, const std
 TEST(BrixoLog, BuildFromBlock)
 {
     const Configuration config = BuiltInConfig();
-    std::vector<uint8_t> records;
-    for (int i = 0; i < 300; ++i) {
-        records.push_back(0x50);
-        records.push_back(0xC3);
-    }
+    const std::vector<uint8_t> records = Words(std::vector<unsigned>(300, 0xC350));
     const struct {
         const char* what;
         std::vector<uint8_t> block;
@@ -49,19 +45,10 @@ TEST(BrixoLog, BuildFromBlock)
     }
 }
 
-TEST(BrixoLog, ThreeHundredRecordsAtOneSecondAreFiveMinutes)
-{
-    const Configuration config = BuiltInConfig();
-    CBrixoLog log = LogOf(config, 59, 10, std::vector<uint8_t>(600, 0x11));
-    EXPECT_DOUBLE_EQ(log.Duration(), 300.0);
-    EXPECT_DOUBLE_EQ(log.SamplePeriod(), 1.0);
-    EXPECT_EQ(LogName(1, log.Duration()), "Log  1 (00:05:00)");
-}
-
 TEST(BrixoLog, ReusedLogKeepsTheFirstBlocksDevice)
 {
-    const Configuration config = ConfigFromText(
-        "<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
+    const Configuration config =
+        ConfigFromText("<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
     CBrixoLog log;
     const auto first = Block(10, 1, 7, {1, 1, 1, 1});
     ASSERT_TRUE(log.BuildFromBlock(config, first.data(), first.size()));
@@ -82,7 +69,7 @@ TEST(BrixoLog, CopyOutlivesTheOriginal)
         original->m_date = 12345;
         copy = CBrixoLog(*original);
         EXPECT_EQ(copy.m_altFormula, original->m_altFormula);  // shared, not duplicated
-        EXPECT_EQ(copy.m_date, 0u);                           // the date is not copied
+        EXPECT_EQ(copy.m_date, 0u);                            // the date is not copied
     }
     EXPECT_EQ(copy.m_rawData, Words({100, 200, 300}));
     EXPECT_EQ(copy.m_device.Id(), "59");
@@ -100,12 +87,11 @@ TEST(BrixoLog, KeepingRule)
         uint32_t skip;
         bool kept;
     } cases[] = {
-        {1, 30, 3, false},  // exactly 3.0 s is left out
-        {1, 31, 3, true},   // 3.1 s enters
-        {10, 0, 0, false},  // no samples never enters
-        {10, 1, 0, true},
-        {0, 100, 0, false},  // rate 0: no duration
-        {255, 2, 50, true},  // 51 s
+        {1, 30, 3, false},                       // exactly 3.0 s is left out
+        {1, 31, 3, true},                        // 3.1 s enters
+        {10, 0, 0, false},                       // no samples never enters
+        {10, 1, 0, true},   {0, 100, 0, false},  // rate 0: no duration
+        {255, 2, 50, true},                      // 51 s
     };
     for (const auto& c : cases) {
         const CBrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 1));

@@ -19,7 +19,6 @@ struct Feed {
     std::unique_ptr<ReceiveBuffer> buffer = std::make_unique<ReceiveBuffer>();
     MemoryImageParser parser;
     bool complete = false;
-    size_t chunksWhenComplete = 0;
 
     Feed(const std::vector<uint8_t>& image, const std::vector<size_t>& chunks, const Configuration& config,
          uint32_t minimum = 0)
@@ -32,8 +31,12 @@ struct Feed {
             at += n;
             parser.Step(buffer->Data(), buffer->Received(), config);
         }
-        chunksWhenComplete = i;
         parser.Run(buffer->Data(), buffer->Received(), config);
+    }
+
+    std::vector<NumberedLog> Logs(const Configuration& config, uint32_t skip = 0, FileTime now = 0) const
+    {
+        return BuildDownloadedLogs(buffer->Data(), buffer->Received(), parser.Flights(), config, skip, now);
     }
 };
 
@@ -70,8 +73,7 @@ TEST(MemoryImage, FlightsWhateverTheChunks)
         EXPECT_EQ(f.rate, 10u);
         EXPECT_EQ(f.deviceId, 59);
         EXPECT_EQ(f.duration, 303.0);  // the header counts as three records
-        const auto logs = BuildDownloadedLogs(feed.buffer->Data(), feed.buffer->Received(), feed.parser.Flights(),
-                                              config, 3, 42);
+        const auto logs = feed.Logs(config, 3, 42);
         ASSERT_EQ(logs.size(), 3u);
         EXPECT_EQ(logs[0].log.m_rawData, a.m_rawData);
         EXPECT_EQ(logs[1].log.m_rawData, b.m_rawData);
@@ -140,8 +142,7 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
     EXPECT_TRUE(feed.complete);
     EXPECT_EQ(feed.buffer->Received(), ReceiveBuffer::kCapacity);
     EXPECT_EQ(feed.buffer->Arrived(), noisy.size());
-    const auto logs =
-        BuildDownloadedLogs(feed.buffer->Data(), feed.buffer->Received(), feed.parser.Flights(), config, 0, 0);
+    const auto logs = feed.Logs(config);
     ASSERT_EQ(logs.size(), 2u);
     EXPECT_EQ(logs[1].log.m_rawData, big.m_rawData);
 
@@ -152,8 +153,7 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
     EXPECT_TRUE(cut.complete);
     EXPECT_EQ(cut.buffer->Received(), ReceiveBuffer::kCapacity);
     ASSERT_EQ(cut.parser.Flights().size(), 1u);  // the huge one has no end marker inside
-    EXPECT_EQ(
-        BuildDownloadedLogs(cut.buffer->Data(), cut.buffer->Received(), cut.parser.Flights(), config, 0, 0).size(), 1u);
+    EXPECT_EQ(cut.Logs(config).size(), 1u);
 
     // Noise without end: once more than a memory has come without a signature, no logger is talking.
     auto buffer = std::make_unique<ReceiveBuffer>();
@@ -186,10 +186,7 @@ TEST(MemoryImage, ALostByteMarksTheFlight)
     const std::string& damage = shifted.parser.Flights()[0].damage;
     EXPECT_NE(damage.find("the records look shifted by a byte lost on the line"), std::string::npos) << damage;
     // Still built and kept.
-    EXPECT_EQ(
-        BuildDownloadedLogs(shifted.buffer->Data(), shifted.buffer->Received(), shifted.parser.Flights(), config, 0, 0)
-            .size(),
-        1u);
+    EXPECT_EQ(shifted.Logs(config).size(), 1u);
 
     // The jump that marks it: half the 16-bit range, not one count less.
     const struct {
@@ -197,16 +194,7 @@ TEST(MemoryImage, ALostByteMarksTheFlight)
         bool marked;
     } jumps[] = {{0, 0x7FFF, false}, {0, 0x8000, true}, {0xFFFF, 0x7FFF, true}, {40000, 40005, false}};
     for (const auto& j : jumps) {
-        const std::vector<uint8_t> block = {0,
-                                            0,
-                                            10,
-                                            1,
-                                            59,
-                                            0,
-                                            static_cast<uint8_t>(j.from & 0xFF),
-                                            static_cast<uint8_t>(j.from >> 8),
-                                            static_cast<uint8_t>(j.to & 0xFF),
-                                            static_cast<uint8_t>(j.to >> 8)};
+        const std::vector<uint8_t> block = Words({0, 0x10A, 59, j.from, j.to});  // the header, then two records
         EXPECT_EQ(!MisalignedRecords(block.data(), block.size(), 2).empty(), j.marked) << j.from << " " << j.to;
     }
     const std::vector<uint8_t> wide = {0, 0, 10, 1, 59, 0, 0, 0, 9, 9, 0xFF, 0xFF, 9, 9};
@@ -228,10 +216,10 @@ TEST(MemoryImage, ListingRules)
     } cases[] = {
         {"ten records with the header at the minimum", 10, 7, 10, false, "1"},  // (10 * 10) / 10 = 10
         {"rate 0", 0, 500, 0, false, "0"},
-        {"seven records at rate 1", 1, 7, 0, true, "10"},     // (10 * 1) / 10 = 1
-        {"six records at rate 1", 1, 6, 0, false, "10"},      // (9 * 1) / 10 = 0
+        {"seven records at rate 1", 1, 7, 0, true, "10"},  // (10 * 1) / 10 = 1
+        {"six records at rate 1", 1, 6, 0, false, "10"},   // (9 * 1) / 10 = 0
         {"rate above 10", 25, 100, 0, true, "0"},
-        {"equal to the minimum", 10, 297, 300, false, "1"},   // 300 records with the header: 300 s
+        {"equal to the minimum", 10, 297, 300, false, "1"},  // 300 records with the header: 300 s
         {"one second more", 10, 298, 300, true, "1"},
     };
     for (const auto& c : cases) {
@@ -253,8 +241,8 @@ TEST(MemoryImage, ListingRules)
 
 TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
 {
-    const Configuration config = ConfigFromText(
-        "<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
+    const Configuration config =
+        ConfigFromText("<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
     const CBrixoLog a = Flight(config, 10, 100, 59), b = Flight(config, 10, 100, 59), c = Flight(config, 10, 100, 59);
     std::vector<uint8_t> image = Image({}, {&a, &b, &c});
     image[16 + 206 + 4] = 200;  // the second block's device id: unknown
@@ -262,8 +250,7 @@ TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
     ASSERT_EQ(feed.parser.Flights().size(), 3u);
     EXPECT_EQ(feed.parser.Flights()[1].deviceId, 200);  // unknown: described by device 59
     feed.parser.Flights()[0].selected = false;
-    const auto logs = BuildDownloadedLogs(feed.buffer->Data(), feed.buffer->Received(), feed.parser.Flights(), config,
-                                          0, 0);
+    const auto logs = feed.Logs(config);
     ASSERT_EQ(logs.size(), 2u);
     EXPECT_EQ(logs[0].number, 1);  // numbered without gaps
     EXPECT_EQ(logs[1].number, 2);
@@ -272,8 +259,7 @@ TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
     const Configuration only7 = ConfigFromText("<C><Devices><Device id='7' data-chunk='2'/></Devices></C>");
     Feed none(Image({}, {&a}), {1024}, only7);
     ASSERT_EQ(none.parser.Flights().size(), 1u);
-    EXPECT_TRUE(BuildDownloadedLogs(none.buffer->Data(), none.buffer->Received(), none.parser.Flights(), only7, 0, 0)
-                    .empty());
+    EXPECT_TRUE(none.Logs(only7).empty());
     // A record size of 0 estimates no duration and is not listed.
     const Configuration zero = ConfigFromText("<C><Devices><Device id='59' data-chunk='0'/></Devices></C>");
     Feed z(Image({}, {&a}), {1024}, zero);
@@ -307,9 +293,9 @@ TEST(MemoryImage, BadInput)
     }
     // A block that claims more records than arrived: the build stops at the received bytes.
     const Configuration wide = ConfigFromText("<C><Devices><Device id='59' data-chunk='64'/></Devices></C>");
-    const std::vector<uint8_t> block = {0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D,
-                                        0x0D, 0x0D, 0x0D, 0x0D, 0,    0,    10,   1,    59,   0,    1,    2,
-                                        3,    4,    0,    0};
+    const std::vector<uint8_t> block = {0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D,
+                                        0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0x0D, 0,    0,    10,   1,
+                                        59,   0,    1,    2,    3,    4,    0,    0};
     auto buffer = std::make_unique<ReceiveBuffer>();
     buffer->Append(block.data(), static_cast<uint32_t>(block.size()));
     MemoryImageParser parser(0);

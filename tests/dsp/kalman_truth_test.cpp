@@ -16,10 +16,10 @@ namespace {
 // A stretch of constant climb rate, entered from the one before over a few seconds.
 struct Leg {
     double seconds;
-    double vario;         // m/s
-    double swing = 0.0;   // amplitude of a slow swing of the climb rate (a thermal's core), m/s
-    double period = 1.0;  // of the swing, s
+    double vario;             // m/s
     double transition = 4.0;  // seconds to reach this leg's climb rate
+    double swing = 0.0;       // amplitude of a slow swing of the climb rate (a thermal's core), m/s
+    double period = 1.0;      // of the swing, s
 };
 
 struct TrueFlight {
@@ -78,13 +78,8 @@ Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint3
     for (double h : flight.altitude)
         words.push_back(Reading(h + noise(random)));
     words.push_back(words.back());  // the decoding leaves out the last record
-    std::vector<uint8_t> bytes;
-    for (unsigned w : words) {
-        bytes.push_back(static_cast<uint8_t>(w & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(w >> 8));
-    }
     const Configuration config = BuiltInConfig();
-    const CBrixoLog log = LogOf(config, 59, rate, bytes);
+    const CBrixoLog log = LogOf(config, 59, rate, Words(words));
     std::vector<double> raw;
     EXPECT_TRUE(DecodeAltitude(log, false, raw));
     std::vector<double> smoothed = raw;
@@ -147,16 +142,25 @@ TEST(KalmanFilter, SoaringFlightsWithKnownTruth)
     // Climb rates change over 6 to 8 s, as a glider or paraglider enters and leaves its climbs.
     ExpectTruthTargets({
         {"climbs and glides",
-         {{60, 0}, {600, 1.2, 0, 1, 6}, {600, -1.0, 0, 1, 6}, {400, 2.0, 0, 1, 6}, {600, -0.9, 0, 1, 6},
-          {300, 0.8, 0, 1, 6}, {300, -1.1, 0, 1, 6}, {90, 0, 0, 1, 6}},
+         {{60, 0},
+          {600, 1.2, 6},
+          {600, -1.0, 6},
+          {400, 2.0, 6},
+          {600, -0.9, 6},
+          {300, 0.8, 6},
+          {300, -1.1, 6},
+          {90, 0, 6}},
          0.01},
         {"thermals",
-         {{60, 0}, {400, 1.5, 0.5, 80, 8}, {300, -1.0, 0, 1, 6}, {500, 2.0, 0.6, 100, 8}, {400, -0.8, 0, 1, 6},
-          {300, 1.0, 0.4, 60, 8}, {60, 0, 0, 1, 6}},
+         {{60, 0},
+          {400, 1.5, 8, 0.5, 80},
+          {300, -1.0, 6},
+          {500, 2.0, 8, 0.6, 100},
+          {400, -0.8, 6},
+          {300, 1.0, 8, 0.4, 60},
+          {60, 0, 6}},
          0.01},
-        {"ridge soaring",
-         {{60, 0}, {1200, 0.3, 0.5, 120, 6}, {600, -0.6, 0, 1, 6}, {800, 0.5, 0, 1, 6}, {60, 0, 0, 1, 6}},
-         0.01},
+        {"ridge soaring", {{60, 0}, {1200, 0.3, 6, 0.5, 120}, {600, -0.6, 6}, {800, 0.5, 6}, {60, 0, 6}}, 0.01},
     });
 }
 
@@ -169,7 +173,7 @@ TEST(KalmanFilter, SharpTransitionsWithALargerModelSigma)
          {{60, 0}, {240, 2.0}, {300, -1.0}, {180, 3.0}, {360, -1.5}, {120, 1.0}, {300, -0.8}, {90, 0}},
          0.1},
         {"a winch launch and a long glide",
-         {{30, 0}, {45, 8.0}, {20, 0.5}, {900, -0.9}, {120, 0.4, 0.3, 60}, {400, -1.1}, {60, 0}},
+         {{30, 0}, {45, 8.0}, {20, 0.5}, {900, -0.9}, {120, 0.4, 4, 0.3, 60}, {400, -1.1}, {60, 0}},
          0.1},
     });
 }
@@ -177,8 +181,7 @@ TEST(KalmanFilter, SharpTransitionsWithALargerModelSigma)
 TEST(KalmanFilter, RocketFlightWithKnownTruth)
 {
     // A boost to 100 m/s in 2 s, coasting to the top, then a drogue at -25 m/s and a main chute at -6 m/s.
-    const std::vector<Leg> legs = {{5, 0},          {6, 100, 0, 1, 2}, {10, 0, 0, 1, 9},
-                                   {30, -25, 0, 1, 2}, {45, -6, 0, 1, 2}, {10, 0, 0, 1, 1}};
+    const std::vector<Leg> legs = {{5, 0}, {6, 100, 2}, {10, 0, 9}, {30, -25, 2}, {45, -6, 2}, {10, 0, 1}};
     for (uint32_t rate : {1u, 5u}) {
         const Errors e = Measure(Fly(legs, rate, 100.0), rate, 1.0, 3);
         EXPECT_LE(e.maxSmoothed, 10.0) << "rate " << rate;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "app/settings.h"
 #include "dsp/filters.h"
@@ -26,6 +27,17 @@ CBrixoLog LinearLog(const Configuration& config, uint32_t rate, std::initializer
     return LogOf(config, 59, rate, bytes);
 }
 
+// Where and how a series is drawn, as one line.
+std::string Layout(const NamedSeries& s)
+{
+    const char* scaling[] = {"auto", "aligned", "custom"};
+    std::ostringstream text;
+    text << s.name << " from " << s.firstTime << " every " << s.interval << ": colour " << s.style.colorIndex
+         << (s.style.visible ? ", shown, " : ", hidden, ") << scaling[static_cast<int>(s.style.scalingMode)] << " "
+         << s.style.customMin << " to " << s.style.customMax << (s.style.axisOnLeft ? ", left" : ", right");
+    return text.str();
+}
+
 }  // namespace
 
 TEST(Vario, Differences)
@@ -49,37 +61,20 @@ TEST(LogSeries, NamesOrderStylesAndChannels)
     settings.varioOn = false;
     const LogSeries result = BuildLogSeries(log, settings);
     EXPECT_TRUE(result.errors.empty());
-    ASSERT_EQ(result.series.size(), 4u);
-    const NamedSeries& alt = result.series[0];
-    const NamedSeries& vario = result.series[1];
-    EXPECT_EQ(alt.name, "Alt");
-    EXPECT_EQ(alt.values, (std::vector<double>{0, 1, 3}));
-    EXPECT_EQ(alt.interval, 0.5);
-    EXPECT_EQ(alt.firstTime, 0.0);
-    EXPECT_EQ(alt.style.colorIndex, 4);
-    EXPECT_EQ(alt.style.scalingMode, ScalingMode::Custom);
-    EXPECT_EQ(alt.style.customMin, -10.0);
-    EXPECT_EQ(alt.style.customMax, 250.0);
-    EXPECT_TRUE(alt.style.axisOnLeft);
-    EXPECT_EQ(vario.name, "Vario");
-    EXPECT_EQ(vario.values, (std::vector<double>{2, 4, 4}));
-    EXPECT_FALSE(vario.style.visible);
-    EXPECT_FALSE(vario.style.axisOnLeft);
-    EXPECT_EQ(vario.style.scalingMode, ScalingMode::Custom);
-    EXPECT_EQ(vario.style.customMin, -5.0);
-    EXPECT_EQ(vario.style.colorIndex, 0);
-
-    const NamedSeries& temp = result.series[2];
-    EXPECT_EQ(temp.name, "Temp");
-    EXPECT_EQ(temp.values, (std::vector<double>{20, 21, 22}));  // channels are not made relative
-    EXPECT_EQ(temp.style.scalingMode, ScalingMode::Custom);
-    EXPECT_EQ(temp.style.customMin, -20.0);
-    EXPECT_EQ(temp.style.customMax, 50.0);
-    const NamedSeries& volt = result.series[3];
-    EXPECT_EQ(volt.values, (std::vector<double>{3.3, 3.3, 3.3}));
-    EXPECT_EQ(volt.style.scalingMode, ScalingMode::Auto);  // "min" without "max" keeps the defaults
-    EXPECT_EQ(volt.style.customMax, 10.0);
-    EXPECT_TRUE(volt.style.visible);
+    const struct {
+        std::vector<double> values;
+        std::string layout;
+    } expected[] = {
+        {{0, 1, 3}, "Alt from 0 every 0.5: colour 4, shown, custom -10 to 250, left"},
+        {{2, 4, 4}, "Vario from 0 every 0.5: colour 0, hidden, custom -5 to 5, right"},
+        {{20, 21, 22}, "Temp from 0 every 0.5: colour 0, shown, custom -20 to 50, left"},  // not made relative
+        {{3.3, 3.3, 3.3}, "Volt from 0 every 0.5: colour 0, shown, auto 0 to 10, left"},   // "min" alone: defaults
+    };
+    ASSERT_EQ(result.series.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(result.series[i].values, expected[i].values) << i;
+        EXPECT_EQ(Layout(result.series[i]), expected[i].layout);
+    }
 }
 
 TEST(LogSeries, FiltersFollowTheSettings)
@@ -152,43 +147,22 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
     const struct {
         const char* alt;
         const char* chan;
-        std::vector<unsigned> words;
+        const char* words;
         size_t altValues, chanValues;
-        const char* error;
+        std::string error;
     } cases[] = {
-        {"ln(y)",
-         "y",
-         {0, 5, 9},
-         0,
-         2,
-         "the altitude formula \"ln(y)\" of device 59 (F) gives an infinite value for record 1 (reading 0)"},
-        {"sqrt(y-3)",
-         "y",
-         {5, 0, 9},
-         0,
-         2,
-         "the altitude formula \"sqrt(y-3)\" of device 59 (F) gives no number for record 2 (reading 0)"},
-        {"1e308*y*y",
-         "y",
-         {0, 2, 0},
-         0,
-         2,
-         "the altitude formula \"1e308*y*y\" of device 59 (F) gives an infinite value for record 2 (reading 2)"},
-        {"y",
-         "1/(y-7)",
-         {1, 263, 3},
-         2,
-         0,
-         "the formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
+        {"ln(y)", "y", "0 5 9", 0, 2,
+         "altitude formula \"ln(y)\" of device 59 (F) gives an infinite value for record 1 (reading 0)"},
+        {"sqrt(y-3)", "y", "5 0 9", 0, 2,
+         "altitude formula \"sqrt(y-3)\" of device 59 (F) gives no number for record 2 (reading 0)"},
+        {"1e308*y*y", "y", "0 2 0", 0, 2,
+         "altitude formula \"1e308*y*y\" of device 59 (F) gives an infinite value for record 2 (reading 2)"},
+        {"y", "1/(y-7)", "1 263 3", 2, 0,
+         "formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
         // Finite altitudes whose smoothing and differences overflow.
-        {"y*1e303",
-         "y",
-         {60000, 1, 60000},
-         0,
-         2,
-         "the altitude formula \"y*1e303\" gives altitudes whose filtered values cannot be computed: the numbers "
-         "overflow"},
-        {"y", "y/100", {1, 2, 3}, 2, 2, ""},
+        {"y*1e303", "y", "60000 1 60000", 0, 2,
+         "altitude formula \"y*1e303\" gives altitudes whose filtered values cannot be computed: the numbers overflow"},
+        {"y", "y/100", "1 2 3", 2, 2, ""},
     };
     for (const auto& c : cases) {
         const Configuration config =
@@ -196,15 +170,12 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
                            "'/><Chan name='T' offs='0' size='1' formula='" + c.chan + "'/></Device></Devices></C>");
         Settings s;  // the default filters, and the Kalman filter too
         s.altPolynome = true;
-        std::vector<uint8_t> bytes;
-        for (unsigned w : c.words)
-            bytes.insert(bytes.end(), {static_cast<uint8_t>(w & 0xFF), static_cast<uint8_t>(w >> 8)});
-        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, bytes), s);
+        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, WordsOf(c.words)), s);
         EXPECT_EQ(result.series[0].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[1].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[0].problem.empty(), c.altValues > 0) << c.alt;
         EXPECT_EQ(result.series[2].values.size(), c.chanValues) << c.chan;
-        EXPECT_EQ(result.errors.empty() ? std::string() : result.errors[0], c.error) << c.alt;
+        EXPECT_EQ(result.errors.empty() ? std::string() : result.errors[0], c.error.empty() ? "" : "the " + c.error);
         for (const NamedSeries& named : result.series)
             for (double v : named.values)
                 EXPECT_TRUE(std::isfinite(v)) << named.name;

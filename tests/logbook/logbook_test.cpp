@@ -19,34 +19,21 @@ namespace {
 // A flight of the built-in device: n records climbing from the given reading.
 CBrixoLog Flight(const Configuration& config, unsigned from, unsigned n, uint32_t rate = 10)
 {
-    std::vector<uint8_t> bytes;
-    for (unsigned i = 0; i < n; ++i) {
-        const unsigned word = from - i;
-        bytes.push_back(static_cast<uint8_t>(word & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(word >> 8));
-    }
-    CBrixoLog log = LogOf(config, 59, rate, bytes);
+    std::vector<unsigned> words;
+    for (unsigned i = 0; i < n; ++i)
+        words.push_back(from - i);
+    CBrixoLog log = LogOf(config, 59, rate, Words(words));
     log.m_date = FileTimeFromUnixMs(1780000000000);
     return log;
 }
 
-std::vector<BuiltFlight> ToArchive(const std::vector<CBrixoLog>& logs)
+// A download of these flights: their memory image, each flight 100 bytes after the one before.
+Result<ArchiveReport> Archive(Logbook& book, const std::vector<CBrixoLog>& logs, FileTime now)
 {
     std::vector<BuiltFlight> flights;
     for (size_t i = 0; i < logs.size(); ++i)
         flights.push_back({logs[i], static_cast<uint32_t>(16 + 100 * i)});
-    return flights;
-}
-
-std::vector<uint8_t> ImageOf(const std::vector<CBrixoLog>& logs)
-{
-    return MemoryImageOfLogs(logs);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return book.ArchiveDownload(MemoryImageOfLogs(logs), flights, now);
 }
 
 // A query on the database file through a connection of the test's own.
@@ -89,13 +76,12 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     auto book = Open();
     ASSERT_TRUE(book);
     const std::vector<CBrixoLog> logs = {Flight(config, 50000, 300), Flight(config, 48000, 120, 5)};
-    const std::vector<uint8_t> image = ImageOf(logs);
-    auto report = book->ArchiveDownload(image, ToArchive(logs), now);
+    const std::vector<uint8_t> image = MemoryImageOfLogs(logs);
+    auto report = Archive(*book, logs, now);
     ASSERT_TRUE(report.Ok()) << report.Error();
     EXPECT_EQ(report->added, 2);
     EXPECT_EQ(QString::fromStdString(report->imagePath), dir.filePath("images/2026-11-30T00-53-20Z.mem"));
-    EXPECT_EQ(ReadAll(QString::fromStdString(report->imagePath)),
-              QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())));
+    EXPECT_EQ(FileBytes(QString::fromStdString(report->imagePath)), std::string(image.begin(), image.end()));
 
     auto entries = book->List(config);
     ASSERT_TRUE(entries.Ok());
@@ -115,7 +101,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     EXPECT_EQ(FlightHash(*log), FlightHash(logs[1]));
 
     // The same memory downloaded again: a second image, no second flight.
-    auto again = book->ArchiveDownload(image, ToArchive(logs), now);
+    auto again = Archive(*book, logs, now);
     ASSERT_TRUE(again.Ok());
     EXPECT_EQ(again->added, 0);
     EXPECT_EQ(again->alreadyThere, 2);
@@ -129,7 +115,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     auto book = Open();
     ASSERT_TRUE(book);
     const CBrixoLog flight = Flight(config, 50000, 200);
-    ASSERT_TRUE(book->ArchiveDownload(ImageOf({flight}), ToArchive({flight}), now).Ok());
+    ASSERT_TRUE(Archive(*book, {flight}, now).Ok());
     const int64_t id = (*book->List(config))[0].id;
     const PilotFields fields{"Evening at the ridge", FileTimeFromUnixMs(1780000600000), "Ridge West",
                              "Smooth air.\nLanded at 19:40.", 812.5};
@@ -171,15 +157,18 @@ TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
         db.setDatabaseName(Db());
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT "
-                           "NULL, sha256 TEXT NOT NULL, path TEXT NOT NULL)"));
-        ASSERT_TRUE(q.exec("CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE, image_id "
-                           "INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0, "
-                           "downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id "
-                           "INTEGER NOT NULL, record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL "
-                           "NOT NULL, records BLOB NOT NULL)"));
-        q.prepare("INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, "
-                  "duration, records) VALUES (?, '2026-05-28T20:26:40Z', 7, 10, 59, 2, 100, 100.0, ?)");
+        ASSERT_TRUE(
+            q.exec("CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT "
+                   "NULL, sha256 TEXT NOT NULL, path TEXT NOT NULL)"));
+        ASSERT_TRUE(
+            q.exec("CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE, image_id "
+                   "INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0, "
+                   "downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id "
+                   "INTEGER NOT NULL, record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL "
+                   "NOT NULL, records BLOB NOT NULL)"));
+        q.prepare(
+            "INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, "
+            "duration, records) VALUES (?, '2026-05-28T20:26:40Z', 7, 10, 59, 2, 100, 100.0, ?)");
         q.addBindValue(QString::fromStdString(FlightHash(flight)));
         q.addBindValue(QByteArray(reinterpret_cast<const char*>(flight.m_rawData.data()),
                                   static_cast<qsizetype>(flight.m_rawData.size())));
@@ -224,11 +213,11 @@ TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(c.bytes);
         }
-        const QByteArray before = ReadAll(Db());
+        const std::string before = FileBytes(Db());
         auto book = Logbook::Open(dir.path().toStdString());
         ASSERT_FALSE(book.Ok()) << c.what;
         EXPECT_NE(book.Error().find(c.reason), std::string::npos) << book.Error();
-        EXPECT_EQ(ReadAll(Db()), before) << c.what;
+        EXPECT_EQ(FileBytes(Db()), before) << c.what;
     }
 }
 
@@ -241,7 +230,7 @@ TEST_F(LogbookTest, TwoWritersAtOnceBothLand)
             return;
         for (unsigned i = 0; i < 15; ++i) {
             const std::vector<CBrixoLog> logs = {Flight(config, base + 10 * i, 50)};
-            if (auto r = (*book)->ArchiveDownload(ImageOf(logs), ToArchive(logs), now + i); r)
+            if (auto r = Archive(**book, logs, now + i); r)
                 *added += r->added;
         }
     };
@@ -259,7 +248,7 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
     auto book = Open(100);
     ASSERT_TRUE(book);
     const std::vector<CBrixoLog> first = {Flight(config, 50000, 80)};
-    ASSERT_TRUE(book->ArchiveDownload(ImageOf(first), ToArchive(first), now).Ok());
+    ASSERT_TRUE(Archive(*book, first, now).Ok());
     {
         // Another process in the middle of a long write.
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -268,7 +257,7 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
         QSqlQuery q(other);
         ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
         const std::vector<CBrixoLog> second = {Flight(config, 45000, 80)};
-        auto r = book->ArchiveDownload(ImageOf(second), ToArchive(second), now + 10000000);
+        auto r = Archive(*book, second, now + 10000000);
         ASSERT_FALSE(r.Ok());
         EXPECT_NE(r.Error().find("locked"), std::string::npos) << r.Error();
         EXPECT_NE(r.Error().find("The memory image is kept in"), std::string::npos) << r.Error();
@@ -293,9 +282,9 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
             GTEST_SKIP() << "this process may not mount a small file system";
         auto book = Logbook::Open(folder.Path().toStdString());
         ASSERT_TRUE(book.Ok()) << book.Error();
-        ASSERT_TRUE((*book)->ArchiveDownload(ImageOf(kept), ToArchive(kept), now).Ok());
+        ASSERT_TRUE(Archive(**book, kept, now).Ok());
         ASSERT_TRUE(folder.Fill());
-        auto r = (*book)->ArchiveDownload(ImageOf(big), ToArchive(big), now + 10000000);
+        auto r = Archive(**book, big, now + 10000000);
         ASSERT_FALSE(r.Ok());
         EXPECT_NE(r.Error().find("memory image could not be written"), std::string::npos) << r.Error();
         auto entries = (*book)->List(config);
@@ -309,17 +298,16 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
         {
             auto book = Logbook::Open(folder.Path().toStdString());
             ASSERT_TRUE(book.Ok()) << book.Error();
-            ASSERT_TRUE((*book)->ArchiveDownload(ImageOf(kept), ToArchive(kept), now).Ok());
+            ASSERT_TRUE(Archive(**book, kept, now).Ok());
         }
-        const QByteArray before = ReadAll(folder.FilePath("logbook.sqlite"));
+        const std::string before = FileBytes(folder.FilePath("logbook.sqlite"));
         ASSERT_TRUE(folder.MakeReadOnly());
         auto book = Logbook::Open(folder.Path().toStdString());
         const Status archived =
-            book ? Status((*book)->ArchiveDownload(ImageOf(big), ToArchive(big), now).Ok() ? Status() : Fail("no"))
-                 : Status(Fail(book.Error()));
+            book ? Status(Archive(**book, big, now).Ok() ? Status() : Fail("no")) : Status(Fail(book.Error()));
         EXPECT_FALSE(archived.Ok());
         EXPECT_FALSE(archived.Error().empty());
-        EXPECT_EQ(ReadAll(folder.FilePath("logbook.sqlite")), before);
+        EXPECT_EQ(FileBytes(folder.FilePath("logbook.sqlite")), before);
     }
 }
 
@@ -328,7 +316,7 @@ TEST_F(LogbookTest, AWriterKilledInTheMiddleLeavesAllOrNothing)
     auto book = Open();
     ASSERT_TRUE(book);
     const std::vector<CBrixoLog> before = {Flight(config, 50000, 60)};
-    ASSERT_TRUE(book->ArchiveDownload(ImageOf(before), ToArchive(before), now).Ok());
+    ASSERT_TRUE(Archive(*book, before, now).Ok());
     // A writer that stops after 5 of its 20 flights, until it is killed.
     QProcess writer;
     writer.start(QStringLiteral(LOGBOOK_WRITER), {dir.path(), QStringLiteral("20"), QStringLiteral("5")});

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "config/configuration.h"
+#include "../test_support.h"
 #include "device/memory_image.h"
 #include "logbook/logbook.h"
 
@@ -20,20 +20,13 @@ int main(int argc, char* argv[])
         return 2;
     const int count = std::atoi(argv[2]);
     const int stopAfter = std::atoi(argv[3]);
-    Configuration config;
-    config.LoadBuiltIn();
+    const Configuration config = BuiltInConfig();
     std::vector<CBrixoLog> logs;
     for (int i = 0; i < count; ++i) {
-        CBrixoLog log;
-        log.m_device = config.FindDevice(59);
-        log.SetupForDevice(1);
-        log.m_rate = 10;
-        for (int k = 0; k < 2000; ++k) {
-            const unsigned word = 30000u + static_cast<unsigned>(i * 50 + k % 40);
-            log.m_rawData.push_back(static_cast<uint8_t>(word & 0xFF));
-            log.m_rawData.push_back(static_cast<uint8_t>(word >> 8));
-        }
-        logs.push_back(std::move(log));
+        std::vector<unsigned> words;
+        for (int k = 0; k < 2000; ++k)
+            words.push_back(30000u + static_cast<unsigned>(i * 50 + k % 40));
+        logs.push_back(LogOf(config, 59, 10, Words(words)));
     }
     std::vector<BuiltFlight> flights;
     for (const CBrixoLog& l : logs)
