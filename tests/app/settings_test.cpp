@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 #include <type_traits>
@@ -194,6 +195,15 @@ TEST(Settings, SetFromText)
         EXPECT_EQ(set.Ok(), c.ok) << c.name << "=" << c.value;
         EXPECT_EQ(set.Error().empty(), c.ok) << c.name << "=" << c.value;
         EXPECT_EQ(Text(s, c.name), c.text) << c.name << "=" << c.value;
+    }
+    // A number printed as text reads back as the same number, to the last bit.
+    for (const double value : {0.1, 1.0 / 3, -2.5e-300, 1.7976931348623157e308}) {
+        Settings s, back;
+        s.altMin = value;
+        const SettingField& field = *std::find_if(SettingFields().begin(), SettingFields().end(),
+                                                  [](const SettingField& f) { return std::string(f.name) == "Alt.Min"; });
+        ASSERT_TRUE(SetSettingFromText(back, "Alt.Min", SettingText(s, field)));
+        EXPECT_EQ(back.altMin, value) << SettingText(s, field);
     }
 }
 
