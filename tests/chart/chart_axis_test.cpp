@@ -103,6 +103,10 @@ TEST(Axes, ValuesAndPixels)
     EXPECT_EQ(value.ValueToPixel(10), 10);
     EXPECT_EQ(value.ValueToPixel(0), 110);
     EXPECT_DOUBLE_EQ(value.PixelToValue(110), 0.0);
+    // Away from the middle: values grow upwards, pixels downwards.
+    EXPECT_DOUBLE_EQ(value.PixelToValue(60), 5.0);
+    EXPECT_DOUBLE_EQ(value.PixelToValue(210), -10.0);
+    EXPECT_EQ(value.ValueToPixel(5.0), 60);
     // No range, or a value far away: defined pixels.
     value.m_max = value.m_min;
     EXPECT_EQ(value.ValueToPixel(5), 210);
