@@ -313,12 +313,17 @@ void CMainFrame::Download()
         const std::string device = DevicePathOf(m_settings.usedPort);
         if (device != m_settings.usedPort)
             port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
-        box.setDetailedText(QStringLiteral("%1: %2").arg(port, QString::fromStdString(error)));
-        if (!AnyUsbPort(m_listPorts()))
+        // The system's words in the details; what stands in the way, and what to do, in view.
+        const QString reason = QString::fromStdString(error);
+        const QString help = reason.section('\n', 1);
+        box.setDetailedText(QStringLiteral("%1: %2").arg(port, reason.section('\n', 0, 0)));
+        if (!help.isEmpty())
+            box.setInformativeText(help);
+        else if (!AnyUsbPort(m_listPorts()))
             box.setInformativeText(
                 QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "
                                "at the moment. Plug the cable in and choose Download again."));
-        box.exec();
+        m_runDialog(box);
         return;
     }
     RunDownloadDialog(dialog);

@@ -12,6 +12,7 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "device/download_session.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
@@ -96,34 +97,45 @@ TEST_F(Download, CancelBeforeTheEndChangesNothing)
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);  // the opened file's logs stay
 }
 
-TEST_F(Download, APortThatCannotBeOpenedIsReported)
+TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 {
-    Settings settings;
-    settings.usedPort = "/dev/nivra-no-such-port";
-    QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-    ASSERT_TRUE(SaveSettings(settings, store));
-    frame = std::make_unique<CMainFrame>(config,
-                                         std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
-    QString text, detail, informative;
-    for (const bool usbPresent : {false, true}) {
-        frame->m_listPorts = [usbPresent] {
-            return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
-                                         {"COM33:", "/dev/ttyUSB0", "", usbPresent}};
+    // The logger's port held by another link of this process, as another program would.
+    DownloadSession holder(config, 0);
+    ASSERT_TRUE(holder.Open(pty.path, 9600));
+    const struct {
+        std::string port;
+        bool usbPresent;
+        QString detail;      // starts so
+        QString informative;  // starts so
+    } cases[] = {
+        {"/dev/nivra-no-such-port", false, "/dev/nivra-no-such-port: ",
+         "The logger's cable seems not to be plugged in: this computer has no USB serial port at the moment."},
+        {"/dev/nivra-no-such-port", true, "/dev/nivra-no-such-port: ", ""},
+        {pty.path, true, QString::fromStdString(pty.path) + ": ", "The port is in use by another program: "},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.usedPort = c.port;
+        QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
+        ASSERT_TRUE(SaveSettings(settings, store));
+        frame = std::make_unique<CMainFrame>(
+            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+        frame->m_listPorts = [&c] {
+            return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false}, {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
         };
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            detail = box->detailedText();
-            informative = box->informativeText();
-            box->accept();
-        });
+        QString text, detail, informative;
+        frame->m_runDialog = [&](QDialog& dialog) {
+            auto& box = dynamic_cast<QMessageBox&>(dialog);
+            text = box.text();
+            detail = box.detailedText();
+            informative = box.informativeText();
+            return int(QMessageBox::Ok);
+        };
         frame->Download();
         EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
-        EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
-        // Without any USB serial port the cable is the likely reason.
-        EXPECT_EQ(informative.contains("The logger's cable seems not to be plugged in"), !usbPresent)
+        EXPECT_TRUE(detail.startsWith(c.detail)) << detail.toStdString();
+        EXPECT_FALSE(detail.contains('\n')) << detail.toStdString();
+        EXPECT_TRUE(c.informative.isEmpty() ? informative.isEmpty() : informative.startsWith(c.informative))
             << informative.toStdString();
     }
 }
