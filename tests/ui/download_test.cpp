@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -58,13 +59,30 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
     dialog.show();
     EXPECT_EQ(dialog.Line1()->text(), "Plug connector to Brixo and power it on.");
-    pty.Write(image, 0, image.size() / 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text().endsWith("bytes has been received"); }));
+    // The columns' units on their titles.
+    QStringList tips;
+    for (int column = 0; column < 4; ++column)
+        tips << dialog.List()->headerItem()->toolTip(column);
+    EXPECT_EQ(tips, (QStringList{"The flight's number in the logger's memory", "Samples per second",
+                                 "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"}));
+    // Noise before the signature: bytes, but no share of the memory yet.
+    pty.Write(image, 0, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "3 bytes has been received"; }));
+    EXPECT_EQ(dialog.Progress()->maximum(), 0);
+    EXPECT_FALSE(dialog.Progress()->isTextVisible());
+    pty.Write(image, 3, image.size() / 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2);
+    }));
     EXPECT_EQ(dialog.Line1()->text(), "Data transfer in progress");
+    EXPECT_EQ(dialog.Progress()->maximum(), 2097152);
+    EXPECT_EQ(dialog.Progress()->value(), static_cast<int>(image.size() / 2 - 3));  // from the signature on
+    EXPECT_EQ(dialog.Progress()->text(), "0%");
     pty.Write(image, image.size() / 2, image.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
     EXPECT_EQ(dialog.Line1()->text(), "To save log in Brixo memory switch it off immediately");
     EXPECT_EQ(dialog.Line2()->text(), "");
+    EXPECT_EQ(dialog.Progress()->text(), "100%");
     EXPECT_EQ(dialog.Button()->text(), "Close");
     // The 2-second flight is not listed; the rows: number, records a second, duration.
     QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
