@@ -32,6 +32,7 @@
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
+#include "ui/program_icon.h"
 #include "ui/statistics_view.h"
 
 namespace {
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     };
     m_listPorts = [] { return EnumeratePorts(); };
     setWindowTitle(QStringLiteral("Nivra"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
     CreateCommands();
     FillRecentMenu();
     CreateLayout();

@@ -501,8 +501,38 @@ TEST(LogDialogs, PropertiesAndAbout)
         EXPECT_TRUE(dialog.m_comment->toPlainText().isEmpty());
         EXPECT_EQ(dialog.windowTitle(), "Log Properties");
     }
-    EXPECT_EQ(CAboutDlg(config).m_devices->text(), "Brixo");
+    CAboutDlg about(config);
+    EXPECT_EQ(about.m_devices->text(), "Brixo");
+    EXPECT_EQ(about.m_configuration->text(), "Configuration: the built-in document.");
+    EXPECT_TRUE(about.m_title->text().startsWith("<b>Nivra " NIVRA_VERSION "</b>"));
+    EXPECT_EQ(about.m_icon->pixmap().size(), QSize(64, 64));
+    const QImage icon = about.m_icon->pixmap().toImage();
+    EXPECT_EQ(icon.pixelColor(45, 38), QColor(Qt::white));  // the chart's paper
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);             // a rounded corner
+    EXPECT_TRUE(about.m_licence->toPlainText().startsWith(
+        "Nivra is free software: you can redistribute it and/or modify it under the terms of the GNU General Public "
+        "License as published by the Free Software Foundation, either version 3 of the License, or (at your option) "
+        "any later version."));
+    const QString credits = about.m_credits->toPlainText();
+    for (const QString& line : {QStringLiteral("muparser 2.3.3, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence."),
+                                QStringLiteral("pugixml 1.13, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence."),
+                                QStringLiteral("Qt %1, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. "
+                                               "Used under the GNU Lesser General Public License version 3.")
+                                    .arg(qVersion()),
+                                QStringLiteral("Permission is hereby granted, free of charge,")})
+        EXPECT_TRUE(credits.contains(line)) << line.toStdString();
+    // A configuration file that could not be used is named with the reason.
+    QTemporaryDir folder;
+    WriteText(folder.filePath("Nivra.cfg"), "<?xml version='1.0' encoding='x-nivra-42'?><Config/>");
+    Configuration fallen;
+    fallen.Load(folder.path().toStdString(), "");
+    EXPECT_EQ(CAboutDlg(fallen).m_configuration->text(),
+              "Configuration: the built-in document.\n" + folder.filePath("Nivra.cfg") +
+                  " was not used: its encoding \"x-nivra-42\" is not one Nivra can read");
     Configuration none;
     none.LoadFromText("<Config><Devices/></Config>");
     EXPECT_EQ(CAboutDlg(none).m_devices->text(), "");
+    // The window has the program's icon, the installed one or the one drawn.
+    CMainFrame window(config, std::make_unique<QSettingsStore>(folder.filePath("Nivra.conf").toStdString()));
+    EXPECT_FALSE(window.windowIcon().isNull());
 }
