@@ -199,8 +199,7 @@ std::string AltReadResult::Problem() const
 {
     switch (status) {
     case Status::CannotOpen: return "cannot open the file: " + reason;
-    case Status::BadPreamble:
-        return reason.empty() ? "not a log file: the first 16 lines are not all \" 13\"" : reason;
+    case Status::BadPreamble: return reason.empty() ? "not a log file: the first 16 lines are not all \" 13\"" : reason;
     case Status::BadZeroWord:
         return reason.empty() ? "not a log file: the word after the preamble is not zero" : reason;
     case Status::Ok: break;
@@ -238,7 +237,8 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
             if (!read && i == 0)
                 result.reason = "the file is empty";
             else if (!read)
-                result.reason = "the file ends after " + std::to_string(i) + " of the 16 \" 13\" lines that open a log file";
+                result.reason =
+                    "the file ends after " + std::to_string(i) + " of the 16 \" 13\" lines that open a log file";
             return result;
         }
     }

@@ -162,7 +162,8 @@ void CMChartCtrl::contextMenuEvent(QContextMenuEvent* event)
     if (event->reason() != QContextMenuEvent::Keyboard || m_series.empty())
         return;
     const ChartRect& plot = m_scene.PlotRect();
-    const QPoint at = m_crosshairShown ? m_crosshair : QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2);
+    const QPoint at =
+        m_crosshairShown ? m_crosshair : QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2);
     PlotMenu(at, mapToGlobal(at));
 }
 
@@ -321,9 +322,7 @@ void CMChartCtrl::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Equal:  // "+" without Shift on many keyboards
         ZoomGesture(middle, 1);
         break;
-    case Qt::Key_Minus:
-        ZoomGesture(middle, -1);
-        break;
+    case Qt::Key_Minus: ZoomGesture(middle, -1); break;
     default:
         QWidget::keyPressEvent(event);
     }

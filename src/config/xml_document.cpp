@@ -47,7 +47,8 @@ std::string DeclaredEncoding(std::string_view text)
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -166,10 +167,10 @@ std::string BadReference(std::string_view raw)
             uint64_t value = 0;
             bool ok = !digits.empty() && digits.size() <= 8;
             for (char d : digits) {
-                const int v = d >= '0' && d <= '9'               ? d - '0'
-                              : hex && d >= 'a' && d <= 'f'      ? d - 'a' + 10
-                              : hex && d >= 'A' && d <= 'F'      ? d - 'A' + 10
-                                                                 : -1;
+                const int v = d >= '0' && d <= '9'          ? d - '0'
+                              : hex && d >= 'a' && d <= 'f' ? d - 'a' + 10
+                              : hex && d >= 'A' && d <= 'F' ? d - 'A' + 10
+                                                            : -1;
                 ok = ok && v >= 0;
                 value = value * (hex ? 16 : 10) + static_cast<uint64_t>(std::max(v, 0));
             }
@@ -217,8 +218,7 @@ std::string BadNode(pugi::xml_node node, std::string_view text)
             return "the comment" + where + " holds \"--\"";
         break;
     }
-    default:
-        break;
+    default: break;
     }
     for (pugi::xml_node child : node.children())
         if (std::string problem = BadNode(child, text); !problem.empty())
@@ -253,8 +253,7 @@ std::string BadTopLevel(const pugi::xml_document& doc, std::string_view text)
             if (root)
                 return "a document type" + where + " after the root element";
             break;
-        default:
-            break;
+        default: break;
         }
         first = false;
     }
@@ -269,7 +268,9 @@ Result<std::shared_ptr<pugi::xml_document>> ParseXmlDocument(std::string_view by
     if (!decoded.problem.empty())
         return Fail(decoded.problem);
     const std::string& text = decoded.utf8;
-    const auto notWellFormed = [](const std::string& why) { return Fail("not well-formed XML: " + why); };
+    const auto notWellFormed = [](const std::string& why) {
+        return Fail("not well-formed XML: " + why);
+    };
     if (std::string bad = BadCharacter(text); !bad.empty())
         return notWellFormed(bad);
 
@@ -287,7 +288,8 @@ Result<std::shared_ptr<pugi::xml_document>> ParseXmlDocument(std::string_view by
 
     // ... then as the program reads it.
     auto doc = std::make_shared<pugi::xml_document>();
-    const pugi::xml_parse_result read = doc->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    const pugi::xml_parse_result read =
+        doc->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!read)
         return notWellFormed(std::string(read.description()) + AtLine(text, read.offset));
     return doc;

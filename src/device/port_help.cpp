@@ -39,7 +39,8 @@ std::string FirstLine(const std::string& path)
 
 bool IsNumber(const char* text)
 {
-    return *text && std::all_of(text, text + std::char_traits<char>::length(text), [](char c) { return c >= '0' && c <= '9'; });
+    return *text &&
+           std::all_of(text, text + std::char_traits<char>::length(text), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string ProcessName(int pid)
@@ -87,8 +88,8 @@ bool HasOpen(int pid, const std::string& canonical)
 int LockHolder(const std::string& devicePath)
 {
     const std::string name = "LCK.." + devicePath.substr(devicePath.find_last_of('/') + 1);
-    for (const char* dir : {"/var/lock", "/run/lock", "/var/lock/lockdev", "/var/spool/locks", "/var/spool/uucp",
-                            "/etc/locks", "/tmp"}) {
+    for (const char* dir :
+         {"/var/lock", "/run/lock", "/var/lock/lockdev", "/var/spool/locks", "/var/spool/uucp", "/etc/locks", "/tmp"}) {
         const int pid = std::atoi(FirstLine(std::string(dir) + "/" + name).c_str());
         if (pid > 0 && access(("/proc/" + std::to_string(pid)).c_str(), F_OK) == 0)
             return pid;
@@ -100,7 +101,9 @@ std::string HoldersText(const std::vector<PortHolder>& holders)
 {
     std::string text;
     for (size_t i = 0; i < holders.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == holders.size() ? " and " : ", ") +
+        text += (i == 0                    ? ""
+                 : i + 1 == holders.size() ? " and "
+                                           : ", ") +
                 (holders[i].name.empty() ? std::string("a program") : holders[i].name) + " (process " +
                 std::to_string(holders[i].pid) + ")";
     return text;
@@ -149,7 +152,8 @@ PortFacts PortFactsOf(const std::string& devicePath)
             std::vector<gid_t> groups(static_cast<size_t>(std::max(getgroups(0, nullptr), 0)));
             const int n = getgroups(static_cast<int>(groups.size()), groups.data());
             groups.resize(static_cast<size_t>(std::max(n, 0)));
-            const bool inLogin = getegid() == st.st_gid || std::find(groups.begin(), groups.end(), st.st_gid) != groups.end();
+            const bool inLogin =
+                getegid() == st.st_gid || std::find(groups.begin(), groups.end(), st.st_gid) != groups.end();
             facts.joinedAfterLogin = listed && !inLogin;
         }
     }

@@ -20,13 +20,13 @@ struct PortHolder {
 // What the system shows about a port that could not be opened.
 struct PortFacts {
     bool exists = true;
-    bool accessible = true;          // this process may read and write it
-    std::string group = "dialout";   // the group that owns it
-    bool joinedAfterLogin = false;   // the user is a member of that group, but this login began before
+    bool accessible = true;           // this process may read and write it
+    std::string group = "dialout";    // the group that owns it
+    bool joinedAfterLogin = false;    // the user is a member of that group, but this login began before
     std::vector<PortHolder> holders;  // the processes seen to have it open
-    bool brltty = false;             // the braille display service runs
-    bool modemManager = false;       // ModemManager runs
-    std::string user;                // who runs the program
+    bool brltty = false;              // the braille display service runs
+    bool modemManager = false;        // ModemManager runs
+    std::string user;                 // who runs the program
     bool debian = false;
 };
 

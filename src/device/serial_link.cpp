@@ -192,7 +192,7 @@ void CSerialLink::Run(std::string device, uint32_t bitsPerSecond, t_collector* c
         std::lock_guard lock(m_mutex);
         if (!opened) {
             m_openError = port.errorString().toStdString();
-            m_failure = port.error() == QSerialPort::PermissionError     ? PortFailure::Refused
+            m_failure = port.error() == QSerialPort::PermissionError       ? PortFailure::Refused
                         : port.error() == QSerialPort::DeviceNotFoundError ? PortFailure::NotFound
                                                                            : PortFailure::Other;
             m_openState = -1;

@@ -36,7 +36,6 @@ std::vector<PortInfo> EnumeratePorts();
 // Whether any of them is a USB serial port.
 bool AnyUsbPort(const std::vector<PortInfo>& ports);
 
-
 // The errors a serial driver counts on its line: bytes it lost (overrun: the
 // receiver was not read in time; buffer overrun: its queue was full), bytes that
 // arrived malformed (framing, parity), and breaks (the line held low).

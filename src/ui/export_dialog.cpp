@@ -35,21 +35,24 @@ void SetUpExportDialog(QFileDialog& dialog, bool imageAllowed, const QString& su
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName + QString::fromStdString(ExportExtension(ExportType::Alt)));
     // The dialog adds the suffix before it asks about overwriting, so the question names the real file.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suggestedName](const QString& filter) {
-        const std::string ext = ExportExtension(TypeAt(filters, filter));
-        if (ext.empty())
-            return;
-        dialog.setDefaultSuffix(QString::fromStdString(ext.substr(1)));
-        // The suggestion, still as it was offered, follows the type chosen.
-        const QStringList chosen = dialog.selectedFiles();
-        if (!suggestedName.isEmpty() && chosen.size() == 1 && QFileInfo(chosen.first()).completeBaseName() == suggestedName)
-            dialog.selectFile(suggestedName + QString::fromStdString(ext));
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters, suggestedName](const QString& filter) {
+                         const std::string ext = ExportExtension(TypeAt(filters, filter));
+                         if (ext.empty())
+                             return;
+                         dialog.setDefaultSuffix(QString::fromStdString(ext.substr(1)));
+                         // The suggestion, still as it was offered, follows the type chosen.
+                         const QStringList chosen = dialog.selectedFiles();
+                         if (!suggestedName.isEmpty() && chosen.size() == 1 &&
+                             QFileInfo(chosen.first()).completeBaseName() == suggestedName)
+                             dialog.selectFile(suggestedName + QString::fromStdString(ext));
+                     });
 }
 
 QString ExportName(const QString& shownName, const QString& defaultName)
 {
-    QString name = shownName != defaultName ? shownName.trimmed() : defaultName.section(QStringLiteral(" ("), 0, 0).simplified();
+    QString name =
+        shownName != defaultName ? shownName.trimmed() : defaultName.section(QStringLiteral(" ("), 0, 0).simplified();
     for (QChar& c : name)
         if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
             c = u'-';

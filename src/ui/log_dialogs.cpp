@@ -125,12 +125,13 @@ QString PugixmlVersion()
 
 QString CAboutDlg::CreditsText()
 {
-    return QStringLiteral("Nivra is built on these libraries, with thanks to their authors:\n\n"
-                          "muparser %1, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence.\n"
-                          "pugixml %2, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence.\n"
-                          "Qt %3, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. Used under the GNU "
-                          "Lesser General Public License version 3.\n\n"
-                          "The MIT licence of muparser and pugixml:\n\n%4")
+    return QStringLiteral(
+               "Nivra is built on these libraries, with thanks to their authors:\n\n"
+               "muparser %1, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence.\n"
+               "pugixml %2, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence.\n"
+               "Qt %3, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. Used under the GNU "
+               "Lesser General Public License version 3.\n\n"
+               "The MIT licence of muparser and pugixml:\n\n%4")
         .arg(MuparserVersion(), PugixmlVersion(), QString::fromLatin1(qVersion()), QString::fromLatin1(kExpat));
 }
 
@@ -156,8 +157,8 @@ CAboutDlg::CAboutDlg(const Configuration& config, QWidget* parent) : QDialog(par
 
     // The licence and the libraries' credits, each whole in a page of its own.
     auto* pages = new QTabWidget;
-    for (auto [title, text] : {std::pair{QStringLiteral("Licence"), LicenceText()},
-                               std::pair{QStringLiteral("Libraries"), CreditsText()}}) {
+    for (auto [title, text] :
+         {std::pair{QStringLiteral("Licence"), LicenceText()}, std::pair{QStringLiteral("Libraries"), CreditsText()}}) {
         auto* page = new QPlainTextEdit(text);
         page->setReadOnly(true);
         pages->addTab(page, title);

@@ -14,9 +14,9 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,10 +28,10 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/climbs_view.h"
-#include "ui/logbook_view.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
+#include "ui/logbook_view.h"
 #include "ui/program_icon.h"
 #include "ui/statistics_view.h"
 
@@ -119,12 +119,14 @@ void CMainFrame::CreateCommands()
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     connect(open, &QAction::triggered, this, &CMainFrame::OnOpen);
-    QAction* saveAs = AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
+    QAction* saveAs =
+        AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
-    QAction* importImage = AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
-                                      "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
+    QAction* importImage =
+        AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+                   "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
     connect(importImage, &QAction::triggered, this, &CMainFrame::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
@@ -180,7 +182,8 @@ void CMainFrame::CreateCommands()
         m_chart->ShowWholeRange();
         FollowViewHistory();
     });
-    QAction* clearLabels = AddCommand(ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart\nClear labels");
+    QAction* clearLabels =
+        AddCommand(ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart\nClear labels");
     clearLabels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
     view->addActions({previous, next, whole, clearLabels});

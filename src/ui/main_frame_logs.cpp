@@ -270,9 +270,7 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
     case CHN_SERIEITEM:
         EditChartStyle(n.item, n.flag);
         break;
-    case CHN_VIEWCHANGED:
-        FollowViewHistory();
-        break;
+    case CHN_VIEWCHANGED: FollowViewHistory(); break;
     case CHN_SELECT:
         UpdateSelectionStats(n);
         break;

@@ -356,7 +356,8 @@ TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)
     EXPECT_EQ(readOut[0].second, alt->ValueText(alt->ValueAt(t), true));
     EXPECT_EQ(readOut[1].second, vario->ValueText(vario->ValueAt(t), true));
     const int second = static_cast<int>(std::floor(t));
-    EXPECT_EQ(readOut[2].second, QStringLiteral("%1:%2").arg(second / 60, 2, 10, QChar('0')).arg(second % 60, 2, 10, QChar('0')));
+    EXPECT_EQ(readOut[2].second,
+              QStringLiteral("%1:%2").arg(second / 60, 2, 10, QChar('0')).arg(second % 60, 2, 10, QChar('0')));
     // The time's box follows the last series' in the legend.
     EXPECT_EQ(readOut[2].first.top, vario->m_valueBox.top);
     EXPECT_GT(readOut[2].first.left, vario->m_valueBox.right);

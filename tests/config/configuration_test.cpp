@@ -254,9 +254,8 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
          "not well-formed XML: the entity &eacute; is not defined (in the value of name in <Device> on line 1)"},
         {"an undefined entity in text", config("A", "<Note>&nbsp;</Note>"), "Brixo",
          "not well-formed XML: the entity &nbsp; is not defined on line 1"},
-        {"an entity of the document type, which is not expanded",
-         "<!DOCTYPE Config [<!ENTITY b 'B'>]>" + config("&b;"), "Brixo",
-         "not well-formed XML: the entity &b; is not defined (in the value of name in <Device> on line 1)"},
+        {"an entity of the document type, which is not expanded", "<!DOCTYPE Config [<!ENTITY b 'B'>]>" + config("&b;"),
+         "Brixo", "not well-formed XML: the entity &b; is not defined (in the value of name in <Device> on line 1)"},
         {"a lone ampersand", config("A & B"), "Brixo",
          "not well-formed XML: a \"&\" that starts no reference (in the value of name in <Device> on line 1)"},
         {"a character reference to NUL", config("A&#0;"), "Brixo",
@@ -274,7 +273,8 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
          "not well-formed XML: an XML declaration on line 1 that is not at the very start"},
         {"a document type after the root", config("A") + "<!DOCTYPE Config>", "Brixo",
          "not well-formed XML: a document type on line 1 after the root element"},
-        {"an unclosed element", "<Config>\n<Devices>", "Brixo", "not well-formed XML: Start-end tags mismatch on line 2"},
+        {"an unclosed element", "<Config>\n<Devices>", "Brixo",
+         "not well-formed XML: Start-end tags mismatch on line 2"},
         {"no element at all", "<!-- nothing -->", "Brixo", "not well-formed XML: no root element"},
         {"an encoding nobody knows", "<?xml version='1.0' encoding='x-nivra-42'?>" + config("A"), "Brixo",
          "its encoding \"x-nivra-42\" is not one Nivra can read"},
@@ -286,8 +286,9 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
          "<?xml version='1.0'?>\r\n<!DOCTYPE Config>\r\n<!-- c -->" + config("A", "<![CDATA[ a < b &x; ]]>") +
              "\r\n<?done?>\r\n",
          "A", nullptr},
-        {"windows-1252, as written on Windows", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + config("\x80 Vol\xE9"),
-         "\xE2\x82\xAC Vol\xC3\xA9", nullptr},
+        {"windows-1252, as written on Windows",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + config("\x80 Vol\xE9"), "\xE2\x82\xAC Vol\xC3\xA9",
+         nullptr},
         {"ISO-8859-1", "<?xml version='1.0' encoding='ISO-8859-1'?>" + config("Vol\xE9"), "Vol\xC3\xA9", nullptr},
         {"UTF-8 with its byte order mark", bom8 + config("\xC3\xA9"), "\xC3\xA9", nullptr},
     };
@@ -300,7 +301,8 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
         if (c.reason) {
             EXPECT_EQ(source, Configuration::Source::BuiltIn) << c.what;
             ASSERT_EQ(loaded.PassedOver().size(), 1u) << c.what;
-            EXPECT_EQ(loaded.PassedOver()[0], program.filePath("Nivra.cfg").toStdString() + " was not used: " + c.reason)
+            EXPECT_EQ(loaded.PassedOver()[0],
+                      program.filePath("Nivra.cfg").toStdString() + " was not used: " + c.reason)
                 << c.what;
         } else {
             EXPECT_EQ(source, Configuration::Source::File) << c.what;
@@ -308,7 +310,8 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
         }
     }
     // UTF-16, with its byte order mark and without, in both byte orders.
-    const QString text = QString::fromStdString("<?xml version='1.0' encoding='UTF-16'?>" + config("\xC3\xA9t\xC3\xA9"));
+    const QString text =
+        QString::fromStdString("<?xml version='1.0' encoding='UTF-16'?>" + config("\xC3\xA9t\xC3\xA9"));
     for (QStringConverter::Encoding e : {QStringConverter::Utf16LE, QStringConverter::Utf16BE})
         for (bool bom : {true, false}) {
             QStringEncoder encode(e, bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);

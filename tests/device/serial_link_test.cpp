@@ -161,7 +161,8 @@ TEST(SerialLink, OpenFailures)
     std::ifstream comm("/proc/self/comm");
     std::string self;
     std::getline(comm, self);
-    const std::string held = "The port is in use by another program: " + self + " (process " + std::to_string(getpid()) + ").";
+    const std::string held =
+        "The port is in use by another program: " + self + " (process " + std::to_string(getpid()) + ").";
     EXPECT_NE(opened.Error().find("\n" + held), std::string::npos) << opened.Error();
     EXPECT_TRUE(first.Close());
 }
@@ -282,11 +283,13 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
          }),
          "The user is a member of the group \"dialout\" that owns /dev/ttyUSB0, but this login began before: log out "
          "and back in."},
-        {"held by a program (root, too, may open it)", PortFailure::Refused,
-         facts([](PortFacts& f) { f.holders = {{4242, "minicom"}}; }),
+        {"held by a program (root, too, may open it)", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{4242, "minicom"}};
+         }),
          "The port is in use by another program: minicom (process 4242). Close it and try again."},
-        {"held by two", PortFailure::Refused,
-         facts([](PortFacts& f) { f.holders = {{12, "screen"}, {13, ""}}; }),
+        {"held by two", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{12, "screen"}, {13, ""}};
+         }),
          "The port is in use by another program: screen (process 12) and a program (process 13). Close it and try "
          "again."},
         {"held by ModemManager", PortFailure::Refused, facts([](PortFacts& f) {

@@ -153,7 +153,8 @@ TEST_F(ToolTest, BadFilesSayWhatIsWrong)
         {{"info", Path("missing.alt")}, 1, "missing.alt: cannot open", ""},
         {{"info", home.path()}, 1, "cannot open", ""},
         {{"info", Path("unknown.alt"), "--config", Path("nodevice.cfg")}, 1, "no device 9", ""},
-        {{"info", Path("truncated.alt")}, 0,
+        {{"info", Path("truncated.alt")},
+         0,
          "truncated.alt: the file ends inside log 1, so that log is incomplete (its last, partial record was dropped)",
          "Log  1 (00:00:10)\t10\t10\t10.0\n"},
     };

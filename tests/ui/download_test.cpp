@@ -71,9 +71,8 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     EXPECT_EQ(dialog.Progress()->maximum(), 0);
     EXPECT_FALSE(dialog.Progress()->isTextVisible());
     pty.Write(image, 3, image.size() / 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2);
-    }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2); }));
     EXPECT_EQ(dialog.Line1()->text(), "Data transfer in progress");
     EXPECT_EQ(dialog.Progress()->maximum(), 2097152);
     EXPECT_EQ(dialog.Progress()->value(), static_cast<int>(image.size() / 2 - 3));  // from the signature on
@@ -123,7 +122,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
     const struct {
         std::string port;
         bool usbPresent;
-        QString detail;      // starts so
+        QString detail;       // starts so
         QString informative;  // starts so
     } cases[] = {
         {"/dev/nivra-no-such-port", false, "/dev/nivra-no-such-port: ",
@@ -139,7 +138,8 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
         frame = std::make_unique<CMainFrame>(
             config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
         frame->m_listPorts = [&c] {
-            return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false}, {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
+            return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
+                                         {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
         };
         QString text, detail, informative;
         frame->m_runDialog = [&](QDialog& dialog) {

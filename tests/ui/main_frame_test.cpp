@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -70,8 +70,8 @@ TEST_F(Window, StartsEmpty)
     EXPECT_EQ(frame->windowTitle(), "Nivra");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT,
-                   ID_FILE_SAVE_AS})
+    for (int id :
+         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT, ID_FILE_SAVE_AS})
         EXPECT_FALSE(frame->Command(id)->isEnabled()) << id;
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_LOGS})
         EXPECT_TRUE(frame->Command(id)->isChecked()) << id;
@@ -106,8 +106,8 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         {ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Download flights from the logger", "Download", "Ctrl+N"},
         {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open a log file (.alt)", "Open", "Ctrl+O"},
         {ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)", "Save As", "Ctrl+S"},
-        {ID_FILE_IMPORT_IMAGE, "&Import Memory Image...", "Show the flights of a memory image saved by an earlier download",
-         "Import Memory Image", ""},
+        {ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+         "Show the flights of a memory image saved by an earlier download", "Import Memory Image", ""},
         {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document", "Print", "Ctrl+P"},
         {ID_APP_EXIT, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", "Exit", ""},
         {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar", ""},
@@ -508,18 +508,19 @@ TEST(LogDialogs, PropertiesAndAbout)
     EXPECT_EQ(about.m_icon->pixmap().size(), QSize(64, 64));
     const QImage icon = about.m_icon->pixmap().toImage();
     EXPECT_EQ(icon.pixelColor(45, 38), QColor(Qt::white));  // the chart's paper
-    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);             // a rounded corner
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);            // a rounded corner
     EXPECT_TRUE(about.m_licence->toPlainText().startsWith(
         "Nivra is free software: you can redistribute it and/or modify it under the terms of the GNU General Public "
         "License as published by the Free Software Foundation, either version 3 of the License, or (at your option) "
         "any later version."));
     const QString credits = about.m_credits->toPlainText();
-    for (const QString& line : {QStringLiteral("muparser 2.3.3, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence."),
-                                QStringLiteral("pugixml 1.13, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence."),
-                                QStringLiteral("Qt %1, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. "
-                                               "Used under the GNU Lesser General Public License version 3.")
-                                    .arg(qVersion()),
-                                QStringLiteral("Permission is hereby granted, free of charge,")})
+    for (const QString& line :
+         {QStringLiteral("muparser 2.3.3, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence."),
+          QStringLiteral("pugixml 1.13, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence."),
+          QStringLiteral("Qt %1, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. "
+                         "Used under the GNU Lesser General Public License version 3.")
+              .arg(qVersion()),
+          QStringLiteral("Permission is hereby granted, free of charge,")})
         EXPECT_TRUE(credits.contains(line)) << line.toStdString();
     // A configuration file that could not be used is named with the reason.
     QTemporaryDir folder;
