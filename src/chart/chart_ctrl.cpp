@@ -235,6 +235,7 @@ void CMChartCtrl::SyncScene()
     look.disabledText = palette().color(QPalette::Disabled, QPalette::WindowText);
     look.font = m_font;
     look.legendShown = m_legendShown;
+    look.timeReadOut = true;
     look.gridShown = m_gridShown;
     look.decimateCurves = m_decimateCurves;
 }
@@ -253,6 +254,7 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     picture->m_time.m_min = m_min;
     picture->m_time.m_max = m_max;
     picture->m_scene.m_look = m_scene.m_look;
+    picture->m_scene.m_look.timeReadOut = false;  // a picture has no mouse
     picture->m_scene.m_selection = m_scene.m_selection;
     picture->m_scene.m_bands = m_scene.m_bands;
     return picture;

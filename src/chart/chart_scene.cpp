@@ -149,7 +149,9 @@ void ChartScene::Layout(QSize size)
         }
         // The time needs no swatch: its title stands where a swatch would begin.
         m_timeTitleLeft = x;
-        m_timeBox = place(Extent(m_look.font, kTimeTitle).width() - 2 * nh, TimeReadOutWidth());
+        m_timeBox = {};
+        if (m_look.timeReadOut)
+            m_timeBox = place(Extent(m_look.font, kTimeTitle).width() - 2 * nh, TimeReadOutWidth());
         m_timeTitleTop = m_timeBox.top;
         return (x == plotLeft && y > 0) ? y - nh : y + nh;
     };
@@ -204,9 +206,11 @@ void ChartScene::Layout(QSize size)
             s->m_valueBox.top += top;
             s->m_valueBox.bottom += top;
         }
-        m_timeBox.top += top;
-        m_timeBox.bottom += top;
-        m_timeTitleTop += top;
+        if (m_look.timeReadOut) {
+            m_timeBox.top += top;
+            m_timeBox.bottom += top;
+            m_timeTitleTop += top;
+        }
         m_legendRect = {plotLeft, top, plotRight, m_innerRect.bottom};
     } else {
         m_legendRect = {};
@@ -436,8 +440,10 @@ void ChartScene::DrawLegend(QPainter& painter)
             y += 2 * nh;
         }
     }
-    painter.setPen(m_look.text);
-    m_textRects.push_back(Text(painter, m_timeTitleLeft, m_timeTitleTop, kTimeTitle));
+    if (m_look.timeReadOut) {
+        painter.setPen(m_look.text);
+        m_textRects.push_back(Text(painter, m_timeTitleLeft, m_timeTitleTop, kTimeTitle));
+    }
 }
 
 void ChartScene::DrawPanFrame(QImage& picture)

@@ -27,6 +27,9 @@ struct ChartLook {
     QFont font = ChartFont();
     int spacing = 3;  // used in the height of the time band
     bool legendShown = true;
+    // A box for the time of the read-out after the series' value boxes: on the screen, where
+    // the mouse gives a time, not in a picture.
+    bool timeReadOut = false;
     bool gridShown = true;
     // Draw dense curves from four points per pixel column (the same pixels as every sample).
     bool decimateCurves = true;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/chart_ctrl.h"
+#include "chart/chart_picture.h"
 #include "chart/palette.h"
 
 namespace {
@@ -204,6 +205,11 @@ TEST(ChartLayout, EveryReadOutFitsItsBoxBeforeTheNextSwatch)
         for (const char* time : {"00:00", "00:03", "88:88"})
             EXPECT_LE(metrics.horizontalAdvance(time), chart.ctrl.TimeBox().Width()) << time;
         EXPECT_LE(chart.ctrl.TimeBox().right, size.width() - 5);
+        // A picture has no mouse, so no time box.
+        const auto snapshot = chart.ctrl.Snapshot();
+        snapshot->Draw(size);
+        EXPECT_TRUE(snapshot->m_scene.TimeBox().IsEmpty());
+        EXPECT_EQ(snapshot->m_scene.TextRects().size() + 1, chart.ctrl.TextRects().size());
     }
 }
 
