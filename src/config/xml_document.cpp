@@ -185,44 +185,64 @@ std::string BadReference(std::string_view raw)
     return {};
 }
 
-// What a well-formed document may not hold among the nodes below (and at) node.
+// What a well-formed document may not hold in one node.
 std::string BadNode(pugi::xml_node node, std::string_view text)
 {
-    const std::string where = AtLine(text, node.offset_debug());
+    // The line is counted only for a node that is told of.
+    const auto where = [&] {
+        return AtLine(text, node.offset_debug());
+    };
     switch (node.type()) {
     case pugi::node_element: {
         std::set<std::string_view> names;
         for (pugi::xml_attribute a : node.attributes()) {
             const std::string_view name = a.name();
             if (!names.insert(name).second)
-                return "the attribute " + std::string(name) + " is given twice in <" + node.name() + ">" + where;
+                return "the attribute " + std::string(name) + " is given twice in <" + node.name() + ">" + where();
             const std::string_view value = a.value();
             if (value.find('<') != std::string_view::npos)
-                return "the value of " + std::string(name) + " in <" + node.name() + ">" + where + " holds a \"<\"";
+                return "the value of " + std::string(name) + " in <" + node.name() + ">" + where() + " holds a \"<\"";
             if (std::string reference = BadReference(value); !reference.empty())
-                return reference + " (in the value of " + std::string(name) + " in <" + node.name() + ">" + where + ")";
+                return reference + " (in the value of " + std::string(name) + " in <" + node.name() + ">" + where() +
+                       ")";
         }
         break;
     }
     case pugi::node_pcdata: {
         const std::string_view value = node.value();
         if (value.find("]]>") != std::string_view::npos)
-            return "the text" + where + " holds \"]]>\"";
+            return "the text" + where() + " holds \"]]>\"";
         if (std::string reference = BadReference(value); !reference.empty())
-            return reference + where;
+            return reference + where();
         break;
     }
     case pugi::node_comment: {
         const std::string_view value = node.value();
         if (value.find("--") != std::string_view::npos || (!value.empty() && value.back() == '-'))
-            return "the comment" + where + " holds \"--\"";
+            return "the comment" + where() + " holds \"--\"";
         break;
     }
     default: break;
     }
-    for (pugi::xml_node child : node.children())
-        if (std::string problem = BadNode(child, text); !problem.empty())
+    return {};
+}
+
+// The first node of the document that a well-formed one may not hold, in document order; a
+// walk without recursion, for documents nested however deep.
+std::string BadNodes(const pugi::xml_document& doc, std::string_view text)
+{
+    for (pugi::xml_node n = doc.first_child(); n;) {
+        if (std::string problem = BadNode(n, text); !problem.empty())
             return problem;
+        if (n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n && !n.next_sibling())
+            n = n.parent();
+        if (n)
+            n = n.next_sibling();
+    }
     return {};
 }
 
@@ -233,25 +253,27 @@ std::string BadTopLevel(const pugi::xml_document& doc, std::string_view text)
     bool root = false;
     bool first = true;
     for (pugi::xml_node n : doc.children()) {
-        const std::string where = AtLine(text, n.offset_debug());
+        const auto where = [&] {
+            return AtLine(text, n.offset_debug());
+        };
         switch (n.type()) {
         case pugi::node_element:
             if (root)
-                return "a second root element <" + std::string(n.name()) + ">" + where;
+                return "a second root element <" + std::string(n.name()) + ">" + where();
             root = true;
             break;
         case pugi::node_pcdata:
         case pugi::node_cdata:
             if (std::string_view(n.value()).find_first_not_of(" \t\r\n") != std::string_view::npos)
-                return std::string("text ") + (root ? "after" : "before") + " the root element" + where;
+                return std::string("text ") + (root ? "after" : "before") + " the root element" + where();
             break;
         case pugi::node_declaration:
             if (!first || !StartsWith(text, "<?xml"))
-                return "an XML declaration" + where + " that is not at the very start";
+                return "an XML declaration" + where() + " that is not at the very start";
             break;
         case pugi::node_doctype:
             if (root)
-                return "a document type" + where + " after the root element";
+                return "a document type" + where() + " after the root element";
             break;
         default: break;
         }
@@ -282,9 +304,8 @@ Result<std::shared_ptr<pugi::xml_document>> ParseXmlDocument(std::string_view by
         return notWellFormed(std::string(parsed.description()) + AtLine(text, parsed.offset));
     if (std::string bad = BadTopLevel(raw, text); !bad.empty())
         return notWellFormed(bad);
-    for (pugi::xml_node n : raw.children())
-        if (std::string bad = BadNode(n, text); !bad.empty())
-            return notWellFormed(bad);
+    if (std::string bad = BadNodes(raw, text); !bad.empty())
+        return notWellFormed(bad);
 
     // ... then as the program reads it.
     auto doc = std::make_shared<pugi::xml_document>();

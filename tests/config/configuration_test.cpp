@@ -236,6 +236,12 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
         return "<Config>" + text + rest + "</Config>";
     };
     const std::string bom8 = "\xEF\xBB\xBF";
+    const auto Repeated = [](const std::string& text, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i)
+            all += text;
+        return all;
+    };
     const struct {
         const char* what;
         std::string bytes;
@@ -291,6 +297,8 @@ TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
          nullptr},
         {"ISO-8859-1", "<?xml version='1.0' encoding='ISO-8859-1'?>" + config("Vol\xE9"), "Vol\xC3\xA9", nullptr},
         {"UTF-8 with its byte order mark", bom8 + config("\xC3\xA9"), "\xC3\xA9", nullptr},
+        {"nested a hundred thousand deep", config("A", Repeated("<n>", 100000) + Repeated("</n>", 100000)), "A",
+         nullptr},
     };
     QTemporaryDir program;
     for (const auto& c : cases) {
