@@ -253,6 +253,8 @@ bool CMChartCtrl::ZoomAround(double time, double notches)
         if (s->m_visible && s->m_interval > 0 && (finest == 0 || s->m_interval < finest))
             finest = s->m_interval;
     const double whole = hi - lo;
+    if (!(whole > 0))
+        return false;
     const double narrowest = std::min(whole, kMinSamplesShown * finest);
     const double newSpan = std::clamp(span * std::pow(kZoomPerNotch, notches), narrowest, std::max(whole, narrowest));
     // The time under the mouse stays at its place; the range then moves back inside the data.
