@@ -11,6 +11,7 @@ expected="./usr/bin/brixo-sim
 ./usr/bin/nivra
 ./usr/bin/nivra-tool
 ./usr/share/applications/nivra.desktop
+./usr/share/doc/nivra/COPYING
 ./usr/share/doc/nivra/README.md
 ./usr/share/doc/nivra/examples/soaring-flight.alt
 ./usr/share/doc/nivra/examples/training-hops.alt

@@ -9,6 +9,7 @@
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "ui/main_frame.h"
+#include "ui/program_icon.h"
 
 namespace {
 
@@ -32,9 +33,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Nivra"));
     QApplication::setOrganizationName(QStringLiteral("Nivra"));
     QApplication::setApplicationVersion(QStringLiteral(NIVRA_VERSION));
-    // The desktop entry and icon the installed program goes with.
+    // The desktop entry and icon the installed program goes with; run from where it was built,
+    // the icon drawn in the program.
     QGuiApplication::setDesktopFileName(QStringLiteral("nivra"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra")));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
 
     // Qt has taken its own options (-platform, -style ...); what is left is ours.
     const QStringList args = QApplication::arguments().mid(1);

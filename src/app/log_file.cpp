@@ -111,8 +111,17 @@ LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& con
 {
     log.m_rawData.clear();
     uint8_t rate = 0, channelCount = 0, deviceId = 0, deviceHigh = 0;
-    if (!reader.ReadWord(rate, channelCount) || !reader.ReadWord(deviceId, deviceHigh))
+    if (!reader.ReadByte(rate))
         return LogRead::Done;
+    if (!reader.ReadByte(channelCount) || !reader.ReadWord(deviceId, deviceHigh)) {
+        // A file ends with an empty header (a zero rate and channel byte), perhaps cut short;
+        // anything else was the start of a log that is not there.
+        if (rate != 0 || channelCount != 0) {
+            result.cut = AltReadResult::Cut::InsideHeader;
+            result.cutLog = result.logsRead + 1;
+        }
+        return LogRead::Done;
+    }
     log.m_rate = rate;
     if (!log.m_device) {
         result.deviceId = deviceId;
@@ -129,8 +138,12 @@ LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& con
         size_t got = 0;
         while (got < recordSize) {
             if (!reader.ReadByte(log.m_recordBuffer[got])) {
-                if (got > 0)
-                    result.truncatedRecord = true;
+                // The file ends before the log's end marker (after an empty header, that is its end).
+                result.truncatedRecord = got > 0;
+                if (rate != 0 || channelCount != 0 || got > 0) {
+                    result.cut = AltReadResult::Cut::InsideLog;
+                    result.cutLog = result.logsRead + 1;
+                }
                 return LogRead::Log;
             }
             ++got;
@@ -196,8 +209,9 @@ std::string AltReadResult::Problem() const
 {
     switch (status) {
     case Status::CannotOpen: return "cannot open the file: " + reason;
-    case Status::BadPreamble: return "not a log file: the first 16 lines are not all \" 13\"";
-    case Status::BadZeroWord: return "not a log file: the word after the preamble is missing or not zero";
+    case Status::BadPreamble: return reason.empty() ? "not a log file: the first 16 lines are not all \" 13\"" : reason;
+    case Status::BadZeroWord:
+        return reason.empty() ? "not a log file: the word after the preamble is not zero" : reason;
     case Status::Ok: break;
     }
     if (deviceMissing && !deviceProblem.empty())
@@ -208,20 +222,42 @@ std::string AltReadResult::Problem() const
     return {};
 }
 
+std::string AltReadResult::Warning() const
+{
+    const std::string number = std::to_string(cutLog);
+    switch (cut) {
+    case Cut::InsideLog:
+        return "the file ends inside log " + number + ", so that log is incomplete" +
+               (truncatedRecord ? " (its last, partial record was dropped)" : "");
+    case Cut::InsideHeader: return "the file ends inside the header of log " + number + ", so that log is missing";
+    case Cut::None: break;
+    }
+    return {};
+}
+
 AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t skipShortLogsLen, FileTime date)
 {
     AltReadResult result;
     LineReader reader(in);
     std::string line;
     for (int i = 0; i < kPreambleLines; ++i) {
-        if (!reader.ReadLine(line) || line.compare(0, 3, " 13") != 0) {
+        const bool read = reader.ReadLine(line);
+        if (!read || line.compare(0, 3, " 13") != 0) {
             result.status = AltReadResult::Status::BadPreamble;
+            if (!read && i == 0)
+                result.reason = "the file is empty";
+            else if (!read)
+                result.reason =
+                    "the file ends after " + std::to_string(i) + " of the 16 \" 13\" lines that open a log file";
             return result;
         }
     }
     uint8_t low = 0, high = 0;
-    if (!reader.ReadWord(low, high) || low != 0 || high != 0) {
+    const bool word = reader.ReadWord(low, high);
+    if (!word || low != 0 || high != 0) {
         result.status = AltReadResult::Status::BadZeroWord;
+        if (!word)
+            result.reason = "the file ends right after the 16 \" 13\" lines that open a log file";
         return result;
     }
     CBrixoLog working;

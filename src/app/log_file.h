@@ -43,10 +43,17 @@ struct AltReadResult {
     int deviceId = -1;              // the device id of the first header
     std::string deviceProblem;      // why a device that was found cannot be used
     bool truncatedRecord = false;   // the file ended inside a record, which was dropped
+    // Where a file that was cut off ends: inside the records of a log (before its end marker),
+    // or inside the header of the log that would follow. The log's number, from 1.
+    enum class Cut { None, InsideLog, InsideHeader };
+    Cut cut = Cut::None;
+    int cutLog = 0;
 
     bool Accepted() const { return status == Status::Ok; }
     // One line saying what went wrong, or empty when nothing did.
     std::string Problem() const;
+    // For an accepted file that was cut off: what is missing; empty otherwise.
+    std::string Warning() const;
 };
 
 // Reads an ".alt" stream. Logs not longer than skipShortLogsLen seconds are

@@ -15,6 +15,7 @@ RecentFiles::RecentFiles(std::string path) : m_path(std::move(path))
             std::find(m_paths.begin(), m_paths.end(), entry) == m_paths.end())
             m_paths.push_back(entry);
     }
+    m_lastFolder = file.value(QStringLiteral("LastFolder")).toString().toStdString();
 }
 
 void RecentFiles::Add(const std::string& absolutePath)
@@ -39,6 +40,10 @@ bool RecentFiles::Save(std::string* error) const
     for (const std::string& p : m_paths)
         list << QString::fromStdString(p);
     file.setValue(QStringLiteral("Files"), list);
+    if (m_lastFolder.empty())
+        file.remove(QStringLiteral("LastFolder"));
+    else
+        file.setValue(QStringLiteral("LastFolder"), QString::fromStdString(m_lastFolder));
     file.sync();
     if (file.status() != QSettings::NoError) {
         if (error)

@@ -16,10 +16,14 @@ public:
     // Puts a file first (once, however it was named before), keeping at most kMax.
     void Add(const std::string& absolutePath);
     void Remove(const std::string& absolutePath);
-    // Writes the list; false with a reason when it could not be kept.
+    // The folder a file was last opened from, saved to or exported to; empty when none was.
+    const std::string& LastFolder() const { return m_lastFolder; }
+    void SetLastFolder(std::string folder) { m_lastFolder = std::move(folder); }
+    // Writes the list and the folder; false with a reason when they could not be kept.
     bool Save(std::string* error) const;
 
 private:
     std::string m_path;
     std::vector<std::string> m_paths;
+    std::string m_lastFolder;
 };

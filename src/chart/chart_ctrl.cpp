@@ -4,11 +4,19 @@
 #include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <cmath>
 #include <utility>
 
 #include "chart/chart_picture.h"
+
+namespace {
+
+// A pause this long between wheel notches or zoom keys ends a zoom gesture.
+constexpr int kZoomPauseMs = 600;
+
+}  // namespace
 
 CMChartCtrl::CMChartCtrl(QWidget* parent)
     : QWidget(parent),
@@ -24,8 +32,13 @@ CMChartCtrl::CMChartCtrl(QWidget* parent)
     m_crosshairPen.setCosmetic(true);
     setAttribute(Qt::WA_OpaquePaintEvent);  // paint covers everything: no erasing, no flicker
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Reached with Tab as well, for the arrow and zoom keys.
+    setFocusPolicy(Qt::StrongFocus);
     setFont(m_font);
+    m_zoomPause = new QTimer(this);
+    m_zoomPause->setSingleShot(true);
+    m_zoomPause->setInterval(kZoomPauseMs);
+    connect(m_zoomPause, &QTimer::timeout, this, &CMChartCtrl::EndZoomGesture);
 }
 
 CMChartCtrl::~CMChartCtrl() = default;
@@ -44,6 +57,7 @@ bool CMChartCtrl::AddSerie(const QString& name, double firstTime, double interva
 
 void CMChartCtrl::RemoveAllSeries()
 {
+    EndZoomGesture();
     m_series.clear();
     m_back.clear();
     m_forward.clear();
@@ -86,6 +100,7 @@ void CMChartCtrl::ResetView(bool repaint)
         m_min = first;
         m_max = last;
     }
+    EndZoomGesture();
     m_back.clear();
     m_forward.clear();
     Recalc();
@@ -104,6 +119,7 @@ void CMChartCtrl::ShowRange(const Range& range)
 
 void CMChartCtrl::SetRange(double first, double last)
 {
+    EndZoomGesture();
     m_back.push_back({m_min, m_max});
     m_forward.clear();
     ShowRange({first, last});
@@ -111,6 +127,7 @@ void CMChartCtrl::SetRange(double first, double last)
 
 bool CMChartCtrl::StepHistory(std::vector<Range>& from, std::vector<Range>& to)
 {
+    EndZoomGesture();
     if (from.empty())
         return false;
     to.push_back({m_min, m_max});
@@ -129,6 +146,15 @@ void CMChartCtrl::PreviousView()
 void CMChartCtrl::NextView()
 {
     StepHistory(m_forward, m_back);
+}
+
+void CMChartCtrl::ShowWholeRange()
+{
+    double first = 0, last = 0;
+    if (!SeriesRange(false, first, last) || (first == m_min && last == m_max))
+        return;
+    SetRange(first, last);
+    Send({.code = CHN_VIEWCHANGED});
 }
 
 void CMChartCtrl::ClearLabels()
@@ -209,6 +235,7 @@ void CMChartCtrl::SyncScene()
     look.disabledText = palette().color(QPalette::Disabled, QPalette::WindowText);
     look.font = m_font;
     look.legendShown = m_legendShown;
+    look.timeReadOut = true;
     look.gridShown = m_gridShown;
     look.decimateCurves = m_decimateCurves;
 }
@@ -227,6 +254,7 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     picture->m_time.m_min = m_min;
     picture->m_time.m_max = m_max;
     picture->m_scene.m_look = m_scene.m_look;
+    picture->m_scene.m_look.timeReadOut = false;  // a picture has no mouse
     picture->m_scene.m_selection = m_scene.m_selection;
     picture->m_scene.m_bands = m_scene.m_bands;
     return picture;
@@ -290,8 +318,8 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
     painter.setFont(m_font);
     painter.setPen(palette().color(QPalette::WindowText));
     for (const auto& [box, text] : m_readout) {
-        const QRect r(box.left, box.top, std::max(box.Width(), painter.fontMetrics().horizontalAdvance(text)),
-                      box.Height());
+        // Within its box, which the layout made wide enough: never over the next swatch.
+        const QRect r(box.left, box.top, box.Width(), box.Height());
         painter.fillRect(r, Qt::white);
         painter.drawText(r, Qt::AlignLeft | Qt::AlignTop, text);
     }

@@ -74,8 +74,18 @@ public:
     std::unique_ptr<class ChartPicture> Snapshot() const;
     // Lays out and draws everything into the off-screen picture (no repaint request).
     void Recalc();
-    // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do.
+    // Moves the range one time step earlier (-1) or later (+1), as the scroll arrows do; it
+    // stops at time 0 and at the end of the data.
     void ScrollLine(int direction);
+    // Shows the whole time of the series, one step back in the history when it was not shown.
+    void ShowWholeRange();
+    // Zooms around a time, which stays where it is on the screen: each notch (a wheel's
+    // 120ths, the keys' 1) narrows the range to kZoomPerNotch of it, a negative count widens
+    // it; a part of a notch zooms by that part. The range stays within the data and spans
+    // at least kMinSamplesShown samples. False when it cannot go further (nothing changed).
+    bool ZoomAround(double time, double notches);
+    static constexpr double kZoomPerNotch = 0.8;
+    static constexpr int kMinSamplesShown = 10;
 
     QSize sizeHint() const override { return {640, 480}; }
     QSize minimumSizeHint() const override { return {160, 120}; }
@@ -84,7 +94,10 @@ public:
     const ChartRect& LegendRect() const { return m_scene.LegendRect(); }
     const QImage& Picture() const { return m_picture; }
     const std::vector<QRect>& TextRects() const { return m_scene.TextRects(); }
-    // The read-out of the series under the mouse: each visible series' value box and text.
+    // Where the legend shows the read-out's time.
+    const ChartRect& TimeBox() const { return m_scene.TimeBox(); }
+    // The read-out of the series under the mouse: each visible series' value box and text,
+    // then the time.
     const std::vector<std::pair<ChartRect, QString>>& ReadOut() const { return m_readout; }
 
     // How the chart beeps and runs its popup menu; tests replace them.
@@ -115,6 +128,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The scene's look and selection from the chart's fields and palette.
@@ -127,6 +141,13 @@ private:
     // Shows the newest range of one stack, keeping the current one on the other.
     bool StepHistory(std::vector<Range>& from, std::vector<Range>& to);
     void Send(NMCHART n);
+    // The plot's popup menu at a point of the plot.
+    void PlotMenu(const QPoint& at, const QPoint& globalPos);
+    // A zoom by the wheel or the keys: the first of a gesture leaves one step in the history.
+    void ZoomGesture(double time, double notches);
+    void EndZoomGesture();
+    // The read-out at a time: every visible series' value, and the time.
+    void ShowReadOut(double time);
     int SwatchAt(int x, int y) const;
     bool InTimeBand(int x, int y) const { return m_rect.Contains(x, y); }
     bool InPlot(int x, int y) const { return m_scene.PlotRect().Contains(x, y); }
@@ -152,4 +173,7 @@ private:
     bool m_stripShown = false;
     int m_stripFrom = 0, m_stripTo = 0;
     std::vector<std::pair<ChartRect, QString>> m_readout;
+    // A run of wheel notches or zoom keys without a pause counts as one view.
+    bool m_zoomGesture = false;
+    class QTimer* m_zoomPause;
 };

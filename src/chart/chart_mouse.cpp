@@ -1,11 +1,14 @@
 // What the chart does with the mouse: crosshair and read-out, pan and zoom in
 // the time band, selection and clicks in the plot, legend choices, the popup
 // menu, the wheel and the scroll steps.
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_ctrl.h"
@@ -34,13 +37,8 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
         unsetCursor();
     }
     const bool timeBandDrag = m_mouseZoom && m_dragging && !m_selecting;
-    if (InPlot(x, y) && !timeBandDrag) {
-        m_readout.clear();
-        const double t = PixelToValue(x);
-        for (const auto& s : m_series)
-            if (s->m_visible)
-                m_readout.emplace_back(s->m_valueBox, s->ValueText(s->ValueAt(t), true));
-    }
+    if (InPlot(x, y) && !timeBandDrag)
+        ShowReadOut(PixelToValue(x));
     if (timeBandDrag) {
         if (m_dragMode == DragMode::ZoomBand) {
             m_stripShown = true;
@@ -71,10 +69,23 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
+void CMChartCtrl::ShowReadOut(double time)
+{
+    m_readout.clear();
+    for (const auto& s : m_series)
+        if (s->m_visible)
+            m_readout.emplace_back(s->m_valueBox, s->ValueText(s->ValueAt(time), true));
+    if (!m_readout.empty() && !m_scene.TimeBox().IsEmpty())
+        m_readout.emplace_back(m_scene.TimeBox(), m_scene.TimeReadOut(time));
+}
+
 void CMChartCtrl::leaveEvent(QEvent*)
 {
+    // Values of a place the mouse has left would only mislead.
     m_crosshairShown = false;
     m_crosshair = {-1, -1};
+    m_readout.clear();
+    EndZoomGesture();
     update();
 }
 
@@ -83,6 +94,7 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     const QPoint p = Pos(event);
     const int x = p.x(), y = p.y();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    EndZoomGesture();
     switch (event->button()) {
     case Qt::LeftButton:
         if (m_mouseZoom && InTimeBand(x, y)) {
@@ -103,26 +115,7 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
         break;
     case Qt::RightButton:
         if (InPlot(x, y)) {
-            QMenu menu(this);
-            for (size_t i = 0; i < m_series.size(); ++i) {
-                QAction* a = menu.addAction(m_series[i]->m_name);
-                a->setData(static_cast<int>(i) + 1);
-                a->setCheckable(true);
-                a->setChecked(m_series[i]->m_visible);
-            }
-            Send({.code = CHN_MENUINIT, .item = SerieCount(), .menu = &menu});
-            QAction* chosen = m_runMenu(menu, event->globalPosition().toPoint());
-            if (!chosen)
-                break;
-            const int k = chosen->data().toInt();
-            if (k >= 1 && k - 1 < SerieCount()) {
-                CMChartSerie& s = *m_series[static_cast<size_t>(k - 1)];
-                s.m_visible = !s.m_visible;
-                Recalc();
-                update();
-            } else {
-                Send({.code = CHN_MENUCOMMAND, .item = k - 1});
-            }
+            PlotMenu(p, event->globalPosition().toPoint());
         } else if (m_scene.LegendRect().Contains(x, y)) {
             Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
         }
@@ -136,6 +129,42 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     default:
         break;
     }
+}
+
+void CMChartCtrl::PlotMenu(const QPoint&, const QPoint& globalPos)
+{
+    QMenu menu(this);
+    for (size_t i = 0; i < m_series.size(); ++i) {
+        QAction* a = menu.addAction(m_series[i]->m_name);
+        a->setData(static_cast<int>(i) + 1);
+        a->setCheckable(true);
+        a->setChecked(m_series[i]->m_visible);
+    }
+    Send({.code = CHN_MENUINIT, .item = SerieCount(), .menu = &menu});
+    QAction* chosen = m_runMenu(menu, globalPos);
+    if (!chosen)
+        return;
+    const int k = chosen->data().toInt();
+    if (k >= 1 && k - 1 < SerieCount()) {
+        CMChartSerie& s = *m_series[static_cast<size_t>(k - 1)];
+        s.m_visible = !s.m_visible;
+        Recalc();
+        update();
+    } else {
+        Send({.code = CHN_MENUCOMMAND, .item = k - 1});
+    }
+}
+
+void CMChartCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse's menu opens on the button press; this is the keyboard's (the Menu key,
+    // Shift+F10), at the crosshair or else in the middle of the plot.
+    if (event->reason() != QContextMenuEvent::Keyboard || m_series.empty())
+        return;
+    const ChartRect& plot = m_scene.PlotRect();
+    const QPoint at =
+        m_crosshairShown ? m_crosshair : QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2);
+    PlotMenu(at, mapToGlobal(at));
 }
 
 void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
@@ -196,28 +225,13 @@ void CMChartCtrl::wheelEvent(QWheelEvent* event)
         ScrollLine(horizontal > 0 ? -1 : 1);
         return;
     }
-    if (InTimeBand(p.x(), p.y())) {
-        double lo = 0, hi = 0;
-        if (!GetDataRange(lo, hi))
-            return;
-        const double t = PixelToValue(p.x());
-        const double span = m_max - m_min;
-        const double newSpan = span - event->angleDelta().y() * m_step / 120.0;
-        const double d = (t - m_min) * newSpan / span;
-        if (!(d >= m_step))
-            return;
-        double newMin = t - d;
-        if (newMin < 0)
-            newMin = 0;
-        if (newMin <= lo)
-            newMin = lo;
-        double newMax = newMin + newSpan;
-        if (newMax >= hi)
-            newMax = hi;
-        m_back.push_back({m_min, m_max});
-        m_forward.clear();
-        ShowRange({newMin, newMax});
-        Send({.code = CHN_VIEWCHANGED});
+    // Over the plot and the time band the range zooms around the time under the mouse.
+    if (InTimeBand(p.x(), p.y()) || InPlot(p.x(), p.y())) {
+        if (event->phase() == Qt::ScrollBegin)
+            EndZoomGesture();
+        ZoomGesture(PixelToValue(p.x()), event->angleDelta().y() / 120.0);
+        if (event->phase() == Qt::ScrollEnd)
+            EndZoomGesture();
         return;
     }
     for (const auto& s : m_series)
@@ -227,12 +241,69 @@ void CMChartCtrl::wheelEvent(QWheelEvent* event)
         }
 }
 
+bool CMChartCtrl::ZoomAround(double time, double notches)
+{
+    double lo = 0, hi = 0;
+    const double span = m_max - m_min;
+    if (!GetDataRange(lo, hi) || !(span > 0) || !std::isfinite(notches) || notches == 0)
+        return false;
+    lo = std::max(lo, 0.0);
+    double finest = 0;
+    for (const auto& s : m_series)
+        if (s->m_visible && s->m_interval > 0 && (finest == 0 || s->m_interval < finest))
+            finest = s->m_interval;
+    const double whole = hi - lo;
+    if (!(whole > 0))
+        return false;
+    const double narrowest = std::min(whole, kMinSamplesShown * finest);
+    const double newSpan = std::clamp(span * std::pow(kZoomPerNotch, notches), narrowest, std::max(whole, narrowest));
+    // The time under the mouse stays at its place; the range then moves back inside the data.
+    double newMin = time - (time - m_min) * newSpan / span;
+    newMin = std::max(newMin, lo);
+    if (newMin + newSpan > hi)
+        newMin = std::max(lo, hi - newSpan);
+    const double newMax = newMin + newSpan;
+    const double tolerance = span * 1e-9;
+    if (std::abs(newMin - m_min) <= tolerance && std::abs(newMax - m_max) <= tolerance)
+        return false;
+    ShowRange({newMin, newMax});
+    return true;
+}
+
+void CMChartCtrl::ZoomGesture(double time, double notches)
+{
+    const Range before{m_min, m_max};
+    if (!ZoomAround(time, notches))
+        return;
+    // One step back for the whole gesture, not one for each notch.
+    if (!m_zoomGesture) {
+        m_back.push_back(before);
+        m_forward.clear();
+        m_zoomGesture = true;
+    }
+    m_zoomPause->start();
+    Send({.code = CHN_VIEWCHANGED});
+}
+
+void CMChartCtrl::EndZoomGesture()
+{
+    m_zoomGesture = false;
+    m_zoomPause->stop();
+}
+
 void CMChartCtrl::ScrollLine(int direction)
 {
     const double span = m_max - m_min;
+    double lo = 0, hi = 0;
+    const bool haveData = GetDataRange(lo, hi);
     double delta = direction < 0 ? -m_step : m_step;
     if (direction < 0 && m_min - m_step < 0)
         delta = -m_min;
+    // Not past the end of the data either, unless the range already lies beyond it.
+    if (direction > 0 && haveData && m_max + delta > hi)
+        delta = std::max(0.0, hi - m_max);
+    if (delta == 0)
+        return;
     m_min += delta;
     m_max = m_min + span;
     Recalc();
@@ -241,6 +312,7 @@ void CMChartCtrl::ScrollLine(int direction)
 
 void CMChartCtrl::keyPressEvent(QKeyEvent* event)
 {
+    const double middle = (m_min + m_max) / 2;
     switch (event->key()) {
     case Qt::Key_Left:
         ScrollLine(-1);
@@ -248,6 +320,11 @@ void CMChartCtrl::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right:
         ScrollLine(1);
         break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // "+" without Shift on many keyboards
+        ZoomGesture(middle, 1);
+        break;
+    case Qt::Key_Minus: ZoomGesture(middle, -1); break;
     default:
         QWidget::keyPressEvent(event);
     }

@@ -55,6 +55,9 @@ QRect RotatedText(QPainter& p, int x, int y, const QString& text)
 // Room kept between two value labels and between the lowest label and the axis title.
 constexpr int kLabelGap = 4;
 
+// The legend's title of the time read-out.
+const QString kTimeTitle = QStringLiteral("Time");
+
 }  // namespace
 
 ChartScene::ChartScene(CXAxe& time, const std::vector<std::shared_ptr<CMChartSerie>>& series)
@@ -73,6 +76,21 @@ void ChartScene::MakePens()
 int ChartScene::ValueLabelLength(const CMChartSerie& s, double value) const
 {
     return Extent(s.m_rotatedFont, s.ValueText(value, false)).width();
+}
+
+int ChartScene::TimeReadOutWidth() const
+{
+    // Every time shown has the shape of the range end's label; digits may differ in width.
+    const QString shape = QString::fromStdString(m_time.TickLabel(m_time.m_max));
+    int widest = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        QString text = shape;
+        for (QChar& c : text)
+            if (c.isDigit())
+                c = QLatin1Char(digit);
+        widest = std::max(widest, Extent(m_look.font, text).width());
+    }
+    return widest;
 }
 
 void ChartScene::Layout(QSize size)
@@ -102,11 +120,24 @@ void ChartScene::Layout(QSize size)
         visibleBands.push_back(bands[i]);
     }
 
-    // Legend rows under the time band: swatch, title and value box per series; the
-    // box holds the widest read-out, unit included.
-    int legendRows = 0;
-    if (m_look.legendShown && !m_series.empty()) {
+    // Legend rows under the time band: swatch, title and value box per series, then the
+    // time's title and box; a box holds the widest read-out it can show, unit included. The
+    // values are written with the decimals of their axis, known only once the axes are laid
+    // out, so the rows are laid out again with them.
+    const auto layOutLegend = [this, plotLeft, plotRight] {
+        if (!m_look.legendShown || m_series.empty())
+            return 0;
         int x = plotLeft, y = 0, nh = 0;
+        const auto place = [&](int titleWidth, int boxWidth) {
+            const int boxLeft = x + titleWidth + 3 * nh;
+            const ChartRect box{boxLeft, y, boxLeft + boxWidth, y + Extent(m_look.font, QStringLiteral("0")).height()};
+            x = box.right + nh;
+            if (x >= plotRight) {
+                x = plotLeft;
+                y += 2 * nh;
+            }
+            return box;
+        };
         for (const auto& serie : m_series) {
             CMChartSerie& s = *serie;
             const QSize name = Extent(s.m_rotatedFont, s.Title());
@@ -114,16 +145,17 @@ void ChartScene::Layout(QSize size)
             int valueWidth = 0;
             for (double v : {s.m_max, s.m_min, s.m_dataMax, s.m_dataMin})
                 valueWidth = std::max(valueWidth, Extent(m_look.font, s.ValueText(v, true)).width());
-            const int boxLeft = x + name.width() + 3 * nh;
-            s.m_valueBox = {boxLeft, y, boxLeft + valueWidth, y + Extent(m_look.font, QStringLiteral("0")).height()};
-            x = s.m_valueBox.right + nh;
-            if (x >= plotRight) {
-                x = plotLeft;
-                y += 2 * nh;
-            }
+            s.m_valueBox = place(name.width(), valueWidth);
         }
-        legendRows = (x == plotLeft && y > 0) ? y - nh : y + nh;
-    }
+        // The time needs no swatch: its title stands where a swatch would begin.
+        m_timeTitleLeft = x;
+        m_timeBox = {};
+        if (m_look.timeReadOut)
+            m_timeBox = place(Extent(m_look.font, kTimeTitle).width() - 2 * nh, TimeReadOutWidth());
+        m_timeTitleTop = m_timeBox.top;
+        return (x == plotLeft && y > 0) ? y - nh : y + nh;
+    };
+    int legendRows = layOutLegend();
 
     // The plot, the axes and the space around them depend on each other: the end
     // labels reach half their length beyond the axis (above the plot, and below it
@@ -150,7 +182,9 @@ void ChartScene::Layout(QSize size)
             axes.push_back(&s);
         }
         LayOutValueAxes(axes, m_plotRect.Height(), labelLength, kLabelGap);
-        bool settled = true;
+        const int rows = layOutLegend();
+        bool settled = rows <= legendRows;
+        legendRows = std::max(legendRows, rows);
         int top = 0;
         for (size_t i = 0; i < visible.size(); ++i) {
             const CMChartSerie& s = *visible[i];
@@ -165,16 +199,23 @@ void ChartScene::Layout(QSize size)
     }
     m_belowAxes = below;
 
+    m_time.ComputeTicks(m_time.m_rect.Width());
     if (m_look.legendShown && !m_series.empty()) {
+        const int top = m_innerRect.bottom - legendHeight;
         for (const auto& s : m_series) {
-            s->m_valueBox.top += m_innerRect.bottom - legendHeight;
-            s->m_valueBox.bottom += m_innerRect.bottom - legendHeight;
+            s->m_valueBox.top += top;
+            s->m_valueBox.bottom += top;
         }
-        m_legendRect = {plotLeft, m_innerRect.bottom - legendHeight, plotRight, m_innerRect.bottom};
+        if (m_look.timeReadOut) {
+            m_timeBox.top += top;
+            m_timeBox.bottom += top;
+            m_timeTitleTop += top;
+        }
+        m_legendRect = {plotLeft, top, plotRight, m_innerRect.bottom};
     } else {
         m_legendRect = {};
+        m_timeBox = {};
     }
-    m_time.ComputeTicks(m_time.m_rect.Width());
 }
 
 void ChartScene::Draw(QImage& picture)
@@ -375,7 +416,7 @@ void ChartScene::DrawCurve(const CMChartSerie& s)
 
 void ChartScene::DrawLegend(QPainter& painter)
 {
-    if (!m_look.legendShown)
+    if (!m_look.legendShown || m_series.empty())
         return;
     int x = m_legendRect.left, y = m_legendRect.top;
     painter.setFont(m_look.font);
@@ -398,6 +439,10 @@ void ChartScene::DrawLegend(QPainter& painter)
             x = m_legendRect.left;
             y += 2 * nh;
         }
+    }
+    if (m_look.timeReadOut) {
+        painter.setPen(m_look.text);
+        m_textRects.push_back(Text(painter, m_timeTitleLeft, m_timeTitleTop, kTimeTitle));
     }
 }
 

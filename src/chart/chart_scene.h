@@ -27,6 +27,9 @@ struct ChartLook {
     QFont font = ChartFont();
     int spacing = 3;  // used in the height of the time band
     bool legendShown = true;
+    // A box for the time of the read-out after the series' value boxes: on the screen, where
+    // the mouse gives a time, not in a picture.
+    bool timeReadOut = false;
     bool gridShown = true;
     // Draw dense curves from four points per pixel column (the same pixels as every sample).
     bool decimateCurves = true;
@@ -56,6 +59,10 @@ public:
     const ChartRect& LegendRect() const { return m_legendRect; }
     // Where the last drawing put its texts: axis labels and titles, time labels, legend.
     const std::vector<QRect>& TextRects() const { return m_textRects; }
+    // Where the legend shows the time of the read-out, after the series' value boxes.
+    const ChartRect& TimeBox() const { return m_timeBox; }
+    // The read-out's text of a time, as wide as the time box allows.
+    QString TimeReadOut(double time) const { return QString::fromStdString(m_time.TickLabel(time)); }
 
     ChartLook m_look;
     std::optional<Range> m_selection;
@@ -65,6 +72,7 @@ public:
 private:
     void MakePens();
     int ValueLabelLength(const CMChartSerie& s, double value) const;
+    int TimeReadOutWidth() const;
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);
     void DrawBands(QPainter& painter);
@@ -77,6 +85,8 @@ private:
     CXAxe& m_time;
     const std::vector<std::shared_ptr<CMChartSerie>>& m_series;
     ChartRect m_innerRect, m_plotRect, m_legendRect;
+    ChartRect m_timeBox;
+    int m_timeTitleLeft = 0, m_timeTitleTop = 0;
     std::vector<int> m_belowAxes;  // per visible series: how far its lowest label reaches below the plot
     std::vector<QRect> m_textRects;
     QPen m_axisPen, m_gridPen;

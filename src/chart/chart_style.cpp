@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +22,13 @@
 #include "chart/chart_ctrl.h"
 #include "chart/color_button.h"
 #include "chart/palette.h"
+
+namespace {
+
+// The longest text "%.*g" with 15 significant digits writes.
+const QString kWidestBound = QStringLiteral("-8.88888888888888e-308");
+
+}  // namespace
 
 CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
@@ -116,15 +124,20 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
         grid->addWidget(m_modes[mode], 1 + mode, 0, 1, 6);
     }
     connect(group, &QButtonGroup::idClicked, this, &CChartStyle::OnMode);
+    // Min over Max, each edit wide enough for the longest bound it shows, "-8.88888888888888e-308".
     grid->addWidget(m_minLabel, 4, 0);
-    grid->addWidget(m_minEdit, 4, 1);
-    grid->addWidget(m_minUpDown, 4, 2);
-    grid->addWidget(m_maxLabel, 4, 3);
-    grid->addWidget(m_maxEdit, 4, 4);
-    grid->addWidget(m_maxUpDown, 4, 5);
-    grid->setRowStretch(5, 1);
-    for (QLineEdit* edit : {m_minEdit, m_maxEdit})
-        edit->setMinimumWidth(70);
+    grid->addWidget(m_minEdit, 4, 1, 1, 4);
+    grid->addWidget(m_minUpDown, 4, 5);
+    grid->addWidget(m_maxLabel, 5, 0);
+    grid->addWidget(m_maxEdit, 5, 1, 1, 4);
+    grid->addWidget(m_maxUpDown, 5, 5);
+    grid->setRowStretch(6, 1);
+    for (QLineEdit* edit : {m_minEdit, m_maxEdit}) {
+        // The edit's frame and margins are what its size hint adds to its 17 x's.
+        const QFontMetrics metrics(edit->font());
+        const int around = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+        edit->setMinimumWidth(metrics.horizontalAdvance(kWidestBound) + around);
+    }
 
     auto* object = new QVBoxLayout;
     object->addWidget(new QLabel(QStringLiteral("Object")));
@@ -166,11 +179,18 @@ void CChartStyle::Show(int index)
     m_min = style.customMin;
     m_max = style.customMax;
     m_step = m_steps[static_cast<size_t>(index)];
-    m_minEdit->setText(NumberText(m_min));
-    m_maxEdit->setText(NumberText(m_max));
+    ShowBound(m_minEdit, m_min);
+    ShowBound(m_maxEdit, m_max);
     m_minChanged = m_maxChanged = false;
     m_modes[static_cast<int>(style.scalingMode)]->setChecked(true);
     EnableBounds(style.scalingMode == ScalingMode::Custom);
+}
+
+void CChartStyle::ShowBound(QLineEdit* edit, double value)
+{
+    edit->setText(NumberText(value));
+    // From its start: a negative bound shows its sign.
+    edit->setCursorPosition(0);
 }
 
 void CChartStyle::EnableBounds(bool on)
@@ -230,7 +250,7 @@ void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
     if (!ReadEdit(edit, value))
         return;
     value -= delta * m_step;
-    edit->setText(NumberText(value));
+    ShowBound(edit, value);
     // What the arrows set is stored on OK like what is typed.
     changed = true;
 }

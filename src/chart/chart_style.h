@@ -48,7 +48,8 @@ public:
     // before and after, a decimal number between; a 0 that does not start with the digit
     // zero ("-0", ".0", "abc") fails, and so does anything infinite or not a number.
     static std::optional<double> ReadNumber(const QString& text);
-    // A bound as the edits show it: 15 significant digits, shortest form.
+    // A bound as the edits show it: 15 significant digits, shortest form; the edits are wide
+    // enough for the longest such text.
     static QString NumberText(double value);
 
     // Each series' style as edited; its bounds start as the range its axis shows.
@@ -74,6 +75,8 @@ private:
     void OnUpDown(QLineEdit* edit, bool& changed, int delta);
     void EnableBounds(bool on);
     SeriesStyle& Style() { return m_styles[static_cast<size_t>(m_current)]; }
+    // A bound in its edit, shown from its start.
+    void ShowBound(QLineEdit* edit, double value);
 
     CMChartCtrl& m_chart;
     std::vector<SeriesStyle> m_styles;

@@ -6,7 +6,10 @@
 
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 #include "base/file_access.h"
+#include "config/xml_document.h"
 
 namespace {
 
@@ -117,10 +120,8 @@ bool Configuration::Adopt(std::shared_ptr<pugi::xml_document> doc)
 
 bool Configuration::LoadFromText(std::string_view text)
 {
-    auto doc = std::make_shared<pugi::xml_document>();
-    if (!doc->load_buffer(text.data(), text.size()))
-        return false;
-    return Adopt(std::move(doc));
+    auto doc = ParseXmlDocument(text);
+    return doc && Adopt(std::move(*doc));
 }
 
 bool Configuration::LoadFromFile(const std::string& path, std::string* error)
@@ -138,12 +139,10 @@ bool Configuration::LoadFromFile(const std::string& path, std::string* error)
     const std::string& bytes = *read;
     if (bytes.size() > kMaxConfigFileBytes)
         return fail("the file is larger than 16 MiB");
-    auto doc = std::make_shared<pugi::xml_document>();
-    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.data(), bytes.size());
-    if (!parsed)
-        return fail(std::string("not well-formed XML: ") + parsed.description() + " at byte " +
-                    std::to_string(parsed.offset));
-    if (!Adopt(std::move(doc)))
+    auto doc = ParseXmlDocument(bytes);
+    if (!doc)
+        return fail(doc.Error());
+    if (!Adopt(std::move(*doc)))
         return fail("the document has no root element");
     m_path = path;
     return true;
@@ -159,10 +158,18 @@ bool Configuration::LoadBuiltIn()
 
 Configuration::Source Configuration::Load(const std::string& programDir, const std::string& userConfigDir)
 {
-    if (!programDir.empty() && LoadFromFile(programDir + "/Nivra.cfg"))
-        return Source::File;
-    if (!userConfigDir.empty() && LoadFromFile(userConfigDir + "/Nivra.cfg"))
-        return Source::File;
+    m_passedOver.clear();
+    for (const std::string& dir : {programDir, userConfigDir}) {
+        if (dir.empty())
+            continue;
+        const std::string path = dir + "/Nivra.cfg";
+        std::string why;
+        if (LoadFromFile(path, &why))
+            return Source::File;
+        // A file that is not there is the usual case; one that is there and cannot be used is told.
+        if (access(path.c_str(), F_OK) == 0)
+            m_passedOver.push_back(path + " was not used: " + why);
+    }
     if (LoadBuiltIn())
         return Source::BuiltIn;
     m_doc.reset();

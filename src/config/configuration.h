@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -55,6 +56,8 @@ public:
 
     bool HasRoot() const { return static_cast<bool>(m_root); }
     const std::string& LoadedPath() const { return m_path; }
+    // The files Load found but could not use, each with the reason ("... was not used: ...").
+    const std::vector<std::string>& PassedOver() const { return m_passedOver; }
 
     // The device with this id, else device 59, else nothing.
     DeviceRef FindDevice(uint8_t id) const;
@@ -73,6 +76,7 @@ private:
     std::shared_ptr<const pugi::xml_document> m_doc;
     pugi::xml_node m_root;
     std::string m_path;
+    std::vector<std::string> m_passedOver;
 };
 
 // The built-in document, byte for byte as it is compiled in.

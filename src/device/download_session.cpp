@@ -14,11 +14,13 @@ DownloadSession::~DownloadSession()
 
 Status DownloadSession::Open(const std::string& portName, uint32_t bitsPerSecond)
 {
+    m_device = DevicePathOf(portName);
     std::string error;
     if (m_link.Open(portName, bitsPerSecond, this, &error))
         return {};
-    if (m_link.PermissionDenied())
-        error += "\n" + PermissionHelp(DevicePathOf(portName));
+    // The system's words, then what stands in the way and how to clear it.
+    if (const std::string help = PortHelp(m_device, m_link.Failure(), PortFactsOf(m_device)); !help.empty())
+        error += "\n" + help;
     return Fail(error);
 }
 
@@ -75,6 +77,8 @@ void DownloadSession::Poll()
             const std::lock_guard<std::mutex> lock(m_reasonMutex);
             m_lostReason = m_readerLostReason;
         }
+        if (const std::string help = LostPortHelp(PortFactsOf(m_device)); !help.empty())
+            m_lostReason += "\n" + help;
         if (m_events.lost)
             m_events.lost(m_lostReason);
     } else if (active && m_endIfQuiet.load(std::memory_order_acquire) && now - m_lastData >= m_quietEnd) {

@@ -78,6 +78,7 @@ private:
     void ListNewFlights();
 
     const Configuration& m_config;
+    std::string m_device;  // the port's device path
     std::unique_ptr<ReceiveBuffer> m_buffer = std::make_unique<ReceiveBuffer>();
     MemoryImageParser m_parser;
     CSerialLink m_link;

@@ -129,29 +129,6 @@ bool AnyUsbPort(const std::vector<PortInfo>& ports)
     return std::any_of(ports.begin(), ports.end(), [](const PortInfo& p) { return p.usb; });
 }
 
-std::string PermissionHelp(const std::string& devicePath, const std::string& userName, bool debian)
-{
-    std::string group = "dialout";
-    struct stat st {};
-    if (stat(devicePath.c_str(), &st) == 0) {
-        if (const struct group* g = getgrgid(st.st_gid))
-            group = g->gr_name;
-    }
-    std::string text = "The user must be a member of the group \"" + group + "\" that owns " + devicePath + ".";
-    if (debian)
-        text += " On Debian: sudo adduser " + (userName.empty() ? std::string("$USER") : userName) + " " + group +
-                ", then log out and back in.";
-    return text;
-}
-
-std::string PermissionHelp(const std::string& devicePath)
-{
-    std::string user;
-    if (const struct passwd* pw = getpwuid(geteuid()))
-        user = pw->pw_name;
-    return PermissionHelp(devicePath, user, access("/etc/debian_version", F_OK) == 0);
-}
-
 CSerialLink::~CSerialLink()
 {
     Close();
@@ -159,7 +136,7 @@ CSerialLink::~CSerialLink()
 
 bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector, std::string* error)
 {
-    m_permissionDenied = false;
+    m_failure = PortFailure::Other;
     if (IsOpen()) {
         if (error)
             *error = "the link is open already";
@@ -215,7 +192,9 @@ void CSerialLink::Run(const std::string& device, uint32_t bitsPerSecond, t_colle
         std::lock_guard lock(m_mutex);
         if (!opened) {
             m_openError = port.errorString().toStdString();
-            m_permissionDenied = port.error() == QSerialPort::PermissionError;
+            m_failure = port.error() == QSerialPort::PermissionError       ? PortFailure::Refused
+                        : port.error() == QSerialPort::DeviceNotFoundError ? PortFailure::NotFound
+                                                                           : PortFailure::Other;
             m_openState = OpenState::Failed;
         } else {
             m_fd = static_cast<int>(port.handle());

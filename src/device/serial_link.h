@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/collector.h"
+#include "device/port_help.h"
 
 #include <QThread>
 
@@ -34,13 +35,6 @@ struct PortInfo {
 std::vector<PortInfo> EnumeratePorts();
 // Whether any of them is a USB serial port.
 bool AnyUsbPort(const std::vector<PortInfo>& ports);
-
-// What to do when a device may not be opened for lack of permission: join the group that owns
-// it (named from the device itself, "dialout" when it cannot be read), and on Debian the command
-// that does it, then a new login.
-std::string PermissionHelp(const std::string& devicePath, const std::string& userName, bool debian);
-// The same for the user running the program on this system.
-std::string PermissionHelp(const std::string& devicePath);
 
 // The errors a serial driver counts on its line: bytes it lost (overrun: the
 // receiver was not read in time; buffer overrun: its queue was full), bytes that
@@ -70,8 +64,8 @@ public:
     void Stop() { m_stop.store(true, std::memory_order_release); }
     bool IsOpen() const { return m_thread != nullptr; }
 
-    // Whether the last failed Open was refused for lack of permission.
-    bool PermissionDenied() const { return m_permissionDenied; }
+    // What kind of failure the last failed Open met.
+    PortFailure Failure() const { return m_failure; }
     // The line errors the driver counted since the port was opened; nothing where the
     // driver keeps no counters (pseudo-terminals, some USB adapters) or nothing is open.
     std::optional<LineErrorCounts> ErrorsSinceOpen() const;
@@ -84,7 +78,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_close{false};
     std::atomic<bool> m_finished{false};  // the reader's last act
-    bool m_permissionDenied = false;
+    PortFailure m_failure = PortFailure::Other;
     // The reader reports whether the port opened.
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -23,3 +23,4 @@ constexpr int ID_VIEW_NEXT = 32780;
 constexpr int ID_VIEW_CLEAR_LABELS = 32782;
 constexpr int ID_VIEW_REFRESH = 32783;
 constexpr int ID_VIEW_CLIMBS = 32790;
+constexpr int ID_VIEW_WHOLE = 32792;

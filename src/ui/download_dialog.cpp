@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -14,14 +15,26 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
     auto* layout = new QVBoxLayout(this);
     m_line1 = new QLabel(QStringLiteral("Plug connector to Brixo and power it on."));
     m_line2 = new QLabel;
-    for (QLabel* l : {m_line1, m_line2}) {
+    // The memory received so far: busy until the logger's signature, then its share of the
+    // whole memory, which the logger always sends.
+    m_progress = new QProgressBar;
+    m_progress->setRange(0, static_cast<int>(ReceiveBuffer::kCapacity));
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    layout->addWidget(m_line1);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_line2);
+    for (QLabel* l : {m_line1, m_line2})
         l->setAlignment(Qt::AlignCenter);
-        layout->addWidget(l);
-    }
     m_list = new QTreeWidget;
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels(
         {QStringLiteral("Flight"), QStringLiteral("Rate"), QStringLiteral("Duration"), QStringLiteral("Remark")});
+    // The units, which the short titles leave out.
+    const char* tips[] = {"The flight's number in the logger's memory", "Samples per second",
+                          "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"};
+    for (int column = 0; column < 4; ++column)
+        m_list->headerItem()->setToolTip(column, QString::fromLatin1(tips[column]));
     m_list->header()->resizeSection(0, 70);
     m_list->header()->resizeSection(1, 40);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -43,6 +56,7 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
             m_progressShown = true;
         }
         m_line2->setText(QStringLiteral("%1 bytes has been received").arg(arrived));
+        ShowProgress();
     };
     events.flightListed = [this](size_t index) { OnFlightListed(index); };
     events.silence = [this](int seconds) {
@@ -105,8 +119,24 @@ void CDownloadDataDlg::ShowDamage(size_t index)
             QStringLiteral("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
 }
 
+void CDownloadDataDlg::ShowProgress()
+{
+    const size_t kept = m_session.Buffer().Received();
+    if (m_session.Completed()) {
+        m_progress->setRange(0, 1);
+        m_progress->setValue(1);
+    } else if (kept > 0) {
+        m_progress->setRange(0, static_cast<int>(ReceiveBuffer::kCapacity));
+        m_progress->setValue(static_cast<int>(kept));
+    } else {
+        m_progress->setRange(0, 0);  // what comes before the signature says nothing of the whole
+    }
+    m_progress->setTextVisible(m_progress->maximum() > 0);
+}
+
 void CDownloadDataDlg::OnComplete()
 {
+    ShowProgress();
     m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
     m_line2->clear();
     m_button->setText(QStringLiteral("Close"));

@@ -9,6 +9,7 @@
 
 class Configuration;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
@@ -45,6 +46,8 @@ public:
     QTreeWidget* List() const { return m_list; }
     QLabel* Line1() const { return m_line1; }
     QLabel* Line2() const { return m_line2; }
+    // The memory received: a share of the whole once the logger's signature came.
+    QProgressBar* Progress() const { return m_progress; }
     // What became of the download in the logbook.
     QLabel* KeptLine() const { return m_kept; }
     QPushButton* Button() const { return m_button; }
@@ -54,6 +57,7 @@ public:
 private:
     void OnFlightListed(size_t index);
     void OnComplete();
+    void ShowProgress();
     // Shows a damaged flight as such in its row, and the first one in words once complete.
     void ShowDamage(size_t index);
 
@@ -61,6 +65,7 @@ private:
     bool m_progressShown = false;
     QLabel* m_line1;
     QLabel* m_line2;
+    QProgressBar* m_progress;
     QLabel* m_kept;
     QTreeWidget* m_list;
     QPushButton* m_button;

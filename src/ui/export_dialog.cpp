@@ -1,6 +1,7 @@
 #include "ui/export_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 QStringList ExportFilters(bool imageAllowed)
 {
@@ -20,7 +21,7 @@ ExportType TypeAt(const QStringList& filters, const QString& filter)
 
 }  // namespace
 
-void SetUpExportDialog(QFileDialog& dialog, bool imageAllowed)
+void SetUpExportDialog(QFileDialog& dialog, bool imageAllowed, const QString& suggestedName)
 {
     dialog.setWindowTitle(QStringLiteral("Export"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -31,12 +32,31 @@ void SetUpExportDialog(QFileDialog& dialog, bool imageAllowed)
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     dialog.setDefaultSuffix(QStringLiteral("alt"));
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName + QString::fromStdString(ExportExtension(ExportType::Alt)));
     // The dialog adds the suffix before it asks about overwriting, so the question names the real file.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
-        const std::string ext = ExportExtension(TypeAt(filters, filter));
-        if (!ext.empty())
-            dialog.setDefaultSuffix(QString::fromStdString(ext.substr(1)));
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters, suggestedName](const QString& filter) {
+                         const std::string ext = ExportExtension(TypeAt(filters, filter));
+                         if (ext.empty())
+                             return;
+                         dialog.setDefaultSuffix(QString::fromStdString(ext.substr(1)));
+                         // The suggestion, still as it was offered, follows the type chosen.
+                         const QStringList chosen = dialog.selectedFiles();
+                         if (!suggestedName.isEmpty() && chosen.size() == 1 &&
+                             QFileInfo(chosen.first()).completeBaseName() == suggestedName)
+                             dialog.selectFile(suggestedName + QString::fromStdString(ext));
+                     });
+}
+
+QString ExportName(const QString& shownName, const QString& defaultName)
+{
+    QString name =
+        shownName != defaultName ? shownName.trimmed() : defaultName.section(QStringLiteral(" ("), 0, 0).simplified();
+    for (QChar& c : name)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            c = u'-';
+    return name;
 }
 
 ExportType ChosenExportType(const QFileDialog& dialog)

@@ -4,18 +4,23 @@
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStyle>
+#include <QTabWidget>
 #include <QTimeZone>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include <muParserDef.h>
+#include <pugixml.hpp>
+
 #include "app/brixo_log.h"
 #include "config/configuration.h"
 #include "base/time_text.h"
+#include "ui/program_icon.h"
 
 CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, const QString& defaultName,
                                QWidget* parent)
@@ -78,21 +83,107 @@ void CPropertiesDlg::accept()
     QDialog::accept();
 }
 
+namespace {
+
+const char kLicence[] =
+    "Nivra is free software: you can redistribute it and/or modify it under the terms of the GNU General Public "
+    "License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any "
+    "later version.\n\n"
+    "Nivra is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
+    "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more "
+    "details.\n\n"
+    "You should have received a copy of the GNU General Public License along with Nivra (the file COPYING). If "
+    "not, see <https://www.gnu.org/licenses/>.";
+
+// The permission notice under which muparser and pugixml are shared (the MIT, or Expat, licence).
+const char kExpat[] =
+    "Permission is hereby granted, free of charge, to any person obtaining a copy of this software and associated "
+    "documentation files (the \"Software\"), to deal in the Software without restriction, including without "
+    "limitation the rights to use, copy, modify, merge, publish, distribute, sublicense, and/or sell copies of the "
+    "Software, and to permit persons to whom the Software is furnished to do so, subject to the following "
+    "conditions:\n\n"
+    "The above copyright notice and this permission notice shall be included in all copies or substantial portions "
+    "of the Software.\n\n"
+    "THE SOFTWARE IS PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING BUT NOT "
+    "LIMITED TO THE WARRANTIES OF MERCHANTABILITY, FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT. IN NO EVENT "
+    "SHALL THE AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER LIABILITY, WHETHER IN AN "
+    "ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR "
+    "OTHER DEALINGS IN THE SOFTWARE.";
+
+QString MuparserVersion()
+{
+    // "2.3.3 (Release)": the number alone.
+    return QString::fromStdString(mu::ParserVersion).section(' ', 0, 0);
+}
+
+QString PugixmlVersion()
+{
+    return QStringLiteral("%1.%2").arg(PUGIXML_VERSION / 1000).arg(PUGIXML_VERSION % 1000 / 10);
+}
+
+}  // namespace
+
+QString CAboutDlg::CreditsText()
+{
+    return QStringLiteral(
+               "Nivra is built on these libraries, with thanks to their authors:\n\n"
+               "muparser %1, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence.\n"
+               "pugixml %2, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence.\n"
+               "Qt %3, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. Used under the GNU "
+               "Lesser General Public License version 3.\n\n"
+               "The MIT licence of muparser and pugixml:\n\n%4")
+        .arg(MuparserVersion(), PugixmlVersion(), QString::fromLatin1(qVersion()), QString::fromLatin1(kExpat));
+}
+
+QString CAboutDlg::LicenceText()
+{
+    return QString::fromLatin1(kLicence);
+}
+
 CAboutDlg::CAboutDlg(const Configuration& config, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
     auto* layout = new QVBoxLayout(this);
-    auto* icon = new QLabel;
-    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-    layout->addWidget(icon);
-    layout->addWidget(new QLabel(QStringLiteral("Nivra ") + QStringLiteral(NIVRA_VERSION)));
-    layout->addWidget(new QLabel(QStringLiteral("muParser - Copyright (C) 2004 - 2021 Ingo Berg")));
+    auto* head = new QHBoxLayout;
+    m_icon = new QLabel;
+    m_icon->setPixmap(ProgramIcon().pixmap(64, 64));
+    head->addWidget(m_icon, 0, Qt::AlignTop);
+    m_title = new QLabel(QStringLiteral("<b>Nivra %1</b><br>The flights of the Brixo altimeter logger: downloaded, "
+                                        "shown, measured and kept.<br>Copyright (C) 2026 The Nivra developers")
+                             .arg(QStringLiteral(NIVRA_VERSION)));
+    m_title->setWordWrap(true);
+    head->addWidget(m_title, 1);
+    layout->addLayout(head);
+
+    // The licence and the libraries' credits, each whole in a page of its own.
+    auto* pages = new QTabWidget;
+    for (auto [title, text] :
+         {std::pair{QStringLiteral("Licence"), LicenceText()}, std::pair{QStringLiteral("Libraries"), CreditsText()}}) {
+        auto* page = new QPlainTextEdit(text);
+        page->setReadOnly(true);
+        pages->addTab(page, title);
+    }
+    m_licence = static_cast<QPlainTextEdit*>(pages->widget(0));
+    m_credits = static_cast<QPlainTextEdit*>(pages->widget(1));
+    layout->addWidget(pages, 1);
+
     layout->addWidget(new QLabel(QStringLiteral("Supported devices list:")));
     m_devices = new QLabel(QStringLiteral("......"));
     m_devices->setText(QString::fromStdString(config.SupportedDevicesText()));
     m_devices->setWordWrap(true);
     layout->addWidget(m_devices);
+    // Which configuration the devices come from, and the files that could not be used, with why.
+    QString source = config.LoadedPath().empty()
+                         ? QStringLiteral("Configuration: the built-in document.")
+                         : QStringLiteral("Configuration: %1").arg(QString::fromStdString(config.LoadedPath()));
+    for (const std::string& passed : config.PassedOver())
+        source += '\n' + QString::fromStdString(passed);
+    m_configuration = new QLabel(source);
+    m_configuration->setWordWrap(true);
+    m_configuration->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_configuration);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+    resize(520, 520);
 }

@@ -38,11 +38,22 @@ private:
     PilotFields m_edited;
 };
 
-// "About": the program, the formula library's credit, and the supported devices.
+// "About": the program's icon, name, version and licence, the libraries it is built on with
+// their licences, the supported devices, and the configuration they come from (with the files
+// that could not be used, and why).
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     CAboutDlg(const Configuration& config, QWidget* parent = nullptr);
 
+    // The program's licence notice (GPL-3.0-or-later) and the libraries' credits.
+    static QString LicenceText();
+    static QString CreditsText();
+
+    QLabel* m_icon;
+    QLabel* m_title;
+    QPlainTextEdit* m_licence;
+    QPlainTextEdit* m_credits;
     QLabel* m_devices;
+    QLabel* m_configuration;
 };

@@ -1,5 +1,8 @@
 #include "ui/log_tree.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
 namespace {
 
 // Deleting the item deletes its log.
@@ -27,6 +30,26 @@ LogTree::LogTree(QWidget* parent) : QTreeWidget(parent)
         if (QTreeWidgetItem* item = itemAt(pos))
             emit ItemMenuRequested(item, viewport()->mapToGlobal(pos));
     });
+}
+
+bool LogTree::event(QEvent* event)
+{
+    // Home and End move in the list while it has the focus, before any shortcut of the window.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    // The keyboard's menu is the current item's, wherever the mouse is.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        if (QTreeWidgetItem* item = currentItem())
+            emit ItemMenuRequested(item, viewport()->mapToGlobal(visualItemRect(item).center()));
+        return true;
+    }
+    return QTreeWidget::event(event);
 }
 
 namespace {

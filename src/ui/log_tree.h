@@ -23,8 +23,12 @@ public:
     std::vector<const CBrixoLog*> Logs() const;
 
 signals:
-    // A right click on an item (never on empty space), at a global position.
+    // A right click on an item (never on empty space), or the Menu key or Shift+F10 on the
+    // current item, at a global position.
     void ItemMenuRequested(QTreeWidgetItem* item, const QPoint& globalPos);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     QIcon m_fileIcon;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,10 +11,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QShortcut>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,11 +28,33 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/climbs_view.h"
-#include "ui/logbook_view.h"
 #include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
+#include "ui/logbook_view.h"
+#include "ui/program_icon.h"
 #include "ui/statistics_view.h"
+
+namespace {
+
+// The whole span between two bars: |<->|.
+QIcon WholeFlightIcon()
+{
+    QPixmap picture(16, 15);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    painter.drawLine(1, 3, 1, 11);
+    painter.drawLine(14, 3, 14, 11);
+    painter.drawLine(3, 7, 12, 7);
+    painter.drawLine(3, 7, 6, 4);
+    painter.drawLine(3, 7, 6, 10);
+    painter.drawLine(12, 7, 9, 4);
+    painter.drawLine(12, 7, 9, 10);
+    return QIcon(picture);
+}
+
+}  // namespace
 
 CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent)
     : QMainWindow(parent), m_config(config), m_store(std::move(store))
@@ -50,6 +75,7 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     };
     m_listPorts = [] { return EnumeratePorts(); };
     setWindowTitle(QStringLiteral("Nivra"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
     CreateCommands();
     FillRecentMenu();
     CreateLayout();
@@ -60,6 +86,8 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
 
 CMainFrame::~CMainFrame()
 {
+    // The tree empties itself after the window's own parts are gone.
+    m_tree->model()->disconnect(this);
     const StoreResult saved = SaveSettings(m_settings, *m_store);
     if (!saved)
         qWarning("Nivra: the settings were not saved: %s", saved.Error().c_str());
@@ -83,20 +111,22 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prom
 void CMainFrame::CreateCommands()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* download = AddCommand(ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Create a new document\nNew");
+    QAction* download = AddCommand(ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Download flights from the logger\nDownload");
     download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
     connect(download, &QAction::triggered, this, &CMainFrame::Download);
-    QAction* open = AddCommand(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen");
+    QAction* open = AddCommand(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open a log file (.alt)\nOpen");
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     connect(open, &QAction::triggered, this, &CMainFrame::OnOpen);
-    QAction* saveAs = AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As");
+    QAction* saveAs =
+        AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
-    QAction* importImage = AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
-                                      "Show the flights of a memory image saved by an earlier download");
+    QAction* importImage =
+        AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+                   "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
     connect(importImage, &QAction::triggered, this, &CMainFrame::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
@@ -112,7 +142,7 @@ void CMainFrame::CreateCommands()
     }
     m_fileMenu = file;
     m_recentAnchor = file->addSeparator();
-    QAction* exit = AddCommand(ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit");
+    QAction* exit = AddCommand(ID_APP_EXIT, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved\nExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
@@ -120,7 +150,7 @@ void CMainFrame::CreateCommands()
     QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar");
     QAction* statusBarAction =
         AddCommand(ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar");
-    QAction* logs = AddCommand(ID_VIEW_LOGS, "&Logs");
+    QAction* logs = AddCommand(ID_VIEW_LOGS, "&Logs", "Show or hide the Logs pane\nToggle Logs");
     for (QAction* a : {toolbar, statusBarAction, logs}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -129,25 +159,37 @@ void CMainFrame::CreateCommands()
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     connect(logs, &QAction::toggled, this, &CMainFrame::SetLogsPaneShown);
     view->addSeparator();
-    QAction* preferences = AddCommand(ID_VIEW_PREFERENCES, "&Preferences...");
+    QAction* preferences = AddCommand(ID_VIEW_PREFERENCES, "&Preferences...",
+                                      "Change the port, the units, the filters and the colours\nPreferences");
     connect(preferences, &QAction::triggered, this, &CMainFrame::EditPreferences);
     view->addAction(preferences);
     view->addSeparator();
-    QAction* previous = AddCommand(ID_VIEW_PREVIOUS, "Previous view", "Return to last view");
-    QAction* next = AddCommand(ID_VIEW_NEXT, "Next view", "Go further on view stack");
+    QAction* previous = AddCommand(ID_VIEW_PREVIOUS, "Pre&vious view", "Return to last view\nPrevious view");
+    previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    QAction* next = AddCommand(ID_VIEW_NEXT, "&Next view", "Go further on view stack\nNext view");
+    next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     previous->setEnabled(false);
     next->setEnabled(false);
     connect(previous, &QAction::triggered, this, [this] { m_chart->PreviousView(); });
     connect(next, &QAction::triggered, this, [this] {
         m_chart->NextView();
-        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
-        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+        FollowViewHistory();
     });
-    QAction* clearLabels = AddCommand(ID_VIEW_CLEAR_LABELS, "Clear labels");
+    QAction* whole = AddCommand(ID_VIEW_WHOLE, "&Whole flight", "Show the whole log in the chart\nWhole flight");
+    whole->setShortcut(QKeySequence(Qt::Key_Home));
+    whole->setIcon(WholeFlightIcon());
+    connect(whole, &QAction::triggered, this, [this] {
+        m_chart->ShowWholeRange();
+        FollowViewHistory();
+    });
+    QAction* clearLabels =
+        AddCommand(ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart\nClear labels");
+    clearLabels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
-    view->addActions({previous, next, clearLabels});
+    view->addActions({previous, next, whole, clearLabels});
     view->addSeparator();
-    QAction* climbs = AddCommand(ID_VIEW_CLIMBS, "Show &climbs", "Shade the climbs of the log in the chart");
+    QAction* climbs =
+        AddCommand(ID_VIEW_CLIMBS, "Show cli&mbs", "Shade the climbs of the log in the chart\nShow climbs");
     climbs->setCheckable(true);
     climbs->setChecked(m_settings.climbsShown);
     connect(climbs, &QAction::toggled, this, [this](bool on) {
@@ -164,7 +206,19 @@ void CMainFrame::CreateCommands()
     connect(about, &QAction::triggered, this, &CMainFrame::OnAbout);
     help->addAction(about);
 
-    QAction* refresh = AddCommand(ID_VIEW_REFRESH, QStringLiteral("Refresh"));
+    // Shift+F10 opens the context menu of the view that has the focus, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [] {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &event);
+    });
+
+    QAction* refresh = AddCommand(ID_VIEW_REFRESH, QStringLiteral("Refresh"),
+                                  "Rebuild the chart and the statistics of the log shown\nRefresh");
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(refresh, &QAction::triggered, this, &CMainFrame::RefreshSelected);
     addAction(refresh);
@@ -173,9 +227,28 @@ void CMainFrame::CreateCommands()
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->addActions({download, open, saveAs});
     m_toolBar->addSeparator();
+    m_toolBar->addAction(whole);
+    m_toolBar->addSeparator();
     m_toolBar->addAction(about);
     connect(toolbar, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    // "Ready" whenever nothing else stands there: a menu's or a button's tip clears the bar
+    // when the mouse leaves it.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(QStringLiteral("Ready"));
+    });
     statusBar()->showMessage(QStringLiteral("Ready"));
+}
+
+void CMainFrame::FollowLogCount()
+{
+    Command(ID_FILE_SAVE_AS)->setEnabled(m_tree->topLevelItemCount() > 0);
+}
+
+void CMainFrame::FollowViewHistory()
+{
+    Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
+    Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
 }
 
 void CMainFrame::CreateLayout()
@@ -226,6 +299,11 @@ void CMainFrame::CreateLayout()
             RefreshLog(m_tree->LogOf(item));
     });
     connect(m_tree, &LogTree::ItemMenuRequested, this, &CMainFrame::OnTreeMenu);
+    QAbstractItemModel* logs = m_tree->model();
+    connect(logs, &QAbstractItemModel::rowsInserted, this, &CMainFrame::FollowLogCount);
+    connect(logs, &QAbstractItemModel::rowsRemoved, this, &CMainFrame::FollowLogCount);
+    connect(logs, &QAbstractItemModel::modelReset, this, &CMainFrame::FollowLogCount);
+    FollowLogCount();
     connect(m_chart, &CMChartCtrl::Notify, this, &CMainFrame::OnChartNotify);
     connect(m_climbsView, &ClimbsView::ClimbChosen, this, &CMainFrame::SelectClimb);
 }

@@ -41,10 +41,10 @@ public:
     CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The commands, reachable without their dialogs. problem, when given, gets what was wrong.
+    // The commands, reachable without their dialogs. A file that cannot be opened is told with
+    // the reason, or, when problem is given, the reason is put there for the caller to tell.
     bool OpenFile(const QString& path, std::string* problem = nullptr);
-    // A file named from outside the program (its command line, a drop): opened like File >
-    // Open, but a file that cannot be opened is told with the reason.
+    // A file named from outside the program (its command line, a drop): opened like File > Open.
     bool OpenFileFromOutside(const QString& path);
     // The File menu's last opened or saved files, newest first.
     std::vector<std::string> RecentFilePaths() const;
@@ -165,6 +165,13 @@ private:
     void ShowClimbs();
     void ShowClimbBands();
     void SetLogsPaneShown(bool shown);
+    // Previous view and Next view enabled as the chart's history allows.
+    void FollowViewHistory();
+    // Save As only while there is a log to save.
+    void FollowLogCount();
+    // Where Open, Save As and Export start: the folder used last, when it is still there.
+    QString StartFolder() const;
+    void RememberFolder(const QString& file);
     bool MayDiscardLogs();
     // After the tree was refilled: its first log in the chart and the statistics, or nothing.
     void ShowFirstLog();

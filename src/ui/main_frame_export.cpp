@@ -13,15 +13,24 @@
 
 bool CMainFrame::ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed)
 {
+    QString name;
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem* item = m_tree->topLevelItem(i); m_tree->LogOf(item) == &log)
+            name = ExportName(item->text(0), m_tree->DefaultName(item));
     QFileDialog dialog(this);
-    SetUpExportDialog(dialog, imageAllowed);
+    if (const QString folder = StartFolder(); !folder.isEmpty())
+        dialog.setDirectory(folder);
+    SetUpExportDialog(dialog, imageAllowed, name);
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const ExportType type = ChosenExportType(dialog);
     if (type == ExportType::None)
         return false;
     const std::string path = WithExportExtension(dialog.selectedFiles().first().toStdString(), type);
-    return ExportLogTo(log, first, end, type, QString::fromStdString(path));
+    if (!ExportLogTo(log, first, end, type, QString::fromStdString(path)))
+        return false;
+    RememberFolder(QString::fromStdString(path));
+    return true;
 }
 
 bool CMainFrame::ShowsLog(const CBrixoLog& log) const

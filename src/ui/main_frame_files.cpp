@@ -24,11 +24,7 @@ QString DroppedFile(const QMimeData* data)
 
 bool CMainFrame::OpenFileFromOutside(const QString& path)
 {
-    std::string problem;
-    if (OpenFile(path, &problem))
-        return true;
-    m_warn(QStringLiteral("%1 could not be opened:\n%2").arg(path, QString::fromStdString(problem)));
-    return false;
+    return OpenFile(path);
 }
 
 std::vector<std::string> CMainFrame::RecentFilePaths() const
@@ -52,9 +48,24 @@ void CMainFrame::dropEvent(QDropEvent* event)
         OpenFileFromOutside(path);
 }
 
+QString CMainFrame::StartFolder() const
+{
+    const QString folder = QString::fromStdString(m_recent->LastFolder());
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void CMainFrame::RememberFolder(const QString& file)
+{
+    m_recent->SetLastFolder(QFileInfo(file).absolutePath().toStdString());
+    std::string error;
+    if (!m_recent->Save(&error))
+        qWarning("Nivra: the folder used last was not kept: %s", error.c_str());
+}
+
 void CMainFrame::Remember(const QString& path)
 {
     m_recent->Add(QFileInfo(path).absoluteFilePath().toStdString());
+    m_recent->SetLastFolder(QFileInfo(path).absolutePath().toStdString());
     std::string error;
     // The list is a convenience: a store that cannot be written costs it, nothing else.
     if (!m_recent->Save(&error))

@@ -11,6 +11,7 @@
 #include "base/file_access.h"
 #include "device/download_session.h"
 #include "ui/download_dialog.h"
+#include "ui/export_dialog.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
@@ -181,15 +182,21 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
         }
         logs.push_back(std::move(*log));
     }
-    QFileDialog dialog(this, QStringLiteral("Export"), QString(), QStringLiteral("Alt Files (*.alt)"));
+    QFileDialog dialog(this, QStringLiteral("Export"), StartFolder(), QStringLiteral("Alt Files (*.alt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
+    // One flight with the pilot's name for it is offered under that name.
+    if (ids.size() == 1)
+        if (auto entry = m_logbook->Find(ids[0]); entry && *entry && (*entry)->fields.name)
+            dialog.selectFile(ExportName(QString::fromStdString(*(*entry)->fields.name), {}) + QStringLiteral(".alt"));
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
     if (Status written = WriteFileSafely(path.toStdString(), AltFileTextOfLogs(logs)); !written)
         m_warn(QStringLiteral("The flights could not be exported to %1:\n%2")
                    .arg(path, QString::fromStdString(written.Error())));
+    else
+        RememberFolder(path);
 }
 
 void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)

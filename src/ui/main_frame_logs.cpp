@@ -56,42 +56,39 @@ void CMainFrame::OnOpen()
 {
     if (!MayDiscardLogs())
         return;
-    QFileDialog dialog(this, QStringLiteral("Open"), QString(), kFilters);
+    QFileDialog dialog(this, QStringLiteral("Open"), StartFolder(), kFilters);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (m_runFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         OpenFile(dialog.selectedFiles().first());
 }
 
 bool CMainFrame::OpenFile(const QString& path, std::string* problem)
 {
-    return Guarded(
-        QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, problem); }, problem);
+    std::string why;
+    if (Guarded(
+            QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, &why); }, &why))
+        return true;
+    // However the file came (File > Open, the command line, a drop, the recent files), a file
+    // that is not opened is told with the reason, unless the caller tells it.
+    if (problem)
+        *problem = why;
+    else
+        m_warn(QStringLiteral("%1 could not be opened:\n%2").arg(path, QString::fromStdString(why)));
+    return false;
 }
 
 bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
 {
     if (const std::string unusable = UnusableName(path); !unusable.empty()) {
-        if (problem)
-            *problem = unusable;
-        statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(unusable)));
+        *problem = unusable;
         return false;
     }
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
-    if (!result.Accepted() && problem)
+    if (!result.Accepted()) {
         *problem = result.Problem();
-    switch (result.status) {
-    case AltReadResult::Status::CannotOpen:
-        statusBar()->showMessage(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromStdString(result.reason)));
         return false;
-    case AltReadResult::Status::BadPreamble:
-        QApplication::beep();
-        return false;
-    case AltReadResult::Status::BadZeroWord:
-        return false;
-    case AltReadResult::Status::Ok:
-        break;
     }
     m_busy = true;
     m_tree->ClearLogs();
@@ -101,19 +98,25 @@ bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
     m_unsaved = false;
     ShowFirstLog();
     SetTitleFile(QFileInfo(path).absoluteFilePath());
-    statusBar()->showMessage(result.deviceMissing ? QString::fromStdString(result.Problem()) : QStringLiteral("Ready"));
+    if (result.deviceMissing)
+        statusBar()->showMessage(QString::fromStdString(result.Problem()));
+    else
+        statusBar()->clearMessage();
     Remember(path);
+    // What a file cut short still gave is shown, and what it lost is said.
+    if (const std::string warning = result.Warning(); !warning.empty())
+        m_warn(QStringLiteral("%1 was opened, but %2.").arg(path, QString::fromStdString(warning)));
     return true;
 }
 
 void CMainFrame::OnSaveAs()
 {
-    QFileDialog dialog(this, QStringLiteral("Save As"), QString(), kFilters);
+    QFileDialog dialog(this, QStringLiteral("Save As"), StartFolder(), kFilters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (m_runFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveAs(dialog.selectedFiles().first());
 }
 
@@ -248,8 +251,7 @@ void CMainFrame::SelectClimb(int index)
         if (m_chart->GetDataRange(lo, hi))
             first = std::clamp(first, lo, std::max(lo, hi - wanted));
         m_chart->SetRange(first, first + wanted);
-        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
-        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+        FollowViewHistory();
     }
     SelectTimes(c.start, c.end);
 }
@@ -271,10 +273,7 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
     case CHN_SERIEITEM:
         EditChartStyle(n.item, n.flag);
         break;
-    case CHN_VIEWCHANGED:
-        Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
-        Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
-        break;
+    case CHN_VIEWCHANGED: FollowViewHistory(); break;
     case CHN_SELECT:
         UpdateSelectionStats(n);
         break;
@@ -315,12 +314,17 @@ void CMainFrame::Download()
         const std::string device = DevicePathOf(m_settings.usedPort);
         if (device != m_settings.usedPort)
             port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
-        box.setDetailedText(QStringLiteral("%1: %2").arg(port, QString::fromStdString(error)));
-        if (!AnyUsbPort(m_listPorts()))
+        // The system's words in the details; what stands in the way, and what to do, in view.
+        const QString reason = QString::fromStdString(error);
+        const QString help = reason.section('\n', 1);
+        box.setDetailedText(QStringLiteral("%1: %2").arg(port, reason.section('\n', 0, 0)));
+        if (!help.isEmpty())
+            box.setInformativeText(help);
+        else if (!AnyUsbPort(m_listPorts()))
             box.setInformativeText(
                 QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "
                                "at the moment. Plug the cable in and choose Download again."));
-        box.exec();
+        m_runDialog(box);
         return;
     }
     RunDownloadDialog(dialog);

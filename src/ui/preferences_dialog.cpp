@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -77,12 +80,9 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
     AddCombo(nullptr, QStringLiteral("Temperature"), {"Celsius", "Fahrenheit"}, settings.tUnits);
     AddNumber(nullptr, QStringLiteral("Min log duration"), QString::number(settings.skipShortLogsLen));
 
-    QStringList colors;
-    for (int i = 0; i < 10; ++i)
-        colors << PaletteName(i);
     QTreeWidgetItem* altitude = m_list->AddCategory(kAltitude);
     AddCheck(altitude, QStringLiteral("Kalman filtering"), settings.altPolynome);
-    AddCombo(altitude, QStringLiteral("Color"), colors, settings.altColor);
+    AddColorCombo(altitude, settings.altColor);
     AddAlignment(altitude, settings.altStyle);
     AddNumber(altitude, QStringLiteral("Custom Min"), Real(settings.altMin));
     AddNumber(altitude, QStringLiteral("Custom Max"), Real(settings.altMax));
@@ -92,7 +92,7 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
     QTreeWidgetItem* vario = m_list->AddCategory(kVario);
     AddCheck(vario, QStringLiteral("Polynomial filtering"), settings.varioPolynome);
     AddNumber(vario, QStringLiteral("Median filter"), QString::number(settings.varioMedian));
-    AddCombo(vario, QStringLiteral("Color"), colors, settings.varioColor);
+    AddColorCombo(vario, settings.varioColor);
     AddAlignment(vario, settings.varioStyle);
     AddNumber(vario, QStringLiteral("Custom Min"), Real(settings.varioMin));
     AddNumber(vario, QStringLiteral("Custom Max"), Real(settings.varioMax));
@@ -152,6 +152,57 @@ void CPreferencesDlg::AddCombo(QTreeWidgetItem* category, const QString& name, c
     // A stored position outside the list shows no choice and is kept as it is on OK.
     combo->setCurrentIndex(current < static_cast<uint32_t>(values.size()) ? static_cast<int>(current) : -1);
     Add(category, name, combo);
+}
+
+void CPreferencesDlg::AddColorCombo(QTreeWidgetItem* category, uint32_t current)
+{
+    QStringList names;
+    for (int i = 0; i < 10; ++i)
+        names << PaletteName(i);
+    AddCombo(category, QStringLiteral("Color"), names, current);
+    // Each name with a swatch of its colour.
+    auto* combo = static_cast<QComboBox*>(Editor(category->text(0), QStringLiteral("Color")));
+    for (int i = 0; i < 10; ++i) {
+        QPixmap swatch(12, 12);
+        swatch.fill(PaletteColor(i));
+        QPainter frame(&swatch);
+        frame.setPen(palette().color(QPalette::WindowText));
+        frame.drawRect(0, 0, 11, 11);
+        combo->setItemIcon(i, QIcon(swatch));
+    }
+}
+
+void CPreferencesDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter in a row takes that row's value, as the row's editor shows it; only elsewhere is it OK.
+    QWidget* focus = focusWidget();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focus && m_list->isAncestorOf(focus)) {
+        ConfirmRow(focus);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CPreferencesDlg::ConfirmRow(QWidget* focus)
+{
+    for (QTreeWidgetItemIterator it(m_list); *it; ++it) {
+        QWidget* editor = m_list->itemWidget(*it, 1);
+        auto* edit = qobject_cast<QLineEdit*>(editor);
+        if (!editor || (editor != focus && !editor->isAncestorOf(focus)))
+            continue;
+        if (!edit)
+            return;
+        const QString category = (*it)->parent() ? (*it)->parent()->text(0) : kTop;
+        const QString name = (*it)->text(0);
+        static const QStringList kWhole{QStringLiteral("Min log duration"), QStringLiteral("Median filter"),
+                                        QStringLiteral("Width"), QStringLiteral("Height")};
+        int64_t whole = 0;
+        double real = 0;
+        // A number that cannot be read beeps; either way the text is ready to be typed over.
+        if (kWhole.contains(name) ? ReadWhole(category, name, whole) : ReadReal(category, name, real))
+            edit->selectAll();
+        return;
+    }
 }
 
 void CPreferencesDlg::AddCheck(QTreeWidgetItem* category, const QString& name, bool on)

@@ -43,11 +43,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTreeWidgetItem* Add(QTreeWidgetItem* category, const QString& name, QWidget* editor);
     void AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values, uint32_t current);
     void AddCheck(QTreeWidgetItem* category, const QString& name, bool on);
+    // "Color": the palette's names, each beside a swatch of its colour.
+    void AddColorCombo(QTreeWidgetItem* category, uint32_t current);
+    // Enter in a row: its number read (a beep when it cannot be), the dialog left open.
+    void ConfirmRow(QWidget* focus);
     void AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text);
     void AddAlignment(QTreeWidgetItem* category, uint32_t style);
     // "Custom Min" and "Custom Max" of the category enabled exactly when its "Alignment" is "custom".

@@ -97,25 +97,32 @@ TEST(LogFileReader, RejectedFiles)
 {
     const Configuration config = BuiltInConfig();
     const std::string fifteen = AltPreamble().substr(5);  // one preamble line short
+    const std::string notLog = "not a log file: the first 16 lines are not all \" 13\"";
+    const std::string endsAfterPreamble = "the file ends right after the 16 \" 13\" lines that open a log file";
     const struct {
         const char* what;
         std::string text;
         AltReadResult::Status status;
+        std::string problem;
     } cases[] = {
-        {"empty", "", AltReadResult::Status::BadPreamble},
-        {"preamble without the blank", fifteen + "13\r\n" + AltLines("0 0"), AltReadResult::Status::BadPreamble},
-        {"fifteen preamble lines", fifteen, AltReadResult::Status::BadPreamble},
+        {"empty", "", AltReadResult::Status::BadPreamble, "the file is empty"},
+        {"preamble without the blank", fifteen + "13\r\n" + AltLines("0 0"), AltReadResult::Status::BadPreamble, notLog},
+        {"fifteen preamble lines", fifteen, AltReadResult::Status::BadPreamble,
+         "the file ends after 15 of the 16 \" 13\" lines that open a log file"},
         {"preamble of 14-char pieces", " 13 and much more text\r\n" + fifteen + AltLines("0 0"),
-         AltReadResult::Status::BadPreamble},  // the tail of a long line is read as the next line
-        {"no zero word", AltPreamble(), AltReadResult::Status::BadZeroWord},
-        {"half a zero word", AltPreamble() + AltLines("0"), AltReadResult::Status::BadZeroWord},
-        {"non-zero word", AltPreamble() + AltLines("0 1"), AltReadResult::Status::BadZeroWord},
-        {"zero word of 256s", AltPreamble() + AltLines("256 512"), AltReadResult::Status::Ok},
-        {"preamble line with more text", fifteen + " 13 extra\r\n" + AltLines("0 0"), AltReadResult::Status::Ok},
+         AltReadResult::Status::BadPreamble, notLog},  // the tail of a long line is read as the next line
+        {"no zero word", AltPreamble(), AltReadResult::Status::BadZeroWord, endsAfterPreamble},
+        {"half a zero word", AltPreamble() + AltLines("0"), AltReadResult::Status::BadZeroWord, endsAfterPreamble},
+        {"non-zero word", AltPreamble() + AltLines("0 1"), AltReadResult::Status::BadZeroWord,
+         "not a log file: the word after the preamble is not zero"},
+        {"zero word of 256s", AltPreamble() + AltLines("256 512"), AltReadResult::Status::Ok, ""},
+        {"preamble line with more text", fifteen + " 13 extra\r\n" + AltLines("0 0"), AltReadResult::Status::Ok, ""},
+        {"line feeds alone", LfOnly(AltPreamble() + AltLines("0 0")), AltReadResult::Status::Ok, ""},
     };
     for (const auto& c : cases) {
         const AltReadResult result = ReadText(c.text, config);
         EXPECT_EQ(result.status, c.status) << c.what;
+        EXPECT_EQ(result.Problem(), c.problem) << c.what;
         if (result.status != AltReadResult::Status::Ok) {
             EXPECT_TRUE(result.logs.empty()) << c.what;
         }
@@ -151,25 +158,27 @@ TEST(LogFileReader, LogBoundaries)
         int logsRead;
         std::vector<std::vector<uint8_t>> kept;  // logs without samples are counted, never kept
         std::vector<uint32_t> rates;
-        bool truncated;
+        std::string warning;  // for a file that was cut off
     } cases[] = {
-        {"an end marker in the middle", "10 10 59 0 5 6 0 0 9 9 7 0 8 1", 2, {{5, 6}, {8, 1}}, {10, 9}, false},
-        {"the file ends inside a record", "10 10 59 0 5 6 7", 1, {{5, 6}}, {10}, true},
-        {"the file ends inside a header", "10 10 59 0 5 6 0 0 10", 1, {{5, 6}}, {10}, false},
+        {"an end marker in the middle", "10 10 59 0 5 6 0 0 9 9 7 0 8 1", 2, {{5, 6}, {8, 1}}, {10, 9},
+         "the file ends inside log 2, so that log is incomplete"},
+        {"the file ends inside a record", "10 10 59 0 5 6 7", 1, {{5, 6}}, {10},
+         "the file ends inside log 1, so that log is incomplete (its last, partial record was dropped)"},
+        {"the file ends between records", "10 10 59 0 5 6", 1, {{5, 6}}, {10},
+         "the file ends inside log 1, so that log is incomplete"},
+        {"the file ends inside a header", "10 10 59 0 5 6 0 0 10", 1, {{5, 6}}, {10},
+         "the file ends inside the header of log 2, so that log is missing"},
+        {"the file ends inside the empty header", "10 10 59 0 5 6 0 0 0", 1, {{5, 6}}, {10}, ""},
         {"later headers keep the first device's record size",
          "1 1 4 0 1 2 3 4 0 0 9 9 2 0 5 6 7 8 0 0",
          2,
          {{1, 2, 3, 4}, {5, 6, 7, 8}},
          {1, 9},
-         false},
-        {"an end marker of two bytes ends four-byte records",
-         "1 1 4 0 1 2 3 4 0 0 2 2 4 0",
-         2,
-         {{1, 2, 3, 4}},
-         {1},
-         false},
-        {"the empty set the program writes", "0 0", 0, {}, {}, false},
-        {"extra zero lines read as a log of rate 0", "0 0 0 0", 1, {}, {}, false},
+         ""},
+        {"an end marker of two bytes ends four-byte records", "1 1 4 0 1 2 3 4 0 0 2 2 4 0", 2, {{1, 2, 3, 4}}, {1},
+         "the file ends inside log 2, so that log is incomplete"},
+        {"the empty set the program writes", "0 0", 0, {}, {}, ""},
+        {"extra zero lines read as a log of rate 0", "0 0 0 0", 1, {}, {}, ""},
     };
     for (const auto& c : cases) {
         const AltReadResult result = ReadText(AltPreamble() + AltLines(std::string("0 0 ") + c.numbers), config);
@@ -183,7 +192,7 @@ TEST(LogFileReader, LogBoundaries)
         }
         EXPECT_EQ(kept, c.kept) << c.what;
         EXPECT_EQ(rates, c.rates) << c.what;
-        EXPECT_EQ(result.truncatedRecord, c.truncated) << c.what;
+        EXPECT_EQ(result.Warning(), c.warning) << c.what;
     }
     // Line feeds alone.
     const AltReadResult lf = ReadText(LfOnly(AltPreamble() + AltLines("0 0 10 10 59 0 5 6 0 0")), config);

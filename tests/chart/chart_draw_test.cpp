@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/chart_ctrl.h"
+#include "chart/chart_picture.h"
 #include "chart/palette.h"
 
 namespace {
@@ -166,12 +167,49 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
             EXPECT_EQ(alt->m_tickCount, vario->m_tickCount) << what;
             const std::vector<QRect>& texts = chart.ctrl.TextRects();
             const QRect picture(0, 0, size.width(), size.height());
+            const ChartRect& band = chart.ctrl.m_rect;
             for (size_t i = 0; i < texts.size(); ++i) {
                 EXPECT_TRUE(picture.contains(texts[i])) << what << ": text " << i;
+                if (texts[i].top() == band.top + 6) {  // a time label: whole within the time band
+                    EXPECT_GE(texts[i].left(), band.left) << what << ": time label " << i;
+                    EXPECT_LE(texts[i].left() + texts[i].width(), band.right) << what << ": time label " << i;
+                }
                 for (size_t j = i + 1; j < texts.size(); ++j)
                     EXPECT_FALSE(texts[i].intersects(texts[j])) << what << ": texts " << i << " and " << j;
             }
         }
+    }
+}
+
+TEST(ChartLayout, EveryReadOutFitsItsBoxBeforeTheNextSwatch)
+{
+    // A vario of two decimals first: its box is laid out with the decimals its axis ends up
+    // with, not those it had before, so that its read-out never runs into the next swatch.
+    for (QSize size : {QSize(800, 600), QSize(300, 400)}) {
+        Chart chart(size);
+        auto vario = chart.Add("Vario", {-0.062, 0.054, 0.01, -0.024}, 1.0, false, 0);
+        vario->m_unit = "m/s";
+        auto alt = chart.Add("Alt", {0, 1234.5, 20, 30}, 1.0, true, 1);
+        alt->m_unit = "m";
+        chart.ctrl.ResetView(false);
+        ASSERT_EQ(vario->m_decimals, 2);
+        const QFontMetrics metrics(ChartFont());
+        for (const auto& s : {vario, alt})
+            for (double v : {s->m_min, s->m_max, s->m_dataMin, s->m_dataMax, -0.0585})
+                EXPECT_LE(metrics.horizontalAdvance(s->ValueText(v, true)), s->m_valueBox.Width())
+                    << s->m_name.toStdString() << " " << v << " at " << size.width();
+        if (alt->m_swatchRect.top == vario->m_swatchRect.top) {
+            EXPECT_LT(vario->m_valueBox.right, alt->m_swatchRect.left);
+        }
+        // The time's box holds any time of the range, and nothing is beyond it.
+        for (const char* time : {"00:00", "00:03", "88:88"})
+            EXPECT_LE(metrics.horizontalAdvance(time), chart.ctrl.TimeBox().Width()) << time;
+        EXPECT_LE(chart.ctrl.TimeBox().right, size.width() - 5);
+        // A picture has no mouse, so no time box.
+        const auto snapshot = chart.ctrl.Snapshot();
+        snapshot->Draw(size);
+        EXPECT_TRUE(snapshot->m_scene.TimeBox().IsEmpty());
+        EXPECT_EQ(snapshot->m_scene.TextRects().size() + 1, chart.ctrl.TextRects().size());
     }
 }
 

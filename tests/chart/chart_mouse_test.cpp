@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <cmath>
+
 #include "chart/chart_ctrl.h"
 
 namespace {
@@ -151,23 +153,71 @@ TEST_F(ChartMouse, PanningStopsAtTimeZero)
     EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
 }
 
-TEST_F(ChartMouse, WheelZoomsTheTimeBandAndBeepsOverAnAxis)
+TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
+{
+    // Data from 0 to 1000 s, a sample a second: at most ten samples, at least the whole.
+    const double eighth = std::pow(CMChartCtrl::kZoomPerNotch, 0.125);
+    const struct {
+        const char* what;
+        Range from;
+        double time, notches;
+        Range to;  // the same as from: nothing happens
+    } cases[] = {
+        {"a notch in at the middle", {0, 1000}, 500, 1, {100, 900}},
+        {"a notch in near the start", {0, 1000}, 100, 1, {20, 820}},
+        {"a notch in at the very start", {0, 1000}, 0, 1, {0, 800}},
+        {"a notch in at the end", {0, 1000}, 1000, 1, {200, 1000}},
+        {"out from the whole", {0, 1000}, 500, -1, {0, 1000}},
+        {"a notch out", {400, 600}, 500, -1, {375, 625}},
+        {"out near the end stays inside", {900, 1000}, 990, -1, {875, 1000}},
+        {"out near the start stays after 0", {0, 100}, 10, -1, {0, 125}},
+        {"an eighth of a notch zooms an eighth", {0, 1000}, 500, 0.125, {500 - 500 * eighth, 500 + 500 * eighth}},
+        {"in to ten samples", {500, 512}, 506, 1, {501, 511}},
+        {"not narrower than ten samples", {501, 511}, 506, 1, {501, 511}},
+        {"a long flick in", {0, 1000}, 500, 30, {495, 505}},
+        {"a long flick out", {100, 900}, 500, -20, {0, 1000}},
+    };
+    for (const auto& c : cases) {
+        chart.SetRange(c.from.first, c.from.last);
+        const bool changed = chart.ZoomAround(c.time, c.notches);
+        EXPECT_EQ(changed, c.to.first != c.from.first || c.to.last != c.from.last) << c.what;
+        EXPECT_NEAR(chart.m_min, c.to.first, 1e-9) << c.what;
+        EXPECT_NEAR(chart.m_max, c.to.last, 1e-9) << c.what;
+    }
+}
+
+TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
 {
     std::shared_ptr<CMChartSerie> alt;
     chart.GetSerie(0, &alt);
-    const double min = chart.m_min, max = chart.m_max;
-    Wheel(QPoint((alt->m_rect.left + alt->m_rect.right) / 2, PlotY()), 120);
+    Wheel(QPoint((alt->m_rect.left + alt->m_rect.right) / 2, PlotY()), 120);  // over a value axis: a beep
     EXPECT_EQ(beeps, 1);
-    Wheel(QPoint(PlotX(100), PlotY()), 120);  // over the plot: nothing
-    EXPECT_EQ(chart.m_min, min);
-    EXPECT_EQ(chart.m_max, max);
     EXPECT_TRUE(sent.empty());
 
-    Wheel(QPoint(PlotX(300), BandY()), 120);
-    EXPECT_LT(chart.m_max - chart.m_min, max - min);
-    EXPECT_GE(chart.m_min, 0.0);
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
-    EXPECT_TRUE(chart.CanGoBack());
+    // Over the plot, eight eighths of a notch (a fine wheel) zoom as one notch, around the mouse.
+    const int x = PlotX(40);
+    const double t = chart.PixelToValue(x);
+    for (int i = 0; i < 8; ++i)
+        Wheel(QPoint(x, PlotY()), 15);
+    EXPECT_NEAR(chart.m_min, t - t * CMChartCtrl::kZoomPerNotch, 1e-9);
+    EXPECT_NEAR(chart.m_max - chart.m_min, 1000 * CMChartCtrl::kZoomPerNotch, 1e-9);
+    EXPECT_EQ(sent.size(), 8u);
+    EXPECT_EQ(sent.back().code, CHN_VIEWCHANGED);
+    // One step back for the gesture.
+    chart.PreviousView();
+    EXPECT_EQ(chart.m_min, 0.0);
+    EXPECT_EQ(chart.m_max, 1000.0);
+    EXPECT_FALSE(chart.CanGoBack());
+
+    // A click ends a gesture: two gestures, two steps; over the time band as over the plot.
+    Wheel(QPoint(x, BandY()), 120);
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(PlotX(300), PlotY()));
+    Wheel(QPoint(x, PlotY()), 120);
+    int steps = 0;
+    for (; chart.CanGoBack(); ++steps)
+        chart.PreviousView();
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(chart.m_max, 1000.0);
 }
 
 TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
@@ -244,7 +294,7 @@ TEST_F(ChartMouse, OverlaysLeaveThePictureAlone)
     EXPECT_TRUE(chart.Picture() == before);
 }
 
-TEST_F(ChartMouse, ScrollStepsMoveByOneTimeStep)
+TEST_F(ChartMouse, KeysPanAndZoom)
 {
     chart.SetRange(100, 200);
     const double step = chart.m_step;
@@ -257,7 +307,63 @@ TEST_F(ChartMouse, ScrollStepsMoveByOneTimeStep)
     QTest::keyClick(&chart, Qt::Key_Left);
     EXPECT_EQ(chart.m_min, 0.0);  // not before time 0
     EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
+    chart.SetRange(897, 997);
+    QTest::keyClick(&chart, Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(chart.m_min, 900.0);  // nor past the end of the data
+    EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
+    QTest::keyClick(&chart, Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
     EXPECT_TRUE(sent.empty());
+
+    // + and - zoom around the middle, both keys in a row one view.
+    chart.SetRange(100, 200);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    EXPECT_NEAR(chart.m_min, 110, 1e-9);
+    EXPECT_NEAR(chart.m_max, 190, 1e-9);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_NEAR(chart.m_min, 100, 1e-9);
+    QTest::keyClick(&chart, Qt::Key_Equal);  // "+" without Shift
+    EXPECT_NEAR(chart.m_max, 190, 1e-9);
+    chart.PreviousView();
+    EXPECT_EQ(chart.m_min, 100.0);
+    EXPECT_EQ(chart.m_max, 200.0);
+}
+
+TEST_F(ChartMouse, TheWholeRangeIsOneStep)
+{
+    chart.SetRange(100, 200);
+    sent.clear();
+    chart.ShowWholeRange();
+    EXPECT_EQ(chart.m_min, 0.0);
+    EXPECT_EQ(chart.m_max, 1000.0);
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    chart.ShowWholeRange();  // shown already: nothing
+    EXPECT_EQ(sent.size(), 1u);
+    chart.PreviousView();
+    EXPECT_EQ(chart.m_min, 100.0);
+}
+
+TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)
+{
+    const int x = chart.ValueToPixel(500.0);
+    const double t = chart.PixelToValue(x);
+    QTest::mouseMove(&chart, QPoint(x, PlotY()));
+    std::shared_ptr<CMChartSerie> alt, vario;
+    chart.GetSerie(0, &alt);
+    chart.GetSerie(1, &vario);
+    const auto& readOut = chart.ReadOut();
+    ASSERT_EQ(readOut.size(), 3u);
+    EXPECT_EQ(readOut[0].second, alt->ValueText(alt->ValueAt(t), true));
+    EXPECT_EQ(readOut[1].second, vario->ValueText(vario->ValueAt(t), true));
+    const int second = static_cast<int>(std::floor(t));
+    EXPECT_EQ(readOut[2].second,
+              QStringLiteral("%1:%2").arg(second / 60, 2, 10, QChar('0')).arg(second % 60, 2, 10, QChar('0')));
+    // The time's box follows the last series' in the legend.
+    EXPECT_EQ(readOut[2].first.top, vario->m_valueBox.top);
+    EXPECT_GT(readOut[2].first.left, vario->m_valueBox.right);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&chart, &leave);
+    EXPECT_TRUE(chart.ReadOut().empty());
 }
 
 TEST_F(ChartMouse, RemovingAllSeriesForgetsTheViews)

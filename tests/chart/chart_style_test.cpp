@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -236,6 +237,25 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     Type(again.MinEdit(), "x");
     QTest::mouseClick(again.MinUpDown()->Up(), Qt::LeftButton);
     EXPECT_EQ(again.MinEdit()->text(), "x");
+}
+
+TEST(ChartStyle, BoundsShowWholeFromTheirStart)
+{
+    StyledChart c;
+    c.vario->m_min = -0.000123456789012345;  // as the axis shows it
+    CChartStyle dialog(c.chart, 1);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QFontMetrics metrics(dialog.MinEdit()->font());
+    for (QLineEdit* edit : {dialog.MinEdit(), dialog.MaxEdit()})
+        EXPECT_GT(edit->width(), metrics.horizontalAdvance("-8.88888888888888e-308"));
+    EXPECT_EQ(dialog.MinEdit()->text(), "-0.000123456789012345");
+    EXPECT_EQ(dialog.MinEdit()->cursorPosition(), 0);
+    // Also after a step of the arrows, and for the next series shown.
+    QTest::mouseClick(dialog.MinUpDown()->Up(), Qt::LeftButton);
+    EXPECT_EQ(dialog.MinEdit()->cursorPosition(), 0);
+    dialog.List()->setCurrentRow(0);
+    EXPECT_EQ(dialog.MaxEdit()->cursorPosition(), 0);
 }
 
 TEST(ChartStyle, MoreColorsTakesTheNearestPaletteColour)

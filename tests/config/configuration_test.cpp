@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "config/configuration.h"
@@ -221,4 +222,116 @@ TEST(Configuration, Channels)
     EXPECT_FALSE(Channel(device, 3));
     EXPECT_FALSE(Channel(device, -1));
     EXPECT_EQ(ChannelCount(pugi::xml_node()), 0);
+}
+
+TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
+{
+    // What pugixml alone accepts but a well-formed document may not hold falls back to the
+    // built-in document, and the file passed over is named with the reason; documents in
+    // other encodings are read as they declare.
+    const std::string device = "<Devices><Device id='59' name='%s'/></Devices>";
+    const auto config = [&](const std::string& name, const std::string& rest = "") {
+        std::string text = device;
+        text.replace(text.find("%s"), 2, name);
+        return "<Config>" + text + rest + "</Config>";
+    };
+    const std::string bom8 = "\xEF\xBB\xBF";
+    const auto Repeated = [](const std::string& text, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i)
+            all += text;
+        return all;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* devices;  // the names read, "Brixo" for the built-in document
+        const char* reason;   // why the file was passed over, for the built-in document
+    } cases[] = {
+        {"two root elements", config("A") + "\r\n<Other/>", "Brixo",
+         "not well-formed XML: a second root element <Other> on line 2"},
+        {"an attribute twice", "<Config>\n<Devices><Device id='59' name='A' name='B'/></Devices></Config>", "Brixo",
+         "not well-formed XML: the attribute name is given twice in <Device> on line 2"},
+        {"text after the root", config("A") + "\nleft over", "Brixo",
+         "not well-formed XML: text after the root element on line 1"},
+        {"text before the root", "stray " + config("A"), "Brixo",
+         "not well-formed XML: text before the root element on line 1"},
+        {"an undefined entity", config("A&eacute;"), "Brixo",
+         "not well-formed XML: the entity &eacute; is not defined (in the value of name in <Device> on line 1)"},
+        {"an undefined entity in text", config("A", "<Note>&nbsp;</Note>"), "Brixo",
+         "not well-formed XML: the entity &nbsp; is not defined on line 1"},
+        {"an entity of the document type, which is not expanded", "<!DOCTYPE Config [<!ENTITY b 'B'>]>" + config("&b;"),
+         "Brixo", "not well-formed XML: the entity &b; is not defined (in the value of name in <Device> on line 1)"},
+        {"a lone ampersand", config("A & B"), "Brixo",
+         "not well-formed XML: a \"&\" that starts no reference (in the value of name in <Device> on line 1)"},
+        {"a character reference to NUL", config("A&#0;"), "Brixo",
+         "not well-formed XML: the reference &#0; names a character XML does not allow (in the value of name in "
+         "<Device> on line 1)"},
+        {"a control character", config("A\x01"), "Brixo",
+         "not well-formed XML: the character U+0001 on line 1 is not allowed in XML"},
+        {"a < in a value", config("A<B"), "Brixo",
+         "not well-formed XML: the value of name in <Device> on line 1 holds a \"<\""},
+        {"-- in a comment", config("A", "\n<!-- a -- b -->"), "Brixo",
+         "not well-formed XML: the comment on line 2 holds \"--\""},
+        {"]]> in text", config("A", "<Note>x ]]> y</Note>"), "Brixo",
+         "not well-formed XML: the text on line 1 holds \"]]>\""},
+        {"a declaration after the start", " <?xml version='1.0'?>" + config("A"), "Brixo",
+         "not well-formed XML: an XML declaration on line 1 that is not at the very start"},
+        {"a document type after the root", config("A") + "<!DOCTYPE Config>", "Brixo",
+         "not well-formed XML: a document type on line 1 after the root element"},
+        {"an unclosed element", "<Config>\n<Devices>", "Brixo",
+         "not well-formed XML: Start-end tags mismatch on line 2"},
+        {"no element at all", "<!-- nothing -->", "Brixo", "not well-formed XML: no root element"},
+        {"an encoding nobody knows", "<?xml version='1.0' encoding='x-nivra-42'?>" + config("A"), "Brixo",
+         "its encoding \"x-nivra-42\" is not one Nivra can read"},
+        {"Latin-1 bytes declared as nothing (so UTF-8)", config("Caf\xE9"), "Brixo",
+         "it holds bytes that are not UTF-8 text"},
+        // Well-formed: read as written.
+        {"the predefined entities and character references", config("A&amp;B&#x20;&lt;3&#62;"), "A&B <3>", nullptr},
+        {"a document type, comments, instructions and blanks around the root",
+         "<?xml version='1.0'?>\r\n<!DOCTYPE Config>\r\n<!-- c -->" + config("A", "<![CDATA[ a < b &x; ]]>") +
+             "\r\n<?done?>\r\n",
+         "A", nullptr},
+        {"windows-1252, as written on Windows",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + config("\x80 Vol\xE9"), "\xE2\x82\xAC Vol\xC3\xA9",
+         nullptr},
+        {"ISO-8859-1", "<?xml version='1.0' encoding='ISO-8859-1'?>" + config("Vol\xE9"), "Vol\xC3\xA9", nullptr},
+        {"UTF-8 with its byte order mark", bom8 + config("\xC3\xA9"), "\xC3\xA9", nullptr},
+        {"nested a hundred thousand deep", config("A", Repeated("<n>", 100000) + Repeated("</n>", 100000)), "A",
+         nullptr},
+    };
+    QTemporaryDir program;
+    for (const auto& c : cases) {
+        WriteText(program.filePath("Nivra.cfg"), c.bytes);
+        Configuration loaded;
+        const Configuration::Source source = loaded.Load(program.path().toStdString(), "");
+        EXPECT_EQ(loaded.SupportedDevicesText(), c.devices) << c.what;
+        if (c.reason) {
+            EXPECT_EQ(source, Configuration::Source::BuiltIn) << c.what;
+            ASSERT_EQ(loaded.PassedOver().size(), 1u) << c.what;
+            EXPECT_EQ(loaded.PassedOver()[0],
+                      program.filePath("Nivra.cfg").toStdString() + " was not used: " + c.reason)
+                << c.what;
+        } else {
+            EXPECT_EQ(source, Configuration::Source::File) << c.what;
+            EXPECT_TRUE(loaded.PassedOver().empty()) << c.what;
+        }
+    }
+    // UTF-16, with its byte order mark and without, in both byte orders.
+    const QString text =
+        QString::fromStdString("<?xml version='1.0' encoding='UTF-16'?>" + config("\xC3\xA9t\xC3\xA9"));
+    for (QStringConverter::Encoding e : {QStringConverter::Utf16LE, QStringConverter::Utf16BE})
+        for (bool bom : {true, false}) {
+            QStringEncoder encode(e, bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+            const QByteArray bytes = encode(text);
+            WriteText(program.filePath("Nivra.cfg"), bytes.toStdString());
+            Configuration loaded;
+            EXPECT_EQ(loaded.Load(program.path().toStdString(), ""), Configuration::Source::File) << e << bom;
+            EXPECT_EQ(loaded.SupportedDevicesText(), "\xC3\xA9t\xC3\xA9") << e << bom;
+        }
+    // A missing file is the usual case and is not named.
+    QFile::remove(program.filePath("Nivra.cfg"));
+    Configuration none;
+    EXPECT_EQ(none.Load(program.path().toStdString(), ""), Configuration::Source::BuiltIn);
+    EXPECT_TRUE(none.PassedOver().empty());
 }

@@ -11,11 +11,16 @@
 #include <QThread>
 
 #include <atomic>
+#include <fstream>
 #include <mutex>
 
+#include "config/configuration.h"
+#include "device/download_session.h"
 #include "device/memory_image.h"
+#include "device/port_help.h"
 #include "device/serial_link.h"
 #include "pseudo_terminal.h"
+#include "test_support.h"
 
 namespace {
 
@@ -144,11 +149,22 @@ TEST(SerialLink, OpenFailures)
     EXPECT_FALSE(link.IsOpen());
     EXPECT_FALSE(link.Open("", 9600, &recorder, &error));
     EXPECT_FALSE(link.Close());
-    // The same port twice: the second link is refused while the first holds it.
+    EXPECT_EQ(link.Failure(), PortFailure::Other);
+    // The same port twice: the second link is refused while the first holds it, and is told
+    // that the port is in use, by whom.
     PseudoTerminal pty;
-    CSerialLink first, second;
+    CSerialLink first;
     ASSERT_TRUE(first.Open(pty.path, 9600, &recorder, &error)) << error;
-    EXPECT_FALSE(second.Open(pty.path, 9600, &recorder, &error));
+    const Configuration config = BuiltInConfig();
+    DownloadSession second(config, 0);
+    const Status opened = second.Open(pty.path, 9600);
+    ASSERT_FALSE(opened);
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    const std::string held =
+        "The port is in use by another program: " + self + " (process " + std::to_string(getpid()) + ").";
+    EXPECT_NE(opened.Error().find("\n" + held), std::string::npos) << opened.Error();
     EXPECT_TRUE(first.Close());
 }
 
@@ -201,7 +217,7 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
     }
 }
 
-TEST(SerialLink, HelpForAPortThatMayNotBeOpened)
+TEST(SerialLink, HelpForAPortThatCannotBeOpened)
 {
     // A device of a known group: a file made here, given to "dialout" where this may be done.
     QTemporaryDir dir;
@@ -218,7 +234,7 @@ TEST(SerialLink, HelpForAPortThatMayNotBeOpened)
         std::string path, user;
         bool debian;
         std::string text;
-    } cases[] = {
+    } permissions[] = {
         {device, "pilot", true,
          "The user must be a member of the group \"" + group + "\" that owns " + device +
              ". On Debian: sudo adduser pilot " + group + ", then log out and back in."},
@@ -227,8 +243,91 @@ TEST(SerialLink, HelpForAPortThatMayNotBeOpened)
          "The user must be a member of the group \"dialout\" that owns /dev/nivra-gone. On Debian: sudo adduser $USER "
          "dialout, then log out and back in."},
     };
-    for (const auto& c : cases)
+    for (const auto& c : permissions)
         EXPECT_EQ(PermissionHelp(c.path, c.user, c.debian), c.text);
+
+    // What the user is told, by what the system shows.
+    const std::string brltty =
+        "The braille display service brltty is running: it takes USB serial adapters it mistakes for braille "
+        "displays (many with a CH340 or CP210x chip), and their port disappears. Without a braille display, stop it "
+        "and keep it stopped: sudo systemctl stop brltty-udev.service brltty.service; sudo systemctl mask "
+        "brltty-udev.service brltty.service (or remove it: sudo apt remove brltty). Then plug the cable in again.";
+    const std::string modemManager =
+        "ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. "
+        "Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; "
+        "sudo systemctl disable ModemManager.service.";
+    const auto facts = [](auto change) {
+        PortFacts f;
+        f.user = "pilot";
+        f.debian = true;
+        change(f);
+        return f;
+    };
+    const struct {
+        const char* what;
+        PortFailure failure;
+        PortFacts facts;
+        std::string text;
+    } cases[] = {
+        {"missing", PortFailure::NotFound, facts([](PortFacts& f) { f.exists = false; }), ""},
+        {"missing while brltty runs", PortFailure::NotFound, facts([](PortFacts& f) {
+             f.exists = false;
+             f.brltty = true;
+         }),
+         brltty},
+        {"no permission", PortFailure::Refused, facts([](PortFacts& f) { f.accessible = false; }),
+         "The user must be a member of the group \"dialout\" that owns /dev/ttyUSB0. On Debian: sudo adduser pilot "
+         "dialout, then log out and back in."},
+        {"joined, not logged in again", PortFailure::Refused, facts([](PortFacts& f) {
+             f.accessible = false;
+             f.joinedAfterLogin = true;
+         }),
+         "The user is a member of the group \"dialout\" that owns /dev/ttyUSB0, but this login began before: log out "
+         "and back in."},
+        {"held by a program (root, too, may open it)", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{4242, "minicom"}};
+         }),
+         "The port is in use by another program: minicom (process 4242). Close it and try again."},
+        {"held by two", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{12, "screen"}, {13, ""}};
+         }),
+         "The port is in use by another program: screen (process 12) and a program (process 13). Close it and try "
+         "again."},
+        {"held by ModemManager", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.holders = {{812, "ModemManager"}};
+         }),
+         "The port is in use by another program: ModemManager (process 812). " + modemManager},
+        {"held by someone unseen while both services run", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.brltty = true;
+         }),
+         "The port is in use by another program. " + modemManager + " " + brltty},
+        {"held by a program while ModemManager runs", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.holders = {{99, "cu"}};
+         }),
+         "The port is in use by another program: cu (process 99). Close it and try again."},
+        {"something else", PortFailure::Other, facts([](PortFacts& f) { f.brltty = true; }), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PortHelp("/dev/ttyUSB0", c.failure, c.facts), c.text) << c.what;
+    EXPECT_EQ(LostPortHelp(facts([](PortFacts& f) { f.brltty = true; })), brltty);
+    EXPECT_EQ(LostPortHelp(facts([](PortFacts&) {})), "");
+
+    // The facts of a real port this process holds open.
+    PseudoTerminal pty;
+    const int fd = open(pty.path.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    const PortFacts seen = PortFactsOf(pty.path);
+    close(fd);
+    EXPECT_TRUE(seen.exists);
+    EXPECT_TRUE(seen.accessible);
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    EXPECT_EQ(seen.holders, (std::vector<PortHolder>{{getpid(), self}}));
+    EXPECT_FALSE(PortFactsOf("/dev/nivra-no-such-port").exists);
 
     EXPECT_FALSE(AnyUsbPort({}));
     EXPECT_FALSE(AnyUsbPort({{"COM1:", "/dev/ttyS0", "", false}}));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "device/download_session.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
@@ -57,13 +59,29 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
     dialog.show();
     EXPECT_EQ(dialog.Line1()->text(), "Plug connector to Brixo and power it on.");
-    pty.Write(image, 0, image.size() / 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text().endsWith("bytes has been received"); }));
+    // The columns' units on their titles.
+    QStringList tips;
+    for (int column = 0; column < 4; ++column)
+        tips << dialog.List()->headerItem()->toolTip(column);
+    EXPECT_EQ(tips, (QStringList{"The flight's number in the logger's memory", "Samples per second",
+                                 "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"}));
+    // Noise before the signature: bytes, but no share of the memory yet.
+    pty.Write(image, 0, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "3 bytes has been received"; }));
+    EXPECT_EQ(dialog.Progress()->maximum(), 0);
+    EXPECT_FALSE(dialog.Progress()->isTextVisible());
+    pty.Write(image, 3, image.size() / 2);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2); }));
     EXPECT_EQ(dialog.Line1()->text(), "Data transfer in progress");
+    EXPECT_EQ(dialog.Progress()->maximum(), 2097152);
+    EXPECT_EQ(dialog.Progress()->value(), static_cast<int>(image.size() / 2 - 3));  // from the signature on
+    EXPECT_EQ(dialog.Progress()->text(), "0%");
     pty.Write(image, image.size() / 2, image.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
     EXPECT_EQ(dialog.Line1()->text(), "To save log in Brixo memory switch it off immediately");
     EXPECT_EQ(dialog.Line2()->text(), "");
+    EXPECT_EQ(dialog.Progress()->text(), "100%");
     EXPECT_EQ(dialog.Button()->text(), "Close");
     // The 2-second flight is not listed; the rows: number, records a second, duration.
     QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
@@ -96,34 +114,46 @@ TEST_F(Download, CancelBeforeTheEndChangesNothing)
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);  // the opened file's logs stay
 }
 
-TEST_F(Download, APortThatCannotBeOpenedIsReported)
+TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 {
-    Settings settings;
-    settings.usedPort = "/dev/nivra-no-such-port";
-    QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-    ASSERT_TRUE(SaveSettings(settings, store));
-    frame = std::make_unique<CMainFrame>(config,
-                                         std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
-    QString text, detail, informative;
-    for (const bool usbPresent : {false, true}) {
-        frame->m_listPorts = [usbPresent] {
+    // The logger's port held by another link of this process, as another program would.
+    DownloadSession holder(config, 0);
+    ASSERT_TRUE(holder.Open(pty.path, 9600));
+    const struct {
+        std::string port;
+        bool usbPresent;
+        QString detail;       // starts so
+        QString informative;  // starts so
+    } cases[] = {
+        {"/dev/nivra-no-such-port", false, "/dev/nivra-no-such-port: ",
+         "The logger's cable seems not to be plugged in: this computer has no USB serial port at the moment."},
+        {"/dev/nivra-no-such-port", true, "/dev/nivra-no-such-port: ", ""},
+        {pty.path, true, QString::fromStdString(pty.path) + ": ", "The port is in use by another program: "},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.usedPort = c.port;
+        QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
+        ASSERT_TRUE(SaveSettings(settings, store));
+        frame = std::make_unique<CMainFrame>(
+            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+        frame->m_listPorts = [&c] {
             return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
-                                         {"COM33:", "/dev/ttyUSB0", "", usbPresent}};
+                                         {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
         };
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            detail = box->detailedText();
-            informative = box->informativeText();
-            box->accept();
-        });
+        QString text, detail, informative;
+        frame->m_runDialog = [&](QDialog& dialog) {
+            auto& box = dynamic_cast<QMessageBox&>(dialog);
+            text = box.text();
+            detail = box.detailedText();
+            informative = box.informativeText();
+            return int(QMessageBox::Ok);
+        };
         frame->Download();
         EXPECT_EQ(text, "Unable to open COM port.\r\nCheck your preferences.");
-        EXPECT_TRUE(detail.contains("/dev/nivra-no-such-port"));
-        // Without any USB serial port the cable is the likely reason.
-        EXPECT_EQ(informative.contains("The logger's cable seems not to be plugged in"), !usbPresent)
+        EXPECT_TRUE(detail.startsWith(c.detail)) << detail.toStdString();
+        EXPECT_FALSE(detail.contains('\n')) << detail.toStdString();
+        EXPECT_TRUE(c.informative.isEmpty() ? informative.isEmpty() : informative.startsWith(c.informative))
             << informative.toStdString();
     }
 }

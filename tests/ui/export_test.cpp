@@ -213,7 +213,8 @@ TEST_F(Export, TheDialogAddsTheChosenTypesExtension)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     // The real dialog, as a user answers it: the CSV filter chosen, a name typed, Return.
-    frame->m_runFileDialog = [this](QFileDialog& dialog) {
+    QStringList suggested;
+    frame->m_runFileDialog = [this, &suggested](QFileDialog& dialog) {
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setDirectory(dir.path());
         dialog.show();
@@ -221,15 +222,41 @@ TEST_F(Export, TheDialogAddsTheChosenTypesExtension)
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
         if (!types || !name)
             return int(QDialog::Rejected);
+        suggested << name->text();
         QTest::keyClick(types, Qt::Key_Down);  // from "Alt Files" to "CSV Files"
+        suggested << name->text();
         name->setText("typed");
         QTest::keyClick(name, Qt::Key_Return);
         return dialog.result();
     };
     ExportFromTree(0);
+    EXPECT_EQ(suggested, (QStringList{"Log 1.alt", "Log 1.csv"}));  // the log's name, in the type chosen
     EXPECT_TRUE(ReadAll(Path("typed.csv")).startsWith("\"Time (sec)\""));
     EXPECT_FALSE(QFile::exists(Path("typed")));
     EXPECT_FALSE(QFile::exists(Path("typed.alt")));
+}
+
+TEST_F(Export, TheNameOfferedIsTheLogs)
+{
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    QString offered;
+    frame->m_runFileDialog = [&offered](QFileDialog& dialog) {
+        offered = dialog.selectedFiles().isEmpty() ? QString() : QFileInfo(dialog.selectedFiles().first()).fileName();
+        return int(QDialog::Rejected);
+    };
+    // The second log is the file's third: "Log  3 (00:03:30)"; a name the pilot gave wins,
+    // without what a file name cannot hold.
+    const struct {
+        int item;
+        const char* shown;  // nullptr: as numbered
+        const char* offered;
+    } cases[] = {{0, nullptr, "Log 1.alt"}, {1, nullptr, "Log 3.alt"}, {1, " Ridge/run 2 ", "Ridge-run 2.alt"}};
+    for (const auto& c : cases) {
+        if (c.shown)
+            frame->Tree()->topLevelItem(c.item)->setText(0, c.shown);
+        ExportFromTree(c.item);
+        EXPECT_EQ(offered, c.offered) << c.item;
+    }
 }
 
 TEST_F(Export, AFailedExportKeepsTheOldFileAndSaysWhy)

@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -19,6 +20,7 @@
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
+#include "ui/command_ids.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/window_fixture.h"
@@ -113,6 +115,99 @@ TEST_F(Files, ADroppedLogFileOpens)
     EXPECT_EQ(warnings[0],
               Path("notes.alt") + " could not be opened:\nnot a log file: the first 16 lines are not all \" 13\"");
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+}
+
+TEST_F(Files, EveryWayToAFileTellsWhatWasWrong)
+{
+    // A log file cut after its 401st line: inside the first log's 190th record.
+    const QList<QByteArray> lines = ReadAll(kSoaring).split('\n');
+    const QByteArray cut = lines.mid(0, 401).join('\n') + '\n';
+    const struct {
+        const char* name;
+        QByteArray bytes;  // "<missing>": no file
+        bool opened;
+        QString told;  // after the file's path
+    } cases[] = {
+        {"notes.alt", "shopping list\n", false,
+         " could not be opened:\nnot a log file: the first 16 lines are not all \" 13\""},
+        {"empty.alt", "", false, " could not be opened:\nthe file is empty"},
+        {"missing.alt", "<missing>", false, " could not be opened:\ncannot open the file: No such file or directory"},
+        {"cut.alt", cut, true,
+         " was opened, but the file ends inside log 1, so that log is incomplete (its last, partial record was "
+         "dropped)."},
+    };
+    for (const auto& c : cases) {
+        const QString path = Path(c.name);
+        if (c.bytes != "<missing>") {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.bytes);
+        }
+        // File > Open, a drop, and the command line say the same.
+        frame->m_runFileDialog = [&path](QFileDialog& dialog) {
+            dialog.selectFile(path);
+            return int(QDialog::Accepted);
+        };
+        std::vector<QString> told;
+        for (int way = 0; way < 3; ++way) {
+            frame->Tree()->ClearLogs();
+            warnings.clear();
+            if (way == 0)
+                frame->Command(ID_FILE_OPEN)->trigger();
+            else if (way == 1)
+                Drop({QUrl::fromLocalFile(path)});
+            else
+                frame->OpenFileFromOutside(path);
+            ASSERT_EQ(warnings.size(), 1u) << c.name << " " << way;
+            EXPECT_EQ(warnings[0], path + c.told) << c.name << " " << way;
+            EXPECT_EQ(frame->Tree()->topLevelItemCount(), c.opened ? 1 : 0) << c.name << " " << way;
+        }
+    }
+    // What the cut file still held is shown: 189 whole records of a second each.
+    EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Log  1 (00:03:09)");
+}
+
+TEST_F(Files, DialogsStartInTheFolderUsedLast)
+{
+    QString shown;
+    frame->m_runFileDialog = [&shown](QFileDialog& dialog) {
+        shown = dialog.directory().absolutePath();
+        return int(QDialog::Rejected);
+    };
+    // Only a folder that is still there.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("flights"));
+    ASSERT_TRUE(QFile::copy(kSoaring, Path("flights/may.alt")));
+    ASSERT_TRUE(frame->OpenFile(Path("flights/may.alt")));
+    for (int id : {ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
+        shown.clear();
+        frame->Command(id)->trigger();
+        EXPECT_EQ(shown, Path("flights")) << id;
+    }
+    // Kept for the next window; an export leaves its folder for the next dialogs too.
+    ASSERT_TRUE(frame->close());
+    OpenWindow();
+    frame->m_runFileDialog = [&shown](QFileDialog& dialog) {
+        shown = dialog.directory().absolutePath();
+        return int(QDialog::Rejected);
+    };
+    frame->Command(ID_FILE_OPEN)->trigger();
+    EXPECT_EQ(shown, Path("flights"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("tables"));
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    frame->m_runFileDialog = [&](QFileDialog& dialog) {
+        shown = dialog.directory().absolutePath();
+        dialog.selectFile(Path("tables/t.csv"));
+        dialog.selectNameFilter(dialog.nameFilters().value(1));
+        return int(QDialog::Accepted);
+    };
+    ASSERT_TRUE(frame->ExportLog(*frame->Tree()->SelectedLog(), 0, kEndOfLog, true));
+    EXPECT_EQ(shown, QFileInfo(kSoaring).absolutePath());  // the folder opened from
+    EXPECT_TRUE(QFile::exists(Path("tables/t.csv")));
+    frame->Command(ID_FILE_SAVE_AS)->trigger();
+    EXPECT_EQ(shown, Path("tables"));
+    QDir(Path("tables")).removeRecursively();
+    frame->Command(ID_FILE_SAVE_AS)->trigger();
+    EXPECT_NE(shown, Path("tables"));
 }
 
 TEST_F(Files, OnlyTheFileNamedIsOpenedAndNothingWaitsOnIt)

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,10 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include "app/log_file.h"
 #include "app/settings_store.h"
@@ -67,19 +70,81 @@ TEST_F(Window, StartsEmpty)
     EXPECT_EQ(frame->windowTitle(), "Nivra");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT})
+    for (int id :
+         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT, ID_FILE_SAVE_AS})
         EXPECT_FALSE(frame->Command(id)->isEnabled()) << id;
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_LOGS})
         EXPECT_TRUE(frame->Command(id)->isChecked()) << id;
     EXPECT_EQ(frame->Command(ID_FILE_OPEN)->data().toInt(), ID_FILE_OPEN);
-    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->statusTip(), "Open an existing document");
-    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->toolTip(), "Open");
     EXPECT_EQ(Stat("Log", "Temperature"), "n/a");
     EXPECT_EQ(Stat("Selection", "min Vario"), "-5 m/sec");
     // F5 with nothing selected does nothing, and so does Ctrl+P.
     QTest::keyClick(frame.get(), Qt::Key_F5);
     QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    // Save As only while there are logs to save.
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    EXPECT_TRUE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    delete frame->Tree()->topLevelItem(0);
+    EXPECT_TRUE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    delete frame->Tree()->topLevelItem(0);
+    EXPECT_FALSE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    frame->Tree()->ClearLogs();
+    EXPECT_FALSE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+}
+
+TEST_F(Window, EveryCommandSaysWhatItDoes)
+{
+    const struct {
+        int id;
+        const char* text;
+        const char* statusTip;
+        const char* toolTip;
+        const char* shortcut;
+    } cases[] = {
+        {ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Download flights from the logger", "Download", "Ctrl+N"},
+        {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open a log file (.alt)", "Open", "Ctrl+O"},
+        {ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)", "Save As", "Ctrl+S"},
+        {ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+         "Show the flights of a memory image saved by an earlier download", "Import Memory Image", ""},
+        {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document", "Print", "Ctrl+P"},
+        {ID_APP_EXIT, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", "Exit", ""},
+        {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar", ""},
+        {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar", "Toggle StatusBar", ""},
+        {ID_VIEW_LOGS, "&Logs", "Show or hide the Logs pane", "Toggle Logs", ""},
+        {ID_VIEW_PREFERENCES, "&Preferences...", "Change the port, the units, the filters and the colours",
+         "Preferences", ""},
+        {ID_VIEW_PREVIOUS, "Pre&vious view", "Return to last view", "Previous view", "Alt+Left"},
+        {ID_VIEW_NEXT, "&Next view", "Go further on view stack", "Next view", "Alt+Right"},
+        {ID_VIEW_WHOLE, "&Whole flight", "Show the whole log in the chart", "Whole flight", "Home"},
+        {ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart", "Clear labels", "Ctrl+L"},
+        {ID_VIEW_CLIMBS, "Show cli&mbs", "Shade the climbs of the log in the chart", "Show climbs", ""},
+        {ID_VIEW_REFRESH, "Refresh", "Rebuild the chart and the statistics of the log shown", "Refresh", "F5"},
+        {ID_APP_ABOUT, "&About Nivra...", "Display program information, version number and copyright", "About", ""},
+    };
+    for (const auto& c : cases) {
+        const QAction* a = frame->Command(c.id);
+        EXPECT_EQ(a->text(), c.text) << c.id;
+        EXPECT_EQ(a->statusTip(), c.statusTip) << c.id;
+        EXPECT_EQ(a->toolTip(), c.toolTip) << c.id;
+        EXPECT_EQ(a->shortcut().toString(), c.shortcut) << c.id;
+    }
+    // The toolbar's buttons, each with its command's tooltip.
+    auto* toolbar = frame->findChild<QToolBar*>();
+    ASSERT_TRUE(toolbar);
+    QStringList buttons;
+    for (QAction* a : toolbar->actions())
+        buttons << (a->isSeparator() ? QStringLiteral("|") : toolbar->widgetForAction(a)->toolTip());
+    EXPECT_EQ(buttons, (QStringList{"Download", "Open", "Save As", "|", "Whole flight", "|", "About"}));
+
+    // A tip stands while the mouse is on its item; then the bar says "Ready" again.
+    QStatusTipEvent tip(frame->Command(ID_FILE_DOWNLOAD)->statusTip());
+    QApplication::sendEvent(frame.get(), &tip);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Download flights from the logger");
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(frame.get(), &none);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
 }
 
 TEST_F(Window, OpeningAFileWithOneLogShowsIt)
@@ -115,21 +180,6 @@ TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
 }
 
-TEST_F(Window, FilesThatAreNotOpened)
-{
-    ASSERT_TRUE(frame->OpenFile(kSoaring));
-    const QString title = frame->windowTitle();
-    QFile bad(Path("bad.alt"));
-    bad.open(QIODevice::WriteOnly);
-    bad.write("13\r\n");
-    bad.close();
-    EXPECT_FALSE(frame->OpenFile(Path("bad.alt")));
-    EXPECT_FALSE(frame->OpenFile(Path("missing.alt")));
-    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("missing.alt"));
-    EXPECT_EQ(frame->windowTitle(), title);  // the title and the tree stay
-    EXPECT_EQ(Names().size(), 1u);
-}
-
 TEST_F(Window, SaveAsWritesEveryLogSafely)
 {
     ASSERT_TRUE(frame->OpenFile(kHops));
@@ -161,6 +211,55 @@ TEST_F(Window, RefreshKeepsTheShownRangeAndViewCommandsFollowTheChart)
     EXPECT_DOUBLE_EQ(chart->m_min, 0.0);
     EXPECT_DOUBLE_EQ(chart->m_max, 3599.0);
     EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());  // a refresh disables both
+}
+
+TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    CMChartCtrl* chart = frame->Chart();
+    chart->setFocus();
+    chart->SetRange(600, 1200);
+    Serie(0)->AddLabel(700, 100);
+    QTest::keyClick(chart, Qt::Key_Home);  // the whole flight
+    EXPECT_EQ(chart->m_min, 0.0);
+    EXPECT_EQ(chart->m_max, 3599.0);
+    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+    QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(chart->m_min, 600.0);
+    EXPECT_TRUE(frame->Command(ID_VIEW_NEXT)->isEnabled());
+    QTest::keyClick(chart, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(chart->m_max, 3599.0);
+    QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(Serie(0)->m_labels.empty());
+    // In the list of logs Home goes to the first log, as in any list.
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
+    chart->SetRange(10, 20);
+    frame->Tree()->setFocus();
+    QTest::keyClick(frame->Tree(), Qt::Key_Home);
+    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
+
+    // The Menu key (which the window system turns into a keyboard context menu event) and
+    // Shift+F10 open the menu of the focused log, or the chart's.
+    std::vector<QStringList> menus;
+    const auto record = [&menus](QMenu& menu, const QPoint&) -> QAction* {
+        QStringList texts;
+        for (QAction* a : menu.actions())
+            texts << a->text();
+        menus.push_back(texts);
+        return nullptr;
+    };
+    frame->m_runMenu = record;
+    chart->m_runMenu = record;
+    LogTree* tree = frame->Tree();
+    tree->setFocus();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), tree->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(tree, &menuKey);
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    chart->setFocus();
+    QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
+    const QStringList logMenu{"Delete", "Export...", "Properties..."};
+    EXPECT_EQ(menus, (std::vector<QStringList>{logMenu, logMenu, {"Alt", "Vario"}}));
 }
 
 TEST_F(Window, HiddenSeriesStayHiddenForTheNextLog)
@@ -273,7 +372,7 @@ TEST_F(Window, UnitsOnTheChart)
         CMChartCtrl* chart = frame->Chart();
         const ChartRect plot = chart->PlotRect();
         QTest::mouseMove(chart, QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2));
-        ASSERT_EQ(chart->ReadOut().size(), 2u);
+        ASSERT_EQ(chart->ReadOut().size(), 3u);
         EXPECT_TRUE(chart->ReadOut()[0].second.endsWith(" " + unit)) << chart->ReadOut()[0].second.toStdString();
         EXPECT_TRUE(chart->ReadOut()[1].second.endsWith(" " + unit + "/s"));
     }
@@ -402,8 +501,39 @@ TEST(LogDialogs, PropertiesAndAbout)
         EXPECT_TRUE(dialog.m_comment->toPlainText().isEmpty());
         EXPECT_EQ(dialog.windowTitle(), "Log Properties");
     }
-    EXPECT_EQ(CAboutDlg(config).m_devices->text(), "Brixo");
+    CAboutDlg about(config);
+    EXPECT_EQ(about.m_devices->text(), "Brixo");
+    EXPECT_EQ(about.m_configuration->text(), "Configuration: the built-in document.");
+    EXPECT_TRUE(about.m_title->text().startsWith("<b>Nivra " NIVRA_VERSION "</b>"));
+    EXPECT_EQ(about.m_icon->pixmap().size(), QSize(64, 64));
+    const QImage icon = about.m_icon->pixmap().toImage();
+    EXPECT_EQ(icon.pixelColor(45, 38), QColor(Qt::white));  // the chart's paper
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);            // a rounded corner
+    EXPECT_TRUE(about.m_licence->toPlainText().startsWith(
+        "Nivra is free software: you can redistribute it and/or modify it under the terms of the GNU General Public "
+        "License as published by the Free Software Foundation, either version 3 of the License, or (at your option) "
+        "any later version."));
+    const QString credits = about.m_credits->toPlainText();
+    for (const QString& line :
+         {QStringLiteral("muparser 2.3.3, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence."),
+          QStringLiteral("pugixml 1.13, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence."),
+          QStringLiteral("Qt %1, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. "
+                         "Used under the GNU Lesser General Public License version 3.")
+              .arg(qVersion()),
+          QStringLiteral("Permission is hereby granted, free of charge,")})
+        EXPECT_TRUE(credits.contains(line)) << line.toStdString();
+    // A configuration file that could not be used is named with the reason.
+    QTemporaryDir folder;
+    WriteText(folder.filePath("Nivra.cfg"), "<?xml version='1.0' encoding='x-nivra-42'?><Config/>");
+    Configuration fallen;
+    fallen.Load(folder.path().toStdString(), "");
+    EXPECT_EQ(CAboutDlg(fallen).m_configuration->text(),
+              "Configuration: the built-in document.\n" + folder.filePath("Nivra.cfg") +
+                  " was not used: its encoding \"x-nivra-42\" is not one Nivra can read");
     Configuration none;
     none.LoadFromText("<Config><Devices/></Config>");
     EXPECT_EQ(CAboutDlg(none).m_devices->text(), "");
+    // The window has the program's icon, the installed one or the one drawn.
+    CMainFrame window(config, std::make_unique<QSettingsStore>(folder.filePath("Nivra.conf").toStdString()));
+    EXPECT_FALSE(window.windowIcon().isNull());
 }

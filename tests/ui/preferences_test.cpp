@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "chart/chart_ctrl.h"
 #include "chart/chart_style.h"
 #include "chart/color_button.h"
+#include "chart/palette.h"
 #include "config/configuration.h"
 #include "ui/command_ids.h"
 #include "ui/log_tree.h"
@@ -74,6 +77,12 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
     EXPECT_EQ(Texts(Combo(dialog, "Vario", "Alignment")), (QStringList{"auto", "to zero", "custom"}));
     EXPECT_EQ(Texts(Combo(dialog, "Altitude", "Color")),
               (QStringList{"red", "green", "blue", "yellow", "cyan", "brown", "purple", "olive", "magenta", "black"}));
+    // Each colour's name beside a swatch of it.
+    for (const char* category : {"Altitude", "Vario"})
+        for (int i = 0; i < 10; ++i)
+            EXPECT_EQ(Combo(dialog, category, "Color")->itemIcon(i).pixmap(12, 12).toImage().pixelColor(6, 6),
+                      PaletteColor(i))
+                << category << " " << i;
     // The defaults as shown.
     EXPECT_EQ(Combo(dialog, "Altitude", "Color")->currentText(), "green");
     EXPECT_EQ(Combo(dialog, "Vario", "Alignment")->currentText(), "custom");
@@ -221,6 +230,41 @@ TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpen)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Edited().altMax, 100.0);
+}
+
+TEST(Preferences, EnterTakesTheRowAndOnlyOkCloses)
+{
+    CPreferencesDlg dialog(Settings{}, kPorts);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const struct {
+        const char* category;
+        const char* name;
+        const char* text;
+    } rows[] = {{"Altitude", "Model Sigma", "0.05"}, {"Image", "Width", "1024"}, {"Image", "Width", "wide"}};
+    for (const auto& r : rows) {
+        QLineEdit* edit = Edit(dialog, r.category, r.name);
+        edit->setFocus();
+        edit->setText(r.text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible()) << r.text;
+        EXPECT_EQ(dialog.result(), 0) << r.text;
+        // Taken (or refused with a beep), and ready to be typed over.
+        EXPECT_TRUE(edit->hasFocus()) << r.text;
+        EXPECT_EQ(edit->selectedText(), r.text);
+    }
+    QComboBox* port = Combo(dialog, "", "COM Port");
+    port->setFocus();
+    QTest::keyClick(port->lineEdit(), Qt::Key_Enter);
+    EXPECT_TRUE(dialog.isVisible());
+    // Enter elsewhere is the OK button's, which reads every row.
+    Edit(dialog, "Image", "Width")->setText("1024");
+    QWidget* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Edited().sigmaModel, 0.05);
+    EXPECT_EQ(dialog.Edited().imageCx, 1024);
 }
 
 TEST(Preferences, ThePortList)

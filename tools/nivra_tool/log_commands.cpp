@@ -28,8 +28,8 @@ AltReadResult ReadOrFail(const std::string& path, const Configuration& config, c
     AltReadResult result = ReadAltFile(path, config, settings.skipShortLogsLen);
     if (!result.Accepted() || result.deviceMissing)
         throw ToolError{path + ": " + result.Problem()};
-    if (result.truncatedRecord)
-        std::cerr << "nivra-tool: " << path << ": the file ends inside a record; that record was dropped\n";
+    if (const std::string warning = result.Warning(); !warning.empty())
+        std::cerr << "nivra-tool: " << path << ": " << warning << "\n";
     return result;
 }
 
