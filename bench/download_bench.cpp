@@ -69,8 +69,8 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
                 const ssize_t n = write(master, image.data() + at, std::min<size_t>(256, image.size() - at));
                 if (n > 0)
                     at += static_cast<size_t>(n);
-                std::this_thread::sleep_until(
-                    start + std::chrono::microseconds(static_cast<long long>(static_cast<double>(at) / bytesPerSecond * 1e6)));
+                std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long long>(
+                                                          static_cast<double>(at) / bytesPerSecond * 1e6)));
             }
             lastByte = Clock::now();
             sent = true;

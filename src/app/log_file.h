@@ -58,8 +58,7 @@ struct AltReadResult {
 
 // Reads an ".alt" stream. Logs not longer than skipShortLogsLen seconds are
 // read and counted but left out; the kept ones are dated with date.
-AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t skipShortLogsLen,
-                            FileTime date);
+AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t skipShortLogsLen, FileTime date);
 // Opens and reads a file, dating its logs with the file's creation time. Only a
 // regular file is read: a FIFO or a device named instead is refused, never waited on.
 AltReadResult ReadAltFile(const std::string& path, const Configuration& config, uint32_t skipShortLogsLen);

@@ -71,8 +71,8 @@ constexpr size_t kUsedPortBytes = 260;
 
 // One stored value: its name and the field it fills.
 struct SettingField {
-    using Member = std::variant<bool Settings::*, uint32_t Settings::*, int32_t Settings::*,
-                                double Settings::*, std::string Settings::*>;
+    using Member = std::variant<bool Settings::*, uint32_t Settings::*, int32_t Settings::*, double Settings::*,
+                                std::string Settings::*>;
     const char* name;
     Member member;
 };

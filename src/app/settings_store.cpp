@@ -11,14 +11,11 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-QSettingsStore::QSettingsStore() : QSettingsStore(DefaultPath())
-{
-}
+QSettingsStore::QSettingsStore() : QSettingsStore(DefaultPath()) {}
 
 std::string QSettingsStore::DefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
-           "/Nivra/Nivra.conf";
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/Nivra/Nivra.conf";
 }
 
 QSettingsStore::QSettingsStore(const std::string& path)

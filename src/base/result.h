@@ -20,7 +20,8 @@ template <typename T>
 class [[nodiscard]] Result {
 public:
     Result(T value) : m_outcome(std::in_place_index<0>, std::move(value)) {}  // NOLINT(google-explicit-constructor)
-    Result(Failure failure) : m_outcome(std::in_place_index<1>, std::move(failure)) {}  // NOLINT(google-explicit-constructor)
+    Result(Failure failure)
+        : m_outcome(std::in_place_index<1>, std::move(failure)) {}  // NOLINT(google-explicit-constructor)
 
     bool Ok() const { return m_outcome.index() == 0; }
     explicit operator bool() const { return Ok(); }
@@ -42,7 +43,8 @@ template <>
 class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Failure failure) : m_failed(true), m_reason(std::move(failure.reason)) {}  // NOLINT(google-explicit-constructor)
+    Result(Failure failure)
+        : m_failed(true), m_reason(std::move(failure.reason)) {}  // NOLINT(google-explicit-constructor)
 
     bool Ok() const { return !m_failed; }
     explicit operator bool() const { return Ok(); }

@@ -23,9 +23,7 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds)
         case 'M': two(seconds / 60 % 60); break;
         case 'S': two(seconds % 60); break;
         case '%': out += '%'; break;
-        default:
-            out += '%';
-            out += pattern[i];
+        default: out += '%'; out += pattern[i];
         }
     }
     return out;

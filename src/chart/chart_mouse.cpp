@@ -120,14 +120,9 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
             Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
         }
         break;
-    case Qt::BackButton:
-        PreviousView();
-        break;
-    case Qt::ForwardButton:
-        NextView();
-        break;
-    default:
-        break;
+    case Qt::BackButton: PreviousView(); break;
+    case Qt::ForwardButton: NextView(); break;
+    default: break;
     }
 }
 
@@ -314,18 +309,13 @@ void CMChartCtrl::keyPressEvent(QKeyEvent* event)
 {
     const double middle = (m_min + m_max) / 2;
     switch (event->key()) {
-    case Qt::Key_Left:
-        ScrollLine(-1);
-        break;
-    case Qt::Key_Right:
-        ScrollLine(1);
-        break;
+    case Qt::Key_Left: ScrollLine(-1); break;
+    case Qt::Key_Right: ScrollLine(1); break;
     case Qt::Key_Plus:
     case Qt::Key_Equal:  // "+" without Shift on many keyboards
         ZoomGesture(middle, 1);
         break;
     case Qt::Key_Minus: ZoomGesture(middle, -1); break;
-    default:
-        QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
     }
 }

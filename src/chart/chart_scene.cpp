@@ -170,9 +170,11 @@ void ChartScene::Layout(QSize size)
     for (int pass = 0; pass < 4; ++pass) {
         int titles = 0;
         for (size_t i = 0; i < visible.size(); ++i)
-            titles = std::max(titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->Title()).width());
+            titles =
+                std::max(titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->Title()).width());
         legendHeight = std::max(legendRows, titles - bandHeight);
-        m_time.m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight, m_innerRect.bottom - legendHeight};
+        m_time.m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight,
+                         m_innerRect.bottom - legendHeight};
         m_plotRect = {plotLeft, m_innerRect.top + topMargin, plotRight, m_time.m_rect.top};
         std::vector<CYAxe*> axes;
         for (size_t i = 0; i < visible.size(); ++i) {
@@ -340,8 +342,8 @@ void ChartScene::DrawSeries(QPainter& painter)
             painter.setPen(s.m_labelPen);
             Line(painter, x - 5, y, x + 5, y);
             Line(painter, x, y - 5, x, y + 5);
-            const QString labelText =
-                QString::fromStdString(m_time.TickLabel(time)).left(63) + QStringLiteral(", ") + s.ValueText(labelValue, true);
+            const QString labelText = QString::fromStdString(m_time.TickLabel(time)).left(63) + QStringLiteral(", ") +
+                                      s.ValueText(labelValue, true);
             painter.setPen(s.m_labelColor);
             Text(painter, x + 8, y, labelText);
         }

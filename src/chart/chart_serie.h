@@ -23,7 +23,10 @@ public:
     double ValueAt(double time) const;
     void GetMinMax(double& min, double& max) const;
     // Smallest and largest of samples [first, last), last > first, in time independent of the run's length.
-    std::pair<double, double> MinMaxOf(size_t first, size_t last) const { return m_pyramid.MinMax(m_values, first, last); }
+    std::pair<double, double> MinMaxOf(size_t first, size_t last) const
+    {
+        return m_pyramid.MinMax(m_values, first, last);
+    }
 
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
     // The axis title and legend text: the name with its unit, "Alt [m]".

@@ -216,8 +216,7 @@ bool CChartStyle::Validate()
 {
     if (!m_minChanged && !m_maxChanged)
         return true;
-    for (auto [edit, bound] :
-         {std::pair{m_minEdit, &Style().customMin}, std::pair{m_maxEdit, &Style().customMax}}) {
+    for (auto [edit, bound] : {std::pair{m_minEdit, &Style().customMin}, std::pair{m_maxEdit, &Style().customMax}}) {
         double value = 0;
         if (!ReadEdit(edit, value)) {
             const QSignalBlocker block(m_list);

@@ -8,8 +8,8 @@ struct Entry {
 };
 
 constexpr Entry kPalette[10] = {
-    {"red", 255, 0, 0},       {"green", 0, 150, 0},    {"blue", 0, 0, 255},    {"yellow", 255, 255, 0},
-    {"cyan", 0, 255, 255},    {"brown", 255, 128, 0},  {"purple", 128, 0, 128}, {"olive", 128, 128, 0},
+    {"red", 255, 0, 0},       {"green", 0, 150, 0},   {"blue", 0, 0, 255},     {"yellow", 255, 255, 0},
+    {"cyan", 0, 255, 255},    {"brown", 255, 128, 0}, {"purple", 128, 0, 128}, {"olive", 128, 128, 0},
     {"magenta", 255, 0, 255}, {"black", 0, 0, 0},
 };
 

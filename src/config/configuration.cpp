@@ -74,8 +74,7 @@ std::optional<double> RealAttribute(pugi::xml_node element, const char* name)
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::general);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -189,7 +188,9 @@ DeviceRef Configuration::FindDevice(uint8_t id) const
     // The id is matched as text: an id written with leading zeros or blanks never matches.
     const std::string wanted = std::to_string(static_cast<unsigned>(id));
     auto byId = [](const std::string& text) {
-        return [text](pugi::xml_node e) { return text == e.attribute("id").value() && e.attribute("id"); };
+        return [text](pugi::xml_node e) {
+            return text == e.attribute("id").value() && e.attribute("id");
+        };
     };
     pugi::xml_node device = FirstUnder(m_root, "Devices", "Device", byId(wanted));
     if (!device)

@@ -28,10 +28,10 @@ class Configuration;
 class DownloadSession final : private t_collector {
 public:
     struct Events {
-        std::function<void(uint64_t arrived)> progress;  // every byte so far, the preamble too
-        std::function<void(size_t index)> flightListed;  // Flights()[index] was found
-        std::function<void(int seconds)> silence;        // the line is silent mid-transfer, again each Poll
-        std::function<void()> completed;                 // the transfer ended: listing goes on to the end
+        std::function<void(uint64_t arrived)> progress;       // every byte so far, the preamble too
+        std::function<void(size_t index)> flightListed;       // Flights()[index] was found
+        std::function<void(int seconds)> silence;             // the line is silent mid-transfer, again each Poll
+        std::function<void()> completed;                      // the transfer ended: listing goes on to the end
         std::function<void(const std::string& reason)> lost;  // the line went away first
     };
 

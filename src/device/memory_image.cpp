@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "config/configuration.h"
 #include "base/time_text.h"
+#include "config/configuration.h"
 
 Q_LOGGING_CATEGORY(lcDownload, "nivra.download")
 
@@ -74,7 +74,8 @@ double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize)
     if (recordSize <= 0)
         return 0.0;
     // Whole numbers all the way, as the logger's own estimate: the divisions round down.
-    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate / 10u);  // NOLINT(bugprone-integer-division)
+    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate /
+                               10u);  // NOLINT(bugprone-integer-division)
 }
 
 std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t received, const Configuration& config)
@@ -128,8 +129,7 @@ std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t rec
         m_markerScan = q + 2;
         return listed;
     }
-    case State::EndOfBlocks:
-        return listed;
+    case State::EndOfBlocks: return listed;
     }
     return listed;
 }
@@ -193,11 +193,12 @@ std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
     image.insert(image.end(), {0, 0});  // the first block's separator
     for (const CBrixoLog* log : logs) {
         const uint8_t id = static_cast<uint8_t>(std::atoi(log->m_device.Id().c_str()));
-        image.insert(image.end(), {static_cast<uint8_t>(log->m_rate), static_cast<uint8_t>(log->m_recordSize / 2), id, 0});
+        image.insert(image.end(),
+                     {static_cast<uint8_t>(log->m_rate), static_cast<uint8_t>(log->m_recordSize / 2), id, 0});
         image.insert(image.end(), log->m_rawData.begin(), log->m_rawData.end());
         image.insert(image.end(), {0, 0});  // end marker, and the next block's separator
     }
-    image.insert(image.end(), {0, 0});           // no further block
+    image.insert(image.end(), {0, 0});         // no further block
     image.insert(image.end(), 6, uint8_t{0});  // the closing zeros
     return image;
 }

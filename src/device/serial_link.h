@@ -26,8 +26,8 @@ std::string DevicePathOf(const std::string& portName);
 std::string PortNameOf(const std::string& devicePath);
 
 struct PortInfo {
-    std::string name;    // as stored in the settings
-    std::string device;  // what it opens
+    std::string name;         // as stored in the settings
+    std::string device;       // what it opens
     std::string description;  // what the system says of it ("FT232R USB UART"), may be empty
     bool usb = false;         // a USB serial adapter, as the logger's cable is
 };
@@ -57,7 +57,8 @@ public:
     CSerialLink& operator=(const CSerialLink&) = delete;
 
     // False (with the system's reason in error) when the port cannot be opened or the link is open already.
-    bool Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector, std::string* error = nullptr);
+    bool Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector,
+              std::string* error = nullptr);
     // Ends the reader and closes the port; false when nothing was open.
     bool Close();
     // Ends the reader at its next wait; the port stays open until Close. Safe from the reader thread.

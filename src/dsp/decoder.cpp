@@ -165,8 +165,8 @@ Status DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::
     const int64_t width = oneByte ? 1 : 2;
     if (*offs < 0 || *offs + width > static_cast<int64_t>(log.m_recordSize))
         return Fail("channel \"" + name + "\" of " + DeviceText(log) + " reads bytes " + std::to_string(*offs) +
-                    " to " + std::to_string(*offs + width - 1) + ", outside its " +
-                    std::to_string(log.m_recordSize) + "-byte record");
+                    " to " + std::to_string(*offs + width - 1) + ", outside its " + std::to_string(log.m_recordSize) +
+                    "-byte record");
     const size_t at = static_cast<size_t>(*offs);
     auto unscaled = [](double value, double) {
         return value;

@@ -69,8 +69,12 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     }
     if (settings.altPolynome)
         KalmanFilter(alt.values, dt, settings.sigmaMeasurement, settings.sigmaModel);
-    alt.style = {static_cast<int>(settings.altColor), settings.altOn, ScalingModeOf(settings.altStyle),
-                 settings.altMin, settings.altMax, true};
+    alt.style = {static_cast<int>(settings.altColor),
+                 settings.altOn,
+                 ScalingModeOf(settings.altStyle),
+                 settings.altMin,
+                 settings.altMax,
+                 true};
 
     std::vector<double> vario = VarioFrom(alt.values, dt);
     if (settings.varioPolynome)
@@ -80,8 +84,12 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
     NamedSeries& v = add("Vario");
     v.unit = unit + "/s";
     v.values = std::move(vario);
-    v.style = {static_cast<int>(settings.varioColor), settings.varioOn, ScalingModeOf(settings.varioStyle),
-               settings.varioMin, settings.varioMax, false};
+    v.style = {static_cast<int>(settings.varioColor),
+               settings.varioOn,
+               ScalingModeOf(settings.varioStyle),
+               settings.varioMin,
+               settings.varioMax,
+               false};
     // Finite altitudes can still give an infinite difference, or overflow in a filter; no axis,
     // statistic or table can show that, so the series go as a non-finite altitude goes.
     const auto finite = [](const std::vector<double>& values) {

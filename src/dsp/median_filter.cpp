@@ -157,9 +157,7 @@ public:
         std::vector<size_t> order(w);
         for (size_t k = 0; k < w; ++k)
             order[k] = k;
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return m_values[a] < m_values[b];
-        });
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return m_values[a] < m_values[b]; });
         const size_t lowerSize = w - w / 2;
         m_lower.resize(lowerSize);
         m_upper.resize(w - lowerSize);
@@ -184,7 +182,8 @@ public:
     // The value in ring slot `slot` leaves, `entering` takes its place.
     void Replace(size_t slot, double entering)
     {
-        m_negativeZeros += static_cast<int>(IsNegativeZero(entering)) - static_cast<int>(IsNegativeZero(m_values[slot]));
+        m_negativeZeros +=
+            static_cast<int>(IsNegativeZero(entering)) - static_cast<int>(IsNegativeZero(m_values[slot]));
         const double old = m_values[slot];
         m_values[slot] = entering;
         const Where w = m_where[slot];

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "app/brixo_log.h"
+#include "base/time_text.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
-#include "base/time_text.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ double NearestSample(const std::vector<double>& values, double firstTime, double
     if (count == 0 || !(t >= firstTime) || t > firstTime + static_cast<double>(count) * interval)
         return 0.0;
     const double position = std::floor((t - firstTime) / interval + 0.5);
-    const size_t index = !(position < static_cast<double>(count - 1)) ? count - 1
-                                                                      : static_cast<size_t>(std::max(position, 0.0));
+    const size_t index =
+        !(position < static_cast<double>(count - 1)) ? count - 1 : static_cast<size_t>(std::max(position, 0.0));
     return values[index];
 }
 

@@ -13,9 +13,9 @@ double ValueAt(const NamedSeries& series, double t);
 
 // The texts of the statistics view's "Log" category.
 struct LogStatTexts {
-    std::string duration;     // time label of the whole seconds
-    std::string rate;         // "%2.1f sec"
-    std::string maxAltitude;  // "%5.1f m" or "%5.1f ft"; empty without altitude values
+    std::string duration;                   // time label of the whole seconds
+    std::string rate;                       // "%2.1f sec"
+    std::string maxAltitude;                // "%5.1f m" or "%5.1f ft"; empty without altitude values
     std::string reference = "above start";  // what the altitude is measured from
 };
 // "above sea level", or "above start", or "above start (no start elevation)" when

@@ -113,11 +113,10 @@ LogbookEntry EntryOf(const QSqlQuery& q)
 
 QString ImageHash(const std::vector<uint8_t>& image)
 {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(
-            QByteArrayView(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
-            QCryptographicHash::Sha256)
-            .toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(image.data()),
+                                                                       static_cast<qsizetype>(image.size())),
+                                                        QCryptographicHash::Sha256)
+                                   .toHex());
 }
 
 // A database file is either empty (new) or starts with SQLite's own header.
@@ -407,8 +406,8 @@ Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
     q.addBindValue(log.m_recordSize);
     q.addBindValue(static_cast<qulonglong>(log.SampleCount()));
     q.addBindValue(log.Duration());
-    q.addBindValue(QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()),
-                              static_cast<qsizetype>(log.m_rawData.size())));
+    q.addBindValue(
+        QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()), static_cast<qsizetype>(log.m_rawData.size())));
     q.addBindValue(Optional(MaxAltitudeOf(log)));
     if (!q.exec())
         return Fail(Why(q.lastError()));

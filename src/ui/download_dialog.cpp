@@ -58,11 +58,16 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
         m_line2->setText(QStringLiteral("%1 bytes has been received").arg(arrived));
         ShowProgress();
     };
-    events.flightListed = [this](size_t index) { OnFlightListed(index); };
-    events.silence = [this](int seconds) {
-        m_line2->setText(QStringLiteral("No data has arrived for %1 seconds. Check the cable, or Cancel.").arg(seconds));
+    events.flightListed = [this](size_t index) {
+        OnFlightListed(index);
     };
-    events.completed = [this] { OnComplete(); };
+    events.silence = [this](int seconds) {
+        m_line2->setText(
+            QStringLiteral("No data has arrived for %1 seconds. Check the cable, or Cancel.").arg(seconds));
+    };
+    events.completed = [this] {
+        OnComplete();
+    };
     events.lost = [this](const std::string& reason) {
         m_line1->setText(QStringLiteral("The connection to the logger was lost."));
         m_line2->setText(QStringLiteral("Nothing was taken over. Check the cable and download again.\n(%1)")

@@ -18,8 +18,8 @@
 #include <pugixml.hpp>
 
 #include "app/brixo_log.h"
-#include "config/configuration.h"
 #include "base/time_text.h"
+#include "config/configuration.h"
 #include "ui/program_icon.h"
 
 CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, const QString& defaultName,
@@ -113,7 +113,7 @@ const char kExpat[] =
 QString MuparserVersion()
 {
     // "2.3.3 (Release)": the number alone.
-    return QString::fromStdString(mu::ParserVersion).section(' ', 0, 0);
+    return QString::fromStdString(mu::ParserVersion).section(QLatin1Char(' '), 0, 0);
 }
 
 QString PugixmlVersion()
@@ -177,7 +177,7 @@ CAboutDlg::CAboutDlg(const Configuration& config, QWidget* parent) : QDialog(par
                          ? QStringLiteral("Configuration: the built-in document.")
                          : QStringLiteral("Configuration: %1").arg(QString::fromStdString(config.LoadedPath()));
     for (const std::string& passed : config.PassedOver())
-        source += '\n' + QString::fromStdString(passed);
+        source += QLatin1Char('\n') + QString::fromStdString(passed);
     m_configuration = new QLabel(source);
     m_configuration->setWordWrap(true);
     m_configuration->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -66,14 +66,24 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     m_recent = std::make_unique<RecentFiles>(
         QFileInfo(settingsFile).dir().filePath(QStringLiteral("recent-files.conf")).toStdString());
     setAcceptDrops(true);
-    m_runMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
-    m_warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Nivra"), text); };
-    m_runFileDialog = [](QFileDialog& dialog) { return dialog.exec(); };
-    m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    m_runMenu = [](QMenu& menu, const QPoint& at) {
+        return menu.exec(at);
+    };
+    m_warn = [this](const QString& text) {
+        QMessageBox::warning(this, QStringLiteral("Nivra"), text);
+    };
+    m_runFileDialog = [](QFileDialog& dialog) {
+        return dialog.exec();
+    };
+    m_runDialog = [](QDialog& dialog) {
+        return dialog.exec();
+    };
     m_confirm = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral("Nivra"), question) == QMessageBox::Yes;
     };
-    m_listPorts = [] { return EnumeratePorts(); };
+    m_listPorts = [] {
+        return EnumeratePorts();
+    };
     setWindowTitle(QStringLiteral("Nivra"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
     CreateCommands();
@@ -95,12 +105,13 @@ CMainFrame::~CMainFrame()
         qWarning("Nivra: the settings were saved, but %s", saved->c_str());
 }
 
-QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& prompt)
+QAction* CMainFrame::AddCommand(int id, const char* text, const char* utf8Prompt)
 {
-    auto* action = new QAction(text, this);
+    auto* action = new QAction(QString::fromUtf8(text), this);
+    const QString prompt = QString::fromUtf8(utf8Prompt);
     action->setData(id);
     // A prompt is the status-bar text, then after a line break the tooltip.
-    const auto split = prompt.indexOf('\n');
+    const auto split = prompt.indexOf(QLatin1Char('\n'));
     action->setStatusTip(split < 0 ? prompt : prompt.left(split));
     if (split >= 0)
         action->setToolTip(prompt.mid(split + 1));
@@ -134,8 +145,8 @@ void CMainFrame::CreateCommands()
     QAction* print = AddCommand(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint");
     print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     QAction* preview = AddCommand(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview");
-    QAction* setup = AddCommand(ID_FILE_PRINT_SETUP, "P&rint Setup...",
-                                "Change the printer and printing options\nPrint Setup");
+    QAction* setup =
+        AddCommand(ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup");
     for (QAction* a : {print, preview, setup}) {
         a->setEnabled(false);
         file->addAction(a);
@@ -200,8 +211,8 @@ void CMainFrame::CreateCommands()
     view->addAction(climbs);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = AddCommand(ID_APP_ABOUT, "&About Nivra...",
-                                "Display program information, version number and copyright\nAbout");
+    QAction* about =
+        AddCommand(ID_APP_ABOUT, "&About Nivra...", "Display program information, version number and copyright\nAbout");
     about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     connect(about, &QAction::triggered, this, &CMainFrame::OnAbout);
     help->addAction(about);
@@ -217,8 +228,8 @@ void CMainFrame::CreateCommands()
         QApplication::sendEvent(focus, &event);
     });
 
-    QAction* refresh = AddCommand(ID_VIEW_REFRESH, QStringLiteral("Refresh"),
-                                  "Rebuild the chart and the statistics of the log shown\nRefresh");
+    QAction* refresh =
+        AddCommand(ID_VIEW_REFRESH, "Refresh", "Rebuild the chart and the statistics of the log shown\nRefresh");
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(refresh, &QAction::triggered, this, &CMainFrame::RefreshSelected);
     addAction(refresh);

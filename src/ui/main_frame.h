@@ -10,9 +10,9 @@
 
 #include "app/settings.h"
 #include "chart/chart_ctrl.h"
+#include "device/serial_link.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
-#include "device/serial_link.h"
 #include "export/log_export.h"
 #include "logbook/logbook.h"
 
@@ -152,7 +152,8 @@ private:
     }
     void CreateCommands();
     void CreateLayout();
-    QAction* AddCommand(int id, const QString& text, const QString& prompt = {});
+    // A command's menu text and prompt, both UTF-8.
+    QAction* AddCommand(int id, const char* text, const char* prompt);
     void OnOpen();
     void OnSaveAs();
     void OnAbout();

@@ -90,7 +90,7 @@ Status CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, c
         QString text = QStringLiteral("The table in %1 was written without some of the shown series:")
                            .arg(QString::fromStdString(file));
         for (const std::string& line : leftOut)
-            text += '\n' + QString::fromStdString(line);
+            text += QLatin1Char('\n') + QString::fromStdString(line);
         m_warn(text);
     }
     return {};
@@ -109,9 +109,9 @@ Status CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file)
             return Fail(series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front());
         TakeVisibility(series, *m_chart);
         const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
-        picture = DrawLogPicture(series, size,
-                                 m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale))
-                                                        : std::vector<Range>{});
+        picture = DrawLogPicture(
+            series, size,
+            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<Range>{});
     }
     if (picture.isNull())
         return Fail("a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

@@ -97,7 +97,7 @@ void CMainFrame::FillRecentMenu()
         // "&1 /home/pilot/flights/may.alt": the number is the shortcut key; an ampersand in
         // the name is shown as itself.
         QString shown = path;
-        shown.replace('&', QStringLiteral("&&"));
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_fileMenu);
         action->setData(path);
         action->setStatusTip(QStringLiteral("Open this document"));

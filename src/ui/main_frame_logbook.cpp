@@ -7,8 +7,8 @@
 #include <QTabWidget>
 
 #include "app/log_file.h"
-#include "config/configuration.h"
 #include "base/file_access.h"
+#include "config/configuration.h"
 #include "device/download_session.h"
 #include "ui/download_dialog.h"
 #include "ui/export_dialog.h"
@@ -54,7 +54,8 @@ void CMainFrame::RefreshLogbook()
     }
     auto entries = m_logbook->List(m_config);
     if (!entries) {
-        m_logbookView->ShowProblem(QStringLiteral("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));
+        m_logbookView->ShowProblem(
+            QStringLiteral("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));
         return;
     }
     const bool imperial = m_settings.Imperial();
@@ -68,7 +69,8 @@ QString CMainFrame::KeepDownloadNow(DownloadSession& session)
         return m_logbookProblem + QStringLiteral("\nThe flights are not kept: save them with File > Save As.");
     auto kept = KeepDownload(*m_logbook, session.Image(), session.BuildListedFlights(Now()), Now());
     if (!kept)
-        return QStringLiteral("The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
+        return QStringLiteral(
+                   "The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
             .arg(QString::fromStdString(kept.Error()));
     m_downloadKept = true;
     RefreshLogbook();
@@ -119,7 +121,8 @@ void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
     } else {
         auto added = m_logbook->Add(*log, Now());
         if (!added) {
-            m_warn(QStringLiteral("The log could not be added to the logbook:\n%1").arg(QString::fromStdString(added.Error())));
+            m_warn(QStringLiteral("The log could not be added to the logbook:\n%1")
+                       .arg(QString::fromStdString(added.Error())));
             return;
         }
         id = *added;
@@ -177,7 +180,9 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
     for (int64_t id : ids) {
         auto log = m_logbook->LoadLog(id, m_config);
         if (!log) {
-            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2").arg(id).arg(QString::fromStdString(log.Error())));
+            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2")
+                       .arg(id)
+                       .arg(QString::fromStdString(log.Error())));
             return;
         }
         logs.push_back(std::move(*log));
@@ -203,10 +208,11 @@ void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty())
         return;
-    const QString question =
-        ids.size() == 1 ? QStringLiteral("Delete this flight from the logbook?")
-                        : QStringLiteral("Delete these %1 flights from the logbook?").arg(ids.size());
-    if (!m_confirm(question + QStringLiteral("\nThe memory images they came from stay on disk and can be imported again.")))
+    const QString question = ids.size() == 1
+                                 ? QStringLiteral("Delete this flight from the logbook?")
+                                 : QStringLiteral("Delete these %1 flights from the logbook?").arg(ids.size());
+    if (!m_confirm(question +
+                   QStringLiteral("\nThe memory images they came from stay on disk and can be imported again.")))
         return;
     if (Status s = m_logbook->Delete(ids); !s)
         m_warn(QStringLiteral("The flights could not be deleted:\n%1").arg(QString::fromStdString(s.Error())));

@@ -10,8 +10,8 @@
 #include <QStatusBar>
 
 #include "app/log_file.h"
-#include "config/configuration.h"
 #include "chart/chart_picture.h"
+#include "config/configuration.h"
 #include "dsp/statistics.h"
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"
@@ -42,8 +42,9 @@ bool CMainFrame::MayDiscardLogs()
 {
     if (!m_unsaved || m_tree->topLevelItemCount() == 0)
         return true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Nivra"), QStringLiteral("Save the downloaded logs?"),
-                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Nivra"), QStringLiteral("Save the downloaded logs?"),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::Discard)
@@ -128,8 +129,8 @@ bool CMainFrame::SaveAs(const QString& path)
 bool CMainFrame::SaveAsNow(const QString& path)
 {
     const std::string unusable = UnusableName(path);
-    const Status written = unusable.empty() ? WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs()))
-                                            : Status(Fail(unusable));
+    const Status written =
+        unusable.empty() ? WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs())) : Status(Fail(unusable));
     if (!written) {
         m_warn(QStringLiteral("The logs could not be saved to %1:\n%2")
                    .arg(path, QString::fromStdString(written.Error())));
@@ -215,8 +216,7 @@ void CMainFrame::SelectTimes(double t1, double t2)
     if (m_chart->SerieCount() == 0 || m_series.series.size() < 2)
         return;
     m_chart->SetSelection(t1, t2);
-    m_stats->ShowSelection(
-        SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
+    m_stats->ShowSelection(SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
 }
 
 void CMainFrame::ShowClimbs()
@@ -270,13 +270,9 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
         }
         break;
     }
-    case CHN_SERIEITEM:
-        EditChartStyle(n.item, n.flag);
-        break;
+    case CHN_SERIEITEM: EditChartStyle(n.item, n.flag); break;
     case CHN_VIEWCHANGED: FollowViewHistory(); break;
-    case CHN_SELECT:
-        UpdateSelectionStats(n);
-        break;
+    case CHN_SELECT: UpdateSelectionStats(n); break;
     case CHN_MENUINIT: {
         double first = 0, last = 0;
         if (m_chart->SerieCount() > 0 && m_chart->GetSelection(first, last)) {
@@ -295,8 +291,7 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -307,8 +302,8 @@ void CMainFrame::Download()
     CDownloadDataDlg dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
     std::string error;
     if (!dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate), &error)) {
-        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Unable to open COM port.\r\nCheck your preferences."),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QString(),
+                        QStringLiteral("Unable to open COM port.\r\nCheck your preferences."), QMessageBox::Ok, this);
         // The path opened, beside the name stored: "mylogger" opens /dev/mylogger.
         QString port = QString::fromStdString(m_settings.usedPort);
         const std::string device = DevicePathOf(m_settings.usedPort);
@@ -316,8 +311,8 @@ void CMainFrame::Download()
             port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
         // The system's words in the details; what stands in the way, and what to do, in view.
         const QString reason = QString::fromStdString(error);
-        const QString help = reason.section('\n', 1);
-        box.setDetailedText(QStringLiteral("%1: %2").arg(port, reason.section('\n', 0, 0)));
+        const QString help = reason.section(QLatin1Char('\n'), 1);
+        box.setDetailedText(QStringLiteral("%1: %2").arg(port, reason.section(QLatin1Char('\n'), 0, 0)));
         if (!help.isEmpty())
             box.setInformativeText(help);
         else if (!AnyUsbPort(m_listPorts()))
@@ -333,7 +328,9 @@ void CMainFrame::Download()
 void CMainFrame::RunDownloadDialog(CDownloadDataDlg& dialog)
 {
     m_downloadKept = false;
-    dialog.m_keep = [this](DownloadSession& session) { return KeepDownloadNow(session); };
+    dialog.m_keep = [this](DownloadSession& session) {
+        return KeepDownloadNow(session);
+    };
     m_runDialog(dialog);
     TakeDownload(dialog);
 }

@@ -3,13 +3,16 @@
 #include <QDialog>
 
 #include <map>
-#include <utility>
+#include <set>
 #include <vector>
 
 #include "app/settings.h"
 #include "device/serial_link.h"
 
 class PropertyList;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class QTreeWidgetItem;
 
 // The length scales of the configuration's metric and imperial units.
@@ -46,19 +49,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QTreeWidgetItem* Add(QTreeWidgetItem* category, const QString& name, QWidget* editor);
-    void AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values, uint32_t current);
-    void AddCheck(QTreeWidgetItem* category, const QString& name, bool on);
-    // "Color": the palette's names, each beside a swatch of its colour.
-    void AddColorCombo(QTreeWidgetItem* category, uint32_t current);
-    // Enter in a row: its number read (a beep when it cannot be), the dialog left open.
-    void ConfirmRow(QWidget* focus);
-    void AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text);
-    void AddAlignment(QTreeWidgetItem* category, uint32_t style);
-    // "Custom Min" and "Custom Max" of the category enabled exactly when its "Alignment" is "custom".
-    void FollowAlignment(const QString& category);
-    // The custom bounds, shown in the units chosen before, in the units chosen now.
-    void ConvertBounds(bool imperial);
+    // The editors of a series category ("Altitude" or "Vario").
+    struct SeriesEditors {
+        QCheckBox* filtering;
+        QComboBox* color;
+        QComboBox* alignment;
+        QLineEdit* min;
+        QLineEdit* max;
+    };
     // A custom bound: its value as the user last gave it, and in which units; the edit
     // shows it in the units chosen, and a text left as shown reads back that exact value.
     struct Bound {
@@ -66,20 +64,52 @@ private:
         bool imperial;
         QString shown;
     };
+
+    QTreeWidgetItem* Add(QTreeWidgetItem* category, const QString& name, QWidget* editor);
+    QComboBox* AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values, uint32_t current);
+    QCheckBox* AddCheck(QTreeWidgetItem* category, const QString& name, bool on);
+    // "Color": the palette's names, each beside a swatch of its colour.
+    QComboBox* AddColorCombo(QTreeWidgetItem* category, uint32_t current);
+    // A number; a whole one is read as a whole number.
+    QLineEdit* AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text, bool whole = false);
+    // The look of a series, after its filtering: colour, alignment and the custom bounds.
+    SeriesEditors AddSeries(QTreeWidgetItem* category, QCheckBox* filtering, uint32_t color, uint32_t style, double min,
+                            double max);
+    // Enter in a row: its number read (a beep when it cannot be), the dialog left open.
+    void ConfirmRow(QWidget* focus);
+    // "Custom Min" and "Custom Max" enabled exactly when the series' "Alignment" is "custom".
+    void FollowAlignment(const SeriesEditors& series);
+    // The custom bounds, shown in the units chosen before, in the units chosen now.
+    void ConvertBounds(bool imperial);
     double InUnits(const Bound& bound, bool imperial) const;
-    bool ReadBound(const QString& category, const QString& name, double& value);
-    // The series items of a category ("Altitude" or "Vario") back into the settings.
-    bool ReadSeries(const QString& category, uint32_t& color, uint32_t& style, double& min, double& max);
-    bool ReadWhole(const QString& category, const QString& name, int64_t& value) const;
-    bool ReadReal(const QString& category, const QString& name, double& value) const;
+    bool ReadBound(QLineEdit* edit, double& value) const;
+    // The series items back into the settings.
+    bool ReadSeries(const SeriesEditors& series, uint32_t& color, uint32_t& style, double& min, double& max) const;
+    static bool ReadWhole(QLineEdit* edit, int64_t& value);
+    static bool ReadReal(QLineEdit* edit, double& value);
     bool ReadPort(std::string& port) const;
-    uint32_t ComboIndex(const QString& category, const QString& name) const;
-    bool Checked(const QString& category, const QString& name) const;
 
     Settings m_settings;
     LengthScales m_scales;
     bool m_imperialShown;
-    std::map<std::pair<QString, QString>, Bound> m_bounds;
     PropertyList* m_list;
+    QComboBox* m_port;
+    QComboBox* m_baudrate;
+    QComboBox* m_units;
+    QComboBox* m_reference;
+    QComboBox* m_temperature;
+    QLineEdit* m_minLogDuration;
+    SeriesEditors m_altitude;
+    QLineEdit* m_sigmaMeasurement;
+    QLineEdit* m_sigmaModel;
+    SeriesEditors m_vario;
+    QLineEdit* m_median;
+    QLineEdit* m_width;
+    QLineEdit* m_height;
+    QLineEdit* m_threshold;
+    QLineEdit* m_shortest;
+    QLineEdit* m_pause;
+    std::map<QLineEdit*, Bound> m_bounds;
+    std::set<QLineEdit*> m_wholeNumbers;
     bool m_sized = false;
 };

@@ -2,6 +2,9 @@
 
 #include <QVBoxLayout>
 
+#include <utility>
+#include <vector>
+
 #include "ui/property_list.h"
 
 namespace {
@@ -20,60 +23,72 @@ CPropertiesView::CPropertiesView(QWidget* parent) : QWidget(parent), m_list(new 
 
 void CPropertiesView::Fill()
 {
+    // Each item with the text it shows until there is a log.
+    const struct {
+        const QString& category;
+        std::vector<std::pair<const char*, const char*>> items;
+    } categories[] = {
+        // No temperature is decoded: a fixed number would read as a measurement.
+        {kLog,
+         {{"Duration", "00:00"},
+          {"Rate", "0.1 sec"},
+          {"max Altitude", "100 m"},
+          {"Altitude", "above start"},
+          {"Temperature", "n/a"}}},
+        {kSelection,
+         {{"Duration", "00:00"},
+          {"start Altitude", "0 m"},
+          {"end Altitude", "0 m"},
+          {"max Altitude", "100 m"},
+          {"min Vario", "-5 m/sec"},
+          {"max Vario", "5 m/sec"},
+          {"avr Vario", "5 m/sec"}}},
+        {kClimbs,
+         {{"Count", "0"}, {"Time climbing", "00:00 (0.0 %)"}, {"Height gained", "0.0 m"}, {"Best climb", "-"}}},
+    };
     m_list->clear();
-    QTreeWidgetItem* log = m_list->AddCategory(kLog);
-    m_list->AddItem(log, "Duration", "00:00");
-    m_list->AddItem(log, "Rate", "0.1 sec");
-    m_list->AddItem(log, "max Altitude", "100 m");
-    m_list->AddItem(log, "Altitude", "above start");
-    // No temperature is decoded: a fixed number would read as a measurement.
-    m_list->AddItem(log, "Temperature", "n/a");
-    QTreeWidgetItem* selection = m_list->AddCategory(kSelection);
-    m_list->AddItem(selection, "Duration", "00:00");
-    m_list->AddItem(selection, "start Altitude", "0 m");
-    m_list->AddItem(selection, "end Altitude", "0 m");
-    m_list->AddItem(selection, "max Altitude", "100 m");
-    m_list->AddItem(selection, "min Vario", "-5 m/sec");
-    m_list->AddItem(selection, "max Vario", "5 m/sec");
-    m_list->AddItem(selection, "avr Vario", "5 m/sec");
-    QTreeWidgetItem* climbs = m_list->AddCategory(kClimbs);
-    m_list->AddItem(climbs, "Count", "0");
-    m_list->AddItem(climbs, "Time climbing", "00:00 (0.0 %)");
-    m_list->AddItem(climbs, "Height gained", "0.0 m");
-    m_list->AddItem(climbs, "Best climb", "-");
-    log->setExpanded(false);
-    selection->setExpanded(false);
-    climbs->setExpanded(false);
+    for (const auto& c : categories) {
+        QTreeWidgetItem* category = m_list->AddCategory(c.category);
+        for (const auto& [name, value] : c.items)
+            m_list->AddItem(category, QString::fromLatin1(name), QString::fromLatin1(value));
+        category->setExpanded(false);
+    }
+}
+
+void CPropertiesView::SetValues(const QString& category,
+                                std::initializer_list<std::pair<const char*, const std::string*>> values)
+{
+    for (const auto& [name, text] : values)
+        m_list->SetValue(category, QString::fromLatin1(name), QString::fromStdString(*text));
 }
 
 void CPropertiesView::ShowClimbs(const ClimbStatTexts& t)
 {
-    m_list->SetValue(kClimbs, "Count", QString::fromStdString(t.count));
-    m_list->SetValue(kClimbs, "Time climbing", QString::fromStdString(t.timeClimbing));
-    m_list->SetValue(kClimbs, "Height gained", QString::fromStdString(t.heightGained));
-    m_list->SetValue(kClimbs, "Best climb", QString::fromStdString(t.bestClimb));
+    SetValues(kClimbs, {{"Count", &t.count},
+                        {"Time climbing", &t.timeClimbing},
+                        {"Height gained", &t.heightGained},
+                        {"Best climb", &t.bestClimb}});
     m_list->Category(kClimbs)->setExpanded(t.count != "0");
 }
 
-void CPropertiesView::ShowLog(const LogStatTexts& texts)
+void CPropertiesView::ShowLog(const LogStatTexts& t)
 {
-    m_list->SetValue(kLog, "Duration", QString::fromStdString(texts.duration));
-    m_list->SetValue(kLog, "Rate", QString::fromStdString(texts.rate));
-    m_list->SetValue(kLog, "max Altitude", QString::fromStdString(texts.maxAltitude));
-    m_list->SetValue(kLog, "Altitude", QString::fromStdString(texts.reference));
+    SetValues(
+        kLog,
+        {{"Duration", &t.duration}, {"Rate", &t.rate}, {"max Altitude", &t.maxAltitude}, {"Altitude", &t.reference}});
     m_list->Category(kLog)->setExpanded(true);
     m_list->Category(kSelection)->setExpanded(false);
 }
 
 void CPropertiesView::ShowSelection(const SelectionStatTexts& t)
 {
-    const std::pair<const char*, const std::string*> items[] = {
-        {"Duration", &t.duration},         {"start Altitude", &t.startAltitude}, {"end Altitude", &t.endAltitude},
-        {"max Altitude", &t.maxAltitude},  {"min Vario", &t.minVario},           {"max Vario", &t.maxVario},
-        {"avr Vario", &t.avrVario},
-    };
-    for (const auto& [name, text] : items)
-        m_list->SetValue(kSelection, name, QString::fromStdString(*text));
+    SetValues(kSelection, {{"Duration", &t.duration},
+                           {"start Altitude", &t.startAltitude},
+                           {"end Altitude", &t.endAltitude},
+                           {"max Altitude", &t.maxAltitude},
+                           {"min Vario", &t.minVario},
+                           {"max Vario", &t.maxVario},
+                           {"avr Vario", &t.avrVario}});
     m_list->Category(kSelection)->setExpanded(true);
 }
 

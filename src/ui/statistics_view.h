@@ -1,5 +1,9 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
+#include <utility>
+
 #include <QWidget>
 
 #include "dsp/statistics.h"
@@ -12,7 +16,7 @@ class CPropertiesView : public QWidget {
 public:
     explicit CPropertiesView(QWidget* parent = nullptr);
 
-    void ShowLog(const LogStatTexts& texts);  // expands "Log", folds "Selection"
+    void ShowLog(const LogStatTexts& texts);              // expands "Log", folds "Selection"
     void ShowSelection(const SelectionStatTexts& texts);  // expands "Selection"
     void ShowClimbs(const ClimbStatTexts& texts);         // expands "Climbs" when there are any
     void Clear();
@@ -21,5 +25,7 @@ public:
 
 private:
     void Fill();
+    // Item texts of a category, by item name.
+    void SetValues(const QString& category, std::initializer_list<std::pair<const char*, const std::string*>> values);
     PropertyList* m_list;
 };

@@ -18,8 +18,8 @@ TEST(FormatDuration, FillsEveryCode)
         {"%D %H:%M:%S", 90061, "1 01:01:01"},
         {"%D", 864000, "10"},
         {"100%% at %S", 7, "100% at 07"},
-        {"%S%", 5, "05%"},          // a lone percent at the end stays
-        {"%Q%H", 3600, "%Q01"},     // an unknown code is copied
+        {"%S%", 5, "05%"},       // a lone percent at the end stays
+        {"%Q%H", 3600, "%Q01"},  // an unknown code is copied
         {"", 42, ""},
     };
     for (const auto& c : cases)

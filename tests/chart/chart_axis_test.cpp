@@ -17,12 +17,12 @@ TEST(ValueAxis, RangeByScalingMode)
         double dataMin, dataMax;
         double min, max;
     } cases[] = {
-        {ScalingMode::Auto, 100.0, 100.0, 100.0, 101.0},        // flat: one unit above
-        {ScalingMode::Auto, 5.0, 5.000001, 5.0, 6.0},           // within 1e-5 counts as flat
+        {ScalingMode::Auto, 100.0, 100.0, 100.0, 101.0},  // flat: one unit above
+        {ScalingMode::Auto, 5.0, 5.000001, 5.0, 6.0},     // within 1e-5 counts as flat
         {ScalingMode::Auto, 5.0, 5.0001, 5.0, 5.0001},
-        {ScalingMode::AlignedToZero, -3.2, 40.0, -3.2, 40.0},            // aligned to zero keeps a negative min
-        {ScalingMode::AlignedToZero, 12.0, 40.0, 0.0, 40.0},             // and drops a positive one to 0
-        {ScalingMode::Custom, 12.0, 40.0, -7.0, 77.0},            // custom
+        {ScalingMode::AlignedToZero, -3.2, 40.0, -3.2, 40.0},  // aligned to zero keeps a negative min
+        {ScalingMode::AlignedToZero, 12.0, 40.0, 0.0, 40.0},   // and drops a positive one to 0
+        {ScalingMode::Custom, 12.0, 40.0, -7.0, 77.0},         // custom
     };
     for (const auto& c : cases) {
         CYAxe axis;
@@ -47,15 +47,14 @@ TEST(ValueAxis, TickStepDecimalsAndFirstTick)
         int decimals;
         double firstTick;
     } cases[] = {
-        {0, 1234, 250, 200, 0, 0},       // raw 123.4: twice a hundred
-        {0, 0.37, 100, 0.1, 1, 0},       // raw 0.0925: ten hundredths, one decimal less
-        {13, 87, 250, 10, 0, 10},        // the largest multiple at or below a positive min
-        {-13, 87, 250, 10, 0, -10},      // the smallest multiple at or above a negative min
-        {-20, 80, 250, 10, 0, -20},      // a negative min on a tick
-        {20, 120, 250, 10, 0, 20},       // a positive min on a tick
-        {0, 1, 20, 1, 0, 0},             // lower than one tick spacing: one tick over the range
-        {0, 4.5, 250, 0.5, 1, 0},
-        {1e20, 1e20 + 1e6, 250, 1e5, 0, 1e20},  // a huge min settles without looping
+        {0, 1234, 250, 200, 0, 0},   // raw 123.4: twice a hundred
+        {0, 0.37, 100, 0.1, 1, 0},   // raw 0.0925: ten hundredths, one decimal less
+        {13, 87, 250, 10, 0, 10},    // the largest multiple at or below a positive min
+        {-13, 87, 250, 10, 0, -10},  // the smallest multiple at or above a negative min
+        {-20, 80, 250, 10, 0, -20},  // a negative min on a tick
+        {20, 120, 250, 10, 0, 20},   // a positive min on a tick
+        {0, 1, 20, 1, 0, 0},         // lower than one tick spacing: one tick over the range
+        {0, 4.5, 250, 0.5, 1, 0},   {1e20, 1e20 + 1e6, 250, 1e5, 0, 1e20},  // a huge min settles without looping
     };
     for (const auto& c : cases) {
         CYAxe axis;
@@ -78,7 +77,7 @@ TEST(ValueAxis, CommonTickCount)
 {
     CYAxe a, b;
     a.m_min = 0, a.m_max = 50, a.m_step = 10, a.m_firstTick = 0;  // 5 steps
-    b.m_min = -3, b.m_max = 4, b.m_step = 1, b.m_firstTick = -3;   // 7 steps
+    b.m_min = -3, b.m_max = 4, b.m_step = 1, b.m_firstTick = -3;  // 7 steps
     ApplyCommonTickCount({&a, &b});
     EXPECT_EQ(a.m_max, 70.0);
     EXPECT_EQ(b.m_max, 4.0);
@@ -131,7 +130,7 @@ TEST(TimeAxis, UnitsAndTicks)
         {0, 50, 1200, TimeUnit::Seconds, 1, 0, 1, {0, 1, 2}},
         {0, 600, 300, TimeUnit::Minutes, 2, 0, 120, {0, 120}},
         {59, 7200, 600, TimeUnit::Minutes, 30, 60, 1800, {60, 1860}},
-        {0, 36000, 600, TimeUnit::Hours, 2, 0, 7200, {0, 7200}},          // 3600 s a tick: the next size up
+        {0, 36000, 600, TimeUnit::Hours, 2, 0, 7200, {0, 7200}},  // 3600 s a tick: the next size up
         {3599, 200000, 600, TimeUnit::Hours, 6, 3600, 21600, {3600, 25200}},
         {100, 2000000, 600, TimeUnit::Days, 2, 86400, 172800, {86400, 259200}},
         {100, 6048000, 600, TimeUnit::Days, 7, 86400, 604800, {86400, 691200}},

@@ -131,7 +131,10 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
         ScalingMode altMode;
         ScalingMode varioMode;
     } cases[] = {
-        {"a dip below the start, aligned to zero", {0, -118, 542, 300}, ScalingMode::AlignedToZero, ScalingMode::Custom},
+        {"a dip below the start, aligned to zero",
+         {0, -118, 542, 300},
+         ScalingMode::AlignedToZero,
+         ScalingMode::Custom},
         {"a dip below the start, auto", {0, -118.4, 542.7, 300}, ScalingMode::Auto, ScalingMode::Auto},
         {"from zero", {0, 120, 542, 10}, ScalingMode::AlignedToZero, ScalingMode::Custom},
         {"above zero, auto", {120, 300, 542, 130}, ScalingMode::Auto, ScalingMode::Custom},
@@ -161,7 +164,8 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
                 for (int k = 0; k <= s->m_tickCount; ++k) {
                     const QString label = s->ValueText(s->TickValue(k), false);
                     EXPECT_FALSE(label.toDouble() == 0 && label.startsWith('-')) << what << ": " << label.toStdString();
-                    EXPECT_EQ(s->ValueToPixel(s->TickValue(k)), alt->ValueToPixel(alt->TickValue(k))) << what << " " << k;
+                    EXPECT_EQ(s->ValueToPixel(s->TickValue(k)), alt->ValueToPixel(alt->TickValue(k)))
+                        << what << " " << k;
                 }
             }
             EXPECT_EQ(alt->m_tickCount, vario->m_tickCount) << what;

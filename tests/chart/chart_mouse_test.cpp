@@ -32,7 +32,9 @@ protected:
         vario->m_axisOnLeft = false;
         chart.ResetView(false);
         chart.show();
-        chart.m_beep = [this] { ++beeps; };
+        chart.m_beep = [this] {
+            ++beeps;
+        };
         QObject::connect(&chart, &CMChartCtrl::Notify, [this](const NMCHART& n) { sent.push_back(n); });
     }
 

@@ -109,8 +109,8 @@ TEST(ChartStyle, ShowsEachSeriesAsItIs)
     EXPECT_TRUE(dialog.Mode(0)->isChecked());
     EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(c.alt->m_min));
     EXPECT_EQ(dialog.MaxEdit()->text(), CChartStyle::NumberText(c.alt->m_max));
-    for (QWidget* w : std::initializer_list<QWidget*>{dialog.MinEdit(), dialog.MaxEdit(), dialog.MinUpDown(),
-                                                      dialog.MaxUpDown()})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{dialog.MinEdit(), dialog.MaxEdit(), dialog.MinUpDown(), dialog.MaxUpDown()})
         EXPECT_FALSE(w->isEnabled());
     // "Aligned to zero" keeps them disabled, "Custom" enables them.
     dialog.Mode(1)->click();
@@ -278,7 +278,9 @@ TEST(ChartStyle, MoreColorsTakesTheNearestPaletteColour)
         {QColor(110, 10, 120), 6, "purple"},
     };
     for (const auto& k : cases) {
-        dialog.ColorButton()->m_pickColor = [&k](QColor, QWidget*) { return k.picked; };
+        dialog.ColorButton()->m_pickColor = [&k](QColor, QWidget*) {
+            return k.picked;
+        };
         dialog.ColorButton()->Entries().last()->trigger();
         EXPECT_EQ(dialog.Styles()[2].colorIndex, k.index) << k.picked.name().toStdString();
         EXPECT_EQ(dialog.ColorButton()->text(), k.shown) << k.picked.name().toStdString();
@@ -287,6 +289,6 @@ TEST(ChartStyle, MoreColorsTakesTheNearestPaletteColour)
     QStringList names;
     for (QAction* a : dialog.ColorButton()->Entries().mid(0, 10))
         names << a->text();
-    EXPECT_EQ(names, (QStringList{"red", "green", "blue", "yellow", "cyan", "brown", "purple", "olive", "magenta",
-                                  "black"}));
+    EXPECT_EQ(names,
+              (QStringList{"red", "green", "blue", "yellow", "cyan", "brown", "purple", "olive", "magenta", "black"}));
 }

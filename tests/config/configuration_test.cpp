@@ -36,8 +36,10 @@ TEST(Configuration, BuiltInDocumentAsShipped)
         const char* region;
         double scale;
     } units[] = {
-        {"linear", "imperial", 3.280839895013123}, {"linear", "metric", 1.0},
-        {"velocity", "imperial", 3.280839895013123}, {"velocity", "metric", 1.0},
+        {"linear", "imperial", 3.280839895013123},
+        {"linear", "metric", 1.0},
+        {"velocity", "imperial", 3.280839895013123},
+        {"velocity", "metric", 1.0},
         {"time", "none", 1.0},  // time units have no region: never found
         {"linear", "nautical", 1.0},
     };
@@ -135,9 +137,9 @@ TEST(Configuration, DeviceLookupMatchesIdText)
 
 TEST(Configuration, SupportedDevicesSkipsNamelessDevices)
 {
-    const Configuration config =
-        ConfigFromText("<R><Devices><Device id='1' name='A'/><Device id='2'/><Device id='3' name='B'/></Devices>"
-                       "<Devices><Device name='C'/></Devices></R>");
+    const Configuration config = ConfigFromText(
+        "<R><Devices><Device id='1' name='A'/><Device id='2'/><Device id='3' name='B'/></Devices>"
+        "<Devices><Device name='C'/></Devices></R>");
     EXPECT_EQ(config.SupportedDevicesText(), "A, B, C");
 }
 
@@ -165,7 +167,8 @@ TEST(Configuration, SetupOfALogForItsDevice)
         {1, 255, true, 510, "y*2"},
         {2, 9, false, 0, nullptr},  // a data-chunk below 2 is unusable
         {3, 9, false, 0, nullptr},
-        {4, 2, true, 4, ""},        // an unconvertible data-chunk counts as missing; Alt without formula
+        {4, 2, true, 4, ""},        // an unconvertible data-chunk counts as missing; Alt without
+                                    // formula
         {5, 1, false, 0, nullptr},  // larger than any record could be
         {6, 0, true, 8, ""},
     };
@@ -186,22 +189,27 @@ TEST(Configuration, SetupOfALogForItsDevice)
 TEST(Configuration, AttributeConversions)
 {
     pugi::xml_document doc;
-    ASSERT_TRUE(doc.load_string("<C a='12' b=' -3 ' c='1.5' d='abc' e='99999999999' f='' g='+7' h='1e3' "
-                                "i='nan' j='0x10' k='2.5e-1' l='-2147483648'/>"));
+    ASSERT_TRUE(
+        doc.load_string("<C a='12' b=' -3 ' c='1.5' d='abc' e='99999999999' f='' g='+7' h='1e3' "
+                        "i='nan' j='0x10' k='2.5e-1' l='-2147483648'/>"));
     const pugi::xml_node c = doc.first_child();
     const struct {
         const char* name;
         std::optional<int32_t> integer;
         std::optional<double> real;
     } cases[] = {
-        {"a", 12, 12.0},          {"b", -3, -3.0},
-        {"c", std::nullopt, 1.5}, {"d", std::nullopt, std::nullopt},
+        {"a", 12, 12.0},
+        {"b", -3, -3.0},
+        {"c", std::nullopt, 1.5},
+        {"d", std::nullopt, std::nullopt},
         {"e", std::nullopt, 99999999999.0},
         {"f", std::nullopt, std::nullopt},
-        {"g", 7, 7.0},            {"h", std::nullopt, 1000.0},
+        {"g", 7, 7.0},
+        {"h", std::nullopt, 1000.0},
         {"i", std::nullopt, std::nullopt},
         {"j", std::nullopt, std::nullopt},
-        {"k", std::nullopt, 0.25}, {"l", INT32_MIN, -2147483648.0},
+        {"k", std::nullopt, 0.25},
+        {"l", INT32_MIN, -2147483648.0},
         {"missing", std::nullopt, std::nullopt},
     };
     for (const auto& t : cases) {

@@ -117,8 +117,8 @@ TEST(DecodeAltitude, FormulaErrorsNameDeviceAndFormula)
         {"<Alt formula='y*height'/>", "\"y*height\" of device 9"},
     };
     for (const auto& c : cases) {
-        const Configuration config = ConfigFromText(
-            std::string("<C><Devices><Device id='9' data-chunk='2'>") + c.alt + "</Device></Devices></C>");
+        const Configuration config = ConfigFromText(std::string("<C><Devices><Device id='9' data-chunk='2'>") + c.alt +
+                                                    "</Device></Devices></C>");
         const CBrixoLog log = LogOf(config, 9, 10, Words({1, 2, 3}));
         std::vector<double> values{5.0};
         const Status decoded = DecodeAltitude(log, false, values);

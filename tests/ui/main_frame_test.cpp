@@ -328,8 +328,10 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     QImage picture;
     ASSERT_TRUE(chart->CopyBitmap(picture));
     const double scale = picture.devicePixelRatio();
-    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(300) + 1, plot.top + 3) * scale).toPoint()), QColor(218, 238, 218));
-    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(600) + 1, plot.top + 3) * scale).toPoint()), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(300) + 1, plot.top + 3) * scale).toPoint()),
+              QColor(218, 238, 218));
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(600) + 1, plot.top + 3) * scale).toPoint()),
+              QColor(Qt::white));
 
     // Sorted by gain, the largest first; a row selects its climb as a drag would, brought into view.
     chart->SetRange(0, 300);

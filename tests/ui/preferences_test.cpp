@@ -63,13 +63,14 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
         for (int k = 0; k < top->childCount(); ++k)
             rows << top->text(0) + "/" + top->child(k)->text(0);
     }
-    EXPECT_EQ(rows.join(", "),
-              "COM Port, Baudrate, Units, Altitude, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
-              "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
-              "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
-              "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
-              "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
-              "Climbs/Longest pause (s)");
+    EXPECT_EQ(
+        rows.join(", "),
+        "COM Port, Baudrate, Units, Altitude, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
+        "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
+        "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
+        "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
+        "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
+        "Climbs/Longest pause (s)");
     for (const char* category : {"Altitude", "Vario", "Image", "Climbs"})
         EXPECT_TRUE(list->Category(category)->isExpanded()) << category;
     EXPECT_EQ(Texts(Combo(dialog, "", "Baudrate")), (QStringList{"9600", "19200", "115200", "460800", "921600"}));

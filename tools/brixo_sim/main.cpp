@@ -15,9 +15,9 @@
 #include <string>
 #include <thread>
 
+#include "../make_examples/flight_generator.h"
 #include "app/log_file.h"
 #include "device/memory_image.h"
-#include "../make_examples/flight_generator.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "app/log_file.h"
-#include "commands.h"
 #include "base/file_access.h"
+#include "commands.h"
 #include "device/download_session.h"
 #include "logbook/logbook.h"
 #include "tool_options.h"

@@ -120,8 +120,8 @@ std::optional<double> StartElevationOf(const ChosenLog& chosen)
         return std::nullopt;
     auto book = Logbook::Open(Logbook::DefaultFolder());
     if (!book) {
-        std::cerr << "nivra-tool: the logbook cannot be opened, so the altitude stays above the start: "
-                  << book.Error() << "\n";
+        std::cerr << "nivra-tool: the logbook cannot be opened, so the altitude stays above the start: " << book.Error()
+                  << "\n";
         return std::nullopt;
     }
     auto entry = (*book)->FindByHash(FlightHash(chosen.log));
@@ -288,8 +288,8 @@ int Export(const std::vector<std::string>& argv)
         written = ExportAlt(path, chosen.log, range.first, range.end);
     } else if (type == ExportType::Csv) {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All, false);
-        written = ExportCsv(path, TableOrTell(chosen, series), dt, range.first, range.end,
-                            series.series[0].values.size());
+        written =
+            ExportCsv(path, TableOrTell(chosen, series), dt, range.first, range.end, series.series[0].values.size());
     } else {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "app/log_file.h"
-#include "commands.h"
 #include "base/time_text.h"
+#include "commands.h"
 #include "logbook/logbook.h"
 #include "tool_options.h"
 
@@ -172,8 +172,7 @@ int AddFile(const ToolArgs& args)
         if (!id)
             throw ToolError{"the logbook cannot be written: " + id.Error()};
         ++(*existing ? found : added);
-        std::printf("%lld\t%s\n", static_cast<long long>(*id),
-                    LogName(entry.number, entry.log.Duration()).c_str());
+        std::printf("%lld\t%s\n", static_cast<long long>(*id), LogName(entry.number, entry.log.Duration()).c_str());
     }
     std::printf("%d added, %d already in the logbook\n", added, found);
     return 0;
