@@ -53,9 +53,8 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
         grantpt(master);
         unlockpt(master);
         CDownloadDataDlg dialog(BuiltInConfiguration(), 0);
-        std::string error;
-        if (!dialog.OpenLink(ptsname(master), 921600, &error)) {
-            state.SkipWithError(error.c_str());
+        if (const Status opened = dialog.OpenLink(ptsname(master), 921600); !opened) {
+            state.SkipWithError(opened.Error().c_str());
             break;
         }
         dialog.show();

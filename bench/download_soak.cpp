@@ -50,9 +50,8 @@ bool DownloadOnce(CMainFrame& frame, const std::vector<uint8_t>& image)
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
         return false;
     CDownloadDataDlg dialog(BuiltInConfiguration(), 0, &frame);
-    std::string error;
-    if (!dialog.OpenLink(ptsname(master), 921600, &error)) {
-        std::fprintf(stderr, "download_soak: %s\n", error.c_str());
+    if (const Status opened = dialog.OpenLink(ptsname(master), 921600); !opened) {
+        std::fprintf(stderr, "download_soak: %s\n", opened.Error().c_str());
         close(master);
         return false;
     }

@@ -33,7 +33,7 @@ void RecentFiles::Remove(const std::string& absolutePath)
     m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), absolutePath), m_paths.end());
 }
 
-bool RecentFiles::Save(std::string* error) const
+Status RecentFiles::Save() const
 {
     QSettings file(QString::fromStdString(m_path), QSettings::IniFormat);
     QStringList list;
@@ -45,10 +45,7 @@ bool RecentFiles::Save(std::string* error) const
     else
         file.setValue(QStringLiteral("LastFolder"), QString::fromStdString(m_lastFolder));
     file.sync();
-    if (file.status() != QSettings::NoError) {
-        if (error)
-            *error = file.status() == QSettings::AccessError ? "the file cannot be written" : "the file is not valid";
-        return false;
-    }
-    return true;
+    if (file.status() != QSettings::NoError)
+        return Fail(file.status() == QSettings::AccessError ? "the file cannot be written" : "the file is not valid");
+    return {};
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 // The files last opened or saved, newest first, kept in a small INI file of their own beside
 // the settings.
 class RecentFiles {
@@ -19,8 +21,8 @@ public:
     // The folder a file was last opened from, saved to or exported to; empty when none was.
     const std::string& LastFolder() const { return m_lastFolder; }
     void SetLastFolder(std::string folder) { m_lastFolder = std::move(folder); }
-    // Writes the list and the folder; false with a reason when they could not be kept.
-    bool Save(std::string* error) const;
+    // Writes the list and the folder; fails with a reason when they could not be kept.
+    Status Save() const;
 
 private:
     std::string m_path;

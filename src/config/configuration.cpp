@@ -123,28 +123,23 @@ bool Configuration::LoadFromText(std::string_view text)
     return doc && Adopt(std::move(*doc));
 }
 
-bool Configuration::LoadFromFile(const std::string& path, std::string* error)
+Status Configuration::LoadFromFile(const std::string& path)
 {
-    auto fail = [error](std::string why) {
-        if (error)
-            *error = std::move(why);
-        return false;
-    };
     // Read at most one byte past the limit, so that a growing file cannot outrun the check;
     // a FIFO or a device in the file's place is refused, never waited on.
     auto read = ReadSmallFile(path, kMaxConfigFileBytes);
     if (!read)
-        return fail(read.Error());
+        return Fail(read.Error());
     const std::string& bytes = *read;
     if (bytes.size() > kMaxConfigFileBytes)
-        return fail("the file is larger than 16 MiB");
+        return Fail("the file is larger than 16 MiB");
     auto doc = ParseXmlDocument(bytes);
     if (!doc)
-        return fail(doc.Error());
+        return Fail(doc.Error());
     if (!Adopt(std::move(*doc)))
-        return fail("the document has no root element");
+        return Fail("the document has no root element");
     m_path = path;
-    return true;
+    return {};
 }
 
 bool Configuration::LoadBuiltIn()
@@ -162,23 +157,18 @@ Configuration::Source Configuration::Load(const std::string& programDir, const s
         if (dir.empty())
             continue;
         const std::string path = dir + "/Nivra.cfg";
-        std::string why;
-        if (LoadFromFile(path, &why))
+        const Status loaded = LoadFromFile(path);
+        if (loaded)
             return Source::File;
         // A file that is not there is the usual case; one that is there and cannot be used is told.
         if (access(path.c_str(), F_OK) == 0)
-            m_passedOver.push_back(path + " was not used: " + why);
+            m_passedOver.push_back(path + " was not used: " + loaded.Error());
     }
     if (LoadBuiltIn())
         return Source::BuiltIn;
     m_doc.reset();
     m_root = {};
     return Source::None;
-}
-
-Configuration::Source Configuration::LoadExplicit(const std::string& path, std::string* error)
-{
-    return LoadFromFile(path, error) ? Source::File : Source::None;
 }
 
 DeviceRef Configuration::FindDevice(uint8_t id) const

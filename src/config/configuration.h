@@ -8,6 +8,8 @@
 
 #include <pugixml.hpp>
 
+#include "base/result.h"
+
 // A reference to one element of a configuration document. Holding it keeps
 // the whole document alive, so a log can outlive the configuration it came from.
 struct DeviceRef {
@@ -43,16 +45,14 @@ public:
 
     // Parses a document held in memory; false (and no root) when it is not well-formed.
     bool LoadFromText(std::string_view text);
-    // Loads a file; false (and the previous state kept, and the reason in
-    // error) when it is missing, unreadable, too large or not well-formed.
-    bool LoadFromFile(const std::string& path, std::string* error = nullptr);
+    // Loads a file, with no fallback (nivra-tool --config); fails, keeping the previous state,
+    // when it is missing, unreadable, too large or not well-formed.
+    Status LoadFromFile(const std::string& path);
     bool LoadBuiltIn();
 
     // The usual lookup: "Nivra.cfg" in programDir, then in the per-user
     // configuration folder, then the built-in document.
     Source Load(const std::string& programDir, const std::string& userConfigDir);
-    // An explicit file only (nivra-tool --config); no fallback.
-    Source LoadExplicit(const std::string& path, std::string* error);
 
     bool HasRoot() const { return static_cast<bool>(m_root); }
     const std::string& LoadedPath() const { return m_path; }

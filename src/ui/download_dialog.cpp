@@ -83,15 +83,12 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
 
 CDownloadDataDlg::~CDownloadDataDlg() = default;
 
-bool CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerSecond, std::string* error)
+Status CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerSecond)
 {
-    const Status opened = m_session.Open(portName, bitsPerSecond);
-    if (opened)
-        return true;
-    m_line1->setText(QStringLiteral("Unable to open COM port"));
-    if (error)
-        *error = opened.Error();
-    return false;
+    Status opened = m_session.Open(portName, bitsPerSecond);
+    if (!opened)
+        m_line1->setText(QStringLiteral("Unable to open COM port"));
+    return opened;
 }
 
 void CDownloadDataDlg::Replay(const std::vector<uint8_t>& image)

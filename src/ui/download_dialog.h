@@ -24,8 +24,8 @@ public:
     CDownloadDataDlg(const Configuration& config, uint32_t minimumDuration, QWidget* parent = nullptr);
     ~CDownloadDataDlg() override;
 
-    // Opens the link of the session; false with the reason.
-    bool OpenLink(const std::string& portName, uint32_t bitsPerSecond, std::string* error);
+    // Opens the link of the session; fails with the reason.
+    Status OpenLink(const std::string& portName, uint32_t bitsPerSecond);
     // Shows a memory image saved before, as if it had just been downloaded.
     void Replay(const std::vector<uint8_t>& image);
 

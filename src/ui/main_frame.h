@@ -7,8 +7,10 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <type_traits>
 
 #include "app/settings.h"
+#include "base/result.h"
 #include "chart/chart_ctrl.h"
 #include "device/serial_link.h"
 #include "dsp/climbs.h"
@@ -42,8 +44,8 @@ public:
     ~CMainFrame() override;
 
     // The commands, reachable without their dialogs. A file that cannot be opened is told with
-    // the reason, or, when problem is given, the reason is put there for the caller to tell.
-    bool OpenFile(const QString& path, std::string* problem = nullptr);
+    // the reason.
+    bool OpenFile(const QString& path);
     // A file named from outside the program (its command line, a drop): opened like File > Open.
     bool OpenFileFromOutside(const QString& path);
     // The File menu's last opened or saved files, newest first.
@@ -119,7 +121,7 @@ protected:
 
 private:
     // The commands' work; the public ones run it through Guarded.
-    bool OpenFileNow(const QString& path, std::string* problem);
+    Status OpenFileNow(const QString& path);
     bool SaveAsNow(const QString& path);
     void RefreshLogNow(const CBrixoLog* log, std::optional<Range> range);
     bool ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
@@ -132,22 +134,23 @@ private:
     // The logbook's name of a log, else "Log %2d (%s)" with its number.
     QString TreeName(const CBrixoLog& log, int number);
     // Runs one of the window's commands: memory running out in it (a hostile file can ask for
-    // more than there is) is told, "not enough memory to" and the purpose, instead of ending
-    // the program; with problem given, it is put there for the caller to tell. The command's
-    // result, or false.
+    // more than there is) ends the command, "not enough memory to" and the purpose, instead of
+    // ending the program. A command that gives a Status fails with that reason for the caller
+    // to tell; one that gives true or false tells it here, and gives false.
     template <typename Command>
-    bool Guarded(const QString& purpose, Command&& command, std::string* problem = nullptr)
+    auto Guarded(const QString& purpose, Command&& command) -> decltype(command())
     {
         try {
             return command();
         } catch (const std::bad_alloc&) {
             m_busy = false;
             const QString text = QStringLiteral("not enough memory to %1").arg(purpose);
-            if (problem)
-                *problem = text.toStdString();
-            else
+            if constexpr (std::is_same_v<decltype(command()), Status>) {
+                return Fail(text.toStdString());
+            } else {
                 m_warn(QStringLiteral("There is %1.").arg(text));
-            return false;
+                return false;
+            }
         }
     }
     void CreateCommands();

@@ -57,26 +57,25 @@ QString CMainFrame::StartFolder() const
 void CMainFrame::RememberFolder(const QString& file)
 {
     m_recent->SetLastFolder(QFileInfo(file).absolutePath().toStdString());
-    std::string error;
-    if (!m_recent->Save(&error))
-        qWarning("Nivra: the folder used last was not kept: %s", error.c_str());
+    if (const Status saved = m_recent->Save(); !saved)
+        qWarning("Nivra: the folder used last was not kept: %s", saved.Error().c_str());
 }
 
 void CMainFrame::Remember(const QString& path)
 {
     m_recent->Add(QFileInfo(path).absoluteFilePath().toStdString());
     m_recent->SetLastFolder(QFileInfo(path).absolutePath().toStdString());
-    std::string error;
     // The list is a convenience: a store that cannot be written costs it, nothing else.
-    if (!m_recent->Save(&error))
-        qWarning("Nivra: the list of recent files was not saved: %s", error.c_str());
+    if (const Status saved = m_recent->Save(); !saved)
+        qWarning("Nivra: the list of recent files was not saved: %s", saved.Error().c_str());
     FillRecentMenu();
 }
 
 void CMainFrame::ForgetRecent(const QString& path)
 {
     m_recent->Remove(path.toStdString());
-    m_recent->Save(nullptr);
+    if (const Status saved = m_recent->Save(); !saved)
+        qWarning("Nivra: the list of recent files was not saved: %s", saved.Error().c_str());
     FillRecentMenu();
 }
 

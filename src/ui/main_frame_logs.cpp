@@ -65,32 +65,24 @@ void CMainFrame::OnOpen()
         OpenFile(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::OpenFile(const QString& path, std::string* problem)
+bool CMainFrame::OpenFile(const QString& path)
 {
-    std::string why;
-    if (Guarded(
-            QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, &why); }, &why))
+    const Status opened = Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path); });
+    if (opened)
         return true;
     // However the file came (File > Open, the command line, a drop, the recent files), a file
-    // that is not opened is told with the reason, unless the caller tells it.
-    if (problem)
-        *problem = why;
-    else
-        m_warn(QStringLiteral("%1 could not be opened:\n%2").arg(path, QString::fromStdString(why)));
+    // that is not opened is told with the reason.
+    m_warn(QStringLiteral("%1 could not be opened:\n%2").arg(path, QString::fromStdString(opened.Error())));
     return false;
 }
 
-bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
+Status CMainFrame::OpenFileNow(const QString& path)
 {
-    if (const std::string unusable = UnusableName(path); !unusable.empty()) {
-        *problem = unusable;
-        return false;
-    }
+    if (const std::string unusable = UnusableName(path); !unusable.empty())
+        return Fail(unusable);
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
-    if (!result.Accepted()) {
-        *problem = result.Problem();
-        return false;
-    }
+    if (!result.Accepted())
+        return Fail(result.Problem());
     m_busy = true;
     m_tree->ClearLogs();
     for (const NumberedLog& entry : result.logs)
@@ -107,7 +99,7 @@ bool CMainFrame::OpenFileNow(const QString& path, std::string* problem)
     // What a file cut short still gave is shown, and what it lost is said.
     if (const std::string warning = result.Warning(); !warning.empty())
         m_warn(QStringLiteral("%1 was opened, but %2.").arg(path, QString::fromStdString(warning)));
-    return true;
+    return {};
 }
 
 void CMainFrame::OnSaveAs()
@@ -300,8 +292,7 @@ void CMainFrame::Download()
     if (!MayDiscardLogs())
         return;
     CDownloadDataDlg dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
-    std::string error;
-    if (!dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate), &error)) {
+    if (const Status opened = dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate)); !opened) {
         QMessageBox box(QMessageBox::NoIcon, QString(),
                         QStringLiteral("Unable to open COM port.\r\nCheck your preferences."), QMessageBox::Ok, this);
         // The path opened, beside the name stored: "mylogger" opens /dev/mylogger.
@@ -310,7 +301,7 @@ void CMainFrame::Download()
         if (device != m_settings.usedPort)
             port += QStringLiteral(" (%1)").arg(QString::fromStdString(device));
         // The system's words in the details; what stands in the way, and what to do, in view.
-        const QString reason = QString::fromStdString(error);
+        const QString reason = QString::fromStdString(opened.Error());
         const QString help = reason.section(QLatin1Char('\n'), 1);
         box.setDetailedText(QStringLiteral("%1: %2").arg(port, reason.section(QLatin1Char('\n'), 0, 0)));
         if (!help.isEmpty())

@@ -34,7 +34,7 @@ TEST(RecentFiles, NewestFirstOnceEachAtMostEight)
         for (const std::string& p : c.removed)
             recent.Remove(p);
         EXPECT_EQ(recent.Paths(), c.expected) << c.what;
-        ASSERT_TRUE(recent.Save(nullptr)) << c.what;
+        ASSERT_TRUE(recent.Save().Ok()) << c.what;
         EXPECT_EQ(RecentFiles(path).Paths(), c.expected) << c.what << ", read again";
     }
 }
@@ -52,10 +52,10 @@ TEST(RecentFiles, AHandEditedListIsCleanedUp)
     // A list that cannot be written says so.
     RecentFiles nowhere(dir.filePath("no/such/folder/recent.conf").toStdString() + "/x");
     nowhere.Add("/a");
-    std::string error;
     QFile blocker(dir.filePath("no"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder would be
     blocker.close();
-    EXPECT_FALSE(nowhere.Save(&error));
-    EXPECT_FALSE(error.empty());
+    const Status saved = nowhere.Save();
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_EQ(saved.Error(), "the file cannot be written");
 }

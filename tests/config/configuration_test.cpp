@@ -94,10 +94,9 @@ TEST(Configuration, OversizedFileIsNotRead)
     WriteText(program.filePath("Nivra.cfg"), text);
     Configuration config;
     EXPECT_EQ(config.Load(program.path().toStdString(), ""), Configuration::Source::BuiltIn);
-    std::string error;
-    EXPECT_EQ(Configuration().LoadExplicit(program.filePath("Nivra.cfg").toStdString(), &error),
-              Configuration::Source::None);
-    EXPECT_FALSE(error.empty());
+    const Status explicitly = Configuration().LoadFromFile(program.filePath("Nivra.cfg").toStdString());
+    ASSERT_FALSE(explicitly.Ok());
+    EXPECT_EQ(explicitly.Error(), "the file is larger than 16 MiB");
 }
 
 TEST(Configuration, NoRootFindsNothing)

@@ -55,8 +55,8 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
 {
     ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
-    std::string error;
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
     EXPECT_EQ(dialog.Line1()->text(), "Plug connector to Brixo and power it on.");
     // The columns' units on their titles.
@@ -103,8 +103,8 @@ TEST_F(Download, CancelBeforeTheEndChangesNothing)
 {
     ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
-    std::string error;
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
     pty.Write(image, 0, image.size() - 10);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() >= 1; }));
@@ -162,9 +162,9 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 {
     ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
-    std::string error;
     dialog.SetQuietEnd(200);
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     // Zeros before any signature end the transfer once the line stays quiet.
     const std::vector<uint8_t> noise = {'n', 'o', 'i', 's', 'e', 1, 2, 3, 0, 0, 0, 0, 0, 0};
     pty.Write(noise);
@@ -179,8 +179,8 @@ TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 {
     ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
-    std::string error;
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
     pty.Write(image, 0, image.size() / 2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
@@ -200,8 +200,8 @@ TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
 {
     CDownloadDataDlg dialog(config, 3, frame.get());
     dialog.SetSilenceLimit(300);
-    std::string error;
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
     // Before anything arrives the first line says what to do, however long it takes.
     QTest::qWait(450);
@@ -238,8 +238,8 @@ TEST_F(Download, ZerosOrNoiseBeforeTheSignatureLoseNoFlight)
     for (const auto& c : cases) {
         PseudoTerminal line;
         CDownloadDataDlg dialog(config, 3, frame.get());
-        std::string error;
-        ASSERT_TRUE(dialog.OpenLink(line.path, 921600, &error)) << error;
+        const Status opened = dialog.OpenLink(line.path, 921600);
+        ASSERT_TRUE(opened.Ok()) << opened.Error();
         dialog.show();
         line.Write(c.before);
         ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
@@ -255,8 +255,8 @@ TEST_F(Download, ZerosOrNoiseBeforeTheSignatureLoseNoFlight)
 TEST_F(Download, ALostByteIsShownAsDamaged)
 {
     CDownloadDataDlg dialog(config, 3, frame.get());
-    std::string error;
-    ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+    const Status opened = dialog.OpenLink(pty.path, 921600);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
     std::vector<uint8_t> cut = image;
     cut.erase(cut.begin() + 3 + 16 + 6 + 333);  // a byte of the first flight lost on the line

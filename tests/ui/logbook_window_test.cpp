@@ -52,8 +52,8 @@ protected:
             return dialog.result();
         };
         CDownloadDataDlg dialog(config, 3, frame.get());
-        std::string error;
-        ASSERT_TRUE(dialog.OpenLink(pty.path, 921600, &error)) << error;
+        const Status opened = dialog.OpenLink(pty.path, 921600);
+        ASSERT_TRUE(opened.Ok()) << opened.Error();
         frame->RunDownloadDialog(dialog);
     }
 

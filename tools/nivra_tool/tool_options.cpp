@@ -40,9 +40,8 @@ Configuration LoadToolConfiguration(const ToolArgs& args, const std::string& pro
     Configuration config;
     const auto explicitPath = args.options.find("config");
     if (explicitPath != args.options.end()) {
-        std::string error;
-        if (config.LoadExplicit(explicitPath->second, &error) == Configuration::Source::None)
-            throw ToolError{explicitPath->second + ": " + error};
+        if (const Status loaded = config.LoadFromFile(explicitPath->second); !loaded)
+            throw ToolError{explicitPath->second + ": " + loaded.Error()};
         return config;
     }
     config.Load(programDir, Configuration::PerUserDirectory());
