@@ -19,9 +19,11 @@ inline Failure Fail(std::string reason)
 template <typename T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : m_outcome(std::in_place_index<0>, std::move(value)) {}  // NOLINT(google-explicit-constructor)
-    Result(Failure failure)
-        : m_outcome(std::in_place_index<1>, std::move(failure)) {}  // NOLINT(google-explicit-constructor)
+    // A value or a failure converts to a result, so that a function returns either as it is.
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    Result(T value) : m_outcome(std::in_place_index<0>, std::move(value)) {}
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    Result(Failure failure) : m_outcome(std::in_place_index<1>, std::move(failure)) {}
 
     bool Ok() const { return m_outcome.index() == 0; }
     explicit operator bool() const { return Ok(); }
@@ -43,8 +45,8 @@ template <>
 class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Failure failure)
-        : m_failed(true), m_reason(std::move(failure.reason)) {}  // NOLINT(google-explicit-constructor)
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    Result(Failure failure) : m_failed(true), m_reason(std::move(failure.reason)) {}
 
     bool Ok() const { return !m_failed; }
     explicit operator bool() const { return Ok(); }

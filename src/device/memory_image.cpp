@@ -74,8 +74,8 @@ double EstimatedDuration(uint32_t length, uint32_t rate, int32_t recordSize)
     if (recordSize <= 0)
         return 0.0;
     // Whole numbers all the way, as the logger's own estimate: the divisions round down.
-    return static_cast<double>(length / static_cast<uint32_t>(recordSize) * rate /
-                               10u);  // NOLINT(bugprone-integer-division)
+    const uint32_t tenths = length / static_cast<uint32_t>(recordSize) * rate / 10u;
+    return static_cast<double>(tenths);
 }
 
 std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t received, const Configuration& config)
