@@ -1,29 +1,52 @@
 #!/bin/bash
-# Takes docs/screenshot.png: the window with the soaring example opened, a
-# stretch selected, and the Preferences dialog open beside it. Needs xvfb, xdotool and imagemagick; run from the checkout:
+# Takes the README's pictures with the examples, in a settings folder and a logbook of their own:
+#   docs/screenshot.png  the soaring example opened, its climbs shaded, a stretch selected and
+#                        the statistics of both shown
+#   docs/logbook.png     the Logbook tab with the two examples added and noted
+# Needs xvfb, xdotool and imagemagick; run from the checkout after building:
 #   xvfb-run -a -s "-screen 0 1200x760x24" tools/take_screenshot.sh
-export XDG_CONFIG_HOME=$(mktemp -d)  # first-run settings, and the user's own stay untouched
+set -e
+XDG_CONFIG_HOME=$(mktemp -d)  # first-run settings, and the user's own stay untouched
+XDG_DATA_HOME=$(mktemp -d)    # a logbook of its own
+export XDG_CONFIG_HOME XDG_DATA_HOME
+tool=./build/nivra-tool
+$tool logbook add examples/soaring-flight.alt >/dev/null
+$tool logbook add examples/training-hops.alt >/dev/null
+$tool logbook set 1 --name "Ridge soaring" --site "Westkamm" --elevation 1250 --comment "Two good thermals"
+for id in 2 3; do
+  $tool logbook set $id --site "Training slope" --elevation 430
+done
+
 ./build/nivra &
 pid=$!
+trap 'kill $pid 2>/dev/null' EXIT
 sleep 2
 wid=$(xdotool search --name '^Nivra$' | head -1)
-xdotool windowsize $wid 1200 760
-xdotool windowmove $wid 0 0
+xdotool windowsize "$wid" 1200 760
+xdotool windowmove "$wid" 0 0
 sleep 0.5
-xdotool mousemove 100 300 click 1; xdotool windowfocus $wid; sleep 0.3; xdotool key ctrl+o
+xdotool mousemove 100 300 click 1
+xdotool windowfocus "$wid"
+sleep 0.3
+xdotool key ctrl+o
 sleep 1.5
 xdotool type --delay 20 "$PWD/examples/soaring-flight.alt"
 xdotool key Return
 sleep 1.5
-# A selection in the chart: drag across the plot.
-xdotool mousemove 600 300 mousedown 1 mousemove 700 300 mousemove 800 300 mouseup 1
+# A selection in the chart: drag across the plot, then rest the mouse for the read-out.
+xdotool mousemove 620 300 mousedown 1 mousemove 700 300 mousemove 780 300 mouseup 1
 sleep 0.5
 xdotool mousemove 900 250
-sleep 0.5
-xdotool key alt+v p
-sleep 1
-pref=$(xdotool search --name '^Preferences$' | head -1)
-xdotool windowmove $pref 760 150
-sleep 0.5
+sleep 0.8
 import -window root docs/screenshot.png
-kill $pid
+
+# The Logbook tab: the first tab bar of the window, second tab.
+xdotool key --window "$wid" Escape
+xdotool mousemove 95 62 click 1
+sleep 0.5
+# A wider pane, to read every column, and the soaring flight chosen.
+xdotool mousemove 277 400 mousedown 1 mousemove 400 400 mousemove 700 400 mouseup 1
+sleep 0.5
+xdotool mousemove 60 159 click 1
+sleep 0.8
+import -window root docs/logbook.png
