@@ -2,13 +2,15 @@
 # Installs what Nivra needs on Debian 12, builds it, and runs it or its tests.
 #   ./setup.sh run        build and start Nivra
 #   ./setup.sh test       build and run every test through CTest
-#   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/)
+#   ./setup.sh sanitize   build and run the tests with AddressSanitizer and UBSan (build-asan/, with
+#                         warnings as errors and the standard library's assertions)
 #   ./setup.sh tsan       build and run the serial link tests with ThreadSanitizer (build-tsan/)
 #   ./setup.sh bench      build and run the benchmarks
 #   ./setup.sh package    build the .deb (in build/) and check it; INSTALL=1 also installs it with apt
 #   ./setup.sh fuzz [S]   build the fuzzers with clang (build-fuzz/) and run each for S seconds (60)
 #   ./setup.sh check      the code checks: layering, formatting, warnings as errors (with the
-#                         standard library's assertions), clang-tidy, and no widgets in nivra-tool
+#                         standard library's assertions; the build of sanitize), clang-tidy, and
+#                         no widgets in nivra-tool
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -42,6 +44,14 @@ build() {  # build DIR [cmake options...]
   cmake --build "$dir" -j2
 }
 
+# The sanitizer build is also the checked one: warnings as errors, the standard library's
+# assertions, and the compile commands clang-tidy reads. One build serves both, so CI compiles
+# the code once for them.
+build_checked() {
+  build build-asan -DCMAKE_BUILD_TYPE=Debug -DNIVRA_SANITIZE=ON -DNIVRA_BUILD_BENCH=OFF -DNIVRA_WERROR=ON \
+    -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -55,7 +65,7 @@ case "${1:-}" in
     ;;
   sanitize)
     install_missing
-    build build-asan -DCMAKE_BUILD_TYPE=Debug -DNIVRA_SANITIZE=ON -DNIVRA_BUILD_BENCH=OFF
+    build_checked
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-asan --output-on-failure -j2
     ;;
@@ -110,12 +120,11 @@ case "${1:-}" in
     # Every tracked C++ file as .clang-format writes it.
     git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
     echo "formatting: every tracked C++ file is as .clang-format writes it"
-    build build-check -DCMAKE_BUILD_TYPE=Debug -DNIVRA_WERROR=ON -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS \
-      -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    build_checked
     echo "warnings: none, with -Werror and -D_GLIBCXX_ASSERTIONS"
-    run-clang-tidy-14 -p build-check -j 2 -quiet "^$PWD/(src|tools)/.*\.cpp\$"
+    run-clang-tidy-14 -p build-asan -j 2 -quiet "^$PWD/(src|tools)/.*\.cpp\$"
     echo "clang-tidy: no finding in src/ and tools/"
-    if ldd build-check/nivra-tool | grep -q libQt6Widgets; then
+    if ldd build-asan/nivra-tool | grep -q libQt6Widgets; then
       echo "nivra-tool links the widget library" >&2
       exit 1
     fi
