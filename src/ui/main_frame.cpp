@@ -329,8 +329,13 @@ void CMainFrame::showEvent(QShowEvent* event)
     m_splitsPlaced = true;
     const int width = m_outer->width() - m_outer->handleWidth();
     m_outer->setSizes({width / 4, width - width / 4});
+    // Rounded up, as PaneProportion rounds down, so that a stored proportion comes back as
+    // it was instead of one less at every run. Neither part is collapsed to nothing: at 0
+    // or 100 the splitter gives it its smallest usable height.
     const int height = m_inner->height() - m_inner->handleWidth();
-    const int top = height * std::clamp(m_settings.paneProportion, 0, 100) / 100;
+    int top = (height * std::clamp(m_settings.paneProportion, 0, 100) + 99) / 100;
+    if (height >= 2)
+        top = std::clamp(top, 1, height - 1);
     m_inner->setSizes({top, height - top});
 }
 

@@ -30,18 +30,27 @@ int CountColor(const QImage& image, QColor color, const ChartRect& inside)
     return count;
 }
 
-struct Chart {
-    CMChartCtrl ctrl;
-    explicit Chart(QSize size = {800, 600}) { ctrl.resize(size); }
+// A chart drawn without a window, laid out as the window lays it out: with the box of the
+// read-out's time in the legend.
+struct Picture : ChartPicture {
+    QSize size;
+    explicit Picture(QSize pictureSize = {800, 600}) : size(pictureSize) { m_scene.m_look.timeReadOut = true; }
     std::shared_ptr<CMChartSerie> Add(const char* name, std::vector<double> values, double interval = 1.0,
                                       bool left = true, int color = 0)
     {
-        std::shared_ptr<CMChartSerie> s;
-        ctrl.AddSerie(name, 0.0, interval, std::move(values), &s, false);
+        auto s = std::make_shared<CMChartSerie>(name, 0.0, interval, std::move(values));
         s->m_axisOnLeft = left;
         s->SetColorIndex(color);
+        m_series.push_back(s);
         return s;
     }
+    // The whole time of the series, laid out and drawn.
+    QImage Whole()
+    {
+        ShowWholeRange();
+        return Draw(size);
+    }
+    const ChartRect& Plot() const { return m_scene.PlotRect(); }
 };
 
 }  // namespace
@@ -64,15 +73,14 @@ TEST(ChartDrawing, DecimatedCurvesMatchEverySample)
     for (const auto& c : cases) {
         QImage pictures[2];
         for (int decimate = 0; decimate < 2; ++decimate) {
-            Chart chart(c.size);
-            chart.ctrl.m_decimateCurves = decimate == 1;
+            Picture chart(c.size);
+            chart.m_scene.m_look.decimateCurves = decimate == 1;
             chart.Add("Wave", Wave(c.samples, c.period, 3), 0.1, true, 2);
             chart.Add("Other", Wave(c.samples, c.period * 3, 5), 0.1, false, 0);
-            chart.ctrl.ResetView(false);
             const double span = static_cast<double>(c.samples) * 0.1;
-            if (c.zoomFirst > 0 || c.zoomLast < 1)
-                chart.ctrl.SetRange(span * c.zoomFirst, span * c.zoomLast);
-            ASSERT_TRUE(chart.ctrl.CopyBitmap(pictures[decimate]));
+            chart.m_time.m_min = span * c.zoomFirst;
+            chart.m_time.m_max = span * c.zoomLast;
+            pictures[decimate] = chart.Draw(c.size);
         }
         EXPECT_TRUE(pictures[0] == pictures[1]) << c.what;
         // The curve was drawn at all.
@@ -82,12 +90,12 @@ TEST(ChartDrawing, DecimatedCurvesMatchEverySample)
 
 TEST(ChartLayout, BandsLegendAndPlot)
 {
-    Chart chart;
+    Picture chart;
     auto alt = chart.Add("Alt", {0, 10, 20, 30}, 1.0, true, 1);
     auto vario = chart.Add("Vario", {1, -1, 2, 0}, 1.0, false, 0);
-    chart.ctrl.ResetView(false);
+    chart.Whole();
     const int cy = QFontMetrics(alt->m_rotatedFont).height();
-    const ChartRect& plot = chart.ctrl.PlotRect();
+    const ChartRect& plot = chart.Plot();
     EXPECT_EQ(alt->m_rect.left, 5);
     EXPECT_EQ(alt->m_rect.Width(), cy + 15);
     EXPECT_EQ(plot.left, alt->m_rect.right);
@@ -102,13 +110,13 @@ TEST(ChartLayout, BandsLegendAndPlot)
     EXPECT_EQ(alt->m_rect.top, plot.top);
     EXPECT_EQ(alt->m_rect.bottom, plot.bottom);
     // One legend row, the time band on it.
-    const ChartRect& legend = chart.ctrl.LegendRect();
+    const ChartRect& legend = chart.m_scene.LegendRect();
     EXPECT_GE(legend.Height(), cy);
     EXPECT_EQ(legend.bottom, 600 - 5);
     EXPECT_EQ(legend.left, plot.left);
-    EXPECT_EQ(chart.ctrl.m_rect.bottom, legend.top);
-    EXPECT_EQ(chart.ctrl.m_rect.Height(), QFontMetrics(ChartFont()).height() + 15);
-    EXPECT_EQ(plot.bottom, chart.ctrl.m_rect.top);
+    EXPECT_EQ(chart.m_time.m_rect.bottom, legend.top);
+    EXPECT_EQ(chart.m_time.m_rect.Height(), QFontMetrics(ChartFont()).height() + 15);
+    EXPECT_EQ(plot.bottom, chart.m_time.m_rect.top);
     // Swatches in one row, the second after the first one's value box.
     EXPECT_EQ(alt->m_swatchRect.left, legend.left);
     EXPECT_EQ(vario->m_swatchRect.top, legend.top);
@@ -116,8 +124,8 @@ TEST(ChartLayout, BandsLegendAndPlot)
 
     // A hidden series takes no band.
     vario->m_visible = false;
-    chart.ctrl.Recalc();
-    EXPECT_EQ(chart.ctrl.PlotRect().right, 800 - 5);
+    chart.Whole();
+    EXPECT_EQ(chart.Plot().right, 800 - 5);
 }
 
 TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
@@ -145,7 +153,7 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
     for (QSize size : {QSize(1600, 900), QSize(800, 600), QSize(420, 300)}) {
         for (const auto& c : cases) {
             const std::string what = std::string(c.what) + " at " + std::to_string(size.width());
-            Chart chart(size);
+            Picture chart(size);
             auto alt = chart.Add("Alt", c.alt, 1.0, true, 1);
             alt->m_unit = "m";
             alt->m_scalingMode = c.altMode;
@@ -154,7 +162,7 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
             vario->m_scalingMode = c.varioMode;
             vario->m_customMin = -5;
             vario->m_customMax = 5;
-            chart.ctrl.ResetView(false);
+            chart.Whole();
             for (const auto& s : {alt, vario}) {
                 if (s->m_scalingMode != ScalingMode::Custom) {
                     EXPECT_LE(s->m_min, s->m_dataMin + s->m_step * 1e-9) << what;
@@ -169,9 +177,9 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
                 }
             }
             EXPECT_EQ(alt->m_tickCount, vario->m_tickCount) << what;
-            const std::vector<QRect>& texts = chart.ctrl.TextRects();
+            const std::vector<QRect>& texts = chart.m_scene.TextRects();
             const QRect picture(0, 0, size.width(), size.height());
-            const ChartRect& band = chart.ctrl.m_rect;
+            const ChartRect& band = chart.m_time.m_rect;
             for (size_t i = 0; i < texts.size(); ++i) {
                 EXPECT_TRUE(picture.contains(texts[i])) << what << ": text " << i;
                 if (texts[i].top() == band.top + 6) {  // a time label: whole within the time band
@@ -190,12 +198,12 @@ TEST(ChartLayout, EveryReadOutFitsItsBoxBeforeTheNextSwatch)
     // A vario of two decimals first: its box is laid out with the decimals its axis ends up
     // with, not those it had before, so that its read-out never runs into the next swatch.
     for (QSize size : {QSize(800, 600), QSize(300, 400)}) {
-        Chart chart(size);
+        Picture chart(size);
         auto vario = chart.Add("Vario", {-0.062, 0.054, 0.01, -0.024}, 1.0, false, 0);
         vario->m_unit = "m/s";
         auto alt = chart.Add("Alt", {0, 1234.5, 20, 30}, 1.0, true, 1);
         alt->m_unit = "m";
-        chart.ctrl.ResetView(false);
+        chart.Whole();
         ASSERT_EQ(vario->m_decimals, 2);
         const QFontMetrics metrics(ChartFont());
         for (const auto& s : {vario, alt})
@@ -207,113 +215,116 @@ TEST(ChartLayout, EveryReadOutFitsItsBoxBeforeTheNextSwatch)
         }
         // The time's box holds any time of the range, and nothing is beyond it.
         for (const char* time : {"00:00", "00:03", "88:88"})
-            EXPECT_LE(metrics.horizontalAdvance(time), chart.ctrl.TimeBox().Width()) << time;
-        EXPECT_LE(chart.ctrl.TimeBox().right, size.width() - 5);
-        // A picture has no mouse, so no time box.
-        const auto snapshot = chart.ctrl.Snapshot();
-        snapshot->Draw(size);
-        EXPECT_TRUE(snapshot->m_scene.TimeBox().IsEmpty());
-        EXPECT_EQ(snapshot->m_scene.TextRects().size() + 1, chart.ctrl.TextRects().size());
+            EXPECT_LE(metrics.horizontalAdvance(time), chart.m_scene.TimeBox().Width()) << time;
+        EXPECT_LE(chart.m_scene.TimeBox().right, size.width() - 5);
     }
 }
 
 TEST(ChartLayout, LegendWrapsIntoRows)
 {
-    Chart chart({300, 400});
+    Picture chart({300, 400});
+    std::vector<std::shared_ptr<CMChartSerie>> series;
     for (const char* name : {"First series", "Second series", "Third series"})
-        chart.Add(name, {1, 2, 3});
-    chart.ctrl.ResetView(false);
-    std::shared_ptr<CMChartSerie> first, third;
-    chart.ctrl.GetSerie(0, &first);
-    chart.ctrl.GetSerie(2, &third);
-    EXPECT_GT(third->m_swatchRect.top, first->m_swatchRect.top);
-    EXPECT_EQ(third->m_swatchRect.left, chart.ctrl.LegendRect().left);
+        series.push_back(chart.Add(name, {1, 2, 3}));
+    chart.Whole();
+    EXPECT_GT(series[2]->m_swatchRect.top, series[0]->m_swatchRect.top);
+    EXPECT_EQ(series[2]->m_swatchRect.left, chart.m_scene.LegendRect().left);
 }
 
 TEST(ChartDrawing, WhatIsOnThePicture)
 {
-    Chart chart;
-    auto shown = chart.Add("Shown", {0, 50, 100, 50, 0, 50, 100}, 1.0, true, 2);    // blue
+    Picture chart;
     auto hidden = chart.Add("Hidden", {10, 20, 30, 40, 50, 60, 70}, 1.0, true, 8);  // magenta
+    auto shown = chart.Add("Shown", {0, 50, 100, 50, 0, 50, 100}, 1.0, true, 2);    // blue
     hidden->m_visible = false;
+    shown->m_scalingMode = ScalingMode::Custom;  // a range that cuts the curve's peaks and troughs
+    shown->m_customMin = 20;
+    shown->m_customMax = 80;
     shown->AddLabel(3.0, 50.0);
     shown->AddLabel(100.0, 50.0);  // outside the time range: not drawn
-    chart.ctrl.ResetView(false);
-    chart.ctrl.SetSelection(1.0, 2.0);
-    QImage picture;
-    ASSERT_TRUE(chart.ctrl.CopyBitmap(picture));
-    const ChartRect plot = chart.ctrl.PlotRect();
+    shown->AddLabel(2.0, 1000.0);  // far above the plot: clipped away
+    chart.m_scene.m_selection = Range{1.0, 2.0};
+    const QImage picture = chart.Whole();
+    const ChartRect plot = chart.Plot();
     const QColor blue = PaletteColor(2), magenta = PaletteColor(8), grey(180, 180, 180), red(255, 0, 0);
     EXPECT_GT(CountColor(picture, blue, plot), 300);
     EXPECT_EQ(CountColor(picture, magenta, plot), 0);
-    // The hidden series' swatch is outlined, not filled.
+    // Nothing of the curve or the labels outside the plot and the axis band.
+    EXPECT_EQ(CountColor(picture, blue, {plot.right, 0, 800, plot.bottom}), 0);
+    EXPECT_EQ(CountColor(picture, blue, {0, 0, 800, plot.top}), 0);
+    EXPECT_EQ(CountColor(picture, red, {0, 0, 800, plot.top}), 0);
+    // The hidden series' swatch is outlined, not filled, and its name is grey.
     const ChartRect& swatch = hidden->m_swatchRect;
     EXPECT_EQ(picture.pixelColor(swatch.left, swatch.top), magenta);
     EXPECT_EQ(picture.pixelColor((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
               QColor(Qt::white));
     EXPECT_EQ(picture.pixelColor(shown->m_swatchRect.left + 2, shown->m_swatchRect.top + 2), blue);
+    const auto darkest = [&picture](const CMChartSerie& s) {  // of the name between swatch and value box
+        int least = 255;
+        for (int y = s.m_swatchRect.top; y < s.m_swatchRect.bottom; ++y)
+            for (int x = s.m_swatchRect.right; x < s.m_valueBox.left; ++x)
+                least = std::min(least, qGray(picture.pixel(x, y)));
+        return least;
+    };
+    EXPECT_EQ(darkest(*hidden), qGray(chart.m_scene.m_look.disabledText.rgb()));
+    EXPECT_LT(darkest(*shown), 60);
+    // The grid follows the first series shown, the hidden one before it taking no part: a
+    // dotted line at each of its ticks above the lowest, and no other row of grid.
+    const QColor gridColor = chart.m_scene.m_look.grid;
+    std::vector<int> gridRows, tickRows;
+    for (int y = plot.top; y < plot.bottom; ++y)
+        if (CountColor(picture, gridColor, {plot.left, y, plot.right, y + 1}) > plot.Width() / 4)
+            gridRows.push_back(y);
+    for (int k = shown->m_tickCount; k >= 1; --k)
+        tickRows.push_back(shown->ValueToPixel(shown->TickValue(k)));
+    EXPECT_GE(tickRows.size(), 3u);
+    EXPECT_EQ(gridRows, tickRows);
     // The selection fill lies between the times 1 and 2, inside the plot.
-    const int x1 = chart.ctrl.ValueToPixel(1.0), x2 = chart.ctrl.ValueToPixel(2.0);
+    const int x1 = chart.m_time.ValueToPixel(1.0), x2 = chart.m_time.ValueToPixel(2.0);
     EXPECT_GT(CountColor(picture, grey, {x1, plot.top, x2, plot.bottom}), (x2 - x1) * plot.Height() / 2);
     EXPECT_EQ(CountColor(picture, grey, {x2 + 1, plot.top, plot.right, plot.bottom}), 0);
-    // The label's red cross is at its point; the other label is nowhere.
-    const int lx = chart.ctrl.ValueToPixel(3.0), ly = shown->ValueToPixel(50.0);
+    // The label's red cross is at its point; the other labels are nowhere.
+    const int lx = chart.m_time.ValueToPixel(3.0), ly = shown->ValueToPixel(50.0);
     EXPECT_EQ(picture.pixelColor(lx - 4, ly), red);
     EXPECT_EQ(picture.pixelColor(lx, ly + 4), red);
-    // Nothing of the curve outside the plot and its axis band.
-    EXPECT_EQ(CountColor(picture, blue, {plot.right, 0, 800, plot.bottom}), 0);
-}
-
-TEST(ChartDrawing, ClipsToThePlot)
-{
-    Chart chart;
-    auto s = chart.Add("S", {0, 1, 2, 3, 4, 5}, 1.0, true, 2);
-    s->m_scalingMode = ScalingMode::Custom;  // a custom range that cuts the curve
-    s->m_customMin = 1.5;
-    s->m_customMax = 3.5;
-    s->AddLabel(2.0, 100.0);  // far above the plot: clipped away
-    chart.ctrl.ResetView(false);
-    QImage picture;
-    chart.ctrl.CopyBitmap(picture);
-    const ChartRect plot = chart.ctrl.PlotRect();
-    EXPECT_EQ(CountColor(picture, QColor(255, 0, 0), {0, 0, 800, plot.top}), 0);
-    EXPECT_GT(CountColor(picture, PaletteColor(2), plot), 50);
 }
 
 TEST(ChartDrawing, NothingToDraw)
 {
-    Chart empty;
-    empty.ctrl.Recalc();
-    QImage picture;
-    ASSERT_TRUE(empty.ctrl.CopyBitmap(picture));
+    Picture empty;
+    const QImage picture = empty.Whole();
     EXPECT_EQ(picture.size(), QSize(800, 600));
-    EXPECT_EQ(empty.ctrl.LegendRect().Height(), 0);
+    EXPECT_EQ(empty.m_scene.LegendRect().Height(), 0);
     // The time axis line is there.
-    EXPECT_EQ(picture.pixelColor(400, empty.ctrl.m_rect.top), QColor(0, 0, 0));
-
+    EXPECT_EQ(picture.pixelColor(400, empty.m_time.m_rect.top), QColor(0, 0, 0));
+    // A window never given a size has no picture.
     CMChartCtrl never;
     QImage none;
     never.resize(0, 0);
     EXPECT_FALSE(never.CopyBitmap(none));
 }
 
-TEST(ChartDrawing, APictureOfAnotherSizeLeavesTheWindowsChartAsItWas)
+TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
 {
-    Chart chart;
-    chart.Add("S", {0, 50, 100, 50, 0}, 1.0, true, 2);
-    chart.ctrl.ResetView(false);
-    chart.ctrl.SetSelection(1.0, 2.0);
+    CMChartCtrl chart;
+    chart.resize(800, 600);
+    std::shared_ptr<CMChartSerie> s;
+    chart.AddSerie("S", 0.0, 1.0, {0, 50, 100, 50, 0}, &s, false);
+    s->SetColorIndex(2);
+    chart.ResetView(false);
+    chart.SetSelection(1.0, 2.0);
     QImage before;
-    ASSERT_TRUE(chart.ctrl.CopyBitmap(before));
-    const ChartRect plot = chart.ctrl.PlotRect();
+    ASSERT_TRUE(chart.CopyBitmap(before));
+    const ChartRect plot = chart.PlotRect();
+    const auto snapshot = chart.Snapshot();
 
     const struct {
         QSize size;
         bool drawn;
     } cases[] = {{{320, 200}, true}, {{1600, 1200}, true}, {{16, 16}, true}, {{0, 10}, false}, {{10, -1}, false}};
     for (const auto& c : cases) {
-        QImage picture;
-        EXPECT_EQ(chart.ctrl.DrawImage(c.size, picture), c.drawn) << c.size.width() << "x" << c.size.height();
+        const QImage picture = snapshot->Draw(c.size);
+        EXPECT_EQ(!picture.isNull(), c.drawn) << c.size.width() << "x" << c.size.height();
         if (!c.drawn)
             continue;
         EXPECT_EQ(picture.size(), c.size);
@@ -324,9 +335,14 @@ TEST(ChartDrawing, APictureOfAnotherSizeLeavesTheWindowsChartAsItWas)
         }
         // The window's picture and layout are as before.
         QImage after;
-        ASSERT_TRUE(chart.ctrl.CopyBitmap(after));
+        ASSERT_TRUE(chart.CopyBitmap(after));
         EXPECT_TRUE(after == before);
-        EXPECT_EQ(chart.ctrl.PlotRect().right, plot.right);
-        EXPECT_EQ(chart.ctrl.PlotRect().bottom, plot.bottom);
+        EXPECT_EQ(chart.PlotRect().right, plot.right);
+        EXPECT_EQ(chart.PlotRect().bottom, plot.bottom);
     }
+    // A picture has no mouse, so no box for the read-out's time: one text fewer than the window's.
+    snapshot->Draw({800, 600});
+    EXPECT_TRUE(snapshot->m_scene.TimeBox().IsEmpty());
+    EXPECT_FALSE(chart.TimeBox().IsEmpty());
+    EXPECT_EQ(snapshot->m_scene.TextRects().size() + 1, chart.TextRects().size());
 }

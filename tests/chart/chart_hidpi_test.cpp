@@ -6,26 +6,21 @@
 #include <QTest>
 
 #include "chart/chart_ctrl.h"
+#include "chart/chart_picture.h"
 #include "chart/palette.h"
 
 namespace {
 
-// A chart with one straight rising series in blue.
-struct RampChart {
-    CMChartCtrl ctrl;
-    std::shared_ptr<CMChartSerie> ramp;
-
-    RampChart()
-    {
-        ctrl.resize(640, 400);
-        std::vector<double> values;
-        for (int i = 0; i <= 1000; ++i)
-            values.push_back(i * 0.5);
-        ctrl.AddSerie("Ramp", 0.0, 1.0, std::move(values), &ramp, false);
-        ramp->SetColorIndex(2);
-        ctrl.ResetView(false);
-    }
-};
+// One straight rising series in blue.
+std::shared_ptr<CMChartSerie> Ramp()
+{
+    std::vector<double> values;
+    for (int i = 0; i <= 1000; ++i)
+        values.push_back(i * 0.5);
+    auto ramp = std::make_shared<CMChartSerie>("Ramp", 0.0, 1.0, std::move(values));
+    ramp->SetColorIndex(2);
+    return ramp;
+}
 
 // The curve's pixels in each device column of the plot: (column, lowest row, highest row).
 std::vector<std::array<int, 3>> CurveColumns(const QImage& picture, const ChartRect& plot, double scale)
@@ -51,17 +46,17 @@ std::vector<std::array<int, 3>> CurveColumns(const QImage& picture, const ChartR
 
 TEST(ChartHiDpi, APictureAtTwiceTheDensity)
 {
-    RampChart chart;
-    QImage once, twice;
-    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, once, 1.0));
-    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, twice, 2.0));
+    ChartPicture chart;
+    chart.m_series.push_back(Ramp());
+    chart.ShowWholeRange();
+    const QImage once = chart.Draw({640, 400}, 1.0), twice = chart.Draw({640, 400}, 2.0);
     EXPECT_EQ(once.size(), QSize(640, 400));
     EXPECT_EQ(twice.size(), QSize(1280, 800));
     EXPECT_EQ(twice.devicePixelRatio(), 2.0);
-    EXPECT_FALSE(chart.ctrl.DrawImage({640, 400}, twice = QImage(), 0.5));
-    ASSERT_TRUE(chart.ctrl.DrawImage({640, 400}, twice, 2.0));
+    EXPECT_TRUE(chart.Draw({640, 400}, 0.5).isNull());
+    EXPECT_TRUE(chart.Draw({640, 400}, 4.5).isNull());
 
-    const ChartRect plot = chart.ctrl.PlotRect();
+    const ChartRect plot = chart.m_scene.PlotRect();
     const auto thin = CurveColumns(once, plot, 1.0), fine = CurveColumns(twice, plot, 2.0);
     ASSERT_GT(thin.size(), 400u);
     // Twice the columns, each a line one device pixel thin or so: drawn at the screen's
@@ -83,25 +78,29 @@ TEST(ChartHiDpi, APictureAtTwiceTheDensity)
 
 TEST(ChartHiDpi, TheWidgetFollowsItsScreen)
 {
-    RampChart chart;
-    chart.ctrl.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart.ctrl));
-    const double scale = chart.ctrl.devicePixelRatioF();
+    CMChartCtrl ctrl;
+    ctrl.resize(640, 400);
+    const auto ramp = Ramp();
+    ctrl.AddSerie(ramp);
+    ctrl.ResetView(false);
+    ctrl.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ctrl));
+    const double scale = ctrl.devicePixelRatioF();
     if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
         EXPECT_EQ(scale, 2.0);  // the run that CTest makes at twice the density
     }
-    chart.ctrl.Recalc();
+    ctrl.Recalc();
     QImage picture;
-    ASSERT_TRUE(chart.ctrl.CopyBitmap(picture));
+    ASSERT_TRUE(ctrl.CopyBitmap(picture));
     EXPECT_EQ(picture.size(), QSize(static_cast<int>(640 * scale), static_cast<int>(400 * scale)));
     EXPECT_EQ(picture.devicePixelRatio(), scale);
-    EXPECT_GT(CurveColumns(picture, chart.ctrl.PlotRect(), scale).size(), static_cast<size_t>(400 * scale));
+    EXPECT_GT(CurveColumns(picture, ctrl.PlotRect(), scale).size(), static_cast<size_t>(400 * scale));
 
     // The legend swatch is where the widget's coordinates say.
-    const ChartRect& swatch = chart.ramp->m_swatchRect;
+    const ChartRect& swatch = ramp->m_swatchRect;
     std::vector<NMCHART> told;
-    QObject::connect(&chart.ctrl, &CMChartCtrl::Notify, [&told](const NMCHART& n) { told.push_back(n); });
-    QTest::mouseClick(&chart.ctrl, Qt::RightButton, {},
+    QObject::connect(&ctrl, &CMChartCtrl::Notify, [&told](const NMCHART& n) { told.push_back(n); });
+    QTest::mouseClick(&ctrl, Qt::RightButton, {},
                       QPoint((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2));
     ASSERT_FALSE(told.empty());
     EXPECT_EQ(told.back().code, CHN_SERIEITEM);

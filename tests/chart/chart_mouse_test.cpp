@@ -50,9 +50,10 @@ protected:
         QTest::mouseRelease(&chart, Qt::LeftButton, mods, QPoint(x1, y1));
     }
 
-    void Wheel(QPoint at, int delta)
+    // A wheel turned by delta, or tilted sideways by sideways.
+    void Wheel(QPoint at, int delta, int sideways = 0)
     {
-        QWheelEvent e(at, chart.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+        QWheelEvent e(at, chart.mapToGlobal(at), QPoint(), QPoint(sideways, delta), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(&chart, &e);
     }
@@ -94,7 +95,13 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
 {
     const double before[2] = {chart.m_min, chart.m_max};
     const double t100 = chart.PixelToValue(100), t300 = chart.PixelToValue(300);
+    // A Ctrl-click, or a Ctrl-drag back to where it began, zooms to nothing and leaves no view.
+    QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, QPoint(300, BandY()));
+    Drag(300, BandY(), 300, BandY(), Qt::ControlModifier);
+    EXPECT_EQ(chart.m_min, before[0]);
+    EXPECT_EQ(chart.m_max, before[1]);
     EXPECT_FALSE(chart.CanGoBack());
+    sent.clear();
     Drag(300, BandY(), 100, BandY(), Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
     EXPECT_DOUBLE_EQ(chart.m_max, t300);
@@ -114,6 +121,15 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
     QTest::mousePress(&chart, Qt::BackButton, {}, QPoint(400, 300));
     EXPECT_EQ(chart.m_min, before[0]);
     QTest::mousePress(&chart, Qt::ForwardButton, {}, QPoint(400, 300));
+    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    // The whole range is one step, and none when it is shown already.
+    sent.clear();
+    chart.ShowWholeRange();
+    chart.ShowWholeRange();
+    EXPECT_EQ(chart.m_min, before[0]);
+    EXPECT_EQ(chart.m_max, before[1]);
+    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    chart.PreviousView();
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
 }
 
@@ -315,7 +331,21 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
     QTest::keyClick(&chart, Qt::Key_Right);
     EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
+    // The wheel tilted sideways pans as the arrows do, over the plot or the time band; it
+    // neither zooms nor leaves a view.
+    const Range earlier{chart.m_min, chart.m_max};
+    chart.SetRange(100, 200);
+    Wheel(QPoint(PlotX(50), PlotY()), 0, 120);
+    EXPECT_DOUBLE_EQ(chart.m_min, 100 - step);
+    EXPECT_DOUBLE_EQ(chart.m_max, 200 - step);
+    Wheel(QPoint(PlotX(50), BandY()), 0, -120);
+    Wheel(QPoint(PlotX(50), BandY()), 0, -120);
+    EXPECT_DOUBLE_EQ(chart.m_min, 100 + step);
+    EXPECT_DOUBLE_EQ(chart.m_max, 200 + step);
     EXPECT_TRUE(sent.empty());
+    chart.PreviousView();
+    EXPECT_EQ(chart.m_min, earlier.first);
+    EXPECT_EQ(chart.m_max, earlier.last);
 
     // + and - zoom around the middle, both keys in a row one view.
     chart.SetRange(100, 200);
@@ -329,20 +359,6 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     chart.PreviousView();
     EXPECT_EQ(chart.m_min, 100.0);
     EXPECT_EQ(chart.m_max, 200.0);
-}
-
-TEST_F(ChartMouse, TheWholeRangeIsOneStep)
-{
-    chart.SetRange(100, 200);
-    sent.clear();
-    chart.ShowWholeRange();
-    EXPECT_EQ(chart.m_min, 0.0);
-    EXPECT_EQ(chart.m_max, 1000.0);
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
-    chart.ShowWholeRange();  // shown already: nothing
-    EXPECT_EQ(sent.size(), 1u);
-    chart.PreviousView();
-    EXPECT_EQ(chart.m_min, 100.0);
 }
 
 TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 #include "app/log_file.h"
 #include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
@@ -68,18 +70,24 @@ protected:
         emit tree->customContextMenuRequested(tree->visualItemRect(tree->topLevelItem(item)).center());
     }
 
-    // The chart's context menu as the chart builds it; returns its texts and chooses "Export...".
-    QStringList ExportFromChart()
+    // Right-clicks the middle of the plot and chooses the entry of this text ("-" is the
+    // separator), running whileOpen before the menu closes; gives the menu's entries.
+    QStringList ChooseInChart(const QString& entry, const std::function<void()>& whileOpen = {})
     {
         CMChartCtrl* chart = frame->Chart();
-        QMenu menu;
-        emit chart->Notify(NMCHART{.code = CHN_MENUINIT, .item = chart->SerieCount(), .menu = &menu});
         QStringList texts;
-        for (QAction* a : menu.actions()) {
-            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            if (a->text() == "Export...")
-                emit chart->Notify(NMCHART{.code = CHN_MENUCOMMAND, .item = a->data().toInt() - 1});
-        }
+        chart->m_runMenu = [&](QMenu& menu, const QPoint&) {
+            QAction* chosen = nullptr;
+            for (QAction* a : menu.actions()) {
+                texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+                chosen = texts.back() == entry ? a : chosen;
+            }
+            if (whileOpen)
+                whileOpen();
+            return chosen;
+        };
+        const ChartRect& plot = chart->PlotRect();
+        QTest::mousePress(chart, Qt::RightButton, {}, {(plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2});
         return texts;
     }
 };
@@ -134,14 +142,21 @@ TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     CMChartCtrl* chart = frame->Chart();
-    // Without a selection the chart's menu gets nothing.
-    EXPECT_EQ(ExportFromChart(), QStringList{});
-    EXPECT_EQ(dialogs, 0);
-
-    chart->SetSelection(600.3, 900.0);
     answerName = Path("stretch");
     answerFilter = 0;
-    EXPECT_EQ(ExportFromChart(), (QStringList{"-", "Export..."}));
+    // Without a selection the chart's menu has no Export. With one, its other entries export
+    // nothing, nor does Export when the selection has gone while the menu was open (the
+    // chart rebuilt).
+    EXPECT_EQ(ChooseInChart("Export..."), (QStringList{"Alt", "Vario"}));
+    chart->SetSelection(600.3, 900.0);
+    EXPECT_EQ(ChooseInChart("-"), (QStringList{"Alt", "Vario", "-", "Export..."}));
+    ChooseInChart("Export...", [this] { frame->RefreshSelected(); });
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(Serie(0)->m_visible && Serie(1)->m_visible);
+
+    chart->SetSelection(600.3, 900.0);
+    ChooseInChart("Export...");
+    EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(offeredFilters, (QStringList{"Alt Files (*.alt)", "CSV Files (*.csv)"}));
     // One sample a second: from floor(600.3) = 600 to below ceil(900 + 1) = 901.
     const CBrixoLog& log = *frame->Tree()->SelectedLog();
@@ -149,7 +164,7 @@ TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
 
     answerName = Path("stretch.csv");
     answerFilter = 1;
-    ExportFromChart();
+    ChooseInChart("Export...");
     const QList<QByteArray> rows = ReadAll(Path("stretch.csv")).split('\n');
     ASSERT_EQ(rows.size(), 1 + 301 + 1);  // the heading, the rows, and nothing after the last line's end
     EXPECT_TRUE(rows[1].startsWith("0.000000,"));
