@@ -55,6 +55,15 @@ public:
     }
 };
 
+// The name this process is listed by.
+std::string SelfName()
+{
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    return self;
+}
+
 bool WaitFor(const std::function<bool()>& done, int ms = 5000)
 {
     QElapsedTimer t;
@@ -71,35 +80,32 @@ TEST(SerialLink, PortNames)
     const struct {
         const char* name;
         const char* device;
+        const char* shown;  // the name the device is listed by
     } cases[] = {
-        {"COM1:", "/dev/ttyS0"},
-        {"COM9:", "/dev/ttyS8"},
-        {"COM10:", "/dev/ttyS9"},
-        {"COM32:", "/dev/ttyS31"},
-        {"COM33:", "/dev/ttyUSB0"},
-        {"COM64:", "/dev/ttyUSB31"},
-        {"COM65:", "/dev/ttyACM0"},
-        {"COM96:", "/dev/ttyACM31"},
-        {"COM97:", "/dev/COM97:"},
-        {"COM0:", "/dev/COM0:"},
-        {"/dev/pts/4", "/dev/pts/4"},
-        {"COM", "/dev/COM"},
-        {"COMX:", "/dev/COMX:"},
-        // A bare name is opened in /dev, and a relative path as it stands.
-        {"mylogger", "/dev/mylogger"},
-        {"./ttyFake", "./ttyFake"},
-        {"../ttyFake", "../ttyFake"},
+        {"COM1:", "/dev/ttyS0", "COM1:"},
+        {"COM9:", "/dev/ttyS8", "COM9:"},
+        {"COM10:", "/dev/ttyS9", "COM10:"},
+        {"COM32:", "/dev/ttyS31", "COM32:"},
+        {"COM33:", "/dev/ttyUSB0", "COM33:"},
+        {"COM64:", "/dev/ttyUSB31", "COM64:"},
+        {"COM65:", "/dev/ttyACM0", "COM65:"},
+        {"COM96:", "/dev/ttyACM31", "COM96:"},
+        {"COM97:", "/dev/COM97:", "/dev/COM97:"},
+        {"COM0:", "/dev/COM0:", "/dev/COM0:"},
+        {"COM", "/dev/COM", "/dev/COM"},
+        {"COMX:", "/dev/COMX:", "/dev/COMX:"},
+        // A bare name is opened in /dev, and a path as it stands.
+        {"mylogger", "/dev/mylogger", "/dev/mylogger"},
+        {"./ttyFake", "./ttyFake", "./ttyFake"},
+        {"../ttyFake", "../ttyFake", "../ttyFake"},
+        {"/dev/pts/4", "/dev/pts/4", "/dev/pts/4"},
+        {"/dev/ttyACM32", "/dev/ttyACM32", "/dev/ttyACM32"},
+        {"/dev/ttyUSBx", "/dev/ttyUSBx", "/dev/ttyUSBx"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;
-    const struct {
-        const char* device;
-        const char* name;
-    } back[] = {{"/dev/ttyS0", "COM1:"},          {"/dev/ttyUSB0", "COM33:"},
-                {"/dev/ttyACM31", "COM96:"},      {"/dev/ttyACM32", "/dev/ttyACM32"},
-                {"/dev/ttyUSBx", "/dev/ttyUSBx"}, {"/dev/pts/3", "/dev/pts/3"}};
-    for (const auto& b : back)
-        EXPECT_EQ(PortNameOf(b.device), b.name) << b.device;
+        EXPECT_EQ(PortNameOf(c.device), c.shown) << c.device;
+    }
     EXPECT_EQ(SpeedOfIndex(0), 9600u);
     EXPECT_EQ(SpeedOfIndex(4), 921600u);
     EXPECT_EQ(SpeedOfIndex(5), 9600u);
@@ -135,8 +141,11 @@ TEST(SerialLink, ReceivesAWholeImageInOrder)
     QThread::msleep(200);
     EXPECT_EQ(recorder.buffer.Received(), image.size());
     EXPECT_TRUE(link.IsOpen());
+    // A pseudo-terminal keeps no line error counters: nothing is claimed either way.
+    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
     EXPECT_TRUE(link.Close());
     EXPECT_FALSE(link.Close());  // closed already
+    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
 }
 
 TEST(SerialLink, OpenFailures)
@@ -159,11 +168,8 @@ TEST(SerialLink, OpenFailures)
     DownloadSession second(config, 0);
     const Status opened = second.Open(pty.path, 9600);
     ASSERT_FALSE(opened);
-    std::ifstream comm("/proc/self/comm");
-    std::string self;
-    std::getline(comm, self);
     const std::string held =
-        "The port is in use by another program: " + self + " (process " + std::to_string(getpid()) + ").";
+        "The port is in use by another program: " + SelfName() + " (process " + std::to_string(getpid()) + ").";
     EXPECT_NE(opened.Error().find("\n" + held), std::string::npos) << opened.Error();
     EXPECT_TRUE(first.Close());
 }
@@ -256,64 +262,55 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
         "ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. "
         "Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; "
         "sudo systemctl disable ModemManager.service.";
-    const auto facts = [](auto change) {
-        PortFacts f;
-        f.user = "pilot";
-        f.debian = true;
-        change(f);
-        return f;
-    };
     const struct {
         const char* what;
         PortFailure failure;
-        PortFacts facts;
+        PortFacts facts;  // of the user "pilot" on Debian
         std::string text;
     } cases[] = {
-        {"missing", PortFailure::NotFound, facts([](PortFacts& f) { f.exists = false; }), ""},
-        {"missing while brltty runs", PortFailure::NotFound, facts([](PortFacts& f) {
-             f.exists = false;
-             f.brltty = true;
-         }),
-         brltty},
-        {"no permission", PortFailure::Refused, facts([](PortFacts& f) { f.accessible = false; }),
+        {"missing", PortFailure::NotFound, {.exists = false}, ""},
+        {"missing while brltty runs", PortFailure::NotFound, {.exists = false, .brltty = true}, brltty},
+        {"no permission",
+         PortFailure::Refused,
+         {.accessible = false},
          "The user must be a member of the group \"dialout\" that owns /dev/ttyUSB0. On Debian: sudo adduser pilot "
          "dialout, then log out and back in."},
-        {"joined, not logged in again", PortFailure::Refused, facts([](PortFacts& f) {
-             f.accessible = false;
-             f.joinedAfterLogin = true;
-         }),
+        {"joined, not logged in again",
+         PortFailure::Refused,
+         {.accessible = false, .joinedAfterLogin = true},
          "The user is a member of the group \"dialout\" that owns /dev/ttyUSB0, but this login began before: log out "
          "and back in."},
-        {"held by a program (root, too, may open it)", PortFailure::Refused, facts([](PortFacts& f) {
-             f.holders = {{4242, "minicom"}};
-         }),
+        {"held by a program (root, too, may open it)",
+         PortFailure::Refused,
+         {.holders = {{4242, "minicom"}}},
          "The port is in use by another program: minicom (process 4242). Close it and try again."},
-        {"held by two", PortFailure::Refused, facts([](PortFacts& f) {
-             f.holders = {{12, "screen"}, {13, ""}};
-         }),
+        {"held by two",
+         PortFailure::Refused,
+         {.holders = {{12, "screen"}, {13, ""}}},
          "The port is in use by another program: screen (process 12) and a program (process 13). Close it and try "
          "again."},
-        {"held by ModemManager", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.holders = {{812, "ModemManager"}};
-         }),
+        {"held by ModemManager",
+         PortFailure::Refused,
+         {.holders = {{812, "ModemManager"}}, .modemManager = true},
          "The port is in use by another program: ModemManager (process 812). " + modemManager},
-        {"held by someone unseen while both services run", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.brltty = true;
-         }),
+        {"held by someone unseen while both services run",
+         PortFailure::Refused,
+         {.brltty = true, .modemManager = true},
          "The port is in use by another program. " + modemManager + " " + brltty},
-        {"held by a program while ModemManager runs", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.holders = {{99, "cu"}};
-         }),
+        {"held by a program while ModemManager runs",
+         PortFailure::Refused,
+         {.holders = {{99, "cu"}}, .modemManager = true},
          "The port is in use by another program: cu (process 99). Close it and try again."},
-        {"something else", PortFailure::Other, facts([](PortFacts& f) { f.brltty = true; }), ""},
+        {"something else", PortFailure::Other, {.brltty = true}, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PortHelp("/dev/ttyUSB0", c.failure, c.facts), c.text) << c.what;
-    EXPECT_EQ(LostPortHelp(facts([](PortFacts& f) { f.brltty = true; })), brltty);
-    EXPECT_EQ(LostPortHelp(facts([](PortFacts&) {})), "");
+    for (const auto& c : cases) {
+        PortFacts facts = c.facts;
+        facts.user = "pilot";
+        facts.debian = true;
+        EXPECT_EQ(PortHelp("/dev/ttyUSB0", c.failure, facts), c.text) << c.what;
+    }
+    EXPECT_EQ(LostPortHelp({.brltty = true}), brltty);
+    EXPECT_EQ(LostPortHelp({}), "");
 
     // The facts of a real port this process holds open.
     PseudoTerminal pty;
@@ -323,10 +320,7 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
     close(fd);
     EXPECT_TRUE(seen.exists);
     EXPECT_TRUE(seen.accessible);
-    std::ifstream comm("/proc/self/comm");
-    std::string self;
-    std::getline(comm, self);
-    EXPECT_EQ(seen.holders, (std::vector<PortHolder>{{getpid(), self}}));
+    EXPECT_EQ(seen.holders, (std::vector<PortHolder>{{getpid(), SelfName()}}));
     EXPECT_FALSE(PortFactsOf("/dev/nivra-no-such-port").exists);
 
     EXPECT_FALSE(AnyUsbPort({}));
@@ -349,12 +343,4 @@ TEST(SerialLink, LineErrorsInWords)
         EXPECT_EQ(LineErrorText(c.counts), c.text);
         EXPECT_EQ(c.counts.Any(), !c.text.empty());
     }
-    // A pseudo-terminal keeps no counters: nothing is claimed either way.
-    PseudoTerminal pty;
-    Recorder recorder;
-    CSerialLink link;
-    ASSERT_TRUE(link.Open(pty.path, 9600, &recorder));
-    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
-    link.Close();
-    EXPECT_FALSE(link.ErrorsSinceOpen().has_value());
 }
