@@ -40,14 +40,6 @@ std::string Layout(const NamedSeries& s)
 
 }  // namespace
 
-TEST(Vario, Differences)
-{
-    EXPECT_EQ(VarioFrom({0, 1, 3}, 0.5), (std::vector<double>{2, 4, 4}));
-    EXPECT_EQ(VarioFrom({5, 2}, 1), (std::vector<double>{-3, -3}));
-    EXPECT_EQ(VarioFrom({5}, 1), std::vector<double>{});
-    EXPECT_EQ(VarioFrom({}, 1), std::vector<double>{});
-}
-
 TEST(LogSeries, NamesOrderStylesAndChannels)
 {
     const Configuration config = ConfigFromText(kLinearDevice);
@@ -147,22 +139,42 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
     const struct {
         const char* alt;
         const char* chan;
-        const char* words;
+        std::vector<unsigned> words;
         size_t altValues, chanValues;
         std::string error;
     } cases[] = {
-        {"ln(y)", "y", "0 5 9", 0, 2,
+        {"ln(y)",
+         "y",
+         {0, 5, 9},
+         0,
+         2,
          "altitude formula \"ln(y)\" of device 59 (F) gives an infinite value for record 1 (reading 0)"},
-        {"sqrt(y-3)", "y", "5 0 9", 0, 2,
+        {"sqrt(y-3)",
+         "y",
+         {5, 0, 9},
+         0,
+         2,
          "altitude formula \"sqrt(y-3)\" of device 59 (F) gives no number for record 2 (reading 0)"},
-        {"1e308*y*y", "y", "0 2 0", 0, 2,
+        {"1e308*y*y",
+         "y",
+         {0, 2, 0},
+         0,
+         2,
          "altitude formula \"1e308*y*y\" of device 59 (F) gives an infinite value for record 2 (reading 2)"},
-        {"y", "1/(y-7)", "1 263 3", 2, 0,
+        {"y",
+         "1/(y-7)",
+         {1, 263, 3},
+         2,
+         0,
          "formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
         // Finite altitudes whose smoothing and differences overflow.
-        {"y*1e303", "y", "60000 1 60000", 0, 2,
+        {"y*1e303",
+         "y",
+         {60000, 1, 60000},
+         0,
+         2,
          "altitude formula \"y*1e303\" gives altitudes whose filtered values cannot be computed: the numbers overflow"},
-        {"y", "y/100", "1 2 3", 2, 2, ""},
+        {"y", "y/100", {1, 2, 3}, 2, 2, ""},
     };
     for (const auto& c : cases) {
         const Configuration config =
@@ -170,7 +182,7 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
                            "'/><Chan name='T' offs='0' size='1' formula='" + c.chan + "'/></Device></Devices></C>");
         Settings s;  // the default filters, and the Kalman filter too
         s.altPolynome = true;
-        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, WordsOf(c.words)), s);
+        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, Words(c.words)), s);
         EXPECT_EQ(result.series[0].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[1].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[0].problem.empty(), c.altValues > 0) << c.alt;
@@ -197,6 +209,7 @@ TEST(LogSeries, OnlyWhatIsAskedForIsDecoded)
     EXPECT_EQ(two.series[0].values.size(), 1u);
     EXPECT_EQ(two.series[1].problem, "the log holds too few samples for a vario");
     EXPECT_TRUE(two.errors.empty());
+    EXPECT_TRUE(BuildLogSeries(LinearLog(config, 10, {10}), Unfiltered()).series[1].values.empty());
 }
 
 TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)
