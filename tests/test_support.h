@@ -59,6 +59,15 @@ inline std::vector<uint8_t> Words(const std::vector<unsigned>& words)
     }
     return bytes;
 }
+// The same of words written as text: "0 513" is the bytes 0, 0, 1, 2.
+inline std::vector<uint8_t> WordsOf(const std::string& numbers)
+{
+    std::vector<unsigned> words;
+    std::istringstream text(numbers);
+    for (unsigned w = 0; text >> w;)
+        words.push_back(w);
+    return Words(words);
+}
 
 // The sixteen lines an ".alt" file starts with.
 inline std::string AltPreamble()

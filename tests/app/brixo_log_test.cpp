@@ -99,15 +99,11 @@ TEST(BrixoLog, KeepingRule)
     }
 }
 
-TEST(BrixoLog, Names)
+TEST(BrixoLog, NamesAndFileTimes)
 {
     EXPECT_EQ(LogName(1, 300.0), "Log  1 (00:05:00)");
     EXPECT_EQ(LogName(12, 3661.99), "Log 12 (01:01:01)");  // rounded down
     EXPECT_EQ(LogName(100, 90000.0), "Log 100 (01:00:00)");
-}
-
-TEST(BrixoLog, FileTimes)
-{
     EXPECT_EQ(FileTimeFromUnixMs(0), 116444736000000000ULL);
     EXPECT_EQ(UnixMsFromFileTime(FileTimeFromUnixMs(1700000000123)), 1700000000123);
 }

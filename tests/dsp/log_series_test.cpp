@@ -105,18 +105,6 @@ TEST(LogSeries, FiltersFollowTheSettings)
     EXPECT_NE(kalman.series[1].values[1], 8.0);
 }
 
-TEST(LogSeries, UnitsScaleAltitudeAndVarioOnly)
-{
-    const Configuration config = ConfigFromText(kLinearDevice);
-    const CBrixoLog log = LinearLog(config, 10, {10, 12, 13});
-    Settings s = Unfiltered();
-    s.units = 1;
-    const LogSeries result = BuildLogSeries(log, s);
-    EXPECT_EQ(result.series[0].values, (std::vector<double>{0, 6}));
-    EXPECT_EQ(result.series[1].values, (std::vector<double>{6, 6}));
-    EXPECT_EQ(result.series[2].values, (std::vector<double>{20, 21}));
-}
-
 TEST(LogSeries, DecodingErrorsComeBackWithTheResult)
 {
     const Configuration config = ConfigFromText(
@@ -139,42 +127,22 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
     const struct {
         const char* alt;
         const char* chan;
-        std::vector<unsigned> words;
+        const char* words;
         size_t altValues, chanValues;
         std::string error;
     } cases[] = {
-        {"ln(y)",
-         "y",
-         {0, 5, 9},
-         0,
-         2,
+        {"ln(y)", "y", "0 5 9", 0, 2,
          "altitude formula \"ln(y)\" of device 59 (F) gives an infinite value for record 1 (reading 0)"},
-        {"sqrt(y-3)",
-         "y",
-         {5, 0, 9},
-         0,
-         2,
+        {"sqrt(y-3)", "y", "5 0 9", 0, 2,
          "altitude formula \"sqrt(y-3)\" of device 59 (F) gives no number for record 2 (reading 0)"},
-        {"1e308*y*y",
-         "y",
-         {0, 2, 0},
-         0,
-         2,
+        {"1e308*y*y", "y", "0 2 0", 0, 2,
          "altitude formula \"1e308*y*y\" of device 59 (F) gives an infinite value for record 2 (reading 2)"},
-        {"y",
-         "1/(y-7)",
-         {1, 263, 3},
-         2,
-         0,
+        {"y", "1/(y-7)", "1 263 3", 2, 0,
          "formula \"1/(y-7)\" of device 59 (F) gives an infinite value for record 2 (reading 7)"},
         // Finite altitudes whose smoothing and differences overflow.
-        {"y*1e303",
-         "y",
-         {60000, 1, 60000},
-         0,
-         2,
+        {"y*1e303", "y", "60000 1 60000", 0, 2,
          "altitude formula \"y*1e303\" gives altitudes whose filtered values cannot be computed: the numbers overflow"},
-        {"y", "y/100", {1, 2, 3}, 2, 2, ""},
+        {"y", "y/100", "1 2 3", 2, 2, ""},
     };
     for (const auto& c : cases) {
         const Configuration config =
@@ -182,7 +150,7 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
                            "'/><Chan name='T' offs='0' size='1' formula='" + c.chan + "'/></Device></Devices></C>");
         Settings s;  // the default filters, and the Kalman filter too
         s.altPolynome = true;
-        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, Words(c.words)), s);
+        const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, WordsOf(c.words)), s);
         EXPECT_EQ(result.series[0].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[1].values.size(), c.altValues) << c.alt;
         EXPECT_EQ(result.series[0].problem.empty(), c.altValues > 0) << c.alt;
@@ -194,16 +162,23 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
     }
 }
 
-TEST(LogSeries, OnlyWhatIsAskedForIsDecoded)
+TEST(LogSeries, UnitsAndOnlyWhatIsAskedFor)
 {
+    // Feet (the document's scale of 3) apply to the altitude and the vario, not to a channel;
+    // the statistics' choice decodes those two alone, to the same values.
     const Configuration config = ConfigFromText(kLinearDevice);
     const CBrixoLog log = LinearLog(config, 10, {10, 12, 13});
-    const LogSeries all = BuildLogSeries(log, Unfiltered());
-    const LogSeries statistics = BuildLogSeries(log, Unfiltered(), SeriesChoice::AltitudeAndVario);
+    Settings feet = Unfiltered();
+    feet.units = 1;
+    const LogSeries all = BuildLogSeries(log, feet);
+    const LogSeries statistics = BuildLogSeries(log, feet, SeriesChoice::AltitudeAndVario);
     ASSERT_EQ(all.series.size(), 4u);
     ASSERT_EQ(statistics.series.size(), 2u);
-    EXPECT_EQ(statistics.series[0].values, all.series[0].values);
-    EXPECT_EQ(statistics.series[1].values, all.series[1].values);
+    for (const LogSeries* result : {&all, &statistics}) {
+        EXPECT_EQ(result->series[0].values, (std::vector<double>{0, 6}));
+        EXPECT_EQ(result->series[1].values, (std::vector<double>{6, 6}));
+    }
+    EXPECT_EQ(all.series[2].values, (std::vector<double>{20, 21}));
     // A log of two records has one altitude and no vario: the vario says why it is empty.
     const LogSeries two = BuildLogSeries(LinearLog(config, 10, {10, 12}), Unfiltered());
     EXPECT_EQ(two.series[0].values.size(), 1u);
