@@ -6,13 +6,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "app/settings.h"
-#include "app/settings_store.h"
 #include "device/download_session.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
@@ -20,29 +18,19 @@
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
-{
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < records; ++i)
-        bytes.insert(bytes.end(), {static_cast<uint8_t>(i), 0xB0});
-    return LogOf(config, 59, rate, bytes);
-}
-
-class Download : public ::testing::Test {
+class Download : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config = BuiltInConfig();
-    std::unique_ptr<CMainFrame> frame;
     PseudoTerminal pty;
     std::vector<uint8_t> image;
 
     void SetUp() override
     {
-        frame = std::make_unique<CMainFrame>(
-            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
+        WindowTest::SetUp();
+        ASSERT_TRUE(frame->OpenFile(kHops));
         const CBrixoLog a = Flight(config, 10, 400), b = Flight(config, 1, 20), c = Flight(config, 5, 900);
         image = MemoryImageOf({&a, &b, &c});
         image.insert(image.begin(), {'A', 'T', 'Z'});  // noise before the signature
@@ -53,7 +41,6 @@ protected:
 
 TEST_F(Download, CompleteTransferReplacesTheTree)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -101,7 +88,6 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
 
 TEST_F(Download, CancelBeforeTheEndChangesNothing)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -133,10 +119,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
     for (const auto& c : cases) {
         Settings settings;
         settings.usedPort = c.port;
-        QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-        ASSERT_TRUE(SaveSettings(settings, store));
-        frame = std::make_unique<CMainFrame>(
-            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+        OpenWindow(&settings);
         frame->m_listPorts = [&c] {
             return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
                                          {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
@@ -160,7 +143,6 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 
 TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
     dialog.SetQuietEnd(200);
     const Status opened = dialog.OpenLink(pty.path, 921600);
@@ -177,7 +159,6 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 
 TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
