@@ -199,40 +199,6 @@ TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-TEST_F(Download, ZerosOrNoiseBeforeTheSignatureLoseNoFlight)
-{
-    // A full memory: flights up to the last of its 2 MiB, from the signature on.
-    const CBrixoLog small = Flight(config, 10, 400);
-    const size_t bigRecords = (ReceiveBuffer::kCapacity - MemoryImageOf({&small}).size() - 6) / 2;
-    const CBrixoLog big = Flight(config, 1, bigRecords);
-    const std::vector<uint8_t> full = MemoryImageOf({&small, &big});
-    ASSERT_EQ(full.size(), ReceiveBuffer::kCapacity);
-    const struct {
-        const char* what;
-        std::vector<uint8_t> before;
-        std::vector<uint8_t> image;
-        int flights;
-    } cases[] = {
-        {"noise before a full memory", std::vector<uint8_t>(100, 'x'), full, 2},
-        {"a line held low before the signature", std::vector<uint8_t>(64, 0), image, 2},
-    };
-    for (const auto& c : cases) {
-        PseudoTerminal line;
-        CDownloadDataDlg dialog(config, 3, frame.get());
-        const Status opened = dialog.OpenLink(line.path, 921600);
-        ASSERT_TRUE(opened.Ok()) << opened.Error();
-        dialog.show();
-        line.Write(c.before);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
-        line.Write(c.image);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }, 20000)) << c.what;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() == c.flights; })) << c.what;
-        QTest::mouseClick(dialog.Button(), Qt::LeftButton);
-        ASSERT_TRUE(frame->TakeDownload(dialog)) << c.what;
-        EXPECT_EQ(frame->Tree()->topLevelItemCount(), c.flights) << c.what;
-    }
-}
-
 TEST_F(Download, ALostByteIsShownAsDamaged)
 {
     CDownloadDataDlg dialog(config, 3, frame.get());
