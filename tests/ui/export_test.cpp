@@ -1,14 +1,12 @@
 // Export from the window: the tree's and the chart's "Export...", the save dialog and the files.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>

@@ -1,7 +1,6 @@
 // The Preferences dialog and the window's two settings dialogs, driven in-process.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
