@@ -96,20 +96,20 @@ TEST(Axes, ValuesAndPixels)
     EXPECT_DOUBLE_EQ(time.PixelToValue(400), 30.0);
     CYAxe value;
     value.m_rect = {0, 10, 20, 210};
-    value.m_min = -10;
-    value.m_max = 10;
+    value.m_min = -10;  // a range not centred on zero
+    value.m_max = 30;
     EXPECT_EQ(value.ValueToPixel(-10), 210);
-    EXPECT_EQ(value.ValueToPixel(10), 10);
-    EXPECT_EQ(value.ValueToPixel(0), 110);
-    EXPECT_DOUBLE_EQ(value.PixelToValue(110), 0.0);
+    EXPECT_EQ(value.ValueToPixel(30), 10);
+    EXPECT_EQ(value.ValueToPixel(10), 110);
+    EXPECT_DOUBLE_EQ(value.PixelToValue(110), 10.0);
     // Away from the middle: values grow upwards, pixels downwards.
-    EXPECT_DOUBLE_EQ(value.PixelToValue(60), 5.0);
+    EXPECT_DOUBLE_EQ(value.PixelToValue(60), 20.0);
     EXPECT_DOUBLE_EQ(value.PixelToValue(210), -10.0);
-    EXPECT_EQ(value.ValueToPixel(5.0), 60);
+    EXPECT_EQ(value.ValueToPixel(20.0), 60);
     // No range, or a value far away: defined pixels.
     value.m_max = value.m_min;
     EXPECT_EQ(value.ValueToPixel(5), 210);
-    value.m_max = 10;
+    value.m_max = 30;
     EXPECT_EQ(value.ValueToPixel(NAN), 210 - (1 << 24));
     EXPECT_EQ(value.ValueToPixel(1e300), 210 - (1 << 24));
 }

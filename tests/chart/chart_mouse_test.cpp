@@ -133,7 +133,7 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
 }
 
-TEST_F(ChartMouse, PanningAndItsHistory)
+TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
 {
     chart.SetRange(100, 200);  // one entry back
     const struct {
@@ -161,10 +161,7 @@ TEST_F(ChartMouse, PanningAndItsHistory)
     const int x = (chart.m_rect.left + chart.m_rect.right) / 2;
     Drag(x, BandY(), x - 20, BandY());
     EXPECT_FALSE(chart.CanGoForward());
-}
-
-TEST_F(ChartMouse, PanningStopsAtTimeZero)
-{
+    // Dragged far to the right, the view stops at time 0.
     chart.SetRange(10, 110);
     Drag(chart.m_rect.left + 10, BandY(), chart.m_rect.right - 10, BandY());
     EXPECT_EQ(chart.m_min, 0.0);

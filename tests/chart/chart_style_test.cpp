@@ -19,7 +19,7 @@
 namespace {
 
 // A chart of three series: "Alt" (0..1000, custom bounds stored as 10..20 but shown "Auto"),
-// "Vario" (custom -5..5) and "Temp".
+// "Vario" (custom -5..5) and "Temp" (custom 15..25).
 struct StyledChart {
     CMChartCtrl chart;
     std::shared_ptr<CMChartSerie> alt, vario, temp;
@@ -38,6 +38,9 @@ struct StyledChart {
         vario->m_customMin = -5;
         vario->m_customMax = 5;
         temp->SetColorIndex(4);
+        temp->m_scalingMode = ScalingMode::Custom;
+        temp->m_customMin = 15;
+        temp->m_customMax = 25;
         chart.ResetView(false);
     }
 };
@@ -140,6 +143,7 @@ TEST(ChartStyle, OkWritesEveryStyleBack)
     EXPECT_EQ(dialog.ColorButton()->text(), "blue");
     // Temp: "Auto" and the default colour, which is black.
     dialog.List()->setCurrentRow(2);
+    dialog.Mode(0)->click();
     dialog.ColorButton()->Entries()[10]->trigger();
     EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
     dialog.accept();
@@ -153,33 +157,23 @@ TEST(ChartStyle, OkWritesEveryStyleBack)
     EXPECT_EQ(c.vario->m_customMax, 7);
     EXPECT_EQ(c.vario->m_colorIndex, 2);
     EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
+    EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
+    EXPECT_EQ(c.temp->m_customMax, 25);
     EXPECT_EQ(c.temp->m_colorIndex, 9);
 }
 
-TEST(ChartStyle, AutoKeepsTheStoredBoundsAndCancelWritesNothing)
+TEST(ChartStyle, CancelWritesNothing)
 {
     StyledChart c;
-    {
-        CChartStyle dialog(c.chart, 1);
-        dialog.Mode(0)->click();
-        dialog.List()->setCurrentRow(0);
-        dialog.accept();
-    }
-    EXPECT_EQ(c.vario->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.vario->m_customMin, -5);
-    EXPECT_EQ(c.vario->m_customMax, 5);
-    EXPECT_EQ(c.alt->m_customMin, 10);  // "Auto" before and after: its bounds stay
-    EXPECT_EQ(c.alt->m_customMax, 20);
-
-    CChartStyle dialog(c.chart, 1);
+    CChartStyle dialog(c.chart, 0);
     dialog.show();
     dialog.Mode(2)->click();
     Type(dialog.MaxEdit(), "99");
     dialog.ColorButton()->Entries()[5]->trigger();
     dialog.reject();
-    EXPECT_EQ(c.vario->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.vario->m_customMax, 5);
-    EXPECT_EQ(c.vario->m_colorIndex, 0);
+    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
+    EXPECT_EQ(c.alt->m_customMax, 20);
+    EXPECT_EQ(c.alt->m_colorIndex, 1);
 }
 
 TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/settings.h"
-#include "app/settings_store.h"
 #include "device/download_session.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
@@ -20,29 +16,19 @@
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
-{
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < records; ++i)
-        bytes.insert(bytes.end(), {static_cast<uint8_t>(i), 0xB0});
-    return LogOf(config, 59, rate, bytes);
-}
-
-class Download : public ::testing::Test {
+class Download : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    Configuration config = BuiltInConfig();
-    std::unique_ptr<CMainFrame> frame;
     PseudoTerminal pty;
     std::vector<uint8_t> image;
 
     void SetUp() override
     {
-        frame = std::make_unique<CMainFrame>(
-            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
+        WindowTest::SetUp();
+        ASSERT_TRUE(frame->OpenFile(kHops));
         const CBrixoLog a = Flight(config, 10, 400), b = Flight(config, 1, 20), c = Flight(config, 5, 900);
         image = MemoryImageOf({&a, &b, &c});
         image.insert(image.begin(), {'A', 'T', 'Z'});  // noise before the signature
@@ -53,7 +39,6 @@ protected:
 
 TEST_F(Download, CompleteTransferReplacesTheTree)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -99,21 +84,6 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     EXPECT_EQ(frame->windowTitle(), "Nivra - downloaded logs, not saved yet");
 }
 
-TEST_F(Download, CancelBeforeTheEndChangesNothing)
-{
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
-    CDownloadDataDlg dialog(config, 0, frame.get());
-    const Status opened = dialog.OpenLink(pty.path, 921600);
-    ASSERT_TRUE(opened.Ok()) << opened.Error();
-    dialog.show();
-    pty.Write(image, 0, image.size() - 10);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() >= 1; }));
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(frame->TakeDownload(dialog));
-    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);  // the opened file's logs stay
-}
-
 TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 {
     // The logger's port held by another link of this process, as another program would.
@@ -133,10 +103,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
     for (const auto& c : cases) {
         Settings settings;
         settings.usedPort = c.port;
-        QSettingsStore store(dir.filePath("Nivra2.conf").toStdString());
-        ASSERT_TRUE(SaveSettings(settings, store));
-        frame = std::make_unique<CMainFrame>(
-            config, std::make_unique<QSettingsStore>(dir.filePath("Nivra2.conf").toStdString()));
+        OpenWindow(&settings);
         frame->m_listPorts = [&c] {
             return std::vector<PortInfo>{{"COM1:", "/dev/ttyS0", "", false},
                                          {"COM33:", "/dev/ttyUSB0", "", c.usbPresent}};
@@ -160,7 +127,6 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 
 TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 0, frame.get());
     dialog.SetQuietEnd(200);
     const Status opened = dialog.OpenLink(pty.path, 921600);
@@ -177,7 +143,6 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 
 TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 {
-    ASSERT_TRUE(frame->OpenFile(QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt")));
     CDownloadDataDlg dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -196,7 +161,7 @@ TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);
 }
 
-TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
+TEST_F(Download, ASilentLineIsShownAndCancelChangesNothing)
 {
     CDownloadDataDlg dialog(config, 3, frame.get());
     dialog.SetSilenceLimit(300);
@@ -216,40 +181,8 @@ TEST_F(Download, ASilentLineIsShownAndCanBeCancelled)
     EXPECT_EQ(dialog.Button()->text(), "Cancel");
     QTest::mouseClick(dialog.Button(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-TEST_F(Download, ZerosOrNoiseBeforeTheSignatureLoseNoFlight)
-{
-    // A full memory: flights up to the last of its 2 MiB, from the signature on.
-    const CBrixoLog small = Flight(config, 10, 400);
-    const size_t bigRecords = (ReceiveBuffer::kCapacity - MemoryImageOf({&small}).size() - 6) / 2;
-    const CBrixoLog big = Flight(config, 1, bigRecords);
-    const std::vector<uint8_t> full = MemoryImageOf({&small, &big});
-    ASSERT_EQ(full.size(), ReceiveBuffer::kCapacity);
-    const struct {
-        const char* what;
-        std::vector<uint8_t> before;
-        std::vector<uint8_t> image;
-        int flights;
-    } cases[] = {
-        {"noise before a full memory", std::vector<uint8_t>(100, 'x'), full, 2},
-        {"a line held low before the signature", std::vector<uint8_t>(64, 0), image, 2},
-    };
-    for (const auto& c : cases) {
-        PseudoTerminal line;
-        CDownloadDataDlg dialog(config, 3, frame.get());
-        const Status opened = dialog.OpenLink(line.path, 921600);
-        ASSERT_TRUE(opened.Ok()) << opened.Error();
-        dialog.show();
-        line.Write(c.before);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
-        line.Write(c.image);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }, 20000)) << c.what;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() == c.flights; })) << c.what;
-        QTest::mouseClick(dialog.Button(), Qt::LeftButton);
-        ASSERT_TRUE(frame->TakeDownload(dialog)) << c.what;
-        EXPECT_EQ(frame->Tree()->topLevelItemCount(), c.flights) << c.what;
-    }
+    EXPECT_FALSE(frame->TakeDownload(dialog));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 2);  // the opened file's logs stay
 }
 
 TEST_F(Download, ALostByteIsShownAsDamaged)

@@ -23,16 +23,6 @@
 
 namespace {
 
-CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records, unsigned from)
-{
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < records; ++i) {
-        const unsigned word = from - static_cast<unsigned>(i % 300);
-        bytes.insert(bytes.end(), {static_cast<uint8_t>(word & 0xFF), static_cast<uint8_t>(word >> 8)});
-    }
-    return LogOf(config, 59, rate, bytes);
-}
-
 class LogbookWindow : public WindowTest {
 protected:
     QString ImagesFolder() const { return Path("data/Nivra/images"); }

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -36,8 +34,6 @@ namespace {
 // The window with helpers for what it shows.
 class Window : public WindowTest {
 protected:
-    void Open() { OpenWindow(); }
-
     QString Stat(const char* category, const char* item) const
     {
         return frame->Statistics()->List()->Value(category, item);
@@ -48,17 +44,6 @@ protected:
         std::vector<QString> names;
         for (int i = 0; i < frame->Tree()->topLevelItemCount(); ++i)
             names.push_back(frame->Tree()->topLevelItem(i)->text(0));
-        return names;
-    }
-
-    std::vector<QString> SeriesNames() const
-    {
-        std::vector<QString> names;
-        for (int i = 0; i < frame->Chart()->SerieCount(); ++i) {
-            std::shared_ptr<CMChartSerie> s;
-            frame->Chart()->GetSerie(i, &s);
-            names.push_back(s->m_name);
-        }
         return names;
     }
 };
@@ -75,6 +60,14 @@ TEST_F(Window, StartsEmpty)
         EXPECT_FALSE(frame->Command(id)->isEnabled()) << id;
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_LOGS})
         EXPECT_TRUE(frame->Command(id)->isChecked()) << id;
+    // The Logs pane hides and comes back by its command, and hides by its own close button.
+    frame->Command(ID_VIEW_LOGS)->trigger();
+    EXPECT_FALSE(frame->LogsPane()->isVisible());
+    frame->Command(ID_VIEW_LOGS)->trigger();
+    EXPECT_TRUE(frame->LogsPane()->isVisible());
+    QTest::mouseClick(frame->LogsPane()->findChild<QWidget*>("closeLogsPane"), Qt::LeftButton);
+    EXPECT_FALSE(frame->LogsPane()->isVisible());
+    EXPECT_FALSE(frame->Command(ID_VIEW_LOGS)->isChecked());
     EXPECT_EQ(frame->Command(ID_FILE_OPEN)->data().toInt(), ID_FILE_OPEN);
     EXPECT_EQ(Stat("Log", "Temperature"), "n/a");
     EXPECT_EQ(Stat("Selection", "min Vario"), "-5 m/sec");
@@ -153,7 +146,9 @@ TEST_F(Window, OpeningAFileWithOneLogShowsIt)
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
     EXPECT_EQ(Names(), std::vector<QString>{"Log  1 (01:00:00)"});
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    EXPECT_EQ(SeriesNames(), (std::vector<QString>{"Alt", "Vario"}));
+    ASSERT_EQ(frame->Chart()->SerieCount(), 2);
+    EXPECT_EQ(Serie(0)->m_name, "Alt");
+    EXPECT_EQ(Serie(1)->m_name, "Vario");
     EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
     EXPECT_EQ(Stat("Log", "Rate"), "1.0 sec");
     EXPECT_EQ(Stat("Log", "max Altitude"), "1440.7 m");
@@ -162,25 +157,6 @@ TEST_F(Window, OpeningAFileWithOneLogShowsIt)
 }
 
 TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
-{
-    ASSERT_TRUE(frame->OpenFile(kSoaring));
-    // Several logs: the first is shown, not the soaring flight that was there before.
-    ASSERT_TRUE(frame->OpenFile(kHops));
-    EXPECT_EQ(Names(), (std::vector<QString>{"Log  1 (00:04:10)", "Log  3 (00:03:30)"}));  // the short one leaves a gap
-    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    EXPECT_EQ(Stat("Log", "Duration"), "04:10");
-    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
-    // A file whose logs are all too short: nothing in the tree, nothing in the chart.
-    CBrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
-    WriteText(Path("tiny.alt"), AltFileText({&tiny}));
-    ASSERT_TRUE(frame->OpenFile(Path("tiny.alt")));
-    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
-    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
-    EXPECT_EQ(Stat("Log", "Duration"), "00:00");
-    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
-}
-
-TEST_F(Window, ALogChosenWhileTheTreeIsRefilledRebuildsNothing)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     const std::shared_ptr<CMChartSerie> shown = Serie(0);
@@ -193,44 +169,51 @@ TEST_F(Window, ALogChosenWhileTheTreeIsRefilledRebuildsNothing)
         EXPECT_EQ(Serie(0), shown);
         EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
     });
+    // Several logs: the first is shown, not the soaring flight that was there before.
     ASSERT_TRUE(frame->OpenFile(kHops));
     EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(Names(), (std::vector<QString>{"Log  1 (00:04:10)", "Log  3 (00:03:30)"}));  // the short one leaves a gap
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
     EXPECT_NE(Serie(0), shown);
     EXPECT_EQ(Stat("Log", "Duration"), "04:10");
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
+    // A series hidden stays hidden for the next log chosen.
+    Serie(1)->m_visible = false;
+    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
+    EXPECT_EQ(Serie(1)->m_name, "Vario");
+    EXPECT_FALSE(Serie(1)->m_visible);
+    // A file whose logs are all too short: nothing in the tree, nothing in the chart.
+    CBrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
+    WriteText(Path("tiny.alt"), AltFileText({&tiny}));
+    ASSERT_TRUE(frame->OpenFile(Path("tiny.alt")));
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    EXPECT_EQ(Stat("Log", "Duration"), "00:00");
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
 }
 
 TEST_F(Window, SaveAsWritesEveryLogSafely)
 {
     ASSERT_TRUE(frame->OpenFile(kHops));
-    ASSERT_TRUE(frame->SaveAs(Path("copy.alt")));
-    // The short log was never in the tree, so the copy holds the two others.
-    const AltReadResult read = ReadAltFile(Path("copy.alt").toStdString(), config, 0);
+    const QString target = Path("kept.alt");
+    WriteText(target, "precious");
+    // The folder the temporary file would go to is a file here, so the save cannot start.
+    EXPECT_FALSE(frame->SaveAs(target + "/inside.alt"));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains("inside.alt"));
+    EXPECT_EQ(ReadAll(target), "precious");
+    // A successful save replaces it whole. The short log was never in the tree, so the copy
+    // holds the two others.
+    ASSERT_TRUE(frame->SaveAs(target));
+    const AltReadResult read = ReadAltFile(target.toStdString(), config, 0);
     ASSERT_EQ(read.logs.size(), 2u);
     EXPECT_EQ(read.logs[0].log.SampleCount(), 2504u);
-    EXPECT_EQ(frame->windowTitle(), "Nivra - " + Path("copy.alt"));  // the logs shown are now that file's
+    EXPECT_EQ(frame->windowTitle(), "Nivra - " + target);  // the logs shown are now that file's
 
     // An empty tree saves the 20 lines of an empty file.
     frame->Tree()->ClearLogs();
     ASSERT_TRUE(frame->SaveAs(Path("empty.alt")));
     EXPECT_EQ(ReadAll(Path("empty.alt")), QByteArray(" 13\r\n").repeated(16) + QByteArray(" 0\r\n").repeated(4));
-}
-
-TEST_F(Window, RefreshKeepsTheShownRangeAndViewCommandsFollowTheChart)
-{
-    ASSERT_TRUE(frame->OpenFile(kSoaring));
-    CMChartCtrl* chart = frame->Chart();
-    chart->SetRange(600, 1200);
-    const NMCHART viewChanged{.code = CHN_VIEWCHANGED};
-    emit chart->Notify(viewChanged);
-    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
-    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
-    // F5 rebuilds over the time the series cover, here the whole log.
-    frame->InnerSplitter()->setFocus();
-    QTest::keyClick(frame.get(), Qt::Key_F5);
-    EXPECT_DOUBLE_EQ(chart->m_min, 0.0);
-    EXPECT_DOUBLE_EQ(chart->m_max, 3599.0);
-    EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());  // a refresh disables both
 }
 
 TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
@@ -244,6 +227,7 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     EXPECT_EQ(chart->m_min, 0.0);
     EXPECT_EQ(chart->m_max, 3599.0);
     EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(chart->m_min, 600.0);
     EXPECT_TRUE(frame->Command(ID_VIEW_NEXT)->isEnabled());
@@ -251,28 +235,43 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     EXPECT_EQ(chart->m_max, 3599.0);
     QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Serie(0)->m_labels.empty());
+    // F5, wherever the focus is, rebuilds over the time the series cover (here the whole
+    // log) and forgets the views.
+    QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
+    frame->InnerSplitter()->setFocus();
+    QTest::keyClick(frame.get(), Qt::Key_F5);
+    EXPECT_DOUBLE_EQ(chart->m_min, 0.0);
+    EXPECT_DOUBLE_EQ(chart->m_max, 3599.0);
+    EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     // In the list of logs Home goes to the first log, as in any list.
     ASSERT_TRUE(frame->OpenFile(kHops));
-    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
+    LogTree* tree = frame->Tree();
+    tree->setCurrentItem(tree->topLevelItem(1));
     chart->SetRange(10, 20);
-    frame->Tree()->setFocus();
-    QTest::keyClick(frame->Tree(), Qt::Key_Home);
-    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Home);
+    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
 
     // The Menu key (which the window system turns into a keyboard context menu event) and
-    // Shift+F10 open the menu of the focused log, or the chart's.
+    // Shift+F10 open the menu of the focused log, or the chart's; a right-click in the empty
+    // space of the list none.
     std::vector<QStringList> menus;
-    const auto record = [&menus](QMenu& menu, const QPoint&) -> QAction* {
+    QString pick;
+    const auto record = [&](QMenu& menu, const QPoint&) -> QAction* {
         QStringList texts;
-        for (QAction* a : menu.actions())
+        QAction* chosen = nullptr;
+        for (QAction* a : menu.actions()) {
             texts << a->text();
+            chosen = a->text() == pick ? a : chosen;
+        }
         menus.push_back(texts);
-        return nullptr;
+        return chosen;
     };
     frame->m_runMenu = record;
     chart->m_runMenu = record;
-    LogTree* tree = frame->Tree();
-    tree->setFocus();
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, QPoint(5, tree->viewport()->height() - 5));
+    emit tree->customContextMenuRequested(QPoint(5, tree->viewport()->height() - 5));
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), tree->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(tree, &menuKey);
     QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
@@ -280,19 +279,11 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
     const QStringList logMenu{"Delete", "Export...", "Properties..."};
     EXPECT_EQ(menus, (std::vector<QStringList>{logMenu, logMenu, {"Alt", "Vario"}}));
-}
-
-TEST_F(Window, HiddenSeriesStayHiddenForTheNextLog)
-{
-    ASSERT_TRUE(frame->OpenFile(kHops));
-    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));
-    std::shared_ptr<CMChartSerie> vario;
-    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
-    vario->m_visible = false;
-    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
-    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
-    EXPECT_EQ(vario->m_name, "Vario");
-    EXPECT_FALSE(vario->m_visible);
+    // Delete on the first log removes it, and nothing else.
+    pick = "Delete";
+    emit tree->customContextMenuRequested(tree->visualItemRect(tree->topLevelItem(0)).center());
+    EXPECT_EQ(menus.size(), 4u);
+    EXPECT_EQ(Names(), std::vector<QString>{"Log  3 (00:03:30)"});
 }
 
 TEST_F(Window, SelectionAndClickInTheChart)
@@ -376,7 +367,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     frame->Command(ID_VIEW_CLIMBS)->trigger();
     EXPECT_TRUE(chart->Bands().empty());
     EXPECT_FALSE(frame->CurrentSettings().climbsShown);
-    Open();
+    OpenWindow();
     EXPECT_FALSE(frame->Command(ID_VIEW_CLIMBS)->isChecked());
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     EXPECT_TRUE(frame->Chart()->Bands().empty());
@@ -392,7 +383,8 @@ TEST_F(Window, UnitsOnTheChart)
         ASSERT_TRUE(frame->OpenFile(kSoaring));
         const QString unit = units ? "ft" : "m";
         // The names stay what CSV headers and settings use; titles, legend and read-out say the unit.
-        EXPECT_EQ(SeriesNames(), (std::vector<QString>{"Alt", "Vario"}));
+        EXPECT_EQ(Serie(0)->m_name, "Alt");
+        EXPECT_EQ(Serie(1)->m_name, "Vario");
         EXPECT_EQ(Serie(0)->Title(), "Alt [" + unit + "]");
         EXPECT_EQ(Serie(1)->Title(), "Vario [" + unit + "/s]");
         CMChartCtrl* chart = frame->Chart();
@@ -436,70 +428,10 @@ TEST_F(Window, SettingsAreWrittenAtCloseAndThePaneProportionSurvivesEveryRun)
         EXPECT_GE(shown[1], frame->InnerSplitter()->widget(1)->minimumSizeHint().height()) << share;
         const int kept = closeAndRead();
         EXPECT_TRUE(share % 100 == 0 ? kept > 0 && kept < 100 : kept == share) << share << " kept as " << kept;
-        Open();
+        OpenWindow();
         EXPECT_EQ(frame->CurrentSettings().paneProportion, kept);
         EXPECT_EQ(closeAndRead(), kept) << share;
     }
-}
-
-TEST_F(Window, LogsPaneHidesAndComesBack)
-{
-    frame->Command(ID_VIEW_LOGS)->trigger();
-    EXPECT_FALSE(frame->LogsPane()->isVisible());
-    frame->Command(ID_VIEW_LOGS)->trigger();
-    EXPECT_TRUE(frame->LogsPane()->isVisible());
-    QTest::mouseClick(frame->LogsPane()->findChild<QWidget*>("closeLogsPane"), Qt::LeftButton);
-    EXPECT_FALSE(frame->LogsPane()->isVisible());
-    EXPECT_FALSE(frame->Command(ID_VIEW_LOGS)->isChecked());
-}
-
-TEST_F(Window, TreeContextMenu)
-{
-    ASSERT_TRUE(frame->OpenFile(kHops));
-    int menus = 0;
-    QString pick;
-    std::vector<QString> entries;
-    frame->m_runMenu = [&](QMenu& menu, const QPoint&) -> QAction* {
-        ++menus;
-        entries.clear();
-        QAction* chosen = nullptr;
-        for (QAction* a : menu.actions()) {
-            entries.push_back(a->text());
-            if (a->text() == pick)
-                chosen = a;
-        }
-        return chosen;
-    };
-    LogTree* tree = frame->Tree();
-    // Empty space: no menu.
-    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, QPoint(5, tree->viewport()->height() - 5));
-    emit tree->customContextMenuRequested(QPoint(5, tree->viewport()->height() - 5));
-    EXPECT_EQ(menus, 0);
-    // On the first item: Delete removes it, and nothing else.
-    pick = "Delete";
-    const QRect first = tree->visualItemRect(tree->topLevelItem(0));
-    emit tree->customContextMenuRequested(first.center());
-    EXPECT_EQ(menus, 1);
-    EXPECT_EQ(entries, (std::vector<QString>{"Delete", "Export...", "Properties..."}));
-    EXPECT_EQ(Names(), std::vector<QString>{"Log  3 (00:03:30)"});
-}
-
-TEST_F(Window, FailedSaveKeepsTheOldFileAndSaysWhy)
-{
-    ASSERT_TRUE(frame->OpenFile(kSoaring));
-    const QString target = Path("kept.alt");
-    QFile old(target);
-    old.open(QIODevice::WriteOnly);
-    old.write("precious");
-    old.close();
-    // The folder the temporary file would go to is a file here, so the save cannot start.
-    EXPECT_FALSE(frame->SaveAs(Path("kept.alt/inside.alt")));
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_TRUE(warnings[0].contains("inside.alt"));
-    EXPECT_EQ(ReadAll(target), "precious");
-    // A successful save replaces it whole.
-    ASSERT_TRUE(frame->SaveAs(target));
-    EXPECT_TRUE(ReadAll(target).startsWith(" 13\r\n"));
 }
 
 TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)

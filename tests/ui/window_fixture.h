@@ -14,6 +14,7 @@
 #include "app/settings_store.h"
 #include "chart/chart_ctrl.h"
 #include "config/configuration.h"
+#include "test_support.h"
 #include "ui/main_frame.h"
 
 inline const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
@@ -24,6 +25,17 @@ inline QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A flight of the built-in logger whose altitude readings fall from the given one, 300 at a time.
+inline CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records, unsigned from = 50000)
+{
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i < records; ++i) {
+        const unsigned word = from - static_cast<unsigned>(i % 300);
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(word & 0xFF), static_cast<uint8_t>(word >> 8)});
+    }
+    return LogOf(config, 59, rate, bytes);
 }
 
 // The main window on the offscreen platform, with the built-in configuration, its settings,
