@@ -83,7 +83,8 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     ApplyFilter();
 }
 
-void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& unit, double lengthScale)
+void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& unit, double lengthScale,
+                       const std::function<QString(uint32_t)>& deviceName)
 {
     const std::vector<int64_t> chosen = SelectedIds();
     m_table->setSortingEnabled(false);
@@ -102,7 +103,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
             item->setText(4, QString::number(*e.maxAltitude * lengthScale, 'f', 1));
             item->setData(4, kSortRole, *e.maxAltitude);
         }
-        item->setText(5, QString::number(e.deviceId));
+        item->setText(5, deviceName(e.deviceId));
         item->setData(5, kSortRole, static_cast<double>(e.deviceId));
         for (int column : {3, 4, 5})
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);

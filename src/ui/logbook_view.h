@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "logbook/logbook.h"
@@ -20,8 +21,10 @@ class LogbookView : public QWidget {
 public:
     explicit LogbookView(QWidget* parent = nullptr);
 
-    // The flights, the highest points in the unit of lengthScale ("m" or "ft").
-    void Show(const std::vector<LogbookEntry>& entries, const QString& unit, double lengthScale);
+    // The flights, the highest points in the unit of lengthScale ("m" or "ft"), each
+    // device by the name deviceName gives its id.
+    void Show(const std::vector<LogbookEntry>& entries, const QString& unit, double lengthScale,
+              const std::function<QString(uint32_t)>& deviceName);
     // Shown instead of the flights when there is no logbook to show.
     void ShowProblem(const QString& text);
     std::vector<int64_t> SelectedIds() const;

@@ -59,8 +59,17 @@ void CMainFrame::RefreshLogbook()
         return;
     }
     const bool imperial = m_settings.Imperial();
+    // A device by the name the configuration gives its id; an id it does not describe (or
+    // one without a name) as the number, never as the device the reader falls back to.
+    const auto deviceName = [this](uint32_t id) {
+        const DeviceRef device = m_config.FindDevice(static_cast<uint8_t>(id));
+        const std::optional<std::string> name = StringAttribute(device.node, "name");
+        if (id > 255 || !device || device.Id() != std::to_string(id) || !name || name->empty())
+            return QString::number(id);
+        return QString::fromStdString(*name);
+    };
     m_logbookView->Show(*entries, imperial ? QStringLiteral("ft") : QStringLiteral("m"),
-                        m_config.UnitScale("linear", imperial ? "imperial" : "metric"));
+                        m_config.UnitScale("linear", imperial ? "imperial" : "metric"), deviceName);
 }
 
 QString CMainFrame::KeepDownloadNow(DownloadSession& session)

@@ -75,6 +75,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     EXPECT_EQ(ReadAll(ImagesFolder() + "/" + images[0]),
               QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())));
     EXPECT_EQ(Column(3), (QStringList{"00:07:30", "00:06:40"}));
+    EXPECT_EQ(Column(5), (QStringList{"Brixo", "Brixo"}));
     EXPECT_EQ(frame->LogbookPane()->Totals()->text(), "2 flights, air time 0:14:10");
 
     // Log Properties: a name, a site, a comment; the tree shows the name at once.
