@@ -146,9 +146,7 @@ TEST_F(Window, OpeningAFileWithOneLogShowsIt)
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
     EXPECT_EQ(Names(), std::vector<QString>{"Log  1 (01:00:00)"});
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    ASSERT_EQ(frame->Chart()->SerieCount(), 2);
-    EXPECT_EQ(Serie(0)->m_name, "Alt");
-    EXPECT_EQ(Serie(1)->m_name, "Vario");
+    EXPECT_EQ(frame->Chart()->SerieCount(), 2);  // named as UnitsOnTheChart checks
     EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
     EXPECT_EQ(Stat("Log", "Rate"), "1.0 sec");
     EXPECT_EQ(Stat("Log", "max Altitude"), "1440.7 m");
