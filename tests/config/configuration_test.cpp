@@ -145,10 +145,7 @@ TEST(Configuration, SetupOfALogForItsDevice)
     const Configuration config = ConfigFromText(
         "<Config><Devices>"
         "<Device id='1'><Alt formula='y*2'/><Alt formula='ignored'/></Device>"
-        "<Device id='2' data-chunk='1'/>"
-        "<Device id='3' data-chunk='-4'/>"
         "<Device id='4' data-chunk='twelve'><Alt/></Device>"
-        "<Device id='5' data-chunk='65537'/>"
         "<Device id='6' data-chunk='8'/>"
         "</Devices></Config>");
     const struct {
@@ -162,11 +159,8 @@ TEST(Configuration, SetupOfALogForItsDevice)
         {1, 1, true, 2, "y*2"},
         {1, 3, true, 6, "y*2"},
         {1, 255, true, 510, "y*2"},
-        {2, 9, false, 0, nullptr},  // a data-chunk below 2 is unusable
-        {3, 9, false, 0, nullptr},
-        {4, 2, true, 4, ""},        // an unconvertible data-chunk counts as missing; Alt without
-                                    // formula
-        {5, 1, false, 0, nullptr},  // larger than any record could be
+        {4, 2, true, 4, ""},  // an unconvertible data-chunk counts as missing; Alt without
+                              // formula
         {6, 0, true, 8, ""},
     };
     for (const auto& c : cases) {

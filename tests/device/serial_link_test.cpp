@@ -228,9 +228,7 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
     // A device of a known group: a file made here, given to "dialout" where this may be done.
     QTemporaryDir dir;
     const std::string device = dir.filePath("ttyUSB7").toStdString();
-    QFile file(QString::fromStdString(device));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    WriteText(QString::fromStdString(device), "");
     if (const struct group* dialout = getgrnam("dialout"))
         (void)chown(device.c_str(), static_cast<uid_t>(-1), dialout->gr_gid);
     struct stat st {};

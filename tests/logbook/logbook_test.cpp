@@ -209,9 +209,7 @@ TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
             }
             Scalar(Db(), "PRAGMA user_version = 99");
         } else {
-            QFile f(Db());
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(c.bytes);
+            WriteText(Db(), c.bytes.toStdString());
         }
         const std::string before = FileBytes(Db());
         auto book = Logbook::Open(dir.path().toStdString());
