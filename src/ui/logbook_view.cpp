@@ -104,8 +104,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
             item->setData(4, kSortRole, *e.maxAltitude);
         }
         item->setText(5, deviceName(e.deviceId));
-        item->setData(5, kSortRole, static_cast<double>(e.deviceId));
-        for (int column : {3, 4, 5})
+        for (int column : {3, 4})
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, kIdRole, static_cast<qlonglong>(e.id));
         item->setData(0, kSecondsRole, e.duration);
