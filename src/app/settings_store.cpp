@@ -1,5 +1,6 @@
 #include "app/settings_store.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -19,7 +20,8 @@ std::string QSettingsStore::DefaultPath()
 }
 
 QSettingsStore::QSettingsStore(const std::string& path)
-    : m_settings(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat))
+    : m_read(FileStamp::Of(path)),
+      m_settings(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat))
 {
 }
 
@@ -73,29 +75,23 @@ namespace {
 // How long a writer waits for another one; a whole write takes milliseconds.
 constexpr int kLockWaitMs = 10000;
 
-// Which file a path holds now: a rewrite puts a new file in its place.
-struct FileStamp {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    timespec modified{};
-
-    static FileStamp Of(const std::string& path)
-    {
-        FileStamp stamp;
-        struct stat st {};
-        if (stat(path.c_str(), &st) == 0)
-            stamp = {true, st.st_dev, st.st_ino, st.st_mtim};
-        return stamp;
-    }
-    bool operator==(const FileStamp& o) const
-    {
-        return exists == o.exists && device == o.device && inode == o.inode && modified.tv_sec == o.modified.tv_sec &&
-               modified.tv_nsec == o.modified.tv_nsec;
-    }
-};
-
 }  // namespace
+
+QSettingsStore::FileStamp QSettingsStore::FileStamp::Of(const std::string& path)
+{
+    FileStamp stamp;
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        stamp = {true,
+                 static_cast<unsigned long long>(st.st_dev),
+                 static_cast<unsigned long long>(st.st_ino),
+                 static_cast<unsigned long long>(st.st_size),
+                 static_cast<long long>(st.st_mtim.tv_sec),
+                 static_cast<long long>(st.st_mtim.tv_nsec),
+                 static_cast<long long>(st.st_ctim.tv_sec),
+                 static_cast<long long>(st.st_ctim.tv_nsec)};
+    return stamp;
+}
 
 Status QSettingsStore::Lock()
 {
@@ -121,7 +117,21 @@ void QSettingsStore::Unlock()
 
 void QSettingsStore::Reload()
 {
-    // With nothing of its own to write, a sync only reads what the file holds now.
+    // With nothing of its own to write, a sync reads what the file holds now, but only when its
+    // size or its time of change to the millisecond differs from what QSettings noted at its last
+    // read. It notes that time after it has opened the file, so a file another writer put in
+    // place between the two looks read already, and the next write would bring back the old
+    // values. When the file is not the one this store read, its time is moved on by a
+    // millisecond, which no time noted before can equal.
+    const std::string path = FileName();
+    const FileStamp now = FileStamp::Of(path);
+    if (now.exists && !(now == m_read)) {
+        long long ns = now.nanoseconds + 1'000'000;
+        const timespec times[2] = {{0, UTIME_OMIT},
+                                   {static_cast<time_t>(now.seconds + ns / 1'000'000'000), ns % 1'000'000'000}};
+        (void)utimensat(AT_FDCWD, path.c_str(), times, 0);  // a file that cannot take it cannot be written either
+    }
+    m_read = FileStamp::Of(path);
     m_settings->sync();
 }
 
@@ -137,7 +147,8 @@ StoreResult QSettingsStore::Flush()
     const FileStamp before = FileStamp::Of(path);
     m_settings->sync();
     const QSettings::Status status = m_settings->status();
-    const bool rewritten = !(FileStamp::Of(path) == before);
+    m_read = FileStamp::Of(path);
+    const bool rewritten = !(m_read == before);
     if (ownLock)
         Unlock();
     if (status == QSettings::AccessError)

@@ -63,6 +63,17 @@ public:
     static std::string DefaultPath();
 
 private:
+    // Which file the path held and how it stood: a rewrite puts a new file in its place.
+    struct FileStamp {
+        bool exists = false;
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long seconds = 0, nanoseconds = 0;              // modified
+        long long changeSeconds = 0, changeNanoseconds = 0;  // changed, which no one can set back
+        bool operator==(const FileStamp&) const = default;
+        static FileStamp Of(const std::string& path);
+    };
+
+    FileStamp m_read;  // the file as it stood before the values held now were read
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<QLockFile> m_lock;  // held between Lock and Unlock
 };

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string_view>
 #include <type_traits>
@@ -268,6 +271,34 @@ TEST(Settings, OnlyTheNamedValuesAreWrittenOverWhatIsStoredNow)
     EXPECT_FALSE(StoreSettingValues(mine, {{"Units", "2"}, {"Baudrate", "9"}}, now));
     QSettingsStore unchanged(path);
     EXPECT_EQ(LoadSettings(unchanged).units, 1u);
+}
+
+TEST(Settings, AFileChangedBehindTheStoresBackIsReadBeforeItsWrite)
+{
+    // QSettings reads a file again only when its size or time differs from what it noted, and it
+    // notes the time after opening the file: another process's file put in place in between, or
+    // rewritten within the same tick, looks read already. Here the new file keeps the old
+    // one's size and time, and the next write must still keep what it holds.
+    for (const bool inPlace : {false, true}) {
+        StoreFile file;
+        WriteText(file.path, "[General]\nUsedPort=/dev/ttyA\n");
+        QSettingsStore mine = file.Store();
+        ASSERT_EQ(LoadSettings(mine).usedPort, "/dev/ttyA");
+        struct stat before {};
+        ASSERT_EQ(stat(file.path.toLocal8Bit().constData(), &before), 0);
+        const QString written = inPlace ? file.path : file.path + ".new";
+        WriteText(written, "[General]\nUsedPort=/dev/ttyB\n");
+        if (!inPlace) {
+            ASSERT_EQ(std::rename(written.toLocal8Bit().constData(), file.path.toLocal8Bit().constData()), 0);
+        }
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(utimensat(AT_FDCWD, file.path.toLocal8Bit().constData(), times, 0), 0);
+
+        Settings now;
+        ASSERT_TRUE(StoreSettingValues(mine, {{"Units", "1"}}, now));
+        EXPECT_EQ(now.usedPort, "/dev/ttyB") << (inPlace ? "in place" : "a new file");
+        EXPECT_NE(FileBytes(file.path).find("UsedPort=/dev/ttyB"), std::string::npos) << FileBytes(file.path);
+    }
 }
 
 TEST(Settings, TakingThePreferencesDialogsValues)
