@@ -211,18 +211,6 @@ TEST(Configuration, AttributeConversions)
     EXPECT_EQ(StringAttribute(c, "missing"), std::nullopt);
 }
 
-TEST(Configuration, Channels)
-{
-    pugi::xml_document doc;
-    ASSERT_TRUE(doc.load_string("<Device><Chan name='a'/><Alt/><Chan name='b'/><Chan name='c'/></Device>"));
-    const pugi::xml_node device = doc.first_child();
-    EXPECT_EQ(ChannelCount(device), 3);
-    EXPECT_EQ(std::string(Channel(device, 1).attribute("name").value()), "b");
-    EXPECT_FALSE(Channel(device, 3));
-    EXPECT_FALSE(Channel(device, -1));
-    EXPECT_EQ(ChannelCount(pugi::xml_node()), 0);
-}
-
 TEST(Configuration, ADocumentIsReadAsAConformingParserReadsIt)
 {
     // What pugixml alone accepts but a well-formed document may not hold falls back to the
