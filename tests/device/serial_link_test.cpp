@@ -82,29 +82,23 @@ TEST(SerialLink, PortNames)
         const char* device;
         const char* shown;  // the name the device is listed by
     } cases[] = {
-        {"COM1:", "/dev/ttyS0", "COM1:"},
-        {"COM9:", "/dev/ttyS8", "COM9:"},
-        {"COM10:", "/dev/ttyS9", "COM10:"},
-        {"COM32:", "/dev/ttyS31", "COM32:"},
-        {"COM33:", "/dev/ttyUSB0", "COM33:"},
-        {"COM64:", "/dev/ttyUSB31", "COM64:"},
-        {"COM65:", "/dev/ttyACM0", "COM65:"},
-        {"COM96:", "/dev/ttyACM31", "COM96:"},
-        {"COM97:", "/dev/COM97:", "/dev/COM97:"},
-        {"COM0:", "/dev/COM0:", "/dev/COM0:"},
-        {"COM", "/dev/COM", "/dev/COM"},
-        {"COMX:", "/dev/COMX:", "/dev/COMX:"},
-        // A bare name is opened in /dev, and a path as it stands.
-        {"mylogger", "/dev/mylogger", "/dev/mylogger"},
-        {"./ttyFake", "./ttyFake", "./ttyFake"},
-        {"../ttyFake", "../ttyFake", "../ttyFake"},
-        {"/dev/pts/4", "/dev/pts/4", "/dev/pts/4"},
-        {"/dev/ttyACM32", "/dev/ttyACM32", "/dev/ttyACM32"},
-        {"/dev/ttyUSBx", "/dev/ttyUSBx", "/dev/ttyUSBx"},
+        {"COM1:", "/dev/ttyS0", "COM1:"},     {"COM9:", "/dev/ttyS8", "COM9:"},
+        {"COM10:", "/dev/ttyS9", "COM10:"},   {"COM32:", "/dev/ttyS31", "COM32:"},
+        {"COM33:", "/dev/ttyUSB0", "COM33:"}, {"COM64:", "/dev/ttyUSB31", "COM64:"},
+        {"COM65:", "/dev/ttyACM0", "COM65:"}, {"COM96:", "/dev/ttyACM31", "COM96:"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;
         EXPECT_EQ(PortNameOf(c.device), c.shown) << c.device;
+    }
+    // Any other bare name is opened in /dev, and a path as it stands; both are listed by their path.
+    for (const std::string name : {"COM97:", "COM0:", "COM", "COMX:", "mylogger"}) {
+        EXPECT_EQ(DevicePathOf(name), "/dev/" + name);
+        EXPECT_EQ(PortNameOf("/dev/" + name), "/dev/" + name);
+    }
+    for (const char* path : {"./ttyFake", "../ttyFake", "/dev/pts/4", "/dev/ttyACM32", "/dev/ttyUSBx"}) {
+        EXPECT_EQ(DevicePathOf(path), path);
+        EXPECT_EQ(PortNameOf(path), path);
     }
     EXPECT_EQ(SpeedOfIndex(0), 9600u);
     EXPECT_EQ(SpeedOfIndex(4), 921600u);
@@ -260,11 +254,10 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
         "ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. "
         "Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; "
         "sudo systemctl disable ModemManager.service.";
-    const auto facts = [](auto change) {
-        PortFacts f;
+    // The facts of user "pilot" on Debian, with the given ones changed.
+    const auto facts = [](PortFacts f) {
         f.user = "pilot";
         f.debian = true;
-        change(f);
         return f;
     };
     const struct {
@@ -273,51 +266,34 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
         PortFacts facts;
         std::string text;
     } cases[] = {
-        {"missing", PortFailure::NotFound, facts([](PortFacts& f) { f.exists = false; }), ""},
-        {"missing while brltty runs", PortFailure::NotFound, facts([](PortFacts& f) {
-             f.exists = false;
-             f.brltty = true;
-         }),
-         brltty},
-        {"no permission", PortFailure::Refused, facts([](PortFacts& f) { f.accessible = false; }),
+        {"missing", PortFailure::NotFound, facts({.exists = false}), ""},
+        {"missing while brltty runs", PortFailure::NotFound, facts({.exists = false, .brltty = true}), brltty},
+        {"no permission", PortFailure::Refused, facts({.accessible = false}),
          "The user must be a member of the group \"dialout\" that owns /dev/ttyUSB0. On Debian: sudo adduser pilot "
          "dialout, then log out and back in."},
-        {"joined, not logged in again", PortFailure::Refused, facts([](PortFacts& f) {
-             f.accessible = false;
-             f.joinedAfterLogin = true;
-         }),
+        {"joined, not logged in again", PortFailure::Refused, facts({.accessible = false, .joinedAfterLogin = true}),
          "The user is a member of the group \"dialout\" that owns /dev/ttyUSB0, but this login began before: log out "
          "and back in."},
-        {"held by a program (root, too, may open it)", PortFailure::Refused, facts([](PortFacts& f) {
-             f.holders = {{4242, "minicom"}};
-         }),
+        {"held by a program (root, too, may open it)", PortFailure::Refused, facts({.holders = {{4242, "minicom"}}}),
          "The port is in use by another program: minicom (process 4242). Close it and try again."},
-        {"held by two", PortFailure::Refused, facts([](PortFacts& f) {
-             f.holders = {{12, "screen"}, {13, ""}};
-         }),
+        {"held by two", PortFailure::Refused, facts({.holders = {{12, "screen"}, {13, ""}}}),
          "The port is in use by another program: screen (process 12) and a program (process 13). Close it and try "
          "again."},
-        {"held by ModemManager", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.holders = {{812, "ModemManager"}};
-         }),
+        {"held by ModemManager", PortFailure::Refused,
+         facts({.holders = {{812, "ModemManager"}}, .modemManager = true}),
          "The port is in use by another program: ModemManager (process 812). " + modemManager},
-        {"held by someone unseen while both services run", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.brltty = true;
-         }),
+        {"held by someone unseen while both services run", PortFailure::Refused,
+         facts({.brltty = true, .modemManager = true}),
          "The port is in use by another program. " + modemManager + " " + brltty},
-        {"held by a program while ModemManager runs", PortFailure::Refused, facts([](PortFacts& f) {
-             f.modemManager = true;
-             f.holders = {{99, "cu"}};
-         }),
+        {"held by a program while ModemManager runs", PortFailure::Refused,
+         facts({.holders = {{99, "cu"}}, .modemManager = true}),
          "The port is in use by another program: cu (process 99). Close it and try again."},
-        {"something else", PortFailure::Other, facts([](PortFacts& f) { f.brltty = true; }), ""},
+        {"something else", PortFailure::Other, facts({.brltty = true}), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PortHelp("/dev/ttyUSB0", c.failure, c.facts), c.text) << c.what;
-    EXPECT_EQ(LostPortHelp(facts([](PortFacts& f) { f.brltty = true; })), brltty);
-    EXPECT_EQ(LostPortHelp(facts([](PortFacts&) {})), "");
+    EXPECT_EQ(LostPortHelp(facts({.brltty = true})), brltty);
+    EXPECT_EQ(LostPortHelp(facts({})), "");
 
     // The facts of a real port this process holds open.
     PseudoTerminal pty;
