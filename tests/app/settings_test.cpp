@@ -19,12 +19,6 @@ namespace {
 struct StoreFile {
     QTemporaryDir dir;
     QString path = dir.filePath("Nivra.conf");
-
-    void Put(const char* name, const QVariant& value)
-    {
-        QSettings raw(path, QSettings::IniFormat);
-        raw.setValue(QString::fromLatin1(name), value);
-    }
     QSettingsStore Store() { return QSettingsStore(path.toStdString()); }
 };
 
@@ -124,7 +118,7 @@ TEST(Settings, StoredValuesOfEveryShape)
     };
     for (const auto& c : cases) {
         StoreFile file;
-        file.Put(c.name, c.stored);
+        QSettings(file.path, QSettings::IniFormat).setValue(c.name, c.stored);
         QSettingsStore store = file.Store();
         EXPECT_EQ(Text(LoadSettings(store), c.name), c.read) << c.what;
     }

@@ -17,7 +17,7 @@ const char kLinearDevice[] =
     "<Chan name='Volt' offs='3' size='1' formula='y/10' min='1'/>"
     "</Device></Devices><Units><Unit type='linear' region='imperial' scale='3'/></Units></C>";
 
-CBrixoLog LinearLog(const Configuration& config, uint32_t rate, std::initializer_list<unsigned> altitudes)
+CBrixoLog LinearLog(const Configuration& config, uint32_t rate, const std::vector<unsigned>& altitudes)
 {
     std::vector<uint8_t> bytes;
     uint8_t t = 60;
@@ -192,14 +192,13 @@ TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)
     // 2000 samples of noise: a window of 300 is used as it is, and one as long
     // as the vario or longer leaves it whole.
     const Configuration config = ConfigFromText(kLinearDevice);
-    std::vector<uint8_t> bytes;
+    std::vector<unsigned> altitudes;
     uint32_t state = 1;
     for (unsigned i = 0; i < 2001; ++i) {
         state = state * 1664525u + 1013904223u;
-        const unsigned a = 1000 + (state >> 22);
-        bytes.insert(bytes.end(), {static_cast<uint8_t>(a & 0xFF), static_cast<uint8_t>(a >> 8), 60, 33});
+        altitudes.push_back(1000 + (state >> 22));
     }
-    const CBrixoLog log = LogOf(config, 59, 1, bytes);
+    const CBrixoLog log = LinearLog(config, 1, altitudes);
     auto vario = [&](int32_t median) {
         Settings s = Unfiltered();
         s.varioMedian = median;
