@@ -262,19 +262,14 @@ TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
 TEST(MemoryImage, BadInput)
 {
     const Configuration config = BuiltInConfig();
-    // No signature: nothing listed, however much arrives.
-    std::vector<uint8_t> noise(50000);
-    uint32_t state = 3;
-    for (uint8_t& b : noise) {
-        state = state * 1664525u + 1013904223u;
-        b = static_cast<uint8_t>(state >> 24);
-    }
-    Feed plain(noise, {1000}, config);
-    EXPECT_FALSE(plain.parser.SignatureFound());
-    EXPECT_TRUE(plain.parser.Flights().empty());
     // A signature with garbage after it, cut anywhere: listed flights lie inside the data and build safely.
+    // (Without a signature nothing is kept to list: MemoryImage.TheEndOfTheTransmission.)
     std::vector<uint8_t> image(16, 0x0D);
-    image.insert(image.end(), noise.begin(), noise.end());
+    uint32_t state = 3;
+    for (int i = 0; i < 50000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        image.push_back(static_cast<uint8_t>(state >> 24));
+    }
     for (size_t cut : {size_t{17}, size_t{20}, size_t{999}, image.size()}) {
         auto buffer = std::make_unique<ReceiveBuffer>();
         buffer->Append(image.data(), static_cast<uint32_t>(cut));
