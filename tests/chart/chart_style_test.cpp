@@ -113,53 +113,49 @@ TEST(ChartStyle, ShowsEachSeriesAsItIs)
     EXPECT_EQ(first.List()->currentRow(), 0);
 }
 
-TEST(ChartStyle, OkWritesEveryStyleBack)
+TEST(ChartStyle, OkWritesEveryStyleBackAndCancelNothing)
 {
-    StyledChart c;
-    const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
-    CChartStyle dialog(c.chart, 0);
-    dialog.show();
-    // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
-    dialog.Mode(2)->click();
-    // Vario: typed bounds, and blue from the colour menu.
-    dialog.List()->setCurrentRow(1);
-    Type(dialog.MinEdit(), " -2.5 ");
-    Type(dialog.MaxEdit(), "7");
-    dialog.ColorButton()->Entries()[2]->trigger();
-    EXPECT_EQ(dialog.ColorButton()->text(), "blue");
-    // Temp: "Auto" and the default colour, which is black.
-    dialog.List()->setCurrentRow(2);
-    dialog.Mode(0)->click();
-    dialog.ColorButton()->Entries()[10]->trigger();
-    EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    for (const bool ok : {false, true}) {
+        StyledChart c;
+        const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
+        CChartStyle dialog(c.chart, 0);
+        dialog.show();
+        // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
+        dialog.Mode(2)->click();
+        // Vario: typed bounds, and blue from the colour menu.
+        dialog.List()->setCurrentRow(1);
+        Type(dialog.MinEdit(), " -2.5 ");
+        Type(dialog.MaxEdit(), "7");
+        dialog.ColorButton()->Entries()[2]->trigger();
+        EXPECT_EQ(dialog.ColorButton()->text(), "blue");
+        // Temp: "Auto" and the default colour, which is black.
+        dialog.List()->setCurrentRow(2);
+        dialog.Mode(0)->click();
+        dialog.ColorButton()->Entries()[10]->trigger();
+        EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
+        if (!ok) {
+            dialog.reject();
+            EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
+            EXPECT_EQ(c.vario->m_customMax, 5);
+            EXPECT_EQ(c.vario->m_colorIndex, 0);
+            EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Custom);
+            continue;
+        }
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
-    EXPECT_EQ(c.alt->m_customMin, shownMin);
-    EXPECT_EQ(c.alt->m_customMax, shownMax);
-    EXPECT_EQ(c.alt->m_colorIndex, 1);
-    EXPECT_EQ(c.vario->m_customMin, -2.5);
-    EXPECT_EQ(c.vario->m_customMax, 7);
-    EXPECT_EQ(c.vario->m_colorIndex, 2);
-    EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
-    EXPECT_EQ(c.temp->m_customMax, 25);
-    EXPECT_EQ(c.temp->m_colorIndex, 9);
-}
-
-TEST(ChartStyle, CancelWritesNothing)
-{
-    StyledChart c;
-    CChartStyle dialog(c.chart, 0);
-    dialog.show();
-    dialog.Mode(2)->click();
-    Type(dialog.MaxEdit(), "99");
-    dialog.ColorButton()->Entries()[5]->trigger();
-    dialog.reject();
-    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.alt->m_customMax, 20);
-    EXPECT_EQ(c.alt->m_colorIndex, 1);
+        EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
+        EXPECT_EQ(c.alt->m_customMin, shownMin);
+        EXPECT_EQ(c.alt->m_customMax, shownMax);
+        EXPECT_EQ(c.alt->m_colorIndex, 1);
+        EXPECT_EQ(c.vario->m_customMin, -2.5);
+        EXPECT_EQ(c.vario->m_customMax, 7);
+        EXPECT_EQ(c.vario->m_colorIndex, 2);
+        EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
+        EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
+        EXPECT_EQ(c.temp->m_customMax, 25);
+        EXPECT_EQ(c.temp->m_colorIndex, 9);
+    }
 }
 
 TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
