@@ -75,19 +75,18 @@ TEST(LogSeries, FiltersFollowTheSettings)
     const CBrixoLog log = LinearLog(config, 10, {0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8});  // 10 altitude values
     const struct {
         const char* what;
-        bool kalman, smoothing;
+        bool smoothing;
         int median;
         size_t varioLength;
         std::vector<double> varioStart;
     } cases[] = {
-        {"no filter", false, false, 0, 10, {0, 8, 0}},
-        {"smoothing", false, true, 0, 10, {0, 1, 0.875}},
-        {"median 7 shortens the vario by two", false, false, 7, 8, {0, 0, 0}},
-        {"median 3 after smoothing", false, true, 3, 8, {0.875, 0.875, 0.765625}},
+        {"no filter", false, 0, 10, {0, 8, 0}},
+        {"smoothing", true, 0, 10, {0, 1, 0.875}},
+        {"median 7 shortens the vario by two", false, 7, 8, {0, 0, 0}},
+        {"median 3 after smoothing", true, 3, 8, {0.875, 0.875, 0.765625}},
     };
     for (const auto& c : cases) {
         Settings s = Unfiltered();
-        s.altPolynome = c.kalman;
         s.varioPolynome = c.smoothing;
         s.varioMedian = c.median;
         const LogSeries result = BuildLogSeries(log, s);
