@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <QElapsedTimer>
@@ -254,10 +253,11 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
         "ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. "
         "Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; "
         "sudo systemctl disable ModemManager.service.";
-    // The facts of user "pilot" on Debian, with the given ones changed.
-    const auto facts = [](PortFacts f) {
+    const auto facts = [](auto change) {
+        PortFacts f;
         f.user = "pilot";
         f.debian = true;
+        change(f);
         return f;
     };
     const struct {
@@ -266,34 +266,51 @@ TEST(SerialLink, HelpForAPortThatCannotBeOpened)
         PortFacts facts;
         std::string text;
     } cases[] = {
-        {"missing", PortFailure::NotFound, facts({.exists = false}), ""},
-        {"missing while brltty runs", PortFailure::NotFound, facts({.exists = false, .brltty = true}), brltty},
-        {"no permission", PortFailure::Refused, facts({.accessible = false}),
+        {"missing", PortFailure::NotFound, facts([](PortFacts& f) { f.exists = false; }), ""},
+        {"missing while brltty runs", PortFailure::NotFound, facts([](PortFacts& f) {
+             f.exists = false;
+             f.brltty = true;
+         }),
+         brltty},
+        {"no permission", PortFailure::Refused, facts([](PortFacts& f) { f.accessible = false; }),
          "The user must be a member of the group \"dialout\" that owns /dev/ttyUSB0. On Debian: sudo adduser pilot "
          "dialout, then log out and back in."},
-        {"joined, not logged in again", PortFailure::Refused, facts({.accessible = false, .joinedAfterLogin = true}),
+        {"joined, not logged in again", PortFailure::Refused, facts([](PortFacts& f) {
+             f.accessible = false;
+             f.joinedAfterLogin = true;
+         }),
          "The user is a member of the group \"dialout\" that owns /dev/ttyUSB0, but this login began before: log out "
          "and back in."},
-        {"held by a program (root, too, may open it)", PortFailure::Refused, facts({.holders = {{4242, "minicom"}}}),
+        {"held by a program (root, too, may open it)", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{4242, "minicom"}};
+         }),
          "The port is in use by another program: minicom (process 4242). Close it and try again."},
-        {"held by two", PortFailure::Refused, facts({.holders = {{12, "screen"}, {13, ""}}}),
+        {"held by two", PortFailure::Refused, facts([](PortFacts& f) {
+             f.holders = {{12, "screen"}, {13, ""}};
+         }),
          "The port is in use by another program: screen (process 12) and a program (process 13). Close it and try "
          "again."},
-        {"held by ModemManager", PortFailure::Refused,
-         facts({.holders = {{812, "ModemManager"}}, .modemManager = true}),
+        {"held by ModemManager", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.holders = {{812, "ModemManager"}};
+         }),
          "The port is in use by another program: ModemManager (process 812). " + modemManager},
-        {"held by someone unseen while both services run", PortFailure::Refused,
-         facts({.brltty = true, .modemManager = true}),
+        {"held by someone unseen while both services run", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.brltty = true;
+         }),
          "The port is in use by another program. " + modemManager + " " + brltty},
-        {"held by a program while ModemManager runs", PortFailure::Refused,
-         facts({.holders = {{99, "cu"}}, .modemManager = true}),
+        {"held by a program while ModemManager runs", PortFailure::Refused, facts([](PortFacts& f) {
+             f.modemManager = true;
+             f.holders = {{99, "cu"}};
+         }),
          "The port is in use by another program: cu (process 99). Close it and try again."},
-        {"something else", PortFailure::Other, facts({.brltty = true}), ""},
+        {"something else", PortFailure::Other, facts([](PortFacts& f) { f.brltty = true; }), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PortHelp("/dev/ttyUSB0", c.failure, c.facts), c.text) << c.what;
-    EXPECT_EQ(LostPortHelp(facts({.brltty = true})), brltty);
-    EXPECT_EQ(LostPortHelp(facts({})), "");
+    EXPECT_EQ(LostPortHelp(facts([](PortFacts& f) { f.brltty = true; })), brltty);
+    EXPECT_EQ(LostPortHelp(facts([](PortFacts&) {})), "");
 
     // The facts of a real port this process holds open.
     PseudoTerminal pty;
