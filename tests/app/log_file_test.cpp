@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/log_file.h"

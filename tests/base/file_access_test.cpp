@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <string>
 
 #include "base/file_access.h"

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
