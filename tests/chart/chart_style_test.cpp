@@ -8,8 +8,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cmath>
-
 #include "chart/chart_ctrl.h"
 #include "chart/chart_style.h"
 #include "chart/color_button.h"

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "device/memory_image.h"
 #include "test_support.h"
 
