@@ -12,6 +12,7 @@
 #include "app/brixo_log.h"
 #include "app/settings.h"
 #include "config/configuration.h"
+#include "dsp/log_series.h"
 
 // The settings with every filter off: series as decoded.
 inline Settings Unfiltered()
@@ -47,6 +48,16 @@ inline CBrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t r
     log.m_rate = rate;
     log.m_rawData = std::move(bytes);
     return log;
+}
+
+// A series of these values, one every interval seconds from time 0.
+inline NamedSeries SeriesOf(const std::string& name, std::vector<double> values, double interval)
+{
+    NamedSeries s;
+    s.name = name;
+    s.values = std::move(values);
+    s.interval = interval;
+    return s;
 }
 
 // Two-byte records holding these little-endian words.

@@ -22,12 +22,6 @@ namespace {
 struct StoreFile {
     QTemporaryDir dir;
     QString path = dir.filePath("Nivra.conf");
-
-    void Put(const char* name, const QVariant& value)
-    {
-        QSettings raw(path, QSettings::IniFormat);
-        raw.setValue(QString::fromLatin1(name), value);
-    }
     QSettingsStore Store() { return QSettingsStore(path.toStdString()); }
 };
 
@@ -127,7 +121,7 @@ TEST(Settings, StoredValuesOfEveryShape)
     };
     for (const auto& c : cases) {
         StoreFile file;
-        file.Put(c.name, c.stored);
+        QSettings(file.path, QSettings::IniFormat).setValue(c.name, c.stored);
         QSettingsStore store = file.Store();
         EXPECT_EQ(Text(LoadSettings(store), c.name), c.read) << c.what;
     }
@@ -174,20 +168,16 @@ TEST(Settings, SetFromText)
         bool ok;
         const char* text;  // what the setting then holds
     } cases[] = {
-        {"SkipShortLogsLen", "0", true, "0"},
+        // Good values of every kind are set by the preferences' and the store's tests below.
         {"SkipShortLogsLen", "-1", false, "3"},
         {"SkipShortLogsLen", "4294967296", false, "3"},
-        {"Units", "1", true, "1"},
         {"Alt.On", "off", true, "0"},
         {"Alt.On", "0", true, "0"},
         {"Alt.On", "maybe", false, "1"},
-        {"Alt.Min", "-2.5", true, "-2.5"},
         {"Alt.Min", "1,5", false, "0"},
         {"Alt.Min", "inf", false, "0"},
-        {"Baudrate", "4", true, "4"},
         {"Baudrate", "5", false, "0"},
         {"Vario.Median", "-3", true, "-3"},
-        {"UsedPort", "/dev/pts/7", true, "/dev/pts/7"},
         {"Image.cx", "", false, "800"},
         {"NoSuchThing", "1", false, "<no setting NoSuchThing>"},
     };

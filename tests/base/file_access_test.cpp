@@ -6,36 +6,18 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <string>
 
 #include "base/file_access.h"
-
-namespace {
-
-std::string Contents(const std::string& path)
-{
-    const auto read = ReadSmallFile(path, 1 << 20);
-    return read ? *read : "<" + read.Error() + ">";
-}
-
-void Put(const std::string& path, const std::string& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
-}  // namespace
+#include "test_support.h"
 
 TEST(FileAccess, SafeWritesReplaceOnlyRegularFiles)
 {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString() + "/";
-    Put(d + "old", "old");
+    WriteText(QString::fromStdString(d + "old"), "old");
     chmod((d + "old").c_str(), 0640);
-    Put(d + "linked", "linked");
+    WriteText(QString::fromStdString(d + "linked"), "linked");
     ASSERT_EQ(symlink("linked", (d + "link").c_str()), 0);
     ASSERT_EQ(symlink("link", (d + "link-to-link").c_str()), 0);
     ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
@@ -67,7 +49,7 @@ TEST(FileAccess, SafeWritesReplaceOnlyRegularFiles)
         EXPECT_NE(written.Error().find(c.errorPart), std::string::npos) << c.name << ": " << written.Error();
         EXPECT_EQ(CheckWritable(d + c.name).Ok(), c.written) << c.name;
         if (c.written) {
-            EXPECT_EQ(Contents(d + c.contentAt), "fresh " + c.name) << c.name;
+            EXPECT_EQ(FileBytes(QString::fromStdString(d + c.contentAt)), "fresh " + c.name) << c.name;
         }
     }
     struct stat st {};
@@ -86,7 +68,7 @@ TEST(FileAccess, OnlyRegularFilesAreRead)
 {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString() + "/";
-    Put(d + "plain", "0123456789");
+    WriteText(QString::fromStdString(d + "plain"), "0123456789");
     ASSERT_EQ(mkfifo((d + "fifo").c_str(), 0600), 0);
     ASSERT_EQ(symlink("plain", (d + "link").c_str()), 0);
     const struct {

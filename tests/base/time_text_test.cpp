@@ -41,15 +41,3 @@ TEST(TimeLabel, ElapsedTimes)
     for (const auto& c : cases)
         EXPECT_EQ(TimeLabel(c.seconds), c.label) << c.seconds;
 }
-
-TEST(TimeLabel, OneStylePerAxis)
-{
-    // An axis that ends after an hour labels its early ticks with hours too.
-    const TimeLabelStyle longAxis = TimeLabelStyleFor(5400);
-    EXPECT_EQ(TimeLabel(0, longAxis), "0:00:00");
-    EXPECT_EQ(TimeLabel(1800, longAxis), "0:30:00");
-    EXPECT_EQ(TimeLabel(5400, longAxis), "1:30:00");
-    const TimeLabelStyle shortAxis = TimeLabelStyleFor(3599.9);
-    EXPECT_EQ(TimeLabel(1800, shortAxis), "30:00");
-    EXPECT_EQ(shortAxis, TimeLabelStyle::MinutesSeconds);
-}

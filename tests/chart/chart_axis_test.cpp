@@ -89,23 +89,21 @@ TEST(Axes, ValuesAndPixels)
     time.m_rect = {100, 0, 700, 20};
     time.m_min = 0;
     time.m_max = 60;
-    EXPECT_EQ(time.ValueToPixel(0), 100);
-    EXPECT_EQ(time.ValueToPixel(30), 400);
-    EXPECT_EQ(time.ValueToPixel(60), 700);
-    EXPECT_EQ(time.ValueToPixel(0.09), 100);  // rounded down
-    EXPECT_DOUBLE_EQ(time.PixelToValue(400), 30.0);
     CYAxe value;
     value.m_rect = {0, 10, 20, 210};
-    value.m_min = -10;  // a range not centred on zero
+    value.m_min = -10;  // a range not centred on zero: values grow upwards, pixels downwards
     value.m_max = 30;
-    EXPECT_EQ(value.ValueToPixel(-10), 210);
-    EXPECT_EQ(value.ValueToPixel(30), 10);
-    EXPECT_EQ(value.ValueToPixel(10), 110);
-    EXPECT_DOUBLE_EQ(value.PixelToValue(110), 10.0);
-    // Away from the middle: values grow upwards, pixels downwards.
-    EXPECT_DOUBLE_EQ(value.PixelToValue(60), 20.0);
-    EXPECT_DOUBLE_EQ(value.PixelToValue(210), -10.0);
-    EXPECT_EQ(value.ValueToPixel(20.0), 60);
+    const struct {
+        const CAxe* axis;
+        double value;
+        int pixel;
+    } cases[] = {{&time, 0, 100},  {&time, 30, 400},  {&time, 60, 700}, {&value, -10, 210},
+                 {&value, 30, 10}, {&value, 10, 110}, {&value, 20, 60}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.axis->ValueToPixel(c.value), c.pixel) << c.value;
+        EXPECT_DOUBLE_EQ(c.axis->PixelToValue(c.pixel), c.value) << c.pixel;
+    }
+    EXPECT_EQ(time.ValueToPixel(0.09), 100);  // rounded down
     // No range, or a value far away: defined pixels.
     value.m_max = value.m_min;
     EXPECT_EQ(value.ValueToPixel(5), 210);
@@ -163,11 +161,8 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
     months.ComputeTicks(600);  // 10 ticks over 350 days: 35 days a tick
     EXPECT_EQ(months.m_timeUnit, TimeUnit::Months);
     EXPECT_EQ(months.m_unitsPerTick, 2);
-    const std::vector<double> m = months.Ticks();
-    ASSERT_GE(m.size(), 3u);
-    EXPECT_EQ(m[0], utc(2026, 2, 1));
-    EXPECT_EQ(m[1], utc(2026, 4, 1));
-    EXPECT_EQ(m[2], utc(2026, 6, 1));
+    EXPECT_EQ(months.Ticks(), (std::vector<double>{utc(2026, 2, 1), utc(2026, 4, 1), utc(2026, 6, 1), utc(2026, 8, 1),
+                                                   utc(2026, 10, 1), utc(2026, 12, 1)}));
 
     CXAxe years;
     years.m_min = utc(2000, 3, 1);

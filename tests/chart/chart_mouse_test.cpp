@@ -15,6 +15,7 @@ namespace {
 class ChartMouse : public ::testing::Test {
 protected:
     CMChartCtrl chart;
+    std::shared_ptr<CMChartSerie> alt, vario;
     std::vector<NMCHART> sent;
     int beeps = 0;
 
@@ -26,8 +27,7 @@ protected:
             a[i] = static_cast<double>(i % 100);
             b[i] = static_cast<double>(i % 50) - 25;
         }
-        chart.AddSerie("Alt", 0, 1.0, a, nullptr, false);
-        std::shared_ptr<CMChartSerie> vario;
+        chart.AddSerie("Alt", 0, 1.0, a, &alt, false);
         chart.AddSerie("Vario", 0, 1.0, b, &vario, false);
         vario->m_axisOnLeft = false;
         chart.ResetView(false);
@@ -203,8 +203,6 @@ TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
 
 TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
 {
-    std::shared_ptr<CMChartSerie> alt;
-    chart.GetSerie(0, &alt);
     Wheel(QPoint((alt->m_rect.left + alt->m_rect.right) / 2, PlotY()), 120);  // over a value axis: a beep
     EXPECT_EQ(beeps, 1);
     EXPECT_TRUE(sent.empty());
@@ -237,8 +235,6 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
 
 TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
 {
-    std::shared_ptr<CMChartSerie> vario;
-    chart.GetSerie(1, &vario);
     QObject::connect(&chart, &CMChartCtrl::Notify, [](const NMCHART& n) {
         if (n.code == CHN_MENUINIT) {
             n.menu->addSeparator()->setData(n.item + 1);
@@ -268,9 +264,6 @@ TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
 
 TEST_F(ChartMouse, LegendChoices)
 {
-    std::shared_ptr<CMChartSerie> alt, vario;
-    chart.GetSerie(0, &alt);
-    chart.GetSerie(1, &vario);
     const QPoint onVario((vario->m_swatchRect.left + vario->m_swatchRect.right) / 2,
                          (vario->m_swatchRect.top + vario->m_swatchRect.bottom) / 2);
     const QPoint beside(chart.LegendRect().right - 2, chart.LegendRect().bottom - 2);
@@ -363,9 +356,6 @@ TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)
     const int x = chart.ValueToPixel(500.0);
     const double t = chart.PixelToValue(x);
     QTest::mouseMove(&chart, QPoint(x, PlotY()));
-    std::shared_ptr<CMChartSerie> alt, vario;
-    chart.GetSerie(0, &alt);
-    chart.GetSerie(1, &vario);
     const auto& readOut = chart.ReadOut();
     ASSERT_EQ(readOut.size(), 3u);
     EXPECT_EQ(readOut[0].second, alt->ValueText(alt->ValueAt(t), true));

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-
-#include <cmath>
 
 #include "chart/chart_ctrl.h"
 #include "chart/chart_style.h"
@@ -58,34 +55,20 @@ TEST(ChartStyle, ReadingANumber)
 {
     const struct {
         const char* text;
-        std::optional<double> value;
+        double value;
     } cases[] = {
-        {"12.5", 12.5},
-        {"  12.5 \t", 12.5},
-        {"\t-3e2", -300},
-        {"+7", 7},
-        {"0", 0},
-        {"0.000", 0},
-        {" 00 ", 0},
-        {"-0", std::nullopt},  // a zero that does not start with the digit zero
-        {".0", std::nullopt},
-        {"+0", std::nullopt},
-        {"12.5a", std::nullopt},
-        {"12.5 a", std::nullopt},
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-        {"abc", std::nullopt},
-        {"1e999", std::nullopt},  // too large for a double
-        {"inf", std::nullopt},
-        {"nan", std::nullopt},
-        {"0x10", std::nullopt},  // decimal only
-        {"1,5", std::nullopt},   // whatever the desktop's language
-        // Only the first 31 characters count: the letter at position 32 is not read.
-        {"                              1x", 1},
-        {"                            1 x", std::nullopt},
+        {"12.5", 12.5},   {"  12.5 \t", 12.5},
+        {"\t-3e2", -300}, {"+7", 7},
+        {"0", 0},         {"0.000", 0},
+        {" 00 ", 0},      {"                              1x", 1},  // only the first 31 characters count
     };
     for (const auto& c : cases)
         EXPECT_EQ(CChartStyle::ReadNumber(QString::fromLatin1(c.text)), c.value) << '"' << c.text << '"';
+    // Refused: a zero that does not start with the digit zero, a number too large for a double, one
+    // that is not decimal or not in the C locale's form whatever the desktop's language.
+    for (const char* text : {"-0", ".0", "+0", "12.5a", "12.5 a", "", "   ", "abc", "1e999", "inf", "nan", "0x10",
+                             "1,5", "                            1 x"})
+        EXPECT_EQ(CChartStyle::ReadNumber(QString::fromLatin1(text)), std::nullopt) << '"' << text << '"';
 
     EXPECT_EQ(CChartStyle::NumberText(12.5), "12.5");
     EXPECT_EQ(CChartStyle::NumberText(0.1 + 0.2), "0.3");
@@ -127,53 +110,49 @@ TEST(ChartStyle, ShowsEachSeriesAsItIs)
     EXPECT_EQ(first.List()->currentRow(), 0);
 }
 
-TEST(ChartStyle, OkWritesEveryStyleBack)
+TEST(ChartStyle, OkWritesEveryStyleBackAndCancelNothing)
 {
-    StyledChart c;
-    const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
-    CChartStyle dialog(c.chart, 0);
-    dialog.show();
-    // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
-    dialog.Mode(2)->click();
-    // Vario: typed bounds, and blue from the colour menu.
-    dialog.List()->setCurrentRow(1);
-    Type(dialog.MinEdit(), " -2.5 ");
-    Type(dialog.MaxEdit(), "7");
-    dialog.ColorButton()->Entries()[2]->trigger();
-    EXPECT_EQ(dialog.ColorButton()->text(), "blue");
-    // Temp: "Auto" and the default colour, which is black.
-    dialog.List()->setCurrentRow(2);
-    dialog.Mode(0)->click();
-    dialog.ColorButton()->Entries()[10]->trigger();
-    EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    for (const bool ok : {false, true}) {
+        StyledChart c;
+        const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
+        CChartStyle dialog(c.chart, 0);
+        dialog.show();
+        // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
+        dialog.Mode(2)->click();
+        // Vario: typed bounds, and blue from the colour menu.
+        dialog.List()->setCurrentRow(1);
+        Type(dialog.MinEdit(), " -2.5 ");
+        Type(dialog.MaxEdit(), "7");
+        dialog.ColorButton()->Entries()[2]->trigger();
+        EXPECT_EQ(dialog.ColorButton()->text(), "blue");
+        // Temp: "Auto" and the default colour, which is black.
+        dialog.List()->setCurrentRow(2);
+        dialog.Mode(0)->click();
+        dialog.ColorButton()->Entries()[10]->trigger();
+        EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
+        if (!ok) {
+            dialog.reject();
+            EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
+            EXPECT_EQ(c.vario->m_customMax, 5);
+            EXPECT_EQ(c.vario->m_colorIndex, 0);
+            EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Custom);
+            continue;
+        }
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
-    EXPECT_EQ(c.alt->m_customMin, shownMin);
-    EXPECT_EQ(c.alt->m_customMax, shownMax);
-    EXPECT_EQ(c.alt->m_colorIndex, 1);
-    EXPECT_EQ(c.vario->m_customMin, -2.5);
-    EXPECT_EQ(c.vario->m_customMax, 7);
-    EXPECT_EQ(c.vario->m_colorIndex, 2);
-    EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
-    EXPECT_EQ(c.temp->m_customMax, 25);
-    EXPECT_EQ(c.temp->m_colorIndex, 9);
-}
-
-TEST(ChartStyle, CancelWritesNothing)
-{
-    StyledChart c;
-    CChartStyle dialog(c.chart, 0);
-    dialog.show();
-    dialog.Mode(2)->click();
-    Type(dialog.MaxEdit(), "99");
-    dialog.ColorButton()->Entries()[5]->trigger();
-    dialog.reject();
-    EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
-    EXPECT_EQ(c.alt->m_customMax, 20);
-    EXPECT_EQ(c.alt->m_colorIndex, 1);
+        EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
+        EXPECT_EQ(c.alt->m_customMin, shownMin);
+        EXPECT_EQ(c.alt->m_customMax, shownMax);
+        EXPECT_EQ(c.alt->m_colorIndex, 1);
+        EXPECT_EQ(c.vario->m_customMin, -2.5);
+        EXPECT_EQ(c.vario->m_customMax, 7);
+        EXPECT_EQ(c.vario->m_colorIndex, 2);
+        EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
+        EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
+        EXPECT_EQ(c.temp->m_customMax, 25);
+        EXPECT_EQ(c.temp->m_colorIndex, 9);
+    }
 }
 
 TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
@@ -212,6 +191,10 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     ASSERT_GT(step, 0);
     CChartStyle dialog(c.chart, 1);
     dialog.show();
+    // On a text that is not a number the arrows do nothing.
+    Type(dialog.MinEdit(), "x");
+    QTest::mouseClick(dialog.MinUpDown()->Up(), Qt::LeftButton);
+    EXPECT_EQ(dialog.MinEdit()->text(), "x");
     Type(dialog.MinEdit(), "-4");
     QTest::mouseClick(dialog.MinUpDown()->Up(), Qt::LeftButton);
     EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(-4 + step));
@@ -224,13 +207,6 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     dialog.accept();
     EXPECT_EQ(c.vario->m_customMin, -4 - step);
     EXPECT_EQ(c.vario->m_customMax, *CChartStyle::ReadNumber(max) - step);
-
-    // On a text that is not a number the arrows do nothing.
-    CChartStyle again(c.chart, 1);
-    again.show();
-    Type(again.MinEdit(), "x");
-    QTest::mouseClick(again.MinUpDown()->Up(), Qt::LeftButton);
-    EXPECT_EQ(again.MinEdit()->text(), "x");
 }
 
 TEST(ChartStyle, BoundsShowWholeFromTheirStart)

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <QElapsedTimer>
@@ -82,29 +81,23 @@ TEST(SerialLink, PortNames)
         const char* device;
         const char* shown;  // the name the device is listed by
     } cases[] = {
-        {"COM1:", "/dev/ttyS0", "COM1:"},
-        {"COM9:", "/dev/ttyS8", "COM9:"},
-        {"COM10:", "/dev/ttyS9", "COM10:"},
-        {"COM32:", "/dev/ttyS31", "COM32:"},
-        {"COM33:", "/dev/ttyUSB0", "COM33:"},
-        {"COM64:", "/dev/ttyUSB31", "COM64:"},
-        {"COM65:", "/dev/ttyACM0", "COM65:"},
-        {"COM96:", "/dev/ttyACM31", "COM96:"},
-        {"COM97:", "/dev/COM97:", "/dev/COM97:"},
-        {"COM0:", "/dev/COM0:", "/dev/COM0:"},
-        {"COM", "/dev/COM", "/dev/COM"},
-        {"COMX:", "/dev/COMX:", "/dev/COMX:"},
-        // A bare name is opened in /dev, and a path as it stands.
-        {"mylogger", "/dev/mylogger", "/dev/mylogger"},
-        {"./ttyFake", "./ttyFake", "./ttyFake"},
-        {"../ttyFake", "../ttyFake", "../ttyFake"},
-        {"/dev/pts/4", "/dev/pts/4", "/dev/pts/4"},
-        {"/dev/ttyACM32", "/dev/ttyACM32", "/dev/ttyACM32"},
-        {"/dev/ttyUSBx", "/dev/ttyUSBx", "/dev/ttyUSBx"},
+        {"COM1:", "/dev/ttyS0", "COM1:"},     {"COM9:", "/dev/ttyS8", "COM9:"},
+        {"COM10:", "/dev/ttyS9", "COM10:"},   {"COM32:", "/dev/ttyS31", "COM32:"},
+        {"COM33:", "/dev/ttyUSB0", "COM33:"}, {"COM64:", "/dev/ttyUSB31", "COM64:"},
+        {"COM65:", "/dev/ttyACM0", "COM65:"}, {"COM96:", "/dev/ttyACM31", "COM96:"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DevicePathOf(c.name), c.device) << c.name;
         EXPECT_EQ(PortNameOf(c.device), c.shown) << c.device;
+    }
+    // Any other bare name is opened in /dev, and a path as it stands; both are listed by their path.
+    for (const std::string name : {"COM97:", "COM0:", "COM", "COMX:", "mylogger"}) {
+        EXPECT_EQ(DevicePathOf(name), "/dev/" + name);
+        EXPECT_EQ(PortNameOf("/dev/" + name), "/dev/" + name);
+    }
+    for (const char* path : {"./ttyFake", "../ttyFake", "/dev/pts/4", "/dev/ttyACM32", "/dev/ttyUSBx"}) {
+        EXPECT_EQ(DevicePathOf(path), path);
+        EXPECT_EQ(PortNameOf(path), path);
     }
     EXPECT_EQ(SpeedOfIndex(0), 9600u);
     EXPECT_EQ(SpeedOfIndex(4), 921600u);

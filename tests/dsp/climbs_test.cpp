@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
+#include "test_support.h"
 
 namespace {
 
@@ -87,14 +88,9 @@ TEST(Climbs, TheMediansShorterVarioAndTheUnits)
     EXPECT_EQ(a.climbs[0].gain, altitude[4] - altitude[2]);
 
     // In feet the threshold is the metres' times the unit scale: 0.5 m/s is about 1.64 ft/s.
+    const std::vector<double> feetPerSecond = {1.6, 1.6, 0, 1.7, 1.7};
     LogSeries series;
-    for (const char* name : {"Alt", "Vario"}) {
-        NamedSeries& s = series.series.emplace_back();
-        s.name = name;
-        s.interval = 1.0;
-    }
-    series.series[1].values = {1.6, 1.6, 0, 1.7, 1.7};
-    series.series[0].values = AltitudeOf(series.series[1].values, 1.0);
+    series.series = {SeriesOf("Alt", AltitudeOf(feetPerSecond, 1.0), 1.0), SeriesOf("Vario", feetPerSecond, 1.0)};
     Settings settings;
     settings.units = 1;
     settings.climbMinDuration = 1;

@@ -9,8 +9,8 @@ namespace {
 
 const char kChannelDevice[] =
     "<Config><Devices><Device id='59' name='Quad' data-chunk='4'>"
-    "<Alt formula='y'/>"
     "<Chan name='one' offs='1' size='1' formula='y'/>"
+    "<Alt formula='y'/>"  // between channels: not one of them
     "<Chan name='word' offs='1' size='2' formula='y'/>"
     "<Chan name='nosize' offs='3' formula='y'/>"
     "<Chan name='period' offs='0' formula='dt'/>"
@@ -26,22 +26,7 @@ const char kChannelDevice[] =
 
 }  // namespace
 
-TEST(DecodeAltitude, BuiltInFormula)
-{
-    const Configuration config = BuiltInConfig();
-    const CBrixoLog log = LogOf(config, 59, 10, Words({50000, 45000, 40000}));
-    std::vector<double> metric, imperial;
-    ASSERT_TRUE(DecodeAltitude(log, false, metric));
-    ASSERT_TRUE(DecodeAltitude(log, true, imperial));
-    ASSERT_EQ(metric.size(), 2u);  // the last record is never decoded
-    ASSERT_EQ(imperial.size(), 2u);
-    EXPECT_EQ(metric[0], 0.0);
-    EXPECT_EQ(imperial[0], 0.0);
-    EXPECT_NEAR(metric[1], 776.289, 0.001);
-    EXPECT_NEAR(imperial[1], 2546.880, 0.001);
-}
-
-TEST(DecodeAltitude, ValueCounts)
+TEST(DecodeAltitude, BuiltInFormulaAndValueCounts)
 {
     const Configuration config = BuiltInConfig();
     const struct {
@@ -55,6 +40,11 @@ TEST(DecodeAltitude, ValueCounts)
         EXPECT_EQ(values.size(), 1 + c.values) << c.bytes;
         EXPECT_EQ(values[0], -1.0);
     }
+    // Feet are the metres times the unit scale: pinned with the document's scale below.
+    std::vector<double> metric;
+    ASSERT_TRUE(DecodeAltitude(LogOf(config, 59, 10, Words({50000, 45000, 40000})), false, metric));
+    ASSERT_EQ(metric.size(), 2u);
+    EXPECT_NEAR(metric[1], 776.289, 0.001);
 }
 
 TEST(DecodeAltitude, ScaleComesBeforeTheBase)
@@ -135,15 +125,12 @@ TEST(DecodeAltitude, ReusingReadingsIsBitIdentical)
     const Configuration config = BuiltInConfig();
     std::vector<unsigned> words;
     uint32_t state = 99;
-    std::vector<uint8_t> bytes;
     for (int i = 0; i < 20000; ++i) {
         state = state * 1664525u + 1013904223u;
-        const unsigned w = 40000 + (state >> 20);  // about four thousand distinct readings
-        bytes.push_back(static_cast<uint8_t>(w & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(w >> 8));
+        words.push_back(40000 + (state >> 20));  // about four thousand distinct readings
     }
     for (uint32_t rate : {1u, 7u}) {
-        const CBrixoLog log = LogOf(config, 59, rate, bytes);
+        const CBrixoLog log = LogOf(config, 59, rate, Words(words));
         for (bool imperial : {false, true}) {
             std::vector<double> every, reused;
             ASSERT_TRUE(DecodeAltitude(log, imperial, every, DecodeOptions{false}));

@@ -27,11 +27,6 @@ struct TrueFlight {
     std::vector<bool> steady;      // inside a leg of constant climb rate, away from its ends
 };
 
-double FormulaAltitude(uint16_t y)
-{
-    return 40000 * (1 - std::pow(y * 0.018 / 1013.25, 1 / 5.255));
-}
-
 uint16_t Reading(double metres)
 {
     return static_cast<uint16_t>(std::lround(1013.25 / 0.018 * std::pow(1.0 - metres / 40000.0, 5.255)));
@@ -86,7 +81,7 @@ Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint3
     KalmanFilter(smoothed, log.SamplePeriod(), 0.44, modelSigma);
 
     // The series starts at 0 at the first reading: the truth is measured from the same point.
-    const double base = FormulaAltitude(static_cast<uint16_t>(words[0]));
+    const double base = 40000 * (1 - std::pow(words[0] * 0.018 / 1013.25, 1 / 5.255));
     Errors e;
     double steadySum = 0;
     size_t steadyCount = 0;

@@ -17,7 +17,7 @@ const char kLinearDevice[] =
     "<Chan name='Volt' offs='3' size='1' formula='y/10' min='1'/>"
     "</Device></Devices><Units><Unit type='linear' region='imperial' scale='3'/></Units></C>";
 
-CBrixoLog LinearLog(const Configuration& config, uint32_t rate, std::initializer_list<unsigned> altitudes)
+CBrixoLog LinearLog(const Configuration& config, uint32_t rate, const std::vector<unsigned>& altitudes)
 {
     std::vector<uint8_t> bytes;
     uint8_t t = 60;
@@ -75,19 +75,18 @@ TEST(LogSeries, FiltersFollowTheSettings)
     const CBrixoLog log = LinearLog(config, 10, {0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8});  // 10 altitude values
     const struct {
         const char* what;
-        bool kalman, smoothing;
+        bool smoothing;
         int median;
         size_t varioLength;
         std::vector<double> varioStart;
     } cases[] = {
-        {"no filter", false, false, 0, 10, {0, 8, 0}},
-        {"smoothing", false, true, 0, 10, {0, 1, 0.875}},
-        {"median 7 shortens the vario by two", false, false, 7, 8, {0, 0, 0}},
-        {"median 3 after smoothing", false, true, 3, 8, {0.875, 0.875, 0.765625}},
+        {"no filter", false, 0, 10, {0, 8, 0}},
+        {"smoothing", true, 0, 10, {0, 1, 0.875}},
+        {"median 7 shortens the vario by two", false, 7, 8, {0, 0, 0}},
+        {"median 3 after smoothing", true, 3, 8, {0.875, 0.875, 0.765625}},
     };
     for (const auto& c : cases) {
         Settings s = Unfiltered();
-        s.altPolynome = c.kalman;
         s.varioPolynome = c.smoothing;
         s.varioMedian = c.median;
         const LogSeries result = BuildLogSeries(log, s);
@@ -192,14 +191,13 @@ TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)
     // 2000 samples of noise: a window of 300 is used as it is, and one as long
     // as the vario or longer leaves it whole.
     const Configuration config = ConfigFromText(kLinearDevice);
-    std::vector<uint8_t> bytes;
+    std::vector<unsigned> altitudes;
     uint32_t state = 1;
     for (unsigned i = 0; i < 2001; ++i) {
         state = state * 1664525u + 1013904223u;
-        const unsigned a = 1000 + (state >> 22);
-        bytes.insert(bytes.end(), {static_cast<uint8_t>(a & 0xFF), static_cast<uint8_t>(a >> 8), 60, 33});
+        altitudes.push_back(1000 + (state >> 22));
     }
-    const CBrixoLog log = LogOf(config, 59, 1, bytes);
+    const CBrixoLog log = LinearLog(config, 1, altitudes);
     auto vario = [&](int32_t median) {
         Settings s = Unfiltered();
         s.varioMedian = median;

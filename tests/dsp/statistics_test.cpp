@@ -6,21 +6,9 @@
 #include "dsp/statistics.h"
 #include "test_support.h"
 
-namespace {
-
-NamedSeries Series(std::vector<double> values, double interval)
-{
-    NamedSeries s;
-    s.values = std::move(values);
-    s.interval = interval;
-    return s;
-}
-
-}  // namespace
-
 TEST(ValueAt, NearestSampleAndZeroOutside)
 {
-    const NamedSeries s = Series({10, 20, 30}, 1.0);
+    const NamedSeries s = SeriesOf("Alt", {10, 20, 30}, 1.0);
     const struct {
         double t;
         double value;
@@ -31,7 +19,7 @@ TEST(ValueAt, NearestSampleAndZeroOutside)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ValueAt(s, c.t), c.value) << c.t;
-    EXPECT_EQ(ValueAt(Series({}, 1.0), 0.0), 0.0);
+    EXPECT_EQ(ValueAt(SeriesOf("Alt", {}, 1.0), 0.0), 0.0);
 }
 
 TEST(Statistics, LogTexts)
@@ -51,7 +39,7 @@ TEST(Statistics, LogTexts)
     };
     for (const auto& c : cases) {
         const CBrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));
-        const LogStatTexts t = LogStatistics(log, Series(c.altitude, log.SamplePeriod()), c.imperial);
+        const LogStatTexts t = LogStatistics(log, SeriesOf("Alt", c.altitude, log.SamplePeriod()), c.imperial);
         EXPECT_EQ(t.duration + "|" + t.rate + "|" + t.maxAltitude, c.texts);
     }
 }
@@ -74,7 +62,7 @@ TEST(Statistics, Selection)
         alt.push_back(i);
         vario.push_back(i < 15 ? 0.5 : -1.0);
     }
-    const NamedSeries a = Series(alt, 1.0), v = Series(vario, 1.0);
+    const NamedSeries a = SeriesOf("Alt", alt, 1.0), v = SeriesOf("Vario", vario, 1.0);
     const struct {
         double t1, t2;
         bool imperial;

@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "dsp/log_series.h"
 #include "export/csv_export.h"
-
-namespace {
-
-NamedSeries Series(const char* name, std::vector<double> values)
-{
-    NamedSeries s;
-    s.name = name;
-    s.values = std::move(values);
-    s.interval = 0.5;
-    return s;
-}
-
-}  // namespace
+#include "test_support.h"
 
 TEST(CsvExport, Tables)
 {
-    const NamedSeries alt = Series("Alt", {0, 1, 3}), vario = Series("Vario", {2, 4, 4});
-    const NamedSeries shortVario = Series("Vario", {2});
-    const NamedSeries quoted = Series("Temp \"inside\"", {-1.5, 1e6, 0.0000004});
+    const NamedSeries alt = SeriesOf("Alt", {0, 1, 3}, 0.5), vario = SeriesOf("Vario", {2, 4, 4}, 0.5);
+    const NamedSeries shortVario = SeriesOf("Vario", {2}, 0.5);
+    const NamedSeries quoted = SeriesOf("Temp \"inside\"", {-1.5, 1e6, 0.0000004}, 0.5);
+    const std::string both = "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n";
     const struct {
         const char* what;
         std::vector<const NamedSeries*> shown;
@@ -31,14 +19,9 @@ TEST(CsvExport, Tables)
          {&alt, &vario},
          0,
          kEndOfLog,
-         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n0.500000,1.000000,4.000000\r\n"
-         "1.000000,3.000000,4.000000\r\n"},
+         both + "0.500000,1.000000,4.000000\r\n1.000000,3.000000,4.000000\r\n"},
         {"no series shown", {}, 0, kEndOfLog, "\"Time (sec)\"\r\n"},
-        {"the shortest series sets the rows",
-         {&alt, &shortVario},
-         0,
-         kEndOfLog,
-         "\"Time (sec)\",\"Alt\",\"Vario\"\r\n0.000000,0.000000,2.000000\r\n"},
+        {"the shortest series sets the rows", {&alt, &shortVario}, 0, kEndOfLog, both},
         {"a range starts its times at 0", {&alt}, 1, 2, "\"Time (sec)\",\"Alt\"\r\n0.000000,1.000000\r\n"},
         {"a range past the data", {&alt}, 5, 9, "\"Time (sec)\",\"Alt\"\r\n"},
         {"quotes doubled, numbers with %f",
@@ -70,10 +53,10 @@ TEST(CsvExport, SelectionSamples)
 
 TEST(CsvExport, SeriesThatCannotBeMadeAreLeftOut)
 {
-    NamedSeries alt = Series("Alt", {0, 1, 3}), vario = Series("Vario", {2, 4, 4});
-    NamedSeries broken = Series("Temp", {});
+    NamedSeries alt = SeriesOf("Alt", {0, 1, 3}, 0.5), vario = SeriesOf("Vario", {2, 4, 4}, 0.5);
+    NamedSeries broken = SeriesOf("Temp", {}, 0.5);
     broken.problem = "channel \"Temp\" of device 59 has no formula";
-    NamedSeries empty = Series("Volt", {});
+    NamedSeries empty = SeriesOf("Volt", {}, 0.5);
     std::vector<std::string> leftOut;
     const auto table = TableSeries({&alt, &broken, &vario, &empty}, leftOut);
     EXPECT_EQ(table, (std::vector<const NamedSeries*>{&alt, &vario}));
@@ -89,7 +72,7 @@ TEST(CsvExport, SeriesThatCannotBeMadeAreLeftOut)
 
 TEST(CsvExport, ALongTableGoesOutInPiecesAndStopsAtAFailedOne)
 {
-    const NamedSeries alt = Series("Alt", std::vector<double>(20000, 1234.5));
+    const NamedSeries alt = SeriesOf("Alt", std::vector<double>(20000, 1234.5), 0.5);
     std::string whole;
     size_t pieces = 0, largest = 0;
     EXPECT_TRUE(WriteCsv({&alt}, 0.5, 0, kEndOfLog, [&](std::string_view piece) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/log_file.h"
@@ -74,6 +73,7 @@ TEST(LogExport, AnAltFileOfAStretchGivesItBack)
     EXPECT_EQ(read.deviceId, 7);
     EXPECT_EQ(back.m_device.Id(), "59");
     EXPECT_EQ(back.m_rate, 1u);
+    EXPECT_GT(back.m_date, FileTimeFromUnixMs(0));  // dated by the file, not left at zero
     EXPECT_EQ(back.m_rawData, std::vector<uint8_t>(log.m_rawData.begin() + 8, log.m_rawData.begin() + 16));
     EXPECT_FALSE(read.truncatedRecord);
 }
