@@ -353,11 +353,6 @@ TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
     frame->Command(ID_VIEW_PREFERENCES)->trigger();
     EXPECT_EQ(frame->CurrentSettings().altColor, 2u);
     EXPECT_EQ(Serie(0), rebuilt);
-
-    // Imperial units: the altitude is decoded again in feet.
-    const double metres = Serie(0)->m_dataMax;
-    Preferences([](CPreferencesDlg& d) { Combo(d, "", "Units")->setCurrentIndex(1); });
-    EXPECT_NEAR(Serie(0)->m_dataMax, metres / 0.3048, 1.0);
 }
 
 TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
