@@ -48,16 +48,6 @@ QByteArray Head()
     return QByteArray(" 13\r\n").repeated(16) + " 0\r\n 0\r\n";
 }
 
-// One log of a device whose altitude is its raw reading, at rate 5 (dt 0.5 s),
-// with the given altitudes and one more record that is never decoded.
-QByteArray LinearFile(std::initializer_list<int> altitudes)
-{
-    QByteArray text = Head() + " 5\r\n 5\r\n 59\r\n 0\r\n";
-    for (int a : altitudes)
-        text += " " + QByteArray::number(a) + "\r\n 1\r\n";  // high byte 1 keeps a record from reading as the end
-    return text + " 0\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
-}
-
 // Runs a program with a private home, so the user's own settings and configuration stay out.
 // Every test has ten.alt, and plain: the options that read it as it is.
 class ToolTest : public ::testing::Test {
@@ -70,7 +60,12 @@ protected:
         Write("linear.cfg",
               "<Config><Devices><Device id='59' name='Lin' data-chunk='2'><Alt formula='y'/>"
               "</Device></Devices></Config>");
-        Write("ten.alt", LinearFile({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        // One log of a device whose altitude is its raw reading, at rate 5 (dt 0.5 s): altitudes 0 to 9
+        // (high byte 1 keeps a record from reading as the end), then a record that is never decoded.
+        QByteArray ten = Head() + " 5\r\n 5\r\n 59\r\n 0\r\n";
+        for (int altitude = 0; altitude < 10; ++altitude)
+            ten += " " + QByteArray::number(altitude) + "\r\n 1\r\n";
+        Write("ten.alt", ten + " 0\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
         plain = QStringList{"--config", Path("linear.cfg"), "--set", "Vario.Polynome=0",
                             "--set",    "Vario.Median=0",   "--set", "SkipShortLogsLen=0"};
     }
@@ -300,7 +295,7 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         EXPECT_FALSE(QFile::exists(Path(name))) << name;
 }
 
-TEST_F(ToolTest, SettingsAreStoredForTheWindowAndEveryCommand)
+TEST_F(ToolTest, SettingsAreStoredForTheWindowAndEveryCommandAndTwoWritersLoseNothing)
 {
     const ToolRun set = Tool({"settings", "UsedPort=/dev/pts/77", "Units=1", "SkipShortLogsLen=0"});
     ASSERT_EQ(set.status, 0) << set.err;
@@ -327,10 +322,7 @@ TEST_F(ToolTest, SettingsAreStoredForTheWindowAndEveryCommand)
     // The per-user configuration is found without --config.
     Write("config/Nivra/Nivra.cfg", "<Config><Devices><Device id='59' name='Mine'/></Devices></Config>");
     EXPECT_EQ(Tool({"devices"}).out, "Mine\n");
-}
 
-TEST_F(ToolTest, SettingsWrittenAtOnceLoseNothing)
-{
     // Two writers of different values at the same moment, again and again: each keeps its change.
     for (int round = 0; round < 20; ++round) {
         QProcess a, b;
@@ -341,10 +333,10 @@ TEST_F(ToolTest, SettingsWrittenAtOnceLoseNothing)
         ASSERT_TRUE(a.waitForFinished(20000) && b.waitForFinished(20000));
         ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
         ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
-        QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
-        const Settings read = LoadSettings(store);
-        EXPECT_EQ(read.altMedian, round) << "round " << round;
-        EXPECT_EQ(read.varioMedian, 100 + round) << "round " << round;
+        QSettingsStore written(Path("config/Nivra/Nivra.conf").toStdString());
+        const Settings both = LoadSettings(written);
+        EXPECT_EQ(both.altMedian, round) << "round " << round;
+        EXPECT_EQ(both.varioMedian, 100 + round) << "round " << round;
     }
 }
 

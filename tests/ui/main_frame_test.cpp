@@ -390,7 +390,6 @@ TEST_F(Window, SettingsAreWrittenAtCloseAndThePaneProportionSurvivesEveryRun)
         EXPECT_TRUE(frame->close());
         frame.reset();
         QSettings stored(StorePath(), QSettings::IniFormat);
-        EXPECT_EQ(stored.allKeys().size(), 33);
         const QByteArray bytes = stored.value("PaneProportion").toByteArray();
         int proportion = -1;
         if (bytes.size() == 4)

@@ -207,29 +207,25 @@ TEST(Preferences, OkRules)
     }
 }
 
-TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpen)
+TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpenAndEnterTakesTheRow)
 {
+    CPreferencesDlg dialog(Settings{}, kPorts);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     for (const auto& [category, name, text] :
          {std::tuple{"Vario", "Custom Max", "1.5x"}, std::tuple{"Altitude", "Model Sigma", "nan"},
           std::tuple{"", "Min log duration", "3.5"}, std::tuple{"Image", "Width", ""},
           std::tuple{"Vario", "Median filter", "99999999999"}, std::tuple{"Climbs", "Longest pause (s)", "10 s"}}) {
-        CPreferencesDlg dialog(Settings{}, kPorts);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         QLineEdit* edit = Edit(dialog, category, name);
+        const QString before = edit->text();
         edit->setText(text);
         dialog.accept();
         EXPECT_TRUE(dialog.isVisible()) << name;
         EXPECT_TRUE(edit->hasFocus()) << name;
         EXPECT_EQ(dialog.Edited().altMax, 100.0);
+        edit->setText(before);
     }
-}
-
-TEST(Preferences, EnterTakesTheRowAndOnlyOkCloses)
-{
-    CPreferencesDlg dialog(Settings{}, kPorts);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    // Enter in a row takes it, and only OK closes.
     const struct {
         const char* category;
         const char* name;
