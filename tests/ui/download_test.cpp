@@ -80,11 +80,10 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     EXPECT_EQ(dialog.Line2()->text(), "");
     EXPECT_EQ(dialog.Progress()->text(), "100%");
     EXPECT_EQ(dialog.Button()->text(), "Close");
-    // The 2-second flight is not listed; the rows: number, records a second, duration.
-    QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
-    EXPECT_EQ(second->text(0), "2");
-    EXPECT_EQ(second->text(1), "2");
-    EXPECT_EQ(second->text(2), "00:07:31");  // the estimate counts the header as three records
+    // The 2-second flight is not listed; the rows: number, records a second, duration (the estimate
+    // counts the header as three records).
+    const QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
+    EXPECT_EQ((QStringList{second->text(0), second->text(1), second->text(2)}), (QStringList{"2", "2", "00:07:31"}));
     dialog.List()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     QTest::mouseClick(dialog.Button(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -182,8 +181,7 @@ TEST_F(Download, ALostByteIsShownAsDamaged)
     std::vector<uint8_t> cut = image;
     cut.erase(cut.begin() + 3 + 16 + 6 + 333);  // a byte of the first flight lost on the line
     pty.Write(cut);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() > 0; }));
     QTreeWidgetItem* row = dialog.List()->topLevelItem(0);
     EXPECT_EQ(row->text(3), "damaged");
     EXPECT_TRUE(row->toolTip(0).contains("shifted by a byte lost on the line")) << row->toolTip(0).toStdString();
