@@ -97,7 +97,7 @@ TEST_F(Files, OpenedAndSavedFilesAreListedNewestFirst)
 TEST_F(Files, EveryWayToAFileTellsWhatWasWrong)
 {
     // A log file cut after its 401st line: inside the first log's 190th record.
-    const QList<QByteArray> lines = ReadAll(kSoaring).split('\n');
+    const QList<QByteArray> lines = QByteArray::fromStdString(FileBytes(kSoaring)).split('\n');
     const QByteArray cut = lines.mid(0, 401).join('\n') + '\n';
     const struct {
         const char* name;

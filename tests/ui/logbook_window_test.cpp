@@ -81,8 +81,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     // The memory image on disk, byte for byte, and the flights in the pane.
     const QStringList images = QDir(ImagesFolder()).entryList(QDir::Files);
     ASSERT_EQ(images.size(), 1);
-    EXPECT_EQ(ReadAll(ImagesFolder() + "/" + images[0]),
-              QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())));
+    EXPECT_EQ(FileBytes(ImagesFolder() + "/" + images[0]), std::string(image.begin(), image.end()));
     EXPECT_EQ(Column(3), (QStringList{"00:07:30", "00:06:40"}));
     EXPECT_EQ(Column(5), (QStringList{"Brixo", "Brixo"}));
     EXPECT_EQ(frame->LogbookPane()->Totals()->text(), "2 flights, air time 0:14:10");

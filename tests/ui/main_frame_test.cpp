@@ -184,7 +184,7 @@ TEST_F(Window, SaveAsWritesEveryLogSafely)
     EXPECT_FALSE(frame->SaveAs(target + "/inside.alt"));
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(warnings[0].contains("inside.alt"));
-    EXPECT_EQ(ReadAll(target), "precious");
+    EXPECT_EQ(FileBytes(target), "precious");
     // A successful save replaces it whole. The short log was never in the tree, so the copy
     // holds the two others.
     ASSERT_TRUE(frame->SaveAs(target));
