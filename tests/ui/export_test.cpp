@@ -166,7 +166,6 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
     OpenWindow(&settings);
     AnswerDialogs();
     ASSERT_TRUE(frame->OpenFile(kHops));
-    frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));
     std::shared_ptr<CMChartSerie> vario;
     ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
     vario->m_visible = false;  // hidden in the chart, so also in the table
