@@ -135,10 +135,11 @@ TEST_F(Files, EveryWayToAFileTellsWhatWasWrong)
         }
     }
     // Two files at once, or something not on this machine, are not taken.
+    const QString title = frame->windowTitle();
     EXPECT_FALSE(Drop({QUrl::fromLocalFile(kSoaring), QUrl::fromLocalFile(kHops)}));
     EXPECT_FALSE(Drop({QUrl(QStringLiteral("https://example.org/flight.alt"))}));
     EXPECT_FALSE(Drop({}));
-    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(frame->windowTitle(), title);
 }
 
 TEST_F(Files, DialogsStartInTheFolderUsedLast)
