@@ -20,13 +20,6 @@
 inline const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
 inline const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
 
-// A file's bytes, or "<missing>".
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // A flight of the built-in logger whose altitude readings fall from the given one, 300 at a time.
 inline CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records, unsigned from = 50000)
 {
