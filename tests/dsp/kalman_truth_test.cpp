@@ -161,8 +161,8 @@ TEST(KalmanFilter, SoaringFlightsWithKnownTruth)
 
 TEST(KalmanFilter, SharpTransitionsWithALargerModelSigma)
 {
-    // Climb rates that change by 3 to 8 m/s within 4 s outrun the default model at slow
-    // rates (up to 4 to 6 m off at 1 s and 2 s); a model sigma of 0.1 follows them.
+    // Climb rates that change by 3 to 8 m/s within 4 s outrun the default model (3 to 8 m off
+    // from 0.5 s a sample, a winch launch at every rate); a model sigma of 0.1 follows them.
     ExpectTruthTargets({
         {"sharp climbs and glides",
          {{60, 0}, {240, 2.0}, {300, -1.0}, {180, 3.0}, {360, -1.5}, {120, 1.0}, {300, -0.8}, {90, 0}},
