@@ -249,14 +249,9 @@ TEST(Settings, OnlyTheNamedValuesAreWrittenOverWhatIsStoredNow)
     Settings now;
     const StoreResult stored = StoreSettingValues(mine, {{"Units", "1"}, {"Alt.Min", "-2.5"}}, now);
     ASSERT_TRUE(stored) << stored.Error();
-    EXPECT_EQ(now.units, 1u);
-    EXPECT_EQ(now.altMedian, 9);  // the other writer's values are kept
+    ExpectTexts(now, "Units=1 Alt.Median=9", "now");  // the other writer's values are kept
     QSettingsStore check(path);
-    const Settings read = LoadSettings(check);
-    EXPECT_EQ(read.units, 1u);
-    EXPECT_EQ(read.altMin, -2.5);
-    EXPECT_EQ(read.altMedian, 9);
-    EXPECT_EQ(read.usedPort, "/dev/pts/9");
+    ExpectTexts(LoadSettings(check), "Units=1 Alt.Min=-2.5 Alt.Median=9 UsedPort=/dev/pts/9", "stored");
     // A bad value stores nothing.
     EXPECT_FALSE(StoreSettingValues(mine, {{"Units", "2"}, {"Baudrate", "9"}}, now));
     QSettingsStore unchanged(path);

@@ -38,6 +38,7 @@ protected:
         QObject::connect(&chart, &CMChartCtrl::Notify, [this](const NMCHART& n) { sent.push_back(n); });
     }
 
+    std::pair<double, double> View() const { return {chart.m_min, chart.m_max}; }
     int PlotY() const { return (chart.PlotRect().top + chart.PlotRect().bottom) / 2; }
     int BandY() const { return (chart.m_rect.top + chart.m_rect.bottom) / 2; }
     int PlotX(int offset) const { return chart.PlotRect().left + offset; }
@@ -93,13 +94,12 @@ TEST_F(ChartMouse, ClickOrSelectByDistance)
 
 TEST_F(ChartMouse, ZoomBandAndViewHistory)
 {
-    const double before[2] = {chart.m_min, chart.m_max};
+    const auto before = View();
     const double t100 = chart.PixelToValue(100), t300 = chart.PixelToValue(300);
     // A Ctrl-click, or a Ctrl-drag back to where it began, zooms to nothing and leaves no view.
     QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, QPoint(300, BandY()));
     Drag(300, BandY(), 300, BandY(), Qt::ControlModifier);
-    EXPECT_EQ(chart.m_min, before[0]);
-    EXPECT_EQ(chart.m_max, before[1]);
+    EXPECT_EQ(View(), before);
     EXPECT_FALSE(chart.CanGoBack());
     sent.clear();
     Drag(300, BandY(), 100, BandY(), Qt::ControlModifier);
@@ -109,8 +109,7 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
     EXPECT_TRUE(chart.CanGoBack());
 
     chart.PreviousView();
-    EXPECT_EQ(chart.m_min, before[0]);
-    EXPECT_EQ(chart.m_max, before[1]);
+    EXPECT_EQ(View(), before);
     EXPECT_TRUE(chart.CanGoForward());
     chart.NextView();
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
@@ -119,15 +118,14 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
     EXPECT_DOUBLE_EQ(chart.m_max, t300);
     // The extra mouse buttons go back and forward too.
     QTest::mousePress(&chart, Qt::BackButton, {}, QPoint(400, 300));
-    EXPECT_EQ(chart.m_min, before[0]);
+    EXPECT_EQ(chart.m_min, before.first);
     QTest::mousePress(&chart, Qt::ForwardButton, {}, QPoint(400, 300));
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
     // The whole range is one step, and none when it is shown already.
     sent.clear();
     chart.ShowWholeRange();
     chart.ShowWholeRange();
-    EXPECT_EQ(chart.m_min, before[0]);
-    EXPECT_EQ(chart.m_max, before[1]);
+    EXPECT_EQ(View(), before);
     EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
     chart.PreviousView();
     EXPECT_DOUBLE_EQ(chart.m_min, t100);
@@ -218,8 +216,7 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
     EXPECT_EQ(sent.back().code, CHN_VIEWCHANGED);
     // One step back for the gesture.
     chart.PreviousView();
-    EXPECT_EQ(chart.m_min, 0.0);
-    EXPECT_EQ(chart.m_max, 1000.0);
+    EXPECT_EQ(View(), std::pair(0.0, 1000.0));
     EXPECT_FALSE(chart.CanGoBack());
 
     // A click ends a gesture: two gestures, two steps; over the time band as over the plot.
@@ -323,7 +320,7 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
     // The wheel tilted sideways pans as the arrows do, over the plot or the time band; it
     // neither zooms nor leaves a view.
-    const Range earlier{chart.m_min, chart.m_max};
+    const auto earlier = View();
     chart.SetRange(100, 200);
     Wheel(QPoint(PlotX(50), PlotY()), 0, 120);
     EXPECT_DOUBLE_EQ(chart.m_min, 100 - step);
@@ -334,8 +331,7 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     EXPECT_DOUBLE_EQ(chart.m_max, 200 + step);
     EXPECT_TRUE(sent.empty());
     chart.PreviousView();
-    EXPECT_EQ(chart.m_min, earlier.first);
-    EXPECT_EQ(chart.m_max, earlier.last);
+    EXPECT_EQ(View(), earlier);
 
     // + and - zoom around the middle, both keys in a row one view.
     chart.SetRange(100, 200);
@@ -347,8 +343,7 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     QTest::keyClick(&chart, Qt::Key_Equal);  // "+" without Shift
     EXPECT_NEAR(chart.m_max, 190, 1e-9);
     chart.PreviousView();
-    EXPECT_EQ(chart.m_min, 100.0);
-    EXPECT_EQ(chart.m_max, 200.0);
+    EXPECT_EQ(View(), std::pair(100.0, 200.0));
 }
 
 TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)
@@ -382,6 +377,5 @@ TEST_F(ChartMouse, RemovingAllSeriesForgetsTheViews)
     EXPECT_FALSE(chart.GetDataRange(a, b));
     EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
     chart.ResetView(false);  // no series: the range stays
-    EXPECT_EQ(chart.m_min, 10.0);
-    EXPECT_EQ(chart.m_max, 20.0);
+    EXPECT_EQ(View(), std::pair(10.0, 20.0));
 }

@@ -42,6 +42,12 @@ struct StyledChart {
     }
 };
 
+// A series' scaling mode, custom bounds and colour.
+std::tuple<ScalingMode, double, double, int> Stored(const CMChartSerie& s)
+{
+    return {s.m_scalingMode, s.m_customMin, s.m_customMax, s.m_colorIndex};
+}
+
 void Type(QLineEdit* edit, const QString& text)
 {
     edit->setFocus();
@@ -132,26 +138,17 @@ TEST(ChartStyle, OkWritesEveryStyleBackAndCancelNothing)
         EXPECT_EQ(dialog.ColorButton()->Entries()[10]->text(), "Chart");
         if (!ok) {
             dialog.reject();
-            EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Auto);
-            EXPECT_EQ(c.vario->m_customMax, 5);
-            EXPECT_EQ(c.vario->m_colorIndex, 0);
-            EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Custom);
+            EXPECT_EQ(Stored(*c.alt), std::tuple(ScalingMode::Auto, 10.0, 20.0, 1));
+            EXPECT_EQ(Stored(*c.vario), std::tuple(ScalingMode::Custom, -5.0, 5.0, 0));
+            EXPECT_EQ(Stored(*c.temp), std::tuple(ScalingMode::Custom, 15.0, 25.0, 4));
             continue;
         }
         dialog.accept();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-        EXPECT_EQ(c.alt->m_scalingMode, ScalingMode::Custom);
-        EXPECT_EQ(c.alt->m_customMin, shownMin);
-        EXPECT_EQ(c.alt->m_customMax, shownMax);
-        EXPECT_EQ(c.alt->m_colorIndex, 1);
-        EXPECT_EQ(c.vario->m_customMin, -2.5);
-        EXPECT_EQ(c.vario->m_customMax, 7);
-        EXPECT_EQ(c.vario->m_colorIndex, 2);
-        EXPECT_EQ(c.temp->m_scalingMode, ScalingMode::Auto);
-        EXPECT_EQ(c.temp->m_customMin, 15);  // "Auto" keeps the stored bounds
-        EXPECT_EQ(c.temp->m_customMax, 25);
-        EXPECT_EQ(c.temp->m_colorIndex, 9);
+        EXPECT_EQ(Stored(*c.alt), std::tuple(ScalingMode::Custom, shownMin, shownMax, 1));
+        EXPECT_EQ(Stored(*c.vario), std::tuple(ScalingMode::Custom, -2.5, 7.0, 2));
+        EXPECT_EQ(Stored(*c.temp), std::tuple(ScalingMode::Auto, 15.0, 25.0, 9));  // "Auto" keeps the stored bounds
     }
 }
 

@@ -62,11 +62,9 @@ TEST(MemoryImage, FlightsWhateverTheChunks)
         EXPECT_EQ(feed.parser.CurrentState(), MemoryImageParser::State::EndOfBlocks);
         ASSERT_EQ(feed.parser.Flights().size(), 3u) << split[0];
         const FlightEntry& f = feed.parser.Flights()[0];
-        EXPECT_EQ(f.offset, 16u);
-        EXPECT_EQ(f.length, 6u + 600u);
-        EXPECT_EQ(f.rate, 10u);
-        EXPECT_EQ(f.deviceId, 59);
-        EXPECT_EQ(f.duration, 303.0);  // the header counts as three records
+        // Offset, length, rate, device and duration, for which the header counts as three records.
+        EXPECT_EQ(std::tuple(f.offset, f.length, f.rate, f.deviceId, f.duration),
+                  std::tuple(16u, 606u, 10u, 59, 303.0));
         for (const FlightEntry& intact : feed.parser.Flights())
             EXPECT_EQ(intact.damage, "");
         const auto logs = feed.Logs(config, 3, 42);

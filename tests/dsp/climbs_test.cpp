@@ -58,17 +58,12 @@ TEST(Climbs, NumbersOfEachClimbAndTheTotals)
     const ClimbAnalysis a = FindClimbs(altitude, vario, 0.5, {0.5, 1.0, 1.0});
     ASSERT_EQ(a.climbs.size(), 2u);
     const Climb& first = a.climbs[0];
-    EXPECT_EQ(first.start, 0.5);
-    EXPECT_EQ(first.end, 2.5);
-    EXPECT_EQ(first.duration, 2.0);
-    EXPECT_EQ(first.gain, 4.0);  // to the altitude after the last vario sample: altitude[5] - altitude[1]
-    EXPECT_EQ(first.average, 2.0);
-    EXPECT_EQ(first.max, 3.0);
-    const Climb& second = a.climbs[1];
-    EXPECT_EQ(second.start, 4.0);
-    EXPECT_EQ(second.gain, 1.0);
-    EXPECT_EQ(a.timeClimbing, 3.0);
-    EXPECT_EQ(a.heightGained, 5.0);
+    // Start, end, duration, gain (altitude[5] - altitude[1]: after the last vario sample), average and max.
+    EXPECT_EQ((std::vector{first.start, first.end, first.duration, first.gain, first.average, first.max}),
+              (std::vector{0.5, 2.5, 2.0, 4.0, 2.0, 3.0}));
+    // The second's start and gain, then the time climbing and the height gained in all.
+    EXPECT_EQ((std::vector{a.climbs[1].start, a.climbs[1].gain, a.timeClimbing, a.heightGained}),
+              (std::vector{4.0, 1.0, 3.0, 5.0}));
     EXPECT_DOUBLE_EQ(a.share, 3.0 / (11 * 0.5) * 100);  // 12 altitude samples span 11 periods
     EXPECT_EQ(a.best, 0);
 

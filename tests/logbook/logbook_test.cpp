@@ -87,12 +87,9 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     ASSERT_TRUE(entries.Ok());
     ASSERT_EQ(entries->size(), 2u);
     const LogbookEntry& second = (*entries)[0];  // the same date: the newer row first
-    EXPECT_EQ(second.samples, 120u);
-    EXPECT_EQ(second.rate, 5u);
-    EXPECT_EQ(second.deviceId, 59u);
+    EXPECT_EQ(std::tuple(second.samples, second.rate, second.deviceId, second.downloadedAt, second.imageOffset),
+              std::tuple(120u, 5u, 59u, "2026-11-30T00:53:20Z", 116u));
     EXPECT_DOUBLE_EQ(second.duration, 60.0);
-    EXPECT_EQ(second.downloadedAt, "2026-11-30T00:53:20Z");
-    EXPECT_EQ(second.imageOffset, 116u);
     ASSERT_TRUE(second.maxAltitude);
     EXPECT_GT(*second.maxAltitude, 10.0);
     auto log = book->LoadLog(second.id, config);
@@ -103,8 +100,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     // The same memory downloaded again: a second image, no second flight.
     auto again = Archive(*book, logs, now);
     ASSERT_TRUE(again.Ok());
-    EXPECT_EQ(again->added, 0);
-    EXPECT_EQ(again->alreadyThere, 2);
+    EXPECT_EQ(std::pair(again->added, again->alreadyThere), std::pair(0, 2));
     EXPECT_EQ(QString::fromStdString(again->imagePath), dir.filePath("images/2026-11-30T00-53-20Z-2.mem"));
     EXPECT_EQ(book->List(config)->size(), 2u);
     EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM images").toInt(), 2);
@@ -236,8 +232,7 @@ TEST_F(LogbookTest, TwoWritersAtOnceBothLand)
     std::thread a(write, 40000u, &first), b(write, 50000u, &second);
     a.join();
     b.join();
-    EXPECT_EQ(first, 15);
-    EXPECT_EQ(second, 15);
+    EXPECT_EQ(std::pair(first, second), std::pair(15, 15));
     EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM flights").toInt(), 30);
 }
 
