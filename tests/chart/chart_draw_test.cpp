@@ -139,10 +139,7 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
         ScalingMode altMode;
         ScalingMode varioMode;
     } cases[] = {
-        {"a dip below the start, aligned to zero",
-         {0, -118, 542, 300},
-         ScalingMode::AlignedToZero,
-         ScalingMode::Custom},
+        {"a dip below the start, to zero", {0, -118, 542, 300}, ScalingMode::AlignedToZero, ScalingMode::Custom},
         {"a dip below the start, auto", {0, -118.4, 542.7, 300}, ScalingMode::Auto, ScalingMode::Auto},
         {"from zero", {0, 120, 542, 10}, ScalingMode::AlignedToZero, ScalingMode::Custom},
         {"above zero, auto", {120, 300, 542, 130}, ScalingMode::Auto, ScalingMode::Custom},

@@ -135,26 +135,13 @@ void ExpectTruthTargets(const std::vector<TruthCase>& flights)
 TEST(KalmanFilter, SoaringFlightsWithKnownTruth)
 {
     // Climb rates change over 6 to 8 s, as a glider or paraglider enters and leaves its climbs.
+    const std::vector<Leg> glides = {{60, 0},        {600, 1.2, 6}, {600, -1.0, 6}, {400, 2.0, 6},
+                                     {600, -0.9, 6}, {300, 0.8, 6}, {300, -1.1, 6}, {90, 0, 6}};
+    const std::vector<Leg> thermals = {{60, 0},        {400, 1.5, 8, 0.5, 80}, {300, -1.0, 6}, {500, 2.0, 8, 0.6, 100},
+                                       {400, -0.8, 6}, {300, 1.0, 8, 0.4, 60}, {60, 0, 6}};
     ExpectTruthTargets({
-        {"climbs and glides",
-         {{60, 0},
-          {600, 1.2, 6},
-          {600, -1.0, 6},
-          {400, 2.0, 6},
-          {600, -0.9, 6},
-          {300, 0.8, 6},
-          {300, -1.1, 6},
-          {90, 0, 6}},
-         0.01},
-        {"thermals",
-         {{60, 0},
-          {400, 1.5, 8, 0.5, 80},
-          {300, -1.0, 6},
-          {500, 2.0, 8, 0.6, 100},
-          {400, -0.8, 6},
-          {300, 1.0, 8, 0.4, 60},
-          {60, 0, 6}},
-         0.01},
+        {"climbs and glides", glides, 0.01},
+        {"thermals", thermals, 0.01},
         {"ridge soaring", {{60, 0}, {1200, 0.3, 6, 0.5, 120}, {600, -0.6, 6}, {800, 0.5, 6}, {60, 0, 6}}, 0.01},
     });
 }

@@ -140,9 +140,7 @@ TEST_F(ToolTest, CommandsPrintExactly)
     const std::string climbs = "Climb\tStart\tEnd\tDuration\tGain\tAverage\tMax\n";
     ExpectRuns({
         {{"info", kHops}, 0, kHopsInfo, ""},
-        {{"info", Path("truncated.alt")},
-         0,
-         "Log  1 (00:00:10)\t10\t10\t10.0\n",
+        {QStringList{"info", Path("truncated.alt")}, 0, "Log  1 (00:00:10)\t10\t10\t10.0\n",
          "nivra-tool: " + Path("truncated.alt").toStdString() + ": the file ends inside log 1"},
         {{"devices", "--config", Path("two.cfg")}, 0, "A, B\n", ""},
         {QStringList{"csv", Path("ten.alt"), "1", "--from", "2.0", "--to", "3.0"} + plain, 0,
@@ -155,8 +153,7 @@ TEST_F(ToolTest, CommandsPrintExactly)
          "Selection/max Altitude:   6.0 ft\nSelection/min Vario:   2.0 ft/s\nSelection/max Vario:   2.0 ft/s\n"
          "Selection/avr Vario:   2.0 ft/s\n",
          ""},
-        {{"climbs", kSoaring, "1"},
-         0,
+        {QStringList{"climbs", kSoaring, "1"}, 0,
          climbs + "1\t146.0\t449.0\t303.0\t616.6\t2.03\t2.29\n"
                   "2\t692.0\t1104.0\t412.0\t646.0\t1.57\t1.77\n"
                   "3\t1409.0\t1769.0\t360.0\t836.7\t2.32\t2.61\n"
@@ -167,10 +164,8 @@ TEST_F(ToolTest, CommandsPrintExactly)
                   "Best climb: 2.32 m/s (climb 3)\n",
          ""},
         // In feet, with rules that find none.
-        {{"climbs", kSoaring, "1", "--set", "Units=1", "--set", "Climb.Threshold=5"},
-         0,
-         climbs + "Climbs: 0\nTime climbing: 0.0 s (0.0 %)\nHeight gained: 0.0 ft\nBest climb: -\n",
-         ""},
+        {QStringList{"climbs", kSoaring, "1", "--set", "Units=1", "--set", "Climb.Threshold=5"}, 0,
+         climbs + "Climbs: 0\nTime climbing: 0.0 s (0.0 %)\nHeight gained: 0.0 ft\nBest climb: -\n", ""},
     });
 }
 
@@ -192,9 +187,7 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "", "x.png"},
         {{"download", "--port", nowhere, "-o", Path("none.alt")}, 1, "", "cannot open /dev/nivra-no-such-port"},
         // An output that cannot be written is told before the port is even opened.
-        {{"download", "--port", nowhere, "-o", Path("no/such/folder/down.alt")},
-         1,
-         "",
+        {QStringList{"download", "--port", nowhere, "-o", Path("no/such/folder/down.alt")}, 1, "",
          "no/such/folder/down.alt: No such file or directory; nothing was received"},
         // Wrong usage (status 2).
         {{}, 2, "", usage},
@@ -245,10 +238,8 @@ TEST_F(ToolTest, PicturesAreDrawnWithoutADisplay)
         {{"image", kSoaring, "1"}, "chart.jpg", {800, 600}, "jpeg"},
         {{"image", kSoaring, "1", "--size", "640x360"}, "chart.png", {640, 360}, "png"},
         // Export draws at the stored picture size, a side bounded to 10000 pixels.
-        {{"export", kSoaring, "1", "--set", "Image.cx=300", "--set", "Image.cy=20000"},
-         "chart.jpeg",
-         {300, 10000},
-         "jpeg"},
+        {QStringList{"export", kSoaring, "1", "--set", "Image.cx=300", "--set", "Image.cy=20000"}, "chart.jpeg",
+         QSize(300, 10000), "jpeg"},
     };
     for (const auto& c : cases) {
         const ToolRun r = Tool(c.args + QStringList{"-o", Path(c.name)});
@@ -275,11 +266,7 @@ TEST_F(ToolTest, ExportWritesOneLogAsTheWindowDoes)
         // The whole log, with its last record that is never decoded: the file itself.
         {{"export", ten, "1", "-o", Path("whole.alt")}, 0, "", "", "whole.alt", FileBytes(ten)},
         // 2.0 .. 3.0 s at 0.5 s: records 4 to 6.
-        {{"export", ten, "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"},
-         0,
-         "",
-         "",
-         "part.ALT",
+        {QStringList{"export", ten, "1", "-o", Path("part.ALT"), "--from", "2", "--to", "3"}, 0, "", "", "part.ALT",
          AltPreamble() + AltLines("0 0 5 5 59 0 4 1 5 1 6 1 0 0 0 0")},
         {QStringList{"export", ten, "1", "-o", Path("alt.csv"), "--set", "Vario.On=0", "--from", "4.5", "--to", "9"} +
              plain,
@@ -406,7 +393,7 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
     std::vector<uint8_t> noisy = MemoryImageOf({&flight, &flight});
     noisy.erase(noisy.begin() + 16 + 6 + 101);  // one byte lost on the line
     noisy.insert(noisy.begin(), 100, 'x');
-    const std::vector<uint8_t> zeros(64, 0);
+    const std::vector<uint8_t> zeros(64, 0), few = {0x12, 0x34, 0x56, 0x78, 0x9A}, none;
     const struct {
         const char* what;
         std::vector<uint8_t> first, then;  // written with a short pause between them
@@ -416,12 +403,8 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
     } cases[] = {
         {"zeros of a line held low, then noise and a memory with a lost byte", zeros, noisy, false, 3,
          "\nFlight 1 looks damaged: its raw readings jump from "},
-        {"zeros and then nothing", zeros, {}, false, 1, "without the logger's signature; nothing was written"},
-        {"the cable pulled",
-         {0x12, 0x34, 0x56, 0x78, 0x9A},
-         {},
-         true,
-         1,
+        {"zeros and then nothing", zeros, none, false, 1, "without the logger's signature; nothing was written"},
+        {"the cable pulled", few, none, true, 1,
          "nivra-tool: the connection to the logger was lost (the port went away"},
     };
     for (const auto& c : cases) {
@@ -457,9 +440,7 @@ TEST_F(ToolTest, FilesAreTheOnesNamedAndNothingWaitsOnThem)
     QDir().mkpath(Path("config/Nivra"));
     ASSERT_EQ(mkfifo(Path("config/Nivra/Nivra.cfg").toLocal8Bit().constData(), 0600), 0);
     ExpectRuns({
-        {{"info", Path("pipe.alt")},
-         1,
-         "",
+        {QStringList{"info", Path("pipe.alt")}, 1, "",
          "pipe.alt: cannot open the file: it is a named pipe (FIFO), not a regular file"},
         {{"devices", "--config", Path("config/Nivra/Nivra.cfg")}, 1, "", "it is a named pipe (FIFO)"},
         // The per-user configuration is a FIFO: passed over like a missing one.
