@@ -112,10 +112,9 @@ TEST(MemoryImage, TheEndOfTheTransmission)
             a = buffer->Append(chunk.data(), static_cast<uint32_t>(chunk.size()));
             sent += chunk.size();
         }
-        EXPECT_EQ(a.end, c.end) << c.what;
-        EXPECT_EQ(a.arrived, sent) << c.what;
-        EXPECT_EQ(buffer->Arrived(), sent) << c.what;
-        EXPECT_EQ(buffer->Received(), c.kept) << c.what;
+        EXPECT_EQ(std::tuple(a.end, a.arrived, buffer->Arrived(), buffer->Received()),
+                  std::tuple(c.end, sent, sent, c.kept))
+            << c.what;
         if (c.kept > 0) {
             EXPECT_TRUE(std::equal(signature.begin(), signature.end(), buffer->Data())) << c.what;
         }
@@ -212,12 +211,8 @@ TEST(MemoryImage, ListingRules)
             EXPECT_EQ(RowOf(feed.parser.Flights()[0], 1).rate, c.rateText) << c.what;
         }
     }
-    FlightEntry e;
-    e.rate = 10;
-    e.duration = 3725;
-    const FlightRow row = RowOf(e, 12);
-    EXPECT_EQ(row.flight, "12");
-    EXPECT_EQ(row.duration, "01:02:05");
+    const FlightRow row = RowOf(FlightEntry{16, 10, true, 10, 3725.0, 59, {}}, 12);
+    EXPECT_EQ(std::vector({row.flight, row.rate, row.duration}), std::vector<std::string>({"12", "1", "01:02:05"}));
 }
 
 TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
@@ -233,8 +228,7 @@ TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
     feed.parser.Flights()[0].selected = false;
     const auto logs = feed.Logs(config);
     ASSERT_EQ(logs.size(), 2u);
-    EXPECT_EQ(logs[0].number, 1);  // numbered without gaps
-    EXPECT_EQ(logs[1].number, 2);
+    EXPECT_EQ(std::pair(logs[0].number, logs[1].number), std::pair(1, 2));  // numbered without gaps
     EXPECT_EQ(logs[1].log.m_rawData, c.m_rawData);
     // A device that cannot be found at all is listed but never built.
     const Configuration only7 = ConfigFromText("<C><Devices><Device id='7' data-chunk='2'/></Devices></C>");
