@@ -19,10 +19,8 @@ TEST(RecentFiles, NewestFirstOnceEachAtMostEight)
         {"none", {}, {}, {}},
         {"newest first", {"/a.alt", "/b.alt"}, {}, {"/b.alt", "/a.alt"}},
         {"a file again moves to the front", {"/a.alt", "/b.alt", "/a.alt"}, {}, {"/a.alt", "/b.alt"}},
-        {"eight kept",
-         {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10"},
-         {},
-         {"/10", "/9", "/8", "/7", "/6", "/5", "/4", "/3"}},
+        {"eight kept", List{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10"}, List(),
+         List{"/10", "/9", "/8", "/7", "/6", "/5", "/4", "/3"}},
         {"removed", {"/a.alt", "/b.alt", "/c.alt"}, {"/b.alt", "/nothing"}, {"/c.alt", "/a.alt"}},
         {"an empty name is not a file", {"", "/a.alt", ""}, {}, {"/a.alt"}},
     };

@@ -15,19 +15,13 @@ TEST(CsvExport, Tables)
         size_t first, end;
         std::string csv;
     } cases[] = {
-        {"the whole log",
-         {&alt, &vario},
-         0,
-         kEndOfLog,
+        {"the whole log", std::vector{&alt, &vario}, 0, kEndOfLog,
          both + "0.500000,1.000000,4.000000\r\n1.000000,3.000000,4.000000\r\n"},
         {"no series shown", {}, 0, kEndOfLog, "\"Time (sec)\"\r\n"},
         {"the shortest series sets the rows", {&alt, &shortVario}, 0, kEndOfLog, both},
         {"a range starts its times at 0", {&alt}, 1, 2, "\"Time (sec)\",\"Alt\"\r\n0.000000,1.000000\r\n"},
         {"a range past the data", {&alt}, 5, 9, "\"Time (sec)\",\"Alt\"\r\n"},
-        {"quotes doubled, numbers with %f",
-         {&quoted},
-         0,
-         kEndOfLog,
+        {"quotes doubled, numbers with %f", std::vector{&quoted}, 0, kEndOfLog,
          "\"Time (sec)\",\"Temp \"\"inside\"\"\"\r\n0.000000,-1.500000\r\n0.500000,1000000.000000\r\n"
          "1.000000,0.000000\r\n"},
     };
