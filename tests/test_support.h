@@ -83,10 +83,7 @@ inline std::vector<uint8_t> WordsOf(const std::string& numbers)
 // The sixteen lines an ".alt" file starts with.
 inline std::string AltPreamble()
 {
-    std::string text;
-    for (int i = 0; i < 16; ++i)
-        text += " 13\r\n";
-    return text;
+    return QByteArray(" 13\r\n").repeated(16).toStdString();
 }
 
 // Lines of an ".alt" file holding these numbers: "10 007" is " 10\r\n 007\r\n".

@@ -85,10 +85,9 @@ TEST(LogFileReader, RoundTripNumberedAsWritten)
         ASSERT_EQ(result.logs.size(), c.numbers.size()) << c.skip;
         for (size_t i = 0; i < c.numbers.size(); ++i) {
             const CBrixoLog& log = *written[static_cast<size_t>(c.numbers[i] - 1)];
-            EXPECT_EQ(result.logs[i].number, c.numbers[i]);
-            EXPECT_EQ(result.logs[i].log.m_rawData, log.m_rawData);
-            EXPECT_EQ(result.logs[i].log.m_rate, log.m_rate);
-            EXPECT_EQ(result.logs[i].log.m_date, 777u);
+            const NumberedLog& got = result.logs[i];
+            EXPECT_EQ(std::tuple(got.number, got.log.m_rawData, got.log.m_rate, got.log.m_date),
+                      std::tuple(c.numbers[i], log.m_rawData, log.m_rate, 777u));
         }
     }
 }

@@ -79,8 +79,7 @@ TEST(ValueAxis, CommonTickCount)
     a.m_min = 0, a.m_max = 50, a.m_step = 10, a.m_firstTick = 0;  // 5 steps
     b.m_min = -3, b.m_max = 4, b.m_step = 1, b.m_firstTick = -3;  // 7 steps
     ApplyCommonTickCount({&a, &b});
-    EXPECT_EQ(a.m_max, 70.0);
-    EXPECT_EQ(b.m_max, 4.0);
+    EXPECT_EQ(std::pair(a.m_max, b.m_max), std::pair(70.0, 4.0));
 }
 
 TEST(Axes, ValuesAndPixels)
@@ -228,7 +227,6 @@ TEST(MinMaxPyramid, AnyRunMatchesAScan)
                 hi = std::max(hi, values[i]);
             }
         const auto [min, max] = pyramid.MinMax(values, a, b);
-        ASSERT_EQ(min, lo) << a << ".." << b;
-        ASSERT_EQ(max, hi) << a << ".." << b;
+        ASSERT_EQ(std::pair(min, max), std::pair(lo, hi)) << a << ".." << b;
     }
 }

@@ -81,13 +81,9 @@ TEST_F(ChartMouse, ClickOrSelectByDistance)
         const int x = PlotX(200), y = PlotY();
         Drag(x, y, x + c.dx, y + c.dy);
         ASSERT_EQ(sent.size(), 1u) << c.dx << "," << c.dy;
-        EXPECT_EQ(sent[0].code, c.code);
-        EXPECT_EQ(sent[0].x0, x);
-        EXPECT_EQ(sent[0].y0, y);
-        EXPECT_EQ(sent[0].source, &chart);
+        EXPECT_EQ(std::tuple(sent[0].code, sent[0].x0, sent[0].y0, sent[0].source), std::tuple(c.code, x, y, &chart));
         if (c.code == CHN_SELECT) {
-            EXPECT_EQ(sent[0].x1, x + c.dx);
-            EXPECT_EQ(sent[0].y1, y + c.dy);
+            EXPECT_EQ(std::pair(sent[0].x1, sent[0].y1), std::pair(x + c.dx, y + c.dy));
         }
     }
 }

@@ -99,9 +99,7 @@ TEST(SerialLink, PortNames)
         EXPECT_EQ(DevicePathOf(path), path);
         EXPECT_EQ(PortNameOf(path), path);
     }
-    EXPECT_EQ(SpeedOfIndex(0), 9600u);
-    EXPECT_EQ(SpeedOfIndex(4), 921600u);
-    EXPECT_EQ(SpeedOfIndex(5), 9600u);
+    EXPECT_EQ(std::vector({SpeedOfIndex(0), SpeedOfIndex(4), SpeedOfIndex(5)}), std::vector({9600u, 921600u, 9600u}));
 }
 
 TEST(SerialLink, ReceivesAWholeImageInOrder)

@@ -289,8 +289,7 @@ TEST_F(ToolTest, SettingsAreStoredForTheWindowAndEveryCommand)
     EXPECT_NE(set.out.find("UsedPort=/dev/pts/77\n"), std::string::npos);
     QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
     const Settings read = LoadSettings(store);
-    EXPECT_EQ(read.usedPort, "/dev/pts/77");
-    EXPECT_EQ(read.units, 1u);
+    EXPECT_EQ(std::pair(read.usedPort, read.units), std::pair(std::string("/dev/pts/77"), 1u));
     EXPECT_NE(Tool({"settings"}).out.find("Units=1\n"), std::string::npos);
     EXPECT_EQ(Tool({"settings", "Baudrate=9"}).status, 2);
     EXPECT_EQ(LoadSettings(store).baudrate, 0u);  // nothing stored
@@ -514,8 +513,7 @@ TEST_F(ToolTest, OutputsTellTheTruth)
     // An altitude whose vertical speed overflows: the log is refused, with the reason.
     const ToolRun refused =
         Tool({"stats", Path("swing.alt"), "1", "--config", Path("overflow.cfg"), "--set", "SkipShortLogsLen=0"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(std::pair(refused.status, refused.out), std::pair(1, std::string()));
     EXPECT_TRUE(refused.err.ends_with(
         "swing.alt: the altitude of this log cannot be decoded: the altitude formula \"y*1e303\" gives "
         "altitudes whose vertical speed cannot be computed: the numbers overflow\n"))

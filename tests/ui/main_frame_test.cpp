@@ -202,8 +202,7 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     chart->SetRange(600, 1200);
     Serie(0)->AddLabel(700, 100);
     QTest::keyClick(chart, Qt::Key_Home);  // the whole flight
-    EXPECT_EQ(chart->m_min, 0.0);
-    EXPECT_EQ(chart->m_max, 3599.0);
+    EXPECT_EQ(std::pair(chart->m_min, chart->m_max), std::pair(0.0, 3599.0));
     EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
     EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
@@ -319,8 +318,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     // Shaded behind the curves, where no curve runs.
     CMChartCtrl* chart = frame->Chart();
     ASSERT_EQ(chart->Bands().size(), 4u);
-    EXPECT_EQ(chart->Bands()[0].first, 146.0);
-    EXPECT_EQ(chart->Bands()[0].last, 449.0);
+    EXPECT_EQ(std::pair(chart->Bands()[0].first, chart->Bands()[0].last), std::pair(146.0, 449.0));
     const ChartRect plot = chart->PlotRect();
     QImage picture;
     ASSERT_TRUE(chart->CopyBitmap(picture));
@@ -338,8 +336,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(largest).center());
     double first = 0, last = 0;
     ASSERT_TRUE(chart->GetSelection(first, last));
-    EXPECT_EQ(first, 1409.0);
-    EXPECT_EQ(last, 1769.0);
+    EXPECT_EQ(std::pair(first, last), std::pair(1409.0, 1769.0));
     EXPECT_LE(chart->m_min, 1409.0);
     EXPECT_GE(chart->m_max, 1769.0);
     // Its statistics, as nivra-tool stats --from 1409 --to 1769 gives them.
@@ -371,10 +368,8 @@ TEST_F(Window, UnitsOnTheChart)
         ASSERT_TRUE(frame->OpenFile(kSoaring));
         const QString unit = units ? "ft" : "m";
         // The names stay what CSV headers and settings use; titles, legend and read-out say the unit.
-        EXPECT_EQ(Serie(0)->m_name, "Alt");
-        EXPECT_EQ(Serie(1)->m_name, "Vario");
-        EXPECT_EQ(Serie(0)->Title(), "Alt [" + unit + "]");
-        EXPECT_EQ(Serie(1)->Title(), "Vario [" + unit + "/s]");
+        EXPECT_EQ((QStringList{Serie(0)->m_name, Serie(1)->m_name, Serie(0)->Title(), Serie(1)->Title()}),
+                  (QStringList{"Alt", "Vario", "Alt [" + unit + "]", "Vario [" + unit + "/s]"}));
         CMChartCtrl* chart = frame->Chart();
         const ChartRect plot = chart->PlotRect();
         QTest::mouseMove(chart, QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2));
