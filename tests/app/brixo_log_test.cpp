@@ -71,9 +71,8 @@ TEST(BrixoLog, CopyOutlivesTheOriginal)
         EXPECT_EQ(copy.m_altFormula, original->m_altFormula);  // shared, not duplicated
         EXPECT_EQ(copy.m_date, 0u);                            // the date is not copied
     }
-    EXPECT_EQ(copy.m_rawData, Words({100, 200, 300}));
-    EXPECT_EQ(copy.m_device.Id(), "59");
-    EXPECT_EQ(copy.m_recordBuffer.size(), 2u);
+    EXPECT_EQ(std::tuple(copy.m_rawData, copy.m_device.Id(), copy.m_recordBuffer.size()),
+              std::tuple(Words({100, 200, 300}), "59", 2u));
     ASSERT_TRUE(copy.m_altFormula);
     EXPECT_EQ(*copy.m_altFormula, "40000*(1-(y*0.018/1013.25)^(1/5.255))");
 }

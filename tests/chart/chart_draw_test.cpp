@@ -282,8 +282,7 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     EXPECT_EQ(CountColor(picture, grey, {x2 + 1, plot.top, plot.right, plot.bottom}), 0);
     // The label's red cross is at its point; the other labels are nowhere.
     const int lx = chart.m_time.ValueToPixel(3.0), ly = shown->ValueToPixel(50.0);
-    EXPECT_EQ(picture.pixelColor(lx - 4, ly), red);
-    EXPECT_EQ(picture.pixelColor(lx, ly + 4), red);
+    EXPECT_EQ(std::pair(picture.pixelColor(lx - 4, ly), picture.pixelColor(lx, ly + 4)), std::pair(red, red));
 }
 
 TEST(ChartDrawing, NothingToDraw)
@@ -334,8 +333,7 @@ TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
         QImage after;
         ASSERT_TRUE(chart.CopyBitmap(after));
         EXPECT_TRUE(after == before);
-        EXPECT_EQ(chart.PlotRect().right, plot.right);
-        EXPECT_EQ(chart.PlotRect().bottom, plot.bottom);
+        EXPECT_EQ(std::pair(chart.PlotRect().right, chart.PlotRect().bottom), std::pair(plot.right, plot.bottom));
     }
     // A picture has no mouse, so no box for the read-out's time: one text fewer than the window's.
     snapshot->Draw({800, 600});

@@ -51,9 +51,8 @@ TEST(ChartHiDpi, APictureAtTwiceTheDensity)
     chart.m_series.push_back(Ramp());
     chart.ShowWholeRange();
     const QImage once = chart.Draw({640, 400}, 1.0), twice = chart.Draw({640, 400}, 2.0);
-    EXPECT_EQ(once.size(), QSize(640, 400));
-    EXPECT_EQ(twice.size(), QSize(1280, 800));
-    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_EQ(std::tuple(once.size(), twice.size(), twice.devicePixelRatio()),
+              std::tuple(QSize(640, 400), QSize(1280, 800), 2.0));
     EXPECT_TRUE(chart.Draw({640, 400}, 0.5).isNull());
     EXPECT_TRUE(chart.Draw({640, 400}, 4.5).isNull());
 

@@ -161,15 +161,13 @@ TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
     Type(dialog.MaxEdit(), "-0");
     // Switching to another series is refused: the list stays, the Max text is selected.
     dialog.List()->setCurrentRow(2);
-    EXPECT_EQ(dialog.List()->currentRow(), 1);
-    EXPECT_EQ(dialog.Current(), 1);
-    EXPECT_TRUE(dialog.MaxEdit()->hasFocus());
+    EXPECT_EQ(std::tuple(dialog.List()->currentRow(), dialog.Current(), dialog.MaxEdit()->hasFocus()),
+              std::tuple(1, 1, true));
     EXPECT_EQ(dialog.MaxEdit()->selectedText(), "-0");
     // And so is OK.
     dialog.accept();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(c.vario->m_customMax, 5);
+    EXPECT_EQ(std::tuple(dialog.isVisible(), dialog.result(), c.vario->m_customMax),
+              std::tuple(true, QDialog::Rejected, 5.0));
 
     // Corrected, both go through.
     Type(dialog.MaxEdit(), "12.5 ");

@@ -69,9 +69,8 @@ TEST(MemoryImage, FlightsWhateverTheChunks)
             EXPECT_EQ(intact.damage, "");
         const auto logs = feed.Logs(config, 3, 42);
         ASSERT_EQ(logs.size(), 3u);
-        EXPECT_EQ(logs[0].log.m_rawData, a.m_rawData);
-        EXPECT_EQ(logs[1].log.m_rawData, b.m_rawData);
-        EXPECT_EQ(logs[2].log.m_rawData, c.m_rawData);
+        EXPECT_EQ(std::vector({logs[0].log.m_rawData, logs[1].log.m_rawData, logs[2].log.m_rawData}),
+                  std::vector({a.m_rawData, b.m_rawData, c.m_rawData}));
         EXPECT_EQ(logs[2].number, 3);
         EXPECT_EQ(logs[0].log.m_date, 42u);
     }

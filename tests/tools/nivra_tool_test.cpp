@@ -506,8 +506,7 @@ TEST_F(ToolTest, OutputsTellTheTruth)
               std::string::npos)
         << table.err;
     const ToolRun exported = Tool(QStringList{"export", Path("ten.alt"), "1", "-o", Path("t.csv")} + channels);
-    EXPECT_EQ(exported.status, 0);
-    EXPECT_EQ(exported.err, table.err);
+    EXPECT_EQ(std::pair(exported.status, exported.err), std::pair(0, table.err));
     EXPECT_EQ(FileBytes(Path("t.csv")), table.out);
 
     // An altitude whose vertical speed overflows: the log is refused, with the reason.

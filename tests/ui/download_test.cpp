@@ -57,8 +57,7 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     // Noise before the signature: bytes, but no share of the memory yet.
     pty.Write(image, 0, 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "3 bytes has been received"; }));
-    EXPECT_EQ(dialog.Progress()->maximum(), 0);
-    EXPECT_FALSE(dialog.Progress()->isTextVisible());
+    EXPECT_EQ(std::pair(dialog.Progress()->maximum(), dialog.Progress()->isTextVisible()), std::pair(0, false));
     pty.Write(image, 3, image.size() / 2);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2); }));
@@ -76,10 +75,9 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
         [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(most); }));
     pty.Write(image, most, image.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
-    EXPECT_EQ(dialog.Line1()->text(), "To save log in Brixo memory switch it off immediately");
-    EXPECT_EQ(dialog.Line2()->text(), "");
-    EXPECT_EQ(dialog.Progress()->text(), "100%");
-    EXPECT_EQ(dialog.Button()->text(), "Close");
+    EXPECT_EQ((QStringList{dialog.Line1()->text(), dialog.Line2()->text(), dialog.Progress()->text(),
+                           dialog.Button()->text()}),
+              (QStringList{"To save log in Brixo memory switch it off immediately", "", "100%", "Close"}));
     // The 2-second flight is not listed; the rows: number, records a second, duration (the estimate
     // counts the header as three records).
     const QTreeWidgetItem* second = dialog.List()->topLevelItem(1);

@@ -123,8 +123,7 @@ TEST_F(Export, TheTreeOffersThreeTypesByTheFiltersPosition)
     EXPECT_EQ(std::ranges::count(csv, '\n'), 1 + 3597);
     EXPECT_TRUE(FileBytes(Path("named.txt")) == csv);
     QImageReader jpeg(Path("chart.jpg"));
-    EXPECT_EQ(jpeg.format(), "jpeg");
-    EXPECT_EQ(jpeg.size(), QSize(800, 600));
+    EXPECT_EQ(std::pair(jpeg.format(), jpeg.size()), std::pair(QByteArray("jpeg"), QSize(800, 600)));
 }
 
 TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)

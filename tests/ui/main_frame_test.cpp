@@ -270,9 +270,8 @@ TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
     EXPECT_EQ(Names(), std::vector<QString>{"Log  1 (01:00:00)"});
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
     EXPECT_EQ(frame->Chart()->SerieCount(), 2);  // named as UnitsOnTheChart checks
-    EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
-    EXPECT_EQ(Stat("Log", "Rate"), "1.0 sec");
-    EXPECT_EQ(Stat("Log", "max Altitude"), "1440.7 m");
+    EXPECT_EQ((QStringList{Stat("Log", "Duration"), Stat("Log", "Rate"), Stat("Log", "max Altitude")}),
+              (QStringList{"1:00:00", "1.0 sec", "1440.7 m"}));
     EXPECT_TRUE(frame->Statistics()->List()->Category("Log")->isExpanded());
     EXPECT_FALSE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 
@@ -310,10 +309,9 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     EXPECT_EQ((QStringList{third->text(0), third->text(1), third->text(2), third->text(3), third->text(4),
                            third->text(5), third->text(6)}),
               (QStringList{"3", "23:29", "29:29", "06:00", "836.7", "2.32", "2.61"}));
-    EXPECT_EQ(Stat("Climbs", "Count"), "4");
-    EXPECT_EQ(Stat("Climbs", "Time climbing"), "22:35 (37.7 %)");
-    EXPECT_EQ(Stat("Climbs", "Height gained"), "2319.8 m");
-    EXPECT_EQ(Stat("Climbs", "Best climb"), "2.32 m/s (climb 3)");
+    EXPECT_EQ((QStringList{Stat("Climbs", "Count"), Stat("Climbs", "Time climbing"), Stat("Climbs", "Height gained"),
+                           Stat("Climbs", "Best climb")}),
+              (QStringList{"4", "22:35 (37.7 %)", "2319.8 m", "2.32 m/s (climb 3)"}));
 
     // Shaded behind the curves, where no curve runs.
     CMChartCtrl* chart = frame->Chart();
@@ -437,11 +435,10 @@ TEST(LogDialogs, PropertiesAndAbout)
     CBrixoLog log = LogOf(config, 59, 1, std::vector<uint8_t>(3601 * 2, 9));
     log.m_date = FileTimeFromUnixMs(1780000000000);  // 2026-05-28 20:26:40 UTC
     CPropertiesDlg dialog(log);
-    EXPECT_EQ(dialog.m_duration->text(), "00:06:00");
     EXPECT_EQ(dialog.m_date->dateTime().toMSecsSinceEpoch(), 1780000000000);
-    EXPECT_EQ(dialog.m_date->text(), "2026-05-28 20:26:40");
-    EXPECT_TRUE(dialog.m_comment->toPlainText().isEmpty());
-    EXPECT_EQ(dialog.windowTitle(), "Log Properties");
+    EXPECT_EQ((QStringList{dialog.windowTitle(), dialog.m_duration->text(), dialog.m_date->text(),
+                           dialog.m_comment->toPlainText()}),
+              (QStringList{"Log Properties", "00:06:00", "2026-05-28 20:26:40", ""}));
     CAboutDlg about(config);
     EXPECT_EQ(about.m_devices->text(), "Brixo");
     EXPECT_EQ(about.m_configuration->text(), "Configuration: the built-in document.");

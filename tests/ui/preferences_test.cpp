@@ -364,9 +364,7 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
     emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 1, .flag = false});
     EXPECT_EQ(dialogs, 1);
     const Settings& s = frame->CurrentSettings();
-    EXPECT_EQ(s.varioStyle, 2u);
-    EXPECT_EQ(s.varioColor, 6u);
-    EXPECT_EQ(s.varioMin, -3.0);
+    EXPECT_EQ(std::tuple(s.varioStyle, s.varioColor, s.varioMin), std::tuple(2u, 6u, -3.0));
     EXPECT_EQ(Serie(1)->m_colorIndex, 6);
     EXPECT_EQ(Stored("Vario.Min").toByteArray().size(), 8);
 
@@ -377,7 +375,6 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
     EXPECT_FALSE(frame->CurrentSettings().altOn);
     // The next rebuild uses the stored styles.
     frame->RefreshSelected();
-    EXPECT_EQ(Serie(1)->m_colorIndex, 6);
-    EXPECT_EQ(Serie(1)->m_customMin, -3.0);
-    EXPECT_FALSE(Serie(0)->m_visible);
+    EXPECT_EQ(std::tuple(Serie(1)->m_colorIndex, Serie(1)->m_customMin, Serie(0)->m_visible),
+              std::tuple(6, -3.0, false));
 }
