@@ -158,8 +158,7 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
     months.m_min = utc(2026, 1, 15);
     months.m_max = utc(2026, 12, 31);
     months.ComputeTicks(600);  // 10 ticks over 350 days: 35 days a tick
-    EXPECT_EQ(months.m_timeUnit, TimeUnit::Months);
-    EXPECT_EQ(months.m_unitsPerTick, 2);
+    EXPECT_EQ(std::pair(months.m_timeUnit, months.m_unitsPerTick), std::pair(TimeUnit::Months, int64_t{2}));
     EXPECT_EQ(months.Ticks(), (std::vector<double>{utc(2026, 2, 1), utc(2026, 4, 1), utc(2026, 6, 1), utc(2026, 8, 1),
                                                    utc(2026, 10, 1), utc(2026, 12, 1)}));
 
@@ -196,10 +195,8 @@ TEST(Serie, ValueAtEdges)
 
 TEST(Palette, ColoursAndIndices)
 {
-    EXPECT_EQ(PaletteColor(12), QColor(0, 0, 255));
-    EXPECT_EQ(PaletteColor(9), QColor(0, 0, 0));
-    EXPECT_EQ(PaletteColor(-1), QColor(0, 0, 0));
-    EXPECT_EQ(PaletteColor(1), QColor(0, 150, 0));
+    EXPECT_EQ((std::vector{PaletteColor(12), PaletteColor(9), PaletteColor(-1), PaletteColor(1)}),
+              (std::vector{QColor(0, 0, 255), QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 150, 0)}));
     EXPECT_EQ(PaletteIndex(QColor(255, 128, 0)), 5);
     EXPECT_EQ(PaletteIndex(QColor(1, 2, 3)), 9);
     EXPECT_EQ(PaletteIndex(QColor(0, 255, 255, 10)), 4);  // alpha is not a colour bit

@@ -289,8 +289,7 @@ TEST(ChartDrawing, NothingToDraw)
 {
     Picture empty;
     const QImage picture = empty.Whole();
-    EXPECT_EQ(picture.size(), QSize(800, 600));
-    EXPECT_EQ(empty.m_scene.LegendRect().Height(), 0);
+    EXPECT_EQ(std::pair(picture.size(), empty.m_scene.LegendRect().Height()), std::pair(QSize(800, 600), 0));
     // The time axis line is there.
     EXPECT_EQ(picture.pixelColor(400, empty.m_time.m_rect.top), QColor(0, 0, 0));
     // A window never given a size has no picture.

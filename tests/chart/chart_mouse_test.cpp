@@ -208,8 +208,7 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
         Wheel(QPoint(x, PlotY()), 15);
     EXPECT_NEAR(chart.m_min, t - t * CMChartCtrl::kZoomPerNotch, 1e-9);
     EXPECT_NEAR(chart.m_max - chart.m_min, 1000 * CMChartCtrl::kZoomPerNotch, 1e-9);
-    EXPECT_EQ(sent.size(), 8u);
-    EXPECT_EQ(sent.back().code, CHN_VIEWCHANGED);
+    EXPECT_EQ(std::pair(sent.size(), sent.back().code), std::pair(size_t{8}, CHN_VIEWCHANGED));
     // One step back for the gesture.
     chart.PreviousView();
     EXPECT_EQ(View(), std::pair(0.0, 1000.0));
@@ -222,8 +221,7 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
     int steps = 0;
     for (; chart.CanGoBack(); ++steps)
         chart.PreviousView();
-    EXPECT_EQ(steps, 2);
-    EXPECT_EQ(chart.m_max, 1000.0);
+    EXPECT_EQ(std::pair(steps, chart.m_max), std::pair(2, 1000.0));
 }
 
 TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)

@@ -37,9 +37,8 @@ TEST(Configuration, BuiltInDocumentAsShipped)
 
     const Configuration config = BuiltInConfig();
     ASSERT_TRUE(config.HasRoot());
-    EXPECT_EQ(config.SupportedDevicesText(), "Brixo");
-    EXPECT_EQ(config.RecordSizeOf(59), 2);
-    EXPECT_EQ(config.FindDevice(0).Id(), "59");
+    EXPECT_EQ(std::tuple(config.SupportedDevicesText(), config.RecordSizeOf(59), config.FindDevice(0).Id()),
+              std::tuple("Brixo", 2, "59"));
     const struct {
         const char* type;
         const char* region;

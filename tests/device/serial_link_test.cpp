@@ -92,12 +92,10 @@ TEST(SerialLink, PortNames)
     }
     // Any other bare name is opened in /dev, and a path as it stands; both are listed by their path.
     for (const std::string name : {"COM97:", "COM0:", "COM", "COMX:", "mylogger"}) {
-        EXPECT_EQ(DevicePathOf(name), "/dev/" + name);
-        EXPECT_EQ(PortNameOf("/dev/" + name), "/dev/" + name);
+        EXPECT_EQ(std::pair(DevicePathOf(name), PortNameOf("/dev/" + name)), std::pair("/dev/" + name, "/dev/" + name));
     }
     for (const char* path : {"./ttyFake", "../ttyFake", "/dev/pts/4", "/dev/ttyACM32", "/dev/ttyUSBx"}) {
-        EXPECT_EQ(DevicePathOf(path), path);
-        EXPECT_EQ(PortNameOf(path), path);
+        EXPECT_EQ(std::pair(DevicePathOf(path), PortNameOf(path)), std::pair(std::string(path), std::string(path)));
     }
     EXPECT_EQ(std::vector({SpeedOfIndex(0), SpeedOfIndex(4), SpeedOfIndex(5)}), std::vector({9600u, 921600u, 9600u}));
 }
@@ -338,7 +336,6 @@ TEST(SerialLink, LineErrorsInWords)
         {{0, 3, 0, 1, 1}, "the port counted 3 buffer overruns, 1 parity error and 1 break during the transfer"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(LineErrorText(c.counts), c.text);
-        EXPECT_EQ(c.counts.Any(), !c.text.empty());
+        EXPECT_EQ(std::pair(LineErrorText(c.counts), c.counts.Any()), std::pair(c.text, !c.text.empty()));
     }
 }

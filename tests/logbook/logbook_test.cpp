@@ -94,8 +94,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     EXPECT_GT(*second.maxAltitude, 10.0);
     auto log = book->LoadLog(second.id, config);
     ASSERT_TRUE(log.Ok()) << log.Error();
-    EXPECT_EQ(log->m_rawData, logs[1].m_rawData);
-    EXPECT_EQ(FlightHash(*log), FlightHash(logs[1]));
+    EXPECT_EQ(std::pair(log->m_rawData, FlightHash(*log)), std::pair(logs[1].m_rawData, FlightHash(logs[1])));
 
     // The same memory downloaded again: a second image, no second flight.
     auto again = Archive(*book, logs, now);
@@ -124,8 +123,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     ASSERT_TRUE(next);
     auto found = next->FindByHash(FlightHash(flight));
     ASSERT_TRUE(found.Ok() && *found);
-    EXPECT_EQ((*found)->fields, fields);
-    EXPECT_EQ((*found)->FlownAt(), *fields.flownAt);
+    EXPECT_EQ(std::pair((*found)->fields, (*found)->FlownAt()), std::pair(fields, *fields.flownAt));
     auto added = next->Add(flight, now);
     ASSERT_TRUE(added.Ok());
     EXPECT_EQ(*added, id);

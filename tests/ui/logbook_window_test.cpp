@@ -144,8 +144,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
         return true;
     };
     QTest::mouseClick(frame->LogbookPane()->DeleteButton(), Qt::LeftButton);
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(frame->LogbookPane()->Table()->topLevelItemCount(), 0);
+    EXPECT_EQ(std::pair(asked, frame->LogbookPane()->Table()->topLevelItemCount()), std::pair(1, 0));
     EXPECT_EQ(QDir(ImagesFolder()).entryList(QDir::Files).size(), 1);
 }
 

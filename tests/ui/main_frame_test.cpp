@@ -169,8 +169,7 @@ TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
     CBrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
     WriteText(Path("tiny.alt"), AltFileText({&tiny}));
     ASSERT_TRUE(frame->OpenFile(Path("tiny.alt")));
-    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
-    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    EXPECT_EQ(std::pair(frame->Tree()->topLevelItemCount(), frame->Chart()->SerieCount()), std::pair(0, 0));
     EXPECT_EQ(Stat("Log", "Duration"), "00:00");
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
 }
