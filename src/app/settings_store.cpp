@@ -124,14 +124,15 @@ void QSettingsStore::Reload()
     // values. When the file is not the one this store read, its time is moved on by a
     // millisecond, which no time noted before can equal.
     const std::string path = FileName();
-    const FileStamp now = FileStamp::Of(path);
-    if (now.exists && !(now == m_read)) {
-        long long ns = now.nanoseconds + 1'000'000;
-        const timespec times[2] = {{0, UTIME_OMIT},
-                                   {static_cast<time_t>(now.seconds + ns / 1'000'000'000), ns % 1'000'000'000}};
-        (void)utimensat(AT_FDCWD, path.c_str(), times, 0);  // a file that cannot take it cannot be written either
-    }
+    const FileStamp before = m_read;
     m_read = FileStamp::Of(path);
+    if (m_read.exists && !(m_read == before)) {
+        const long long ns = m_read.nanoseconds + 1'000'000;
+        const timespec times[2] = {{0, UTIME_OMIT},
+                                   {static_cast<time_t>(m_read.seconds + ns / 1'000'000'000), ns % 1'000'000'000}};
+        (void)utimensat(AT_FDCWD, path.c_str(), times, 0);  // a file that cannot take it cannot be written either
+        m_read = FileStamp::Of(path);
+    }
     m_settings->sync();
 }
 
