@@ -6,6 +6,7 @@
 #include "app/brixo_log.h"
 #include "app/memory_tuning.h"
 #include "app/settings.h"
+#include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/decoder.h"
 #include "dsp/filters.h"
@@ -115,6 +116,18 @@ void BM_Climbs(benchmark::State& state)
     PerSample(state, kRecords);
 }
 
+void BM_Airtime(benchmark::State& state)
+{
+    // The takeoffs and landings of the decoded altitude, its samples taken as 0.1 s (1) or
+    // 1 s (10) apart: one value a second is scored either way, from ten samples or one.
+    const double dt = static_cast<double>(state.range(0)) * 0.1;
+    for (auto _ : state) {
+        std::vector<FlightSpan> flights = FindFlights(Altitude(), dt);
+        benchmark::DoNotOptimize(flights.data());
+    }
+    PerSample(state, kRecords);
+}
+
 void BM_Build(benchmark::State& state)
 {
     Settings settings;
@@ -135,6 +148,7 @@ BENCHMARK(BM_Stage_Smoothing)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilter)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilterByWindows)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Climbs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Airtime)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 // Default settings (0), and with the Kalman filter on the altitude (1).
 BENCHMARK(BM_Build)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
