@@ -9,7 +9,10 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds)
     std::string out;
     out.reserve(pattern.size() + 8);
     auto two = [&out](uint64_t v) {
-        out += static_cast<char>('0' + v / 10);
+        if (v >= 100)
+            out += std::to_string(v / 10);
+        else
+            out += static_cast<char>('0' + v / 10);
         out += static_cast<char>('0' + v % 10);
     };
     for (size_t i = 0; i < pattern.size(); ++i) {
@@ -20,6 +23,7 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds)
         switch (pattern[++i]) {
         case 'D': out += std::to_string(seconds / 86400); break;
         case 'H': two(seconds / 3600 % 24); break;
+        case 'T': two(seconds / 3600); break;
         case 'M': two(seconds / 60 % 60); break;
         case 'S': two(seconds % 60); break;
         case '%': out += '%'; break;
@@ -27,6 +31,15 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds)
         }
     }
     return out;
+}
+
+std::string DurationText(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return "--:--:--";
+    // Far beyond any logbook; keeps the conversion defined.
+    const double whole = std::clamp(std::floor(seconds), 0.0, 1e15);
+    return FormatDuration("%T:%M:%S", static_cast<uint64_t>(whole));
 }
 
 TimeLabelStyle TimeLabelStyleFor(double rangeEndSeconds)

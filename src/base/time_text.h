@@ -4,9 +4,13 @@
 #include <string>
 
 // Writes a whole number of seconds with a pattern: %D days, %H hours within the
-// day, %M minutes within the hour, %S seconds within the minute (the last three
-// two digits wide), %% a percent sign. Any other character is copied.
+// day, %T hours in all, %M minutes within the hour, %S seconds within the minute (the
+// last four at least two digits wide), %% a percent sign. Any other character is copied.
 std::string FormatDuration(const std::string& pattern, uint64_t seconds);
+
+// A duration shown to a pilot, "HH:MM:SS" rounded down to whole seconds, its hours not
+// wrapping at a day ("27:46:40", a season's "312:05:10"); "--:--:--" for no number.
+std::string DurationText(double seconds);
 
 // Time labels are elapsed times: "MM:SS" below an hour, "H:MM:SS" from one hour
 // on with the total hours unpadded. An axis picks one style for all its labels

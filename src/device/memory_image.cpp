@@ -148,8 +148,7 @@ void MemoryImageParser::Run(const uint8_t* data, size_t received, const Configur
 FlightRow RowOf(const FlightEntry& entry, int number)
 {
     const uint32_t perSecond = entry.rate ? 10u / entry.rate : 0u;
-    return {std::to_string(number), std::to_string(perSecond),
-            FormatDuration("%H:%M:%S", static_cast<uint64_t>(entry.duration))};
+    return {std::to_string(number), std::to_string(perSecond), DurationText(entry.duration)};
 }
 
 std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t received,

@@ -44,11 +44,20 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "ALTER TABLE flights ADD COLUMN max_altitude REAL",
         "CREATE INDEX flights_by_date ON flights (date)",
     },
+    // 3: the airtime from takeoff to landing, the number of flights in the log (none when its
+    // altitude cannot be analysed: the airtime is then its logger-on duration), and the
+    // takeoff and landing marks the pilot corrected. Found for the older flights by
+    // AnalyseOlderFlights in the same transaction.
+    {
+        "ALTER TABLE flights ADD COLUMN airtime REAL",
+        "ALTER TABLE flights ADD COLUMN flight_count INTEGER",
+        "ALTER TABLE flights ADD COLUMN marks TEXT",
+    },
 };
 
 const char kEntryColumns[] =
     "id, content_hash, date, rate, device_id, record_size, samples, duration, max_altitude, downloaded_at,"
-    " image_id, image_offset, name, flown_at, site, comment, start_elevation";
+    " image_id, image_offset, name, flown_at, site, comment, start_elevation, airtime, flight_count, marks";
 
 QString Text(const std::string& s)
 {
@@ -108,7 +117,40 @@ LogbookEntry EntryOf(const QSqlQuery& q)
     e.fields.comment = q.value(15).toString().toStdString();
     if (!q.value(16).isNull())
         e.fields.startElevation = q.value(16).toDouble();
+    e.airtime = q.value(17).isNull() ? e.duration : q.value(17).toDouble();
+    if (!q.value(18).isNull())
+        e.flightCount = q.value(18).toInt();
+    if (!q.value(19).isNull())
+        e.correctedFlights = FlightSpansFromText(q.value(19).toString().toStdString());
     return e;
+}
+
+// Binds a log's airtime, flight_count and max_altitude, in this order.
+void BindFacts(QSqlQuery& q, const AltitudeFacts& facts, double duration)
+{
+    q.addBindValue(facts.flights ? TotalAirtime(*facts.flights) : duration);
+    q.addBindValue(facts.flights ? QVariant(static_cast<int>(facts.flights->size()))
+                                 : QVariant(QMetaType(QMetaType::Int)));
+    q.addBindValue(Optional(facts.maxAltitude));
+}
+
+// A log of a flight's row: its device found in the configuration by id.
+Result<CBrixoLog> LogOfRow(int64_t id, uint32_t rate, uint32_t deviceId, uint32_t recordSize, const QByteArray& records,
+                           FileTime date, const Configuration& config)
+{
+    CBrixoLog log;
+    log.m_rate = rate;
+    log.m_device = config.FindDevice(static_cast<uint8_t>(deviceId));
+    // A device without "data-chunk" takes twice the channel count byte as its record size.
+    if (!log.m_device || !log.SetupForDevice(static_cast<uint8_t>(std::min<uint32_t>(recordSize / 2, 255))))
+        return Fail("the configuration knows no device " + std::to_string(deviceId) + " to read flight " +
+                    std::to_string(id) + " with");
+    if (log.m_recordSize != recordSize)
+        return Fail("flight " + std::to_string(id) + " has records of " + std::to_string(recordSize) +
+                    " bytes, while its device now has " + std::to_string(log.m_recordSize));
+    log.m_rawData.assign(records.begin(), records.end());
+    log.m_date = date;
+    return log;
 }
 
 QString ImageHash(const std::vector<uint8_t>& image)
@@ -167,13 +209,19 @@ uint32_t DeviceIdOf(const CBrixoLog& log)
     return id && *id >= 0 && *id <= 255 ? static_cast<uint32_t>(*id) : 0;
 }
 
-std::optional<double> MaxAltitudeOf(const CBrixoLog& log)
+AltitudeFacts AltitudeFactsOf(const CBrixoLog& log)
 {
+    AltitudeFacts facts;
     std::vector<double> altitude;
-    if (!DecodeAltitude(log, false, altitude) || altitude.empty())
-        return std::nullopt;
-    const double max = *std::max_element(altitude.begin(), altitude.end());
-    return std::isfinite(max) ? std::optional<double>(max) : std::nullopt;
+    if (!DecodeAltitude(log, false, altitude))
+        return facts;
+    if (!altitude.empty()) {
+        const double max = *std::max_element(altitude.begin(), altitude.end());
+        if (std::isfinite(max))
+            facts.maxAltitude = max;
+    }
+    facts.flights = FindFlights(altitude, log.SamplePeriod());
+    return facts;
 }
 
 std::string Logbook::DefaultFolder()
@@ -202,7 +250,8 @@ std::string Logbook::DatabasePath() const
     return m_folder + "/logbook.sqlite";
 }
 
-Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, int busyTimeoutMs)
+Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const Configuration& config,
+                                               int busyTimeoutMs)
 {
     if (folder.empty())
         return Fail("there is no folder for user data");
@@ -234,7 +283,7 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, int bu
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"})
         if (Status s = book->Execute(pragma); !s)
             return Fail(book->DatabasePath() + ": " + s.Error());
-    if (Status s = book->Migrate(); !s)
+    if (Status s = book->Migrate(config); !s)
         return Fail(book->DatabasePath() + ": " + s.Error());
     return book;
 }
@@ -247,7 +296,7 @@ Status Logbook::Execute(const std::string& sql)
     return {};
 }
 
-Status Logbook::Migrate()
+Status Logbook::Migrate(const Configuration& config)
 {
     QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
     // BEGIN IMMEDIATE: two processes opening a new logbook at once migrate it one after the other.
@@ -269,12 +318,43 @@ Status Logbook::Migrate()
                             s.Error());
             }
         }
+        if (current + 1 == 3) {
+            if (Status s = AnalyseOlderFlights(config); !s) {
+                (void)Execute("ROLLBACK");
+                return Fail("the logbook cannot be brought to schema 3: " + s.Error());
+            }
+        }
         if (Status s = Execute("PRAGMA user_version = " + std::to_string(current + 1)); !s) {
             (void)Execute("ROLLBACK");
             return s;
         }
     }
     return Execute("COMMIT");
+}
+
+Status Logbook::AnalyseOlderFlights(const Configuration& config)
+{
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QStringLiteral(
+            "SELECT id, rate, device_id, record_size, records, date, duration FROM flights WHERE airtime IS NULL")))
+        return Fail(Why(rows.lastError()));
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral(
+        "UPDATE flights SET airtime = ?, flight_count = ?, max_altitude = COALESCE(max_altitude, ?) WHERE id = ?"));
+    while (rows.next()) {
+        const int64_t id = rows.value(0).toLongLong();
+        const auto log =
+            LogOfRow(id, rows.value(1).toUInt(), rows.value(2).toUInt(), rows.value(3).toUInt(),
+                     rows.value(4).toByteArray(), static_cast<FileTime>(rows.value(5).toLongLong()), config);
+        // A flight the configuration cannot decode keeps its logger-on duration, marked as such.
+        BindFacts(update, log ? AltitudeFactsOf(*log) : AltitudeFacts{}, rows.value(6).toDouble());
+        update.addBindValue(static_cast<qlonglong>(id));
+        if (!update.exec())
+            return Fail(Why(update.lastError()));
+    }
+    return {};
 }
 
 Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image,
@@ -312,7 +392,8 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral(
         "INSERT OR IGNORE INTO flights (content_hash, image_id, image_offset, downloaded_at, date, rate, device_id,"
-        " record_size, samples, duration, records, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " record_size, samples, duration, records, airtime, flight_count, max_altitude)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int written = 0;
     for (const BuiltFlight& f : flights) {
         insert.addBindValue(Text(FlightHash(f.log)));
@@ -327,7 +408,7 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
         insert.addBindValue(f.log.Duration());
         insert.addBindValue(QByteArray(reinterpret_cast<const char*>(f.log.m_rawData.data()),
                                        static_cast<qsizetype>(f.log.m_rawData.size())));
-        insert.addBindValue(Optional(MaxAltitudeOf(f.log)));
+        BindFacts(insert, AltitudeFactsOf(f.log), f.log.Duration());
         if (!insert.exec())
             return failed(insert);
         if (insert.numRowsAffected() > 0)
@@ -397,7 +478,7 @@ Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
     q.prepare(QStringLiteral(
         "INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, duration,"
-        " records, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " records, airtime, flight_count, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(Text(hash));
     q.addBindValue(Text(UtcText(addedAt)));
     q.addBindValue(static_cast<qlonglong>(log.m_date));
@@ -408,36 +489,22 @@ Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
     q.addBindValue(log.Duration());
     q.addBindValue(
         QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()), static_cast<qsizetype>(log.m_rawData.size())));
-    q.addBindValue(Optional(MaxAltitudeOf(log)));
+    BindFacts(q, AltitudeFactsOf(log), log.Duration());
     if (!q.exec())
         return Fail(Why(q.lastError()));
     return static_cast<int64_t>(q.lastInsertId().toLongLong());
 }
 
-Result<std::vector<LogbookEntry>> Logbook::List(const Configuration& config)
+Result<std::vector<LogbookEntry>> Logbook::List()
 {
-    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
-    QSqlQuery q(db);
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY COALESCE(flown_at, date) DESC, id DESC")
                     .arg(QLatin1String(kEntryColumns))))
         return Fail(Why(q.lastError()));
     std::vector<LogbookEntry> entries;
     while (q.next())
         entries.push_back(EntryOf(q));
-    // Flights of an older logbook learn their highest point once.
-    for (LogbookEntry& e : entries) {
-        if (e.maxAltitude)
-            continue;
-        auto log = LoadLog(e.id, config);
-        if (!log)
-            continue;
-        e.maxAltitude = MaxAltitudeOf(*log);
-        QSqlQuery update(db);
-        update.prepare(QStringLiteral("UPDATE flights SET max_altitude = ? WHERE id = ?"));
-        update.addBindValue(Optional(e.maxAltitude));
-        update.addBindValue(static_cast<qlonglong>(e.id));
-        update.exec();  // only a cache: a logbook that cannot be written is still listed
-    }
     return entries;
 }
 
@@ -474,22 +541,8 @@ Result<CBrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
         return Fail(Why(q.lastError()));
     if (!q.next())
         return Fail("the logbook has no flight " + std::to_string(id));
-    CBrixoLog log;
-    log.m_rate = q.value(0).toUInt();
-    const uint32_t deviceId = q.value(1).toUInt();
-    const uint32_t recordSize = q.value(2).toUInt();
-    log.m_device = config.FindDevice(static_cast<uint8_t>(deviceId));
-    // A device without "data-chunk" takes twice the channel count byte as its record size.
-    if (!log.m_device || !log.SetupForDevice(static_cast<uint8_t>(std::min<uint32_t>(recordSize / 2, 255))))
-        return Fail("the configuration knows no device " + std::to_string(deviceId) + " to read flight " +
-                    std::to_string(id) + " with");
-    if (log.m_recordSize != recordSize)
-        return Fail("flight " + std::to_string(id) + " has records of " + std::to_string(recordSize) +
-                    " bytes, while its device now has " + std::to_string(log.m_recordSize));
-    const QByteArray records = q.value(3).toByteArray();
-    log.m_rawData.assign(records.begin(), records.end());
-    log.m_date = static_cast<FileTime>(q.value(4).toLongLong());
-    return log;
+    return LogOfRow(id, q.value(0).toUInt(), q.value(1).toUInt(), q.value(2).toUInt(), q.value(3).toByteArray(),
+                    static_cast<FileTime>(q.value(4).toLongLong()), config);
 }
 
 Status Logbook::SetFields(int64_t id, const PilotFields& fields)
@@ -502,6 +555,21 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields)
     q.addBindValue(Text(fields.site));
     q.addBindValue(Text(fields.comment));
     q.addBindValue(Optional(fields.startElevation));
+    q.addBindValue(static_cast<qlonglong>(id));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (q.numRowsAffected() == 0)
+        return Fail("the logbook has no flight " + std::to_string(id));
+    return {};
+}
+
+Status Logbook::SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.prepare(QStringLiteral("UPDATE flights SET airtime = ?, flight_count = ?, marks = ? WHERE id = ?"));
+    q.addBindValue(TotalAirtime(flights));
+    q.addBindValue(static_cast<int>(flights.size()));
+    q.addBindValue(corrected ? QVariant(Text(FlightSpansText(flights))) : QVariant(QMetaType(QMetaType::QString)));
     q.addBindValue(static_cast<qlonglong>(id));
     if (!q.exec())
         return Fail(Why(q.lastError()));

@@ -10,6 +10,7 @@
 #include "app/brixo_log.h"
 #include "base/result.h"
 #include "device/memory_image.h"
+#include "dsp/airtime.h"
 
 class Configuration;
 
@@ -40,6 +41,12 @@ struct LogbookEntry {
     std::optional<int64_t> imageId;     // the memory image it came from, if any
     uint32_t imageOffset = 0;
     PilotFields fields;
+    // Seconds in the air: the flights found in the log, or as the pilot corrected them. A
+    // log whose altitude could not be analysed counts its logger-on duration and has no
+    // flight count.
+    double airtime = 0;
+    std::optional<int> flightCount;
+    std::optional<std::vector<FlightSpan>> correctedFlights;  // the pilot's marks, when moved
 
     FileTime FlownAt() const { return fields.flownAt.value_or(date); }
 };
@@ -66,13 +73,15 @@ uint32_t DeviceIdOf(const CBrixoLog& log);
 // and left as it is. One object per thread.
 class Logbook {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // $XDG_DATA_HOME/Nivra, usually ~/.local/share/Nivra.
     static std::string DefaultFolder();
     // Opens (or makes) the logbook in this folder. busyTimeoutMs is how long a write waits
-    // for another process's write to end.
-    static Result<std::unique_ptr<Logbook>> Open(const std::string& folder, int busyTimeoutMs = 5000);
+    // for another process's write to end. The configuration decodes the flights of an older
+    // logbook, whose airtime it finds once.
+    static Result<std::unique_ptr<Logbook>> Open(const std::string& folder, const Configuration& config,
+                                                 int busyTimeoutMs = 5000);
     ~Logbook();
     Logbook(const Logbook&) = delete;
     Logbook& operator=(const Logbook&) = delete;
@@ -92,14 +101,16 @@ public:
     // A log that came from elsewhere (an ".alt" file): added without an image, or found.
     Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
 
-    // All flights, newest first. The maximum altitude of a flight that has none yet
-    // (one from an older logbook) is decoded with this configuration and kept.
-    Result<std::vector<LogbookEntry>> List(const Configuration& config);
+    // All flights, newest first.
+    Result<std::vector<LogbookEntry>> List();
     Result<std::optional<LogbookEntry>> Find(int64_t id);
     Result<std::optional<LogbookEntry>> FindByHash(const std::string& hash);
     // The flight's log, its device found in the configuration; dated with its own date.
     Result<CBrixoLog> LoadLog(int64_t id, const Configuration& config);
     Status SetFields(int64_t id, const PilotFields& fields);
+    // The flights of a log as the chart marks them: corrected by the pilot, or as found
+    // (kept as found, so that a better finder later finds them anew).
+    Status SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected);
     // Removes flights; their memory images stay on disk.
     Status Delete(const std::vector<int64_t>& ids);
 
@@ -108,15 +119,22 @@ public:
 
 private:
     Logbook(std::string folder, std::string connection);
-    Status Migrate();
+    Status Migrate(const Configuration& config);
+    // The airtime and highest point of every flight that has no airtime yet.
+    Status AnalyseOlderFlights(const Configuration& config);
     Status Execute(const std::string& sql);
 
     std::string m_folder;
     std::string m_connection;  // the Qt SQL connection's name, one per object
 };
 
-// The maximum of a log's altitude in metres above its start; nothing when it cannot be decoded.
-std::optional<double> MaxAltitudeOf(const CBrixoLog& log);
+// What the logbook keeps of a log's altitude: its maximum in metres above the start, and the
+// flights in it; nothing of either when it cannot be decoded.
+struct AltitudeFacts {
+    std::optional<double> maxAltitude;
+    std::optional<std::vector<FlightSpan>> flights;
+};
+AltitudeFacts AltitudeFactsOf(const CBrixoLog& log);
 
 // What became of a download offered to the logbook.
 struct KeptDownload {

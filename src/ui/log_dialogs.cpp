@@ -28,8 +28,7 @@ CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, 
 {
     setWindowTitle(QStringLiteral("Log Properties"));
     auto* form = new QFormLayout;
-    const double seconds = std::floor(log.Duration());
-    m_duration = new QLabel(QString::fromStdString(FormatDuration("%H:%M:%S", static_cast<uint64_t>(seconds))));
+    m_duration = new QLabel(QString::fromStdString(DurationText(log.Duration())));
     m_name = new QLineEdit(fields.name ? QString::fromStdString(*fields.name) : defaultName);
     m_name->setPlaceholderText(defaultName);
     // The recording time is a UTC file time, shown as it is.

@@ -32,7 +32,7 @@ constexpr size_t kMaxImageFile = 64 * 1024 * 1024;
 void CMainFrame::OpenLogbook(const std::string& folder)
 {
     m_logbook.reset();
-    auto book = Logbook::Open(folder);
+    auto book = Logbook::Open(folder, m_config);
     if (book) {
         m_logbook = std::move(*book);
         m_logbookProblem.clear();
@@ -52,7 +52,7 @@ void CMainFrame::RefreshLogbook()
         m_logbookView->ShowProblem(m_logbookProblem);
         return;
     }
-    auto entries = m_logbook->List(m_config);
+    auto entries = m_logbook->List();
     if (!entries) {
         m_logbookView->ShowProblem(
             QStringLiteral("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));

@@ -18,6 +18,9 @@ TEST(FormatDuration, FillsEveryCode)
         {"%H:%M:%S", 86399, "23:59:59"},
         {"%H:%M:%S", 90000, "01:00:00"},  // 25 hours: hours count within the day
         {"%D %H:%M:%S", 90061, "1 01:01:01"},
+        {"%T:%M:%S", 90000, "25:00:00"},  // hours in all do not wrap
+        {"%T:%M:%S", 1123510, "312:05:10"},
+        {"%T", 3599, "00"},
         {"%D", 864000, "10"},
         {"100%% at %S", 7, "100% at 07"},
         {"%S%", 5, "05%"},       // a lone percent at the end stays
@@ -26,6 +29,20 @@ TEST(FormatDuration, FillsEveryCode)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDuration(c.pattern, c.seconds), c.expected) << c.pattern << " " << c.seconds;
+}
+
+TEST(DurationText, HoursPastADay)
+{
+    const struct {
+        double seconds;
+        const char* text;
+    } cases[] = {
+        {0, "00:00:00"},     {59.99, "00:00:59"},  {86399, "23:59:59"},
+        {86400, "24:00:00"}, {100000, "27:46:40"}, {1123510.5, "312:05:10"},
+        {-5, "00:00:00"},    {NAN, "--:--:--"},    {INFINITY, "--:--:--"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DurationText(c.seconds), c.text) << c.seconds;
 }
 
 TEST(TimeLabel, ElapsedTimes)

@@ -62,7 +62,7 @@ protected:
 
     std::unique_ptr<Logbook> Open(int busyTimeoutMs = 5000)
     {
-        auto book = Logbook::Open(dir.path().toStdString(), busyTimeoutMs);
+        auto book = Logbook::Open(dir.path().toStdString(), config, busyTimeoutMs);
         EXPECT_TRUE(book.Ok()) << (book ? "" : book.Error());
         return book ? std::move(*book) : nullptr;
     }
@@ -83,7 +83,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     EXPECT_EQ(QString::fromStdString(report->imagePath), dir.filePath("images/2026-11-30T00-53-20Z.mem"));
     EXPECT_EQ(FileBytes(QString::fromStdString(report->imagePath)), std::string(image.begin(), image.end()));
 
-    auto entries = book->List(config);
+    auto entries = book->List();
     ASSERT_TRUE(entries.Ok());
     ASSERT_EQ(entries->size(), 2u);
     const LogbookEntry& second = (*entries)[0];  // the same date: the newer row first
@@ -101,7 +101,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     ASSERT_TRUE(again.Ok());
     EXPECT_EQ(std::pair(again->added, again->alreadyThere), std::pair(0, 2));
     EXPECT_EQ(QString::fromStdString(again->imagePath), dir.filePath("images/2026-11-30T00-53-20Z-2.mem"));
-    EXPECT_EQ(book->List(config)->size(), 2u);
+    EXPECT_EQ(book->List()->size(), 2u);
     EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM images").toInt(), 2);
 }
 
@@ -111,7 +111,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     ASSERT_TRUE(book);
     const CBrixoLog flight = Flight(config, 50000, 200);
     ASSERT_TRUE(Archive(*book, {flight}, now).Ok());
-    const int64_t id = (*book->List(config))[0].id;
+    const int64_t id = (*book->List())[0].id;
     const PilotFields fields{"Evening at the ridge", FileTimeFromUnixMs(1780000600000), "Ridge West",
                              "Smooth air.\nLanded at 19:40.", 812.5};
     ASSERT_TRUE(book->SetFields(id, fields).Ok());
@@ -138,7 +138,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     ASSERT_TRUE(otherId.Ok());
     EXPECT_FALSE((*next->Find(*otherId))->imageId);
     ASSERT_TRUE(next->Delete({id, *otherId}).Ok());
-    EXPECT_TRUE(next->List(config)->empty());
+    EXPECT_TRUE(next->List()->empty());
     EXPECT_EQ(QDir(dir.filePath("images")).entryList(QDir::Files).size(), 1);
 }
 
@@ -175,11 +175,11 @@ TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
     auto book = Open();
     ASSERT_TRUE(book);
     EXPECT_EQ(Scalar(Db(), "PRAGMA user_version").toInt(), Logbook::kSchemaVersion);
-    auto entries = book->List(config);
+    auto entries = book->List();
     ASSERT_TRUE(entries.Ok()) << entries.Error();
     ASSERT_EQ(entries->size(), 1u);
     EXPECT_EQ((*entries)[0].fields, PilotFields{});
-    EXPECT_EQ((*entries)[0].maxAltitude, MaxAltitudeOf(flight));  // learnt on the first listing
+    EXPECT_EQ((*entries)[0].maxAltitude, AltitudeFactsOf(flight).maxAltitude);  // learnt on opening
     EXPECT_FALSE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
     ASSERT_TRUE(book->SetFields((*entries)[0].id, {"Old flight", {}, "Hill", "", 300.0}).Ok());
 }
@@ -206,7 +206,7 @@ TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
             WriteText(Db(), c.bytes.toStdString());
         }
         const std::string before = FileBytes(Db());
-        auto book = Logbook::Open(dir.path().toStdString());
+        auto book = Logbook::Open(dir.path().toStdString(), config);
         ASSERT_FALSE(book.Ok()) << c.what;
         EXPECT_NE(book.Error().find(c.reason), std::string::npos) << book.Error();
         EXPECT_EQ(FileBytes(Db()), before) << c.what;
@@ -217,7 +217,7 @@ TEST_F(LogbookTest, TwoWritersAtOnceBothLand)
 {
     ASSERT_TRUE(Open());  // made once, so that the two meet on an existing logbook
     auto write = [&](unsigned base, int* added) {
-        auto book = Logbook::Open(dir.path().toStdString());
+        auto book = Logbook::Open(dir.path().toStdString(), config);
         if (!book)
             return;
         for (unsigned i = 0; i < 15; ++i) {
@@ -256,7 +256,7 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
         other.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    EXPECT_EQ(book->List(config)->size(), 1u);
+    EXPECT_EQ(book->List()->size(), 1u);
     EXPECT_EQ(Scalar(Db(), "PRAGMA integrity_check").toString(), "ok");
 }
 
@@ -271,14 +271,14 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
         LimitedFolder folder(dir.filePath("full"), 1024);
         if (!folder.Mounted())
             GTEST_SKIP() << "this process may not mount a small file system";
-        auto book = Logbook::Open(folder.Path().toStdString());
+        auto book = Logbook::Open(folder.Path().toStdString(), config);
         ASSERT_TRUE(book.Ok()) << book.Error();
         ASSERT_TRUE(Archive(**book, kept, now).Ok());
         ASSERT_TRUE(folder.Fill());
         auto r = Archive(**book, big, now + 10000000);
         ASSERT_FALSE(r.Ok());
         EXPECT_NE(r.Error().find("memory image could not be written"), std::string::npos) << r.Error();
-        auto entries = (*book)->List(config);
+        auto entries = (*book)->List();
         ASSERT_TRUE(entries.Ok()) << entries.Error();
         ASSERT_EQ(entries->size(), 1u);
         EXPECT_EQ(FlightHash(*(*book)->LoadLog((*entries)[0].id, config)), FlightHash(kept[0]));
@@ -287,13 +287,13 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
         // Read-only: the next process is told why, and the logbook file stays as it was.
         LimitedFolder folder(dir.filePath("read-only"), 1024);
         {
-            auto book = Logbook::Open(folder.Path().toStdString());
+            auto book = Logbook::Open(folder.Path().toStdString(), config);
             ASSERT_TRUE(book.Ok()) << book.Error();
             ASSERT_TRUE(Archive(**book, kept, now).Ok());
         }
         const std::string before = FileBytes(folder.FilePath("logbook.sqlite"));
         ASSERT_TRUE(folder.MakeReadOnly());
-        auto book = Logbook::Open(folder.Path().toStdString());
+        auto book = Logbook::Open(folder.Path().toStdString(), config);
         const Status archived =
             book ? Status(Archive(**book, big, now).Ok() ? Status() : Fail("no")) : Status(Fail(book.Error()));
         EXPECT_FALSE(archived.Ok());
@@ -317,10 +317,10 @@ TEST_F(LogbookTest, AWriterKilledInTheMiddleLeavesAllOrNothing)
     writer.kill();  // SIGKILL: no rollback, no clean close
     writer.waitForFinished();
     EXPECT_EQ(Scalar(Db(), "PRAGMA integrity_check").toString(), "ok");
-    EXPECT_EQ(book->List(config)->size(), 1u);
+    EXPECT_EQ(book->List()->size(), 1u);
     // Run through, the same writer lands all of its flights.
     writer.start(QStringLiteral(LOGBOOK_WRITER), {dir.path(), QStringLiteral("20"), QStringLiteral("0")});
     ASSERT_TRUE(writer.waitForFinished(30000));
     EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
-    EXPECT_EQ(book->List(config)->size(), 21u);
+    EXPECT_EQ(book->List()->size(), 21u);
 }

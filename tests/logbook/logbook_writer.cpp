@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     std::vector<BuiltFlight> flights;
     for (const CBrixoLog& l : logs)
         flights.push_back({l, 16});
-    auto book = Logbook::Open(argv[1]);
+    auto book = Logbook::Open(argv[1], config);
     if (!book) {
         std::fprintf(stderr, "%s\n", book.Error().c_str());
         return 1;

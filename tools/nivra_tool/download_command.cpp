@@ -116,7 +116,7 @@ int Download(const std::vector<std::string>& argv)
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
     bool kept = !archive;
     if (archive) {
-        auto book = Logbook::Open(Logbook::DefaultFolder());
+        auto book = Logbook::Open(Logbook::DefaultFolder(), config);
         auto result = book ? KeepDownload(**book, session.Image(), session.BuildListedFlights(now), now)
                            : Result<KeptDownload>(Fail(book.Error()));
         if (result) {

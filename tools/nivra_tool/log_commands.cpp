@@ -55,6 +55,7 @@ namespace {
 // The log of the file whose name carries number N, with its settings.
 struct ChosenLog {
     Settings settings;
+    Configuration config;
     CBrixoLog log;
     std::string path;
 };
@@ -70,9 +71,9 @@ ChosenLog ChooseLog(const ToolArgs& args, const char* command)
         throw UsageError{"the log number must be a whole number from 1, not \"" + text + "\""};
     ChosenLog chosen;
     chosen.settings = LoadToolSettings(args);
-    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    chosen.config = LoadToolConfiguration(args, ProgramDir());
     chosen.path = args.positional[0];
-    AltReadResult result = ReadOrFail(chosen.path, config, chosen.settings);
+    AltReadResult result = ReadOrFail(chosen.path, chosen.config, chosen.settings);
     for (NumberedLog& entry : result.logs)
         if (entry.number == number) {
             chosen.log = std::move(entry.log);
@@ -118,7 +119,7 @@ std::optional<double> StartElevationOf(const ChosenLog& chosen)
 {
     if (!chosen.settings.altAboveSeaLevel)
         return std::nullopt;
-    auto book = Logbook::Open(Logbook::DefaultFolder());
+    auto book = Logbook::Open(Logbook::DefaultFolder(), chosen.config);
     if (!book) {
         std::cerr << "nivra-tool: the logbook cannot be opened, so the altitude stays above the start: " << book.Error()
                   << "\n";

@@ -14,9 +14,9 @@
 
 namespace {
 
-std::unique_ptr<Logbook> OpenLogbook()
+std::unique_ptr<Logbook> OpenLogbook(const Configuration& config)
 {
-    auto book = Logbook::Open(Logbook::DefaultFolder());
+    auto book = Logbook::Open(Logbook::DefaultFolder(), config);
     if (!book)
         throw ToolError{"the logbook cannot be opened: " + book.Error()};
     return std::move(*book);
@@ -64,7 +64,7 @@ int List(const ToolArgs& args)
     if (args.positional.size() != 1)
         throw UsageError{"logbook list takes no more arguments"};
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
-    auto entries = OpenLogbook()->List(config);
+    auto entries = OpenLogbook(config)->List();
     if (!entries)
         throw ToolError{"the logbook cannot be read: " + entries.Error()};
     for (const LogbookEntry& e : *entries)
@@ -78,7 +78,8 @@ int Show(const ToolArgs& args)
 {
     if (args.positional.size() != 2)
         throw UsageError{"logbook show takes one flight id"};
-    const LogbookEntry e = EntryOrFail(*OpenLogbook(), ParseId(args.positional[1]));
+    const LogbookEntry e =
+        EntryOrFail(*OpenLogbook(LoadToolConfiguration(args, ProgramDir())), ParseId(args.positional[1]));
     const auto optional = [](const std::optional<double>& v, const char* unit) {
         char text[64];
         std::snprintf(text, sizeof text, "%.1f %s", v ? *v : 0.0, unit);
@@ -89,7 +90,7 @@ int Show(const ToolArgs& args)
     std::printf("Date: %s\n", DateText(e.FlownAt()).c_str());
     std::printf("Site: %s\n", e.fields.site.c_str());
     std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
-    std::printf("Duration: %s\n", FormatDuration("%H:%M:%S", static_cast<uint64_t>(e.duration)).c_str());
+    std::printf("Duration: %s\n", DurationText(e.duration).c_str());
     std::printf("Samples: %llu\nRate: %u\nDevice: %u\n", static_cast<unsigned long long>(e.samples), e.rate,
                 e.deviceId);
     std::printf("Max altitude: %s\n", optional(e.maxAltitude, "m").c_str());
@@ -107,7 +108,7 @@ int Set(const ToolArgs& args)
     if (!args.options.count("name") && !args.options.count("site") && !args.options.count("comment") &&
         !args.options.count("elevation"))
         throw UsageError{"logbook set needs --name, --site, --comment or --elevation"};
-    auto book = OpenLogbook();
+    auto book = OpenLogbook(LoadToolConfiguration(args, ProgramDir()));
     const int64_t id = ParseId(args.positional[1]);
     PilotFields fields = EntryOrFail(*book, id).fields;
     // An empty value takes a field back to what the log says.
@@ -137,7 +138,7 @@ int ExportFlights(const ToolArgs& args)
     if (out == args.options.end() || args.positional.size() < 2)
         throw UsageError{"logbook export takes flight ids and -o FILE.alt"};
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
-    auto book = OpenLogbook();
+    auto book = OpenLogbook(config);
     std::vector<CBrixoLog> logs;
     for (size_t i = 1; i < args.positional.size(); ++i) {
         const int64_t id = ParseId(args.positional[i]);
@@ -161,7 +162,7 @@ int AddFile(const ToolArgs& args)
     const AltReadResult read = ReadAltFile(path, config, settings.skipShortLogsLen);
     if (!read.Accepted() || read.deviceMissing)
         throw ToolError{path + ": " + read.Problem()};
-    auto book = OpenLogbook();
+    auto book = OpenLogbook(config);
     int added = 0, found = 0;
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
     for (const NumberedLog& entry : read.logs) {
