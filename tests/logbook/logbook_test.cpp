@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <map>
 #include <thread>
 
 #include "device/memory_image.h"
@@ -182,6 +184,87 @@ TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
     EXPECT_EQ((*entries)[0].maxAltitude, AltitudeFactsOf(flight).maxAltitude);  // learnt on opening
     EXPECT_FALSE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
     ASSERT_TRUE(book->SetFields((*entries)[0].id, {"Old flight", {}, "Hill", "", 300.0}).Ok());
+}
+
+TEST_F(LogbookTest, ASecondVersionLogbookLearnsEveryFlightsAirtime)
+{
+    // A flight of 300 s between 100 s on the ground before and after it, at one sample a second.
+    std::vector<unsigned> words(500, 56000);
+    for (unsigned i = 100; i < 500; ++i)
+        words[i] = 56000 + 6 * (std::min(i, 400u) - 100);
+    const CBrixoLog glide = LogOf(config, 59, 10, Words(words));
+    const CBrixoLog still = LogOf(config, 59, 10, Words(std::vector<unsigned>(600, 50000)));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
+        db.setDatabaseName(Db());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char* sql :
+             {"CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT NULL,"
+              " sha256 TEXT NOT NULL, path TEXT NOT NULL)",
+              "CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE,"
+              " image_id INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0,"
+              " downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id INTEGER NOT "
+              "NULL, record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL NOT NULL, records BLOB "
+              "NOT NULL, name TEXT, flown_at INTEGER, site TEXT NOT NULL DEFAULT '', comment TEXT NOT NULL DEFAULT"
+              " '', start_elevation REAL, max_altitude REAL)",
+              "PRAGMA user_version = 2"})
+            ASSERT_TRUE(q.exec(sql)) << sql;
+        // The glide, a log still on the ground, and one whose records are not of the size its
+        // device has now (it cannot be decoded).
+        const struct {
+            const CBrixoLog* log;
+            int recordSize;
+        } rows[] = {{&glide, 2}, {&still, 2}, {&still, 3}};
+        for (const auto& row : rows) {
+            q.prepare(
+                "INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples,"
+                " duration, records) VALUES (?, '2026-05-28T20:26:40Z', 7, 10, 59, ?, ?, ?, ?)");
+            q.addBindValue(QString::number(row.recordSize) + QString::fromStdString(FlightHash(*row.log)));
+            q.addBindValue(row.recordSize);
+            q.addBindValue(static_cast<qulonglong>(row.log->SampleCount()));
+            q.addBindValue(row.log->Duration());
+            q.addBindValue(QByteArray(reinterpret_cast<const char*>(row.log->m_rawData.data()),
+                                      static_cast<qsizetype>(row.log->m_rawData.size())));
+            ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v2"));
+
+    auto book = Open();
+    ASSERT_TRUE(book);
+    EXPECT_EQ(Scalar(Db(), "PRAGMA user_version").toInt(), 3);
+    auto entries = book->List();
+    ASSERT_TRUE(entries.Ok()) << entries.Error();
+    ASSERT_EQ(entries->size(), 3u);
+    std::map<std::pair<uint32_t, uint64_t>, LogbookEntry> bySize;  // by record size and samples
+    for (const LogbookEntry& e : *entries)
+        bySize[{e.recordSize, e.samples}] = e;
+    const LogbookEntry& found = bySize[{2, 500}];
+    const LogbookEntry& none = bySize[{2, 600}];
+    const LogbookEntry& undecodable = bySize[{3, 600}];
+    EXPECT_NEAR(found.airtime, 300, 3);
+    EXPECT_EQ(found.flightCount, 1);
+    EXPECT_TRUE(found.maxAltitude.has_value());
+    EXPECT_EQ(std::pair(none.airtime, none.flightCount), std::pair(0.0, std::optional<int>(0)));
+    // Not decodable: the logger-on duration, marked by having no flight count.
+    EXPECT_EQ(std::pair(undecodable.airtime, undecodable.flightCount), std::pair(600.0, std::optional<int>()));
+
+    // The pilot's marks are kept and read back; taken back to the found ones, they are gone.
+    const std::vector<FlightSpan> corrected = {{95.5, 380.0}, {420.0, 450.0}};
+    ASSERT_TRUE(book->SetFlights(found.id, corrected, true).Ok());
+    book.reset();
+    book = Open();
+    auto kept = book->Find(found.id);
+    ASSERT_TRUE(kept.Ok() && kept->has_value());
+    EXPECT_EQ((**kept).correctedFlights, corrected);
+    EXPECT_EQ(std::pair((**kept).airtime, (**kept).flightCount), std::pair(314.5, std::optional<int>(2)));
+    ASSERT_TRUE(book->SetFlights(found.id, {{100, 400}}, false).Ok());
+    kept = book->Find(found.id);
+    EXPECT_EQ(std::pair((**kept).correctedFlights, (**kept).airtime),
+              std::pair(std::optional<std::vector<FlightSpan>>(), 300.0));
+    EXPECT_FALSE(book->SetFlights(999, {}, false).Ok());
 }
 
 TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
