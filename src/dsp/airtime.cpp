@@ -391,9 +391,24 @@ std::vector<FlightSpan> FindFlights(const std::vector<double>& altitude, double 
         // The next flight's stretch bounds this one's landing.
         const size_t nextFlight = k + 1 < stretches.size() ? stretches[k + 1].first * perBlock : n;
 
-        const size_t takeoffFrom = std::max(groundFrom, firstSample > ground ? firstSample - ground : 0);
-        const size_t takeoffTo = std::min(lastSample, firstSample + air);
-        const size_t takeoff = PlaceTakeoff(altitude, takeoffFrom, takeoffTo);
+        const auto takeoffAround = [&](size_t sample, size_t after) {
+            return PlaceTakeoff(altitude, std::max(groundFrom, sample > ground ? sample - ground : 0),
+                                std::min(lastSample, sample + after));
+        };
+        size_t takeoff = takeoffAround(firstSample, air);
+        // A gentle start (a glide slower than a walk can climb) scores as moving only later:
+        // the stretch's start (a long window earlier) then places it, when the logger moves
+        // for most of the time after it.
+        const auto blurred = static_cast<size_t>(std::lround(kLongHalfWindow / dt));
+        if (const size_t early = takeoffAround(s.first * perBlock, air + blurred); early < takeoff) {
+            const size_t b = early / perBlock;
+            const size_t to = std::min(s.last, b + confirm);
+            size_t moving = 0;
+            for (size_t i = b; i <= to; ++i)
+                moving += quick[i] >= kNeutral ? 1U : 0U;
+            if (2 * moving >= to - b + 1)
+                takeoff = early;
+        }
 
         const size_t landingFrom = std::max(takeoff + 1, lastSample > air ? lastSample - air : 0);
         const size_t landingTo = std::min(nextFlight - 1, lastSample + ground);

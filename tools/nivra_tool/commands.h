@@ -9,6 +9,7 @@ int Info(const std::vector<std::string>& argv);
 int Csv(const std::vector<std::string>& argv);
 int Stats(const std::vector<std::string>& argv);
 int Climbs(const std::vector<std::string>& argv);
+int Airtime(const std::vector<std::string>& argv);
 int Image(const std::vector<std::string>& argv);
 int Export(const std::vector<std::string>& argv);
 int Download(const std::vector<std::string>& argv);

@@ -11,8 +11,10 @@
 #include <QCoreApplication>
 
 #include "app/log_file.h"
+#include "base/time_text.h"
 #include "chart/chart_picture.h"
 #include "commands.h"
+#include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
@@ -325,5 +327,24 @@ int Climbs(const std::vector<std::string>& argv)
     else
         std::printf("Best climb: %.2f %s/s (climb %d)\n", a.climbs[static_cast<size_t>(a.best)].average, unit,
                     a.best + 1);
+    return 0;
+}
+
+int Airtime(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set"});
+    const ChosenLog chosen = ChooseLog(args, "airtime");
+    const auto flights = FlightsOf(chosen.log);
+    if (!flights)
+        throw ToolError{chosen.path + ": the altitude of log " + args.positional[1] + " cannot be decoded"};
+    const auto hours = [](double seconds) {
+        return TimeLabel(seconds, TimeLabelStyle::HoursMinutesSeconds);
+    };
+    for (size_t i = 0; i < flights->size(); ++i) {
+        const FlightSpan& f = (*flights)[i];
+        std::printf("%zu\t%.1f\t%.1f\t%s\n", i + 1, f.takeoff, f.landing, hours(f.Airtime()).c_str());
+    }
+    std::printf("Airtime\t%s\t%zu %s\n", hours(TotalAirtime(*flights)).c_str(), flights->size(),
+                flights->size() == 1 ? "flight" : "flights");
     return 0;
 }

@@ -68,9 +68,10 @@ int List(const ToolArgs& args)
     if (!entries)
         throw ToolError{"the logbook cannot be read: " + entries.Error()};
     for (const LogbookEntry& e : *entries)
-        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\n", static_cast<long long>(e.id), DateText(e.FlownAt()).c_str(),
-                    Cell(e.fields.name.value_or("")).c_str(), Cell(e.fields.site).c_str(), e.duration,
-                    static_cast<unsigned long long>(e.samples), e.deviceId);
+        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\t%.1f\t%s\n", static_cast<long long>(e.id),
+                    DateText(e.FlownAt()).c_str(), Cell(e.fields.name.value_or("")).c_str(),
+                    Cell(e.fields.site).c_str(), e.duration, static_cast<unsigned long long>(e.samples), e.deviceId,
+                    e.airtime, e.flightCount ? std::to_string(*e.flightCount).c_str() : "-");
     return 0;
 }
 
@@ -91,6 +92,12 @@ int Show(const ToolArgs& args)
     std::printf("Site: %s\n", e.fields.site.c_str());
     std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
     std::printf("Duration: %s\n", DurationText(e.duration).c_str());
+    if (e.flightCount)
+        std::printf("Airtime: %s\nFlights: %d%s\n", DurationText(e.airtime).c_str(), *e.flightCount,
+                    e.correctedFlights ? " (marks corrected)" : "");
+    else
+        std::printf("Airtime: %s (the logger-on time: the altitude could not be analysed)\n",
+                    DurationText(e.airtime).c_str());
     std::printf("Samples: %llu\nRate: %u\nDevice: %u\n", static_cast<unsigned long long>(e.samples), e.rate,
                 e.deviceId);
     std::printf("Max altitude: %s\n", optional(e.maxAltitude, "m").c_str());

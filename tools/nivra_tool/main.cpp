@@ -39,6 +39,8 @@ const char kUsage[] =
     "  stats FILE N [--from T1 --to T2]\n"
     "                 print the statistics of log N, and of the selection when given\n"
     "  climbs FILE N  list the climbs of log N (by the Climb.* preferences) and their totals\n"
+    "  airtime FILE N list the flights found in log N: number, takeoff and landing in seconds\n"
+    "                 from the log's start and airtime (H:MM:SS), then the total airtime\n"
     "  download [--port NAME] [--baud BPS] [--from-image FILE] [--no-archive] -o OUT.alt\n"
     "                 wait for the logger on the port (default: the preferences'),\n"
     "                 receive its memory, keep it in the logbook (not with --no-archive)\n"
@@ -49,7 +51,9 @@ const char kUsage[] =
     "  logbook list | show ID | set ID [--name T] [--site T] [--comment T] [--elevation M]\n"
     "        | export ID... -o OUT.alt | add FILE.alt\n"
     "                 the flights of the logbook: listed (id, date, name, site, duration,\n"
-    "                 samples, device), one shown, noted, written to one .alt file, added\n"
+    "                 samples, device, airtime in seconds, flights in the log or - when\n"
+    "                 its altitude could not be analysed), one shown, noted, written to\n"
+    "                 one .alt file, added\n"
     "  image FILE N -o OUT [--size WxH]\n"
     "                 draw the chart of log N as the window shows it (default 800x600)\n"
     "                 into OUT: JPEG, or PNG when OUT ends in .png\n"
@@ -93,7 +97,7 @@ std::string PurposeOf(const std::string& command)
     static const std::pair<const char*, const char*> purposes[] = {
         {"info", "list the logs"},    {"devices", "read the configuration"},       {"settings", "store the settings"},
         {"csv", "write the table"},   {"stats", "compute the statistics"},         {"image", "draw the chart"},
-        {"export", "export the log"}, {"download", "receive the logger's memory"},
+        {"export", "export the log"}, {"download", "receive the logger's memory"}, {"airtime", "find the flights"},
     };
     for (const auto& [name, purpose] : purposes)
         if (command == name)
@@ -147,6 +151,8 @@ int RunCommand(const std::vector<std::string>& args)
         return Stats(args);
     if (args[0] == "climbs")
         return Climbs(args);
+    if (args[0] == "airtime")
+        return Airtime(args);
     if (args[0] == "image")
         return Image(args);
     if (args[0] == "export")
