@@ -166,6 +166,11 @@ TEST_F(ToolTest, CommandsPrintExactly)
         // In feet, with rules that find none.
         {QStringList{"climbs", kSoaring, "1", "--set", "Units=1", "--set", "Climb.Threshold=5"}, 0,
          climbs + "Climbs: 0\nTime climbing: 0.0 s (0.0 %)\nHeight gained: 0.0 ft\nBest climb: -\n", ""},
+        // The examples were made to take off 20 s (the hops 5 s) into the log and land 20 s (5 s)
+        // before its end; the hops' gliders take some seconds to reach their sink.
+        {{"airtime", kSoaring, "1"}, 0, "1\t22.0\t3579.0\t0:59:17\nAirtime\t0:59:17\t1 flight\n", ""},
+        {{"airtime", kHops, "3"}, 0, "1\t12.2\t205.3\t0:03:13\nAirtime\t0:03:13\t1 flight\n", ""},
+        {QStringList{"airtime", Path("ten.alt"), "1"} + plain, 0, "Airtime\t0:00:00\t0 flights\n", ""},
     });
 }
 
@@ -183,6 +188,9 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"info", Path("unknown.alt"), "--config", Path("nodevice.cfg")}, 1, "", "no device 9"},
         {{"devices", "--config", Path("broken.cfg")}, 1, "", "broken.cfg"},
         {{"csv", ten, "2"}, 1, "", "no log 2 (the file lists 1)"},
+        {{"airtime", ten, "2"}, 1, "", "no log 2 (the file lists 1)"},
+        {{"airtime", Path("no-blank.alt"), "1"}, 1, "", "no-blank.alt: not a log file"},
+        {{"airtime", Path("unknown.alt"), "1", "--config", Path("nodevice.cfg")}, 1, "", "no device 9"},
         {{"csv", ten, "1", "--from", "1e300", "--to", "1e308"}, 1, "", "after the last sample"},
         {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "", "x.png"},
         {{"download", "--port", nowhere, "-o", Path("none.alt")}, 1, "", "cannot open /dev/nivra-no-such-port"},
@@ -202,6 +210,8 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"stats", ten, "0"}, 2, "", "log number"},
         {{"csv", ten, "one"}, 2, "", "log number"},
         {{"csv", ten}, 2, "", "FILE and a log number"},
+        {{"airtime", ten}, 2, "", "FILE and a log number"},
+        {{"airtime", ten, "1", "--from", "1", "--to", "2"}, 2, "", usage},
         {{"csv", ten, "1", "--from", "1"}, 2, "", "go together"},
         {{"csv", ten, "1", "--from", "3", "--to", "1"}, 2, "", "before --from"},
         {{"stats", ten, "1", "--from", "-1", "--to", "1"}, 2, "", "from 0"},
