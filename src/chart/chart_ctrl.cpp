@@ -61,6 +61,7 @@ void CMChartCtrl::RemoveAllSeries()
     m_forward.clear();
     m_scene.m_selection.reset();
     m_scene.m_bands.clear();
+    m_scene.m_marks.clear();
     Recalc();
     update();
     Send({.code = CHN_VIEWCHANGED});
@@ -177,6 +178,29 @@ void CMChartCtrl::SetBands(std::vector<Range> bands)
     update();
 }
 
+void CMChartCtrl::SetMarks(std::vector<ChartMark> marks)
+{
+    m_scene.m_marks = std::move(marks);
+    Recalc();
+    update();
+}
+
+std::optional<int> CMChartCtrl::MarkAt(int x, int y) const
+{
+    if (!InPlot(x, y))
+        return std::nullopt;
+    std::optional<int> nearest;
+    int distance = 4;  // pixels
+    for (size_t i = 0; i < m_scene.m_marks.size(); ++i) {
+        const std::optional<int> at = m_scene.MarkX(m_scene.m_marks[i]);
+        if (at && std::abs(*at - x) < distance) {
+            distance = std::abs(*at - x);
+            nearest = static_cast<int>(i);
+        }
+    }
+    return nearest;
+}
+
 bool CMChartCtrl::GetSelection(double& first, double& last) const
 {
     if (!m_scene.m_selection)
@@ -255,6 +279,7 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     picture->m_scene.m_look.timeReadOut = false;  // a picture has no mouse
     picture->m_scene.m_selection = m_scene.m_selection;
     picture->m_scene.m_bands = m_scene.m_bands;
+    picture->m_scene.m_marks = m_scene.m_marks;
     return picture;
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "chart/chart_axis.h"
@@ -61,6 +62,11 @@ public:
     // Stretches of time shaded behind the curves (the climbs); none by default.
     void SetBands(std::vector<Range> bands);
     const std::vector<Range>& Bands() const { return m_scene.m_bands; }
+    // Moments marked across the plot (the takeoffs and landings); the mouse drags them.
+    void SetMarks(std::vector<ChartMark> marks);
+    const std::vector<ChartMark>& Marks() const { return m_scene.m_marks; }
+    // The mark whose line is within a few pixels of x in the plot, if any.
+    std::optional<int> MarkAt(int x, int y) const;
     bool GetSelection(double& first, double& last) const;
     bool GetDataRange(double& first, double& last) const;
     bool CopyBitmap(QImage& picture) const;
@@ -117,6 +123,8 @@ public:
 signals:
     // Sent synchronously: the parent has reacted when the chart goes on.
     void Notify(const NMCHART& notification);
+    // A mark dragged to a new time and let go.
+    void markMoved(int index, double time);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -167,6 +175,7 @@ private:
     int m_dragStartX = 0, m_dragCurrentX = 0;
     int m_selX0 = 0, m_selY0 = 0, m_selX1 = 0, m_selY1 = 0;
     bool m_selecting = false;
+    std::optional<int> m_draggedMark;
     // Overlays, drawn over the picture in paint and never into it.
     bool m_crosshairShown = false;
     QPoint m_crosshair{-1, -1};

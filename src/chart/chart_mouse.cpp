@@ -26,11 +26,24 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = Pos(event);
     const int x = p.x(), y = p.y();
+    if (m_draggedMark && static_cast<size_t>(*m_draggedMark) >= m_scene.m_marks.size())
+        m_draggedMark.reset();  // the marks changed under the mouse
+    if (m_draggedMark) {
+        // The mark follows the mouse within the data.
+        double lo = 0, hi = 0;
+        double time = PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
+        if (GetDataRange(lo, hi))
+            time = std::clamp(time, std::max(lo, 0.0), hi);
+        m_scene.m_marks[static_cast<size_t>(*m_draggedMark)].time = time;
+        Recalc();
+        update();
+        return;
+    }
     // Crosshair and cursor first.
     if (InPlot(x, y)) {
         m_crosshairShown = true;
         m_crosshair = p;
-        setCursor(Qt::CrossCursor);
+        setCursor(MarkAt(x, y) ? Qt::SizeHorCursor : Qt::CrossCursor);
     } else {
         m_crosshairShown = false;
         m_crosshair = {-1, -1};
@@ -104,6 +117,8 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
             m_dragStartX = m_dragCurrentX = x;
             m_dragging = true;
             m_selecting = false;
+        } else if (const std::optional<int> mark = MarkAt(x, y)) {
+            m_draggedMark = mark;
         } else if (InPlot(x, y)) {
             m_selX0 = m_selX1 = x;
             m_selY0 = m_selY1 = y;
@@ -126,7 +141,7 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void CMChartCtrl::PlotMenu(const QPoint&, const QPoint& globalPos)
+void CMChartCtrl::PlotMenu(const QPoint& at, const QPoint& globalPos)
 {
     QMenu menu(this);
     for (size_t i = 0; i < m_series.size(); ++i) {
@@ -135,7 +150,7 @@ void CMChartCtrl::PlotMenu(const QPoint&, const QPoint& globalPos)
         a->setCheckable(true);
         a->setChecked(m_series[i]->m_visible);
     }
-    Send({.code = CHN_MENUINIT, .item = SerieCount(), .menu = &menu});
+    Send({.code = CHN_MENUINIT, .x0 = at.x(), .y0 = at.y(), .item = SerieCount(), .menu = &menu});
     QAction* chosen = m_runMenu(menu, globalPos);
     if (!chosen)
         return;
@@ -166,6 +181,12 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (m_draggedMark && static_cast<size_t>(*m_draggedMark) < m_scene.m_marks.size()) {
+        const int index = *m_draggedMark;
+        m_draggedMark.reset();
+        emit markMoved(index, m_scene.m_marks[static_cast<size_t>(index)].time);
+        return;
+    }
     const QPoint p = Pos(event);
     if (m_mouseZoom && m_dragging && !m_selecting) {
         if (m_dragMode == DragMode::ZoomBand) {

@@ -42,14 +42,25 @@ std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named)
     return s;
 }
 
-QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands)
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands, std::vector<ChartMark> marks)
 {
     ChartPicture picture;
     picture.m_scene.m_bands = std::move(bands);
+    picture.m_scene.m_marks = std::move(marks);
     for (const NamedSeries& named : series.series)
         picture.m_series.push_back(MakeChartSerie(named));
     picture.ShowWholeRange();
     return picture.Draw(size);
+}
+
+std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights)
+{
+    std::vector<ChartMark> marks;
+    for (const FlightSpan& f : flights) {
+        marks.push_back({f.takeoff, QStringLiteral("Takeoff")});
+        marks.push_back({f.landing, QStringLiteral("Landing")});
+    }
+    return marks;
 }
 
 std::vector<Range> ClimbBands(const ClimbAnalysis& climbs)

@@ -9,6 +9,7 @@
 #include "chart/chart_axis.h"
 #include "chart/chart_scene.h"
 #include "chart/chart_serie.h"
+#include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
 
@@ -35,9 +36,13 @@ public:
 std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named);
 
 // The chart of a log that is not on display, drawn as the window would show it: its whole
-// length with the series' styles and these bands shaded, at the given size. A null picture
-// when none of that size can be made.
-QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands = {});
+// length with the series' styles, these bands shaded and these moments marked, at the given
+// size. A null picture when none of that size can be made.
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands = {},
+                      std::vector<ChartMark> marks = {});
+
+// A "Takeoff" and a "Landing" mark for each flight.
+std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights);
 
 // The climbs as stretches of time for the chart to shade.
 std::vector<Range> ClimbBands(const ClimbAnalysis& climbs);

@@ -234,9 +234,39 @@ void ChartScene::Draw(QImage& picture)
         DrawSelection(painter);
         DrawHorizontalGrid(painter);
         DrawSeries(painter);
+        DrawMarks(painter);
         DrawLegend(painter);
     }
     m_target = nullptr;
+}
+
+std::optional<int> ChartScene::MarkX(const ChartMark& mark) const
+{
+    if (!std::isfinite(mark.time) || mark.time < m_time.m_min || mark.time > m_time.m_max)
+        return std::nullopt;
+    const int x = m_time.ValueToPixel(mark.time);
+    if (x < m_plotRect.left || x >= m_plotRect.right)
+        return std::nullopt;
+    return x;
+}
+
+void ChartScene::DrawMarks(QPainter& painter)
+{
+    painter.setFont(m_look.font);
+    const int height = Extent(m_look.font, QStringLiteral("Takeoff")).height();
+    for (const ChartMark& mark : m_marks) {
+        const std::optional<int> x = MarkX(mark);
+        if (!x)
+            continue;
+        painter.setPen(m_look.text);
+        Line(painter, *x, m_plotRect.top, *x, m_plotRect.bottom);
+        // Right of its line, or left of it where the plot ends.
+        const int width = Extent(m_look.font, mark.text).width();
+        const int left = *x + 3 + width <= m_plotRect.right ? *x + 3 : *x - 3 - width;
+        const int top = m_plotRect.bottom - height - 2;
+        if (top > m_plotRect.top)
+            m_textRects.push_back(Text(painter, left, top, mark.text));
+    }
 }
 
 void ChartScene::DrawTimeAxis(QPainter& painter)

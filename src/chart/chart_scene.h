@@ -35,6 +35,14 @@ struct ChartLook {
     bool decimateCurves = true;
 };
 
+// A moment marked across the plot (a takeoff, a landing): a thin line in the text colour,
+// its text beside it just above the time axis.
+struct ChartMark {
+    double time = 0;
+    QString text;
+    bool operator==(const ChartMark&) const = default;
+};
+
 // The layout and drawing of a chart: series over one time axis, each with its own value
 // axis, the time band, the legend, labels and the selection. It needs no window: the
 // chart control draws its screen picture through it, and so do the exports and
@@ -61,6 +69,8 @@ public:
     const std::vector<QRect>& TextRects() const { return m_textRects; }
     // Where the legend shows the time of the read-out, after the series' value boxes.
     const ChartRect& TimeBox() const { return m_timeBox; }
+    // The pixel column of a mark, when it lies within the plot.
+    std::optional<int> MarkX(const ChartMark& mark) const;
     // The read-out's text of a time, as wide as the time box allows.
     QString TimeReadOut(double time) const { return QString::fromStdString(m_time.TickLabel(time)); }
 
@@ -68,6 +78,8 @@ public:
     std::optional<Range> m_selection;
     // Stretches of time shaded behind the grid and the curves.
     std::vector<Range> m_bands;
+    // Moments marked over the curves.
+    std::vector<ChartMark> m_marks;
 
 private:
     void MakePens();
@@ -79,6 +91,7 @@ private:
     void DrawHorizontalGrid(QPainter& painter);
     void DrawSeries(QPainter& painter);
     void DrawLegend(QPainter& painter);
+    void DrawMarks(QPainter& painter);
     // Into the picture itself, pixel by pixel (see DrawPolyline).
     void DrawCurve(const CMChartSerie& serie);
 

@@ -465,3 +465,60 @@ std::optional<std::vector<FlightSpan>> FlightSpansFromText(const std::string& te
     }
     return flights;
 }
+
+namespace {
+
+constexpr double kShortestFlight = 1.0;  // s, as the pilot corrects it
+
+}  // namespace
+
+std::vector<FlightSpan> OnSamples(std::vector<FlightSpan> flights, double dt)
+{
+    if (!(dt > 0))
+        return flights;
+    for (FlightSpan& f : flights) {
+        f.takeoff = std::round(f.takeoff / dt) * dt;
+        f.landing = std::max(f.takeoff + dt, std::round(f.landing / dt) * dt);
+    }
+    return flights;
+}
+
+std::vector<FlightSpan> WithMarkMoved(std::vector<FlightSpan> flights, size_t mark, double time, double logEnd)
+{
+    const size_t k = mark / 2;
+    if (k >= flights.size() || !std::isfinite(time))
+        return flights;
+    FlightSpan& f = flights[k];
+    if (mark % 2 == 0) {
+        const double low = k > 0 ? flights[k - 1].landing : 0.0;
+        f.takeoff = std::clamp(time, low, std::max(low, f.landing - kShortestFlight));
+    } else {
+        const double high = k + 1 < flights.size() ? flights[k + 1].takeoff : logEnd;
+        f.landing = std::clamp(time, std::min(high, f.takeoff + kShortestFlight), high);
+    }
+    return flights;
+}
+
+std::vector<FlightSpan> WithTakeoffAt(std::vector<FlightSpan> flights, double time, double logEnd)
+{
+    if (!std::isfinite(time) || time < 0 || time > logEnd)
+        return flights;
+    for (size_t k = 0; k < flights.size(); ++k)
+        if (time <= flights[k].landing)  // in this flight, or on the ground before it
+            return WithMarkMoved(std::move(flights), 2 * k, time, logEnd);
+    if (time + kShortestFlight <= logEnd)
+        flights.push_back({time, logEnd});
+    return flights;
+}
+
+std::vector<FlightSpan> WithLandingAt(std::vector<FlightSpan> flights, double time, double logEnd)
+{
+    if (!std::isfinite(time) || time < 0 || time > logEnd)
+        return flights;
+    for (size_t k = flights.size(); k-- > 0;)
+        if (time >= flights[k].takeoff)  // in this flight, or on the ground after it
+            return WithMarkMoved(std::move(flights), 2 * k + 1, time, logEnd);
+    if (time >= kShortestFlight)
+        flights.insert(flights.begin(), {0.0, time});
+    return flights;
+}

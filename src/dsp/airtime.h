@@ -38,6 +38,24 @@ std::vector<FlightSpan> FindFlights(const std::vector<double>& altitude, double 
 // The flights of a decoded log; nothing when its altitude cannot be decoded.
 std::optional<std::vector<FlightSpan>> FlightsOf(const CBrixoLog& log);
 
+// The pilot's corrections. Each keeps the flights in order and apart, a flight at least a
+// second long, within the log's seconds 0 .. logEnd.
+// "Takeoff here": the takeoff of the flight at `time` moves there, or that of the next
+// flight when `time` is on the ground; after the last landing a new flight starts there and
+// lasts to the log's end.
+std::vector<FlightSpan> WithTakeoffAt(std::vector<FlightSpan> flights, double time, double logEnd);
+// "Landing here": the landing of the flight at `time` moves there, or that of the flight
+// before when `time` is on the ground; before the first takeoff a new flight from the log's
+// start ends there.
+std::vector<FlightSpan> WithLandingAt(std::vector<FlightSpan> flights, double time, double logEnd);
+// A mark dragged: mark 2k is flight k's takeoff, 2k + 1 its landing. It stops at its
+// neighbours.
+std::vector<FlightSpan> WithMarkMoved(std::vector<FlightSpan> flights, size_t mark, double time, double logEnd);
+
+// The flights with each takeoff and landing on the nearest sample of a log sampled every dt
+// seconds, as found flights are (a pilot's mark lies between two).
+std::vector<FlightSpan> OnSamples(std::vector<FlightSpan> flights, double dt);
+
 // "Takeoff"/"Landing" marks the pilot moved: the flights as found, with the corrected ones
 // in their place. A correction is kept as text in the logbook: "takeoff landing" pairs in
 // seconds, separated by ";" ("12.5 3605.0;3700.2 3745.9"). Empty text: none.

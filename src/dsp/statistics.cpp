@@ -6,6 +6,7 @@
 
 #include "app/brixo_log.h"
 #include "base/time_text.h"
+#include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
 
@@ -86,6 +87,36 @@ ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial)
         std::snprintf(text, sizeof text, "%.2f %s/s (climb %d)",
                       climbs.climbs[static_cast<size_t>(climbs.best)].average, unit, climbs.best + 1);
         texts.bestClimb = text;
+    }
+    return texts;
+}
+
+AirtimeStatTexts AirtimeStatistics(const std::vector<FlightSpan>& flights, std::optional<int64_t> flownAtUnixMs)
+{
+    AirtimeStatTexts texts;
+    texts.airtime = TimeLabel(TotalAirtime(flights));
+    if (flights.empty())
+        return texts;
+    const auto moment = [&](double offset) {
+        std::string text = TimeLabel(offset);
+        if (!flownAtUnixMs)
+            return text;
+        const auto seconds = static_cast<int64_t>(std::floor(static_cast<double>(*flownAtUnixMs) / 1000.0 + offset));
+        const int64_t ofDay = (seconds % 86400 + 86400) % 86400;
+        char clock[32];
+        std::snprintf(clock, sizeof clock, " (%02d:%02d:%02d)", static_cast<int>(ofDay / 3600),
+                      static_cast<int>(ofDay / 60 % 60), static_cast<int>(ofDay % 60));
+        return text + clock;
+    };
+    texts.takeoff = moment(flights.front().takeoff);
+    texts.landing = moment(flights.back().landing);
+    if (flights.size() > 1) {
+        // Each flight's airtime, as many as a row can show.
+        constexpr size_t kListed = 8;
+        texts.flights = std::to_string(flights.size()) + " (";
+        for (size_t i = 0; i < std::min(flights.size(), kListed); ++i)
+            texts.flights += (i ? ", " : "") + TimeLabel(flights[i].Airtime());
+        texts.flights += flights.size() > kListed ? ", ...)" : ")";
     }
     return texts;
 }

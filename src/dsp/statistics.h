@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,19 @@ SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedS
                                        bool imperial);
 
 struct ClimbAnalysis;
+struct FlightSpan;
+
+// The texts of the flights in the "Log" category.
+struct AirtimeStatTexts {
+    // The first takeoff and the last landing as the chart's time labels, from the log's start,
+    // and their time of day when the pilot gave the time flown: "02:13 (11:32:05)". "-" without
+    // a flight.
+    std::string takeoff = "-", landing = "-";
+    std::string airtime;  // of all flights, a time label
+    std::string flights;  // "3 (00:45, 00:52, 00:38)"; empty for one flight or none
+};
+// flownAtUnixMs: the time flown the pilot gave the log (the logger has no clock), as it reads.
+AirtimeStatTexts AirtimeStatistics(const std::vector<FlightSpan>& flights, std::optional<int64_t> flownAtUnixMs);
 
 // The texts of the "Climbs" category.
 struct ClimbStatTexts {

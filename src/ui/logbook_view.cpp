@@ -18,7 +18,10 @@ namespace {
 
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
-constexpr int kSecondsRole = Qt::UserRole + 2;
+constexpr int kSecondsRole = Qt::UserRole + 2;  // the airtime
+constexpr int kFlightsRole = Qt::UserRole + 3;  // the flights in the log
+
+enum Column { kDate, kName, kSite, kDuration, kAirtime, kFlights, kMaxAltitude, kDevice };
 
 // Sorts by the numbers behind the texts where there are any.
 class EntryItem : public QTreeWidgetItem {
@@ -56,7 +59,10 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Site"),
-                              QStringLiteral("Duration"), QStringLiteral("Max altitude"), QStringLiteral("Device")});
+                              QStringLiteral("Duration"), QStringLiteral("Airtime"), QStringLiteral("Flights"),
+                              QStringLiteral("Max altitude"), QStringLiteral("Device")});
+    m_table->headerItem()->setToolTip(kDuration, QStringLiteral("How long the logger was on"));
+    m_table->headerItem()->setToolTip(kAirtime, QStringLiteral("From takeoff to landing, every flight of the log"));
     m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::DescendingOrder);
@@ -89,27 +95,38 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
     const std::vector<int64_t> chosen = SelectedIds();
     m_table->setSortingEnabled(false);
     m_table->clear();
-    m_table->headerItem()->setText(4, QStringLiteral("Max altitude [%1]").arg(unit));
+    m_table->headerItem()->setText(kMaxAltitude, QStringLiteral("Max altitude [%1]").arg(unit));
     for (const LogbookEntry& e : entries) {
         auto* item = new EntryItem(m_table);
         const FileTime flown = e.FlownAt();
-        item->setText(0, DateText(flown));
-        item->setData(0, kSortRole, static_cast<double>(flown));
-        item->setText(1, QString::fromStdString(e.fields.name.value_or("")));
-        item->setText(2, QString::fromStdString(e.fields.site));
-        item->setText(3, QString::fromStdString(FormatDuration("%H:%M:%S", static_cast<uint64_t>(e.duration))));
-        item->setData(3, kSortRole, e.duration);
+        item->setText(kDate, DateText(flown));
+        item->setData(kDate, kSortRole, static_cast<double>(flown));
+        item->setText(kName, QString::fromStdString(e.fields.name.value_or("")));
+        item->setText(kSite, QString::fromStdString(e.fields.site));
+        item->setText(kDuration, QString::fromStdString(DurationText(e.duration)));
+        item->setData(kDuration, kSortRole, e.duration);
+        item->setText(kAirtime, QString::fromStdString(DurationText(e.airtime) + (e.flightCount ? "" : " *")));
+        item->setData(kAirtime, kSortRole, e.airtime);
+        if (!e.flightCount)
+            item->setToolTip(kAirtime, QStringLiteral("The logger-on time: the altitude of this log could not be "
+                                                      "analysed for its takeoffs and landings"));
+        else if (e.correctedFlights)
+            item->setToolTip(kAirtime, QStringLiteral("With the takeoff and landing marks you corrected"));
+        if (e.flightCount && *e.flightCount > 1)
+            item->setText(kFlights, QString::number(*e.flightCount));
+        item->setData(kFlights, kSortRole, e.flightCount.value_or(1));
         if (e.maxAltitude) {
-            item->setText(4, QString::number(*e.maxAltitude * lengthScale, 'f', 1));
-            item->setData(4, kSortRole, *e.maxAltitude);
+            item->setText(kMaxAltitude, QString::number(*e.maxAltitude * lengthScale, 'f', 1));
+            item->setData(kMaxAltitude, kSortRole, *e.maxAltitude);
         }
-        item->setText(5, deviceName(e.deviceId));
-        for (int column : {3, 4})
+        item->setText(kDevice, deviceName(e.deviceId));
+        for (int column : {kDuration, kAirtime, kFlights, kMaxAltitude})
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, kIdRole, static_cast<qlonglong>(e.id));
-        item->setData(0, kSecondsRole, e.duration);
+        item->setData(0, kSecondsRole, e.airtime);
+        item->setData(0, kFlightsRole, e.flightCount.value_or(1));
         if (!e.fields.comment.empty())
-            item->setToolTip(1, QString::fromStdString(e.fields.comment));
+            item->setToolTip(kName, QString::fromStdString(e.fields.comment));
         item->setSelected(std::find(chosen.begin(), chosen.end(), e.id) != chosen.end());
     }
     m_table->setSortingEnabled(true);
@@ -140,7 +157,7 @@ std::vector<int64_t> LogbookView::SelectedIds() const
 void LogbookView::ApplyFilter()
 {
     const QString filter = m_filter->text().trimmed();
-    int shown = 0;
+    int shown = 0, flights = 0;
     double seconds = 0;
     for (int i = 0; i < m_table->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = m_table->topLevelItem(i);
@@ -148,19 +165,22 @@ void LogbookView::ApplyFilter()
         for (int column = 0; column < m_table->columnCount() && !match; ++column)
             match = item->text(column).contains(filter, Qt::CaseInsensitive);
         if (!match && !filter.isEmpty())
-            match = item->toolTip(1).contains(filter, Qt::CaseInsensitive);  // the comment
+            match = item->toolTip(kName).contains(filter, Qt::CaseInsensitive);  // the comment
         item->setHidden(!match);
         if (match) {
             ++shown;
+            flights += item->data(0, kFlightsRole).toInt();
             seconds += item->data(0, kSecondsRole).toDouble();
         }
     }
     if (m_table->isEnabled()) {
-        // Air time in hours, as logbooks count it.
+        // Airtime in hours, as logbooks count it.
         const auto total = static_cast<long long>(seconds);
-        m_totals->setText(QStringLiteral("%1 %2, air time %3")
+        m_totals->setText(QStringLiteral("%1 %2, %3 %4, airtime %5")
                               .arg(shown)
-                              .arg(shown == 1 ? QStringLiteral("flight") : QStringLiteral("flights"))
+                              .arg(shown == 1 ? QStringLiteral("log") : QStringLiteral("logs"))
+                              .arg(flights)
+                              .arg(flights == 1 ? QStringLiteral("flight") : QStringLiteral("flights"))
                               .arg(QString::asprintf("%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60)));
     }
     UpdateButtons();

@@ -13,9 +13,9 @@ class QPushButton;
 class QTreeWidget;
 
 // The "Logbook" pane: every flight the logbook keeps, newest first (date, name, site,
-// duration, highest point, device), sortable by any column, narrowed by a filter box,
-// with the totals of the rows shown. Several rows can be chosen for Open (double-click
-// or Enter), Export... and Delete.
+// duration, airtime, the flights in a log that holds several, highest point, device),
+// sortable by any column, narrowed by a filter box, with the totals of the rows shown. Several rows can be chosen for
+// Open (double-click or Enter), Export... and Delete.
 class LogbookView : public QWidget {
     Q_OBJECT
 public:

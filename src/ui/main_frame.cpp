@@ -316,6 +316,7 @@ void CMainFrame::CreateLayout()
     connect(logs, &QAbstractItemModel::modelReset, this, &CMainFrame::FollowLogCount);
     FollowLogCount();
     connect(m_chart, &CMChartCtrl::Notify, this, &CMainFrame::OnChartNotify);
+    connect(m_chart, &CMChartCtrl::markMoved, this, &CMainFrame::OnMarkMoved);
     connect(m_climbsView, &ClimbsView::ClimbChosen, this, &CMainFrame::SelectClimb);
 }
 

@@ -94,6 +94,13 @@ public:
     const ClimbAnalysis& ClimbsShown() const { return m_climbs; }
     // A climb of the shown log selected in the chart as a drag would, and brought into view.
     void SelectClimb(int index);
+    // The flights of the log on display as the chart marks them: corrected by the pilot, or found.
+    const std::vector<FlightSpan>& FlightsShown() const { return m_flights; }
+    bool FlightsCorrected() const { return m_flightsCorrected; }
+    // The pilot's corrections of the log on display ("Takeoff here", "Landing here", a mark
+    // dragged, "Reset to found"), kept in the logbook when the log is there.
+    void CorrectFlights(std::vector<FlightSpan> flights);
+    void ResetFlights();
     QSplitter* InnerSplitter() const { return m_inner; }
     QWidget* LogsPane() const { return m_pane; }
     const Settings& CurrentSettings() const { return m_settings; }
@@ -168,6 +175,16 @@ private:
     // The climbs of the log on display: pane, statistics and the chart's bands.
     void ShowClimbs();
     void ShowClimbBands();
+    // The flights of a log: the pilot's corrected ones (kept in the logbook, or for this
+    // session when the log is not there), else those found in its altitude.
+    std::vector<FlightSpan> FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry);
+    // The flights of the log on display, found anew, and shown.
+    void FindFlightsShown(const CBrixoLog& log);
+    // The flights as marks in the chart and in the statistics.
+    void ShowFlights();
+    void OnMarkMoved(int index, double time);
+    // The end of the log on display, in seconds.
+    double LogEnd() const;
     void SetLogsPaneShown(bool shown);
     // Previous view and Next view enabled as the chart's history allows.
     void FollowViewHistory();
@@ -207,6 +224,13 @@ private:
     QToolBar* m_toolBar = nullptr;
     LogSeries m_series;  // what the chart shows, for the selection statistics
     ClimbAnalysis m_climbs;
+    // The flights of the log on display: as found, and as shown.
+    std::vector<FlightSpan> m_foundFlights, m_flights;
+    bool m_flightsCorrected = false;
+    std::optional<int64_t> m_flownAtUnixMs;  // the time flown the pilot gave it
+    // Corrections of logs that are not in the logbook, by flight hash, for this session.
+    std::map<std::string, std::vector<FlightSpan>> m_correctedElsewhere;
+    double m_menuTime = 0;  // where the chart's popup menu was opened
     std::unique_ptr<Logbook> m_logbook;
     QString m_logbookProblem;
     bool m_downloadKept = false;  // the last download is in the logbook

@@ -111,7 +111,8 @@ Status CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file)
         const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
         picture = DrawLogPicture(
             series, size,
-            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<Range>{});
+            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<Range>{},
+            FlightMarks(FlightsMarked(log, LogbookEntryOf(log))));
     }
     if (picture.isNull())
         return Fail("a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

@@ -142,9 +142,12 @@ void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
     }
     item->setText(0, dialog.Edited().name ? QString::fromStdString(*dialog.Edited().name) : m_tree->DefaultName(item));
     RefreshLogbook();
-    // Above sea level, a new start elevation moves the whole flight.
+    // Above sea level, a new start elevation moves the whole flight; a time flown gives the
+    // takeoff and landing their time of day.
     if (m_settings.altAboveSeaLevel && m_tree->currentItem() == item)
         RefreshSelected();
+    else if (m_tree->currentItem() == item)
+        FindFlightsShown(*log);
 }
 
 void CMainFrame::OpenFromLogbook(const std::vector<int64_t>& ids)

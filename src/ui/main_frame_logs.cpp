@@ -183,6 +183,9 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
     }
     if (!drawable) {
         m_series = LogSeries{};
+        m_foundFlights.clear();
+        m_flights.clear();
+        m_flightsCorrected = false;
         m_chart->RemoveAllSeries();
         m_stats->Clear();
     } else {
@@ -190,6 +193,7 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
         LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_settings.Imperial());
         texts.reference = AltitudeReferenceText(m_settings.altAboveSeaLevel, m_series.aboveSeaLevel);
         m_stats->ShowLog(texts);
+        FindFlightsShown(*log);
         m_chart->setFocus();
     }
     ShowClimbs();
@@ -271,15 +275,33 @@ void CMainFrame::OnChartNotify(const NMCHART& n)
             n.menu->addSeparator()->setData(n.item + 1);
             n.menu->addAction(QStringLiteral("Export..."))->setData(n.item + 2);
         }
+        if (m_chart->SerieCount() > 0 && m_tree->SelectedLog()) {
+            // The pilot's corrections of the flights, at the time the menu was opened on.
+            m_menuTime = m_chart->PixelToValue(n.x0);
+            n.menu->addSeparator()->setData(n.item + 1);
+            n.menu->addAction(QStringLiteral("Takeoff here"))->setData(n.item + 3);
+            n.menu->addAction(QStringLiteral("Landing here"))->setData(n.item + 4);
+            n.menu->addAction(QStringLiteral("Reset to found"))->setData(n.item + 5);
+            n.menu->actions().back()->setEnabled(m_flightsCorrected);
+        }
         break;
     }
     case CHN_MENUCOMMAND: {
-        // The appended "Export...": the selected stretch of the log on display.
-        double t1 = 0, t2 = 0;
+        const int series = m_chart->SerieCount();
         const CBrixoLog* log = m_tree->SelectedLog();
-        if (n.item == m_chart->SerieCount() + 1 && m_chart->GetSelection(t1, t2) && log) {
+        if (!log)
+            break;
+        double t1 = 0, t2 = 0;
+        if (n.item == series + 1 && m_chart->GetSelection(t1, t2)) {
+            // "Export...": the selected stretch of the log on display.
             const SampleRange range = SelectionSamples(t1, t2, log->SamplePeriod());
             ExportLog(*log, range.first, range.end, false);
+        } else if (n.item == series + 2) {
+            CorrectFlights(WithTakeoffAt(m_flights, m_menuTime, LogEnd()));
+        } else if (n.item == series + 3) {
+            CorrectFlights(WithLandingAt(m_flights, m_menuTime, LogEnd()));
+        } else if (n.item == series + 4) {
+            ResetFlights();
         }
         break;
     }

@@ -31,6 +31,10 @@ void CPropertiesView::Fill()
         // No temperature is decoded: a fixed number would read as a measurement.
         {kLog,
          {{"Duration", "00:00"},
+          {"Takeoff", "-"},
+          {"Landing", "-"},
+          {"Airtime", "00:00"},
+          {"Flights", ""},
           {"Rate", "0.1 sec"},
           {"max Altitude", "100 m"},
           {"Altitude", "above start"},
@@ -53,6 +57,7 @@ void CPropertiesView::Fill()
             m_list->AddItem(category, QString::fromLatin1(name), QString::fromLatin1(value));
         category->setExpanded(false);
     }
+    m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(true);
 }
 
 void CPropertiesView::SetValues(const QString& category,
@@ -78,6 +83,13 @@ void CPropertiesView::ShowLog(const LogStatTexts& t)
         {{"Duration", &t.duration}, {"Rate", &t.rate}, {"max Altitude", &t.maxAltitude}, {"Altitude", &t.reference}});
     m_list->Category(kLog)->setExpanded(true);
     m_list->Category(kSelection)->setExpanded(false);
+}
+
+void CPropertiesView::ShowAirtime(const AirtimeStatTexts& t)
+{
+    SetValues(kLog,
+              {{"Takeoff", &t.takeoff}, {"Landing", &t.landing}, {"Airtime", &t.airtime}, {"Flights", &t.flights}});
+    m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(t.flights.empty());
 }
 
 void CPropertiesView::ShowSelection(const SelectionStatTexts& t)

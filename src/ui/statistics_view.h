@@ -17,6 +17,7 @@ public:
     explicit CPropertiesView(QWidget* parent = nullptr);
 
     void ShowLog(const LogStatTexts& texts);              // expands "Log", folds "Selection"
+    void ShowAirtime(const AirtimeStatTexts& texts);      // "Flights" only for more than one
     void ShowSelection(const SelectionStatTexts& texts);  // expands "Selection"
     void ShowClimbs(const ClimbStatTexts& texts);         // expands "Climbs" when there are any
     void Clear();

@@ -129,3 +129,55 @@ TEST(Airtime, FlightsOfADecodedLog)
     noDevice.m_rate = 10;
     EXPECT_FALSE(FlightsOf(noDevice));
 }
+
+TEST(Airtime, ThePilotsCorrections)
+{
+    using Flights = std::vector<FlightSpan>;
+    const Flights two = {{100, 200}, {300, 400}};
+    const double end = 500;
+    const struct {
+        const char* what;
+        Flights flights;
+        Flights corrected;
+    } cases[] = {
+        {"takeoff in a flight", WithTakeoffAt(two, 150, end), {{150, 200}, {300, 400}}},
+        {"takeoff before the first", WithTakeoffAt(two, 50, end), {{50, 200}, {300, 400}}},
+        {"takeoff on the ground between", WithTakeoffAt(two, 250, end), {{100, 200}, {250, 400}}},
+        {"takeoff at its landing", WithTakeoffAt(two, 199.5, end), {{199, 200}, {300, 400}}},
+        {"takeoff after the last landing", WithTakeoffAt(two, 450, end), {{100, 200}, {300, 400}, {450, 500}}},
+        {"takeoff too near the end", WithTakeoffAt(two, 499.5, end), two},
+        {"takeoff without flights", WithTakeoffAt({}, 10, end), {{10, 500}}},
+        {"takeoff before the log", WithTakeoffAt(two, -1, end), two},
+        {"takeoff after the log", WithTakeoffAt(two, 600, end), two},
+        {"takeoff at no number", WithTakeoffAt(two, NAN, end), two},
+        {"landing in a flight", WithLandingAt(two, 150, end), {{100, 150}, {300, 400}}},
+        {"landing on the ground between", WithLandingAt(two, 250, end), {{100, 250}, {300, 400}}},
+        {"landing after the last", WithLandingAt(two, 450, end), {{100, 200}, {300, 450}}},
+        {"landing before the first takeoff", WithLandingAt(two, 50, end), {{0, 50}, {100, 200}, {300, 400}}},
+        {"landing at its takeoff", WithLandingAt(two, 100.5, end), {{100, 101}, {300, 400}}},
+        {"landing too near the start", WithLandingAt({}, 0.5, end), {}},
+        {"landing dragged into the next flight", WithMarkMoved(two, 1, 350, end), {{100, 300}, {300, 400}}},
+        {"takeoff dragged into the flight before", WithMarkMoved(two, 2, 150, end), {{100, 200}, {200, 400}}},
+        {"landing dragged past the end", WithMarkMoved(two, 3, 600, end), {{100, 200}, {300, 500}}},
+        {"takeoff dragged before the start", WithMarkMoved(two, 0, -5, end), {{0, 200}, {300, 400}}},
+        {"takeoff dragged past its landing", WithMarkMoved(two, 0, 250, end), {{199, 200}, {300, 400}}},
+        {"a mark that is not there", WithMarkMoved(two, 4, 450, end), two},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FlightSpansText(c.flights), FlightSpansText(c.corrected)) << c.what;
+}
+
+TEST(Airtime, CorrectionsLieOnSamples)
+{
+    const struct {
+        double dt;
+        std::vector<FlightSpan> flights, onSamples;
+    } cases[] = {
+        {1.0, {{100.4, 200.6}}, {{100, 201}}},
+        {0.5, {{100.3, 200.2}, {300.76, 301.1}}, {{100.5, 200}, {301, 301.5}}},  // a flight keeps a sample
+        {2.0, {{0.9, 3.0}}, {{0, 4}}},
+        {0.0, {{0.9, 3.0}}, {{0.9, 3.0}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FlightSpansText(OnSamples(c.flights, c.dt)), FlightSpansText(c.onSamples)) << c.dt;
+}

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dsp/airtime.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
 #include "test_support.h"
@@ -84,5 +85,34 @@ TEST(Statistics, Selection)
                       "|" + t.maxVario + "|" + t.avrVario,
                   c.texts)
             << c.t1;
+    }
+}
+
+TEST(Statistics, AirtimeTexts)
+{
+    using Flights = std::vector<FlightSpan>;
+    const int64_t noon = 1796040000000;  // 2026-11-28 12:00:00, as the pilot typed it
+    const struct {
+        Flights flights;
+        std::optional<int64_t> flownAt;
+        AirtimeStatTexts texts;
+    } cases[] = {
+        {{}, std::nullopt, {"-", "-", "00:00", ""}},
+        {{}, noon, {"-", "-", "00:00", ""}},
+        {{{22.4, 3579.9}}, std::nullopt, {"00:22", "59:39", "59:17", ""}},
+        // The time of day counts from the time flown; past midnight it goes round.
+        {{{22.4, 3579.9}}, noon, {"00:22 (12:00:22)", "59:39 (12:59:39)", "59:17", ""}},
+        {{{600, 44000}}, noon + 12 * 3600 * 1000, {"10:00 (00:10:00)", "12:13:20 (12:13:20)", "12:03:20", ""}},
+        {{{10, 55}, {700, 752}, {1200, 1230}}, std::nullopt, {"00:10", "20:30", "02:07", "3 (00:45, 00:52, 00:30)"}},
+        // A whole season of hops in one log: the first eight listed.
+        {Flights(10, FlightSpan{0, 60}),
+         std::nullopt,
+         {"00:00", "01:00", "10:00", "10 (01:00, 01:00, 01:00, 01:00, 01:00, 01:00, 01:00, 01:00, ...)"}},
+    };
+    for (const auto& c : cases) {
+        const AirtimeStatTexts t = AirtimeStatistics(c.flights, c.flownAt);
+        EXPECT_EQ(std::tuple(t.takeoff, t.landing, t.airtime, t.flights),
+                  std::tuple(c.texts.takeoff, c.texts.landing, c.texts.airtime, c.texts.flights))
+            << FlightSpansText(c.flights);
     }
 }

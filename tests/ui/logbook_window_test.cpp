@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -12,7 +13,10 @@
 
 #include <functional>
 
+#include "base/time_text.h"
+#include "chart/chart_picture.h"
 #include "device/memory_image.h"
+#include "dsp/airtime.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
 #include "ui/download_dialog.h"
@@ -83,8 +87,24 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     ASSERT_EQ(images.size(), 1);
     EXPECT_EQ(FileBytes(ImagesFolder() + "/" + images[0]), std::string(image.begin(), image.end()));
     EXPECT_EQ(Column(3), (QStringList{"00:07:30", "00:06:40"}));
-    EXPECT_EQ(Column(5), (QStringList{"Brixo", "Brixo"}));
-    EXPECT_EQ(frame->LogbookPane()->Totals()->text(), "2 flights, air time 0:14:10");
+    EXPECT_EQ(Column(7), (QStringList{"Brixo", "Brixo"}));
+    // The airtime as the logbook found it, and its sum in the totals.
+    auto entries = frame->LogbookOpen()->List();
+    ASSERT_TRUE(entries.Ok() && entries->size() == 2);
+    QStringList airtimes;
+    int flights = 0;
+    double total = 0;
+    for (const LogbookEntry& e : *entries) {
+        airtimes << QString::fromStdString(DurationText(e.airtime));
+        flights += e.flightCount.value_or(1);
+        total += e.airtime;
+    }
+    EXPECT_EQ(Column(4), airtimes);
+    EXPECT_EQ(frame->LogbookPane()->Totals()->text(),
+              QStringLiteral("2 logs, %1 flight%2, airtime %3")
+                  .arg(flights)
+                  .arg(flights == 1 ? "" : "s")
+                  .arg(QString::fromStdString(TimeLabel(total, TimeLabelStyle::HoursMinutesSeconds))));
 
     // Log Properties: a name, a site, a comment; the tree shows the name at once.
     QTreeWidgetItem* first = frame->Tree()->topLevelItem(0);
@@ -113,7 +133,8 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     // Filtered and opened from the pane, named as the logbook names it.
     frame->LogbookPane()->Filter()->setText("ridge");
     EXPECT_EQ(Column(1), (QStringList{"Morning thermals"}));
-    EXPECT_EQ(frame->LogbookPane()->Totals()->text(), "1 flight, air time 0:06:40");
+    EXPECT_TRUE(frame->LogbookPane()->Totals()->text().startsWith("1 log, "))
+        << frame->LogbookPane()->Totals()->text().toStdString();
     frame->LogbookPane()->Table()->selectAll();
     QTest::mouseClick(frame->LogbookPane()->OpenButton(), Qt::LeftButton);
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
@@ -184,4 +205,86 @@ TEST_F(LogbookWindow, ALogbookThatCannotBeUsedIsToldAndTheWindowWorksOn)
         << kept.toStdString();
     EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
     EXPECT_EQ(frame->windowTitle(), "Nivra - downloaded logs, not saved yet");
+}
+
+TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
+{
+    // 100 s on the ground, 300 s sinking about 0.9 m/s, 100 s on the ground, a sample a second.
+    std::vector<unsigned> words(501, 56000);
+    for (unsigned i = 100; i < words.size(); ++i)
+        words[i] = 56000 + 6 * (std::min(i, 400u) - 100);
+    const CBrixoLog log = LogOf(config, 59, 10, Words(words));
+    auto id = frame->LogbookOpen()->Add(log, FileTimeFromUnixMs(1796000000000));
+    ASSERT_TRUE(id.Ok());
+    frame->OpenFromLogbook({*id});
+    CMChartCtrl* chart = frame->Chart();
+    ASSERT_EQ(frame->FlightsShown().size(), 1u);
+    const FlightSpan found = frame->FlightsShown()[0];
+    EXPECT_NEAR(found.takeoff, 100, 2);
+    EXPECT_NEAR(found.landing, 400, 2);
+    ASSERT_EQ(chart->Marks(), FlightMarks({found}));
+    const auto stat = [&](const char* item) {
+        return frame->Statistics()->List()->Value("Log", item).toStdString();
+    };
+    EXPECT_EQ(std::tuple(stat("Takeoff"), stat("Landing"), stat("Airtime")),
+              std::tuple(TimeLabel(found.takeoff), TimeLabel(found.landing), TimeLabel(found.Airtime())));
+    EXPECT_TRUE(frame->Statistics()->List()->Item("Log", "Flights")->isHidden());
+
+    // Drawn: a line in the text colour down the plot at each mark, and its word by it.
+    const ChartRect& plot = chart->PlotRect();
+    const int x = chart->ValueToPixel(found.takeoff);
+    const QImage& picture = chart->Picture();
+    const double scale = picture.devicePixelRatio();
+    const QColor text = chart->palette().color(QPalette::WindowText);
+    int onLine = 0;
+    for (int y = plot.top; y < plot.bottom; ++y)
+        onLine += picture.pixelColor(static_cast<int>(x * scale), static_cast<int>(y * scale)) == text ? 1 : 0;
+    EXPECT_GT(onLine, plot.Height() / 2);
+
+    // Dragged 50 pixels to the right: the takeoff moves there, in the chart, the statistics
+    // and the logbook.
+    const int y = (plot.top + plot.bottom) / 2;
+    QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseMove(chart, QPoint(x + 25, y));
+    QTest::mouseMove(chart, QPoint(x + 50, y));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(x + 50, y));
+    const double dragged = std::round(chart->PixelToValue(x + 50));  // on a sample: one a second
+    ASSERT_EQ(frame->FlightsShown().size(), 1u);
+    EXPECT_EQ(frame->FlightsShown()[0], (FlightSpan{dragged, found.landing}));
+    EXPECT_EQ(chart->Marks()[0].time, dragged);
+    EXPECT_EQ(stat("Takeoff"), TimeLabel(dragged));
+    double first = 0, last = 0;
+    EXPECT_FALSE(chart->GetSelection(first, last));  // the drag selected nothing
+
+    // "Landing here" from the chart's menu at 300 s.
+    const auto choose = [&](const QString& pick, double at) {
+        chart->m_runMenu = [pick](QMenu& menu, const QPoint&) -> QAction* {
+            for (QAction* a : menu.actions())
+                if (a->text() == pick && a->isEnabled())
+                    return a;
+            return nullptr;
+        };
+        const int menuX = chart->ValueToPixel(at);
+        QTest::mouseClick(chart, Qt::RightButton, {}, QPoint(menuX, y));
+        return std::round(chart->PixelToValue(menuX));
+    };
+    const double landing = choose("Landing here", 300);
+    const std::vector<FlightSpan> corrected = {{dragged, landing}};
+    EXPECT_EQ(frame->FlightsShown(), corrected);
+    auto entry = frame->LogbookOpen()->Find(*id);
+    ASSERT_TRUE(entry.Ok() && entry->has_value());
+    EXPECT_EQ(std::pair((*entry)->correctedFlights, (*entry)->airtime),
+              std::pair(std::optional(corrected), corrected[0].Airtime()));
+
+    // The next day the corrected marks are back; "Reset to found" finds them anew.
+    OpenWindow();
+    frame->OpenFromLogbook({*id});
+    chart = frame->Chart();
+    EXPECT_EQ(chart->Marks(), FlightMarks(corrected));
+    EXPECT_TRUE(frame->FlightsCorrected());
+    choose("Reset to found", 200);
+    EXPECT_EQ(frame->FlightsShown(), std::vector<FlightSpan>{found});
+    entry = frame->LogbookOpen()->Find(*id);
+    EXPECT_EQ(std::pair((*entry)->correctedFlights, (*entry)->airtime),
+              std::pair(std::optional<std::vector<FlightSpan>>(), found.Airtime()));
 }

@@ -256,7 +256,8 @@ int Image(const std::vector<std::string>& argv)
     const ChosenLog chosen = ChooseLog(args, "image");
     const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
 
-    const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
+    const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args),
+                                          FlightMarks(FlightsOf(chosen.log).value_or(std::vector<FlightSpan>{})));
     if (picture.isNull())
         throw ToolError{"a picture of " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
                         " pixels cannot be made"};
@@ -296,7 +297,8 @@ int Export(const std::vector<std::string>& argv)
     } else {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
-        const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args));
+        const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args),
+                                              FlightMarks(FlightsOf(chosen.log).value_or(std::vector<FlightSpan>{})));
         written = ExportJpeg(path, picture);
     }
     if (!written)

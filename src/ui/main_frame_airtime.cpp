@@ -1,0 +1,81 @@
+// The main window and the flights of a log: takeoff and landing marks in the chart, the
+// pilot's corrections of them (kept in the logbook), and their statistics.
+#include "chart/chart_picture.h"
+#include "dsp/airtime.h"
+#include "dsp/statistics.h"
+#include "ui/log_tree.h"
+#include "ui/main_frame.h"
+#include "ui/statistics_view.h"
+
+std::vector<FlightSpan> CMainFrame::FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry)
+{
+    if (entry && entry->correctedFlights)
+        return *entry->correctedFlights;
+    if (!entry)
+        if (auto kept = m_correctedElsewhere.find(FlightHash(log)); kept != m_correctedElsewhere.end())
+            return kept->second;
+    return FlightsOf(log).value_or(std::vector<FlightSpan>{});
+}
+
+void CMainFrame::FindFlightsShown(const CBrixoLog& log)
+{
+    const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
+    m_foundFlights = FlightsOf(log).value_or(std::vector<FlightSpan>{});
+    m_flights = FlightsMarked(log, entry);
+    m_flightsCorrected = m_flights != m_foundFlights;
+    m_flownAtUnixMs.reset();
+    if (entry && entry->fields.flownAt)
+        m_flownAtUnixMs = UnixMsFromFileTime(*entry->fields.flownAt);
+    ShowFlights();
+}
+
+void CMainFrame::ShowFlights()
+{
+    if (m_chart->SerieCount() > 0)
+        m_chart->SetMarks(FlightMarks(m_flights));
+    m_stats->ShowAirtime(AirtimeStatistics(m_flights, m_flownAtUnixMs));
+}
+
+double CMainFrame::LogEnd() const
+{
+    const CBrixoLog* log = m_tree->SelectedLog();
+    // The last sample decoded: the last record of a log is never one.
+    return log && log->SampleCount() > 1 ? static_cast<double>(log->SampleCount() - 2) * log->SamplePeriod() : 0.0;
+}
+
+void CMainFrame::CorrectFlights(std::vector<FlightSpan> flights)
+{
+    const CBrixoLog* log = m_tree->SelectedLog();
+    if (!log)
+        return;
+    // On the samples, as found flights are and as the logbook keeps them.
+    m_flights = OnSamples(std::move(flights), log->SamplePeriod());
+    m_flightsCorrected = m_flights != m_foundFlights;
+    ShowFlights();
+    const std::optional<LogbookEntry> entry = LogbookEntryOf(*log);
+    if (!entry) {
+        if (m_flightsCorrected)
+            m_correctedElsewhere[FlightHash(*log)] = m_flights;
+        else
+            m_correctedElsewhere.erase(FlightHash(*log));
+        return;
+    }
+    if (Status s = m_logbook->SetFlights(entry->id, m_flights, m_flightsCorrected); !s) {
+        m_warn(QStringLiteral("The corrected takeoff and landing could not be kept in the logbook:\n%1")
+                   .arg(QString::fromStdString(s.Error())));
+        return;
+    }
+    RefreshLogbook();
+}
+
+void CMainFrame::ResetFlights()
+{
+    CorrectFlights(m_foundFlights);
+}
+
+void CMainFrame::OnMarkMoved(int index, double time)
+{
+    if (index < 0)
+        return;
+    CorrectFlights(WithMarkMoved(m_flights, static_cast<size_t>(index), time, LogEnd()));
+}
