@@ -181,8 +181,8 @@ public:
         double a[3][4];
         for (int r = 0; r < terms; ++r) {
             for (int c = 0; c < terms; ++c)
-                a[r][c] = Sum(static_cast<size_t>(r + c), p, q);
-            a[r][3] = Sum(static_cast<size_t>(5 + r), p, q);
+                a[r][c] = Sum(r + c, p, q);
+            a[r][3] = Sum(5 + r, p, q);
         }
         // The normal equations by elimination; the fit explains b . beta of the sum of squares.
         for (int k = 0; k < terms; ++k) {
@@ -204,13 +204,17 @@ public:
         }
         double explained = 0;
         for (int k = 0; k < terms; ++k)
-            explained += beta[k] * Sum(static_cast<size_t>(5 + k), p, q);
+            explained += beta[k] * Sum(5 + k, p, q);
         return std::max(0.0, Sum(8, p, q) - explained);
     }
 
 private:
     static constexpr size_t kColumns = 9;
-    double Sum(size_t column, size_t p, size_t q) const { return m_sums[column][q + 1] - m_sums[column][p]; }
+    double Sum(int column, size_t p, size_t q) const
+    {
+        const auto& sums = m_sums[static_cast<size_t>(column)];
+        return sums[q + 1] - sums[p];
+    }
     std::vector<double> m_sums[kColumns];
 };
 
