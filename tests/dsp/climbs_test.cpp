@@ -67,6 +67,10 @@ TEST(Climbs, NumbersOfEachClimbAndTheTotals)
     EXPECT_DOUBLE_EQ(a.share, 3.0 / (11 * 0.5) * 100);  // 12 altitude samples span 11 periods
     EXPECT_EQ(a.best, 0);
 
+    // The strongest sample the last of its climb.
+    const std::vector<double> rising = {0, 1, 2, 3, 0};
+    EXPECT_EQ(FindClimbs(AltitudeOf(rising, 1), rising, 1, {0.5, 1, 1}).climbs.at(0).max, 3.0);
+
     // Equal averages: the first is the best.
     const std::vector<double> twice = {1, 1, 0, 0, 0, 1, 1};
     EXPECT_EQ(FindClimbs(AltitudeOf(twice, 1), twice, 1, {0.5, 1, 1}).best, 0);

@@ -144,6 +144,57 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     EXPECT_EQ(QDir(dir.filePath("images")).entryList(QDir::Files).size(), 1);
 }
 
+TEST_F(LogbookTest, AFlightIsTheSameOnlyWithTheSameDeviceRateAndRecords)
+{
+    const Configuration two = ConfigFromText(
+        "<Config><Devices><Device id='59' name='A' data-chunk='2'><Alt formula='y'/></Device>"
+        "<Device id='60' name='B' data-chunk='2'><Alt formula='y'/></Device></Devices></Config>");
+    const std::vector<uint8_t> records = WordsOf("100 101 102 103");
+    const CBrixoLog base = LogOf(two, 59, 10, records);
+    const struct {
+        const char* what;
+        CBrixoLog log;
+        bool same;
+    } cases[] = {
+        {"read again", LogOf(two, 59, 10, records), true},
+        {"another device", LogOf(two, 60, 10, records), false},
+        {"another rate", LogOf(two, 59, 5, records), false},
+        {"another record", LogOf(two, 59, 10, WordsOf("100 101 102 104")), false},
+    };
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const auto first = book->Add(base, now);
+    ASSERT_TRUE(first.Ok());
+    for (const auto& c : cases) {
+        EXPECT_EQ(FlightHash(c.log) == FlightHash(base), c.same) << c.what;
+        const auto added = book->Add(c.log, now);
+        ASSERT_TRUE(added.Ok()) << c.what;
+        EXPECT_EQ(*added == *first, c.same) << c.what;
+    }
+}
+
+TEST_F(LogbookTest, ADownloadRefusedAtItsSecondFlightLeavesNothingAndTheNextOneLands)
+{
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const CBrixoLog first = Flight(config, 50000, 100), second = Flight(config, 48000, 100);
+    // The database refuses the second flight of the download (as a full disk would refuse it).
+    Scalar(Db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON flights WHEN NEW.content_hash = '%1' "
+                                "BEGIN SELECT RAISE(ABORT, 'refused for the test'); END")
+                     .arg(QString::fromStdString(FlightHash(second))));
+    auto refused = Archive(*book, {first, second}, now);
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Error().find("refused for the test"), std::string::npos) << refused.Error();
+    EXPECT_EQ(std::pair(Scalar(Db(), "SELECT count(*) FROM flights").toInt(),
+                        Scalar(Db(), "SELECT count(*) FROM images").toInt()),
+              std::pair(0, 0));
+    // The connection is free again: the next download is kept.
+    auto next = Archive(*book, {first}, now + 10000000);
+    ASSERT_TRUE(next.Ok()) << next.Error();
+    EXPECT_EQ(next->added, 1);
+    EXPECT_EQ(book->List()->size(), 1u);
+}
+
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
 {
     // A logbook as the first schema wrote it, with one flight.
