@@ -10,8 +10,10 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <fstream>
 #include <mutex>
+#include <thread>
 
 #include "config/configuration.h"
 #include "device/download_session.h"
@@ -338,4 +340,63 @@ TEST(SerialLink, LineErrorsInWords)
     for (const auto& c : cases) {
         EXPECT_EQ(std::pair(LineErrorText(c.counts), c.counts.Any()), std::pair(c.text, !c.text.empty()));
     }
+}
+
+namespace {
+
+// Polls the session as its owner does until the condition holds (5 s at most).
+bool PollUntil(DownloadSession& session, const std::function<bool()>& done)
+{
+    return WaitFor([&] {
+        session.Poll();
+        return done();
+    });
+}
+
+}  // namespace
+
+TEST(DownloadSession, AMemoryOfNoiseWithoutASignatureEndsTheTransfer)
+{
+    PseudoTerminal pty;
+    const Configuration config = BuiltInConfig();
+    DownloadSession session(config, 0);
+    ASSERT_TRUE(session.Open(pty.path, 921600).Ok());
+    // A byte more than a whole memory, none of it a signature: no logger is talking.
+    const std::vector<uint8_t> noise(ReceiveBuffer::kMaxPreamble + 1, 'x');
+    std::thread writer([&] { pty.Write(noise); });
+    const bool ended = PollUntil(session, [&] { return session.Completed(); });
+    writer.join();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(std::pair(session.Parser().SignatureFound(), session.Buffer().Arrived()),
+              std::pair(false, static_cast<uint64_t>(noise.size())));
+    session.Close();
+}
+
+TEST(DownloadSession, ALoggerThatAnswersAfterZerosAndPausesIsReceivedWhole)
+{
+    PseudoTerminal pty;
+    const Configuration config = BuiltInConfig();
+    DownloadSession session(config, 0);
+    // Zeros before any signature end the transfer as soon as the line is quiet after them.
+    session.m_quietEnd = std::chrono::milliseconds(0);
+    ASSERT_TRUE(session.Open(pty.path, 921600).Ok());
+    std::vector<unsigned> words;
+    for (unsigned i = 0; i < 400; ++i)
+        words.push_back(40000 + i);
+    const CBrixoLog flight = LogOf(config, 59, 10, Words(words));
+    const std::vector<uint8_t> image = MemoryImageOfLogs({flight});
+    // The zeros alone first, then the logger's answer up to the middle of its records.
+    pty.Write(std::vector<uint8_t>(8, 0));
+    ASSERT_TRUE(WaitFor([&] { return session.Buffer().Arrived() == 8; }));
+    const size_t middle = image.size() / 2;
+    pty.Write(image, 0, middle);
+    ASSERT_TRUE(WaitFor([&] { return session.Buffer().Arrived() == 8 + middle; }));
+    // The logger pauses: what came after the zeros keeps the transfer going.
+    session.Poll();
+    EXPECT_FALSE(session.Completed());
+    pty.Write(image, middle);
+    ASSERT_TRUE(PollUntil(session, [&] { return session.Completed(); }));
+    ASSERT_EQ(session.Flights().size(), 1u);
+    EXPECT_EQ(session.BuildListedFlights(0).at(0).log.m_rawData, flight.m_rawData);
+    session.Close();
 }
