@@ -227,3 +227,30 @@ TEST(MinMaxPyramid, AnyRunMatchesAScan)
         ASSERT_EQ(std::pair(min, max), std::pair(lo, hi)) << a << ".." << b;
     }
 }
+
+TEST(ValueAxis, LabelsKeepTheirGapAndMayFillTheHeightExactly)
+{
+    // One axis from 0 to 100 at heights where the first layout's steps hold labels of some
+    // length and the gap of 4 pixels exactly: those labels keep every step, a pixel longer
+    // ones do not.
+    const auto layOut = [](int height, int length) {
+        CYAxe axis;
+        axis.m_min = 0;
+        axis.m_max = 100;
+        LayOutValueAxes({&axis}, height, [length](const CYAxe&, double) { return length; }, 4);
+        return axis.m_tickCount;
+    };
+    int tried = 0;
+    for (int height = 100; height <= 700; height += 3) {
+        const int n = layOut(height, 0);
+        if (n < 2 || height % n != 0 || height / n <= 4)
+            continue;
+        const int exact = height / n - 4;
+        ++tried;
+        EXPECT_EQ(layOut(height, exact), n) << height;
+        const int fewer = layOut(height, exact + 1);
+        EXPECT_LT(fewer, n) << height;
+        EXPECT_GE(height, (exact + 1 + 4) * fewer) << height;
+    }
+    EXPECT_GE(tried, 5);
+}

@@ -146,6 +146,8 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
         {"five digits in feet", {0, -387, 12345.6, 9000}, ScalingMode::AlignedToZero, ScalingMode::Auto},
         {"a flat flight", {0, 0.04, -0.05, 0}, ScalingMode::Auto, ScalingMode::Auto},
         {"one hundred thousand", {-99999, 0, 99999, 0}, ScalingMode::Auto, ScalingMode::Custom},
+        // The top label (100000) longer than the one below it (99000).
+        {"a longer top label", {95500, 99800, 96000, 97000}, ScalingMode::Auto, ScalingMode::Custom},
     };
     for (QSize size : {QSize(1600, 900), QSize(800, 600), QSize(420, 300)}) {
         for (const auto& c : cases) {
@@ -175,7 +177,9 @@ TEST(ChartLayout, AxesHoldTheirDataWithTicksAtOneHeightAndLabelsApart)
             }
             EXPECT_EQ(alt->m_tickCount, vario->m_tickCount) << what;
             const std::vector<QRect>& texts = chart.m_scene.TextRects();
-            const QRect picture(0, 0, size.width(), size.height());
+            // Within the picture's inset margin, which would hide a few pixels too many.
+            const ChartRect& inner = chart.m_scene.InnerRect();
+            const QRect picture(inner.left, inner.top, inner.Width(), inner.Height());
             const ChartRect& band = chart.m_time.m_rect;
             for (size_t i = 0; i < texts.size(); ++i) {
                 EXPECT_TRUE(picture.contains(texts[i])) << what << ": text " << i;
