@@ -239,7 +239,7 @@ Status SafeFileWriter::Commit()
     if (m_fd < 0)
         return Fail("no file is open for writing");
     // A full disk may show only when the data is flushed or the file closed.
-    if (m_errno == 0 && fsync(m_fd) != 0 && errno != EINVAL)
+    if (m_errno == 0 && (m_sync ? m_sync(m_fd) : fsync(m_fd)) != 0 && errno != EINVAL)
         m_errno = errno;
     if (close(m_fd) != 0 && m_errno == 0)
         m_errno = errno;

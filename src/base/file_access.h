@@ -63,6 +63,10 @@ public:
     // Drops what was written; the target stays as it was.
     void Cancel();
 
+    // How the bytes are flushed to disk before the file is put in place (fsync when none);
+    // a test makes it fail as a disk would.
+    int (*m_sync)(int fd) = nullptr;
+
 private:
     int m_fd = -1;
     int m_errno = 0;  // of the first failed write

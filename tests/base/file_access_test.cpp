@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
 #include <string>
 
 #include "base/file_access.h"
@@ -115,4 +118,82 @@ TEST(FileAccess, Utf8Names)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+}
+
+TEST(FileAccess, WhatTakesATargetsPlaceAfterTheWriterOpenedIsNeverReplaced)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/";
+    WriteText(QString::fromStdString(d + "elsewhere"), "elsewhere");
+    const struct {
+        const char* what;
+        std::function<int(const std::string&)> put;  // puts something in the target's place
+        std::string errorPart;
+    } cases[] = {
+        {"a named pipe", [](const std::string& p) { return mkfifo(p.c_str(), 0600); }, "a named pipe (FIFO)"},
+        {"a symbolic link", [&](const std::string& p) { return symlink((d + "elsewhere").c_str(), p.c_str()); },
+         "a symbolic link"},
+        {"a folder", [](const std::string& p) { return mkdir(p.c_str(), 0700); }, "a folder"},
+    };
+    for (const auto& c : cases) {
+        for (const bool existed : {false, true}) {
+            const std::string target = d + "target";
+            unlink(target.c_str());
+            rmdir(target.c_str());
+            if (existed)
+                WriteText(QString::fromStdString(target), "before");
+            SafeFileWriter writer;
+            ASSERT_TRUE(writer.Open(target).Ok()) << c.what;
+            ASSERT_TRUE(writer.Write("the new bytes"));
+            unlink(target.c_str());
+            ASSERT_EQ(c.put(target), 0) << c.what;
+            const Status committed = writer.Commit();
+            ASSERT_FALSE(committed.Ok()) << c.what << (existed ? " over a file" : "");
+            EXPECT_NE(committed.Error().find(c.errorPart), std::string::npos) << committed.Error();
+            struct stat st {};
+            ASSERT_EQ(lstat(target.c_str(), &st), 0);
+            EXPECT_FALSE(S_ISREG(st.st_mode)) << c.what;
+        }
+    }
+    EXPECT_EQ(FileBytes(QString::fromStdString(d + "elsewhere")), "elsewhere");
+    EXPECT_TRUE(QDir(dir.path()).entryList({".nivra-*"}, QDir::Hidden | QDir::Files).isEmpty());
+}
+
+TEST(FileAccess, AFailedFlushToDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const std::string target = dir.path().toStdString() + "/log.alt";
+    WriteText(QString::fromStdString(target), "the old flights");
+    SafeFileWriter writer;
+    ASSERT_TRUE(writer.Open(target).Ok());
+    writer.m_sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    ASSERT_TRUE(writer.Write("new flights that never reached the disk"));
+    const Status committed = writer.Commit();
+    ASSERT_FALSE(committed.Ok());
+    EXPECT_NE(committed.Error().find(std::strerror(EIO)), std::string::npos) << committed.Error();
+    EXPECT_EQ(FileBytes(QString::fromStdString(target)), "the old flights");
+    EXPECT_TRUE(QDir(dir.path()).entryList({".nivra-*"}, QDir::Hidden | QDir::Files).isEmpty());
+}
+
+TEST(FileAccess, ANewFileHasThePermissionsTheUmaskLeaves)
+{
+    QTemporaryDir dir;
+    const mode_t before = umask(0);
+    const struct {
+        mode_t umask, mode;
+    } cases[] = {{022, 0644}, {077, 0600}, {002, 0664}, {0, 0666}};
+    for (const auto& c : cases) {
+        umask(c.umask);
+        const std::string path = dir.path().toStdString() + "/new-" + std::to_string(c.umask);
+        const Status written = WriteFileSafely(path, "bytes");
+        umask(0);
+        ASSERT_TRUE(written.Ok()) << written.Error();
+        struct stat st {};
+        ASSERT_EQ(stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << "umask " << c.umask;
+    }
+    umask(before);
 }

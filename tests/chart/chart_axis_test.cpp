@@ -237,7 +237,8 @@ TEST(ValueAxis, LabelsKeepTheirGapAndMayFillTheHeightExactly)
         CYAxe axis;
         axis.m_min = 0;
         axis.m_max = 100;
-        LayOutValueAxes({&axis}, height, [length](const CYAxe&, double) { return length; }, 4);
+        LayOutValueAxes(
+            {&axis}, height, [length](const CYAxe&, double) { return length; }, 4);
         return axis.m_tickCount;
     };
     int tried = 0;

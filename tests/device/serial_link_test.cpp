@@ -10,8 +10,8 @@
 #include <QThread>
 
 #include <atomic>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <thread>
 
