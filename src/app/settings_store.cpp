@@ -70,13 +70,6 @@ void QSettingsStore::WriteText(const char* name, const std::string& text)
     m_settings->setValue(QString::fromLatin1(name), QString::fromStdString(text));
 }
 
-namespace {
-
-// How long a writer waits for another one; a whole write takes milliseconds.
-constexpr int kLockWaitMs = 10000;
-
-}  // namespace
-
 QSettingsStore::FileStamp QSettingsStore::FileStamp::Of(const std::string& path)
 {
     FileStamp stamp;
@@ -102,7 +95,7 @@ Status QSettingsStore::Lock()
     // Not the file Qt locks inside a write of its own, which waits for it.
     auto lock = std::make_unique<QLockFile>(m_settings->fileName() + QStringLiteral(".writer-lock"));
     lock->setStaleLockTime(30000);
-    if (!lock->tryLock(kLockWaitMs))
+    if (!lock->tryLock(m_lockWaitMs))
         return Fail(lock->error() == QLockFile::LockFailedError
                         ? "the settings file " + FileName() + " stays locked by another writer"
                         : "cannot lock the settings file " + FileName() + " for writing");

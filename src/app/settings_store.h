@@ -62,6 +62,9 @@ public:
     std::string FileName() const;
     static std::string DefaultPath();
 
+    // How long a write waits for another writer's lock; a whole write takes milliseconds.
+    int m_lockWaitMs = 10000;
+
 private:
     // Which file the path held and how it stood: a rewrite puts a new file in its place.
     struct FileStamp {

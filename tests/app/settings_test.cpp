@@ -9,6 +9,7 @@
 #include <variant>
 
 #include <QDir>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -320,4 +321,52 @@ TEST(Settings, TakingThePreferencesDialogsValues)
         EXPECT_EQ(TakePreferences(edited, taken), c.rebuild) << c.what;
         ExpectTexts(taken, c.taken, c.what);
     }
+}
+
+TEST(Settings, AChangedFileIsStampedAMillisecondLaterEvenAtTheEndOfASecond)
+{
+    // The store marks a file another writer put in place by moving its time on by a
+    // millisecond, past any time it noted before: never back, whatever the time's fraction.
+    const time_t second = 1796000000;
+    for (const long ns : {0L, 500'000'000L, 998'999'999L, 999'000'000L, 999'500'000L, 999'999'999L}) {
+        StoreFile file;
+        WriteText(file.path, "[General]\nUsedPort=/dev/ttyA\n");
+        QSettingsStore mine = file.Store();
+        ASSERT_EQ(LoadSettings(mine).usedPort, "/dev/ttyA");
+        WriteText(file.path, "[General]\nUsedPort=/dev/ttyB\n");
+        const timespec times[2] = {{second, 0}, {second, ns}};
+        ASSERT_EQ(utimensat(AT_FDCWD, file.path.toLocal8Bit().constData(), times, 0), 0);
+        mine.Reload();
+        struct stat after {};
+        ASSERT_EQ(stat(file.path.toLocal8Bit().constData(), &after), 0);
+        const long long moved =
+            (static_cast<long long>(after.st_mtim.tv_sec) - second) * 1'000'000'000LL + after.st_mtim.tv_nsec - ns;
+        EXPECT_EQ(moved, 1'000'000) << ns;
+        EXPECT_EQ(LoadSettings(mine).usedPort, "/dev/ttyB") << ns;
+    }
+}
+
+TEST(Settings, AWriteWaitsForAnotherWritersLock)
+{
+    StoreFile file;
+    QSettingsStore mine = file.Store();
+    Settings settings;
+    settings.usedPort = "/dev/ttyA";
+    ASSERT_TRUE(SaveSettings(settings, mine));
+    const std::string before = FileBytes(file.path);
+    // Another writer holds the lock: this one's write gives up rather than write over it.
+    QLockFile other(file.path + ".writer-lock");
+    ASSERT_TRUE(other.tryLock(0));
+    mine.m_lockWaitMs = 0;
+    settings.usedPort = "/dev/ttyB";
+    const StoreResult saved = SaveSettings(settings, mine);
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_NE(saved.Error().find("stays locked by another writer"), std::string::npos) << saved.Error();
+    EXPECT_EQ(FileBytes(file.path), before);
+    other.unlock();
+    // A store's own lock keeps the other writer out until it lets go.
+    ASSERT_TRUE(mine.Lock().Ok());
+    EXPECT_FALSE(other.tryLock(0));
+    mine.Unlock();
+    EXPECT_TRUE(other.tryLock(0));
 }
