@@ -101,16 +101,28 @@ case "${1:-}" in
     corpus=build-fuzz/corpus
     mkdir -p "$corpus"/{alt_file,config,memory_image} build-fuzz/findings
     ./build-fuzz/fuzz/make-fuzz-seeds "$corpus/memory_image" examples/*.alt
-    # The first folder gathers what the fuzzer finds; the others are read-only seeds.
-    declare -A seeds=([alt_file]="examples tests/app/data" [config]="fuzz/seeds/config" [memory_image]="")
+    # The first folder gathers what the fuzzer finds; the others are read-only seeds, among them
+    # fuzz/seeds/TARGET: inputs that earlier runs found new coverage with, kept in the repository.
+    declare -A seeds=([alt_file]="fuzz/seeds/alt_file examples tests/app/data" [config]="fuzz/seeds/config"
+      [memory_image]="fuzz/seeds/memory_image")
     declare -A extra=([alt_file]="" [config]="-dict=fuzz/config.dict" [memory_image]="")
+    # Inputs long enough for every structure of their format and short enough for thousands of
+    # runs a second: a longer log or memory only repeats its records.
+    declare -A length=([alt_file]=3072 [config]=65536 [memory_image]=4096)
     for target in alt_file config memory_image; do
       echo "== $target: $seconds s"
       # shellcheck disable=SC2086
-      ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -malloc_limit_mb=512 -max_len=65536 -artifact_prefix=build-fuzz/findings/${target}- -print_final_stats=1 \
-        ${extra[$target]} "$corpus/$target" ${seeds[$target]}
+        -malloc_limit_mb=512 -max_len="${length[$target]}" -artifact_prefix=build-fuzz/findings/${target}- \
+        -print_final_stats=1 ${extra[$target]} "$corpus/$target" ${seeds[$target]} >build-fuzz/$target.log 2>&1; then
+        # Without the line per input it found something new on: the start, the end and the figures.
+        grep -v -E '^#[0-9]+' build-fuzz/$target.log
+        echo "== $target: $(sed -n 's/^stat::average_exec_per_sec: *//p' build-fuzz/$target.log) runs a second"
+      else
+        tail -n 60 build-fuzz/$target.log
+        exit 1
+      fi
     done
     ;;
   check)

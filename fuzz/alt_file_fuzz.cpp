@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Settings settings;
     std::vector<const CBrixoLog*> logs;
     for (const NumberedLog& n : read.logs) {
-        UseLog(n.log, settings);
+        if (logs.size() < kLogsUsed)
+            UseLog(n.log, settings);
         logs.push_back(&n.log);
     }
     const std::string written = AltFileText(logs);

@@ -1,8 +1,10 @@
 #include "app/log_file.h"
 
-#include <array>
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include <unistd.h>
 
@@ -43,16 +45,26 @@ public:
 
     bool ReadLine(std::string& line)
     {
+        // Whole spans of the buffer up to the line's end at a time; "\r\n" ends a line as "\n"
+        // and counts as one character.
         line.clear();
-        while (line.size() < kMaxLineChars) {
-            int c = Next();
-            if (c < 0)
-                break;
-            if (c == '\r' && Peek() == '\n')
-                c = Next();
-            line += static_cast<char>(c);
-            if (c == '\n')
-                break;
+        while (line.size() < kMaxLineChars && Fill()) {
+            const char* start = m_buffer.get() + m_pos;
+            const size_t span = std::min(m_end - m_pos, kMaxLineChars - line.size());
+            const auto* end = static_cast<const char*>(std::memchr(start, '\n', span));
+            const size_t taken = end ? static_cast<size_t>(end - start) + 1 : span;
+            line.append(start, taken);
+            m_pos += taken;
+            if (end) {
+                if (line.size() >= 2 && line[line.size() - 2] == '\r')
+                    line.erase(line.size() - 2, 1);
+                return true;
+            }
+            if (line.back() == '\r' && Peek() == '\n') {
+                line.back() = '\n';
+                ++m_pos;
+                return true;
+            }
         }
         return !line.empty();
     }
@@ -89,16 +101,16 @@ private:
     {
         if (m_pos < m_end)
             return true;
-        const qint64 n = m_in.read(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
+        const qint64 n = m_in.read(m_buffer.get(), static_cast<qint64>(kBufferSize));
         m_pos = 0;
         m_end = n > 0 ? static_cast<size_t>(n) : 0;
         return m_end > 0;
     }
-    int Next() { return Fill() ? static_cast<unsigned char>(m_buffer[m_pos++]) : -1; }
     int Peek() { return Fill() ? static_cast<unsigned char>(m_buffer[m_pos]) : -1; }
 
+    static constexpr size_t kBufferSize = 16384;
     QIODevice& m_in;
-    std::array<char, 65536> m_buffer{};
+    std::unique_ptr<char[]> m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);  // filled as read
     size_t m_pos = 0;
     size_t m_end = 0;
     std::string m_line;

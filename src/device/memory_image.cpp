@@ -30,7 +30,7 @@ ReceiveBuffer::Appended ReceiveBuffer::Append(const uint8_t* bytes, uint32_t cou
         }
     }
     const uint32_t rest = count - i;
-    const uint32_t kept = written == 0 ? 0 : static_cast<uint32_t>(std::min<size_t>(rest, kCapacity - written));
+    const uint32_t kept = written == 0 ? 0 : static_cast<uint32_t>(std::min<size_t>(rest, m_bytes.size() - written));
     std::memcpy(m_bytes.data() + written, bytes + i, kept);
     // The bytes first, then the count that lets the other thread read them.
     m_written.store(written + kept, std::memory_order_release);

@@ -23,6 +23,9 @@ public:
     // More bytes than a whole memory before any signature: no logger is talking.
     static constexpr uint64_t kMaxPreamble = kCapacity;
 
+    // Room for a whole memory; a smaller one serves a test or a fuzzer's short inputs.
+    explicit ReceiveBuffer(size_t capacity = kCapacity) : m_bytes(capacity) {}
+
     enum class End {
         None,         // more is to come
         Complete,     // after the signature, the data now ends with six zero bytes
@@ -42,7 +45,7 @@ public:
     const uint8_t* Data() const { return m_bytes.data(); }
 
 private:
-    std::vector<uint8_t> m_bytes = std::vector<uint8_t>(kCapacity, 0);
+    std::vector<uint8_t> m_bytes;
     std::atomic<size_t> m_written{0};
     std::atomic<uint64_t> m_arrived{0};
     // Only the appending thread uses these.
