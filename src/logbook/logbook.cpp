@@ -279,6 +279,9 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
     if (schema > kSchemaVersion)
         return Fail(book->DatabasePath() + " was written by a newer Nivra (schema " + std::to_string(schema) +
                     "); it was left as it is");
+    if (schema < 0)
+        return Fail(book->DatabasePath() + " has an unknown schema (" + std::to_string(schema) +
+                    "); it was left as it is");
     // Readers never wait for writers, and a write waits for another process's write.
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"})
         if (Status s = book->Execute(pragma); !s)
@@ -469,30 +472,62 @@ std::string KeptText(const KeptDownload& kept)
 
 Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
 {
-    const std::string hash = FlightHash(log);
-    auto found = FindByHash(hash);
-    if (!found)
-        return Fail(found.Error());
-    if (*found)
-        return (*found)->id;
-    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral(
-        "INSERT INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples, duration,"
-        " records, airtime, flight_count, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(Text(hash));
-    q.addBindValue(Text(UtcText(addedAt)));
-    q.addBindValue(static_cast<qlonglong>(log.m_date));
-    q.addBindValue(log.m_rate);
-    q.addBindValue(DeviceIdOf(log));
-    q.addBindValue(log.m_recordSize);
-    q.addBindValue(static_cast<qulonglong>(log.SampleCount()));
-    q.addBindValue(log.Duration());
-    q.addBindValue(
-        QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()), static_cast<qsizetype>(log.m_rawData.size())));
-    BindFacts(q, AltitudeFactsOf(log), log.Duration());
-    if (!q.exec())
-        return Fail(Why(q.lastError()));
-    return static_cast<int64_t>(q.lastInsertId().toLongLong());
+    auto added = AddAll({&log}, addedAt);
+    if (!added)
+        return Fail(added.Error());
+    return added->front().id;
+}
+
+Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const CBrixoLog*>& logs, FileTime addedAt)
+{
+    // One write for the whole file: a kill leaves all of it or none, and it is synced once.
+    if (Status s = Execute("BEGIN IMMEDIATE"); !s)
+        return Fail(s.Error());
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    const auto failed = [&](const QSqlQuery& q) -> Result<std::vector<AddedLog>> {
+        const std::string why = Why(q.lastError());
+        (void)Execute("ROLLBACK");
+        return Fail(why);
+    };
+    QSqlQuery insert(db);
+    // Another writer may have added the same flight since: it is there already, not an error.
+    insert.prepare(QStringLiteral(
+        "INSERT OR IGNORE INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples,"
+        " duration, records, airtime, flight_count, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery find(db);
+    find.prepare(QStringLiteral("SELECT id FROM flights WHERE content_hash = ?"));
+    std::vector<AddedLog> added;
+    for (const CBrixoLog* log : logs) {
+        const QString hash = Text(FlightHash(*log));
+        find.addBindValue(hash);
+        if (!find.exec())
+            return failed(find);
+        if (find.next()) {
+            added.push_back({find.value(0).toLongLong(), true});
+            find.finish();
+            continue;
+        }
+        find.finish();
+        insert.addBindValue(hash);
+        insert.addBindValue(Text(UtcText(addedAt)));
+        insert.addBindValue(static_cast<qlonglong>(log->m_date));
+        insert.addBindValue(log->m_rate);
+        insert.addBindValue(DeviceIdOf(*log));
+        insert.addBindValue(log->m_recordSize);
+        insert.addBindValue(static_cast<qulonglong>(log->SampleCount()));
+        insert.addBindValue(log->Duration());
+        insert.addBindValue(QByteArray(reinterpret_cast<const char*>(log->m_rawData.data()),
+                                       static_cast<qsizetype>(log->m_rawData.size())));
+        BindFacts(insert, AltitudeFactsOf(*log), log->Duration());
+        if (!insert.exec())
+            return failed(insert);
+        added.push_back({insert.lastInsertId().toLongLong(), false});
+    }
+    if (Status s = Execute("COMMIT"); !s) {
+        (void)Execute("ROLLBACK");
+        return Fail(s.Error());
+    }
+    return added;
 }
 
 Result<std::vector<LogbookEntry>> Logbook::List()

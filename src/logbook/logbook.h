@@ -51,6 +51,12 @@ struct LogbookEntry {
     FileTime FlownAt() const { return fields.flownAt.value_or(date); }
 };
 
+// A log from elsewhere offered to the logbook, and what became of it.
+struct AddedLog {
+    int64_t id = 0;
+    bool alreadyThere = false;
+};
+
 // What an archived download left where.
 struct ArchiveReport {
     std::string imagePath;
@@ -100,6 +106,8 @@ public:
     Result<bool> HasImage(const std::vector<uint8_t>& image);
     // A log that came from elsewhere (an ".alt" file): added without an image, or found.
     Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
+    // The logs of a file, all or none in one transaction, each added or found.
+    Result<std::vector<AddedLog>> AddAll(const std::vector<const CBrixoLog*>& logs, FileTime addedAt);
 
     // All flights, newest first.
     Result<std::vector<LogbookEntry>> List();

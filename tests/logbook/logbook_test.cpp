@@ -195,6 +195,57 @@ TEST_F(LogbookTest, ADownloadRefusedAtItsSecondFlightLeavesNothingAndTheNextOneL
     EXPECT_EQ(book->List()->size(), 1u);
 }
 
+TEST_F(LogbookTest, TheSameFlightAddedByManyAtOnceIsOneFlight)
+{
+    ASSERT_TRUE(Open());
+    const CBrixoLog flight = Flight(config, 45000, 200);
+    for (int round = 0; round < 5; ++round) {
+        Scalar(Db(), "DELETE FROM flights");
+        std::vector<std::thread> writers;
+        std::vector<int64_t> ids(8, -1);
+        std::vector<std::string> errors(8);
+        for (size_t i = 0; i < ids.size(); ++i)
+            writers.emplace_back([&, i] {
+                auto book = Logbook::Open(dir.path().toStdString(), config);
+                if (!book) {
+                    errors[i] = book.Error();
+                    return;
+                }
+                auto id = (*book)->Add(flight, now);
+                if (id)
+                    ids[i] = *id;
+                else
+                    errors[i] = id.Error();
+            });
+        for (std::thread& t : writers)
+            t.join();
+        for (size_t i = 0; i < ids.size(); ++i)
+            EXPECT_EQ(std::pair(ids[i], errors[i]), std::pair(ids[0], std::string())) << "round " << round;
+        EXPECT_EQ(Scalar(Db(), "SELECT count(*) FROM flights").toInt(), 1);
+    }
+}
+
+TEST_F(LogbookTest, AFileIsAddedWholeOrNotAtAll)
+{
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const CBrixoLog a = Flight(config, 50000, 100), b = Flight(config, 49000, 100), c = Flight(config, 48000, 100);
+    Scalar(Db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON flights WHEN NEW.content_hash = '%1' "
+                                "BEGIN SELECT RAISE(ABORT, 'refused for the test'); END")
+                     .arg(QString::fromStdString(FlightHash(c))));
+    EXPECT_FALSE(book->AddAll({&a, &b, &c}, now).Ok());
+    EXPECT_EQ(Scalar(Db(), "SELECT count(*) FROM flights").toInt(), 0);
+    Scalar(Db(), "DROP TRIGGER refuse");
+    ASSERT_TRUE(book->Add(b, now).Ok());
+    auto added = book->AddAll({&a, &b, &c}, now);
+    ASSERT_TRUE(added.Ok()) << added.Error();
+    std::vector<bool> there;
+    for (const AddedLog& l : *added)
+        there.push_back(l.alreadyThere);
+    EXPECT_EQ(there, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(Scalar(Db(), "SELECT count(*) FROM flights").toInt(), 3);
+}
+
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
 {
     // A logbook as the first schema wrote it, with one flight.
@@ -322,20 +373,21 @@ TEST_F(LogbookTest, WhatItCannotReadIsToldAndLeftAlone)
 {
     const struct {
         const char* what;
-        QByteArray bytes;  // written as the database file; empty: a logbook of a newer schema
+        QByteArray bytes;  // written as the database file; empty: a logbook of a newer schema; "-1": of schema -1
         const char* reason;
     } cases[] = {
         {"a text file", "These are my flights.\n", "is not an SQLite database"},
         {"a newer schema", {}, "was written by a newer Nivra (schema 99)"},
+        {"a negative schema", "-1", "has an unknown schema (-1)"},
     };
     for (const auto& c : cases) {
         QFile::remove(Db());
-        if (c.bytes.isEmpty()) {
+        if (c.bytes.isEmpty() || c.bytes == "-1") {
             {
                 auto book = Open();
                 ASSERT_TRUE(book);
             }
-            Scalar(Db(), "PRAGMA user_version = 99");
+            Scalar(Db(), c.bytes.isEmpty() ? "PRAGMA user_version = 99" : "PRAGMA user_version = -1");
         } else {
             WriteText(Db(), c.bytes.toStdString());
         }

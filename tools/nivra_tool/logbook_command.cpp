@@ -170,17 +170,18 @@ int AddFile(const ToolArgs& args)
     if (!read.Accepted() || read.deviceMissing)
         throw ToolError{path + ": " + read.Problem()};
     auto book = OpenLogbook(config);
-    int added = 0, found = 0;
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
-    for (const NumberedLog& entry : read.logs) {
-        auto existing = book->FindByHash(FlightHash(entry.log));
-        if (!existing)
-            throw ToolError{"the logbook cannot be read: " + existing.Error()};
-        auto id = book->Add(entry.log, now);
-        if (!id)
-            throw ToolError{"the logbook cannot be written: " + id.Error()};
-        ++(*existing ? found : added);
-        std::printf("%lld\t%s\n", static_cast<long long>(*id), LogName(entry.number, entry.log.Duration()).c_str());
+    std::vector<const CBrixoLog*> logs;
+    for (const NumberedLog& entry : read.logs)
+        logs.push_back(&entry.log);
+    auto kept = book->AddAll(logs, now);
+    if (!kept)
+        throw ToolError{"the logbook cannot be written (nothing of " + path + " was added): " + kept.Error()};
+    int added = 0, found = 0;
+    for (size_t i = 0; i < kept->size(); ++i) {
+        ++((*kept)[i].alreadyThere ? found : added);
+        std::printf("%lld\t%s\n", static_cast<long long>((*kept)[i].id),
+                    LogName(read.logs[i].number, read.logs[i].log.Duration()).c_str());
     }
     std::printf("%d added, %d already in the logbook\n", added, found);
     return 0;
