@@ -12,7 +12,9 @@ ClimbAnalysis FindClimbs(const std::vector<double>& altitude, const std::vector<
     const size_t na = altitude.size();
     if (na == 0 || !(dt > 0))
         return result;
-    const size_t m = std::min(vario.size(), na);
+    // Vario sample k spans altitude samples k to k + 1: a climb ends at the last altitude sample
+    // at the latest, where the log's length, the base of the share, ends too.
+    const size_t m = std::min(vario.size(), na - 1);
 
     // Runs of samples at or above the threshold, each joined to the segment before it
     // when the pause between them is short enough; a segment is kept when long enough.

@@ -216,6 +216,8 @@ TEST(MemoryImage, ListingRules)
     }
     const FlightRow row = RowOf(FlightEntry{16, 10, true, 10, 3725.0, 59, {}}, 12);
     EXPECT_EQ(std::vector({row.flight, row.rate, row.duration}), std::vector<std::string>({"12", "1", "01:02:05"}));
+    // Twelve days at a sample a second fit a memory: the hours go on past a day.
+    EXPECT_EQ(RowOf(FlightEntry{16, 10, true, 10, 100000.0, 59, {}}, 1).duration, "27:46:40");
 }
 
 TEST(MemoryImage, UnknownDevicesAndUncheckedRows)

@@ -67,6 +67,20 @@ TEST(Climbs, NumbersOfEachClimbAndTheTotals)
     EXPECT_DOUBLE_EQ(a.share, 3.0 / (11 * 0.5) * 100);  // 12 altitude samples span 11 periods
     EXPECT_EQ(a.best, 0);
 
+    // A climb to the log's end: it ends with the last altitude sample, and the share is whole.
+    const struct {
+        std::vector<double> vario;  // as long as the altitude, its last difference repeated
+        double end, share;
+    } toTheEnd[] = {{{1, 1, 1}, 2.0, 100.0}, {{0, 1, 1, 1, 1}, 4.0, 75.0}};
+    for (const auto& c : toTheEnd) {
+        std::vector<double> heights = AltitudeOf(c.vario, 1);
+        heights.pop_back();  // as many altitude samples as vario ones
+        const ClimbAnalysis all = FindClimbs(heights, c.vario, 1, {0.5, 1, 1});
+        ASSERT_EQ(all.climbs.size(), 1u);
+        EXPECT_EQ(std::tuple(all.climbs[0].end, all.climbs[0].duration, all.share),
+                  std::tuple(c.end, c.end - all.climbs[0].start, c.share));
+    }
+
     // The strongest sample the last of its climb.
     const std::vector<double> rising = {0, 1, 2, 3, 0};
     EXPECT_EQ(FindClimbs(AltitudeOf(rising, 1), rising, 1, {0.5, 1, 1}).climbs.at(0).max, 3.0);

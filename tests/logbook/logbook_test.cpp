@@ -246,6 +246,21 @@ TEST_F(LogbookTest, AFileIsAddedWholeOrNotAtAll)
     EXPECT_EQ(Scalar(Db(), "SELECT count(*) FROM flights").toInt(), 3);
 }
 
+TEST_F(LogbookTest, ListingDecodesNothing)
+{
+    // A flight whose highest point could not be found when it was kept stays without one: the
+    // list does not decode every such flight again at every call.
+    auto book = Open();
+    ASSERT_TRUE(book);
+    const CBrixoLog flight = Flight(config, 50000, 100);
+    ASSERT_TRUE(book->Add(flight, now).Ok());
+    Scalar(Db(), "UPDATE flights SET max_altitude = NULL");
+    auto entries = book->List();
+    ASSERT_TRUE(entries.Ok() && entries->size() == 1);
+    EXPECT_FALSE((*entries)[0].maxAltitude.has_value());
+    EXPECT_TRUE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
+}
+
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
 {
     // A logbook as the first schema wrote it, with one flight.

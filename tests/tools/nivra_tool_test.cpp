@@ -392,6 +392,18 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     EXPECT_NE(Tool({"logbook", "list"}).out.find("\tHop\t"), std::string::npos);
 }
 
+TEST_F(ToolTest, DurationsPastADayKeepTheirHours)
+{
+    // 27 h 46 min 40 s at a sample a second: the hours do not wrap at 24 in the logbook.
+    const Configuration config = BuiltInConfig();
+    const CBrixoLog day = LogOf(config, 59, 10, Words(std::vector<unsigned>(100000, 50000)));
+    Write("day.alt", QByteArray::fromStdString(AltFileText({&day})));
+    ASSERT_EQ(Tool({"logbook", "add", Path("day.alt")}).status, 0);
+    const ToolRun show = Tool({"logbook", "show", "1"});
+    EXPECT_NE(show.out.find("Duration: 27:46:40\n"), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("Airtime: 00:00:00\nFlights: 0\n"), std::string::npos) << show.out;
+}
+
 TEST_F(ToolTest, DownloadOnAHostileLine)
 {
     const Configuration config = BuiltInConfig();
