@@ -580,16 +580,48 @@ Result<CBrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
                     static_cast<FileTime>(q.value(4).toLongLong()), config);
 }
 
-Status Logbook::SetFields(int64_t id, const PilotFields& fields)
+unsigned ChangedPilotFields(const PilotFields& before, const PilotFields& after)
 {
+    return (before.name != after.name ? kPilotName : 0U) | (before.flownAt != after.flownAt ? kPilotFlownAt : 0U) |
+           (before.site != after.site ? kPilotSite : 0U) | (before.comment != after.comment ? kPilotComment : 0U) |
+           (before.startElevation != after.startElevation ? kPilotStartElevation : 0U);
+}
+
+std::string StartElevationProblem(double metres)
+{
+    if (std::isfinite(metres) && metres >= kLowestStartElevation && metres <= kHighestStartElevation)
+        return {};
+    return "a start elevation lies from -500 to 9000 m above sea level";
+}
+
+Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
+{
+    if ((which & kPilotStartElevation) && fields.startElevation)
+        if (std::string problem = StartElevationProblem(*fields.startElevation); !problem.empty())
+            return Fail(problem);
+    const struct {
+        unsigned field;
+        const char* column;
+        QVariant value;
+    } columns[] = {
+        {kPilotName, "name", Optional(fields.name)},
+        {kPilotFlownAt, "flown_at", Optional(fields.flownAt)},
+        {kPilotSite, "site", Text(fields.site)},
+        {kPilotComment, "comment", Text(fields.comment)},
+        {kPilotStartElevation, "start_elevation", Optional(fields.startElevation)},
+    };
+    QString sets;
+    for (const auto& c : columns)
+        if (which & c.field)
+            sets += QStringLiteral("%1%2 = ?")
+                        .arg(sets.isEmpty() ? QString() : QStringLiteral(", "), QLatin1String(c.column));
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral(
-        "UPDATE flights SET name = ?, flown_at = ?, site = ?, comment = ?, start_elevation = ? WHERE id = ?"));
-    q.addBindValue(Optional(fields.name));
-    q.addBindValue(Optional(fields.flownAt));
-    q.addBindValue(Text(fields.site));
-    q.addBindValue(Text(fields.comment));
-    q.addBindValue(Optional(fields.startElevation));
+    // Nothing to change still says whether the flight is there.
+    q.prepare(sets.isEmpty() ? QStringLiteral("UPDATE flights SET id = id WHERE id = ?")
+                             : QStringLiteral("UPDATE flights SET %1 WHERE id = ?").arg(sets));
+    for (const auto& c : columns)
+        if (which & c.field)
+            q.addBindValue(c.value);
     q.addBindValue(static_cast<qlonglong>(id));
     if (!q.exec())
         return Fail(Why(q.lastError()));

@@ -26,6 +26,24 @@ struct PilotFields {
     bool operator==(const PilotFields&) const = default;
 };
 
+// Which of the pilot's fields a change writes, as bits.
+enum PilotField : unsigned {
+    kPilotName = 1,
+    kPilotFlownAt = 2,
+    kPilotSite = 4,
+    kPilotComment = 8,
+    kPilotStartElevation = 16,
+    kAllPilotFields = 31,
+};
+// The fields in which two differ.
+unsigned ChangedPilotFields(const PilotFields& before, const PilotFields& after);
+
+// A start elevation, in metres above sea level, from the Dead Sea's shore to above the highest
+// launch: "" when it lies within, else why not.
+constexpr double kLowestStartElevation = -500.0;
+constexpr double kHighestStartElevation = 9000.0;
+std::string StartElevationProblem(double metres);
+
 // One flight of the logbook, without its records.
 struct LogbookEntry {
     int64_t id = 0;
@@ -115,7 +133,9 @@ public:
     Result<std::optional<LogbookEntry>> FindByHash(const std::string& hash);
     // The flight's log, its device found in the configuration; dated with its own date.
     Result<CBrixoLog> LoadLog(int64_t id, const Configuration& config);
-    Status SetFields(int64_t id, const PilotFields& fields);
+    // Writes the chosen fields alone, in one statement: a change of another field made meanwhile
+    // (another window, nivra-tool) stays. A start elevation out of bounds is refused.
+    Status SetFields(int64_t id, const PilotFields& fields, unsigned which = kAllPilotFields);
     // The flights of a log as the chart marks them: corrected by the pilot, or as found
     // (kept as found, so that a better finder later finds them anew).
     Status SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected);

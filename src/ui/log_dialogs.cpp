@@ -46,6 +46,10 @@ CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, 
     form->addRow(QStringLiteral("Site:"), m_site);
     form->addRow(QStringLiteral("Start elevation (m):"), m_elevation);
     form->addRow(QStringLiteral("Comment:"), m_comment);
+    m_problem = new QLabel;
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+    form->addRow(m_problem);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -70,8 +74,12 @@ void CPropertiesDlg::accept()
     if (!elevation.isEmpty()) {
         bool ok = false;
         const double metres = elevation.toDouble(&ok);
-        if (!ok || !std::isfinite(metres) || std::abs(metres) > 20000) {
+        if (!ok || !StartElevationProblem(metres).empty()) {
             QApplication::beep();
+            m_problem->setText(QStringLiteral("The start elevation is metres above sea level from -500 to 9000, "
+                                              "not \"%1\".")
+                                   .arg(elevation));
+            m_problem->show();
             m_elevation->setFocus();
             m_elevation->selectAll();
             return;

@@ -31,6 +31,7 @@ public:
     QLineEdit* m_site;
     QLineEdit* m_elevation;
     QPlainTextEdit* m_comment;
+    QLabel* m_problem;  // why OK did not close the dialog
 
 private:
     FileTime m_logDate;

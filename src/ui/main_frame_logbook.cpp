@@ -136,7 +136,9 @@ void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
         }
         id = *added;
     }
-    if (Status s = m_logbook->SetFields(id, dialog.Edited()); !s) {
+    // What the dialog changed alone: a change made meanwhile elsewhere stays.
+    const unsigned changed = ChangedPilotFields(entry ? entry->fields : PilotFields{}, dialog.Edited());
+    if (Status s = m_logbook->SetFields(id, dialog.Edited(), changed); !s) {
         m_warn(QStringLiteral("The log's properties could not be kept:\n%1").arg(QString::fromStdString(s.Error())));
         return;
     }

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <map>
 #include <thread>
 
@@ -259,6 +260,38 @@ TEST_F(LogbookTest, ListingDecodesNothing)
     ASSERT_TRUE(entries.Ok() && entries->size() == 1);
     EXPECT_FALSE((*entries)[0].maxAltitude.has_value());
     EXPECT_TRUE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
+}
+
+TEST_F(LogbookTest, AChangeWritesItsFieldsAloneAndKeepsTheElevationInBounds)
+{
+    auto mine = Open();
+    ASSERT_TRUE(mine);
+    auto id = mine->Add(Flight(config, 50000, 100), now);
+    ASSERT_TRUE(id.Ok());
+    // Another writer notes the site while this one's dialog is open on what it read before.
+    const PilotFields read = (*mine->Find(*id))->fields;
+    {
+        auto other = Open();
+        ASSERT_TRUE(other->SetFields(*id, {{}, {}, "Ridge West", "", {}}, kPilotSite).Ok());
+    }
+    PilotFields edited = read;
+    edited.name = "Morning";
+    ASSERT_TRUE(mine->SetFields(*id, edited, ChangedPilotFields(read, edited)).Ok());
+    EXPECT_EQ((*mine->Find(*id))->fields, (PilotFields{"Morning", {}, "Ridge West", "", {}}));
+
+    const struct {
+        double metres;
+        bool kept;
+    } elevations[] = {{-500, true},    {9000, true},  {612.5, true}, {-500.1, false},
+                      {9000.1, false}, {1e16, false}, {NAN, false},  {INFINITY, false}};
+    for (const auto& e : elevations) {
+        edited.startElevation = e.metres;
+        const Status set = mine->SetFields(*id, edited, kPilotStartElevation);
+        EXPECT_EQ(set.Ok(), e.kept) << e.metres;
+        EXPECT_EQ(StartElevationProblem(e.metres).empty(), e.kept) << e.metres;
+    }
+    EXPECT_EQ((*mine->Find(*id))->fields.startElevation, 612.5);
+    EXPECT_FALSE(mine->SetFields(*id + 1, edited, kPilotName).Ok());
 }
 
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)

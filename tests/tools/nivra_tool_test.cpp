@@ -223,6 +223,8 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"image", kSoaring, "1", "-o", png, "--size", "big"}, 2, "", "--size"},
         {{"image", kSoaring, "1", "-o", png, "--size", "100000x100000"}, 2, "", "--size"},
         {{"download", "--port", nowhere}, 2, "", "-o OUT.alt"},
+        {{"logbook", "set", "1", "--elevation", "1e308"}, 2, "", "from -500 to 9000, not \"1e308\""},
+        {{"logbook", "set", "1", "--elevation", "9000.5"}, 2, "", "from -500 to 9000"},
     });
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFile::exists(Path("none.alt")));

@@ -114,6 +114,12 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
         dialog.m_name->setText("Morning thermals");
         dialog.m_site->setText("Ridge West");
         dialog.m_comment->setPlainText("Strong lift by the quarry.");
+        // An elevation beyond any launch is refused with the reason; the dialog stays open.
+        dialog.m_elevation->setText("1e308");
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_FALSE(dialog.m_problem->isHidden());
+        EXPECT_TRUE(dialog.m_problem->text().contains("from -500 to 9000")) << dialog.m_problem->text().toStdString();
         dialog.m_elevation->setText("612");
         dialog.accept();
         return dialog.result();
@@ -287,4 +293,27 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
     entry = frame->LogbookOpen()->Find(*id);
     EXPECT_EQ(std::pair((*entry)->correctedFlights, (*entry)->airtime),
               std::pair(std::optional<std::vector<FlightSpan>>(), found.Airtime()));
+}
+
+TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
+{
+    const CBrixoLog log = Flight(config, 10, 400, 50000);
+    auto id = frame->LogbookOpen()->Add(log, FileTimeFromUnixMs(1796000000000));
+    ASSERT_TRUE(id.Ok());
+    frame->OpenFromLogbook({*id});
+    // While the dialog is open, nivra-tool (another writer) notes the site; the dialog changes
+    // the name alone, and the site stays.
+    frame->m_runDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<CPropertiesDlg&>(d);
+        auto other = Logbook::Open(frame->LogbookOpen()->Folder(), config);
+        EXPECT_TRUE(other.Ok() && (*other)->SetFields(*id, {{}, {}, "Ridge West", "", {}}, kPilotSite).Ok());
+        dialog.m_name->setText("Evening glide");
+        dialog.accept();
+        return dialog.result();
+    };
+    frame->EditLogProperties(frame->Tree()->topLevelItem(0));
+    auto entry = frame->LogbookOpen()->Find(*id);
+    ASSERT_TRUE(entry.Ok() && entry->has_value());
+    EXPECT_EQ(std::pair((*entry)->fields.name, (*entry)->fields.site),
+              std::pair(std::optional<std::string>("Evening glide"), std::string("Ridge West")));
 }

@@ -115,26 +115,33 @@ int Set(const ToolArgs& args)
     if (!args.options.count("name") && !args.options.count("site") && !args.options.count("comment") &&
         !args.options.count("elevation"))
         throw UsageError{"logbook set needs --name, --site, --comment or --elevation"};
-    auto book = OpenLogbook(LoadToolConfiguration(args, ProgramDir()));
     const int64_t id = ParseId(args.positional[1]);
-    PilotFields fields = EntryOrFail(*book, id).fields;
+    // Only the fields named are written: another writer's change of the others stays.
+    PilotFields fields;
+    unsigned which = 0;
     // An empty value takes a field back to what the log says.
     for (const auto& [name, value] : args.options) {
         if (name == "name") {
             fields.name = value.empty() ? std::nullopt : std::optional<std::string>(value);
+            which |= kPilotName;
         } else if (name == "site") {
             fields.site = value;
+            which |= kPilotSite;
         } else if (name == "comment") {
             fields.comment = value;
+            which |= kPilotComment;
         } else if (name == "elevation") {
             double metres = 0;
             const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), metres);
-            if (!value.empty() && (ec != std::errc() || end != value.data() + value.size() || !std::isfinite(metres)))
-                throw UsageError{"--elevation wants metres above sea level, not \"" + value + "\""};
+            if (!value.empty() &&
+                (ec != std::errc() || end != value.data() + value.size() || !StartElevationProblem(metres).empty()))
+                throw UsageError{"--elevation wants metres above sea level from -500 to 9000, not \"" + value + "\""};
             fields.startElevation = value.empty() ? std::nullopt : std::optional<double>(metres);
+            which |= kPilotStartElevation;
         }
     }
-    if (Status s = book->SetFields(id, fields); !s)
+    auto book = OpenLogbook(LoadToolConfiguration(args, ProgramDir()));
+    if (Status s = book->SetFields(id, fields, which); !s)
         throw ToolError{"the logbook cannot be written: " + s.Error()};
     return 0;
 }
