@@ -127,13 +127,24 @@ const std::vector<SettingField>& SettingLoadOrder()
     return order;
 }
 
-Settings LoadSettings(SettingsStore& store)
+Settings LoadSettings(SettingsStore& store, std::vector<std::string>* notes)
 {
     const Settings defaults;
     Settings s;
     for (const SettingField& f : SettingLoadOrder()) {
         std::visit(Overload{
                        [&](std::string Settings::*m) { ReadPort(store, f.name, s.*m, defaults.*m); },
+                       [&](double Settings::*m) {
+                           ReadBinary(store, f.name, s.*m, defaults.*m);
+                           // NaN finds no climbs and no axis range; no one can type it in either.
+                           if (!std::isfinite(s.*m)) {
+                               s.*m = defaults.*m;
+                               if (notes)
+                                   notes->push_back("the stored " + std::string(f.name) +
+                                                    " is no finite number; its default " + SettingText(defaults, f) +
+                                                    " is used");
+                           }
+                       },
                        [&](auto m) { ReadBinary(store, f.name, s.*m, defaults.*m); },
                    },
                    f.member);

@@ -83,8 +83,9 @@ const std::vector<SettingField>& SettingFields();
 // The same values in the order they are read.
 const std::vector<SettingField>& SettingLoadOrder();
 
-// Reads every value; each missing or oversized one takes its default.
-Settings LoadSettings(SettingsStore& store);
+// Reads every value; each missing or oversized one takes its default, and so does a number
+// stored as no finite number (NaN, infinity), which notes, when given, say in a line each.
+Settings LoadSettings(SettingsStore& store, std::vector<std::string>* notes = nullptr);
 // Writes every value and flushes, under the store's lock.
 StoreResult SaveSettings(const Settings& settings, SettingsStore& store);
 // Changes only the named values (name and text, as SetSettingFromText reads them): under the

@@ -59,7 +59,8 @@ QIcon WholeFlightIcon()
 CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent)
     : QMainWindow(parent), m_config(config), m_store(std::move(store))
 {
-    m_settings = LoadSettings(*m_store);
+    std::vector<std::string> settingsNotes;
+    m_settings = LoadSettings(*m_store, &settingsNotes);
     // The recent files live beside the settings, in a file of their own.
     const auto* qstore = dynamic_cast<const QSettingsStore*>(m_store.get());
     const QString settingsFile = QString::fromStdString(qstore ? qstore->FileName() : QSettingsStore::DefaultPath());
@@ -90,6 +91,13 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     FillRecentMenu();
     CreateLayout();
     OpenLogbook(Logbook::DefaultFolder());
+    // A preference that could not be used is said, not silently replaced.
+    if (!settingsNotes.empty()) {
+        QStringList notes;
+        for (const std::string& note : settingsNotes)
+            notes << QString::fromStdString(note);
+        statusBar()->showMessage(QStringLiteral("Preferences: %1.").arg(notes.join(QStringLiteral("; "))));
+    }
     m_busy = false;
     resize(1100, 720);
 }

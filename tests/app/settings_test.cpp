@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 #include <string_view>
@@ -369,4 +370,32 @@ TEST(Settings, AWriteWaitsForAnotherWritersLock)
     EXPECT_FALSE(other.tryLock(0));
     mine.Unlock();
     EXPECT_TRUE(other.tryLock(0));
+}
+
+TEST(Settings, ANumberStoredAsNoFiniteNumberTakesItsDefaultAndIsTold)
+{
+    StoreFile file;
+    {
+        QSettingsStore store = file.Store();
+        const struct {
+            const char* name;
+            double value;
+        } stored[] = {{"Climb.Threshold", NAN}, {"Alt.Max", INFINITY}, {"Sigma.Model", -INFINITY}, {"Alt.Min", -3.5}};
+        for (const auto& v : stored)
+            store.WriteBinary(v.name, &v.value, sizeof v.value);
+        ASSERT_TRUE(store.Flush().Ok());
+    }
+    QSettingsStore store = file.Store();
+    std::vector<std::string> notes;
+    const Settings loaded = LoadSettings(store, &notes);
+    const Settings defaults;
+    EXPECT_EQ(std::tuple(loaded.climbThreshold, loaded.altMax, loaded.sigmaModel, loaded.altMin),
+              std::tuple(defaults.climbThreshold, defaults.altMax, defaults.sigmaModel, -3.5));
+    ASSERT_EQ(notes.size(), 3u);
+    // In the order the values are read.
+    EXPECT_EQ(notes, (std::vector<std::string>{
+                         "the stored Sigma.Model is no finite number; its default 0.01 is used",
+                         "the stored Alt.Max is no finite number; its default 100 is used",
+                         "the stored Climb.Threshold is no finite number; its default 0.5 is used",
+                     }));
 }

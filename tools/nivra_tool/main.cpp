@@ -67,7 +67,10 @@ int SettingsCommand(const std::vector<std::string>& argv)
 {
     const ToolArgs args = ParseArgs(argv, {});
     QSettingsStore store;
-    Settings settings = LoadSettings(store);
+    std::vector<std::string> notes;
+    Settings settings = LoadSettings(store, &notes);
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "nivra-tool: %s\n", note.c_str());
     std::vector<std::pair<std::string, std::string>> values;
     for (const std::string& assignment : args.positional) {
         const size_t eq = assignment.find('=');

@@ -1,5 +1,7 @@
 #include "tool_options.h"
 
+#include <cstdio>
+
 #include "app/settings_store.h"
 
 ToolArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& allowed,
@@ -51,7 +53,10 @@ Configuration LoadToolConfiguration(const ToolArgs& args, const std::string& pro
 Settings LoadToolSettings(const ToolArgs& args)
 {
     QSettingsStore store;
-    Settings settings = LoadSettings(store);
+    std::vector<std::string> notes;
+    Settings settings = LoadSettings(store, &notes);
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "nivra-tool: %s\n", note.c_str());
     for (const std::string& assignment : args.sets) {
         const size_t eq = assignment.find('=');
         if (eq == std::string::npos)
