@@ -24,8 +24,10 @@ Status DownloadSession::Open(const std::string& portName, uint32_t bitsPerSecond
     return Fail(error);
 }
 
-void DownloadSession::Replay(const std::vector<uint8_t>& image)
+Status DownloadSession::Replay(const std::vector<uint8_t>& image)
 {
+    if (image.empty())
+        return Fail("it is empty: no memory image of the logger");
     for (size_t at = 0; at < image.size();) {
         const auto count = static_cast<uint32_t>(std::min<size_t>(image.size() - at, 1024));
         (void)m_buffer->Append(image.data() + at, count);
@@ -33,6 +35,7 @@ void DownloadSession::Replay(const std::vector<uint8_t>& image)
     }
     // A saved image is all there is: it ends where the file ends.
     m_readerComplete.store(true, std::memory_order_release);
+    return {};
 }
 
 uint32_t DownloadSession::Collect(const uint8_t* bytes, uint32_t count)

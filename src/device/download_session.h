@@ -44,8 +44,8 @@ public:
     // about a port they may not open).
     Status Open(const std::string& portName, uint32_t bitsPerSecond);
     // A memory image saved before, taken as if it had just arrived whole; complete at
-    // the next Poll.
-    void Replay(const std::vector<uint8_t>& image);
+    // the next Poll. An empty one is refused: no transfer would ever end with it.
+    [[nodiscard]] Status Replay(const std::vector<uint8_t>& image);
     void Poll();
     // Stops the reader and releases the port; the bytes and flights stay.
     void Close();

@@ -91,10 +91,10 @@ Status CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerS
     return opened;
 }
 
-void CDownloadDataDlg::Replay(const std::vector<uint8_t>& image)
+Status CDownloadDataDlg::Replay(const std::vector<uint8_t>& image)
 {
     setWindowTitle(QStringLiteral("Memory image"));
-    m_session.Replay(image);  // listed and complete at the first step, once the dialog runs
+    return m_session.Replay(image);  // listed and complete at the first step, once the dialog runs
 }
 
 void CDownloadDataDlg::OnFlightListed(size_t index)

@@ -27,7 +27,7 @@ public:
     // Opens the link of the session; fails with the reason.
     Status OpenLink(const std::string& portName, uint32_t bitsPerSecond);
     // Shows a memory image saved before, as if it had just been downloaded.
-    void Replay(const std::vector<uint8_t>& image);
+    [[nodiscard]] Status Replay(const std::vector<uint8_t>& image);
 
     // Called once when the transfer is complete, before the dialog can be closed: keeps the
     // download and returns the line that says what became of it (none: nothing is said).

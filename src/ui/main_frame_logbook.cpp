@@ -252,6 +252,10 @@ bool CMainFrame::ImportImage(const QString& path)
         return false;
     }
     const std::string& bytes = *read;
+    if (bytes.empty()) {
+        m_warn(QStringLiteral("%1 is empty: it holds no memory image of the logger.").arg(path));
+        return false;
+    }
     if (bytes.size() > kMaxImageFile) {
         m_warn(QStringLiteral("%1 is no memory image of the logger: it is larger than %2 MiB.")
                    .arg(path)
@@ -261,7 +265,10 @@ bool CMainFrame::ImportImage(const QString& path)
     if (!MayDiscardLogs())
         return false;
     CDownloadDataDlg replay(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
-    replay.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    if (Status taken = replay.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end())); !taken) {
+        m_warn(QStringLiteral("%1 cannot be imported: %2").arg(path, QString::fromStdString(taken.Error())));
+        return false;
+    }
     RunDownloadDialog(replay);
     return true;
 }

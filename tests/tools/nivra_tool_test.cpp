@@ -180,6 +180,7 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
     Write("unknown.alt", Head() + " 10\r\n 10\r\n 9\r\n 0\r\n 1\r\n 2\r\n");
     Write("nodevice.cfg", "<Config><Devices><Device id='60' name='X'/></Devices></Config>");
     Write("broken.cfg", "<Config><Devices>");
+    Write("empty.mem", "");
     const QString ten = Path("ten.alt"), png = Path("x.png"), nowhere = "/dev/nivra-no-such-port";
     const std::string usage = "usage: nivra-tool";
     ExpectRuns({
@@ -194,6 +195,10 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"csv", ten, "1", "--from", "1e300", "--to", "1e308"}, 1, "", "after the last sample"},
         {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "", "x.png"},
         {{"download", "--port", nowhere, "-o", Path("none.alt")}, 1, "", "cannot open /dev/nivra-no-such-port"},
+        {{"download", "--from-image", Path("empty.mem"), "-o", Path("none.alt")},
+         1,
+         "",
+         "empty.mem: it is empty: no memory image of the logger"},
         // An output that cannot be written is told before the port is even opened.
         {QStringList{"download", "--port", nowhere, "-o", Path("no/such/folder/down.alt")}, 1, "",
          "no/such/folder/down.alt: No such file or directory; nothing was received"},

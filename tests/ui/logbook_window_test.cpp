@@ -189,6 +189,17 @@ TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)
     ASSERT_TRUE(frame->ImportImage(Path("saved.mem")));
     EXPECT_EQ(kept, "This memory image is in the logbook already.");
     EXPECT_EQ(QDir(ImagesFolder()).entryList(QDir::Files).size(), 1);
+    // An empty file is refused at once, with the reason, and no dialog waits for it.
+    WriteText(Path("empty.mem"), "");
+    int dialogs = 0;
+    frame->m_runDialog = [&dialogs](QDialog&) {
+        return ++dialogs, int(QDialog::Rejected);
+    };
+    warnings.clear();
+    EXPECT_FALSE(frame->ImportImage(Path("empty.mem")));
+    EXPECT_EQ(dialogs, 0);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains("is empty")) << warnings[0].toStdString();
 }
 
 TEST_F(LogbookWindow, ALogbookThatCannotBeUsedIsToldAndTheWindowWorksOn)

@@ -58,7 +58,8 @@ int Download(const std::vector<std::string>& argv)
         const std::string& bytes = *read;
         if (bytes.size() > kMaxImageFile)
             throw ToolError{image->second + ": no memory image of the logger (larger than 64 MiB)"};
-        session.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        if (Status taken = session.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end())); !taken)
+            throw ToolError{image->second + ": " + taken.Error()};
     } else {
         const auto portOption = args.options.find("port");
         const std::string port = portOption != args.options.end() ? portOption->second : settings.usedPort;
