@@ -76,11 +76,20 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
                  settings.altMax,
                  true};
 
+    // Finite altitudes can still give an infinite difference, or overflow in a filter; no axis,
+    // statistic or table can show that, so the series go as a non-finite altitude goes.
+    const auto finite = [](const std::vector<double>& values) {
+        return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
+    };
     std::vector<double> vario = VarioFrom(alt.values, dt);
-    if (settings.varioPolynome)
-        SmoothingFilter(vario);
-    if (settings.varioMedian > 0)
-        MedianFilter(vario, settings.varioMedian);
+    // A vario refused below is not filtered first: a median over values that are no numbers
+    // takes each window apart, which a wide window and a long log make last for minutes.
+    if (finite(alt.values) && finite(vario)) {
+        if (settings.varioPolynome)
+            SmoothingFilter(vario);
+        if (settings.varioMedian > 0)
+            MedianFilter(vario, settings.varioMedian);
+    }
     NamedSeries& v = add("Vario");
     v.unit = unit + "/s";
     v.values = std::move(vario);
@@ -90,11 +99,6 @@ LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesC
                settings.varioMin,
                settings.varioMax,
                false};
-    // Finite altitudes can still give an infinite difference, or overflow in a filter; no axis,
-    // statistic or table can show that, so the series go as a non-finite altitude goes.
-    const auto finite = [](const std::vector<double>& values) {
-        return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
-    };
     if (!finite(alt.values) || !finite(v.values)) {
         const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
         fail(alt, "the altitude formula \"" + formula + "\" gives altitudes " +
