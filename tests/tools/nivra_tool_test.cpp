@@ -193,6 +193,7 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"airtime", Path("no-blank.alt"), "1"}, 1, "", "no-blank.alt: not a log file"},
         {{"airtime", Path("unknown.alt"), "1", "--config", Path("nodevice.cfg")}, 1, "", "no device 9"},
         {{"csv", ten, "1", "--from", "1e300", "--to", "1e308"}, 1, "", "after the last sample"},
+        {{"stats", ten, "1", "--from", "1e300", "--to", "1e308"}, 1, "", "after the last sample"},
         {{"image", kSoaring, "1", "-o", Path("no/such/folder/x.png")}, 1, "", "x.png"},
         {{"download", "--port", nowhere, "-o", Path("none.alt")}, 1, "", "cannot open /dev/nivra-no-such-port"},
         {{"download", "--from-image", Path("empty.mem"), "-o", Path("none.alt")},
@@ -397,6 +398,20 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     const std::string above = Tool({"stats", Path("down.alt"), "1", "--set", "Alt.AboveSeaLevel=1"}).out;
     EXPECT_NE(above.find("Log/Altitude: above sea level\n"), std::string::npos) << above;
     EXPECT_NE(Tool({"logbook", "list"}).out.find("\tHop\t"), std::string::npos);
+}
+
+TEST_F(ToolTest, AStatsSelectionOverTheEndStopsAtTheLastSample)
+{
+    // Ten samples half a second apart: the last at 4.5 s. Past it there is nothing to count.
+    const QString ten = Path("ten.alt");
+    const ToolRun over = Tool(QStringList{"stats", ten, "1", "--from", "3", "--to", "100"} + plain);
+    const ToolRun toEnd = Tool(QStringList{"stats", ten, "1", "--from", "3", "--to", "4.5"} + plain);
+    EXPECT_EQ(std::pair(over.status, over.out), std::pair(0, toEnd.out));
+    EXPECT_NE(over.out.find("Selection/Duration: 00:01\nSelection/start Altitude:   6.0 m\nSelection/end Altitude:   "
+                            "9.0 m\n"),
+              std::string::npos)
+        << over.out;
+    EXPECT_NE(over.out.find("Selection/min Vario:   2.0 m/s\n"), std::string::npos) << over.out;
 }
 
 TEST_F(ToolTest, DurationsPastADayKeepTheirHours)

@@ -197,15 +197,27 @@ int Stats(const std::vector<std::string>& argv)
     // The statistics need the altitude and the vario only: the channels are not decoded.
     const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats", SeriesChoice::AltitudeAndVario, true);
     const bool imperial = chosen.settings.Imperial();
-    const LogStatTexts log = LogStatistics(chosen.log, series.series[0], imperial);
+    const NamedSeries& alt = series.series[0];
+    // A selection that starts after the last sample is refused as csv refuses it, before anything
+    // is printed; one that only runs over the end stops there, as the chart's does.
+    std::optional<std::pair<double, double>> chosenTimes;
+    if (selection) {
+        const SampleRange range = SelectionSamples(selection->first, selection->second, chosen.log.SamplePeriod());
+        if (const std::string problem = TableRangeProblem(range.first, alt.values.size()); !problem.empty())
+            throw ToolError{chosen.path + ": " + problem};
+        const double last = alt.firstTime + static_cast<double>(alt.values.size() - 1) * alt.interval;
+        const double to = std::min(selection->second, last);
+        chosenTimes = std::make_pair(std::min(selection->first, to), to);
+    }
+    const LogStatTexts log = LogStatistics(chosen.log, alt, imperial);
     std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
                 log.maxAltitude.c_str());
     // Said only when asked for: the first three lines are what scripts read.
     if (chosen.settings.altAboveSeaLevel)
         std::printf("Log/Altitude: %s\n", AltitudeReferenceText(true, series.aboveSeaLevel).c_str());
-    if (selection) {
+    if (chosenTimes) {
         const SelectionStatTexts sel =
-            SelectionStatistics(series.series[0], series.series[1], selection->first, selection->second, imperial);
+            SelectionStatistics(alt, series.series[1], chosenTimes->first, chosenTimes->second, imperial);
         const std::pair<const char*, const std::string*> items[] = {
             {"Duration", &sel.duration},        {"start Altitude", &sel.startAltitude},
             {"end Altitude", &sel.endAltitude}, {"max Altitude", &sel.maxAltitude},
