@@ -16,8 +16,10 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 #include "app/log_file.h"
+#include "base/file_access.h"
 #include "config/configuration.h"
 #include "dsp/decoder.h"
 
@@ -599,6 +601,12 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
     if ((which & kPilotStartElevation) && fields.startElevation)
         if (std::string problem = StartElevationProblem(*fields.startElevation); !problem.empty())
             return Fail(problem);
+    // Text that is not UTF-8 would be kept with its bad bytes replaced, silently.
+    for (const auto& [field, text, what] :
+         {std::tuple(kPilotName, fields.name.value_or(""), "name"), std::tuple(kPilotSite, fields.site, "site"),
+          std::tuple(kPilotComment, fields.comment, "comment")})
+        if ((which & field) && !IsValidUtf8(text))
+            return Fail(std::string("the ") + what + " is not UTF-8 text");
     const struct {
         unsigned field;
         const char* column;

@@ -291,6 +291,14 @@ TEST_F(LogbookTest, AChangeWritesItsFieldsAloneAndKeepsTheElevationInBounds)
         EXPECT_EQ(StartElevationProblem(e.metres).empty(), e.kept) << e.metres;
     }
     EXPECT_EQ((*mine->Find(*id))->fields.startElevation, 612.5);
+    // Text that is not UTF-8 is refused, not kept with its bytes replaced.
+    for (const unsigned which : {kPilotName, kPilotSite, kPilotComment}) {
+        PilotFields bad = edited;
+        bad.name = bad.site = bad.comment = "Col \xff";
+        const Status set = mine->SetFields(*id, bad, which);
+        ASSERT_FALSE(set.Ok()) << which;
+        EXPECT_NE(set.Error().find("is not UTF-8 text"), std::string::npos) << set.Error();
+    }
     EXPECT_FALSE(mine->SetFields(*id + 1, edited, kPilotName).Ok());
 }
 

@@ -394,6 +394,13 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     ASSERT_EQ(Tool({"logbook", "set", "1", "--elevation", "250", "--name", "Hop"}).status, 0);
     const ToolRun show = Tool({"logbook", "show", "1"});
     EXPECT_NE(show.out.find("Name: Hop\n"), std::string::npos) << show.out;
+    // A name cannot fake a line of its own; bytes that are not UTF-8 are refused.
+    ASSERT_EQ(Tool({"logbook", "set", "1", "--site", "Ridge\nMax altitude: 9999.0 m"}).status, 0);
+    EXPECT_NE(Tool({"logbook", "show", "1"}).out.find("Site: Ridge Max altitude: 9999.0 m\n"), std::string::npos);
+    const ToolRun latin1 =
+        Exec("/bin/sh", {"-c", QStringLiteral(NIVRA_TOOL) + " logbook set 1 --name \"$(printf 'Col \\351')\""});
+    EXPECT_EQ(latin1.status, 2) << latin1.err;
+    EXPECT_NE(latin1.err.find("--name wants UTF-8 text"), std::string::npos) << latin1.err;
     EXPECT_NE(show.out.find("Start elevation: 250.0 m\n"), std::string::npos) << show.out;
     const std::string above = Tool({"stats", Path("down.alt"), "1", "--set", "Alt.AboveSeaLevel=1"}).out;
     EXPECT_NE(above.find("Log/Altitude: above sea level\n"), std::string::npos) << above;

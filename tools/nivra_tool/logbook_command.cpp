@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/log_file.h"
+#include "base/file_access.h"
 #include "base/time_text.h"
 #include "commands.h"
 #include "logbook/logbook.h"
@@ -87,9 +88,10 @@ int Show(const ToolArgs& args)
         return v ? std::string(text) : std::string("-");
     };
     std::printf("Id: %lld\n", static_cast<long long>(e.id));
-    std::printf("Name: %s\n", e.fields.name ? e.fields.name->c_str() : "-");
+    // One line each: a line end inside a name or a site could fake a line of its own.
+    std::printf("Name: %s\n", e.fields.name ? Cell(*e.fields.name).c_str() : "-");
     std::printf("Date: %s\n", DateText(e.FlownAt()).c_str());
-    std::printf("Site: %s\n", e.fields.site.c_str());
+    std::printf("Site: %s\n", Cell(e.fields.site).c_str());
     std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
     std::printf("Duration: %s\n", DurationText(e.duration).c_str());
     if (e.flightCount)
@@ -121,6 +123,8 @@ int Set(const ToolArgs& args)
     unsigned which = 0;
     // An empty value takes a field back to what the log says.
     for (const auto& [name, value] : args.options) {
+        if (name != "elevation" && !IsValidUtf8(value))
+            throw UsageError{"--" + name + " wants UTF-8 text: its bytes are not (check the terminal's encoding)"};
         if (name == "name") {
             fields.name = value.empty() ? std::nullopt : std::optional<std::string>(value);
             which |= kPilotName;
