@@ -55,6 +55,13 @@ public:
     std::chrono::milliseconds m_quietEnd{2000};      // zeros before any signature, then this long quiet: the end
 
     bool Completed() const { return m_completed; }
+    // A complete transfer whose memory ended inside a flight (a saved image cut short): that
+    // flight is missing from the list.
+    bool EndsInsideAFlight() const
+    {
+        return m_completed && m_parser.SignatureFound() &&
+               m_parser.CurrentState() == MemoryImageParser::State::ReadingBlocks;
+    }
     bool Lost() const { return m_lost; }
     const std::string& LostReason() const { return m_lostReason; }
     bool IsOpen() const { return m_link.IsOpen(); }

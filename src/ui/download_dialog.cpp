@@ -141,6 +141,8 @@ void CDownloadDataDlg::OnComplete()
     ShowProgress();
     m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
     m_line2->clear();
+    if (m_session.EndsInsideAFlight())
+        m_line2->setText(QStringLiteral("The memory ends inside a flight: that flight is missing from the list."));
     m_button->setText(QStringLiteral("Close"));
     // The line's errors reached every flight listed so far.
     for (size_t i = 0; i < m_session.Flights().size(); ++i)

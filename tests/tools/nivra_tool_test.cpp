@@ -421,6 +421,27 @@ TEST_F(ToolTest, AStatsSelectionOverTheEndStopsAtTheLastSample)
     EXPECT_NE(over.out.find("Selection/min Vario:   2.0 m/s\n"), std::string::npos) << over.out;
 }
 
+TEST_F(ToolTest, AMemoryImageCutShortIsToldWithItsOwnStatus)
+{
+    const Configuration config = BuiltInConfig();
+    std::vector<unsigned> words;
+    for (unsigned i = 0; i < 300; ++i)
+        words.push_back(45000 + i % 50);
+    const CBrixoLog flight = LogOf(config, 59, 10, Words(words));
+    const std::vector<uint8_t> whole = MemoryImageOf({&flight, &flight});
+    // Cut inside the second flight's records: the first is whole.
+    Write("cut.mem",
+          QByteArray(reinterpret_cast<const char*>(whole.data()), static_cast<qsizetype>(whole.size() * 3 / 4)));
+    const ToolRun cut = Tool({"download", "--from-image", Path("cut.mem"), "--no-archive", "-o", Path("cut.alt")});
+    EXPECT_EQ(cut.status, 5) << cut.err;
+    EXPECT_NE(cut.err.find("The memory ends inside a flight: that flight is missing"), std::string::npos) << cut.err;
+    EXPECT_EQ(Tool({"info", Path("cut.alt"), "--set", "SkipShortLogsLen=0"}).out,
+              "Log  1 (00:05:00)\t10\t300\t300.0\n");
+    // Whole, the same image ends well.
+    Write("whole.mem", QByteArray(reinterpret_cast<const char*>(whole.data()), static_cast<qsizetype>(whole.size())));
+    EXPECT_EQ(Tool({"download", "--from-image", Path("whole.mem"), "--no-archive", "-o", Path("whole.alt")}).status, 0);
+}
+
 TEST_F(ToolTest, DurationsPastADayKeepTheirHours)
 {
     // 27 h 46 min 40 s at a sample a second: the hours do not wrap at 24 in the logbook.

@@ -189,6 +189,20 @@ TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)
     ASSERT_TRUE(frame->ImportImage(Path("saved.mem")));
     EXPECT_EQ(kept, "This memory image is in the logbook already.");
     EXPECT_EQ(QDir(ImagesFolder()).entryList(QDir::Files).size(), 1);
+    // An image cut short inside its last flight: the dialog says that flight is missing.
+    const std::vector<uint8_t> two = MemoryImageOf({&a, &a});
+    WriteText(Path("cut.mem"), std::string(two.begin(), two.begin() + static_cast<std::ptrdiff_t>(two.size() * 3 / 4)));
+    QString missing;
+    frame->m_runDialog = [&missing](QDialog& d) {
+        auto& dialog = static_cast<CDownloadDataDlg&>(d);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && !dialog.KeptLine()->text().isEmpty(); }));
+        missing = dialog.Line2()->text();
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    };
+    ASSERT_TRUE(frame->ImportImage(Path("cut.mem")));
+    EXPECT_EQ(missing, "The memory ends inside a flight: that flight is missing from the list.");
     // An empty file is refused at once, with the reason, and no dialog waits for it.
     WriteText(Path("empty.mem"), "");
     int dialogs = 0;

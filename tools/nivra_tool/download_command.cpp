@@ -23,10 +23,12 @@
 
 namespace {
 
-// The exit status of a download that wrote flights of which some look damaged, and of one
-// whose flights were written but could not be kept in the logbook.
+// The exit status of a download that wrote flights of which some look damaged, of one whose
+// flights were written but could not be kept in the logbook, and of one whose memory ended
+// inside a flight.
 constexpr int kDamagedStatus = 3;
 constexpr int kNotKeptStatus = 4;
+constexpr int kCutShortStatus = 5;
 // A memory image is 2 MiB from its signature on; a file much larger is no memory image.
 constexpr size_t kMaxImageFile = 64 * 1024 * 1024;
 
@@ -144,5 +146,11 @@ int Download(const std::vector<std::string>& argv)
             std::fprintf(stderr, "Flight %zu looks damaged: %s\n", i + 1, session.Flights()[i].damage.c_str());
             status = kDamagedStatus;
         }
+    if (session.EndsInsideAFlight()) {
+        std::fprintf(stderr,
+                     "The memory ends inside a flight: that flight is missing, the ones before it are "
+                     "written.\n");
+        status = kCutShortStatus;
+    }
     return status;
 }
