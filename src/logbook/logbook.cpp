@@ -174,15 +174,13 @@ bool LooksLikeSqlite(const QString& path)
     return f.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-// "2026-12-07T03-15-20Z.mem", with "-2", "-3" ... when that name is taken.
-QString ImageFileName(const QDir& folder, FileTime receivedAt)
+// "2026-12-07T03-15-20Z-3f9a0c1d2e4b5a69.mem": when it came, and what it holds (the start of
+// its SHA-256), so that two downloads never share a name, even in the same second.
+QString ImageFileName(const QDir& folder, FileTime receivedAt, const QString& hash)
 {
     const QString stamp = QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(receivedAt), QTimeZone::utc())
                               .toString(QStringLiteral("yyyy-MM-dd'T'HH-mm-ss'Z'"));
-    QString name = stamp + QStringLiteral(".mem");
-    for (int n = 2; QFileInfo::exists(folder.filePath(name)); ++n)
-        name = stamp + QStringLiteral("-%1.mem").arg(n);
-    return folder.filePath(name);
+    return folder.filePath(stamp + QLatin1Char('-') + hash.left(16) + QStringLiteral(".mem"));
 }
 
 }  // namespace
@@ -367,32 +365,43 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
 {
     ArchiveReport report;
     const QDir images(Text(m_folder + "/images"));
-    if (!QDir().mkpath(images.path()))
-        return Fail("the folder " + images.path().toStdString() + " cannot be made");
-    report.imagePath = ImageFileName(images, receivedAt).toStdString();
-    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    if (Status written = WriteFileSafely(report.imagePath, bytes); !written)
-        return Fail("the memory image could not be written to " + report.imagePath + ": " + written.Error());
+    const QString hash = ImageHash(image);
+    // The flights are kept even when their memory image cannot be: they are what the pilot wants.
+    if (!QDir().mkpath(images.path())) {
+        report.imageProblem =
+            "the memory image could not be written: the folder " + images.path().toStdString() + " cannot be made";
+    } else {
+        report.imagePath = ImageFileName(images, receivedAt, hash).toStdString();
+        const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+        if (Status written = WriteFileSafely(report.imagePath, bytes); !written) {
+            report.imageProblem =
+                "the memory image could not be written to " + report.imagePath + ": " + written.Error();
+            report.imagePath.clear();
+        }
+    }
+    const std::string keptIn =
+        report.imagePath.empty() ? "; " + report.imageProblem : ". The memory image is kept in " + report.imagePath;
 
     QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
     const auto failed = [&](const QSqlQuery& q) -> Result<ArchiveReport> {
         const std::string why = Why(q.lastError());
         db.rollback();
-        return Fail("the flights could not be entered in the logbook: " + why + ". The memory image is kept in " +
-                    report.imagePath);
+        return Fail("the flights could not be entered in the logbook: " + why + keptIn);
     };
     if (!db.transaction())
-        return Fail("the flights could not be entered in the logbook: " + Why(db.lastError()) +
-                    ". The memory image is kept in " + report.imagePath);
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(Text(UtcText(receivedAt)));
-    q.addBindValue(static_cast<qlonglong>(image.size()));
-    q.addBindValue(ImageHash(image));
-    q.addBindValue(Text(report.imagePath));
-    if (!q.exec())
-        return failed(q);
-    const qlonglong imageId = q.lastInsertId().toLongLong();
+        return Fail("the flights could not be entered in the logbook: " + Why(db.lastError()) + keptIn);
+    QVariant imageId(QMetaType(QMetaType::LongLong));
+    if (!report.imagePath.empty()) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
+        q.addBindValue(Text(UtcText(receivedAt)));
+        q.addBindValue(static_cast<qlonglong>(image.size()));
+        q.addBindValue(hash);
+        q.addBindValue(Text(report.imagePath));
+        if (!q.exec())
+            return failed(q);
+        imageId = q.lastInsertId().toLongLong();
+    }
 
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral(
@@ -426,32 +435,42 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     if (!db.commit()) {
         const std::string why = Why(db.lastError());
         db.rollback();
-        return Fail("the flights could not be entered in the logbook: " + why + ". The memory image is kept in " +
-                    report.imagePath);
+        return Fail("the flights could not be entered in the logbook: " + why + keptIn);
     }
     return report;
 }
 
-Result<bool> Logbook::HasImage(const std::vector<uint8_t>& image)
+Result<std::optional<std::string>> Logbook::ImagePathOf(const std::vector<uint8_t>& image)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("SELECT 1 FROM images WHERE sha256 = ? AND size = ?"));
+    q.prepare(QStringLiteral("SELECT path FROM images WHERE sha256 = ? AND size = ? ORDER BY id LIMIT 1"));
     q.addBindValue(ImageHash(image));
     q.addBindValue(static_cast<qlonglong>(image.size()));
     if (!q.exec())
         return Fail(Why(q.lastError()));
-    return q.next();
+    if (!q.next())
+        return std::optional<std::string>();
+    return std::optional<std::string>(q.value(0).toString().toStdString());
 }
 
 Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& image,
                                   const std::vector<BuiltFlight>& flights, FileTime receivedAt)
 {
     KeptDownload kept;
-    auto has = book.HasImage(image);
-    if (!has)
-        return Fail(has.Error());
-    if (*has) {
+    auto path = book.ImagePathOf(image);
+    if (!path)
+        return Fail(path.Error());
+    if (*path) {
         kept.alreadyKept = true;
+        // Its file deleted since: put back, now that the bytes are here again.
+        if (!QFileInfo::exists(QString::fromStdString(**path))) {
+            const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+            if (Status written = WriteFileSafely(**path, bytes); written)
+                kept.restored = true;
+            else
+                kept.report.imageProblem =
+                    "the memory image could not be written again to " + **path + ": " + written.Error();
+        }
         return kept;
     }
     auto report = book.ArchiveDownload(image, flights, receivedAt);
@@ -463,13 +482,15 @@ Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& ima
 
 std::string KeptText(const KeptDownload& kept)
 {
+    const std::string image = kept.report.imageProblem.empty() ? "" : " But " + kept.report.imageProblem + ".";
     if (kept.alreadyKept)
-        return "This memory image is in the logbook already.";
+        return "This memory image is in the logbook already." +
+               std::string(kept.restored ? " Its file was missing and is written again." : "") + image;
     const int added = kept.report.added;
     std::string text = "Kept in the logbook: " + std::to_string(added) + (added == 1 ? " new flight" : " new flights");
     if (kept.report.alreadyThere > 0)
         text += ", " + std::to_string(kept.report.alreadyThere) + " there already";
-    return text + ".";
+    return text + "." + image;
 }
 
 Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)

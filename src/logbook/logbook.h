@@ -77,7 +77,8 @@ struct AddedLog {
 
 // What an archived download left where.
 struct ArchiveReport {
-    std::string imagePath;
+    std::string imagePath;     // empty when the image could not be kept
+    std::string imageProblem;  // why not; the flights are kept all the same
     int added = 0;
     int alreadyThere = 0;
 };
@@ -120,8 +121,8 @@ public:
     // later import) and the reason says so.
     Result<ArchiveReport> ArchiveDownload(const std::vector<uint8_t>& image, const std::vector<BuiltFlight>& flights,
                                           FileTime receivedAt);
-    // Whether a memory image with these bytes is kept already.
-    Result<bool> HasImage(const std::vector<uint8_t>& image);
+    // Where a memory image with these bytes is kept, if it is.
+    Result<std::optional<std::string>> ImagePathOf(const std::vector<uint8_t>& image);
     // A log that came from elsewhere (an ".alt" file): added without an image, or found.
     Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
     // The logs of a file, all or none in one transaction, each added or found.
@@ -167,6 +168,7 @@ AltitudeFacts AltitudeFactsOf(const CBrixoLog& log);
 // What became of a download offered to the logbook.
 struct KeptDownload {
     bool alreadyKept = false;  // its memory image was in the logbook already (a replay of it)
+    bool restored = false;     // and its file, deleted since, was written again
     ArchiveReport report;
 };
 // Keeps a complete download, or a memory image imported from elsewhere, unless that very

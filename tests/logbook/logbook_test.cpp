@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -83,7 +84,13 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     auto report = Archive(*book, logs, now);
     ASSERT_TRUE(report.Ok()) << report.Error();
     EXPECT_EQ(report->added, 2);
-    EXPECT_EQ(QString::fromStdString(report->imagePath), dir.filePath("images/2026-11-30T00-53-20Z.mem"));
+    // Named by when it came and what it holds.
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex());
+    EXPECT_EQ(QString::fromStdString(report->imagePath),
+              dir.filePath("images/2026-11-30T00-53-20Z-" + hash.left(16) + ".mem"));
     EXPECT_EQ(FileBytes(QString::fromStdString(report->imagePath)), std::string(image.begin(), image.end()));
 
     auto entries = book->List();
@@ -99,11 +106,11 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     ASSERT_TRUE(log.Ok()) << log.Error();
     EXPECT_EQ(std::pair(log->m_rawData, FlightHash(*log)), std::pair(logs[1].m_rawData, FlightHash(logs[1])));
 
-    // The same memory downloaded again: a second image, no second flight.
+    // The same memory downloaded again in the same second: its file is the same, no second flight.
     auto again = Archive(*book, logs, now);
     ASSERT_TRUE(again.Ok());
     EXPECT_EQ(std::pair(again->added, again->alreadyThere), std::pair(0, 2));
-    EXPECT_EQ(QString::fromStdString(again->imagePath), dir.filePath("images/2026-11-30T00-53-20Z-2.mem"));
+    EXPECT_EQ(again->imagePath, report->imagePath);
     EXPECT_EQ(book->List()->size(), 2u);
     EXPECT_EQ(Scalar(Db(), "SELECT COUNT(*) FROM images").toInt(), 2);
 }
@@ -300,6 +307,75 @@ TEST_F(LogbookTest, AChangeWritesItsFieldsAloneAndKeepsTheElevationInBounds)
         EXPECT_NE(set.Error().find("is not UTF-8 text"), std::string::npos) << set.Error();
     }
     EXPECT_FALSE(mine->SetFields(*id + 1, edited, kPilotName).Ok());
+}
+
+TEST_F(LogbookTest, ManyWritersInTheSameSecondKeepEveryImage)
+{
+    ASSERT_TRUE(Open());
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int variant = 1; variant <= 12; ++variant) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->start(QStringLiteral(LOGBOOK_WRITER),
+                              {dir.path(), QStringLiteral("2"), QStringLiteral("0"), QString::number(variant)});
+    }
+    for (auto& w : writers) {
+        ASSERT_TRUE(w->waitForFinished(60000));
+        EXPECT_EQ(w->exitCode(), 0) << w->readAllStandardError().toStdString();
+    }
+    // Twelve images, each in a file of its own that holds its bytes.
+    EXPECT_EQ(QDir(dir.filePath("images")).entryList(QDir::Files).size(), 12);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("images"));
+    {
+        db.setDatabaseName(Db());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("SELECT sha256, path FROM images"));
+        int rows = 0;
+        while (q.next()) {
+            ++rows;
+            const std::string bytes = FileBytes(q.value(1).toString());
+            EXPECT_EQ(
+                QString::fromLatin1(
+                    QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex()),
+                q.value(0).toString());
+        }
+        EXPECT_EQ(rows, 12);
+        db.close();
+    }
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("images"));
+}
+
+TEST_F(LogbookTest, TheFlightsAreKeptWhenTheirImageIsNotAndAMissingImageIsPutBack)
+{
+    const std::vector<CBrixoLog> logs = {Flight(config, 50000, 100)};
+    const std::vector<uint8_t> image = MemoryImageOfLogs(logs);
+    const std::vector<BuiltFlight> flights = {{logs[0], 16}};
+    auto book = Open();
+    ASSERT_TRUE(book);
+    // A file where the images' folder would go.
+    WriteText(dir.filePath("images"), "in the way");
+    auto kept = KeepDownload(*book, image, flights, now);
+    ASSERT_TRUE(kept.Ok()) << kept.Error();
+    EXPECT_EQ(kept->report.added, 1);
+    EXPECT_EQ(KeptText(*kept),
+              "Kept in the logbook: 1 new flight. But the memory image could not be written: the "
+              "folder " +
+                  dir.filePath("images").toStdString() + " cannot be made.");
+    // Out of the way, the same image is kept at its next import, its flight found.
+    QFile::remove(dir.filePath("images"));
+    kept = KeepDownload(*book, image, flights, now);
+    ASSERT_TRUE(kept.Ok()) << kept.Error();
+    EXPECT_EQ(std::tuple(kept->alreadyKept, kept->report.added, kept->report.alreadyThere), std::tuple(false, 0, 1));
+    const std::string path = kept->report.imagePath;
+    ASSERT_FALSE(path.empty());
+    // Deleted, its file is written again when the same image comes again.
+    QFile::remove(QString::fromStdString(path));
+    kept = KeepDownload(*book, image, flights, now);
+    ASSERT_TRUE(kept.Ok()) << kept.Error();
+    EXPECT_EQ(KeptText(*kept),
+              "This memory image is in the logbook already. Its file was missing and is written again.");
+    EXPECT_EQ(FileBytes(QString::fromStdString(path)), std::string(image.begin(), image.end()));
 }
 
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)

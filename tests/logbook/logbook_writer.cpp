@@ -1,7 +1,9 @@
-// A process that archives a download into the logbook of a folder, for the test of a
-// writer killed in the middle: logbook_writer FOLDER FLIGHTS STOP_AFTER. With STOP_AFTER
-// above 0 it prints "written N" after that many flights, inside the transaction, and
-// waits to be killed; with 0 it runs through.
+// A process that archives a download into the logbook of a folder, for the tests of a writer
+// killed in the middle and of many writers at once: logbook_writer FOLDER FLIGHTS STOP_AFTER
+// [VARIANT]. With STOP_AFTER above 0 it prints "written N" after that many flights, inside the
+// transaction, and waits to be killed; with 0 it runs through. VARIANT (0 by default) shifts
+// the readings, so that writers of different variants keep different memory images, all of
+// them received in the same second.
 #include <QCoreApplication>
 
 #include <chrono>
@@ -16,8 +18,9 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4)
+    if (argc != 4 && argc != 5)
         return 2;
+    const int variant = argc == 5 ? std::atoi(argv[4]) : 0;
     const int count = std::atoi(argv[2]);
     const int stopAfter = std::atoi(argv[3]);
     const Configuration config = BuiltInConfig();
@@ -25,7 +28,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < count; ++i) {
         std::vector<unsigned> words;
         for (int k = 0; k < 2000; ++k)
-            words.push_back(30000u + static_cast<unsigned>(i * 50 + k % 40));
+            words.push_back(30000u + static_cast<unsigned>(i * 50 + k % 40 + variant * 7));
         logs.push_back(LogOf(config, 59, 10, Words(words)));
     }
     std::vector<BuiltFlight> flights;
