@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimeZone>
+#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
@@ -183,6 +184,16 @@ QString ImageFileName(const QDir& folder, FileTime receivedAt, const QString& ha
     return folder.filePath(stamp + QLatin1Char('-') + hash.left(16) + QStringLiteral(".mem"));
 }
 
+// Whether SQLite's reason says that the file cannot be written at all, as opposed to for now
+// (another writer holds it).
+bool CannotWrite(const std::string& why)
+{
+    for (const char* reason : {"readonly", "read-only", "unable to open", "disk is full", "disk I/O error"})
+        if (why.find(reason) != std::string::npos)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::string FlightHash(const CBrixoLog& log)
@@ -272,8 +283,16 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
     if (!db.open())
         return Fail(book->DatabasePath() + ": " + Why(db.lastError()));
     QSqlQuery version(db);
-    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
-        return Fail(book->DatabasePath() + ": " + Why(version.lastError()));
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+        // A logbook in write-ahead mode is not even read where the files it reads by cannot be made.
+        const std::string why = Why(version.lastError());
+        version.finish();
+        if (!CannotWrite(why))
+            return Fail(book->DatabasePath() + ": " + why);
+        if (Status opened = book->ReopenReadOnly(why); !opened)
+            return Fail(book->DatabasePath() + ": " + opened.Error());
+        return book;
+    }
     const int schema = version.value(0).toInt();
     version.finish();
     if (schema > kSchemaVersion)
@@ -283,12 +302,45 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
         return Fail(book->DatabasePath() + " has an unknown schema (" + std::to_string(schema) +
                     "); it was left as it is");
     // Readers never wait for writers, and a write waits for another process's write.
+    Status prepared;
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"})
-        if (Status s = book->Execute(pragma); !s)
-            return Fail(book->DatabasePath() + ": " + s.Error());
-    if (Status s = book->Migrate(config); !s)
-        return Fail(book->DatabasePath() + ": " + s.Error());
+        if (prepared = book->Execute(pragma); !prepared)
+            break;
+    if (prepared)
+        prepared = book->Migrate(config);
+    if (!prepared) {
+        // A logbook that cannot be written (a read-only folder or mount, a full disk) is still
+        // read: listed, opened and exported, with the reason new flights cannot be kept.
+        if (!CannotWrite(prepared.Error()))
+            return Fail(book->DatabasePath() + ": " + prepared.Error());
+        if (Status opened = book->ReopenReadOnly(prepared.Error()); !opened)
+            return Fail(book->DatabasePath() + ": " + opened.Error());
+    }
     return book;
+}
+
+Status Logbook::ReopenReadOnly(const std::string& why)
+{
+    const QString path = Text(DatabasePath());
+    {
+        QSqlDatabase db = QSqlDatabase::database(Text(m_connection), false);
+        db.close();
+    }
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection), false);
+    // Immutable: no lock or shared-memory file is made beside it, which a read-only folder or a
+    // full disk would refuse, and none is left behind.
+    db.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                       QStringLiteral("?immutable=1"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    if (!db.open())
+        return Fail(why);
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        return Fail(why);
+    if (version.value(0).toInt() != kSchemaVersion)
+        return Fail(why + "; it cannot be brought up to date, and it is of an older schema");
+    m_readOnly = "it cannot be written (" + why + "): new flights cannot be kept in it";
+    return {};
 }
 
 Status Logbook::Execute(const std::string& sql)

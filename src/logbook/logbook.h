@@ -112,6 +112,9 @@ public:
     Logbook& operator=(const Logbook&) = delete;
 
     const std::string& Folder() const { return m_folder; }
+    // Why the logbook was opened for reading only ("it cannot be written (...): new flights cannot
+    // be kept in it"); empty when it can be written.
+    const std::string& ReadOnly() const { return m_readOnly; }
     std::string DatabasePath() const;
 
     // Keeps a complete download: the memory image as received goes to images/ (named
@@ -149,12 +152,14 @@ public:
 private:
     Logbook(std::string folder, std::string connection);
     Status Migrate(const Configuration& config);
+    Status ReopenReadOnly(const std::string& why);
     // The airtime and highest point of every flight that has no airtime yet.
     Status AnalyseOlderFlights(const Configuration& config);
     Status Execute(const std::string& sql);
 
     std::string m_folder;
     std::string m_connection;  // the Qt SQL connection's name, one per object
+    std::string m_readOnly;
 };
 
 // What the logbook keeps of a log's altitude: its maximum in metres above the start, and the

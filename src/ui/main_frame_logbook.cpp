@@ -36,6 +36,9 @@ void CMainFrame::OpenLogbook(const std::string& folder)
     if (book) {
         m_logbook = std::move(*book);
         m_logbookProblem.clear();
+        if (!m_logbook->ReadOnly().empty())
+            statusBar()->showMessage(
+                QStringLiteral("The logbook is read only: %1.").arg(QString::fromStdString(m_logbook->ReadOnly())));
     } else {
         // The window works without it; the pane and the status bar say why.
         m_logbookProblem = QStringLiteral("The logbook cannot be used: %1").arg(QString::fromStdString(book.Error()));
@@ -76,6 +79,9 @@ QString CMainFrame::KeepDownloadNow(DownloadSession& session)
 {
     if (!m_logbook)
         return m_logbookProblem + QStringLiteral("\nThe flights are not kept: save them with File > Save As.");
+    if (!m_logbook->ReadOnly().empty())
+        return QStringLiteral("The logbook is read only: %1.\nSave the flights with File > Save As.")
+            .arg(QString::fromStdString(m_logbook->ReadOnly()));
     auto kept = KeepDownload(*m_logbook, session.Image(), session.BuildListedFlights(Now()), Now());
     if (!kept)
         return QStringLiteral(
