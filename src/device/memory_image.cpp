@@ -104,10 +104,18 @@ std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t rec
             m_state = State::EndOfBlocks;
             return listed;
         }
-        // The end marker: the first zero word at an even distance of 2 or more.
+        // The end marker: the first zero word at an even distance of 2 or more. Records of an odd
+        // size are not all at even distances: for those it is the first record, after the
+        // block's six header bytes, that starts with a zero word.
+        if (r + 5 >= received)
+            return listed;  // the header's device not here yet
+        const int32_t size = config.RecordSizeOf(data[r + 4]);
+        const size_t step = size % 2 != 0 ? static_cast<size_t>(size) : 2;
+        if (step != 2 && m_markerScan < r + 6)
+            m_markerScan = r + 6;
         size_t q = m_markerScan;
         while (q + 1 < received && !(data[q] == 0 && data[q + 1] == 0))
-            q += 2;
+            q += step;
         m_markerScan = q;
         if (q + 1 >= received)
             return listed;  // not here yet

@@ -220,6 +220,31 @@ TEST(MemoryImage, ListingRules)
     EXPECT_EQ(RowOf(FlightEntry{16, 10, true, 10, 100000.0, 59, {}}, 1).duration, "27:46:40");
 }
 
+TEST(MemoryImage, RecordsOfAnOddSizeEndWhereTheirFlightEnds)
+{
+    // Three flights of a device whose records are three bytes, some with a zero word inside.
+    const Configuration config = ConfigFromText(
+        "<C><Devices><Device id='60' name='Odd' data-chunk='3'><Alt formula='y'/></Device>"
+        "</Devices></C>");
+    std::vector<CBrixoLog> logs;
+    for (int flight = 0; flight < 3; ++flight) {
+        std::vector<uint8_t> records;
+        for (int i = 0; i < 50 + 10 * flight; ++i)
+            records.insert(records.end(), {static_cast<uint8_t>(1 + i % 200), 0, 0});  // "x 0 0": zeros inside
+        logs.push_back(LogOf(config, 60, 10, records, 1));
+    }
+    for (const size_t chunk : {size_t{1}, size_t{7}, size_t{1024}}) {
+        Feed feed(MemoryImageOfLogs(logs), {chunk}, config);
+        EXPECT_TRUE(feed.complete);
+        const auto built = feed.Logs(config);
+        ASSERT_EQ(built.size(), 3u) << chunk;
+        for (size_t i = 0; i < built.size(); ++i) {
+            EXPECT_EQ(built[i].log.m_rawData, logs[i].m_rawData) << chunk << " " << i;
+            EXPECT_EQ(feed.parser.Flights()[i].damage, "") << chunk << " " << i;
+        }
+    }
+}
+
 TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
 {
     const Configuration config =
