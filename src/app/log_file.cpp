@@ -173,7 +173,10 @@ void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first, size_t
 {
     out += " 0\r\n 0\r\n";
     AppendNumberLine(out, log.m_rate);
-    AppendNumberLine(out, log.m_rate);
+    // The reader takes the record size of a device without a "data-chunk" from the channel count
+    // that follows the rate; one with a "data-chunk" has always had the rate written again there.
+    const bool chunked = log.m_device && IntAttribute(log.m_device.node, "data-chunk").has_value();
+    AppendNumberLine(out, chunked ? log.m_rate : log.m_recordSize / 2);
     out += ' ';
     out += log.m_device.Id();
     out += "\r\n 0\r\n";

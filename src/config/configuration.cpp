@@ -190,6 +190,14 @@ DeviceRef Configuration::FindDevice(uint8_t id) const
     return DeviceRef{m_doc, device};
 }
 
+int32_t Configuration::RecordSizeOf(uint8_t id, uint8_t channelCountByte) const
+{
+    const DeviceRef device = FindDevice(id);
+    if (device && IntAttribute(device.node, "data-chunk"))
+        return RecordSizeOf(id);
+    return channelCountByte > 0 ? 2 * static_cast<int32_t>(channelCountByte) : 2;
+}
+
 int32_t Configuration::RecordSizeOf(uint8_t id) const
 {
     const DeviceRef device = FindDevice(id);

@@ -63,6 +63,9 @@ public:
     DeviceRef FindDevice(uint8_t id) const;
     // The device's "data-chunk", or 2 when the device or the attribute is missing.
     int32_t RecordSizeOf(uint8_t id) const;
+    // The same for a flight whose header gives this channel count byte: a device without a
+    // "data-chunk" has records of two bytes a channel (2 when that gives none).
+    int32_t RecordSizeOf(uint8_t id, uint8_t channelCountByte) const;
     // The factor that turns metric base units into this unit; 1 when unknown.
     double UnitScale(const std::string& type, const std::string& region) const;
     // The names of all devices in document order, joined by ", ".

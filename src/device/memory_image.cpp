@@ -109,7 +109,7 @@ std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t rec
         // block's six header bytes, that starts with a zero word.
         if (r + 5 >= received)
             return listed;  // the header's device not here yet
-        const int32_t size = config.RecordSizeOf(data[r + 4]);
+        const int32_t size = config.RecordSizeOf(data[r + 4], data[r + 3]);
         const size_t step = size % 2 != 0 ? static_cast<size_t>(size) : 2;
         if (step != 2 && m_markerScan < r + 6)
             m_markerScan = r + 6;
@@ -124,7 +124,7 @@ std::vector<FlightEntry> MemoryImageParser::Step(const uint8_t* data, size_t rec
         entry.length = static_cast<uint32_t>(q - r);
         entry.rate = r + 2 < received ? data[r + 2] : 0;
         entry.deviceId = r + 4 < received ? data[r + 4] : 0;
-        const int32_t recordSize = config.RecordSizeOf(entry.deviceId);
+        const int32_t recordSize = config.RecordSizeOf(entry.deviceId, data[r + 3]);
         entry.duration = EstimatedDuration(entry.length, entry.rate, recordSize);
         if (m_minimumDuration < entry.duration) {
             entry.damage = MisalignedRecords(data + r, entry.length, recordSize);

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/log_file.h"
+#include "device/memory_image.h"
 #include "test_support.h"
 
 namespace {
@@ -251,5 +252,46 @@ TEST(LogFiles, UnreadableFilesAreToldNotRead)
         const AltReadResult r = ReadAltFile(unreadable.toStdString(), BuiltInConfig(), 0);
         EXPECT_EQ(r.status, AltReadResult::Status::CannotOpen) << unreadable.toStdString();
         EXPECT_FALSE(r.Problem().empty());
+    }
+}
+
+TEST(LogFiles, EveryDeviceShapeRoundTripsThroughAFileAndAMemoryImage)
+{
+    const Configuration config = ConfigFromText(
+        "<C><Devices><Device id='60' data-chunk='2'><Alt formula='y'/></Device>"
+        "<Device id='61' data-chunk='4'><Alt formula='y'/></Device><Device id='62' data-chunk='3'><Alt formula='y'/>"
+        "</Device><Device id='63'><Alt formula='y'/></Device></Devices></C>");
+    const struct {
+        uint8_t device, channelCountByte;
+        uint32_t recordSize;
+    } shapes[] = {{60, 1, 2}, {61, 1, 4}, {62, 1, 3}, {63, 1, 2}, {63, 3, 6}, {63, 10, 20}};
+    for (const auto& shape : shapes) {
+        // Forty records whose readings climb slowly, their other bytes anything but zero.
+        std::vector<uint8_t> records;
+        for (uint32_t k = 0; k < 40; ++k)
+            for (uint32_t j = 0; j < shape.recordSize; ++j)
+                records.push_back(j == 0 ? static_cast<uint8_t>(k + 1) : j == 1 ? 0x90 : static_cast<uint8_t>(k + j));
+        const CBrixoLog log = LogOf(config, shape.device, 5, records, shape.channelCountByte);
+        ASSERT_EQ(log.m_recordSize, shape.recordSize) << int(shape.device);
+        const std::string what = "device " + std::to_string(shape.device) + ", " + std::to_string(shape.recordSize);
+
+        const AltReadResult read = ReadText(AltFileText({&log}), config);
+        ASSERT_EQ(read.logs.size(), 1u) << what;
+        EXPECT_EQ(std::tuple(read.logs[0].log.m_rawData, read.logs[0].log.m_recordSize, read.logs[0].log.m_rate),
+                  std::tuple(log.m_rawData, log.m_recordSize, log.m_rate))
+            << what;
+
+        const std::vector<uint8_t> image = MemoryImageOf({&log});
+        MemoryImageParser parser(0);
+        parser.Run(image.data(), image.size(), config);
+        ASSERT_EQ(parser.Flights().size(), 1u) << what;
+        // The logger's own estimate: header and records, whole records of the device's size.
+        const double estimate = static_cast<double>((6 + 40 * shape.recordSize) / shape.recordSize * 5 / 10);
+        EXPECT_EQ(std::pair(parser.Flights()[0].duration, parser.Flights()[0].damage),
+                  std::pair(estimate, std::string()))
+            << what;
+        const auto built = BuildDownloadedLogs(image.data(), image.size(), parser.Flights(), config, 0, 0);
+        ASSERT_EQ(built.size(), 1u) << what;
+        EXPECT_EQ(built[0].log.m_rawData, log.m_rawData) << what;
     }
 }
