@@ -442,7 +442,7 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     };
     if (!db.transaction())
         return Fail("the flights could not be entered in the logbook: " + Why(db.lastError()) + keptIn);
-    QVariant imageId(QMetaType(QMetaType::LongLong));
+    QVariant imageId = QVariant(QMetaType(QMetaType::LongLong));  // none without an image
     if (!report.imagePath.empty()) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
