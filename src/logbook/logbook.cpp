@@ -184,6 +184,18 @@ QString ImageFileName(const QDir& folder, FileTime receivedAt, const QString& ha
     return folder.filePath(stamp + QLatin1Char('-') + hash.left(16) + QStringLiteral(".mem"));
 }
 
+// Runs an update prepared with the flight's id as its last value: the reason when it fails, or
+// when there is no such flight.
+Status UpdateFlight(QSqlQuery& q, int64_t id)
+{
+    q.addBindValue(static_cast<qlonglong>(id));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    if (q.numRowsAffected() == 0)
+        return Fail("the logbook has no flight " + std::to_string(id));
+    return {};
+}
+
 // Whether SQLite's reason says that the file cannot be written at all, as opposed to for now
 // (another writer holds it).
 bool CannotWrite(const std::string& why)
@@ -703,12 +715,7 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
     for (const auto& c : columns)
         if (which & c.field)
             q.addBindValue(c.value);
-    q.addBindValue(static_cast<qlonglong>(id));
-    if (!q.exec())
-        return Fail(Why(q.lastError()));
-    if (q.numRowsAffected() == 0)
-        return Fail("the logbook has no flight " + std::to_string(id));
-    return {};
+    return UpdateFlight(q, id);
 }
 
 Status Logbook::SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected)
@@ -718,12 +725,7 @@ Status Logbook::SetFlights(int64_t id, const std::vector<FlightSpan>& flights, b
     q.addBindValue(TotalAirtime(flights));
     q.addBindValue(static_cast<int>(flights.size()));
     q.addBindValue(corrected ? QVariant(Text(FlightSpansText(flights))) : QVariant(QMetaType(QMetaType::QString)));
-    q.addBindValue(static_cast<qlonglong>(id));
-    if (!q.exec())
-        return Fail(Why(q.lastError()));
-    if (q.numRowsAffected() == 0)
-        return Fail("the logbook has no flight " + std::to_string(id));
-    return {};
+    return UpdateFlight(q, id);
 }
 
 Status Logbook::Delete(const std::vector<int64_t>& ids)
