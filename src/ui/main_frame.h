@@ -178,6 +178,9 @@ private:
     // The flights of a log: the pilot's corrected ones (kept in the logbook, or for this
     // session when the log is not there), else those found in its altitude.
     std::vector<FlightSpan> FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry);
+    // The pilot's corrections of a log alone, if there are any.
+    std::optional<std::vector<FlightSpan>> CorrectedFlights(const CBrixoLog& log,
+                                                            const std::optional<LogbookEntry>& entry);
     // The flights of the log on display, found anew, and shown.
     void FindFlightsShown(const CBrixoLog& log);
     // The flights as marks in the chart and in the statistics.

@@ -7,21 +7,29 @@
 #include "ui/main_frame.h"
 #include "ui/statistics_view.h"
 
+std::optional<std::vector<FlightSpan>> CMainFrame::CorrectedFlights(const CBrixoLog& log,
+                                                                    const std::optional<LogbookEntry>& entry)
+{
+    if (entry)
+        return entry->correctedFlights;
+    if (auto kept = m_correctedElsewhere.find(FlightHash(log)); kept != m_correctedElsewhere.end())
+        return kept->second;
+    return std::nullopt;
+}
+
 std::vector<FlightSpan> CMainFrame::FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry)
 {
-    if (entry && entry->correctedFlights)
-        return *entry->correctedFlights;
-    if (!entry)
-        if (auto kept = m_correctedElsewhere.find(FlightHash(log)); kept != m_correctedElsewhere.end())
-            return kept->second;
+    if (auto corrected = CorrectedFlights(log, entry))
+        return *corrected;
     return FlightsOf(log).value_or(std::vector<FlightSpan>{});
 }
 
 void CMainFrame::FindFlightsShown(const CBrixoLog& log)
 {
     const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
+    // Decoded once: the found flights are shown unless the pilot corrected them.
     m_foundFlights = FlightsOf(log).value_or(std::vector<FlightSpan>{});
-    m_flights = FlightsMarked(log, entry);
+    m_flights = CorrectedFlights(log, entry).value_or(m_foundFlights);
     m_flightsCorrected = m_flights != m_foundFlights;
     m_flownAtUnixMs.reset();
     if (entry && entry->fields.flownAt)
