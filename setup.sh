@@ -61,13 +61,13 @@ case "${1:-}" in
   test)
     install_missing
     build build
-    ctest --test-dir build --output-on-failure -j2
+    ctest --test-dir build --output-on-failure -j2 --timeout 300
     ;;
   sanitize)
     install_missing
     build_checked
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build-asan --output-on-failure -j2
+      ctest --test-dir build-asan --output-on-failure -j2 --timeout 900
     ;;
   tsan)
     # The serial link's two threads under ThreadSanitizer.

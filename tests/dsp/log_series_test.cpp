@@ -210,3 +210,23 @@ TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)
     for (int32_t whole : {1999, 2000, 2147483647})
         EXPECT_EQ(vario(whole) == raw, whole >= 2000) << whole;
 }
+
+TEST(LogSeries, AVarioThatOverflowsIsRefusedWithoutWaitingForItsFilters)
+{
+    // Finite altitudes (the reading times 1e303) whose differences are infinite. A median over
+    // values that are no numbers cannot slide, and two million of them in windows of a million
+    // would take hours: the vario is refused before it is filtered, so this returns at once.
+    const Configuration config = ConfigFromText(
+        "<C><Devices><Device id='59' name='F' data-chunk='2'><Alt formula='y*1e303'/></Device></Devices></C>");
+    std::vector<unsigned> words(2'000'000);
+    for (size_t i = 0; i < words.size(); ++i)
+        words[i] = i % 2 ? 60000 : 1;
+    Settings s = Unfiltered();
+    s.varioPolynome = true;
+    s.varioMedian = 1'000'001;
+    const LogSeries result = BuildLogSeries(LogOf(config, 59, 1, Words(words)), s);
+    EXPECT_TRUE(result.series[0].values.empty());
+    EXPECT_TRUE(result.series[1].values.empty());
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_NE(result.errors[0].find("whose vertical speed cannot be computed"), std::string::npos) << result.errors[0];
+}
