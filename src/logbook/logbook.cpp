@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
@@ -198,6 +199,10 @@ Status UpdateFlight(QSqlQuery& q, int64_t id)
 
 // Whether SQLite's reason says that the file cannot be written at all, as opposed to for now
 // (another writer holds it).
+// Less free space than this, and the logbook is opened for reading only: the index of the
+// write-ahead log alone takes 32 KiB, a download's pages and image more.
+constexpr qint64 kLeastFreeBytes = 256 * 1024;
+
 bool CannotWrite(const std::string& why)
 {
     for (const char* reason : {"readonly", "read-only", "unable to open", "disk is full", "disk I/O error"})
@@ -292,6 +297,14 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
         return Fail("the SQLite driver of Qt is missing (on Debian: the package libqt6sql6-sqlite)");
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(busyTimeoutMs, 0)));
+    // On a disk too full for the write-ahead files, opening for writing would leave them behind,
+    // empty, beside a logbook that could not be written anyway: it is opened for reading.
+    if (const qint64 free = QStorageInfo(Text(folder)).bytesAvailable();
+        free >= 0 && free < kLeastFreeBytes && QFileInfo::exists(path)) {
+        if (Status opened = book->ReopenReadOnly("the disk is full"); !opened)
+            return Fail(book->DatabasePath() + ": " + opened.Error());
+        return book;
+    }
     if (!db.open())
         return Fail(book->DatabasePath() + ": " + Why(db.lastError()));
     QSqlQuery version(db);

@@ -597,6 +597,7 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
         ASSERT_TRUE(folder.Fill());
         auto book = Logbook::Open(folder.Path().toStdString(), config);
         ASSERT_TRUE(book.Ok()) << book.Error();
+        EXPECT_NE((*book)->ReadOnly().find("the disk is full"), std::string::npos) << (*book)->ReadOnly();
         auto r = Archive(**book, big, now + 10000000);
         ASSERT_FALSE(r.Ok());
         EXPECT_NE(r.Error().find("memory image could not be written"), std::string::npos) << r.Error();
@@ -609,6 +610,10 @@ TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
         auto again = Logbook::Open(folder.Path().toStdString(), config);
         ASSERT_TRUE(again.Ok()) << again.Error();
         EXPECT_EQ((*again)->List()->size(), 1u);
+        again = Result<std::unique_ptr<Logbook>>(Fail("closed"));
+        // Nothing is left beside the logbook that the next open could trip over.
+        EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files, QDir::Name).join(' ').toStdString(),
+                  "filler logbook.sqlite");
     }
     {
         // Read-only: the next process is told why, and the logbook file stays as it was.
