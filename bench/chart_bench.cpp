@@ -52,9 +52,8 @@ struct Fixture {
     Fixture()
     {
         chart.resize(kSize);
-        chart.AddSerie("Alt", 0, kInterval, alt, nullptr, false);
-        std::shared_ptr<CMChartSerie> v;
-        chart.AddSerie("Vario", 0, kInterval, vario, &v, false);
+        chart.AddSerie("Alt", 0, kInterval, alt);
+        const std::shared_ptr<CMChartSerie> v = chart.AddSerie("Vario", 0, kInterval, vario);
         v->m_axisOnLeft = false;
         v->SetColorIndex(0);
         chart.ResetView(false);
@@ -84,7 +83,7 @@ void BM_PanStep(benchmark::State& state)
     f.chart.ResetView(false);
     const double span = kSamples * kInterval;
     f.chart.SetRange(span * 0.3, span * 0.4);
-    const ChartRect band = f.chart.m_rect;
+    const ChartRect band = f.chart.TimeAxis().m_rect;
     const int y = (band.top + band.bottom) / 2;
     int x = (band.left + band.right) / 2;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::LeftButton, Qt::LeftButton,

@@ -19,7 +19,7 @@ constexpr int kZoomPauseMs = 600;
 }  // namespace
 
 CMChartCtrl::CMChartCtrl(QWidget* parent)
-    : QWidget(parent), m_font(ChartFont()), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
+    : QWidget(parent), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
 {
     m_beep = [] {
         QApplication::beep();
@@ -32,7 +32,8 @@ CMChartCtrl::CMChartCtrl(QWidget* parent)
     setMouseTracking(true);
     // Reached with Tab as well, for the arrow and zoom keys.
     setFocusPolicy(Qt::StrongFocus);
-    setFont(m_font);
+    m_scene.m_look.timeReadOut = true;
+    setFont(m_scene.m_look.font);
     m_zoomPause = new QTimer(this);
     m_zoomPause->setSingleShot(true);
     m_zoomPause->setInterval(kZoomPauseMs);
@@ -41,16 +42,12 @@ CMChartCtrl::CMChartCtrl(QWidget* parent)
 
 CMChartCtrl::~CMChartCtrl() = default;
 
-bool CMChartCtrl::AddSerie(const QString& name, double firstTime, double interval, std::vector<double> values,
-                           std::shared_ptr<CMChartSerie>* out, bool redraw)
+std::shared_ptr<CMChartSerie> CMChartCtrl::AddSerie(const QString& name, double firstTime, double interval,
+                                                    std::vector<double> values)
 {
     auto serie = std::make_shared<CMChartSerie>(name, firstTime, interval, std::move(values));
     m_series.push_back(serie);
-    if (out)
-        *out = serie;
-    if (redraw)
-        Recalc();
-    return true;
+    return serie;
 }
 
 void CMChartCtrl::RemoveAllSeries()
@@ -64,40 +61,36 @@ void CMChartCtrl::RemoveAllSeries()
     m_scene.m_marks.clear();
     Recalc();
     update();
-    Send({.code = CHN_VIEWCHANGED});
+    emit viewChanged();
 }
 
-bool CMChartCtrl::GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const
+std::shared_ptr<CMChartSerie> CMChartCtrl::Serie(int index) const
 {
     if (index < 0 || index >= SerieCount())
-        return false;
-    if (out)
-        *out = m_series[static_cast<size_t>(index)];
-    return true;
+        return nullptr;
+    return m_series[static_cast<size_t>(index)];
 }
 
-bool CMChartCtrl::SeriesRange(bool visibleOnly, double& first, double& last) const
+std::optional<Range> CMChartCtrl::SeriesRange(bool visibleOnly) const
 {
-    bool any = false;
+    std::optional<Range> range;
     for (const auto& s : m_series) {
         if (visibleOnly && !s->m_visible)
             continue;
-        if (!any || s->m_firstTime < first)
-            first = s->m_firstTime;
-        if (!any || s->EndTime() > last)
-            last = s->EndTime();
-        any = true;
+        if (!range)
+            range = Range{s->m_firstTime, s->EndTime()};
+        range->first = std::min(range->first, s->m_firstTime);
+        range->last = std::max(range->last, s->EndTime());
     }
-    return any;
+    return range;
 }
 
 void CMChartCtrl::ResetView(bool repaint)
 {
     // Over all series, shown or not; with no series the range stays as it was.
-    double first = 0, last = 0;
-    if (SeriesRange(false, first, last)) {
-        m_min = first;
-        m_max = last;
+    if (const std::optional<Range> all = SeriesRange(false)) {
+        m_time.m_min = all->first;
+        m_time.m_max = all->last;
     }
     EndZoomGesture();
     m_back.clear();
@@ -105,13 +98,13 @@ void CMChartCtrl::ResetView(bool repaint)
     Recalc();
     if (repaint)
         update();
-    Send({.code = CHN_VIEWCHANGED});
+    emit viewChanged();
 }
 
 void CMChartCtrl::ShowRange(const Range& range)
 {
-    m_min = range.first;
-    m_max = range.last;
+    m_time.m_min = range.first;
+    m_time.m_max = range.last;
     Recalc();
     update();
 }
@@ -119,7 +112,7 @@ void CMChartCtrl::ShowRange(const Range& range)
 void CMChartCtrl::SetRange(double first, double last)
 {
     EndZoomGesture();
-    m_back.push_back({m_min, m_max});
+    m_back.push_back({m_time.m_min, m_time.m_max});
     m_forward.clear();
     ShowRange({first, last});
 }
@@ -129,7 +122,7 @@ bool CMChartCtrl::StepHistory(std::vector<Range>& from, std::vector<Range>& to)
     EndZoomGesture();
     if (from.empty())
         return false;
-    to.push_back({m_min, m_max});
+    to.push_back({m_time.m_min, m_time.m_max});
     const Range r = from.back();
     from.pop_back();
     ShowRange(r);
@@ -139,7 +132,7 @@ bool CMChartCtrl::StepHistory(std::vector<Range>& from, std::vector<Range>& to)
 void CMChartCtrl::PreviousView()
 {
     if (StepHistory(m_back, m_forward))
-        Send({.code = CHN_VIEWCHANGED});
+        emit viewChanged();
 }
 
 void CMChartCtrl::NextView()
@@ -149,11 +142,11 @@ void CMChartCtrl::NextView()
 
 void CMChartCtrl::ShowWholeRange()
 {
-    double first = 0, last = 0;
-    if (!SeriesRange(false, first, last) || (first == m_min && last == m_max))
+    const std::optional<Range> all = SeriesRange(false);
+    if (!all || (all->first == m_time.m_min && all->last == m_time.m_max))
         return;
-    SetRange(first, last);
-    Send({.code = CHN_VIEWCHANGED});
+    SetRange(all->first, all->last);
+    emit viewChanged();
 }
 
 void CMChartCtrl::ClearLabels()
@@ -201,26 +194,20 @@ std::optional<int> CMChartCtrl::MarkAt(int x, int y) const
     return nearest;
 }
 
-bool CMChartCtrl::GetSelection(double& first, double& last) const
-{
-    if (!m_scene.m_selection)
-        return false;
-    first = m_scene.m_selection->first;
-    last = m_scene.m_selection->last;
-    return true;
-}
-
-bool CMChartCtrl::GetDataRange(double& first, double& last) const
-{
-    return SeriesRange(true, first, last);
-}
-
-bool CMChartCtrl::CopyBitmap(QImage& picture) const
+std::optional<QImage> CMChartCtrl::CopyBitmap() const
 {
     if (m_picture.isNull())
-        return false;
-    picture = m_picture.copy();
-    return true;
+        return std::nullopt;
+    return m_picture.copy();
+}
+
+void CMChartCtrl::SetLook(const ChartLook& look)
+{
+    m_scene.m_look = look;
+    m_scene.m_look.timeReadOut = true;  // the mouse gives a time on the screen
+    setFont(look.font);
+    Recalc();
+    update();
 }
 
 void CMChartCtrl::Recalc()
@@ -241,25 +228,8 @@ void CMChartCtrl::Recalc()
         m_picture = QImage(pixels, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(scale);
     }
-    SyncScene();
     m_scene.Layout(size);
     m_scene.Draw(m_picture);
-}
-
-void CMChartCtrl::SyncScene()
-{
-    ChartLook& look = m_scene.m_look;
-    look.background = m_backgroundColor;
-    look.axis = m_axisColor;
-    look.grid = m_gridColor;
-    look.selection = m_selectionColor;
-    look.text = palette().color(QPalette::WindowText);
-    look.disabledText = palette().color(QPalette::Disabled, QPalette::WindowText);
-    look.font = m_font;
-    look.legendShown = m_legendShown;
-    look.timeReadOut = true;
-    look.gridShown = m_gridShown;
-    look.decimateCurves = m_decimateCurves;
 }
 
 void CMChartCtrl::DrawPanFrame()
@@ -273,8 +243,8 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     auto picture = std::make_unique<ChartPicture>();
     for (const auto& s : m_series)
         picture->m_series.push_back(std::make_shared<CMChartSerie>(*s));
-    picture->m_time.m_min = m_min;
-    picture->m_time.m_max = m_max;
+    picture->m_time.m_min = m_time.m_min;
+    picture->m_time.m_max = m_time.m_max;
     picture->m_scene.m_look = m_scene.m_look;
     picture->m_scene.m_look.timeReadOut = false;  // a picture has no mouse
     picture->m_scene.m_selection = m_scene.m_selection;
@@ -283,28 +253,20 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     return picture;
 }
 
-bool CMChartCtrl::DrawImage(QSize size, QImage& picture, double scale)
+std::optional<QImage> CMChartCtrl::DrawImage(QSize size, double scale)
 {
     if (size.width() < 1 || size.height() < 1 || !(scale >= 1 && scale <= 4))
-        return false;
+        return std::nullopt;
     QImage image(static_cast<int>(std::lround(size.width() * scale)),
                  static_cast<int>(std::lround(size.height() * scale)), QImage::Format_RGB32);
     if (image.isNull())
-        return false;
+        return std::nullopt;
     image.setDevicePixelRatio(scale);
-    SyncScene();
     m_scene.Layout(size);
     m_scene.Draw(image);
-    picture = std::move(image);
     // The screen's layout again, for the mouse and the next paint.
     Recalc();
-    return true;
-}
-
-void CMChartCtrl::Send(NMCHART n)
-{
-    n.source = this;
-    emit Notify(n);
+    return image;
 }
 
 int CMChartCtrl::SwatchAt(int x, int y) const
@@ -325,7 +287,7 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
     if (m_stripShown && m_stripFrom != m_stripTo) {
         // The strip between the drag's start and the mouse, inverted.
         const int left = std::min(m_stripFrom, m_stripTo), right = std::max(m_stripFrom, m_stripTo);
-        const ChartRect& band = m_selecting ? m_scene.PlotRect() : m_rect;
+        const ChartRect& band = m_selecting ? m_scene.PlotRect() : m_time.m_rect;
         const double scale = m_picture.devicePixelRatio();
         QImage strip = m_picture.copy(
             QRectF(left * scale, band.top * scale, (right - left) * scale, band.Height() * scale).toRect());
@@ -336,14 +298,15 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
         painter.setPen(m_crosshairPen);
         const ChartRect& inner = m_scene.InnerRect();
         painter.drawLine(inner.left, m_crosshair.y(), inner.right, m_crosshair.y());
-        painter.drawLine(m_crosshair.x(), inner.top, m_crosshair.x(), m_rect.bottom);
+        painter.drawLine(m_crosshair.x(), inner.top, m_crosshair.x(), m_time.m_rect.bottom);
     }
-    painter.setFont(m_font);
-    painter.setPen(palette().color(QPalette::WindowText));
+    const ChartLook& look = m_scene.m_look;
+    painter.setFont(look.font);
+    painter.setPen(look.text);
     for (const auto& [box, text] : m_readout) {
         // Within its box, which the layout made wide enough: never over the next swatch.
         const QRect r(box.left, box.top, box.Width(), box.Height());
-        painter.fillRect(r, Qt::white);
+        painter.fillRect(r, look.background);
         painter.drawText(r, Qt::AlignLeft | Qt::AlignTop, text);
     }
 }

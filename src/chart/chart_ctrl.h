@@ -16,41 +16,30 @@ class QMenu;
 class QAction;
 class QPainter;
 
-// Notification codes the chart sends to its parent.
-constexpr int CHN_CLICK = -1701;
-constexpr int CHN_SERIEITEM = -1702;
-constexpr int CHN_VIEWCHANGED = -1703;
-constexpr int CHN_SELECT = -1704;
-constexpr int CHN_MENUINIT = -1706;
-constexpr int CHN_MENUCOMMAND = -1707;
-
-// The record of one notification.
-struct NMCHART {
-    QWidget* source = nullptr;
-    uint32_t identifier = 0;  // not filled
-    int code = 0;
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    int item = 0;
-    bool flag = false;
-    QMenu* menu = nullptr;
-};
-
-// The chart window: series of equally spaced samples over one shared time axis
-// (the control itself), each with its own value axis, drawn into an off-screen
-// picture; zoom, pan, selection, labels and a view history.
-class CMChartCtrl : public QWidget, public CXAxe {
+// The chart window: series of equally spaced samples over one shared time axis, each with
+// its own value axis, drawn into an off-screen picture; zoom, pan, selection, labels and a
+// view history. What the pilot does in it is told by its signals.
+class CMChartCtrl : public QWidget {
     Q_OBJECT
 public:
     explicit CMChartCtrl(QWidget* parent = nullptr);
     ~CMChartCtrl() override;
 
-    bool AddSerie(const QString& name, double firstTime, double interval, std::vector<double> values,
-                  std::shared_ptr<CMChartSerie>* out, bool redraw);
+    // Appends a series (no redraw: Recalc draws what was added) and returns it.
+    std::shared_ptr<CMChartSerie> AddSerie(const QString& name, double firstTime, double interval,
+                                           std::vector<double> values);
     // A series made elsewhere, appended as it is (no redraw).
     void AddSerie(std::shared_ptr<CMChartSerie> serie) { m_series.push_back(std::move(serie)); }
     void RemoveAllSeries();
-    bool GetSerie(int index, std::shared_ptr<CMChartSerie>* out) const;
+    // Series index, or none past the end.
+    std::shared_ptr<CMChartSerie> Serie(int index) const;
     int SerieCount() const { return static_cast<int>(m_series.size()); }
+    // The time axis: the range shown, its ticks, and where the time band lies.
+    const CXAxe& TimeAxis() const { return m_time; }
+    Range Shown() const { return {m_time.m_min, m_time.m_max}; }
+    // The time at a pixel column, and the column of a time.
+    double TimeAt(int x) const { return m_time.PixelToValue(x); }
+    int XOf(double time) const { return m_time.ValueToPixel(time); }
     void ResetView(bool repaint);
     void SetRange(double first, double last);
     void PreviousView();
@@ -67,14 +56,21 @@ public:
     const std::vector<ChartMark>& Marks() const { return m_scene.m_marks; }
     // The mark whose line is within a few pixels of x in the plot, if any.
     std::optional<int> MarkAt(int x, int y) const;
-    bool GetSelection(double& first, double& last) const;
-    bool GetDataRange(double& first, double& last) const;
-    bool CopyBitmap(QImage& picture) const;
+    // The stretch selected, if any.
+    std::optional<Range> Selection() const { return m_scene.m_selection; }
+    // From the earliest start to the latest end of the visible series, if any is visible.
+    std::optional<Range> DataRange() const { return SeriesRange(true); }
+    // A copy of the picture on the screen, if one was drawn.
+    std::optional<QImage> CopyBitmap() const;
     // Draws what the chart shows into a picture of another size with the same
     // scene as the screen's, then lays the screen picture out again. The size
     // is in the chart's coordinates; the picture has scale (1 to 4) pixels to
-    // each. False when no picture of that size can be made.
-    bool DrawImage(QSize size, QImage& picture, double scale = 1.0);
+    // each. None when no picture of that size can be made.
+    std::optional<QImage> DrawImage(QSize size, double scale = 1.0);
+    // Colours, font and switches: the one place the chart's look is kept. The chart
+    // draws on its own background, whatever the desktop's palette.
+    const ChartLook& Look() const { return m_scene.m_look; }
+    void SetLook(const ChartLook& look);
     // A copy of what the chart shows (series, range, labels, selection, look) that draws
     // without the window, at any size.
     std::unique_ptr<class ChartPicture> Snapshot() const;
@@ -106,23 +102,25 @@ public:
     // then the time.
     const std::vector<std::pair<ChartRect, QString>>& ReadOut() const { return m_readout; }
 
-    // How the chart beeps and runs its popup menu; tests replace them.
+    // How the chart beeps and runs its popup menu (triggering the action chosen, as
+    // QMenu::exec does); tests replace them.
     std::function<void()> m_beep;
     std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
 
-    QColor m_backgroundColor{255, 255, 255};
-    QColor m_axisColor{0, 0, 0};
-    QColor m_gridColor{200, 200, 200};
-    QColor m_selectionColor{180, 180, 180};
-    bool m_mouseZoom = true;
-    bool m_legendShown = true;
-    bool m_gridShown = true;
-    // Draw dense curves from four points per pixel column (the same pixels as every sample).
-    bool m_decimateCurves = true;
-
 signals:
-    // Sent synchronously: the parent has reacted when the chart goes on.
-    void Notify(const NMCHART& notification);
+    // Each is sent synchronously: the receivers have reacted when the chart goes on.
+    // A click (no drag) in the plot, at a time.
+    void plotClicked(double time);
+    // A stretch of time selected by a drag across the plot, first before last.
+    void selectionChanged(Range range);
+    // The range shown changed (zoom, pan, history, a new set of series).
+    void viewChanged();
+    // A series' swatch in the legend: double-clicked (its visibility toggled, toggled true),
+    // right-clicked or Ctrl-clicked (toggled false). index is -1 between the swatches.
+    void seriesClicked(int index, bool toggled);
+    // The plot's popup menu is about to open at a time; receivers add their actions to it
+    // (after the series' own entries) and connect them.
+    void menuRequested(QMenu* menu, double time);
     // A mark dragged to a new time and let go.
     void markMoved(int index, double time);
 
@@ -145,10 +143,9 @@ private:
     void DrawPanFrame();
     void ShowRange(const Range& range);
     // From the earliest first time to the latest end of the series.
-    bool SeriesRange(bool visibleOnly, double& first, double& last) const;
+    std::optional<Range> SeriesRange(bool visibleOnly) const;
     // Shows the newest range of one stack, keeping the current one on the other.
     bool StepHistory(std::vector<Range>& from, std::vector<Range>& to);
-    void Send(NMCHART n);
     // The plot's popup menu at a point of the plot.
     void PlotMenu(const QPoint& at, const QPoint& globalPos);
     // A zoom by the wheel or the keys: the first of a gesture leaves one step in the history.
@@ -157,15 +154,15 @@ private:
     // The read-out at a time: every visible series' value, and the time.
     void ShowReadOut(double time);
     int SwatchAt(int x, int y) const;
-    bool InTimeBand(int x, int y) const { return m_rect.Contains(x, y); }
+    bool InTimeBand(int x, int y) const { return m_time.m_rect.Contains(x, y); }
     bool InPlot(int x, int y) const { return m_scene.PlotRect().Contains(x, y); }
 
+    CXAxe m_time;
     std::vector<std::shared_ptr<CMChartSerie>> m_series;
     std::vector<Range> m_back, m_forward;
 
     QImage m_picture;
-    ChartScene m_scene{*this, m_series};
-    QFont m_font;
+    ChartScene m_scene{m_time, m_series};
     QPen m_crosshairPen;
 
     // Gestures.

@@ -30,10 +30,9 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
         m_draggedMark.reset();  // the marks changed under the mouse
     if (m_draggedMark) {
         // The mark follows the mouse within the data.
-        double lo = 0, hi = 0;
-        double time = PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
-        if (GetDataRange(lo, hi))
-            time = std::clamp(time, std::max(lo, 0.0), hi);
+        double time = m_time.PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
+        if (const std::optional<Range> data = DataRange())
+            time = std::clamp(time, std::max(data->first, 0.0), std::max(data->first, data->last));
         m_scene.m_marks[static_cast<size_t>(*m_draggedMark)].time = time;
         Recalc();
         update();
@@ -49,9 +48,9 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
         m_crosshair = {-1, -1};
         unsetCursor();
     }
-    const bool timeBandDrag = m_mouseZoom && m_dragging && !m_selecting;
+    const bool timeBandDrag = m_dragging && !m_selecting;
     if (InPlot(x, y) && !timeBandDrag)
-        ShowReadOut(PixelToValue(x));
+        ShowReadOut(m_time.PixelToValue(x));
     if (timeBandDrag) {
         if (m_dragMode == DragMode::ZoomBand) {
             m_stripShown = true;
@@ -59,15 +58,15 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
             m_stripTo = x;
             m_dragCurrentX = x;
         } else {
-            const double span = m_max - m_min;
+            const double span = m_time.m_max - m_time.m_min;
             const int dx = x - m_dragCurrentX;
-            double delta = PixelToValue(m_dragCurrentX) - PixelToValue(m_dragCurrentX - dx);
+            double delta = m_time.PixelToValue(m_dragCurrentX) - m_time.PixelToValue(m_dragCurrentX - dx);
             // The range never starts before time 0.
-            if (delta > 0 && m_min - delta < 0)
-                delta = m_min;
+            if (delta > 0 && m_time.m_min - delta < 0)
+                delta = m_time.m_min;
             if (delta != 0) {
-                m_min -= delta;
-                m_max = m_min + span;
+                m_time.m_min -= delta;
+                m_time.m_max = m_time.m_min + span;
                 DrawPanFrame();
             }
             m_dragCurrentX = x;
@@ -110,10 +109,10 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     EndZoomGesture();
     switch (event->button()) {
     case Qt::LeftButton:
-        if (m_mouseZoom && InTimeBand(x, y)) {
+        if (InTimeBand(x, y)) {
             m_dragMode = ctrl ? DragMode::ZoomBand : DragMode::Pan;
             if (m_dragMode == DragMode::Pan)
-                m_back.push_back({m_min, m_max});
+                m_back.push_back({m_time.m_min, m_time.m_max});
             m_dragStartX = m_dragCurrentX = x;
             m_dragging = true;
             m_selecting = false;
@@ -125,14 +124,14 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
             m_dragging = true;
             m_selecting = true;
         } else if (m_scene.LegendRect().Contains(x, y) && ctrl) {
-            Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
+            emit seriesClicked(SwatchAt(x, y), false);
         }
         break;
     case Qt::RightButton:
         if (InPlot(x, y)) {
             PlotMenu(p, event->globalPosition().toPoint());
         } else if (m_scene.LegendRect().Contains(x, y)) {
-            Send({.code = CHN_SERIEITEM, .item = SwatchAt(x, y), .flag = false});
+            emit seriesClicked(SwatchAt(x, y), false);
         }
         break;
     case Qt::BackButton: PreviousView(); break;
@@ -144,25 +143,21 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
 void CMChartCtrl::PlotMenu(const QPoint& at, const QPoint& globalPos)
 {
     QMenu menu(this);
-    for (size_t i = 0; i < m_series.size(); ++i) {
-        QAction* a = menu.addAction(m_series[i]->m_name);
-        a->setData(static_cast<int>(i) + 1);
+    for (const auto& serie : m_series) {
+        QAction* a = menu.addAction(serie->m_name);
         a->setCheckable(true);
-        a->setChecked(m_series[i]->m_visible);
+        a->setChecked(serie->m_visible);
+        std::weak_ptr<CMChartSerie> shown = serie;
+        connect(a, &QAction::triggered, this, [this, shown] {
+            if (const auto s = shown.lock()) {
+                s->m_visible = !s->m_visible;
+                Recalc();
+                update();
+            }
+        });
     }
-    Send({.code = CHN_MENUINIT, .x0 = at.x(), .y0 = at.y(), .item = SerieCount(), .menu = &menu});
-    QAction* chosen = m_runMenu(menu, globalPos);
-    if (!chosen)
-        return;
-    const int k = chosen->data().toInt();
-    if (k >= 1 && k - 1 < SerieCount()) {
-        CMChartSerie& s = *m_series[static_cast<size_t>(k - 1)];
-        s.m_visible = !s.m_visible;
-        Recalc();
-        update();
-    } else {
-        Send({.code = CHN_MENUCOMMAND, .item = k - 1});
-    }
+    emit menuRequested(&menu, m_time.PixelToValue(at.x()));
+    m_runMenu(menu, globalPos);
 }
 
 void CMChartCtrl::contextMenuEvent(QContextMenuEvent* event)
@@ -188,15 +183,15 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const QPoint p = Pos(event);
-    if (m_mouseZoom && m_dragging && !m_selecting) {
+    if (m_dragging && !m_selecting) {
         if (m_dragMode == DragMode::ZoomBand) {
             m_stripShown = false;
             if (m_dragStartX != m_dragCurrentX)
-                SetRange(PixelToValue(std::min(m_dragStartX, m_dragCurrentX)),
-                         PixelToValue(std::max(m_dragStartX, m_dragCurrentX)));
+                SetRange(m_time.PixelToValue(std::min(m_dragStartX, m_dragCurrentX)),
+                         m_time.PixelToValue(std::max(m_dragStartX, m_dragCurrentX)));
         } else {
             // A pan of less than 5 pixels does not count as a view.
-            if (!m_back.empty() && std::abs(ValueToPixel(m_min) - ValueToPixel(m_back.back().first)) < 5)
+            if (!m_back.empty() && std::abs(m_time.ValueToPixel(m_time.m_min) - m_time.ValueToPixel(m_back.back().first)) < 5)
                 m_back.pop_back();
             else
                 m_forward.clear();
@@ -204,15 +199,16 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
             update();
         }
         m_dragging = false;
-        Send({.code = CHN_VIEWCHANGED});
+        emit viewChanged();
     } else if (m_dragging && m_selecting) {
         m_dragging = m_selecting = false;
         m_stripShown = false;
         update();
         if (std::abs(m_selX0 - p.x()) < 3 && std::abs(m_selY0 - p.y()) < 3)
-            Send({.code = CHN_CLICK, .x0 = m_selX0, .y0 = m_selY0});
+            emit plotClicked(m_time.PixelToValue(m_selX0));
         else
-            Send({.code = CHN_SELECT, .x0 = m_selX0, .y0 = m_selY0, .x1 = p.x(), .y1 = p.y()});
+            emit selectionChanged(Range{m_time.PixelToValue(std::min(m_selX0, p.x())),
+                                        m_time.PixelToValue(std::max(m_selX0, p.x()))});
     }
 }
 
@@ -230,7 +226,7 @@ void CMChartCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     const bool toggle = !(event->modifiers() & Qt::ControlModifier);
     if (toggle)
         m_series[static_cast<size_t>(index)]->m_visible = !m_series[static_cast<size_t>(index)]->m_visible;
-    Send({.code = CHN_SERIEITEM, .item = index, .flag = toggle});
+    emit seriesClicked(index, toggle);
 }
 
 void CMChartCtrl::wheelEvent(QWheelEvent* event)
@@ -245,7 +241,7 @@ void CMChartCtrl::wheelEvent(QWheelEvent* event)
     if (InTimeBand(p.x(), p.y()) || InPlot(p.x(), p.y())) {
         if (event->phase() == Qt::ScrollBegin)
             EndZoomGesture();
-        ZoomGesture(PixelToValue(p.x()), event->angleDelta().y() / 120.0);
+        ZoomGesture(m_time.PixelToValue(p.x()), event->angleDelta().y() / 120.0);
         if (event->phase() == Qt::ScrollEnd)
             EndZoomGesture();
         return;
@@ -259,11 +255,11 @@ void CMChartCtrl::wheelEvent(QWheelEvent* event)
 
 bool CMChartCtrl::ZoomAround(double time, double notches)
 {
-    double lo = 0, hi = 0;
-    const double span = m_max - m_min;
-    if (!GetDataRange(lo, hi) || !(span > 0) || !std::isfinite(notches) || notches == 0)
+    const double span = m_time.m_max - m_time.m_min;
+    const std::optional<Range> data = DataRange();
+    if (!data || !(span > 0) || !std::isfinite(notches) || notches == 0)
         return false;
-    lo = std::max(lo, 0.0);
+    const double lo = std::max(data->first, 0.0), hi = data->last;
     double finest = 0;
     for (const auto& s : m_series)
         if (s->m_visible && s->m_interval > 0 && (finest == 0 || s->m_interval < finest))
@@ -274,13 +270,13 @@ bool CMChartCtrl::ZoomAround(double time, double notches)
     const double narrowest = std::min(whole, kMinSamplesShown * finest);
     const double newSpan = std::clamp(span * std::pow(kZoomPerNotch, notches), narrowest, std::max(whole, narrowest));
     // The time under the mouse stays at its place; the range then moves back inside the data.
-    double newMin = time - (time - m_min) * newSpan / span;
+    double newMin = time - (time - m_time.m_min) * newSpan / span;
     newMin = std::max(newMin, lo);
     if (newMin + newSpan > hi)
         newMin = std::max(lo, hi - newSpan);
     const double newMax = newMin + newSpan;
     const double tolerance = span * 1e-9;
-    if (std::abs(newMin - m_min) <= tolerance && std::abs(newMax - m_max) <= tolerance)
+    if (std::abs(newMin - m_time.m_min) <= tolerance && std::abs(newMax - m_time.m_max) <= tolerance)
         return false;
     ShowRange({newMin, newMax});
     return true;
@@ -288,7 +284,7 @@ bool CMChartCtrl::ZoomAround(double time, double notches)
 
 void CMChartCtrl::ZoomGesture(double time, double notches)
 {
-    const Range before{m_min, m_max};
+    const Range before{m_time.m_min, m_time.m_max};
     if (!ZoomAround(time, notches))
         return;
     // One step back for the whole gesture, not one for each notch.
@@ -298,7 +294,7 @@ void CMChartCtrl::ZoomGesture(double time, double notches)
         m_zoomGesture = true;
     }
     m_zoomPause->start();
-    Send({.code = CHN_VIEWCHANGED});
+    emit viewChanged();
 }
 
 void CMChartCtrl::EndZoomGesture()
@@ -309,26 +305,25 @@ void CMChartCtrl::EndZoomGesture()
 
 void CMChartCtrl::ScrollLine(int direction)
 {
-    const double span = m_max - m_min;
-    double lo = 0, hi = 0;
-    const bool haveData = GetDataRange(lo, hi);
-    double delta = direction < 0 ? -m_step : m_step;
-    if (direction < 0 && m_min - m_step < 0)
-        delta = -m_min;
+    const double span = m_time.m_max - m_time.m_min;
+    const std::optional<Range> data = DataRange();
+    double delta = direction < 0 ? -m_time.m_step : m_time.m_step;
+    if (direction < 0 && m_time.m_min - m_time.m_step < 0)
+        delta = -m_time.m_min;
     // Not past the end of the data either, unless the range already lies beyond it.
-    if (direction > 0 && haveData && m_max + delta > hi)
-        delta = std::max(0.0, hi - m_max);
+    if (direction > 0 && data && m_time.m_max + delta > data->last)
+        delta = std::max(0.0, data->last - m_time.m_max);
     if (delta == 0)
         return;
-    m_min += delta;
-    m_max = m_min + span;
+    m_time.m_min += delta;
+    m_time.m_max = m_time.m_min + span;
     Recalc();
     update();
 }
 
 void CMChartCtrl::keyPressEvent(QKeyEvent* event)
 {
-    const double middle = (m_min + m_max) / 2;
+    const double middle = (m_time.m_min + m_time.m_max) / 2;
     switch (event->key()) {
     case Qt::Key_Left: ScrollLine(-1); break;
     case Qt::Key_Right: ScrollLine(1); break;

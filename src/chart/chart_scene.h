@@ -14,8 +14,9 @@
 #include "chart/chart_axis.h"
 #include "chart/chart_serie.h"
 
-// How a chart looks: colours, font and switches. The window gives its palette's text
-// colours; a picture drawn without a window keeps these.
+// How a chart looks: colours, font and switches, for the screen and the pictures alike. The
+// chart draws on its own background, so its texts take these colours and not the desktop
+// palette's (whose light text a dark theme would put on the white plot).
 struct ChartLook {
     QColor background{255, 255, 255};
     QColor axis{0, 0, 0};

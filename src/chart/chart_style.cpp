@@ -105,8 +105,7 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
     setWindowTitle(QStringLiteral("Chart Style"));
     m_color->SetDefault(QStringLiteral("Chart"), Qt::black);
     for (int i = 0; i < chart.SerieCount(); ++i) {
-        std::shared_ptr<CMChartSerie> s;
-        chart.GetSerie(i, &s);
+        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
         m_list->addItem(s->m_name);
         m_styles.push_back({s->m_colorIndex, s->m_visible, s->m_scalingMode, s->m_min, s->m_max, s->m_axisOnLeft});
         m_steps.push_back(s->m_step);
@@ -261,8 +260,7 @@ void CChartStyle::accept()
     if (!Validate())
         return;
     for (int i = 0; i < m_chart.SerieCount() && i < static_cast<int>(m_styles.size()); ++i) {
-        std::shared_ptr<CMChartSerie> s;
-        m_chart.GetSerie(i, &s);
+        const std::shared_ptr<CMChartSerie> s = m_chart.Serie(i);
         const SeriesStyle& style = m_styles[static_cast<size_t>(i)];
         s->SetColorIndex(style.colorIndex);
         s->m_scalingMode = style.scalingMode;

@@ -5,13 +5,12 @@
 #include "chart/chart_ctrl.h"
 #include "chart/chart_picture.h"
 
-void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
+void FillChart(CMChartCtrl& chart, const LogSeries& series, std::optional<Range> range)
 {
     // A series the user hid stays hidden when another log is shown.
     std::map<QString, bool> remembered;
     for (int i = 0; i < chart.SerieCount(); ++i) {
-        std::shared_ptr<CMChartSerie> s;
-        chart.GetSerie(i, &s);
+        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
         remembered.emplace(s->m_name, s->m_visible);
     }
     chart.RemoveAllSeries();
@@ -31,8 +30,7 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series, const Range* range)
 void TakeVisibility(LogSeries& series, const CMChartCtrl& chart)
 {
     for (int i = 0; i < chart.SerieCount(); ++i) {
-        std::shared_ptr<CMChartSerie> s;
-        chart.GetSerie(i, &s);
+        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
         for (NamedSeries& named : series.series)
             if (QString::fromStdString(named.name) == s->m_name)
                 named.style.visible = s->m_visible;

@@ -323,7 +323,11 @@ void CMainFrame::CreateLayout()
     connect(logs, &QAbstractItemModel::rowsRemoved, this, &CMainFrame::FollowLogCount);
     connect(logs, &QAbstractItemModel::modelReset, this, &CMainFrame::FollowLogCount);
     FollowLogCount();
-    connect(m_chart, &CMChartCtrl::Notify, this, &CMainFrame::OnChartNotify);
+    connect(m_chart, &CMChartCtrl::plotClicked, this, &CMainFrame::OnPlotClicked);
+    connect(m_chart, &CMChartCtrl::seriesClicked, this, [this](int index, bool toggled) { EditChartStyle(index, toggled); });
+    connect(m_chart, &CMChartCtrl::viewChanged, this, &CMainFrame::FollowViewHistory);
+    connect(m_chart, &CMChartCtrl::selectionChanged, this, [this](Range r) { SelectTimes(r.first, r.last); });
+    connect(m_chart, &CMChartCtrl::menuRequested, this, &CMainFrame::OnChartMenu);
     connect(m_chart, &CMChartCtrl::markMoved, this, &CMainFrame::OnMarkMoved);
     connect(m_climbsView, &ClimbsView::ClimbChosen, this, &CMainFrame::SelectClimb);
 }

@@ -167,9 +167,10 @@ private:
     void OnOpen();
     void OnSaveAs();
     void OnAbout();
-    void OnChartNotify(const NMCHART& n);
+    // A label where the plot was clicked; the chart menu's entries of the log on display.
+    void OnPlotClicked(double time);
+    void OnChartMenu(QMenu* menu, double time);
     void OnTreeMenu(QTreeWidgetItem* item, const QPoint& at);
-    void UpdateSelectionStats(const NMCHART& n);
     // The chart's selection from t1 to t2 (t1 <= t2) and its statistics.
     void SelectTimes(double t1, double t2);
     // The climbs of the log on display: pane, statistics and the chart's bands.
@@ -233,7 +234,6 @@ private:
     std::optional<int64_t> m_flownAtUnixMs;  // the time flown the pilot gave it
     // Corrections of logs that are not in the logbook, by flight hash, for this session.
     std::map<std::string, std::vector<FlightSpan>> m_correctedElsewhere;
-    double m_menuTime = 0;  // where the chart's popup menu was opened
     std::unique_ptr<Logbook> m_logbook;
     QString m_logbookProblem;
     bool m_downloadKept = false;  // the last download is in the logbook

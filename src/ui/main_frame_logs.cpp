@@ -153,9 +153,8 @@ void CMainFrame::RefreshSelected()
     const CBrixoLog* log = m_tree->SelectedLog();
     if (!log)
         return;
-    Range range;
-    if (m_chart->GetDataRange(range.first, range.last))
-        RefreshLog(log, range);
+    if (const std::optional<Range> range = m_chart->DataRange())
+        RefreshLog(log, *range);
     else
         RefreshLog(log);
 }
@@ -189,7 +188,7 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
         m_chart->RemoveAllSeries();
         m_stats->Clear();
     } else {
-        FillChart(*m_chart, m_series, range ? &*range : nullptr);
+        FillChart(*m_chart, m_series, range);
         LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_settings.Imperial());
         texts.reference = AltitudeReferenceText(m_settings.altAboveSeaLevel, m_series.aboveSeaLevel);
         m_stats->ShowLog(texts);
@@ -200,11 +199,6 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
     m_chart->update();
     Command(ID_VIEW_PREVIOUS)->setEnabled(false);
     Command(ID_VIEW_NEXT)->setEnabled(false);
-}
-
-void CMainFrame::UpdateSelectionStats(const NMCHART& n)
-{
-    SelectTimes(m_chart->PixelToValue(std::min(n.x0, n.x1)), m_chart->PixelToValue(std::max(n.x0, n.x1)));
 }
 
 void CMainFrame::SelectTimes(double t1, double t2)
@@ -239,74 +233,55 @@ void CMainFrame::SelectClimb(int index)
         return;
     const Climb& c = m_climbs.climbs[static_cast<size_t>(index)];
     // Into view: the climb in the middle of the span shown, or a little wider than the climb.
-    const double span = m_chart->m_max - m_chart->m_min;
-    if (c.start < m_chart->m_min || c.end > m_chart->m_max) {
-        const double wanted = std::max(span, (c.end - c.start) * 1.2);
+    const Range shown = m_chart->Shown();
+    if (c.start < shown.first || c.end > shown.last) {
+        const double wanted = std::max(shown.last - shown.first, (c.end - c.start) * 1.2);
         double first = (c.start + c.end - wanted) / 2;
-        double lo = 0, hi = 0;
-        if (m_chart->GetDataRange(lo, hi))
-            first = std::clamp(first, lo, std::max(lo, hi - wanted));
+        if (const std::optional<Range> data = m_chart->DataRange())
+            first = std::clamp(first, data->first, std::max(data->first, data->last - wanted));
         m_chart->SetRange(first, first + wanted);
         FollowViewHistory();
     }
     SelectTimes(c.start, c.end);
 }
 
-void CMainFrame::OnChartNotify(const NMCHART& n)
+void CMainFrame::OnPlotClicked(double t)
 {
-    switch (n.code) {
-    case CHN_CLICK: {
-        // A label on the first curve at the clicked time, with the value the read-out shows there.
-        std::shared_ptr<CMChartSerie> first;
-        const double t = m_chart->PixelToValue(n.x0);
-        if (m_chart->GetSerie(0, &first) && first->m_visible && t >= first->m_firstTime && t <= first->EndTime()) {
-            first->AddLabel(t, first->ValueAt(t));
-            m_chart->Recalc();
-            m_chart->update();
-        }
-        break;
+    // A label on the first curve at the clicked time, with the value the read-out shows there.
+    const std::shared_ptr<CMChartSerie> first = m_chart->Serie(0);
+    if (first && first->m_visible && t >= first->m_firstTime && t <= first->EndTime()) {
+        first->AddLabel(t, first->ValueAt(t));
+        m_chart->Recalc();
+        m_chart->update();
     }
-    case CHN_SERIEITEM: EditChartStyle(n.item, n.flag); break;
-    case CHN_VIEWCHANGED: FollowViewHistory(); break;
-    case CHN_SELECT: UpdateSelectionStats(n); break;
-    case CHN_MENUINIT: {
-        double first = 0, last = 0;
-        if (m_chart->SerieCount() > 0 && m_chart->GetSelection(first, last)) {
-            n.menu->addSeparator()->setData(n.item + 1);
-            n.menu->addAction(QStringLiteral("Export..."))->setData(n.item + 2);
-        }
-        if (m_chart->SerieCount() > 0 && m_tree->SelectedLog()) {
-            // The pilot's corrections of the flights, at the time the menu was opened on.
-            m_menuTime = m_chart->PixelToValue(n.x0);
-            n.menu->addSeparator()->setData(n.item + 1);
-            n.menu->addAction(QStringLiteral("Takeoff here"))->setData(n.item + 3);
-            n.menu->addAction(QStringLiteral("Landing here"))->setData(n.item + 4);
-            n.menu->addAction(QStringLiteral("Reset to found"))->setData(n.item + 5);
-            n.menu->actions().back()->setEnabled(m_flightsCorrected);
-        }
-        break;
+}
+
+void CMainFrame::OnChartMenu(QMenu* menu, double time)
+{
+    if (m_chart->SerieCount() == 0)
+        return;
+    if (m_chart->Selection()) {
+        menu->addSeparator();
+        connect(menu->addAction(QStringLiteral("Export...")), &QAction::triggered, this, [this] {
+            // The selected stretch of the log on display, unless the chart was rebuilt meanwhile.
+            const std::optional<Range> selection = m_chart->Selection();
+            if (const CBrixoLog* log = m_tree->SelectedLog(); log && selection) {
+                const SampleRange range = SelectionSamples(selection->first, selection->last, log->SamplePeriod());
+                ExportLog(*log, range.first, range.end, false);
+            }
+        });
     }
-    case CHN_MENUCOMMAND: {
-        const int series = m_chart->SerieCount();
-        const CBrixoLog* log = m_tree->SelectedLog();
-        if (!log)
-            break;
-        double t1 = 0, t2 = 0;
-        if (n.item == series + 1 && m_chart->GetSelection(t1, t2)) {
-            // "Export...": the selected stretch of the log on display.
-            const SampleRange range = SelectionSamples(t1, t2, log->SamplePeriod());
-            ExportLog(*log, range.first, range.end, false);
-        } else if (n.item == series + 2) {
-            CorrectFlights(WithTakeoffAt(m_flights, m_menuTime, LogEnd()));
-        } else if (n.item == series + 3) {
-            CorrectFlights(WithLandingAt(m_flights, m_menuTime, LogEnd()));
-        } else if (n.item == series + 4) {
-            ResetFlights();
-        }
-        break;
-    }
-    default: break;
-    }
+    if (!m_tree->SelectedLog())
+        return;
+    // The pilot's corrections of the flights, at the time the menu was opened on.
+    menu->addSeparator();
+    connect(menu->addAction(QStringLiteral("Takeoff here")), &QAction::triggered, this,
+            [this, time] { CorrectFlights(WithTakeoffAt(m_flights, time, LogEnd())); });
+    connect(menu->addAction(QStringLiteral("Landing here")), &QAction::triggered, this,
+            [this, time] { CorrectFlights(WithLandingAt(m_flights, time, LogEnd())); });
+    QAction* reset = menu->addAction(QStringLiteral("Reset to found"));
+    reset->setEnabled(m_flightsCorrected);
+    connect(reset, &QAction::triggered, this, &CMainFrame::ResetFlights);
 }
 
 void CMainFrame::Download()

@@ -27,18 +27,17 @@ void CMainFrame::EditChartStyle(int item, bool noDialog)
             return;
     }
     // The altitude's and the vario's display settings follow what the chart now shows.
-    std::shared_ptr<CMChartSerie> s;
-    const auto keep = [&s](bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
+    const auto keep = [](const CMChartSerie* s, bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
         on = s->m_visible;
         style = StoredScalingMode(s->m_scalingMode);
         color = static_cast<uint32_t>(s->m_colorIndex);
         min = s->m_customMin;
         max = s->m_customMax;
     };
-    if (m_chart->GetSerie(0, &s))
-        keep(m_settings.altOn, m_settings.altStyle, m_settings.altColor, m_settings.altMin, m_settings.altMax);
-    if (m_chart->GetSerie(1, &s))
-        keep(m_settings.varioOn, m_settings.varioStyle, m_settings.varioColor, m_settings.varioMin,
+    if (const auto s = m_chart->Serie(0))
+        keep(s.get(), m_settings.altOn, m_settings.altStyle, m_settings.altColor, m_settings.altMin, m_settings.altMax);
+    if (const auto s = m_chart->Serie(1))
+        keep(s.get(), m_settings.varioOn, m_settings.varioStyle, m_settings.varioColor, m_settings.varioMin,
              m_settings.varioMax);
     if (!noDialog)
         StoreSettings();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -298,22 +300,20 @@ TEST(ChartDrawing, NothingToDraw)
     EXPECT_EQ(picture.pixelColor(400, empty.m_time.m_rect.top), QColor(0, 0, 0));
     // A window never given a size has no picture.
     CMChartCtrl never;
-    QImage none;
     never.resize(0, 0);
-    EXPECT_FALSE(never.CopyBitmap(none));
+    EXPECT_FALSE(never.CopyBitmap());
 }
 
 TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
 {
     CMChartCtrl chart;
     chart.resize(800, 600);
-    std::shared_ptr<CMChartSerie> s;
-    chart.AddSerie("S", 0.0, 1.0, {0, 50, 100, 50, 0}, &s, false);
+    const std::shared_ptr<CMChartSerie> s = chart.AddSerie("S", 0.0, 1.0, {0, 50, 100, 50, 0});
     s->SetColorIndex(2);
     chart.ResetView(false);
     chart.SetSelection(1.0, 2.0);
-    QImage before;
-    ASSERT_TRUE(chart.CopyBitmap(before));
+    const std::optional<QImage> before = chart.CopyBitmap();
+    ASSERT_TRUE(before);
     const ChartRect plot = chart.PlotRect();
     const auto snapshot = chart.Snapshot();
 
@@ -333,9 +333,9 @@ TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
             EXPECT_GT(CountColor(picture, PaletteColor(2), right), 5) << c.size.width();
         }
         // The window's picture and layout are as before.
-        QImage after;
-        ASSERT_TRUE(chart.CopyBitmap(after));
-        EXPECT_TRUE(after == before);
+        const std::optional<QImage> after = chart.CopyBitmap();
+        ASSERT_TRUE(after);
+        EXPECT_TRUE(*after == *before);
         EXPECT_EQ(std::pair(chart.PlotRect().right, chart.PlotRect().bottom), std::pair(plot.right, plot.bottom));
     }
     // A picture has no mouse, so no box for the read-out's time: one text fewer than the window's.
@@ -343,4 +343,39 @@ TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
     EXPECT_TRUE(snapshot->m_scene.TimeBox().IsEmpty());
     EXPECT_FALSE(chart.TimeBox().IsEmpty());
     EXPECT_EQ(snapshot->m_scene.TextRects().size() + 1, chart.TextRects().size());
+}
+
+TEST(ChartDrawing, ADarkDesktopThemeLeavesTheChartReadable)
+{
+    // The chart draws on its own white background: a palette of light text on dark (a dark
+    // desktop theme) must not reach its labels, legend or read-out.
+    QPalette dark;
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(30, 30, 30));
+    std::optional<QImage> pictures[2];
+    QImage screens[2];
+    for (int themed = 0; themed < 2; ++themed) {
+        CMChartCtrl chart;
+        if (themed)
+            chart.setPalette(dark);
+        chart.resize(640, 400);
+        chart.AddSerie("Alt", 0.0, 1.0, {0, 50, 100, 50, 0});
+        chart.ResetView(false);
+        chart.Recalc();
+        pictures[themed] = chart.CopyBitmap();
+        ASSERT_TRUE(pictures[themed]);
+        // The read-out over the picture, as the mouse shows it.
+        const ChartRect plot = chart.PlotRect();
+        QMouseEvent move(QEvent::MouseMove, QPointF((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2),
+                         QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &move);
+        ASSERT_FALSE(chart.ReadOut().empty());
+        screens[themed] = chart.grab().toImage();
+    }
+    EXPECT_TRUE(*pictures[0] == *pictures[1]);
+    EXPECT_TRUE(screens[0] == screens[1]);
+    // And the texts are there: the axis labels take the chart's text colour.
+    EXPECT_GT(CountColor(*pictures[1], QColor(0, 0, 0), {0, 0, 640, 400}), 100);
 }

@@ -89,8 +89,9 @@ TEST(ChartHiDpi, TheWidgetFollowsItsScreen)
         EXPECT_EQ(scale, 2.0);  // the run that CTest makes at twice the density
     }
     ctrl.Recalc();
-    QImage picture;
-    ASSERT_TRUE(ctrl.CopyBitmap(picture));
+    const std::optional<QImage> copy = ctrl.CopyBitmap();
+    ASSERT_TRUE(copy);
+    const QImage& picture = *copy;
     EXPECT_EQ(picture.size(), QSize(static_cast<int>(640 * scale), static_cast<int>(400 * scale)));
     EXPECT_EQ(picture.devicePixelRatio(), scale);
     EXPECT_GT(CurveColumns(picture, ctrl.PlotRect(), scale).size(), static_cast<size_t>(400 * scale));

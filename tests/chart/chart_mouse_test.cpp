@@ -11,12 +11,20 @@
 
 namespace {
 
-// A shown chart of two series over 0 ... 1000 s, recording its notifications.
+// What the chart told: which signal, with its time or range, or its series and toggle.
+struct Sent {
+    std::string what;
+    double first = 0, last = 0;
+    int item = 0;
+    bool flag = false;
+};
+
+// A shown chart of two series over 0 ... 1000 s, recording its signals.
 class ChartMouse : public ::testing::Test {
 protected:
     CMChartCtrl chart;
     std::shared_ptr<CMChartSerie> alt, vario;
-    std::vector<NMCHART> sent;
+    std::vector<Sent> sent;
     int beeps = 0;
 
     void SetUp() override
@@ -27,20 +35,27 @@ protected:
             a[i] = static_cast<double>(i % 100);
             b[i] = static_cast<double>(i % 50) - 25;
         }
-        chart.AddSerie("Alt", 0, 1.0, a, &alt, false);
-        chart.AddSerie("Vario", 0, 1.0, b, &vario, false);
+        alt = chart.AddSerie("Alt", 0, 1.0, a);
+        vario = chart.AddSerie("Vario", 0, 1.0, b);
         vario->m_axisOnLeft = false;
         chart.ResetView(false);
         chart.show();
         chart.m_beep = [this] {
             ++beeps;
         };
-        QObject::connect(&chart, &CMChartCtrl::Notify, [this](const NMCHART& n) { sent.push_back(n); });
+        QObject::connect(&chart, &CMChartCtrl::plotClicked, [this](double t) { sent.push_back({"click", t, t}); });
+        QObject::connect(&chart, &CMChartCtrl::selectionChanged,
+                         [this](Range r) { sent.push_back({"select", r.first, r.last}); });
+        QObject::connect(&chart, &CMChartCtrl::viewChanged, [this] { sent.push_back({"view"}); });
+        QObject::connect(&chart, &CMChartCtrl::seriesClicked,
+                         [this](int index, bool toggled) { sent.push_back({"series", 0, 0, index, toggled}); });
+        QObject::connect(&chart, &CMChartCtrl::menuRequested,
+                         [this](QMenu*, double t) { sent.push_back({"menu", t, t}); });
     }
 
-    std::pair<double, double> View() const { return {chart.m_min, chart.m_max}; }
+    std::pair<double, double> View() const { return {chart.Shown().first, chart.Shown().last}; }
     int PlotY() const { return (chart.PlotRect().top + chart.PlotRect().bottom) / 2; }
-    int BandY() const { return (chart.m_rect.top + chart.m_rect.bottom) / 2; }
+    int BandY() const { return (chart.TimeAxis().m_rect.top + chart.TimeAxis().m_rect.bottom) / 2; }
     int PlotX(int offset) const { return chart.PlotRect().left + offset; }
 
     void Drag(int x0, int y0, int x1, int y1, Qt::KeyboardModifiers mods = {})
@@ -59,11 +74,11 @@ protected:
         QApplication::sendEvent(&chart, &e);
     }
 
-    std::vector<int> Codes() const
+    std::vector<std::string> Codes() const
     {
-        std::vector<int> codes;
-        for (const NMCHART& n : sent)
-            codes.push_back(n.code);
+        std::vector<std::string> codes;
+        for (const Sent& n : sent)
+            codes.push_back(n.what);
         return codes;
     }
 };
@@ -74,24 +89,24 @@ TEST_F(ChartMouse, ClickOrSelectByDistance)
 {
     const struct {
         int dx, dy;
-        int code;
-    } cases[] = {{2, 2, CHN_CLICK}, {0, 0, CHN_CLICK}, {3, 0, CHN_SELECT}, {0, -3, CHN_SELECT}, {-40, 5, CHN_SELECT}};
+        std::string what;
+    } cases[] = {{2, 2, "click"}, {0, 0, "click"}, {3, 0, "select"}, {0, -3, "select"}, {-40, 5, "select"}};
     for (const auto& c : cases) {
         sent.clear();
         const int x = PlotX(200), y = PlotY();
         Drag(x, y, x + c.dx, y + c.dy);
         ASSERT_EQ(sent.size(), 1u) << c.dx << "," << c.dy;
-        EXPECT_EQ(std::tuple(sent[0].code, sent[0].x0, sent[0].y0, sent[0].source), std::tuple(c.code, x, y, &chart));
-        if (c.code == CHN_SELECT) {
-            EXPECT_EQ(std::pair(sent[0].x1, sent[0].y1), std::pair(x + c.dx, y + c.dy));
-        }
+        // A click tells where it began; a selection its times in order, whichever way it went.
+        const double first = chart.TimeAt(c.what == "click" ? x : std::min(x, x + c.dx));
+        const double last = chart.TimeAt(c.what == "click" ? x : std::max(x, x + c.dx));
+        EXPECT_EQ(std::tuple(sent[0].what, sent[0].first, sent[0].last), std::tuple(c.what, first, last));
     }
 }
 
 TEST_F(ChartMouse, ZoomBandAndViewHistory)
 {
     const auto before = View();
-    const double t100 = chart.PixelToValue(100), t300 = chart.PixelToValue(300);
+    const double t100 = chart.TimeAt(100), t300 = chart.TimeAt(300);
     // A Ctrl-click, or a Ctrl-drag back to where it began, zooms to nothing and leaves no view.
     QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, QPoint(300, BandY()));
     Drag(300, BandY(), 300, BandY(), Qt::ControlModifier);
@@ -99,32 +114,32 @@ TEST_F(ChartMouse, ZoomBandAndViewHistory)
     EXPECT_FALSE(chart.CanGoBack());
     sent.clear();
     Drag(300, BandY(), 100, BandY(), Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(chart.m_min, t100);
-    EXPECT_DOUBLE_EQ(chart.m_max, t300);
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    EXPECT_DOUBLE_EQ(chart.Shown().first, t100);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, t300);
+    EXPECT_EQ(Codes(), std::vector<std::string>{"view"});
     EXPECT_TRUE(chart.CanGoBack());
 
     chart.PreviousView();
     EXPECT_EQ(View(), before);
     EXPECT_TRUE(chart.CanGoForward());
     chart.NextView();
-    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, t100);
     EXPECT_FALSE(chart.CanGoForward());
     chart.NextView();  // nothing left: nothing happens
-    EXPECT_DOUBLE_EQ(chart.m_max, t300);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, t300);
     // The extra mouse buttons go back and forward too.
     QTest::mousePress(&chart, Qt::BackButton, {}, QPoint(400, 300));
-    EXPECT_EQ(chart.m_min, before.first);
+    EXPECT_EQ(chart.Shown().first, before.first);
     QTest::mousePress(&chart, Qt::ForwardButton, {}, QPoint(400, 300));
-    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, t100);
     // The whole range is one step, and none when it is shown already.
     sent.clear();
     chart.ShowWholeRange();
     chart.ShowWholeRange();
     EXPECT_EQ(View(), before);
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    EXPECT_EQ(Codes(), std::vector<std::string>{"view"});
     chart.PreviousView();
-    EXPECT_DOUBLE_EQ(chart.m_min, t100);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, t100);
 }
 
 TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
@@ -135,11 +150,11 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
         size_t backEntries;
     } cases[] = {{-4, 1}, {-10, 2}};
     for (const auto& c : cases) {
-        const double min = chart.m_min;
-        const int x = (chart.m_rect.left + chart.m_rect.right) / 2;
+        const double min = chart.Shown().first;
+        const int x = (chart.TimeAxis().m_rect.left + chart.TimeAxis().m_rect.right) / 2;
         Drag(x, BandY(), x + c.dx, BandY());
-        EXPECT_GT(chart.m_min, min) << c.dx;  // the content follows the mouse to the left
-        EXPECT_DOUBLE_EQ(chart.m_max - chart.m_min, 100.0);
+        EXPECT_GT(chart.Shown().first, min) << c.dx;  // the content follows the mouse to the left
+        EXPECT_DOUBLE_EQ(chart.Shown().last - chart.Shown().first, 100.0);
         size_t entries = 0;
         while (chart.CanGoBack()) {  // count, then restore by going forward again
             chart.PreviousView();
@@ -152,14 +167,14 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
     // A pan that counts empties the forward stack.
     chart.PreviousView();
     ASSERT_TRUE(chart.CanGoForward());
-    const int x = (chart.m_rect.left + chart.m_rect.right) / 2;
+    const int x = (chart.TimeAxis().m_rect.left + chart.TimeAxis().m_rect.right) / 2;
     Drag(x, BandY(), x - 20, BandY());
     EXPECT_FALSE(chart.CanGoForward());
     // Dragged far to the right, the view stops at time 0.
     chart.SetRange(10, 110);
-    Drag(chart.m_rect.left + 10, BandY(), chart.m_rect.right - 10, BandY());
-    EXPECT_EQ(chart.m_min, 0.0);
-    EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
+    Drag(chart.TimeAxis().m_rect.left + 10, BandY(), chart.TimeAxis().m_rect.right - 10, BandY());
+    EXPECT_EQ(chart.Shown().first, 0.0);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 100.0);
 }
 
 TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
@@ -190,8 +205,8 @@ TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
         chart.SetRange(c.from.first, c.from.last);
         const bool changed = chart.ZoomAround(c.time, c.notches);
         EXPECT_EQ(changed, c.to.first != c.from.first || c.to.last != c.from.last) << c.what;
-        EXPECT_NEAR(chart.m_min, c.to.first, 1e-9) << c.what;
-        EXPECT_NEAR(chart.m_max, c.to.last, 1e-9) << c.what;
+        EXPECT_NEAR(chart.Shown().first, c.to.first, 1e-9) << c.what;
+        EXPECT_NEAR(chart.Shown().last, c.to.last, 1e-9) << c.what;
     }
 }
 
@@ -203,12 +218,12 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
 
     // Over the plot, eight eighths of a notch (a fine wheel) zoom as one notch, around the mouse.
     const int x = PlotX(40);
-    const double t = chart.PixelToValue(x);
+    const double t = chart.TimeAt(x);
     for (int i = 0; i < 8; ++i)
         Wheel(QPoint(x, PlotY()), 15);
-    EXPECT_NEAR(chart.m_min, t - t * CMChartCtrl::kZoomPerNotch, 1e-9);
-    EXPECT_NEAR(chart.m_max - chart.m_min, 1000 * CMChartCtrl::kZoomPerNotch, 1e-9);
-    EXPECT_EQ(std::pair(sent.size(), sent.back().code), std::pair(size_t{8}, CHN_VIEWCHANGED));
+    EXPECT_NEAR(chart.Shown().first, t - t * CMChartCtrl::kZoomPerNotch, 1e-9);
+    EXPECT_NEAR(chart.Shown().last - chart.Shown().first, 1000 * CMChartCtrl::kZoomPerNotch, 1e-9);
+    EXPECT_EQ(std::pair(sent.size(), sent.back().what), std::pair(size_t{8}, std::string("view")));
     // One step back for the gesture.
     chart.PreviousView();
     EXPECT_EQ(View(), std::pair(0.0, 1000.0));
@@ -221,16 +236,15 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
     int steps = 0;
     for (; chart.CanGoBack(); ++steps)
         chart.PreviousView();
-    EXPECT_EQ(std::pair(steps, chart.m_max), std::pair(2, 1000.0));
+    EXPECT_EQ(std::pair(steps, chart.Shown().last), std::pair(2, 1000.0));
 }
 
-TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
+TEST_F(ChartMouse, PopupMenuTogglesSeriesAndRunsTheEntriesOfOthers)
 {
-    QObject::connect(&chart, &CMChartCtrl::Notify, [](const NMCHART& n) {
-        if (n.code == CHN_MENUINIT) {
-            n.menu->addSeparator()->setData(n.item + 1);
-            n.menu->addAction("Export...")->setData(n.item + 2);
-        }
+    int exports = 0;
+    QObject::connect(&chart, &CMChartCtrl::menuRequested, [&exports](QMenu* menu, double) {
+        menu->addSeparator();
+        QObject::connect(menu->addAction("Export..."), &QAction::triggered, [&exports] { ++exports; });
     });
     std::vector<QString> seen;
     int pick = 1;  // the second entry: "Vario"
@@ -238,19 +252,26 @@ TEST_F(ChartMouse, PopupMenuTogglesSeriesAndForwardsOtherEntries)
         seen.clear();
         for (QAction* a : menu.actions())
             seen.push_back(a->text() + (a->isChecked() ? "*" : ""));
-        return menu.actions().at(pick);
+        QAction* chosen = menu.actions().at(pick);
+        chosen->trigger();
+        return chosen;
     };
-    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(PlotX(50), PlotY()));
+    const int x = PlotX(50);
+    const double t = chart.TimeAt(x);  // before the vario's axis goes and the plot widens
+    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(x, PlotY()));
     EXPECT_EQ(seen, (std::vector<QString>{"Alt*", "Vario*", "", "Export..."}));
     EXPECT_FALSE(vario->m_visible);
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_MENUINIT});  // toggling tells nobody
-    EXPECT_EQ(sent[0].item, 2);
+    EXPECT_TRUE(alt->m_visible);
+    EXPECT_EQ(Codes(), std::vector<std::string>{"menu"});  // toggling tells nobody
+    EXPECT_EQ(sent[0].first, t);                          // the time the menu was opened at
+    EXPECT_EQ(exports, 0);
 
     sent.clear();
     pick = 3;
-    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(PlotX(50), PlotY()));
-    EXPECT_EQ(Codes(), (std::vector<int>{CHN_MENUINIT, CHN_MENUCOMMAND}));
-    EXPECT_EQ(sent[1].item, 3);  // "Export..." is series count + 2, sent less one
+    QTest::mousePress(&chart, Qt::RightButton, {}, QPoint(x, PlotY()));
+    EXPECT_EQ(seen, (std::vector<QString>{"Alt*", "Vario", "", "Export..."}));
+    EXPECT_EQ(exports, 1);
+    EXPECT_FALSE(vario->m_visible);
 }
 
 TEST_F(ChartMouse, LegendChoices)
@@ -263,12 +284,12 @@ TEST_F(ChartMouse, LegendChoices)
     QTest::mouseClick(&chart, Qt::LeftButton, Qt::ControlModifier, onVario);
     QTest::mousePress(&chart, Qt::RightButton, {}, beside);
     QTest::mouseClick(&chart, Qt::LeftButton, {}, onVario);  // a plain click in the legend: nothing
-    ASSERT_EQ(Codes(), (std::vector<int>{CHN_SERIEITEM, CHN_SERIEITEM, CHN_SERIEITEM}));
+    ASSERT_EQ(Codes(), (std::vector<std::string>{"series", "series", "series"}));
     EXPECT_EQ(std::tuple(sent[0].item, sent[1].item, sent[1].flag, sent[2].item), std::tuple(-1, 1, false, -1));
 
     sent.clear();
     QTest::mouseDClick(&chart, Qt::LeftButton, {}, onVario);
-    ASSERT_EQ(Codes(), std::vector<int>{CHN_SERIEITEM});
+    ASSERT_EQ(Codes(), std::vector<std::string>{"series"});
     EXPECT_EQ(std::pair(sent[0].item, sent[0].flag), std::pair(1, true));
     EXPECT_FALSE(vario->m_visible);
     EXPECT_TRUE(alt->m_visible);
@@ -292,33 +313,33 @@ TEST_F(ChartMouse, OverlaysLeaveThePictureAlone)
 TEST_F(ChartMouse, KeysPanAndZoom)
 {
     chart.SetRange(100, 200);
-    const double step = chart.m_step;
+    const double step = chart.TimeAxis().m_step;
     QTest::keyClick(&chart, Qt::Key_Right);
-    EXPECT_DOUBLE_EQ(chart.m_min, 100 + step);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, 100 + step);
     QTest::keyClick(&chart, Qt::Key_Left);
     QTest::keyClick(&chart, Qt::Key_Left);
-    EXPECT_DOUBLE_EQ(chart.m_min, 100 - step);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, 100 - step);
     chart.SetRange(3, 103);
     QTest::keyClick(&chart, Qt::Key_Left);
-    EXPECT_EQ(chart.m_min, 0.0);  // not before time 0
-    EXPECT_DOUBLE_EQ(chart.m_max, 100.0);
+    EXPECT_EQ(chart.Shown().first, 0.0);  // not before time 0
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 100.0);
     chart.SetRange(897, 997);
     QTest::keyClick(&chart, Qt::Key_Right);
-    EXPECT_DOUBLE_EQ(chart.m_min, 900.0);  // nor past the end of the data
-    EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, 900.0);  // nor past the end of the data
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 1000.0);
     QTest::keyClick(&chart, Qt::Key_Right);
-    EXPECT_DOUBLE_EQ(chart.m_max, 1000.0);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 1000.0);
     // The wheel tilted sideways pans as the arrows do, over the plot or the time band; it
     // neither zooms nor leaves a view.
     const auto earlier = View();
     chart.SetRange(100, 200);
     Wheel(QPoint(PlotX(50), PlotY()), 0, 120);
-    EXPECT_DOUBLE_EQ(chart.m_min, 100 - step);
-    EXPECT_DOUBLE_EQ(chart.m_max, 200 - step);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, 100 - step);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 200 - step);
     Wheel(QPoint(PlotX(50), BandY()), 0, -120);
     Wheel(QPoint(PlotX(50), BandY()), 0, -120);
-    EXPECT_DOUBLE_EQ(chart.m_min, 100 + step);
-    EXPECT_DOUBLE_EQ(chart.m_max, 200 + step);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, 100 + step);
+    EXPECT_DOUBLE_EQ(chart.Shown().last, 200 + step);
     EXPECT_TRUE(sent.empty());
     chart.PreviousView();
     EXPECT_EQ(View(), earlier);
@@ -326,20 +347,20 @@ TEST_F(ChartMouse, KeysPanAndZoom)
     // + and - zoom around the middle, both keys in a row one view.
     chart.SetRange(100, 200);
     QTest::keyClick(&chart, Qt::Key_Plus);
-    EXPECT_NEAR(chart.m_min, 110, 1e-9);
-    EXPECT_NEAR(chart.m_max, 190, 1e-9);
+    EXPECT_NEAR(chart.Shown().first, 110, 1e-9);
+    EXPECT_NEAR(chart.Shown().last, 190, 1e-9);
     QTest::keyClick(&chart, Qt::Key_Minus);
-    EXPECT_NEAR(chart.m_min, 100, 1e-9);
+    EXPECT_NEAR(chart.Shown().first, 100, 1e-9);
     QTest::keyClick(&chart, Qt::Key_Equal);  // "+" without Shift
-    EXPECT_NEAR(chart.m_max, 190, 1e-9);
+    EXPECT_NEAR(chart.Shown().last, 190, 1e-9);
     chart.PreviousView();
     EXPECT_EQ(View(), std::pair(100.0, 200.0));
 }
 
 TEST_F(ChartMouse, TheReadOutShowsTheTimeAndGoesWithTheMouse)
 {
-    const int x = chart.ValueToPixel(500.0);
-    const double t = chart.PixelToValue(x);
+    const int x = chart.XOf(500.0);
+    const double t = chart.TimeAt(x);
     QTest::mouseMove(&chart, QPoint(x, PlotY()));
     const auto& readOut = chart.ReadOut();
     ASSERT_EQ(readOut.size(), 3u);
@@ -361,11 +382,10 @@ TEST_F(ChartMouse, RemovingAllSeriesForgetsTheViews)
     chart.SetRange(10, 20);
     chart.SetSelection(12, 14);
     chart.RemoveAllSeries();
-    double a = 0, b = 0;
     EXPECT_FALSE(chart.CanGoBack());
-    EXPECT_FALSE(chart.GetSelection(a, b));
-    EXPECT_FALSE(chart.GetDataRange(a, b));
-    EXPECT_EQ(Codes(), std::vector<int>{CHN_VIEWCHANGED});
+    EXPECT_FALSE(chart.Selection());
+    EXPECT_FALSE(chart.DataRange());
+    EXPECT_EQ(Codes(), std::vector<std::string>{"view"});
     chart.ResetView(false);  // no series: the range stays
     EXPECT_EQ(View(), std::pair(10.0, 20.0));
 }

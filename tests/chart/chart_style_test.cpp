@@ -24,9 +24,9 @@ struct StyledChart {
     StyledChart()
     {
         chart.resize(800, 600);
-        chart.AddSerie("Alt", 0.0, 1.0, {0, 250, 1000, 600}, &alt, false);
-        chart.AddSerie("Vario", 0.0, 1.0, {1, -2, 3, 0}, &vario, false);
-        chart.AddSerie("Temp", 0.0, 1.0, {20, 21, 22, 21}, &temp, false);
+        alt = chart.AddSerie("Alt", 0.0, 1.0, {0, 250, 1000, 600});
+        vario = chart.AddSerie("Vario", 0.0, 1.0, {1, -2, 3, 0});
+        temp = chart.AddSerie("Temp", 0.0, 1.0, {20, 21, 22, 21});
         alt->SetColorIndex(1);
         alt->m_customMin = 10;
         alt->m_customMax = 20;

@@ -83,6 +83,8 @@ protected:
             }
             if (whileOpen)
                 whileOpen();
+            if (chosen)
+                chosen->trigger();  // as QMenu::exec does
             return chosen;
         };
         const ChartRect& plot = chart->PlotRect();
@@ -166,8 +168,8 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
     OpenWindow(&settings);
     AnswerDialogs();
     ASSERT_TRUE(frame->OpenFile(kHops));
-    std::shared_ptr<CMChartSerie> vario;
-    ASSERT_TRUE(frame->Chart()->GetSerie(1, &vario));
+    const std::shared_ptr<CMChartSerie> vario = frame->Chart()->Serie(1);
+    ASSERT_TRUE(vario);
     vario->m_visible = false;  // hidden in the chart, so also in the table
 
     // The second log (2103 records) while the first is shown.

@@ -263,7 +263,7 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
 
     // Drawn: a line in the text colour down the plot at each mark, and its word by it.
     const ChartRect& plot = chart->PlotRect();
-    const int x = chart->ValueToPixel(found.takeoff);
+    const int x = chart->XOf(found.takeoff);
     const QImage& picture = chart->Picture();
     const double scale = picture.devicePixelRatio();
     const QColor text = chart->palette().color(QPalette::WindowText);
@@ -279,25 +279,26 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
     QTest::mouseMove(chart, QPoint(x + 25, y));
     QTest::mouseMove(chart, QPoint(x + 50, y));
     QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(x + 50, y));
-    const double dragged = std::round(chart->PixelToValue(x + 50));  // on a sample: one a second
+    const double dragged = std::round(chart->TimeAt(x + 50));  // on a sample: one a second
     ASSERT_EQ(frame->FlightsShown().size(), 1u);
     EXPECT_EQ(frame->FlightsShown()[0], (FlightSpan{dragged, found.landing}));
     EXPECT_EQ(chart->Marks()[0].time, dragged);
     EXPECT_EQ(stat("Takeoff"), TimeLabel(dragged));
-    double first = 0, last = 0;
-    EXPECT_FALSE(chart->GetSelection(first, last));  // the drag selected nothing
+    EXPECT_FALSE(chart->Selection());  // the drag selected nothing
 
     // "Landing here" from the chart's menu at 300 s.
     const auto choose = [&](const QString& pick, double at) {
         chart->m_runMenu = [pick](QMenu& menu, const QPoint&) -> QAction* {
             for (QAction* a : menu.actions())
-                if (a->text() == pick && a->isEnabled())
+                if (a->text() == pick && a->isEnabled()) {
+                    a->trigger();  // as QMenu::exec does
                     return a;
+                }
             return nullptr;
         };
-        const int menuX = chart->ValueToPixel(at);
+        const int menuX = chart->XOf(at);
         QTest::mouseClick(chart, Qt::RightButton, {}, QPoint(menuX, y));
-        return std::round(chart->PixelToValue(menuX));
+        return std::round(chart->TimeAt(menuX));
     };
     const double landing = choose("Landing here", 300);
     const std::vector<FlightSpan> corrected = {{dragged, landing}};

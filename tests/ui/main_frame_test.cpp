@@ -201,14 +201,14 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     chart->SetRange(600, 1200);
     Serie(0)->AddLabel(700, 100);
     QTest::keyClick(chart, Qt::Key_Home);  // the whole flight
-    EXPECT_EQ(std::pair(chart->m_min, chart->m_max), std::pair(0.0, 3599.0));
+    EXPECT_EQ(std::pair(chart->Shown().first, chart->Shown().last), std::pair(0.0, 3599.0));
     EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
     EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
-    EXPECT_EQ(chart->m_min, 600.0);
+    EXPECT_EQ(chart->Shown().first, 600.0);
     EXPECT_TRUE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     QTest::keyClick(chart, Qt::Key_Right, Qt::AltModifier);
-    EXPECT_EQ(chart->m_max, 3599.0);
+    EXPECT_EQ(chart->Shown().last, 3599.0);
     QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Serie(0)->m_labels.empty());
     // F5, wherever the focus is, rebuilds over the time the series cover (here the whole
@@ -216,8 +216,8 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
     frame->InnerSplitter()->setFocus();
     QTest::keyClick(frame.get(), Qt::Key_F5);
-    EXPECT_DOUBLE_EQ(chart->m_min, 0.0);
-    EXPECT_DOUBLE_EQ(chart->m_max, 3599.0);
+    EXPECT_DOUBLE_EQ(chart->Shown().first, 0.0);
+    EXPECT_DOUBLE_EQ(chart->Shown().last, 3599.0);
     EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
     EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
     // In the list of logs Home goes to the first log, as in any list.
@@ -279,14 +279,14 @@ TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
     CMChartCtrl* chart = frame->Chart();
     const ChartRect plot = chart->PlotRect();
     const int y = (plot.top + plot.bottom) / 2;
-    const int x0 = chart->ValueToPixel(600), x1 = chart->ValueToPixel(900);
+    const int x0 = chart->XOf(600), x1 = chart->XOf(900);
     QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(x1, y));
     QTest::mouseMove(chart, QPoint(x0, y));
     QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(x0, y));
-    double first = 0, last = 0;
-    ASSERT_TRUE(chart->GetSelection(first, last));
-    EXPECT_NEAR(first, 600, 10);
-    EXPECT_NEAR(last, 900, 10);
+    const std::optional<Range> selection = chart->Selection();
+    ASSERT_TRUE(selection);
+    EXPECT_NEAR(selection->first, 600, 10);
+    EXPECT_NEAR(selection->last, 900, 10);
     EXPECT_TRUE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x0, y));
@@ -318,12 +318,13 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     ASSERT_EQ(chart->Bands().size(), 4u);
     EXPECT_EQ(std::pair(chart->Bands()[0].first, chart->Bands()[0].last), std::pair(146.0, 449.0));
     const ChartRect plot = chart->PlotRect();
-    QImage picture;
-    ASSERT_TRUE(chart->CopyBitmap(picture));
+    const std::optional<QImage> copy = chart->CopyBitmap();
+    ASSERT_TRUE(copy);
+    const QImage& picture = *copy;
     const double scale = picture.devicePixelRatio();
-    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(300) + 1, plot.top + 3) * scale).toPoint()),
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->XOf(300) + 1, plot.top + 3) * scale).toPoint()),
               QColor(218, 238, 218));
-    EXPECT_EQ(picture.pixelColor((QPointF(chart->ValueToPixel(600) + 1, plot.top + 3) * scale).toPoint()),
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->XOf(600) + 1, plot.top + 3) * scale).toPoint()),
               QColor(Qt::white));
 
     // Sorted by gain, the largest first; a row selects its climb as a drag would, brought into view.
@@ -332,11 +333,11 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     QTreeWidgetItem* largest = view->topLevelItem(0);
     EXPECT_EQ(largest->text(0), "3");
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(largest).center());
-    double first = 0, last = 0;
-    ASSERT_TRUE(chart->GetSelection(first, last));
-    EXPECT_EQ(std::pair(first, last), std::pair(1409.0, 1769.0));
-    EXPECT_LE(chart->m_min, 1409.0);
-    EXPECT_GE(chart->m_max, 1769.0);
+    const std::optional<Range> selected = chart->Selection();
+    ASSERT_TRUE(selected);
+    EXPECT_EQ(std::pair(selected->first, selected->last), std::pair(1409.0, 1769.0));
+    EXPECT_LE(chart->Shown().first, 1409.0);
+    EXPECT_GE(chart->Shown().last, 1769.0);
     // Its statistics, as nivra-tool stats --from 1409 --to 1769 gives them.
     QStringList selection;
     for (const char* item :

@@ -361,7 +361,7 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
         dialog.ColorButton()->Entries()[6]->trigger();
         dialog.accept();
     };
-    emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 1, .flag = false});
+    emit frame->Chart()->seriesClicked(1, false);
     EXPECT_EQ(dialogs, 1);
     const Settings& s = frame->CurrentSettings();
     EXPECT_EQ(std::tuple(s.varioStyle, s.varioColor, s.varioMin), std::tuple(2u, 6u, -3.0));
@@ -370,7 +370,7 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
 
     // A legend toggle opens no dialog and keeps what is shown.
     Serie(0)->m_visible = false;
-    emit frame->Chart()->Notify(NMCHART{.code = CHN_SERIEITEM, .item = 0, .flag = true});
+    emit frame->Chart()->seriesClicked(0, true);
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(frame->CurrentSettings().altOn);
     // The next rebuild uses the stored styles.

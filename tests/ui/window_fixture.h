@@ -70,8 +70,6 @@ protected:
 
     std::shared_ptr<CMChartSerie> Serie(int index) const
     {
-        std::shared_ptr<CMChartSerie> s;
-        frame->Chart()->GetSerie(index, &s);
-        return s;
+        return frame->Chart()->Serie(index);
     }
 };
