@@ -18,8 +18,7 @@ constexpr int kZoomPauseMs = 600;
 
 }  // namespace
 
-CMChartCtrl::CMChartCtrl(QWidget* parent)
-    : QWidget(parent), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
+CMChartCtrl::CMChartCtrl(QWidget* parent) : QWidget(parent), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
 {
     m_beep = [] {
         QApplication::beep();

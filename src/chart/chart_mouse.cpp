@@ -191,7 +191,8 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
                          m_time.PixelToValue(std::max(m_dragStartX, m_dragCurrentX)));
         } else {
             // A pan of less than 5 pixels does not count as a view.
-            if (!m_back.empty() && std::abs(m_time.ValueToPixel(m_time.m_min) - m_time.ValueToPixel(m_back.back().first)) < 5)
+            if (!m_back.empty() &&
+                std::abs(m_time.ValueToPixel(m_time.m_min) - m_time.ValueToPixel(m_back.back().first)) < 5)
                 m_back.pop_back();
             else
                 m_forward.clear();
@@ -207,8 +208,8 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
         if (std::abs(m_selX0 - p.x()) < 3 && std::abs(m_selY0 - p.y()) < 3)
             emit plotClicked(m_time.PixelToValue(m_selX0));
         else
-            emit selectionChanged(Range{m_time.PixelToValue(std::min(m_selX0, p.x())),
-                                        m_time.PixelToValue(std::max(m_selX0, p.x()))});
+            emit selectionChanged(
+                Range{m_time.PixelToValue(std::min(m_selX0, p.x())), m_time.PixelToValue(std::max(m_selX0, p.x()))});
     }
 }
 

@@ -28,7 +28,6 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/climbs_view.h"
-#include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
@@ -113,63 +112,63 @@ CMainFrame::~CMainFrame()
         qWarning("Nivra: the settings were saved, but %s", saved->c_str());
 }
 
-QAction* CMainFrame::AddCommand(int id, const char* text, const char* utf8Prompt)
+QAction* CMainFrame::AddCommand(const char* text, const char* utf8Prompt)
 {
     auto* action = new QAction(QString::fromUtf8(text), this);
     const QString prompt = QString::fromUtf8(utf8Prompt);
-    action->setData(id);
     // A prompt is the status-bar text, then after a line break the tooltip.
     const auto split = prompt.indexOf(QLatin1Char('\n'));
     action->setStatusTip(split < 0 ? prompt : prompt.left(split));
     if (split >= 0)
         action->setToolTip(prompt.mid(split + 1));
-    m_commands[id] = action;
     return action;
 }
 
 void CMainFrame::CreateCommands()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* download = AddCommand(ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Download flights from the logger\nDownload");
+    QAction* download = m_actions.download =
+        AddCommand("&Download\tCtrl+N", "Download flights from the logger\nDownload");
     download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
     connect(download, &QAction::triggered, this, &CMainFrame::Download);
-    QAction* open = AddCommand(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open a log file (.alt)\nOpen");
+    QAction* open = m_actions.open = AddCommand("&Open...\tCtrl+O", "Open a log file (.alt)\nOpen");
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     connect(open, &QAction::triggered, this, &CMainFrame::OnOpen);
-    QAction* saveAs =
-        AddCommand(ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
+    QAction* saveAs = m_actions.saveAs =
+        AddCommand("Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
-    QAction* importImage =
-        AddCommand(ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+    QAction* importImage = m_actions.importImage =
+        AddCommand("&Import Memory Image...",
                    "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
     connect(importImage, &QAction::triggered, this, &CMainFrame::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
     // Printing is not offered: the items stay disabled, and so does Ctrl+P.
-    QAction* print = AddCommand(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint");
+    QAction* print = m_actions.print = AddCommand("&Print...\tCtrl+P", "Print the active document\nPrint");
     print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    QAction* preview = AddCommand(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview");
-    QAction* setup =
-        AddCommand(ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup");
+    QAction* preview = m_actions.printPreview = AddCommand("Print Pre&view", "Display full pages\nPrint Preview");
+    QAction* setup = m_actions.printSetup =
+        AddCommand("P&rint Setup...", "Change the printer and printing options\nPrint Setup");
     for (QAction* a : {print, preview, setup}) {
         a->setEnabled(false);
         file->addAction(a);
     }
     m_fileMenu = file;
     m_recentAnchor = file->addSeparator();
-    QAction* exit = AddCommand(ID_APP_EXIT, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved\nExit");
+    QAction* exit = m_actions.exit =
+        AddCommand("E&xit", "Quit Nivra; asks first when downloaded logs are not saved\nExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar");
-    QAction* statusBarAction =
-        AddCommand(ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar");
-    QAction* logs = AddCommand(ID_VIEW_LOGS, "&Logs", "Show or hide the Logs pane\nToggle Logs");
+    QAction* toolbar = m_actions.toolbar = AddCommand("&Toolbar", "Show or hide the toolbar\nToggle ToolBar");
+    QAction* statusBarAction = m_actions.statusBar =
+        AddCommand("&Status Bar", "Show or hide the status bar\nToggle StatusBar");
+    QAction* logs = m_actions.logs = AddCommand("&Logs", "Show or hide the Logs pane\nToggle Logs");
     for (QAction* a : {toolbar, statusBarAction, logs}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -178,14 +177,14 @@ void CMainFrame::CreateCommands()
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     connect(logs, &QAction::toggled, this, &CMainFrame::SetLogsPaneShown);
     view->addSeparator();
-    QAction* preferences = AddCommand(ID_VIEW_PREFERENCES, "&Preferences...",
-                                      "Change the port, the units, the filters and the colours\nPreferences");
+    QAction* preferences = m_actions.preferences =
+        AddCommand("&Preferences...", "Change the port, the units, the filters and the colours\nPreferences");
     connect(preferences, &QAction::triggered, this, &CMainFrame::EditPreferences);
     view->addAction(preferences);
     view->addSeparator();
-    QAction* previous = AddCommand(ID_VIEW_PREVIOUS, "Pre&vious view", "Return to last view\nPrevious view");
+    QAction* previous = m_actions.previousView = AddCommand("Pre&vious view", "Return to last view\nPrevious view");
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    QAction* next = AddCommand(ID_VIEW_NEXT, "&Next view", "Go further on view stack\nNext view");
+    QAction* next = m_actions.nextView = AddCommand("&Next view", "Go further on view stack\nNext view");
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     previous->setEnabled(false);
     next->setEnabled(false);
@@ -194,21 +193,22 @@ void CMainFrame::CreateCommands()
         m_chart->NextView();
         FollowViewHistory();
     });
-    QAction* whole = AddCommand(ID_VIEW_WHOLE, "&Whole flight", "Show the whole log in the chart\nWhole flight");
+    QAction* whole = m_actions.wholeFlight =
+        AddCommand("&Whole flight", "Show the whole log in the chart\nWhole flight");
     whole->setShortcut(QKeySequence(Qt::Key_Home));
     whole->setIcon(WholeFlightIcon());
     connect(whole, &QAction::triggered, this, [this] {
         m_chart->ShowWholeRange();
         FollowViewHistory();
     });
-    QAction* clearLabels =
-        AddCommand(ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart\nClear labels");
+    QAction* clearLabels = m_actions.clearLabels =
+        AddCommand("&Clear labels", "Remove every label from the chart\nClear labels");
     clearLabels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
     view->addActions({previous, next, whole, clearLabels});
     view->addSeparator();
-    QAction* climbs =
-        AddCommand(ID_VIEW_CLIMBS, "Show cli&mbs", "Shade the climbs of the log in the chart\nShow climbs");
+    QAction* climbs = m_actions.showClimbs =
+        AddCommand("Show cli&mbs", "Shade the climbs of the log in the chart\nShow climbs");
     climbs->setCheckable(true);
     climbs->setChecked(m_settings.climbsShown);
     connect(climbs, &QAction::toggled, this, [this](bool on) {
@@ -219,8 +219,8 @@ void CMainFrame::CreateCommands()
     view->addAction(climbs);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about =
-        AddCommand(ID_APP_ABOUT, "&About Nivra...", "Display program information, version number and copyright\nAbout");
+    QAction* about = m_actions.about =
+        AddCommand("&About Nivra...", "Display program information, version number and copyright\nAbout");
     about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     connect(about, &QAction::triggered, this, &CMainFrame::OnAbout);
     help->addAction(about);
@@ -236,8 +236,8 @@ void CMainFrame::CreateCommands()
         QApplication::sendEvent(focus, &event);
     });
 
-    QAction* refresh =
-        AddCommand(ID_VIEW_REFRESH, "Refresh", "Rebuild the chart and the statistics of the log shown\nRefresh");
+    QAction* refresh = m_actions.refresh =
+        AddCommand("Refresh", "Rebuild the chart and the statistics of the log shown\nRefresh");
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(refresh, &QAction::triggered, this, &CMainFrame::RefreshSelected);
     addAction(refresh);
@@ -261,13 +261,13 @@ void CMainFrame::CreateCommands()
 
 void CMainFrame::FollowLogCount()
 {
-    Command(ID_FILE_SAVE_AS)->setEnabled(m_tree->topLevelItemCount() > 0);
+    m_actions.saveAs->setEnabled(m_tree->topLevelItemCount() > 0);
 }
 
 void CMainFrame::FollowViewHistory()
 {
-    Command(ID_VIEW_PREVIOUS)->setEnabled(m_chart->CanGoBack());
-    Command(ID_VIEW_NEXT)->setEnabled(m_chart->CanGoForward());
+    m_actions.previousView->setEnabled(m_chart->CanGoBack());
+    m_actions.nextView->setEnabled(m_chart->CanGoForward());
 }
 
 void CMainFrame::CreateLayout()
@@ -286,7 +286,7 @@ void CMainFrame::CreateLayout()
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setObjectName(QStringLiteral("closeLogsPane"));
     close->setToolTip(QStringLiteral("Hide the pane"));
-    connect(close, &QToolButton::clicked, this, [this] { Command(ID_VIEW_LOGS)->setChecked(false); });
+    connect(close, &QToolButton::clicked, this, [this] { m_actions.logs->setChecked(false); });
     m_leftTabs->setCornerWidget(close, Qt::TopRightCorner);
     paneLayout->addWidget(m_leftTabs);
 
@@ -324,7 +324,8 @@ void CMainFrame::CreateLayout()
     connect(logs, &QAbstractItemModel::modelReset, this, &CMainFrame::FollowLogCount);
     FollowLogCount();
     connect(m_chart, &CMChartCtrl::plotClicked, this, &CMainFrame::OnPlotClicked);
-    connect(m_chart, &CMChartCtrl::seriesClicked, this, [this](int index, bool toggled) { EditChartStyle(index, toggled); });
+    connect(m_chart, &CMChartCtrl::seriesClicked, this,
+            [this](int index, bool toggled) { EditChartStyle(index, toggled); });
     connect(m_chart, &CMChartCtrl::viewChanged, this, &CMainFrame::FollowViewHistory);
     connect(m_chart, &CMChartCtrl::selectionChanged, this, [this](Range r) { SelectTimes(r.first, r.last); });
     connect(m_chart, &CMChartCtrl::menuRequested, this, &CMainFrame::OnChartMenu);
@@ -385,11 +386,8 @@ void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
 {
     QMenu menu(this);
     QAction* remove = menu.addAction(QStringLiteral("Delete"));
-    remove->setData(ID_LOG_DELETE);
     QAction* exportLog = menu.addAction(QStringLiteral("Export..."));
-    exportLog->setData(ID_LOG_EXPORT);
     QAction* properties = menu.addAction(QStringLiteral("Properties..."));
-    properties->setData(ID_LOG_PROPERTIES);
     QAction* chosen = m_runMenu(menu, at);
     if (chosen == remove) {
         delete item;

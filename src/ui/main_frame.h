@@ -86,7 +86,15 @@ public:
     // Log Properties of a tree item, stored in the logbook on OK.
     void EditLogProperties(QTreeWidgetItem* item);
 
-    QAction* Command(int id) const { return m_commands.at(id); }
+    // The window's commands: its menus' entries, toolbar buttons and shortcuts.
+    struct Commands {
+        QAction *download = nullptr, *open = nullptr, *saveAs = nullptr, *importImage = nullptr;
+        QAction *print = nullptr, *printPreview = nullptr, *printSetup = nullptr, *exit = nullptr;
+        QAction *toolbar = nullptr, *statusBar = nullptr, *logs = nullptr, *preferences = nullptr;
+        QAction *previousView = nullptr, *nextView = nullptr, *wholeFlight = nullptr, *clearLabels = nullptr;
+        QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
+    };
+    const Commands& Actions() const { return m_actions; }
     CMChartCtrl* Chart() const { return m_chart; }
     LogTree* Tree() const { return m_tree; }
     CPropertiesView* Statistics() const { return m_stats; }
@@ -163,7 +171,7 @@ private:
     void CreateCommands();
     void CreateLayout();
     // A command's menu text and prompt, both UTF-8.
-    QAction* AddCommand(int id, const char* text, const char* prompt);
+    QAction* AddCommand(const char* text, const char* prompt);
     void OnOpen();
     void OnSaveAs();
     void OnAbout();
@@ -218,7 +226,7 @@ private:
     const Configuration& m_config;
     std::unique_ptr<SettingsStore> m_store;
     Settings m_settings;
-    std::map<int, QAction*> m_commands;
+    Commands m_actions;
     QSplitter* m_outer = nullptr;
     QSplitter* m_inner = nullptr;
     QWidget* m_pane = nullptr;

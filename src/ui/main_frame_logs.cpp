@@ -16,7 +16,6 @@
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"
 #include "ui/climbs_view.h"
-#include "ui/command_ids.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
@@ -197,8 +196,8 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
     }
     ShowClimbs();
     m_chart->update();
-    Command(ID_VIEW_PREVIOUS)->setEnabled(false);
-    Command(ID_VIEW_NEXT)->setEnabled(false);
+    m_actions.previousView->setEnabled(false);
+    m_actions.nextView->setEnabled(false);
 }
 
 void CMainFrame::SelectTimes(double t1, double t2)

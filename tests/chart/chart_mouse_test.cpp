@@ -44,13 +44,16 @@ protected:
             ++beeps;
         };
         QObject::connect(&chart, &CMChartCtrl::plotClicked, [this](double t) { sent.push_back({"click", t, t}); });
-        QObject::connect(&chart, &CMChartCtrl::selectionChanged,
-                         [this](Range r) { sent.push_back({"select", r.first, r.last}); });
+        QObject::connect(&chart, &CMChartCtrl::selectionChanged, [this](Range r) {
+            sent.push_back({"select", r.first, r.last});
+        });
         QObject::connect(&chart, &CMChartCtrl::viewChanged, [this] { sent.push_back({"view"}); });
-        QObject::connect(&chart, &CMChartCtrl::seriesClicked,
-                         [this](int index, bool toggled) { sent.push_back({"series", 0, 0, index, toggled}); });
-        QObject::connect(&chart, &CMChartCtrl::menuRequested,
-                         [this](QMenu*, double t) { sent.push_back({"menu", t, t}); });
+        QObject::connect(&chart, &CMChartCtrl::seriesClicked, [this](int index, bool toggled) {
+            sent.push_back({"series", 0, 0, index, toggled});
+        });
+        QObject::connect(&chart, &CMChartCtrl::menuRequested, [this](QMenu*, double t) {
+            sent.push_back({"menu", t, t});
+        });
     }
 
     std::pair<double, double> View() const { return {chart.Shown().first, chart.Shown().last}; }
@@ -263,7 +266,7 @@ TEST_F(ChartMouse, PopupMenuTogglesSeriesAndRunsTheEntriesOfOthers)
     EXPECT_FALSE(vario->m_visible);
     EXPECT_TRUE(alt->m_visible);
     EXPECT_EQ(Codes(), std::vector<std::string>{"menu"});  // toggling tells nobody
-    EXPECT_EQ(sent[0].first, t);                          // the time the menu was opened at
+    EXPECT_EQ(sent[0].first, t);                           // the time the menu was opened at
     EXPECT_EQ(exports, 0);
 
     sent.clear();

@@ -20,7 +20,6 @@
 #include "app/settings_store.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
-#include "ui/command_ids.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/window_fixture.h"
@@ -124,7 +123,7 @@ TEST_F(Files, EveryWayToAFileTellsWhatWasWrong)
             ASSERT_TRUE(frame->OpenFile(kHops));
             warnings.clear();
             if (way == 0)
-                frame->Command(ID_FILE_OPEN)->trigger();
+                frame->Actions().open->trigger();
             else if (way == 1)
                 EXPECT_TRUE(Drop({QUrl::fromLocalFile(path)}));
             else
@@ -154,16 +153,16 @@ TEST_F(Files, DialogsStartInTheFolderUsedLast)
     ASSERT_TRUE(QDir(dir.path()).mkdir("flights"));
     ASSERT_TRUE(QFile::copy(kSoaring, Path("flights/may.alt")));
     ASSERT_TRUE(frame->OpenFile(Path("flights/may.alt")));
-    for (int id : {ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
+    for (QAction* command : {frame->Actions().open, frame->Actions().saveAs}) {
         shown.clear();
-        frame->Command(id)->trigger();
-        EXPECT_EQ(shown, Path("flights")) << id;
+        command->trigger();
+        EXPECT_EQ(shown, Path("flights")) << command->text().toStdString();
     }
     // Kept for the next window; an export leaves its folder for the next dialogs too.
     ASSERT_TRUE(frame->close());
     OpenWindow();
     frame->m_runFileDialog = look;
-    frame->Command(ID_FILE_OPEN)->trigger();
+    frame->Actions().open->trigger();
     EXPECT_EQ(shown, Path("flights"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("tables"));
     ASSERT_TRUE(frame->OpenFile(kSoaring));
@@ -176,10 +175,10 @@ TEST_F(Files, DialogsStartInTheFolderUsedLast)
     ASSERT_TRUE(frame->ExportLog(*frame->Tree()->SelectedLog(), 0, kEndOfLog, true));
     EXPECT_EQ(shown, QFileInfo(kSoaring).absolutePath());  // the folder opened from
     EXPECT_TRUE(QFile::exists(Path("tables/t.csv")));
-    frame->Command(ID_FILE_SAVE_AS)->trigger();
+    frame->Actions().saveAs->trigger();
     EXPECT_EQ(shown, Path("tables"));
     QDir(Path("tables")).removeRecursively();
-    frame->Command(ID_FILE_SAVE_AS)->trigger();
+    frame->Actions().saveAs->trigger();
     EXPECT_NE(shown, Path("tables"));
 }
 

@@ -21,7 +21,6 @@
 #include "config/configuration.h"
 #include "test_support.h"
 #include "ui/climbs_view.h"
-#include "ui/command_ids.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
@@ -55,20 +54,20 @@ TEST_F(Window, StartsEmpty)
     EXPECT_EQ(frame->windowTitle(), "Nivra");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
-    for (int id :
-         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_VIEW_PREVIOUS, ID_VIEW_NEXT, ID_FILE_SAVE_AS})
-        EXPECT_FALSE(frame->Command(id)->isEnabled()) << id;
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_LOGS})
-        EXPECT_TRUE(frame->Command(id)->isChecked()) << id;
+    const CMainFrame::Commands& commands = frame->Actions();
+    for (QAction* a : {commands.print, commands.printPreview, commands.printSetup, commands.previousView,
+                       commands.nextView, commands.saveAs})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    for (QAction* a : {commands.toolbar, commands.statusBar, commands.logs})
+        EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
     // The Logs pane hides and comes back by its command, and hides by its own close button.
-    frame->Command(ID_VIEW_LOGS)->trigger();
+    frame->Actions().logs->trigger();
     EXPECT_FALSE(frame->LogsPane()->isVisible());
-    frame->Command(ID_VIEW_LOGS)->trigger();
+    frame->Actions().logs->trigger();
     EXPECT_TRUE(frame->LogsPane()->isVisible());
     QTest::mouseClick(frame->LogsPane()->findChild<QWidget*>("closeLogsPane"), Qt::LeftButton);
     EXPECT_FALSE(frame->LogsPane()->isVisible());
-    EXPECT_FALSE(frame->Command(ID_VIEW_LOGS)->isChecked());
-    EXPECT_EQ(frame->Command(ID_FILE_OPEN)->data().toInt(), ID_FILE_OPEN);
+    EXPECT_FALSE(frame->Actions().logs->isChecked());
     EXPECT_FALSE(frame->windowIcon().isNull());  // the installed icon or the one drawn
     EXPECT_EQ(Stat("Log", "Temperature"), "n/a");
     EXPECT_EQ(Stat("Selection", "min Vario"), "-5 m/sec");
@@ -78,49 +77,51 @@ TEST_F(Window, StartsEmpty)
     EXPECT_EQ(frame->Chart()->SerieCount(), 0);
     // Save As only while there are logs to save.
     ASSERT_TRUE(frame->OpenFile(kHops));
-    EXPECT_TRUE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    EXPECT_TRUE(frame->Actions().saveAs->isEnabled());
     delete frame->Tree()->topLevelItem(0);
-    EXPECT_TRUE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    EXPECT_TRUE(frame->Actions().saveAs->isEnabled());
     delete frame->Tree()->topLevelItem(0);
-    EXPECT_FALSE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    EXPECT_FALSE(frame->Actions().saveAs->isEnabled());
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     frame->Tree()->ClearLogs();
-    EXPECT_FALSE(frame->Command(ID_FILE_SAVE_AS)->isEnabled());
+    EXPECT_FALSE(frame->Actions().saveAs->isEnabled());
 }
 
 TEST_F(Window, EveryCommandSaysWhatItDoes)
 {
     // The tooltips of the commands on the toolbar are checked there; the others show none.
     const struct {
-        int id;
+        QAction* CMainFrame::Commands::*command;
         const char* text;
         const char* statusTip;
         const char* shortcut;
     } cases[] = {
-        {ID_FILE_DOWNLOAD, "&Download\tCtrl+N", "Download flights from the logger", "Ctrl+N"},
-        {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open a log file (.alt)", "Ctrl+O"},
-        {ID_FILE_SAVE_AS, "Save &As...", "Save all logs of the list to a log file (.alt)", "Ctrl+S"},
-        {ID_FILE_IMPORT_IMAGE, "&Import Memory Image...",
+        {&CMainFrame::Commands::download, "&Download\tCtrl+N", "Download flights from the logger", "Ctrl+N"},
+        {&CMainFrame::Commands::open, "&Open...\tCtrl+O", "Open a log file (.alt)", "Ctrl+O"},
+        {&CMainFrame::Commands::saveAs, "Save &As...", "Save all logs of the list to a log file (.alt)", "Ctrl+S"},
+        {&CMainFrame::Commands::importImage, "&Import Memory Image...",
          "Show the flights of a memory image saved by an earlier download", ""},
-        {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
-        {ID_APP_EXIT, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", ""},
-        {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar", ""},
-        {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar", ""},
-        {ID_VIEW_LOGS, "&Logs", "Show or hide the Logs pane", ""},
-        {ID_VIEW_PREFERENCES, "&Preferences...", "Change the port, the units, the filters and the colours", ""},
-        {ID_VIEW_PREVIOUS, "Pre&vious view", "Return to last view", "Alt+Left"},
-        {ID_VIEW_NEXT, "&Next view", "Go further on view stack", "Alt+Right"},
-        {ID_VIEW_WHOLE, "&Whole flight", "Show the whole log in the chart", "Home"},
-        {ID_VIEW_CLEAR_LABELS, "&Clear labels", "Remove every label from the chart", "Ctrl+L"},
-        {ID_VIEW_CLIMBS, "Show cli&mbs", "Shade the climbs of the log in the chart", ""},
-        {ID_VIEW_REFRESH, "Refresh", "Rebuild the chart and the statistics of the log shown", "F5"},
-        {ID_APP_ABOUT, "&About Nivra...", "Display program information, version number and copyright", ""},
+        {&CMainFrame::Commands::print, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
+        {&CMainFrame::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", ""},
+        {&CMainFrame::Commands::toolbar, "&Toolbar", "Show or hide the toolbar", ""},
+        {&CMainFrame::Commands::statusBar, "&Status Bar", "Show or hide the status bar", ""},
+        {&CMainFrame::Commands::logs, "&Logs", "Show or hide the Logs pane", ""},
+        {&CMainFrame::Commands::preferences, "&Preferences...",
+         "Change the port, the units, the filters and the colours", ""},
+        {&CMainFrame::Commands::previousView, "Pre&vious view", "Return to last view", "Alt+Left"},
+        {&CMainFrame::Commands::nextView, "&Next view", "Go further on view stack", "Alt+Right"},
+        {&CMainFrame::Commands::wholeFlight, "&Whole flight", "Show the whole log in the chart", "Home"},
+        {&CMainFrame::Commands::clearLabels, "&Clear labels", "Remove every label from the chart", "Ctrl+L"},
+        {&CMainFrame::Commands::showClimbs, "Show cli&mbs", "Shade the climbs of the log in the chart", ""},
+        {&CMainFrame::Commands::refresh, "Refresh", "Rebuild the chart and the statistics of the log shown", "F5"},
+        {&CMainFrame::Commands::about, "&About Nivra...", "Display program information, version number and copyright",
+         ""},
     };
     for (const auto& c : cases) {
-        const QAction* a = frame->Command(c.id);
-        EXPECT_EQ(a->text(), c.text) << c.id;
-        EXPECT_EQ(a->statusTip(), c.statusTip) << c.id;
-        EXPECT_EQ(a->shortcut().toString(), c.shortcut) << c.id;
+        const QAction* a = frame->Actions().*c.command;
+        EXPECT_EQ(a->text(), c.text);
+        EXPECT_EQ(a->statusTip(), c.statusTip) << c.text;
+        EXPECT_EQ(a->shortcut().toString(), c.shortcut) << c.text;
     }
     // The toolbar's buttons, each with its command's tooltip.
     auto* toolbar = frame->findChild<QToolBar*>();
@@ -131,7 +132,7 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
     EXPECT_EQ(buttons, (QStringList{"Download", "Open", "Save As", "|", "Whole flight", "|", "About"}));
 
     // A tip stands while the mouse is on its item; then the bar says "Ready" again.
-    QStatusTipEvent tip(frame->Command(ID_FILE_DOWNLOAD)->statusTip());
+    QStatusTipEvent tip(frame->Actions().download->statusTip());
     QApplication::sendEvent(frame.get(), &tip);
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Download flights from the logger");
     QStatusTipEvent none{QString()};
@@ -202,11 +203,11 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     Serie(0)->AddLabel(700, 100);
     QTest::keyClick(chart, Qt::Key_Home);  // the whole flight
     EXPECT_EQ(std::pair(chart->Shown().first, chart->Shown().last), std::pair(0.0, 3599.0));
-    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
-    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
+    EXPECT_TRUE(frame->Actions().previousView->isEnabled());
+    EXPECT_FALSE(frame->Actions().nextView->isEnabled());
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(chart->Shown().first, 600.0);
-    EXPECT_TRUE(frame->Command(ID_VIEW_NEXT)->isEnabled());
+    EXPECT_TRUE(frame->Actions().nextView->isEnabled());
     QTest::keyClick(chart, Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(chart->Shown().last, 3599.0);
     QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
@@ -218,8 +219,8 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     QTest::keyClick(frame.get(), Qt::Key_F5);
     EXPECT_DOUBLE_EQ(chart->Shown().first, 0.0);
     EXPECT_DOUBLE_EQ(chart->Shown().last, 3599.0);
-    EXPECT_FALSE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
-    EXPECT_FALSE(frame->Command(ID_VIEW_NEXT)->isEnabled());
+    EXPECT_FALSE(frame->Actions().previousView->isEnabled());
+    EXPECT_FALSE(frame->Actions().nextView->isEnabled());
     // In the list of logs Home goes to the first log, as in any list.
     ASSERT_TRUE(frame->OpenFile(kHops));
     LogTree* tree = frame->Tree();
@@ -324,8 +325,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     const double scale = picture.devicePixelRatio();
     EXPECT_EQ(picture.pixelColor((QPointF(chart->XOf(300) + 1, plot.top + 3) * scale).toPoint()),
               QColor(218, 238, 218));
-    EXPECT_EQ(picture.pixelColor((QPointF(chart->XOf(600) + 1, plot.top + 3) * scale).toPoint()),
-              QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor((QPointF(chart->XOf(600) + 1, plot.top + 3) * scale).toPoint()), QColor(Qt::white));
 
     // Sorted by gain, the largest first; a row selects its climb as a drag would, brought into view.
     chart->SetRange(0, 300);
@@ -345,14 +345,14 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
         selection << Stat("Selection", item);
     EXPECT_EQ(selection,
               (QStringList{"06:00", "603.5 m", "1440.2 m", "1440.7 m", "  0.4 m/s", "  2.6 m/s", "  2.3 m/s"}));
-    EXPECT_TRUE(frame->Command(ID_VIEW_PREVIOUS)->isEnabled());
+    EXPECT_TRUE(frame->Actions().previousView->isEnabled());
 
     // View > Show climbs: off, and remembered.
-    frame->Command(ID_VIEW_CLIMBS)->trigger();
+    frame->Actions().showClimbs->trigger();
     EXPECT_TRUE(chart->Bands().empty());
     EXPECT_FALSE(frame->CurrentSettings().climbsShown);
     OpenWindow();
-    EXPECT_FALSE(frame->Command(ID_VIEW_CLIMBS)->isChecked());
+    EXPECT_FALSE(frame->Actions().showClimbs->isChecked());
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     EXPECT_TRUE(frame->Chart()->Bands().empty());
     EXPECT_EQ(frame->Climbs()->topLevelItemCount(), 4);

@@ -18,7 +18,6 @@
 #include "chart/color_button.h"
 #include "chart/palette.h"
 #include "config/configuration.h"
-#include "ui/command_ids.h"
 #include "ui/log_tree.h"
 #include "ui/main_frame.h"
 #include "ui/preferences_dialog.h"
@@ -314,7 +313,7 @@ protected:
             edit(dialog);
             dialog.accept();
         };
-        frame->Command(ID_VIEW_PREFERENCES)->trigger();
+        frame->Actions().preferences->trigger();
     }
 };
 
@@ -343,7 +342,7 @@ TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
         Combo(static_cast<CPreferencesDlg&>(d), "Altitude", "Color")->setCurrentIndex(5);
         d.reject();
     };
-    frame->Command(ID_VIEW_PREFERENCES)->trigger();
+    frame->Actions().preferences->trigger();
     EXPECT_EQ(frame->CurrentSettings().altColor, 2u);
     EXPECT_EQ(Serie(0), rebuilt);
 }
