@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "app/memory_tuning.h"
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 
 #ifdef NIVRA_HAVE_QCUSTOMPLOT
 #include <qcustomplot.h>
@@ -47,13 +47,13 @@ std::vector<double> Vario(const std::vector<double>& altitude)
 struct Fixture {
     std::vector<double> alt = Altitude();
     std::vector<double> vario = Vario(alt);
-    CMChartCtrl chart;
+    ChartWidget chart;
 
     Fixture()
     {
         chart.resize(kSize);
-        chart.AddSerie("Alt", 0, kInterval, alt);
-        const std::shared_ptr<CMChartSerie> v = chart.AddSerie("Vario", 0, kInterval, vario);
+        chart.AddSeries("Alt", 0, kInterval, alt);
+        const std::shared_ptr<ChartSeries> v = chart.AddSeries("Vario", 0, kInterval, vario);
         v->m_axisOnLeft = false;
         v->SetColorIndex(0);
         chart.ResetView(false);
@@ -83,7 +83,7 @@ void BM_PanStep(benchmark::State& state)
     f.chart.ResetView(false);
     const double span = kSamples * kInterval;
     f.chart.SetRange(span * 0.3, span * 0.4);
-    const ChartRect band = f.chart.TimeAxis().m_rect;
+    const ChartRect band = f.chart.TimeScale().m_rect;
     const int y = (band.top + band.bottom) / 2;
     int x = (band.left + band.right) / 2;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::LeftButton, Qt::LeftButton,

@@ -12,7 +12,7 @@ void DecodeMillion(benchmark::State& state, bool reuse)
 {
     Configuration config;
     config.LoadBuiltIn();
-    const CBrixoLog log = SyntheticFlight(config, 1'000'000, 1);
+    const BrixoLog log = SyntheticFlight(config, 1'000'000, 1);
     std::vector<double> values;
     values.reserve(log.SampleCount());
     for (auto _ : state) {

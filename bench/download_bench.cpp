@@ -52,7 +52,7 @@ void BM_LastByteToCompletedDialog(benchmark::State& state)
         const int master = posix_openpt(O_RDWR | O_NOCTTY);
         grantpt(master);
         unlockpt(master);
-        CDownloadDataDlg dialog(BuiltInConfiguration(), 0);
+        DownloadDialog dialog(BuiltInConfiguration(), 0);
         if (const Status opened = dialog.OpenLink(ptsname(master), 921600); !opened) {
             state.SkipWithError(opened.Error().c_str());
             break;

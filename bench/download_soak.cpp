@@ -26,7 +26,7 @@
 #include "synthetic_flight.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -44,12 +44,12 @@ long StatusKiB(const char* field)
 
 // One download: the image written into a pseudo-terminal as fast as it takes it, the dialog
 // receiving, the checked flights into the tree. False when it did not complete.
-bool DownloadOnce(CMainFrame& frame, const std::vector<uint8_t>& image)
+bool DownloadOnce(MainWindow& frame, const std::vector<uint8_t>& image)
 {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
         return false;
-    CDownloadDataDlg dialog(BuiltInConfiguration(), 0, &frame);
+    DownloadDialog dialog(BuiltInConfiguration(), 0, &frame);
     if (const Status opened = dialog.OpenLink(ptsname(master), 921600); !opened) {
         std::fprintf(stderr, "download_soak: %s\n", opened.Error().c_str());
         close(master);
@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));  // a logbook of its own
-    CMainFrame frame(BuiltInConfiguration(),
+    MainWindow frame(BuiltInConfiguration(),
                      std::make_unique<QSettingsStore>(dir.filePath("Nivra.conf").toStdString()));
     frame.show();
     const std::vector<uint8_t> image = SyntheticMemoryImage(BuiltInConfiguration(), ReceiveBuffer::kCapacity - 1024);

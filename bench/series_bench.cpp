@@ -18,9 +18,9 @@ namespace {
 constexpr size_t kRecords = 1'000'000;
 
 // A long flight at ten samples a second.
-const CBrixoLog& Flight()
+const BrixoLog& Flight()
 {
-    static const CBrixoLog log = SyntheticFlight(BuiltInConfiguration(), kRecords, 1);
+    static const BrixoLog log = SyntheticFlight(BuiltInConfiguration(), kRecords, 1);
     return log;
 }
 

@@ -7,9 +7,9 @@
 
 // A long log of the built-in device: slow climbs and descents, a faster swing
 // and a little sensor noise, a few thousand distinct readings.
-inline CBrixoLog SyntheticFlight(const Configuration& config, size_t records, uint32_t rate)
+inline BrixoLog SyntheticFlight(const Configuration& config, size_t records, uint32_t rate)
 {
-    CBrixoLog log;
+    BrixoLog log;
     log.m_device = config.FindDevice(59);
     log.SetupForDevice(1);
     log.m_rate = rate;
@@ -30,14 +30,14 @@ inline CBrixoLog SyntheticFlight(const Configuration& config, size_t records, ui
 // thousand records.
 inline std::vector<uint8_t> SyntheticMemoryImage(const Configuration& config, size_t bytes)
 {
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     size_t total = 0;
     for (size_t records = 3000; total + records * 2 + 64 < bytes; records = records * 3 % 200000 + 5000) {
         logs.push_back(SyntheticFlight(config, records, 1 + static_cast<uint32_t>(logs.size() % 10)));
         total += records * 2 + 6;
     }
-    std::vector<const CBrixoLog*> pointers;
-    for (const CBrixoLog& l : logs)
+    std::vector<const BrixoLog*> pointers;
+    for (const BrixoLog& l : logs)
         pointers.push_back(&l);
     return MemoryImageOf(pointers);
 }

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!read.Accepted())
         return 0;
     Settings settings;
-    std::vector<const CBrixoLog*> logs;
+    std::vector<const BrixoLog*> logs;
     for (const NumberedLog& n : read.logs) {
         if (logs.size() < kLogsUsed)
             UseLog(n.log, settings);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                       static_cast<uint8_t>(255 - i), 7, 0x80, static_cast<uint8_t>(i * 3), 1});
     }
     for (const uint8_t id : {uint8_t(59), uint8_t(7)}) {
-        CBrixoLog log;
+        BrixoLog log;
         log.m_device = config.FindDevice(id);
         if (!log.SetupForDevice(4))
             continue;

@@ -25,7 +25,7 @@ constexpr size_t kLogsUsed = 2;
 // What the window does with a log it shows: its series, statistics over the whole log and a
 // stretch of it, and the CSV table of its first samples (every row is written alike: more rows
 // would only slow the search down).
-inline void UseLog(const CBrixoLog& log, const Settings& settings)
+inline void UseLog(const BrixoLog& log, const Settings& settings)
 {
     const LogSeries series = BuildLogSeries(log, settings);
     FUZZ_CHECK(series.series.size() >= 2);

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "make-fuzz-seeds: %s: %s\n", argv[i], read.Problem().c_str());
             return 1;
         }
-        std::vector<const CBrixoLog*> logs;
+        std::vector<const BrixoLog*> logs;
         for (const NumberedLog& n : read.logs)
             logs.push_back(&n.log);
         const std::vector<uint8_t> image = MemoryImageOf(logs);

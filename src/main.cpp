@@ -8,7 +8,7 @@
 #include "app/memory_tuning.h"
 #include "app/settings_store.h"
 #include "config/configuration.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/program_icon.h"
 
 namespace {
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     Configuration config;
     config.Load(QApplication::applicationDirPath().toStdString(), Configuration::PerUserDirectory());
 
-    CMainFrame frame(config, std::make_unique<QSettingsStore>());
+    MainWindow frame(config, std::make_unique<QSettingsStore>());
     frame.show();
     if (!args.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand on.

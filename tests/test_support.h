@@ -39,10 +39,10 @@ inline Configuration ConfigFromText(const std::string& xml)
 }
 
 // A log of the given device whose records are the given bytes.
-inline CBrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t rate, std::vector<uint8_t> bytes,
-                       uint8_t channelCountByte = 1)
+inline BrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t rate, std::vector<uint8_t> bytes,
+                      uint8_t channelCountByte = 1)
 {
-    CBrixoLog log;
+    BrixoLog log;
     log.m_device = config.FindDevice(deviceId);
     log.SetupForDevice(channelCountByte);
     log.m_rate = rate;

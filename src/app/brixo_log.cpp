@@ -21,7 +21,7 @@ int64_t UnixMsFromFileTime(FileTime time)
     return static_cast<int64_t>(time / 10000) - kEpochDifferenceSeconds * 1000;
 }
 
-CBrixoLog::CBrixoLog(const CBrixoLog& other)
+BrixoLog::BrixoLog(const BrixoLog& other)
     : m_rate(other.m_rate),
       m_recordSize(other.m_recordSize),
       m_rawData(other.m_rawData),
@@ -32,10 +32,10 @@ CBrixoLog::CBrixoLog(const CBrixoLog& other)
     // The date is not copied: whoever makes the copy dates it.
 }
 
-CBrixoLog& CBrixoLog::operator=(const CBrixoLog& other)
+BrixoLog& BrixoLog::operator=(const BrixoLog& other)
 {
     if (this != &other) {
-        CBrixoLog copy(other);
+        BrixoLog copy(other);
         copy.m_date = m_date;
         *this = std::move(copy);
     }
@@ -65,7 +65,7 @@ std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte
     return {};
 }
 
-bool CBrixoLog::SetupForDevice(uint8_t channelCountByte)
+bool BrixoLog::SetupForDevice(uint8_t channelCountByte)
 {
     if (!DeviceSetupProblem(m_device, channelCountByte).empty())
         return false;
@@ -79,7 +79,7 @@ bool CBrixoLog::SetupForDevice(uint8_t channelCountByte)
     return true;
 }
 
-bool CBrixoLog::BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size)
+bool BrixoLog::BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size)
 {
     m_rawData.clear();
     if (size < 6 || (block[2] == 0 && block[3] == 0))
@@ -110,7 +110,7 @@ std::string LogName(int number, double durationSeconds)
     return text;
 }
 
-bool KeepLog(const CBrixoLog& log, uint32_t skipShortLogsLen)
+bool KeepLog(const BrixoLog& log, uint32_t skipShortLogsLen)
 {
     return log.SampleCount() > 0 && log.Duration() > static_cast<double>(skipShortLogsLen);
 }

@@ -20,14 +20,14 @@ int64_t UnixMsFromFileTime(FileTime time);
 constexpr int32_t kMaxRecordSize = 65536;
 
 // One recorded flight: raw sample records, the device that decodes them, and its date.
-class CBrixoLog {
+class BrixoLog {
 public:
-    CBrixoLog() = default;
-    CBrixoLog(const CBrixoLog& other);
-    CBrixoLog& operator=(const CBrixoLog& other);
-    CBrixoLog(CBrixoLog&&) noexcept = default;
-    CBrixoLog& operator=(CBrixoLog&&) noexcept = default;
-    virtual ~CBrixoLog() = default;
+    BrixoLog() = default;
+    BrixoLog(const BrixoLog& other);
+    BrixoLog& operator=(const BrixoLog& other);
+    BrixoLog(BrixoLog&&) noexcept = default;
+    BrixoLog& operator=(BrixoLog&&) noexcept = default;
+    virtual ~BrixoLog() = default;
 
     size_t SampleCount() const { return m_recordSize ? m_rawData.size() / m_recordSize : 0; }
     double Duration() const { return static_cast<double>(SampleCount()) * m_rate * 0.1; }
@@ -61,4 +61,4 @@ std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte
 std::string LogName(int number, double durationSeconds);
 
 // A built log enters the set only when it is longer than SkipShortLogsLen seconds.
-bool KeepLog(const CBrixoLog& log, uint32_t skipShortLogsLen);
+bool KeepLog(const BrixoLog& log, uint32_t skipShortLogsLen);

@@ -119,7 +119,7 @@ private:
 enum class LogRead { Done, Log };
 
 // Reads the next log into the working log, which keeps the device of the first header.
-LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& config, AltReadResult& result)
+LogRead ReadNextLog(LineReader& reader, BrixoLog& log, const Configuration& config, AltReadResult& result)
 {
     log.m_rawData.clear();
     uint8_t rate = 0, channelCount = 0, deviceId = 0, deviceHigh = 0;
@@ -169,7 +169,7 @@ LogRead ReadNextLog(LineReader& reader, CBrixoLog& log, const Configuration& con
 
 }  // namespace
 
-void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first, size_t stop)
+void AppendLogLines(std::string& out, const BrixoLog& log, size_t first, size_t stop)
 {
     out += " 0\r\n 0\r\n";
     AppendNumberLine(out, log.m_rate);
@@ -191,27 +191,27 @@ void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first, size_t
         AppendNumberLine(out, log.m_rawData[i]);
 }
 
-std::string AltFileText(const std::vector<const CBrixoLog*>& logs)
+std::string AltFileText(const std::vector<const BrixoLog*>& logs)
 {
     std::string out;
     AppendPreamble(out);
-    for (const CBrixoLog* log : logs)
+    for (const BrixoLog* log : logs)
         AppendLogLines(out, *log);
     AppendEnd(out);
     return out;
 }
 
-std::string AltFileTextOfLogs(const std::vector<CBrixoLog>& logs)
+std::string AltFileTextOfLogs(const std::vector<BrixoLog>& logs)
 {
     std::string out;
     AppendPreamble(out);
-    for (const CBrixoLog& log : logs)
+    for (const BrixoLog& log : logs)
         AppendLogLines(out, log);
     AppendEnd(out);
     return out;
 }
 
-std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop)
+std::string AltFileText(const BrixoLog& log, size_t first, size_t stop)
 {
     std::string out;
     AppendPreamble(out);
@@ -275,7 +275,7 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
             result.reason = "the file ends right after the 16 \" 13\" lines that open a log file";
         return result;
     }
-    CBrixoLog working;
+    BrixoLog working;
     while (ReadNextLog(reader, working, config, result) == LogRead::Log) {
         ++result.logsRead;
         if (!KeepLog(working, skipShortLogsLen))

@@ -16,16 +16,16 @@ constexpr size_t kAllRecords = std::numeric_limits<size_t>::max();
 
 // Appends one log's part of the file: the zero word, rate twice, device id text
 // and 0, then the bytes of records [first, stop) (stop past the end means all).
-void AppendLogLines(std::string& out, const CBrixoLog& log, size_t first = 0, size_t stop = kAllRecords);
+void AppendLogLines(std::string& out, const BrixoLog& log, size_t first = 0, size_t stop = kAllRecords);
 // A whole file holding these logs, in order.
-std::string AltFileText(const std::vector<const CBrixoLog*>& logs);
-std::string AltFileTextOfLogs(const std::vector<CBrixoLog>& logs);
+std::string AltFileText(const std::vector<const BrixoLog*>& logs);
+std::string AltFileTextOfLogs(const std::vector<BrixoLog>& logs);
 // A whole file holding records [first, stop) of one log.
-std::string AltFileText(const CBrixoLog& log, size_t first, size_t stop);
+std::string AltFileText(const BrixoLog& log, size_t first, size_t stop);
 
 struct NumberedLog {
     int number = 0;  // position in the file, from 1
-    CBrixoLog log;   // dated with the file's creation time
+    BrixoLog log;    // dated with the file's creation time
 };
 
 struct AltReadResult {

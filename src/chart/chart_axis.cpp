@@ -41,14 +41,14 @@ int PixelFromDouble(double position)
     return static_cast<int>(std::clamp(position, -double(1 << 24), double(1 << 24)));
 }
 
-int CXAxe::ValueToPixel(double value) const
+int TimeAxis::ValueToPixel(double value) const
 {
     if (!(m_max != m_min))
         return m_rect.left;
     return PixelFromDouble(std::floor((m_rect.right - m_rect.left) * (value - m_min) / (m_max - m_min))) + m_rect.left;
 }
 
-int CXAxe::ValueToDevicePixel(double value, double scale) const
+int TimeAxis::ValueToDevicePixel(double value, double scale) const
 {
     const int left = static_cast<int>(std::lround(m_rect.left * scale));
     if (!(m_max != m_min))
@@ -56,7 +56,7 @@ int CXAxe::ValueToDevicePixel(double value, double scale) const
     return PixelFromDouble(std::floor(scale * (m_rect.right - m_rect.left) * (value - m_min) / (m_max - m_min))) + left;
 }
 
-double CXAxe::PixelToValue(int pixel) const
+double TimeAxis::PixelToValue(int pixel) const
 {
     const int width = m_rect.right - m_rect.left;
     if (width == 0)
@@ -64,7 +64,7 @@ double CXAxe::PixelToValue(int pixel) const
     return (m_max - m_min) * (pixel - m_rect.left) / width + m_min;
 }
 
-int CYAxe::ValueToPixel(double value) const
+int ValueAxis::ValueToPixel(double value) const
 {
     if (!(m_max != m_min))
         return m_rect.bottom;
@@ -72,7 +72,7 @@ int CYAxe::ValueToPixel(double value) const
            PixelFromDouble(std::floor((m_rect.bottom - m_rect.top) * (value - m_min) / (m_max - m_min)));
 }
 
-int CYAxe::ValueToDevicePixel(double value, double scale) const
+int ValueAxis::ValueToDevicePixel(double value, double scale) const
 {
     const int bottom = static_cast<int>(std::lround(m_rect.bottom * scale));
     if (!(m_max != m_min))
@@ -81,7 +81,7 @@ int CYAxe::ValueToDevicePixel(double value, double scale) const
            PixelFromDouble(std::floor(scale * (m_rect.bottom - m_rect.top) * (value - m_min) / (m_max - m_min)));
 }
 
-double CYAxe::PixelToValue(int pixel) const
+double ValueAxis::PixelToValue(int pixel) const
 {
     const int height = m_rect.bottom - m_rect.top;
     if (height == 0)
@@ -89,7 +89,7 @@ double CYAxe::PixelToValue(int pixel) const
     return m_max - (m_max - m_min) * (pixel - m_rect.top) / height;
 }
 
-void CYAxe::ApplyRange(double dataMin, double dataMax)
+void ValueAxis::ApplyRange(double dataMin, double dataMax)
 {
     switch (m_scalingMode) {
     case ScalingMode::Custom:
@@ -102,7 +102,7 @@ void CYAxe::ApplyRange(double dataMin, double dataMax)
     m_max = dataMax - dataMin <= 1e-5 ? dataMin + 1.0 : dataMax;
 }
 
-void CYAxe::ComputeTicks(int height)
+void ValueAxis::ComputeTicks(int height)
 {
     // A very low axis gets one tick over its whole range.
     const int n = std::max(height / m_tickSpacing, 1);
@@ -144,16 +144,16 @@ void CYAxe::ComputeTicks(int height)
     }
 }
 
-double CYAxe::TickValue(int k) const
+double ValueAxis::TickValue(int k) const
 {
     const double value = m_firstTick + k * m_step;
     return std::abs(value) < std::abs(m_step) * 1e-9 ? 0.0 : value;
 }
 
-int ApplyCommonTickCount(const std::vector<CYAxe*>& axes)
+int ApplyCommonTickCount(const std::vector<ValueAxis*>& axes)
 {
     int n = 0;
-    for (CYAxe* a : axes) {
+    for (ValueAxis* a : axes) {
         if (!(a->m_step > 0) || !std::isfinite(a->m_step))
             continue;
         // Down to a multiple of the step, unless the min is too large for the step to show in it.
@@ -166,19 +166,19 @@ int ApplyCommonTickCount(const std::vector<CYAxe*>& axes)
             n = std::max(n, static_cast<int>(steps));
     }
     n = std::max(n, axes.empty() ? 0 : 1);
-    for (CYAxe* a : axes) {
+    for (ValueAxis* a : axes) {
         a->m_max = a->m_min + n * a->m_step;
         a->m_tickCount = n;
     }
     return n;
 }
 
-void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
-                     const std::function<int(const CYAxe&, double value)>& labelLength, int gap)
+void LayOutValueAxes(const std::vector<ValueAxis*>& axes, int height,
+                     const std::function<int(const ValueAxis&, double value)>& labelLength, int gap)
 {
     std::vector<std::pair<double, double>> ranges;
     ranges.reserve(axes.size());
-    for (const CYAxe* a : axes)
+    for (const ValueAxis* a : axes)
         ranges.emplace_back(a->m_min, a->m_max);
     int spacing = kValueTickSpacing;
     for (int pass = 0; pass < 16; ++pass) {
@@ -191,7 +191,7 @@ void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
         if (n == 0)
             return;
         int widest = 0;
-        for (const CYAxe* a : axes)
+        for (const ValueAxis* a : axes)
             for (int k = 0; k <= n && k < 1000; ++k)
                 widest = std::max(widest, labelLength(*a, a->TickValue(k)));
         const int needed = widest + gap;
@@ -202,7 +202,7 @@ void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
     }
 }
 
-void CXAxe::ComputeTicks(int width)
+void TimeAxis::ComputeTicks(int width)
 {
     const int n = std::max(width / m_tickSpacing, 1);
     const double spanSeconds = (std::ceil(m_max) - std::floor(m_min)) / n;
@@ -285,7 +285,7 @@ void CXAxe::ComputeTicks(int width)
     }
 }
 
-std::vector<double> CXAxe::Ticks() const
+std::vector<double> TimeAxis::Ticks() const
 {
     std::vector<double> ticks;
     if (!(m_step > 0) || !std::isfinite(m_firstTick) || !std::isfinite(m_max))
@@ -309,7 +309,7 @@ std::vector<double> CXAxe::Ticks() const
     return ticks;
 }
 
-std::string CXAxe::TickLabel(double time) const
+std::string TimeAxis::TickLabel(double time) const
 {
     return TimeLabel(time, TimeLabelStyleFor(m_max));
 }

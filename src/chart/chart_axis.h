@@ -18,7 +18,7 @@ struct ChartRect {
 };
 
 // A shown time range.
-struct Range {
+struct TimeRange {
     double first = 0.0;
     double last = 0.0;
 };
@@ -28,9 +28,9 @@ struct Range {
 int PixelFromDouble(double position);
 
 // An axis: range, tick step, first tick and its place on the drawing surface.
-class CAxe {
+class Axis {
 public:
-    virtual ~CAxe() = default;
+    virtual ~Axis() = default;
     virtual int ValueToPixel(double value) const = 0;
     virtual double PixelToValue(int pixel) const = 0;
 
@@ -50,9 +50,9 @@ public:
 enum class TimeUnit { Seconds, Minutes, Hours, Days, Months, Years };
 
 // The horizontal time axis; times are seconds from the start of the log.
-class CXAxe : public CAxe {
+class TimeAxis : public Axis {
 public:
-    CXAxe() { m_tickSpacing = 60; }
+    TimeAxis() { m_tickSpacing = 60; }
     int ValueToPixel(double value) const override;
     double PixelToValue(int pixel) const override;
     // The same position in a picture of scale device pixels to a pixel; 1 gives ValueToPixel.
@@ -71,7 +71,7 @@ public:
 };
 
 // A vertical value axis, values growing upwards.
-class CYAxe : public CAxe {
+class ValueAxis : public Axis {
 public:
     int ValueToPixel(double value) const override;
     double PixelToValue(int pixel) const override;
@@ -95,10 +95,10 @@ constexpr int kValueTickSpacing = 25;
 // heights: each starts at the multiple of its step at or below its min (its
 // first tick) and ends that many steps higher, at or above its max, so that it
 // holds all it held. Returns the number of steps (0 for no axis).
-int ApplyCommonTickCount(const std::vector<CYAxe*>& axes);
+int ApplyCommonTickCount(const std::vector<ValueAxis*>& axes);
 
 // The ticks of value axes sharing one height: the steps of ComputeTicks, made
 // coarser until no two labels of an axis overlap. labelLength gives the length
 // of a label along its axis in pixels; gap is kept free between two labels.
-void LayOutValueAxes(const std::vector<CYAxe*>& axes, int height,
-                     const std::function<int(const CYAxe&, double value)>& labelLength, int gap);
+void LayOutValueAxes(const std::vector<ValueAxis*>& axes, int height,
+                     const std::function<int(const ValueAxis&, double value)>& labelLength, int gap);

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QPoint Pos(const QMouseEvent* e)
 
 }  // namespace
 
-void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
+void ChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = Pos(event);
     const int x = p.x(), y = p.y();
@@ -31,7 +31,7 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
     if (m_draggedMark) {
         // The mark follows the mouse within the data.
         double time = m_time.PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
-        if (const std::optional<Range> data = DataRange())
+        if (const std::optional<TimeRange> data = DataRange())
             time = std::clamp(time, std::max(data->first, 0.0), std::max(data->first, data->last));
         m_scene.m_marks[static_cast<size_t>(*m_draggedMark)].time = time;
         Recalc();
@@ -81,7 +81,7 @@ void CMChartCtrl::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
-void CMChartCtrl::ShowReadOut(double time)
+void ChartWidget::ShowReadOut(double time)
 {
     m_readout.clear();
     for (const auto& s : m_series)
@@ -91,7 +91,7 @@ void CMChartCtrl::ShowReadOut(double time)
         m_readout.emplace_back(m_scene.TimeBox(), m_scene.TimeReadOut(time));
 }
 
-void CMChartCtrl::leaveEvent(QEvent*)
+void ChartWidget::leaveEvent(QEvent*)
 {
     // Values of a place the mouse has left would only mislead.
     m_crosshairShown = false;
@@ -101,7 +101,7 @@ void CMChartCtrl::leaveEvent(QEvent*)
     update();
 }
 
-void CMChartCtrl::mousePressEvent(QMouseEvent* event)
+void ChartWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = Pos(event);
     const int x = p.x(), y = p.y();
@@ -140,14 +140,14 @@ void CMChartCtrl::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void CMChartCtrl::PlotMenu(const QPoint& at, const QPoint& globalPos)
+void ChartWidget::PlotMenu(const QPoint& at, const QPoint& globalPos)
 {
     QMenu menu(this);
     for (const auto& serie : m_series) {
         QAction* a = menu.addAction(serie->m_name);
         a->setCheckable(true);
         a->setChecked(serie->m_visible);
-        std::weak_ptr<CMChartSerie> shown = serie;
+        std::weak_ptr<ChartSeries> shown = serie;
         connect(a, &QAction::triggered, this, [this, shown] {
             if (const auto s = shown.lock()) {
                 s->m_visible = !s->m_visible;
@@ -160,7 +160,7 @@ void CMChartCtrl::PlotMenu(const QPoint& at, const QPoint& globalPos)
     m_runMenu(menu, globalPos);
 }
 
-void CMChartCtrl::contextMenuEvent(QContextMenuEvent* event)
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
 {
     // The mouse's menu opens on the button press; this is the keyboard's (the Menu key,
     // Shift+F10), at the crosshair or else in the middle of the plot.
@@ -172,7 +172,7 @@ void CMChartCtrl::contextMenuEvent(QContextMenuEvent* event)
     PlotMenu(at, mapToGlobal(at));
 }
 
-void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
+void ChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -208,12 +208,12 @@ void CMChartCtrl::mouseReleaseEvent(QMouseEvent* event)
         if (std::abs(m_selX0 - p.x()) < 3 && std::abs(m_selY0 - p.y()) < 3)
             emit plotClicked(m_time.PixelToValue(m_selX0));
         else
-            emit selectionChanged(
-                Range{m_time.PixelToValue(std::min(m_selX0, p.x())), m_time.PixelToValue(std::max(m_selX0, p.x()))});
+            emit selectionChanged(TimeRange{m_time.PixelToValue(std::min(m_selX0, p.x())),
+                                            m_time.PixelToValue(std::max(m_selX0, p.x()))});
     }
 }
 
-void CMChartCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint p = Pos(event);
     if (event->button() != Qt::LeftButton || !m_scene.LegendRect().Contains(p.x(), p.y())) {
@@ -230,7 +230,7 @@ void CMChartCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     emit seriesClicked(index, toggle);
 }
 
-void CMChartCtrl::wheelEvent(QWheelEvent* event)
+void ChartWidget::wheelEvent(QWheelEvent* event)
 {
     const QPoint p = event->position().toPoint();
     const int horizontal = event->angleDelta().x();
@@ -254,10 +254,10 @@ void CMChartCtrl::wheelEvent(QWheelEvent* event)
         }
 }
 
-bool CMChartCtrl::ZoomAround(double time, double notches)
+bool ChartWidget::ZoomAround(double time, double notches)
 {
     const double span = m_time.m_max - m_time.m_min;
-    const std::optional<Range> data = DataRange();
+    const std::optional<TimeRange> data = DataRange();
     if (!data || !(span > 0) || !std::isfinite(notches) || notches == 0)
         return false;
     const double lo = std::max(data->first, 0.0), hi = data->last;
@@ -283,9 +283,9 @@ bool CMChartCtrl::ZoomAround(double time, double notches)
     return true;
 }
 
-void CMChartCtrl::ZoomGesture(double time, double notches)
+void ChartWidget::ZoomGesture(double time, double notches)
 {
-    const Range before{m_time.m_min, m_time.m_max};
+    const TimeRange before{m_time.m_min, m_time.m_max};
     if (!ZoomAround(time, notches))
         return;
     // One step back for the whole gesture, not one for each notch.
@@ -298,16 +298,16 @@ void CMChartCtrl::ZoomGesture(double time, double notches)
     emit viewChanged();
 }
 
-void CMChartCtrl::EndZoomGesture()
+void ChartWidget::EndZoomGesture()
 {
     m_zoomGesture = false;
     m_zoomPause->stop();
 }
 
-void CMChartCtrl::ScrollLine(int direction)
+void ChartWidget::ScrollLine(int direction)
 {
     const double span = m_time.m_max - m_time.m_min;
-    const std::optional<Range> data = DataRange();
+    const std::optional<TimeRange> data = DataRange();
     double delta = direction < 0 ? -m_time.m_step : m_time.m_step;
     if (direction < 0 && m_time.m_min - m_time.m_step < 0)
         delta = -m_time.m_min;
@@ -322,7 +322,7 @@ void CMChartCtrl::ScrollLine(int direction)
     update();
 }
 
-void CMChartCtrl::keyPressEvent(QKeyEvent* event)
+void ChartWidget::keyPressEvent(QKeyEvent* event)
 {
     const double middle = (m_time.m_min + m_time.m_max) / 2;
     switch (event->key()) {

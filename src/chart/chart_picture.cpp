@@ -28,10 +28,10 @@ QImage ChartPicture::Draw(QSize size, double scale)
     return image;
 }
 
-std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named)
+std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named)
 {
-    auto s = std::make_shared<CMChartSerie>(QString::fromStdString(named.name), named.firstTime, named.interval,
-                                            named.values);
+    auto s = std::make_shared<ChartSeries>(QString::fromStdString(named.name), named.firstTime, named.interval,
+                                           named.values);
     s->m_unit = QString::fromStdString(named.unit);
     s->SetColorIndex(named.style.colorIndex);
     s->m_visible = named.style.visible;
@@ -42,13 +42,13 @@ std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named)
     return s;
 }
 
-QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands, std::vector<ChartMark> marks)
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands, std::vector<ChartMark> marks)
 {
     ChartPicture picture;
     picture.m_scene.m_bands = std::move(bands);
     picture.m_scene.m_marks = std::move(marks);
     for (const NamedSeries& named : series.series)
-        picture.m_series.push_back(MakeChartSerie(named));
+        picture.m_series.push_back(MakeChartSeries(named));
     picture.ShowWholeRange();
     return picture.Draw(size);
 }
@@ -63,9 +63,9 @@ std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights)
     return marks;
 }
 
-std::vector<Range> ClimbBands(const ClimbAnalysis& climbs)
+std::vector<TimeRange> ClimbBands(const ClimbAnalysis& climbs)
 {
-    std::vector<Range> bands;
+    std::vector<TimeRange> bands;
     for (const Climb& c : climbs.climbs)
         bands.push_back({c.start, c.end});
     return bands;

@@ -8,7 +8,7 @@
 
 #include "chart/chart_axis.h"
 #include "chart/chart_scene.h"
-#include "chart/chart_serie.h"
+#include "chart/chart_series.h"
 #include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
@@ -27,22 +27,22 @@ public:
     // (1 to 4) pixels to each; a null picture when none of that size can be made.
     QImage Draw(QSize size, double scale = 1.0);
 
-    CXAxe m_time;
-    std::vector<std::shared_ptr<CMChartSerie>> m_series;
+    TimeAxis m_time;
+    std::vector<std::shared_ptr<ChartSeries>> m_series;
     ChartScene m_scene{m_time, m_series};
 };
 
 // A chart series of one series of a log, with its style and unit.
-std::shared_ptr<CMChartSerie> MakeChartSerie(const NamedSeries& named);
+std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named);
 
 // The chart of a log that is not on display, drawn as the window would show it: its whole
 // length with the series' styles, these bands shaded and these moments marked, at the given
 // size. A null picture when none of that size can be made.
-QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<Range> bands = {},
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands = {},
                       std::vector<ChartMark> marks = {});
 
 // A "Takeoff" and a "Landing" mark for each flight.
 std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights);
 
 // The climbs as stretches of time for the chart to shade.
-std::vector<Range> ClimbBands(const ClimbAnalysis& climbs);
+std::vector<TimeRange> ClimbBands(const ClimbAnalysis& climbs);

@@ -60,7 +60,7 @@ const QString kTimeTitle = QStringLiteral("Time");
 
 }  // namespace
 
-ChartScene::ChartScene(CXAxe& time, const std::vector<std::shared_ptr<CMChartSerie>>& series)
+ChartScene::ChartScene(TimeAxis& time, const std::vector<std::shared_ptr<ChartSeries>>& series)
     : m_time(time), m_series(series)
 {
 }
@@ -73,7 +73,7 @@ void ChartScene::MakePens()
         pen->setCosmetic(true);
 }
 
-int ChartScene::ValueLabelLength(const CMChartSerie& s, double value) const
+int ChartScene::ValueLabelLength(const ChartSeries& s, double value) const
 {
     return Extent(s.m_rotatedFont, s.ValueText(value, false)).width();
 }
@@ -101,10 +101,10 @@ void ChartScene::Layout(QSize size)
 
     // Value-axis bands, stacked from the outer edges inwards in list order.
     std::vector<std::pair<int, int>> bands(m_series.size());
-    std::vector<CMChartSerie*> visible;
+    std::vector<ChartSeries*> visible;
     std::vector<std::pair<int, int>> visibleBands;
     for (size_t i = 0; i < m_series.size(); ++i) {
-        CMChartSerie& s = *m_series[i];
+        ChartSeries& s = *m_series[i];
         s.ApplyRange(s.m_dataMin, s.m_dataMax);
         if (!s.m_visible)
             continue;
@@ -139,7 +139,7 @@ void ChartScene::Layout(QSize size)
             return box;
         };
         for (const auto& serie : m_series) {
-            CMChartSerie& s = *serie;
+            ChartSeries& s = *serie;
             const QSize name = Extent(s.m_rotatedFont, s.Title());
             nh = name.height();
             int valueWidth = 0;
@@ -164,8 +164,8 @@ void ChartScene::Layout(QSize size)
     const int bandHeight = Extent(m_look.font, QStringLiteral("00.00")).height() + 2 * m_look.spacing + 9;
     int legendHeight = 0, topMargin = 0;
     std::vector<int> below(visible.size(), 0);
-    const auto labelLength = [this](const CYAxe& axis, double value) {
-        return ValueLabelLength(static_cast<const CMChartSerie&>(axis), value);
+    const auto labelLength = [this](const ValueAxis& axis, double value) {
+        return ValueLabelLength(static_cast<const ChartSeries&>(axis), value);
     };
     for (int pass = 0; pass < 4; ++pass) {
         int titles = 0;
@@ -176,9 +176,9 @@ void ChartScene::Layout(QSize size)
         m_time.m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight,
                          m_innerRect.bottom - legendHeight};
         m_plotRect = {plotLeft, m_innerRect.top + topMargin, plotRight, m_time.m_rect.top};
-        std::vector<CYAxe*> axes;
+        std::vector<ValueAxis*> axes;
         for (size_t i = 0; i < visible.size(); ++i) {
-            CMChartSerie& s = *visible[i];
+            ChartSeries& s = *visible[i];
             s.ApplyRange(s.m_dataMin, s.m_dataMax);
             s.m_rect = {visibleBands[i].first, m_plotRect.top, visibleBands[i].second, m_plotRect.bottom};
             axes.push_back(&s);
@@ -189,7 +189,7 @@ void ChartScene::Layout(QSize size)
         legendRows = std::max(legendRows, rows);
         int top = 0;
         for (size_t i = 0; i < visible.size(); ++i) {
-            const CMChartSerie& s = *visible[i];
+            const ChartSeries& s = *visible[i];
             top = std::max(top, (ValueLabelLength(s, s.TickValue(s.m_tickCount)) + 1) / 2);
             const int bottom = (ValueLabelLength(s, s.TickValue(0)) + 1) / 2;
             settled = settled && bottom <= below[i];
@@ -303,7 +303,7 @@ void ChartScene::DrawSelection(QPainter& painter)
 
 void ChartScene::DrawBands(QPainter& painter)
 {
-    for (const Range& band : m_bands) {
+    for (const TimeRange& band : m_bands) {
         const int left = std::max(m_plotRect.left, m_time.ValueToPixel(band.first));
         const int right = std::min(m_plotRect.right, m_time.ValueToPixel(band.last));
         if (left < right)
@@ -331,7 +331,7 @@ void ChartScene::DrawSeries(QPainter& painter)
 {
     const QColor text = m_look.text;
     for (size_t index = 0, shown = 0; index < m_series.size(); ++index) {
-        const CMChartSerie& s = *m_series[index];
+        const ChartSeries& s = *m_series[index];
         if (!s.m_visible)
             continue;
         const int below = shown < m_belowAxes.size() ? m_belowAxes[shown] : 0;
@@ -381,7 +381,7 @@ void ChartScene::DrawSeries(QPainter& painter)
     }
 }
 
-void ChartScene::DrawCurve(const CMChartSerie& s)
+void ChartScene::DrawCurve(const ChartSeries& s)
 {
     const size_t n = s.m_values.size();
     if (n == 0 || !(m_time.m_max > m_time.m_min) || !(s.m_interval > 0))
@@ -453,7 +453,7 @@ void ChartScene::DrawLegend(QPainter& painter)
     int x = m_legendRect.left, y = m_legendRect.top;
     painter.setFont(m_look.font);
     for (const auto& serie : m_series) {
-        CMChartSerie& s = *serie;
+        ChartSeries& s = *serie;
         const int nh = Extent(s.m_rotatedFont, s.Title()).height();
         s.m_swatchRect = {x, y, x + nh, y + nh};
         if (s.m_visible) {

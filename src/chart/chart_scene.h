@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "chart/chart_axis.h"
-#include "chart/chart_serie.h"
+#include "chart/chart_series.h"
 
 // How a chart looks: colours, font and switches, for the screen and the pictures alike. The
 // chart draws on its own background, so its texts take these colours and not the desktop
@@ -51,7 +51,7 @@ struct ChartMark {
 // writes their rectangles, ranges and ticks.
 class ChartScene {
 public:
-    ChartScene(CXAxe& time, const std::vector<std::shared_ptr<CMChartSerie>>& series);
+    ChartScene(TimeAxis& time, const std::vector<std::shared_ptr<ChartSeries>>& series);
     ChartScene(const ChartScene&) = delete;
     ChartScene& operator=(const ChartScene&) = delete;
 
@@ -76,15 +76,15 @@ public:
     QString TimeReadOut(double time) const { return QString::fromStdString(m_time.TickLabel(time)); }
 
     ChartLook m_look;
-    std::optional<Range> m_selection;
+    std::optional<TimeRange> m_selection;
     // Stretches of time shaded behind the grid and the curves.
-    std::vector<Range> m_bands;
+    std::vector<TimeRange> m_bands;
     // Moments marked over the curves.
     std::vector<ChartMark> m_marks;
 
 private:
     void MakePens();
-    int ValueLabelLength(const CMChartSerie& s, double value) const;
+    int ValueLabelLength(const ChartSeries& s, double value) const;
     int TimeReadOutWidth() const;
     void DrawTimeAxis(QPainter& painter);
     void DrawSelection(QPainter& painter);
@@ -94,10 +94,10 @@ private:
     void DrawLegend(QPainter& painter);
     void DrawMarks(QPainter& painter);
     // Into the picture itself, pixel by pixel (see DrawPolyline).
-    void DrawCurve(const CMChartSerie& serie);
+    void DrawCurve(const ChartSeries& serie);
 
-    CXAxe& m_time;
-    const std::vector<std::shared_ptr<CMChartSerie>>& m_series;
+    TimeAxis& m_time;
+    const std::vector<std::shared_ptr<ChartSeries>>& m_series;
     ChartRect m_innerRect, m_plotRect, m_legendRect;
     ChartRect m_timeBox;
     int m_timeTitleLeft = 0, m_timeTitleTop = 0;

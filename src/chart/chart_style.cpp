@@ -19,7 +19,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 #include "chart/color_button.h"
 #include "chart/palette.h"
 
@@ -30,7 +30,7 @@ const QString kWidestBound = QStringLiteral("-8.88888888888888e-308");
 
 }  // namespace
 
-CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent)
+UpDown::UpDown(QLineEdit* buddy, QWidget* parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -47,7 +47,7 @@ CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent)
     buddy->installEventFilter(this);
 }
 
-bool CUpDown::eventFilter(QObject* watched, QEvent* event)
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -59,7 +59,7 @@ bool CUpDown::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<double> CChartStyle::ReadNumber(const QString& text)
+std::optional<double> ChartStyleDialog::ReadNumber(const QString& text)
 {
     const std::string bytes = text.left(31).toStdString();
     size_t i = bytes.find_first_not_of(" \t");
@@ -83,29 +83,29 @@ std::optional<double> CChartStyle::ReadNumber(const QString& text)
     return value;
 }
 
-QString CChartStyle::NumberText(double value)
+QString ChartStyleDialog::NumberText(double value)
 {
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return ec == std::errc() ? QString::fromLatin1(buffer, end - buffer) : QString();
 }
 
-CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
+ChartStyleDialog::ChartStyleDialog(ChartWidget& chart, int index, QWidget* parent)
     : QDialog(parent),
       m_chart(chart),
       m_list(new QListWidget),
-      m_color(new CColorButton),
+      m_color(new ColorPicker),
       m_minLabel(new QLabel(QStringLiteral("Min"))),
       m_maxLabel(new QLabel(QStringLiteral("Max"))),
       m_minEdit(new QLineEdit),
       m_maxEdit(new QLineEdit),
-      m_minUpDown(new CUpDown(m_minEdit)),
-      m_maxUpDown(new CUpDown(m_maxEdit))
+      m_minUpDown(new UpDown(m_minEdit)),
+      m_maxUpDown(new UpDown(m_maxEdit))
 {
     setWindowTitle(QStringLiteral("Chart Style"));
     m_color->SetDefault(QStringLiteral("Chart"), Qt::black);
-    for (int i = 0; i < chart.SerieCount(); ++i) {
-        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        const std::shared_ptr<ChartSeries> s = chart.SeriesAt(i);
         m_list->addItem(s->m_name);
         m_styles.push_back({s->m_colorIndex, s->m_visible, s->m_scalingMode, s->m_min, s->m_max, s->m_axisOnLeft});
         m_steps.push_back(s->m_step);
@@ -122,7 +122,7 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
         group->addButton(m_modes[mode], mode);
         grid->addWidget(m_modes[mode], 1 + mode, 0, 1, 6);
     }
-    connect(group, &QButtonGroup::idClicked, this, &CChartStyle::OnMode);
+    connect(group, &QButtonGroup::idClicked, this, &ChartStyleDialog::OnMode);
     // Min over Max, each edit wide enough for the longest bound it shows, "-8.88888888888888e-308".
     grid->addWidget(m_minLabel, 4, 0);
     grid->addWidget(m_minEdit, 4, 1, 1, 4);
@@ -146,27 +146,27 @@ CChartStyle::CChartStyle(CMChartCtrl& chart, int index, QWidget* parent)
     top->addWidget(properties, 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CChartStyle::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CChartStyle::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ChartStyleDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ChartStyleDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
 
     connect(m_minEdit, &QLineEdit::textEdited, this, [this] { m_minChanged = true; });
     connect(m_maxEdit, &QLineEdit::textEdited, this, [this] { m_maxChanged = true; });
-    connect(m_minUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_minEdit, m_minChanged, delta); });
-    connect(m_maxUpDown, &CUpDown::Moved, this, [this](int delta) { OnUpDown(m_maxEdit, m_maxChanged, delta); });
+    connect(m_minUpDown, &UpDown::Moved, this, [this](int delta) { OnUpDown(m_minEdit, m_minChanged, delta); });
+    connect(m_maxUpDown, &UpDown::Moved, this, [this](int delta) { OnUpDown(m_maxEdit, m_maxChanged, delta); });
     // The settings keep palette indices: a free choice becomes the nearest palette colour, shown as chosen.
-    connect(m_color, &CColorButton::ColorChosen, this, [this](QColor color) {
+    connect(m_color, &ColorPicker::ColorChosen, this, [this](QColor color) {
         Style().colorIndex = NearestPaletteIndex(color);
         m_color->SetColor(PaletteColor(Style().colorIndex));
     });
-    connect(m_list, &QListWidget::currentRowChanged, this, &CChartStyle::OnRowChanged);
+    connect(m_list, &QListWidget::currentRowChanged, this, &ChartStyleDialog::OnRowChanged);
 
     Show(index < 0 || index >= static_cast<int>(m_styles.size()) ? 0 : index);
 }
 
-void CChartStyle::Show(int index)
+void ChartStyleDialog::Show(int index)
 {
     m_current = index;
     {
@@ -185,21 +185,21 @@ void CChartStyle::Show(int index)
     EnableBounds(style.scalingMode == ScalingMode::Custom);
 }
 
-void CChartStyle::ShowBound(QLineEdit* edit, double value)
+void ChartStyleDialog::ShowBound(QLineEdit* edit, double value)
 {
     edit->setText(NumberText(value));
     // From its start: a negative bound shows its sign.
     edit->setCursorPosition(0);
 }
 
-void CChartStyle::EnableBounds(bool on)
+void ChartStyleDialog::EnableBounds(bool on)
 {
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_minLabel, m_minEdit, m_minUpDown, m_maxLabel, m_maxEdit, m_maxUpDown})
         w->setEnabled(on);
 }
 
-bool CChartStyle::ReadEdit(QLineEdit* edit, double& value)
+bool ChartStyleDialog::ReadEdit(QLineEdit* edit, double& value)
 {
     const std::optional<double> number = ReadNumber(edit->text());
     if (!number) {
@@ -211,7 +211,7 @@ bool CChartStyle::ReadEdit(QLineEdit* edit, double& value)
     return true;
 }
 
-bool CChartStyle::Validate()
+bool ChartStyleDialog::Validate()
 {
     if (!m_minChanged && !m_maxChanged)
         return true;
@@ -228,7 +228,7 @@ bool CChartStyle::Validate()
     return true;
 }
 
-void CChartStyle::OnRowChanged(int row)
+void ChartStyleDialog::OnRowChanged(int row)
 {
     if (row < 0 || row == m_current)
         return;
@@ -236,13 +236,13 @@ void CChartStyle::OnRowChanged(int row)
         Show(row);
 }
 
-void CChartStyle::OnMode(int mode)
+void ChartStyleDialog::OnMode(int mode)
 {
     Style().scalingMode = ScalingModeOf(static_cast<uint32_t>(mode));
     EnableBounds(Style().scalingMode == ScalingMode::Custom);
 }
 
-void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
+void ChartStyleDialog::OnUpDown(QLineEdit* edit, bool& changed, int delta)
 {
     double value = 0;
     if (!ReadEdit(edit, value))
@@ -253,14 +253,14 @@ void CChartStyle::OnUpDown(QLineEdit* edit, bool& changed, int delta)
     changed = true;
 }
 
-void CChartStyle::accept()
+void ChartStyleDialog::accept()
 {
     ReadEdit(m_minEdit, m_min);
     ReadEdit(m_maxEdit, m_max);
     if (!Validate())
         return;
-    for (int i = 0; i < m_chart.SerieCount() && i < static_cast<int>(m_styles.size()); ++i) {
-        const std::shared_ptr<CMChartSerie> s = m_chart.Serie(i);
+    for (int i = 0; i < m_chart.SeriesCount() && i < static_cast<int>(m_styles.size()); ++i) {
+        const std::shared_ptr<ChartSeries> s = m_chart.SeriesAt(i);
         const SeriesStyle& style = m_styles[static_cast<size_t>(i)];
         s->SetColorIndex(style.colorIndex);
         s->m_scalingMode = style.scalingMode;

@@ -8,8 +8,8 @@
 
 #include "dsp/series_style.h"
 
-class CColorButton;
-class CMChartCtrl;
+class ColorPicker;
+class ChartWidget;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,10 +18,10 @@ class QToolButton;
 
 // Two arrow buttons beside an edit, and the edit's Up and Down keys: each press reports a
 // delta, -1 for up and +1 for down, as a Windows up-down control does.
-class CUpDown : public QWidget {
+class UpDown : public QWidget {
     Q_OBJECT
 public:
-    explicit CUpDown(QLineEdit* buddy, QWidget* parent = nullptr);
+    explicit UpDown(QLineEdit* buddy, QWidget* parent = nullptr);
     QToolButton* Up() const { return m_up; }
     QToolButton* Down() const { return m_down; }
 
@@ -38,11 +38,11 @@ private:
 
 // "Chart Style": the colour and the value-axis scaling of every series of a chart. Works on
 // copies; OK writes all of them back to the series (the caller lays the chart out again).
-class CChartStyle : public QDialog {
+class ChartStyleDialog : public QDialog {
     Q_OBJECT
 public:
     // The chart must hold at least one series; index -1 preselects the first.
-    CChartStyle(CMChartCtrl& chart, int index, QWidget* parent = nullptr);
+    ChartStyleDialog(ChartWidget& chart, int index, QWidget* parent = nullptr);
 
     // A number as the Min and Max edits read it: at most 31 characters, blanks and tabs
     // before and after, a decimal number between; a 0 that does not start with the digit
@@ -56,12 +56,12 @@ public:
     const std::vector<SeriesStyle>& Styles() const { return m_styles; }
     int Current() const { return m_current; }
     QListWidget* List() const { return m_list; }
-    CColorButton* ColorButton() const { return m_color; }
+    ColorPicker* ColorButton() const { return m_color; }
     QRadioButton* Mode(int mode) const { return m_modes[mode]; }
     QLineEdit* MinEdit() const { return m_minEdit; }
     QLineEdit* MaxEdit() const { return m_maxEdit; }
-    CUpDown* MinUpDown() const { return m_minUpDown; }
-    CUpDown* MaxUpDown() const { return m_maxUpDown; }
+    UpDown* MinUpDown() const { return m_minUpDown; }
+    UpDown* MaxUpDown() const { return m_maxUpDown; }
 
     void accept() override;
 
@@ -78,7 +78,7 @@ private:
     // A bound in its edit, shown from its start.
     void ShowBound(QLineEdit* edit, double value);
 
-    CMChartCtrl& m_chart;
+    ChartWidget& m_chart;
     std::vector<SeriesStyle> m_styles;
     std::vector<double> m_steps;  // each axis' tick step, for the arrows
     int m_current = 0;
@@ -86,12 +86,12 @@ private:
     bool m_minChanged = false, m_maxChanged = false;
 
     QListWidget* m_list;
-    CColorButton* m_color;
+    ColorPicker* m_color;
     QRadioButton* m_modes[3];
     QLabel* m_minLabel;
     QLabel* m_maxLabel;
     QLineEdit* m_minEdit;
     QLineEdit* m_maxEdit;
-    CUpDown* m_minUpDown;
-    CUpDown* m_maxUpDown;
+    UpDown* m_minUpDown;
+    UpDown* m_maxUpDown;
 };

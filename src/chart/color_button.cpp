@@ -17,7 +17,7 @@ QIcon ColorSwatch(QColor color, int side)
     return QIcon(pixmap);
 }
 
-CColorButton::CColorButton(QWidget* parent) : QToolButton(parent), m_default(Qt::black)
+ColorPicker::ColorPicker(QWidget* parent) : QToolButton(parent), m_default(Qt::black)
 {
     setPopupMode(QToolButton::InstantPopup);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -44,14 +44,14 @@ CColorButton::CColorButton(QWidget* parent) : QToolButton(parent), m_default(Qt:
     SetColor(Qt::black);
 }
 
-void CColorButton::SetDefault(const QString& text, QColor color)
+void ColorPicker::SetDefault(const QString& text, QColor color)
 {
     m_default = color;
     m_defaultEntry->setText(text);
     m_defaultEntry->setIcon(ColorSwatch(color));
 }
 
-QList<QAction*> CColorButton::Entries() const
+QList<QAction*> ColorPicker::Entries() const
 {
     QList<QAction*> entries;
     for (QAction* a : menu()->actions())
@@ -60,7 +60,7 @@ QList<QAction*> CColorButton::Entries() const
     return entries;
 }
 
-void CColorButton::SetColor(QColor color)
+void ColorPicker::SetColor(QColor color)
 {
     m_color = color;
     setIcon(ColorSwatch(color, 14));
@@ -70,7 +70,7 @@ void CColorButton::SetColor(QColor color)
     update();
 }
 
-void CColorButton::Choose(QColor color)
+void ColorPicker::Choose(QColor color)
 {
     SetColor(color);
     emit ColorChosen(color);

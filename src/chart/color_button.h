@@ -9,10 +9,10 @@ class QAction;
 
 // A button showing a colour; its menu offers the ten palette colours by name, a default
 // entry, and "More Colors..." for a free choice. Reports what the user picks.
-class CColorButton : public QToolButton {
+class ColorPicker : public QToolButton {
     Q_OBJECT
 public:
-    explicit CColorButton(QWidget* parent = nullptr);
+    explicit ColorPicker(QWidget* parent = nullptr);
 
     void SetColor(QColor color);
     QColor Color() const { return m_color; }

@@ -4,7 +4,7 @@
 #include <string>
 
 // The byte sink the serial link hands every received chunk to, on its reader thread.
-class t_collector {
+class Collector {
 public:
     // bytes are valid only during the call; count is at least 1. Returns the bytes taken.
     virtual uint32_t Collect(const uint8_t* bytes, uint32_t count) = 0;
@@ -13,5 +13,5 @@ public:
     virtual void LineLost(const std::string& reason) { (void)reason; }
 
 protected:
-    ~t_collector() = default;
+    ~Collector() = default;
 };

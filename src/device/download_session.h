@@ -25,7 +25,7 @@ class Configuration;
 // The serial reader only hands over bytes; everything else happens in Poll, which the
 // owner calls on its own thread every few tens of milliseconds, and which tells what
 // happened through the events.
-class DownloadSession final : private t_collector {
+class DownloadSession final : private Collector {
 public:
     struct Events {
         std::function<void(uint64_t arrived)> progress;       // every byte so far, the preamble too
@@ -88,7 +88,7 @@ private:
     std::string m_device;  // the port's device path
     std::unique_ptr<ReceiveBuffer> m_buffer = std::make_unique<ReceiveBuffer>();
     MemoryImageParser m_parser;
-    CSerialLink m_link;
+    SerialLink m_link;
     // Set by the reader, read by Poll.
     std::atomic<bool> m_readerComplete{false};
     std::atomic<bool> m_readerLost{false};

@@ -164,7 +164,7 @@ std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t receive
                                              uint32_t skipShortLogsLen, FileTime now)
 {
     std::vector<NumberedLog> logs;
-    CBrixoLog working;
+    BrixoLog working;
     for (const FlightEntry& f : flights) {
         if (!f.selected || f.offset >= received)
             continue;
@@ -183,7 +183,7 @@ std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, cons
                                       const Configuration& config, FileTime now)
 {
     std::vector<BuiltFlight> built;
-    CBrixoLog working;  // as for the set: the first block's device stays for the others
+    BrixoLog working;  // as for the set: the first block's device stays for the others
     for (const FlightEntry& f : flights) {
         if (f.offset >= received || !working.BuildFromBlock(config, data + f.offset, received - f.offset))
             continue;
@@ -194,11 +194,11 @@ std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, cons
     return built;
 }
 
-std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
+std::vector<uint8_t> MemoryImageOf(const std::vector<const BrixoLog*>& logs)
 {
     std::vector<uint8_t> image(kSignatureLength, kSignatureByte);
     image.insert(image.end(), {0, 0});  // the first block's separator
-    for (const CBrixoLog* log : logs) {
+    for (const BrixoLog* log : logs) {
         const uint8_t id = static_cast<uint8_t>(std::atoi(log->m_device.Id().c_str()));
         image.insert(image.end(),
                      {static_cast<uint8_t>(log->m_rate), static_cast<uint8_t>(log->m_recordSize / 2), id, 0});
@@ -210,11 +210,11 @@ std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs)
     return image;
 }
 
-std::vector<uint8_t> MemoryImageOfLogs(const std::vector<CBrixoLog>& logs)
+std::vector<uint8_t> MemoryImageOfLogs(const std::vector<BrixoLog>& logs)
 {
-    std::vector<const CBrixoLog*> pointers;
+    std::vector<const BrixoLog*> pointers;
     pointers.reserve(logs.size());
-    for (const CBrixoLog& log : logs)
+    for (const BrixoLog& log : logs)
         pointers.push_back(&log);
     return MemoryImageOf(pointers);
 }

@@ -125,7 +125,7 @@ std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t receive
 
 // One flight built from its block, with where the block starts in the memory image.
 struct BuiltFlight {
-    CBrixoLog log;
+    BrixoLog log;
     uint32_t offset = 0;
 };
 // Every listed flight that can be built, checked or not, long or short, dated now: what
@@ -136,5 +136,5 @@ std::vector<BuiltFlight> BuildFlights(const uint8_t* data, size_t received, cons
 // The memory image a logger holding these logs sends: the signature, one block
 // per log (rate, channel count byte, device id word, records, end marker), the
 // end of the blocks and six closing zero bytes.
-std::vector<uint8_t> MemoryImageOf(const std::vector<const CBrixoLog*>& logs);
-std::vector<uint8_t> MemoryImageOfLogs(const std::vector<CBrixoLog>& logs);
+std::vector<uint8_t> MemoryImageOf(const std::vector<const BrixoLog*>& logs);
+std::vector<uint8_t> MemoryImageOfLogs(const std::vector<BrixoLog>& logs);

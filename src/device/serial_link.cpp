@@ -129,12 +129,12 @@ bool AnyUsbPort(const std::vector<PortInfo>& ports)
     return std::any_of(ports.begin(), ports.end(), [](const PortInfo& p) { return p.usb; });
 }
 
-CSerialLink::~CSerialLink()
+SerialLink::~SerialLink()
 {
     Close();
 }
 
-bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector, std::string* error)
+bool SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector, std::string* error)
 {
     m_failure = PortFailure::Other;
     if (IsOpen()) {
@@ -154,7 +154,7 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     m_fd = -1;
     m_countsAtOpen.reset();
     // The port lives on the reader thread; it reports whether it could open it.
-    m_thread.reset(QThread::create(&CSerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
+    m_thread.reset(QThread::create(&SerialLink::Run, this, DevicePathOf(portName), bitsPerSecond, collector));
     m_thread->start(QThread::HighestPriority);
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_openState != OpenState::Waiting; });
@@ -167,7 +167,7 @@ bool CSerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, t_co
     return false;
 }
 
-bool CSerialLink::Close()
+bool SerialLink::Close()
 {
     if (!IsOpen())
         return false;
@@ -181,7 +181,7 @@ bool CSerialLink::Close()
     return true;
 }
 
-void CSerialLink::Run(const std::string& device, uint32_t bitsPerSecond, t_collector* collector)
+void SerialLink::Run(const std::string& device, uint32_t bitsPerSecond, Collector* collector)
 {
     QSerialPort port;
     port.setPortName(QString::fromStdString(device));
@@ -257,7 +257,7 @@ void CSerialLink::Run(const std::string& device, uint32_t bitsPerSecond, t_colle
     m_finished.store(true, std::memory_order_release);
 }
 
-std::optional<LineErrorCounts> CSerialLink::ErrorsSinceOpen() const
+std::optional<LineErrorCounts> SerialLink::ErrorsSinceOpen() const
 {
     if (!IsOpen() || !m_countsAtOpen)
         return std::nullopt;
@@ -274,7 +274,7 @@ std::optional<LineErrorCounts> CSerialLink::ErrorsSinceOpen() const
                            since(now->breaks, then.breaks)};
 }
 
-void CSerialLink::Join()
+void SerialLink::Join()
 {
     m_thread->wait();
     // Everything the reader did happened before this (the thread's end alone is not visible to every checker).

@@ -49,16 +49,15 @@ std::string LineErrorText(const LineErrorCounts& counts);
 // The serial line to the logger: opened exclusively at 8N1 without flow
 // control, DTR raised once, nothing ever written. A reader thread hands each
 // received chunk of at most 1024 bytes to the collector, in arrival order.
-class CSerialLink {
+class SerialLink {
 public:
-    CSerialLink() = default;
-    ~CSerialLink();
-    CSerialLink(const CSerialLink&) = delete;
-    CSerialLink& operator=(const CSerialLink&) = delete;
+    SerialLink() = default;
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
 
     // False (with the system's reason in error) when the port cannot be opened or the link is open already.
-    bool Open(const std::string& portName, uint32_t bitsPerSecond, t_collector* collector,
-              std::string* error = nullptr);
+    bool Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector, std::string* error = nullptr);
     // Ends the reader and closes the port; false when nothing was open.
     bool Close();
     // Ends the reader at its next wait; the port stays open until Close. Safe from the reader thread.
@@ -72,7 +71,7 @@ public:
     std::optional<LineErrorCounts> ErrorsSinceOpen() const;
 
 private:
-    void Run(const std::string& device, uint32_t bitsPerSecond, t_collector* collector);
+    void Run(const std::string& device, uint32_t bitsPerSecond, Collector* collector);
     void Join();
 
     std::unique_ptr<QThread> m_thread;  // a QThread, so that Qt's serial port may use its notifiers

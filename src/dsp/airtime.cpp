@@ -427,7 +427,7 @@ std::vector<FlightSpan> FindFlights(const std::vector<double>& altitude, double 
     return found;
 }
 
-std::optional<std::vector<FlightSpan>> FlightsOf(const CBrixoLog& log)
+std::optional<std::vector<FlightSpan>> FlightsOf(const BrixoLog& log)
 {
     std::vector<double> altitude;
     if (!DecodeAltitude(log, false, altitude))

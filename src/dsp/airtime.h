@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-class CBrixoLog;
+class BrixoLog;
 
 // One flight of a log: from its takeoff (the last moment on the ground) to its landing
 // (the first moment on the ground again), in seconds from the log's first sample.
@@ -36,7 +36,7 @@ double TotalAirtime(const std::vector<FlightSpan>& flights);
 std::vector<FlightSpan> FindFlights(const std::vector<double>& altitude, double dt);
 
 // The flights of a decoded log; nothing when its altitude cannot be decoded.
-std::optional<std::vector<FlightSpan>> FlightsOf(const CBrixoLog& log);
+std::optional<std::vector<FlightSpan>> FlightsOf(const BrixoLog& log);
 
 // The pilot's corrections. Each keeps the flights in order and apart, a flight at least a
 // second long, within the log's seconds 0 .. logEnd.

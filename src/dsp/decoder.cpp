@@ -13,7 +13,7 @@ namespace {
 // Below this many records a lookup table costs more than it saves.
 constexpr size_t kReuseThreshold = 4096;
 
-std::string DeviceText(const CBrixoLog& log)
+std::string DeviceText(const BrixoLog& log)
 {
     if (!log.m_device)
         return "the log's device";
@@ -65,7 +65,7 @@ private:
 };
 
 // Records at offsets 0, rs, 2rs ... below the data length less one record are decoded.
-size_t DecodedRecordCount(const CBrixoLog& log)
+size_t DecodedRecordCount(const BrixoLog& log)
 {
     const size_t len = log.m_rawData.size();
     const size_t rs = log.m_recordSize;
@@ -77,7 +77,7 @@ size_t DecodedRecordCount(const CBrixoLog& log)
 // Fills out[start...] with f(record i) for the decoded records; on a parser
 // error nothing stays appended and the reason names the formula.
 template <typename Reading, typename Store>
-Status DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading,
+Status DecodeRecords(const BrixoLog& log, const std::string& formula, unsigned readingBits, Reading reading,
                      Store store, std::vector<double>& out, const std::string& what, DecodeOptions options)
 {
     const size_t count = DecodedRecordCount(log);
@@ -112,23 +112,23 @@ Status DecodeRecords(const CBrixoLog& log, const std::string& formula, unsigned 
 
 }  // namespace
 
-int ChannelCount(const CBrixoLog& log)
+int ChannelCount(const BrixoLog& log)
 {
     return log.m_device ? ChannelCount(log.m_device.node) : 0;
 }
 
-pugi::xml_node ChannelElement(const CBrixoLog& log, int index)
+pugi::xml_node ChannelElement(const BrixoLog& log, int index)
 {
     return log.m_device ? Channel(log.m_device.node, index) : pugi::xml_node();
 }
 
-double AltitudeScale(const CBrixoLog& log, bool imperial)
+double AltitudeScale(const BrixoLog& log, bool imperial)
 {
     return log.m_device ? UnitScaleIn(log.m_device.doc->document_element(), "linear", imperial ? "imperial" : "metric")
                         : 1.0;
 }
 
-Status DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options)
+Status DecodeAltitude(const BrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options)
 {
     const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
     if (formula.empty())
@@ -145,12 +145,12 @@ Status DecodeAltitude(const CBrixoLog& log, bool imperial, std::vector<double>& 
     return DecodeRecords(log, formula, 16, word, relative, out, "the altitude formula", options);
 }
 
-Status DecodeChannel(const CBrixoLog& log, int index, std::vector<double>& out, DecodeOptions options)
+Status DecodeChannel(const BrixoLog& log, int index, std::vector<double>& out, DecodeOptions options)
 {
     return DecodeChannel(log, ChannelElement(log, index), index, out, options);
 }
 
-Status DecodeChannel(const CBrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out,
+Status DecodeChannel(const BrixoLog& log, pugi::xml_node chan, int index, std::vector<double>& out,
                      DecodeOptions options)
 {
     if (!chan)

@@ -38,7 +38,7 @@ std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt)
     return vario;
 }
 
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice,
+LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesChoice choice,
                          std::optional<double> startElevation)
 {
     LogSeries result;

@@ -6,7 +6,7 @@
 
 #include "dsp/series_style.h"
 
-class CBrixoLog;
+class BrixoLog;
 struct Settings;
 
 // One series of equally spaced samples as the chart will show it.
@@ -46,5 +46,5 @@ enum class SeriesChoice { All, AltitudeAndVario };
 // differences, overflow) is refused: both stay empty and the reason is given.
 // With "Alt.AboveSeaLevel" on, a start elevation (metres above sea level) is added to the
 // altitude before the filters; without one the altitude stays above the start.
-LogSeries BuildLogSeries(const CBrixoLog& log, const Settings& settings, SeriesChoice choice = SeriesChoice::All,
+LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesChoice choice = SeriesChoice::All,
                          std::optional<double> startElevation = std::nullopt);

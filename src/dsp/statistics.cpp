@@ -121,7 +121,7 @@ AirtimeStatTexts AirtimeStatistics(const std::vector<FlightSpan>& flights, std::
     return texts;
 }
 
-LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial)
+LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, bool imperial)
 {
     LogStatTexts texts;
     texts.duration = TimeLabel(log.Duration());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class CBrixoLog;
+class BrixoLog;
 struct NamedSeries;
 
 // The sample nearest to time t: index floor((t - first) / interval + 0.5), at
@@ -23,7 +23,7 @@ struct LogStatTexts {
 // "above sea level", or "above start", or "above start (no start elevation)" when
 // above sea level was asked for and the flight has no start elevation.
 std::string AltitudeReferenceText(bool asked, bool applied);
-LogStatTexts LogStatistics(const CBrixoLog& log, const NamedSeries& altitude, bool imperial);
+LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, bool imperial);
 
 // The texts of the "Selection" category, in the view's order.
 struct SelectionStatTexts {

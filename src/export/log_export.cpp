@@ -62,7 +62,7 @@ ExportType ExportTypeOfPath(const std::string& path)
     return ExportType::None;
 }
 
-Status ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end)
+Status ExportAlt(const std::string& path, const BrixoLog& log, size_t first, size_t end)
 {
     return WriteFileSafely(path, AltFileText(log, first, end));
 }

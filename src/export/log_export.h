@@ -6,7 +6,7 @@
 
 #include "base/result.h"
 
-class CBrixoLog;
+class BrixoLog;
 class QImage;
 struct NamedSeries;
 
@@ -26,7 +26,7 @@ ExportType ExportTypeOfPath(const std::string& path);
 // failure) and gives the reason otherwise.
 
 // A complete ".alt" file holding records [first, end) of this one log.
-Status ExportAlt(const std::string& path, const CBrixoLog& log, size_t first, size_t end);
+Status ExportAlt(const std::string& path, const BrixoLog& log, size_t first, size_t end);
 // The CSV table of the shown series for samples [first, end); nothing is written when first
 // is not below altitudeLength, the length of the log's altitude series.
 Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,

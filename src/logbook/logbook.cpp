@@ -8,8 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStorageInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTimeZone>
 #include <QUrl>
 #include <QVariant>
@@ -139,10 +139,10 @@ void BindFacts(QSqlQuery& q, const AltitudeFacts& facts, double duration)
 }
 
 // A log of a flight's row: its device found in the configuration by id.
-Result<CBrixoLog> LogOfRow(int64_t id, uint32_t rate, uint32_t deviceId, uint32_t recordSize, const QByteArray& records,
-                           FileTime date, const Configuration& config)
+Result<BrixoLog> LogOfRow(int64_t id, uint32_t rate, uint32_t deviceId, uint32_t recordSize, const QByteArray& records,
+                          FileTime date, const Configuration& config)
 {
-    CBrixoLog log;
+    BrixoLog log;
     log.m_rate = rate;
     log.m_device = config.FindDevice(static_cast<uint8_t>(deviceId));
     // A device without "data-chunk" takes twice the channel count byte as its record size.
@@ -213,7 +213,7 @@ bool CannotWrite(const std::string& why)
 
 }  // namespace
 
-std::string FlightHash(const CBrixoLog& log)
+std::string FlightHash(const BrixoLog& log)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     unsigned char header[9];
@@ -229,7 +229,7 @@ std::string FlightHash(const CBrixoLog& log)
     return hash.result().toHex().toStdString();
 }
 
-uint32_t DeviceIdOf(const CBrixoLog& log)
+uint32_t DeviceIdOf(const BrixoLog& log)
 {
     if (!log.m_device)
         return 0;
@@ -237,7 +237,7 @@ uint32_t DeviceIdOf(const CBrixoLog& log)
     return id && *id >= 0 && *id <= 255 ? static_cast<uint32_t>(*id) : 0;
 }
 
-AltitudeFacts AltitudeFactsOf(const CBrixoLog& log)
+AltitudeFacts AltitudeFactsOf(const BrixoLog& log)
 {
     AltitudeFacts facts;
     std::vector<double> altitude;
@@ -570,7 +570,7 @@ std::string KeptText(const KeptDownload& kept)
     return text + "." + image;
 }
 
-Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
+Result<int64_t> Logbook::Add(const BrixoLog& log, FileTime addedAt)
 {
     auto added = AddAll({&log}, addedAt);
     if (!added)
@@ -578,7 +578,7 @@ Result<int64_t> Logbook::Add(const CBrixoLog& log, FileTime addedAt)
     return added->front().id;
 }
 
-Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const CBrixoLog*>& logs, FileTime addedAt)
+Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const BrixoLog*>& logs, FileTime addedAt)
 {
     // One write for the whole file: a kill leaves all of it or none, and it is synced once.
     if (Status s = Execute("BEGIN IMMEDIATE"); !s)
@@ -597,7 +597,7 @@ Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const CBrixoLog*
     QSqlQuery find(db);
     find.prepare(QStringLiteral("SELECT id FROM flights WHERE content_hash = ?"));
     std::vector<AddedLog> added;
-    for (const CBrixoLog* log : logs) {
+    for (const BrixoLog* log : logs) {
         const QString hash = Text(FlightHash(*log));
         find.addBindValue(hash);
         if (!find.exec())
@@ -667,7 +667,7 @@ Result<std::optional<LogbookEntry>> Logbook::FindByHash(const std::string& hash)
     return std::optional<LogbookEntry>(EntryOf(q));
 }
 
-Result<CBrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
+Result<BrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
     q.prepare(QStringLiteral("SELECT rate, device_id, record_size, records, date FROM flights WHERE id = ?"));

@@ -86,9 +86,9 @@ struct ArchiveReport {
 // The flight's identity: SHA-256 over its rate, record size, device id and raw records,
 // in lower-case hex. The same flight downloaded twice, or read back from an ".alt" file,
 // has the same hash.
-std::string FlightHash(const CBrixoLog& log);
+std::string FlightHash(const BrixoLog& log);
 // The numeric id of the log's device, as the ".alt" writer spells it; 0 when it has none.
-uint32_t DeviceIdOf(const CBrixoLog& log);
+uint32_t DeviceIdOf(const BrixoLog& log);
 
 // The logbook: every flight ever downloaded, in an SQLite database of the user's
 // ($XDG_DATA_HOME/Nivra/logbook.sqlite), with the memory images as received beside it in
@@ -127,16 +127,16 @@ public:
     // Where a memory image with these bytes is kept, if it is.
     Result<std::optional<std::string>> ImagePathOf(const std::vector<uint8_t>& image);
     // A log that came from elsewhere (an ".alt" file): added without an image, or found.
-    Result<int64_t> Add(const CBrixoLog& log, FileTime addedAt);
+    Result<int64_t> Add(const BrixoLog& log, FileTime addedAt);
     // The logs of a file, all or none in one transaction, each added or found.
-    Result<std::vector<AddedLog>> AddAll(const std::vector<const CBrixoLog*>& logs, FileTime addedAt);
+    Result<std::vector<AddedLog>> AddAll(const std::vector<const BrixoLog*>& logs, FileTime addedAt);
 
     // All flights, newest first.
     Result<std::vector<LogbookEntry>> List();
     Result<std::optional<LogbookEntry>> Find(int64_t id);
     Result<std::optional<LogbookEntry>> FindByHash(const std::string& hash);
     // The flight's log, its device found in the configuration; dated with its own date.
-    Result<CBrixoLog> LoadLog(int64_t id, const Configuration& config);
+    Result<BrixoLog> LoadLog(int64_t id, const Configuration& config);
     // Writes the chosen fields alone, in one statement: a change of another field made meanwhile
     // (another window, nivra-tool) stays. A start elevation out of bounds is refused.
     Status SetFields(int64_t id, const PilotFields& fields, unsigned which = kAllPilotFields);
@@ -168,7 +168,7 @@ struct AltitudeFacts {
     std::optional<double> maxAltitude;
     std::optional<std::vector<FlightSpan>> flights;
 };
-AltitudeFacts AltitudeFactsOf(const CBrixoLog& log);
+AltitudeFacts AltitudeFactsOf(const BrixoLog& log);
 
 // What became of a download offered to the logbook.
 struct KeptDownload {

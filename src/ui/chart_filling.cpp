@@ -2,21 +2,21 @@
 
 #include <map>
 
-#include "chart/chart_ctrl.h"
 #include "chart/chart_picture.h"
+#include "chart/chart_widget.h"
 
-void FillChart(CMChartCtrl& chart, const LogSeries& series, std::optional<Range> range)
+void FillChart(ChartWidget& chart, const LogSeries& series, std::optional<TimeRange> range)
 {
     // A series the user hid stays hidden when another log is shown.
     std::map<QString, bool> remembered;
-    for (int i = 0; i < chart.SerieCount(); ++i) {
-        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        const std::shared_ptr<ChartSeries> s = chart.SeriesAt(i);
         remembered.emplace(s->m_name, s->m_visible);
     }
     chart.RemoveAllSeries();
     for (const NamedSeries& named : series.series) {
-        const std::shared_ptr<CMChartSerie> s = MakeChartSerie(named);
-        chart.AddSerie(s);
+        const std::shared_ptr<ChartSeries> s = MakeChartSeries(named);
+        chart.AddSeries(s);
         const auto it = remembered.find(s->m_name);
         if (it != remembered.end())
             s->m_visible = it->second;
@@ -27,10 +27,10 @@ void FillChart(CMChartCtrl& chart, const LogSeries& series, std::optional<Range>
         chart.ResetView(true);
 }
 
-void TakeVisibility(LogSeries& series, const CMChartCtrl& chart)
+void TakeVisibility(LogSeries& series, const ChartWidget& chart)
 {
-    for (int i = 0; i < chart.SerieCount(); ++i) {
-        const std::shared_ptr<CMChartSerie> s = chart.Serie(i);
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        const std::shared_ptr<ChartSeries> s = chart.SeriesAt(i);
         for (NamedSeries& named : series.series)
             if (QString::fromStdString(named.name) == s->m_name)
                 named.style.visible = s->m_visible;

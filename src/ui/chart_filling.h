@@ -5,13 +5,13 @@
 #include "chart/chart_axis.h"
 #include "dsp/log_series.h"
 
-class CMChartCtrl;
+class ChartWidget;
 
 // Puts the series of a log into the chart with their styles, keeping the
 // visibility the user gave series of the same name, and shows the given range
 // or else the whole log.
-void FillChart(CMChartCtrl& chart, const LogSeries& series, std::optional<Range> range = std::nullopt);
+void FillChart(ChartWidget& chart, const LogSeries& series, std::optional<TimeRange> range = std::nullopt);
 
 // Gives each series the visibility that a series of the same name has in the chart, as
 // FillChart would when the log is shown there.
-void TakeVisibility(LogSeries& series, const CMChartCtrl& chart);
+void TakeVisibility(LogSeries& series, const ChartWidget& chart);

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimumDuration, QWidget* parent)
+DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDuration, QWidget* parent)
     : QDialog(parent), m_session(config, minimumDuration)
 {
     setWindowTitle(QStringLiteral("Data download"));
@@ -81,9 +81,9 @@ CDownloadDataDlg::CDownloadDataDlg(const Configuration& config, uint32_t minimum
     m_timer->start();
 }
 
-CDownloadDataDlg::~CDownloadDataDlg() = default;
+DownloadDialog::~DownloadDialog() = default;
 
-Status CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerSecond)
+Status DownloadDialog::OpenLink(const std::string& portName, uint32_t bitsPerSecond)
 {
     Status opened = m_session.Open(portName, bitsPerSecond);
     if (!opened)
@@ -91,13 +91,13 @@ Status CDownloadDataDlg::OpenLink(const std::string& portName, uint32_t bitsPerS
     return opened;
 }
 
-Status CDownloadDataDlg::Replay(const std::vector<uint8_t>& image)
+Status DownloadDialog::Replay(const std::vector<uint8_t>& image)
 {
     setWindowTitle(QStringLiteral("Memory image"));
     return m_session.Replay(image);  // listed and complete at the first step, once the dialog runs
 }
 
-void CDownloadDataDlg::OnFlightListed(size_t index)
+void DownloadDialog::OnFlightListed(size_t index)
 {
     const FlightRow row = RowOf(m_session.Flights()[index], static_cast<int>(index) + 1);
     auto* item = new QTreeWidgetItem(m_list, {QString::fromStdString(row.flight), QString::fromStdString(row.rate),
@@ -106,7 +106,7 @@ void CDownloadDataDlg::OnFlightListed(size_t index)
     ShowDamage(index);
 }
 
-void CDownloadDataDlg::ShowDamage(size_t index)
+void DownloadDialog::ShowDamage(size_t index)
 {
     const FlightEntry& flight = m_session.Flights()[index];
     if (flight.damage.empty())
@@ -121,7 +121,7 @@ void CDownloadDataDlg::ShowDamage(size_t index)
             QStringLiteral("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
 }
 
-void CDownloadDataDlg::ShowProgress()
+void DownloadDialog::ShowProgress()
 {
     const size_t kept = m_session.Buffer().Received();
     if (m_session.Completed()) {
@@ -136,7 +136,7 @@ void CDownloadDataDlg::ShowProgress()
     m_progress->setTextVisible(m_progress->maximum() > 0);
 }
 
-void CDownloadDataDlg::OnComplete()
+void DownloadDialog::OnComplete()
 {
     ShowProgress();
     m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
@@ -155,7 +155,7 @@ void CDownloadDataDlg::OnComplete()
     }
 }
 
-void CDownloadDataDlg::done(int)
+void DownloadDialog::done(int)
 {
     // The button, Esc and the close box all end here.
     m_timer->stop();

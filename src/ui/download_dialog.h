@@ -18,11 +18,11 @@ class QTreeWidget;
 // goes, lists the flights found with check boxes while they arrive, and, once the
 // transfer is complete, has the download kept (m_keep) before it may be closed. A saved
 // memory image is shown the same way (Replay).
-class CDownloadDataDlg : public QDialog {
+class DownloadDialog : public QDialog {
     Q_OBJECT
 public:
-    CDownloadDataDlg(const Configuration& config, uint32_t minimumDuration, QWidget* parent = nullptr);
-    ~CDownloadDataDlg() override;
+    DownloadDialog(const Configuration& config, uint32_t minimumDuration, QWidget* parent = nullptr);
+    ~DownloadDialog() override;
 
     // Opens the link of the session; fails with the reason.
     Status OpenLink(const std::string& portName, uint32_t bitsPerSecond);

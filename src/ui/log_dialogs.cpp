@@ -22,8 +22,8 @@
 #include "config/configuration.h"
 #include "ui/program_icon.h"
 
-CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, const QString& defaultName,
-                               QWidget* parent)
+LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields, const QString& defaultName,
+                                         QWidget* parent)
     : QDialog(parent), m_logDate(log.m_date), m_defaultName(defaultName), m_edited(fields)
 {
     setWindowTitle(QStringLiteral("Log Properties"));
@@ -58,7 +58,7 @@ CPropertiesDlg::CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields, 
     layout->addWidget(buttons);
 }
 
-void CPropertiesDlg::accept()
+void LogPropertiesDialog::accept()
 {
     PilotFields f;
     const QString name = m_name->text().trimmed();
@@ -130,7 +130,7 @@ QString PugixmlVersion()
 
 }  // namespace
 
-QString CAboutDlg::CreditsText()
+QString AboutDialog::CreditsText()
 {
     return QStringLiteral(
                "Nivra is built on these libraries, with thanks to their authors:\n\n"
@@ -142,12 +142,12 @@ QString CAboutDlg::CreditsText()
         .arg(MuparserVersion(), PugixmlVersion(), QString::fromLatin1(qVersion()), QString::fromLatin1(kExpat));
 }
 
-QString CAboutDlg::LicenceText()
+QString AboutDialog::LicenceText()
 {
     return QString::fromLatin1(kLicence);
 }
 
-CAboutDlg::CAboutDlg(const Configuration& config, QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(const Configuration& config, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
     auto* layout = new QVBoxLayout(this);

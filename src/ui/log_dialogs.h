@@ -4,7 +4,7 @@
 
 #include "logbook/logbook.h"
 
-class CBrixoLog;
+class BrixoLog;
 class Configuration;
 class QDateTimeEdit;
 class QLabel;
@@ -15,11 +15,11 @@ class QPlainTextEdit;
 // and time of the flight, site, start elevation, comment), shown as the logbook keeps
 // them. OK takes the edits (Edited); a start elevation that is no number keeps the
 // dialog open.
-class CPropertiesDlg : public QDialog {
+class LogPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    CPropertiesDlg(const CBrixoLog& log, const PilotFields& fields = {}, const QString& defaultName = {},
-                   QWidget* parent = nullptr);
+    LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields = {}, const QString& defaultName = {},
+                        QWidget* parent = nullptr);
 
     // The fields as edited: a name left as the default, or the log's own date, count as not given.
     const PilotFields& Edited() const { return m_edited; }
@@ -42,10 +42,10 @@ private:
 // "About": the program's icon, name, version and licence, the libraries it is built on with
 // their licences, the supported devices, and the configuration they come from (with the files
 // that could not be used, and why).
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    CAboutDlg(const Configuration& config, QWidget* parent = nullptr);
+    AboutDialog(const Configuration& config, QWidget* parent = nullptr);
 
     // The program's licence notice (GPL-3.0-or-later) and the libraries' credits.
     static QString LicenceText();

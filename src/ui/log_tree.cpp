@@ -8,15 +8,15 @@ namespace {
 // Deleting the item deletes its log.
 class LogItem : public QTreeWidgetItem {
 public:
-    LogItem(QTreeWidget* tree, const QString& name, const CBrixoLog& log)
-        : QTreeWidgetItem(tree, {name}), m_log(std::make_unique<CBrixoLog>(log))
+    LogItem(QTreeWidget* tree, const QString& name, const BrixoLog& log)
+        : QTreeWidgetItem(tree, {name}), m_log(std::make_unique<BrixoLog>(log))
     {
         m_log->m_date = log.m_date;  // a copy is dated by whoever makes it
     }
-    const CBrixoLog& Log() const { return *m_log; }
+    const BrixoLog& Log() const { return *m_log; }
 
 private:
-    std::unique_ptr<CBrixoLog> m_log;
+    std::unique_ptr<BrixoLog> m_log;
 };
 
 }  // namespace
@@ -56,7 +56,7 @@ namespace {
 constexpr int kDefaultNameRole = Qt::UserRole + 1;
 }  // namespace
 
-void LogTree::AddLog(const QString& name, const CBrixoLog& log, const QString& defaultName)
+void LogTree::AddLog(const QString& name, const BrixoLog& log, const QString& defaultName)
 {
     // One icon for every item: the style makes a new one with its own pixmaps on each call.
     if (m_fileIcon.isNull())
@@ -71,20 +71,20 @@ QString LogTree::DefaultName(const QTreeWidgetItem* item) const
     return item ? item->data(0, kDefaultNameRole).toString() : QString();
 }
 
-const CBrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const
+const BrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const
 {
     const auto* log = dynamic_cast<const LogItem*>(item);
     return log ? &log->Log() : nullptr;
 }
 
-const CBrixoLog* LogTree::SelectedLog() const
+const BrixoLog* LogTree::SelectedLog() const
 {
     return LogOf(currentItem());
 }
 
-std::vector<const CBrixoLog*> LogTree::Logs() const
+std::vector<const BrixoLog*> LogTree::Logs() const
 {
-    std::vector<const CBrixoLog*> logs;
+    std::vector<const BrixoLog*> logs;
     logs.reserve(static_cast<size_t>(topLevelItemCount()));
     for (int i = 0; i < topLevelItemCount(); ++i)
         logs.push_back(LogOf(topLevelItem(i)));

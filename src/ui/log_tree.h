@@ -15,12 +15,12 @@ public:
 
     // A log under a name; defaultName is the name it has without one of the pilot's
     // ("Log  1 (00:04:10)"), the same as name unless the logbook names it.
-    void AddLog(const QString& name, const CBrixoLog& log, const QString& defaultName = {});
+    void AddLog(const QString& name, const BrixoLog& log, const QString& defaultName = {});
     QString DefaultName(const QTreeWidgetItem* item) const;
     void ClearLogs() { clear(); }
-    const CBrixoLog* SelectedLog() const;
-    const CBrixoLog* LogOf(const QTreeWidgetItem* item) const;
-    std::vector<const CBrixoLog*> Logs() const;
+    const BrixoLog* SelectedLog() const;
+    const BrixoLog* LogOf(const QTreeWidgetItem* item) const;
+    std::vector<const BrixoLog*> Logs() const;
 
 signals:
     // A right click on an item (never on empty space), or the Menu key or Shift+F10 on the

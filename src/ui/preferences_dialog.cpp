@@ -50,7 +50,7 @@ bool Refuse(QLineEdit* edit)
 
 }  // namespace
 
-QString CPreferencesDlg::PortText(const PortInfo& port)
+QString PreferencesDialog::PortText(const PortInfo& port)
 {
     QString text = QString::fromStdString(port.name);
     if (!port.device.empty() && port.device != port.name)
@@ -60,8 +60,8 @@ QString CPreferencesDlg::PortText(const PortInfo& port)
     return text;
 }
 
-CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent,
-                                 LengthScales scales)
+PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent,
+                                     LengthScales scales)
     : QDialog(parent),
       m_settings(settings),
       m_scales(scales),
@@ -121,15 +121,15 @@ CPreferencesDlg::CPreferencesDlg(const Settings& settings, const std::vector<Por
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     resize(420, 520);
 }
 
-void CPreferencesDlg::showEvent(QShowEvent* event)
+void PreferencesDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // It can grow, but not shrink below the size it opened with.
@@ -138,15 +138,15 @@ void CPreferencesDlg::showEvent(QShowEvent* event)
     m_sized = true;
 }
 
-QTreeWidgetItem* CPreferencesDlg::Add(QTreeWidgetItem* category, const QString& name, QWidget* editor)
+QTreeWidgetItem* PreferencesDialog::Add(QTreeWidgetItem* category, const QString& name, QWidget* editor)
 {
     QTreeWidgetItem* item = m_list->AddItem(category, name, {});
     m_list->setItemWidget(item, 1, editor);
     return item;
 }
 
-QComboBox* CPreferencesDlg::AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values,
-                                     uint32_t current)
+QComboBox* PreferencesDialog::AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values,
+                                       uint32_t current)
 {
     auto* combo = new QComboBox;
     combo->addItems(values);
@@ -156,7 +156,7 @@ QComboBox* CPreferencesDlg::AddCombo(QTreeWidgetItem* category, const QString& n
     return combo;
 }
 
-QComboBox* CPreferencesDlg::AddColorCombo(QTreeWidgetItem* category, uint32_t current)
+QComboBox* PreferencesDialog::AddColorCombo(QTreeWidgetItem* category, uint32_t current)
 {
     QStringList names;
     for (int i = 0; i < 10; ++i)
@@ -174,7 +174,7 @@ QComboBox* CPreferencesDlg::AddColorCombo(QTreeWidgetItem* category, uint32_t cu
     return combo;
 }
 
-QCheckBox* CPreferencesDlg::AddCheck(QTreeWidgetItem* category, const QString& name, bool on)
+QCheckBox* PreferencesDialog::AddCheck(QTreeWidgetItem* category, const QString& name, bool on)
 {
     auto* check = new QCheckBox;
     check->setChecked(on);
@@ -182,7 +182,7 @@ QCheckBox* CPreferencesDlg::AddCheck(QTreeWidgetItem* category, const QString& n
     return check;
 }
 
-QLineEdit* CPreferencesDlg::AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text, bool whole)
+QLineEdit* PreferencesDialog::AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text, bool whole)
 {
     auto* edit = new QLineEdit(text);
     edit->setFrame(false);
@@ -192,8 +192,8 @@ QLineEdit* CPreferencesDlg::AddNumber(QTreeWidgetItem* category, const QString& 
     return edit;
 }
 
-CPreferencesDlg::SeriesEditors CPreferencesDlg::AddSeries(QTreeWidgetItem* category, QCheckBox* filtering,
-                                                          uint32_t color, uint32_t style, double min, double max)
+PreferencesDialog::SeriesEditors PreferencesDialog::AddSeries(QTreeWidgetItem* category, QCheckBox* filtering,
+                                                              uint32_t color, uint32_t style, double min, double max)
 {
     SeriesEditors series{};
     series.filtering = filtering;
@@ -208,7 +208,7 @@ CPreferencesDlg::SeriesEditors CPreferencesDlg::AddSeries(QTreeWidgetItem* categ
     return series;
 }
 
-void CPreferencesDlg::keyPressEvent(QKeyEvent* event)
+void PreferencesDialog::keyPressEvent(QKeyEvent* event)
 {
     // Enter in a row takes that row's value, as the row's editor shows it; only elsewhere is it OK.
     QWidget* focus = focusWidget();
@@ -219,7 +219,7 @@ void CPreferencesDlg::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void CPreferencesDlg::ConfirmRow(QWidget* focus)
+void PreferencesDialog::ConfirmRow(QWidget* focus)
 {
     auto* edit = qobject_cast<QLineEdit*>(focus);
     // The port's typed text is read on OK; lists and boxes have nothing to confirm.
@@ -232,7 +232,7 @@ void CPreferencesDlg::ConfirmRow(QWidget* focus)
         edit->selectAll();
 }
 
-void CPreferencesDlg::FollowAlignment(const SeriesEditors& series)
+void PreferencesDialog::FollowAlignment(const SeriesEditors& series)
 {
     const bool custom = series.alignment->currentIndex() == 2;
     for (QLineEdit* edit : {series.min, series.max}) {
@@ -243,14 +243,14 @@ void CPreferencesDlg::FollowAlignment(const SeriesEditors& series)
     }
 }
 
-double CPreferencesDlg::InUnits(const Bound& bound, bool imperial) const
+double PreferencesDialog::InUnits(const Bound& bound, bool imperial) const
 {
     if (bound.imperial == imperial || !(m_scales.metric > 0) || !(m_scales.imperial > 0))
         return bound.value;
     return bound.value * (imperial ? m_scales.imperial / m_scales.metric : m_scales.metric / m_scales.imperial);
 }
 
-void CPreferencesDlg::ConvertBounds(bool imperial)
+void PreferencesDialog::ConvertBounds(bool imperial)
 {
     if (imperial == m_imperialShown)
         return;
@@ -272,7 +272,7 @@ void CPreferencesDlg::ConvertBounds(bool imperial)
     m_imperialShown = imperial;
 }
 
-bool CPreferencesDlg::ReadBound(QLineEdit* edit, double& value) const
+bool PreferencesDialog::ReadBound(QLineEdit* edit, double& value) const
 {
     const auto it = m_bounds.find(edit);
     if (it != m_bounds.end() && edit->text() == it->second.shown) {
@@ -282,13 +282,13 @@ bool CPreferencesDlg::ReadBound(QLineEdit* edit, double& value) const
     return ReadReal(edit, value);
 }
 
-QWidget* CPreferencesDlg::Editor(const QString& category, const QString& name) const
+QWidget* PreferencesDialog::Editor(const QString& category, const QString& name) const
 {
     QTreeWidgetItem* item = m_list->Item(category, name);
     return item ? m_list->itemWidget(item, 1) : nullptr;
 }
 
-bool CPreferencesDlg::ReadWhole(QLineEdit* edit, int64_t& value)
+bool PreferencesDialog::ReadWhole(QLineEdit* edit, int64_t& value)
 {
     bool ok = false;
     const qlonglong number = edit->text().trimmed().toLongLong(&ok);
@@ -298,7 +298,7 @@ bool CPreferencesDlg::ReadWhole(QLineEdit* edit, int64_t& value)
     return true;
 }
 
-bool CPreferencesDlg::ReadReal(QLineEdit* edit, double& value)
+bool PreferencesDialog::ReadReal(QLineEdit* edit, double& value)
 {
     bool ok = false;
     const double number = edit->text().trimmed().toDouble(&ok);
@@ -312,7 +312,7 @@ bool CPreferencesDlg::ReadReal(QLineEdit* edit, double& value)
     return true;
 }
 
-bool CPreferencesDlg::ReadPort(std::string& port) const
+bool PreferencesDialog::ReadPort(std::string& port) const
 {
     const QString text = m_port->currentText().trimmed();
     const int listed = m_port->findText(text);
@@ -329,8 +329,8 @@ bool CPreferencesDlg::ReadPort(std::string& port) const
     return true;
 }
 
-bool CPreferencesDlg::ReadSeries(const SeriesEditors& series, uint32_t& color, uint32_t& style, double& min,
-                                 double& max) const
+bool PreferencesDialog::ReadSeries(const SeriesEditors& series, uint32_t& color, uint32_t& style, double& min,
+                                   double& max) const
 {
     double newMin = min, newMax = max;
     if (!ReadBound(series.min, newMin) || !ReadBound(series.max, newMax))
@@ -342,7 +342,7 @@ bool CPreferencesDlg::ReadSeries(const SeriesEditors& series, uint32_t& color, u
     return true;
 }
 
-void CPreferencesDlg::accept()
+void PreferencesDialog::accept()
 {
     Settings s = m_settings;
     int64_t length = 0, median = 0, width = 0, height = 0;

@@ -24,12 +24,12 @@ struct LengthScales {
 // "Preferences": every setting a user edits, in one property list. The dialog works on its
 // own copy of the settings; OK reads every item back into that copy (Edited), Cancel leaves
 // it as it was given.
-class CPreferencesDlg : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
     // The custom bounds shown in metres become feet (and back) when "Units" changes.
-    CPreferencesDlg(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent = nullptr,
-                    LengthScales scales = {});
+    PreferencesDialog(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent = nullptr,
+                      LengthScales scales = {});
 
     const Settings& Edited() const { return m_settings; }
     PropertyList* List() const { return m_list; }

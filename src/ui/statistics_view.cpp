@@ -13,7 +13,7 @@ const QString kSelection = QStringLiteral("Selection");
 const QString kClimbs = QStringLiteral("Climbs");
 }  // namespace
 
-CPropertiesView::CPropertiesView(QWidget* parent) : QWidget(parent), m_list(new PropertyList(this))
+StatisticsView::StatisticsView(QWidget* parent) : QWidget(parent), m_list(new PropertyList(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -21,7 +21,7 @@ CPropertiesView::CPropertiesView(QWidget* parent) : QWidget(parent), m_list(new 
     Fill();
 }
 
-void CPropertiesView::Fill()
+void StatisticsView::Fill()
 {
     // Each item with the text it shows until there is a log.
     const struct {
@@ -60,14 +60,14 @@ void CPropertiesView::Fill()
     m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(true);
 }
 
-void CPropertiesView::SetValues(const QString& category,
-                                std::initializer_list<std::pair<const char*, const std::string*>> values)
+void StatisticsView::SetValues(const QString& category,
+                               std::initializer_list<std::pair<const char*, const std::string*>> values)
 {
     for (const auto& [name, text] : values)
         m_list->SetValue(category, QString::fromLatin1(name), QString::fromStdString(*text));
 }
 
-void CPropertiesView::ShowClimbs(const ClimbStatTexts& t)
+void StatisticsView::ShowClimbs(const ClimbStatTexts& t)
 {
     SetValues(kClimbs, {{"Count", &t.count},
                         {"Time climbing", &t.timeClimbing},
@@ -76,7 +76,7 @@ void CPropertiesView::ShowClimbs(const ClimbStatTexts& t)
     m_list->Category(kClimbs)->setExpanded(t.count != "0");
 }
 
-void CPropertiesView::ShowLog(const LogStatTexts& t)
+void StatisticsView::ShowLog(const LogStatTexts& t)
 {
     SetValues(
         kLog,
@@ -85,14 +85,14 @@ void CPropertiesView::ShowLog(const LogStatTexts& t)
     m_list->Category(kSelection)->setExpanded(false);
 }
 
-void CPropertiesView::ShowAirtime(const AirtimeStatTexts& t)
+void StatisticsView::ShowAirtime(const AirtimeStatTexts& t)
 {
     SetValues(kLog,
               {{"Takeoff", &t.takeoff}, {"Landing", &t.landing}, {"Airtime", &t.airtime}, {"Flights", &t.flights}});
     m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(t.flights.empty());
 }
 
-void CPropertiesView::ShowSelection(const SelectionStatTexts& t)
+void StatisticsView::ShowSelection(const SelectionStatTexts& t)
 {
     SetValues(kSelection, {{"Duration", &t.duration},
                            {"start Altitude", &t.startAltitude},
@@ -104,7 +104,7 @@ void CPropertiesView::ShowSelection(const SelectionStatTexts& t)
     m_list->Category(kSelection)->setExpanded(true);
 }
 
-void CPropertiesView::Clear()
+void StatisticsView::Clear()
 {
     Fill();
 }

@@ -11,10 +11,10 @@
 class PropertyList;
 
 // The flight statistics: "Log", "Selection" and "Climbs" categories of read-only items.
-class CPropertiesView : public QWidget {
+class StatisticsView : public QWidget {
     Q_OBJECT
 public:
-    explicit CPropertiesView(QWidget* parent = nullptr);
+    explicit StatisticsView(QWidget* parent = nullptr);
 
     void ShowLog(const LogStatTexts& texts);              // expands "Log", folds "Selection"
     void ShowAirtime(const AirtimeStatTexts& texts);      // "Flights" only for more than one

@@ -38,7 +38,7 @@ TEST(BrixoLog, BuildFromBlock)
         {"block cut before its end marker", {0, 0, 5, 1, 59, 0, 1, 2, 3}, true, 1, 5},
     };
     for (const auto& c : cases) {
-        CBrixoLog log;
+        BrixoLog log;
         EXPECT_EQ(log.BuildFromBlock(config, c.block.data(), c.block.size()), c.built) << c.what;
         EXPECT_EQ(log.SampleCount(), c.samples) << c.what;
         EXPECT_EQ(log.m_rate, c.rate) << c.what;
@@ -49,7 +49,7 @@ TEST(BrixoLog, ReusedLogKeepsTheFirstBlocksDevice)
 {
     const Configuration config =
         ConfigFromText("<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
-    CBrixoLog log;
+    BrixoLog log;
     const auto first = Block(10, 1, 7, {1, 1, 1, 1});
     ASSERT_TRUE(log.BuildFromBlock(config, first.data(), first.size()));
     EXPECT_EQ(log.m_recordSize, 4u);
@@ -61,13 +61,13 @@ TEST(BrixoLog, ReusedLogKeepsTheFirstBlocksDevice)
 
 TEST(BrixoLog, CopyOutlivesTheOriginal)
 {
-    CBrixoLog copy;
+    BrixoLog copy;
     {
         // The configuration and the original both go away; the copy keeps its share of the document.
         const Configuration config = BuiltInConfig();
-        auto original = std::make_unique<CBrixoLog>(LogOf(config, 59, 10, Words({100, 200, 300})));
+        auto original = std::make_unique<BrixoLog>(LogOf(config, 59, 10, Words({100, 200, 300})));
         original->m_date = 12345;
-        copy = CBrixoLog(*original);
+        copy = BrixoLog(*original);
         EXPECT_EQ(copy.m_altFormula, original->m_altFormula);  // shared, not duplicated
         EXPECT_EQ(copy.m_date, 0u);                            // the date is not copied
     }
@@ -93,7 +93,7 @@ TEST(BrixoLog, KeepingRule)
         {255, 2, 50, true},                      // 51 s
     };
     for (const auto& c : cases) {
-        const CBrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 1));
+        const BrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 1));
         EXPECT_EQ(KeepLog(log, c.skip), c.kept) << c.rate << " x " << c.records << " vs " << c.skip;
     }
 }

@@ -34,17 +34,17 @@ std::string Kept(const AltReadResult& result)
 TEST(LogFileWriter, MatchesTheGoldenFile)
 {
     const Configuration config = BuiltInConfig();
-    const CBrixoLog first = LogOf(config, 59, 10, Words({50000, 45000, 65535}));
-    const CBrixoLog second = LogOf(config, 59, 1, Words({1}));
+    const BrixoLog first = LogOf(config, 59, 10, Words({50000, 45000, 65535}));
+    const BrixoLog second = LogOf(config, 59, 1, Words({1}));
     EXPECT_EQ(AltFileText({&first, &second}), FileBytes(QStringLiteral(NIVRA_TESTS_DIR "/app/data/two_logs.alt")));
-    EXPECT_EQ(AltFileText(std::vector<const CBrixoLog*>{}), AltPreamble() + AltLines("0 0 0 0"));  // an empty set
+    EXPECT_EQ(AltFileText(std::vector<const BrixoLog*>{}), AltPreamble() + AltLines("0 0 0 0"));  // an empty set
 }
 
 TEST(LogFileWriter, RangesOfRecords)
 {
     const Configuration config =
         ConfigFromText("<C><Devices><Device id='007' data-chunk='3'/><Device id='59' data-chunk='3'/></Devices></C>");
-    CBrixoLog log = LogOf(config, 59, 20, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});        // 3 records and 2 stray bytes
+    BrixoLog log = LogOf(config, 59, 20, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});         // 3 records and 2 stray bytes
     log.m_device = DeviceRef{log.m_device.doc, log.m_device.node.previous_sibling()};  // id text "007"
     const std::string header = AltLines("0 0 20 20 007 0");
     const struct {
@@ -71,9 +71,9 @@ TEST(LogFileReader, RoundTripNumberedAsWritten)
     // A log of 5 s, one of exactly 3 s at another rate, and the first again: with short logs
     // left out (not longer than 3 s), the logs read keep the numbers they had in the file.
     const Configuration config = BuiltInConfig();
-    const CBrixoLog a = LogOf(config, 59, 10, Words({50000, 45000, 1, 256, 65535}));
-    const CBrixoLog b = LogOf(config, 59, 5, Words({300, 200, 100, 42, 7, 9}));
-    const std::vector<const CBrixoLog*> written = {&a, &b, &a};
+    const BrixoLog a = LogOf(config, 59, 10, Words({50000, 45000, 1, 256, 65535}));
+    const BrixoLog b = LogOf(config, 59, 5, Words({300, 200, 100, 42, 7, 9}));
+    const std::vector<const BrixoLog*> written = {&a, &b, &a};
     const struct {
         uint32_t skip;
         std::vector<int> numbers;
@@ -85,7 +85,7 @@ TEST(LogFileReader, RoundTripNumberedAsWritten)
         EXPECT_FALSE(result.truncatedRecord);
         ASSERT_EQ(result.logs.size(), c.numbers.size()) << c.skip;
         for (size_t i = 0; i < c.numbers.size(); ++i) {
-            const CBrixoLog& log = *written[static_cast<size_t>(c.numbers[i] - 1)];
+            const BrixoLog& log = *written[static_cast<size_t>(c.numbers[i] - 1)];
             const NumberedLog& got = result.logs[i];
             EXPECT_EQ(std::tuple(got.number, got.log.m_rawData, got.log.m_rate, got.log.m_date),
                       std::tuple(c.numbers[i], log.m_rawData, log.m_rate, 777u));
@@ -271,7 +271,7 @@ TEST(LogFiles, EveryDeviceShapeRoundTripsThroughAFileAndAMemoryImage)
         for (uint32_t k = 0; k < 40; ++k)
             for (uint32_t j = 0; j < shape.recordSize; ++j)
                 records.push_back(j == 0 ? static_cast<uint8_t>(k + 1) : j == 1 ? 0x90 : static_cast<uint8_t>(k + j));
-        const CBrixoLog log = LogOf(config, shape.device, 5, records, shape.channelCountByte);
+        const BrixoLog log = LogOf(config, shape.device, 5, records, shape.channelCountByte);
         ASSERT_EQ(log.m_recordSize, shape.recordSize) << int(shape.device);
         const std::string what = "device " + std::to_string(shape.device) + ", " + std::to_string(shape.recordSize);
 

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "chart/chart_axis.h"
-#include "chart/chart_serie.h"
+#include "chart/chart_series.h"
 #include "chart/min_max_pyramid.h"
 #include "chart/palette.h"
 
@@ -25,7 +25,7 @@ TEST(ValueAxis, RangeByScalingMode)
         {ScalingMode::Custom, 12.0, 40.0, -7.0, 77.0},         // custom
     };
     for (const auto& c : cases) {
-        CYAxe axis;
+        ValueAxis axis;
         axis.m_scalingMode = c.mode;
         axis.m_customMin = -7.0;
         axis.m_customMax = 77.0;
@@ -34,8 +34,8 @@ TEST(ValueAxis, RangeByScalingMode)
         EXPECT_DOUBLE_EQ(axis.m_max, c.max) << static_cast<int>(c.mode) << " " << c.dataMin;
     }
     // At creation a span of 1e-6 or less is flat.
-    EXPECT_EQ(CMChartSerie("S", 0, 1, {3.0, 3.0000005}).m_max, 4.0);
-    EXPECT_EQ(CMChartSerie("S", 0, 1, {3.0, 3.5}).m_max, 3.5);
+    EXPECT_EQ(ChartSeries("S", 0, 1, {3.0, 3.0000005}).m_max, 4.0);
+    EXPECT_EQ(ChartSeries("S", 0, 1, {3.0, 3.5}).m_max, 3.5);
 }
 
 TEST(ValueAxis, TickStepDecimalsAndFirstTick)
@@ -57,7 +57,7 @@ TEST(ValueAxis, TickStepDecimalsAndFirstTick)
         {0, 4.5, 250, 0.5, 1, 0},   {1e20, 1e20 + 1e6, 250, 1e5, 0, 1e20},  // a huge min settles without looping
     };
     for (const auto& c : cases) {
-        CYAxe axis;
+        ValueAxis axis;
         axis.m_min = c.min;
         axis.m_max = c.max;
         axis.ComputeTicks(c.height);
@@ -66,7 +66,7 @@ TEST(ValueAxis, TickStepDecimalsAndFirstTick)
         EXPECT_DOUBLE_EQ(axis.m_firstTick, c.firstTick) << c.min << ".." << c.max;
     }
     // A range of no width keeps the previous step.
-    CYAxe flat;
+    ValueAxis flat;
     flat.m_min = flat.m_max = 3.0;
     flat.m_step = 0.25;
     flat.ComputeTicks(250);
@@ -75,7 +75,7 @@ TEST(ValueAxis, TickStepDecimalsAndFirstTick)
 
 TEST(ValueAxis, CommonTickCount)
 {
-    CYAxe a, b;
+    ValueAxis a, b;
     a.m_min = 0, a.m_max = 50, a.m_step = 10, a.m_firstTick = 0;  // 5 steps
     b.m_min = -3, b.m_max = 4, b.m_step = 1, b.m_firstTick = -3;  // 7 steps
     ApplyCommonTickCount({&a, &b});
@@ -84,16 +84,16 @@ TEST(ValueAxis, CommonTickCount)
 
 TEST(Axes, ValuesAndPixels)
 {
-    CXAxe time;
+    TimeAxis time;
     time.m_rect = {100, 0, 700, 20};
     time.m_min = 0;
     time.m_max = 60;
-    CYAxe value;
+    ValueAxis value;
     value.m_rect = {0, 10, 20, 210};
     value.m_min = -10;  // a range not centred on zero: values grow upwards, pixels downwards
     value.m_max = 30;
     const struct {
-        const CAxe* axis;
+        const Axis* axis;
         double value;
         int pixel;
     } cases[] = {{&time, 0, 100},  {&time, 30, 400},  {&time, 60, 700}, {&value, -10, 210},
@@ -133,7 +133,7 @@ TEST(TimeAxis, UnitsAndTicks)
         {100, 6048000, 600, TimeUnit::Days, 7, 86400, 604800, {86400, 691200}},
     };
     for (const auto& c : cases) {
-        CXAxe axis;
+        TimeAxis axis;
         axis.m_min = c.min;
         axis.m_max = c.max;
         axis.ComputeTicks(c.width);
@@ -154,7 +154,7 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
     auto utc = [](int y, int m, int d) {
         return static_cast<double>(QDateTime(QDate(y, m, d), QTime(0, 0), QTimeZone::utc()).toSecsSinceEpoch());
     };
-    CXAxe months;
+    TimeAxis months;
     months.m_min = utc(2026, 1, 15);
     months.m_max = utc(2026, 12, 31);
     months.ComputeTicks(600);  // 10 ticks over 350 days: 35 days a tick
@@ -162,7 +162,7 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
     EXPECT_EQ(months.Ticks(), (std::vector<double>{utc(2026, 2, 1), utc(2026, 4, 1), utc(2026, 6, 1), utc(2026, 8, 1),
                                                    utc(2026, 10, 1), utc(2026, 12, 1)}));
 
-    CXAxe years;
+    TimeAxis years;
     years.m_min = utc(2000, 3, 1);
     years.m_max = utc(2030, 1, 1);
     years.ComputeTicks(600);
@@ -175,7 +175,7 @@ TEST(TimeAxis, MonthsAndYearsFollowTheCalendar)
 
 TEST(TimeAxis, LabelsShareOneStyle)
 {
-    CXAxe axis;
+    TimeAxis axis;
     axis.m_min = 0;
     axis.m_max = 5400;
     EXPECT_EQ(axis.TickLabel(600), "0:10:00");
@@ -183,9 +183,9 @@ TEST(TimeAxis, LabelsShareOneStyle)
     EXPECT_EQ(axis.TickLabel(600), "10:00");
 }
 
-TEST(Serie, ValueAtEdges)
+TEST(SeriesAt, ValueAtEdges)
 {
-    const CMChartSerie s("S", 10.0, 2.0, {1, 2, 3});
+    const ChartSeries s("S", 10.0, 2.0, {1, 2, 3});
     const struct {
         double t, value;
     } cases[] = {{9.999, 0}, {10, 1}, {10.999, 1}, {11, 2}, {14, 3}, {15.9, 3}, {16, 3}, {16.001, 0}};
@@ -234,11 +234,11 @@ TEST(ValueAxis, LabelsKeepTheirGapAndMayFillTheHeightExactly)
     // length and the gap of 4 pixels exactly: those labels keep every step, a pixel longer
     // ones do not.
     const auto layOut = [](int height, int length) {
-        CYAxe axis;
+        ValueAxis axis;
         axis.m_min = 0;
         axis.m_max = 100;
         LayOutValueAxes(
-            {&axis}, height, [length](const CYAxe&, double) { return length; }, 4);
+            {&axis}, height, [length](const ValueAxis&, double) { return length; }, 4);
         return axis.m_tickCount;
     };
     int tried = 0;

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "chart/chart_ctrl.h"
 #include "chart/chart_picture.h"
+#include "chart/chart_widget.h"
 #include "chart/palette.h"
 
 namespace {
@@ -37,10 +37,10 @@ int CountColor(const QImage& image, QColor color, const ChartRect& inside)
 struct Picture : ChartPicture {
     QSize size;
     explicit Picture(QSize pictureSize = {800, 600}) : size(pictureSize) { m_scene.m_look.timeReadOut = true; }
-    std::shared_ptr<CMChartSerie> Add(const char* name, std::vector<double> values, double interval = 1.0,
-                                      bool left = true, int color = 0)
+    std::shared_ptr<ChartSeries> Add(const char* name, std::vector<double> values, double interval = 1.0,
+                                     bool left = true, int color = 0)
     {
-        auto s = std::make_shared<CMChartSerie>(name, 0.0, interval, std::move(values));
+        auto s = std::make_shared<ChartSeries>(name, 0.0, interval, std::move(values));
         s->m_axisOnLeft = left;
         s->SetColorIndex(color);
         m_series.push_back(s);
@@ -226,7 +226,7 @@ TEST(ChartLayout, EveryReadOutFitsItsBoxBeforeTheNextSwatch)
 TEST(ChartLayout, LegendWrapsIntoRows)
 {
     Picture chart({300, 400});
-    std::vector<std::shared_ptr<CMChartSerie>> series;
+    std::vector<std::shared_ptr<ChartSeries>> series;
     for (const char* name : {"First series", "Second series", "Third series"})
         series.push_back(chart.Add(name, {1, 2, 3}));
     chart.Whole();
@@ -246,7 +246,7 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     shown->AddLabel(3.0, 50.0);
     shown->AddLabel(100.0, 50.0);  // outside the time range: not drawn
     shown->AddLabel(2.0, 1000.0);  // far above the plot: clipped away
-    chart.m_scene.m_selection = Range{1.0, 2.0};
+    chart.m_scene.m_selection = TimeRange{1.0, 2.0};
     const QImage picture = chart.Whole();
     const ChartRect plot = chart.Plot();
     const QColor blue = PaletteColor(2), magenta = PaletteColor(8), grey(180, 180, 180), red(255, 0, 0);
@@ -262,7 +262,7 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     EXPECT_EQ(picture.pixelColor((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
               QColor(Qt::white));
     EXPECT_EQ(picture.pixelColor(shown->m_swatchRect.left + 2, shown->m_swatchRect.top + 2), blue);
-    const auto darkest = [&picture](const CMChartSerie& s) {  // of the name between swatch and value box
+    const auto darkest = [&picture](const ChartSeries& s) {  // of the name between swatch and value box
         int least = 255;
         for (int y = s.m_swatchRect.top; y < s.m_swatchRect.bottom; ++y)
             for (int x = s.m_swatchRect.right; x < s.m_valueBox.left; ++x)
@@ -299,16 +299,16 @@ TEST(ChartDrawing, NothingToDraw)
     // The time axis line is there.
     EXPECT_EQ(picture.pixelColor(400, empty.m_time.m_rect.top), QColor(0, 0, 0));
     // A window never given a size has no picture.
-    CMChartCtrl never;
+    ChartWidget never;
     never.resize(0, 0);
     EXPECT_FALSE(never.CopyBitmap());
 }
 
 TEST(ChartDrawing, ASnapshotDrawsAtAnySizeAndLeavesTheWindowsChartAsItWas)
 {
-    CMChartCtrl chart;
+    ChartWidget chart;
     chart.resize(800, 600);
-    const std::shared_ptr<CMChartSerie> s = chart.AddSerie("S", 0.0, 1.0, {0, 50, 100, 50, 0});
+    const std::shared_ptr<ChartSeries> s = chart.AddSeries("S", 0.0, 1.0, {0, 50, 100, 50, 0});
     s->SetColorIndex(2);
     chart.ResetView(false);
     chart.SetSelection(1.0, 2.0);
@@ -357,11 +357,11 @@ TEST(ChartDrawing, ADarkDesktopThemeLeavesTheChartReadable)
     std::optional<QImage> pictures[2];
     QImage screens[2];
     for (int themed = 0; themed < 2; ++themed) {
-        CMChartCtrl chart;
+        ChartWidget chart;
         if (themed)
             chart.setPalette(dark);
         chart.resize(640, 400);
-        chart.AddSerie("Alt", 0.0, 1.0, {0, 50, 100, 50, 0});
+        chart.AddSeries("Alt", 0.0, 1.0, {0, 50, 100, 50, 0});
         chart.ResetView(false);
         chart.Recalc();
         pictures[themed] = chart.CopyBitmap();

@@ -6,19 +6,19 @@
 
 #include <QTest>
 
-#include "chart/chart_ctrl.h"
 #include "chart/chart_picture.h"
+#include "chart/chart_widget.h"
 #include "chart/palette.h"
 
 namespace {
 
 // One straight rising series in blue.
-std::shared_ptr<CMChartSerie> Ramp()
+std::shared_ptr<ChartSeries> Ramp()
 {
     std::vector<double> values;
     for (int i = 0; i <= 1000; ++i)
         values.push_back(i * 0.5);
-    auto ramp = std::make_shared<CMChartSerie>("Ramp", 0.0, 1.0, std::move(values));
+    auto ramp = std::make_shared<ChartSeries>("Ramp", 0.0, 1.0, std::move(values));
     ramp->SetColorIndex(2);
     return ramp;
 }
@@ -78,9 +78,9 @@ TEST(ChartHiDpi, APictureAtTwiceTheDensity)
 
 TEST(ChartHiDpi, TheWidgetFollowsItsScreen)
 {
-    CMChartCtrl ctrl;
+    ChartWidget ctrl;
     ctrl.resize(640, 400);
-    ctrl.AddSerie(Ramp());
+    ctrl.AddSeries(Ramp());
     ctrl.ResetView(false);
     ctrl.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ctrl));

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ struct Sent {
 // A shown chart of two series over 0 ... 1000 s, recording its signals.
 class ChartMouse : public ::testing::Test {
 protected:
-    CMChartCtrl chart;
-    std::shared_ptr<CMChartSerie> alt, vario;
+    ChartWidget chart;
+    std::shared_ptr<ChartSeries> alt, vario;
     std::vector<Sent> sent;
     int beeps = 0;
 
@@ -35,30 +35,30 @@ protected:
             a[i] = static_cast<double>(i % 100);
             b[i] = static_cast<double>(i % 50) - 25;
         }
-        alt = chart.AddSerie("Alt", 0, 1.0, a);
-        vario = chart.AddSerie("Vario", 0, 1.0, b);
+        alt = chart.AddSeries("Alt", 0, 1.0, a);
+        vario = chart.AddSeries("Vario", 0, 1.0, b);
         vario->m_axisOnLeft = false;
         chart.ResetView(false);
         chart.show();
         chart.m_beep = [this] {
             ++beeps;
         };
-        QObject::connect(&chart, &CMChartCtrl::plotClicked, [this](double t) { sent.push_back({"click", t, t}); });
-        QObject::connect(&chart, &CMChartCtrl::selectionChanged, [this](Range r) {
+        QObject::connect(&chart, &ChartWidget::plotClicked, [this](double t) { sent.push_back({"click", t, t}); });
+        QObject::connect(&chart, &ChartWidget::selectionChanged, [this](TimeRange r) {
             sent.push_back({"select", r.first, r.last});
         });
-        QObject::connect(&chart, &CMChartCtrl::viewChanged, [this] { sent.push_back({"view"}); });
-        QObject::connect(&chart, &CMChartCtrl::seriesClicked, [this](int index, bool toggled) {
+        QObject::connect(&chart, &ChartWidget::viewChanged, [this] { sent.push_back({"view"}); });
+        QObject::connect(&chart, &ChartWidget::seriesClicked, [this](int index, bool toggled) {
             sent.push_back({"series", 0, 0, index, toggled});
         });
-        QObject::connect(&chart, &CMChartCtrl::menuRequested, [this](QMenu*, double t) {
+        QObject::connect(&chart, &ChartWidget::menuRequested, [this](QMenu*, double t) {
             sent.push_back({"menu", t, t});
         });
     }
 
     std::pair<double, double> View() const { return {chart.Shown().first, chart.Shown().last}; }
     int PlotY() const { return (chart.PlotRect().top + chart.PlotRect().bottom) / 2; }
-    int BandY() const { return (chart.TimeAxis().m_rect.top + chart.TimeAxis().m_rect.bottom) / 2; }
+    int BandY() const { return (chart.TimeScale().m_rect.top + chart.TimeScale().m_rect.bottom) / 2; }
     int PlotX(int offset) const { return chart.PlotRect().left + offset; }
 
     void Drag(int x0, int y0, int x1, int y1, Qt::KeyboardModifiers mods = {})
@@ -154,7 +154,7 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
     } cases[] = {{-4, 1}, {-10, 2}};
     for (const auto& c : cases) {
         const double min = chart.Shown().first;
-        const int x = (chart.TimeAxis().m_rect.left + chart.TimeAxis().m_rect.right) / 2;
+        const int x = (chart.TimeScale().m_rect.left + chart.TimeScale().m_rect.right) / 2;
         Drag(x, BandY(), x + c.dx, BandY());
         EXPECT_GT(chart.Shown().first, min) << c.dx;  // the content follows the mouse to the left
         EXPECT_DOUBLE_EQ(chart.Shown().last - chart.Shown().first, 100.0);
@@ -170,12 +170,12 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
     // A pan that counts empties the forward stack.
     chart.PreviousView();
     ASSERT_TRUE(chart.CanGoForward());
-    const int x = (chart.TimeAxis().m_rect.left + chart.TimeAxis().m_rect.right) / 2;
+    const int x = (chart.TimeScale().m_rect.left + chart.TimeScale().m_rect.right) / 2;
     Drag(x, BandY(), x - 20, BandY());
     EXPECT_FALSE(chart.CanGoForward());
     // Dragged far to the right, the view stops at time 0.
     chart.SetRange(10, 110);
-    Drag(chart.TimeAxis().m_rect.left + 10, BandY(), chart.TimeAxis().m_rect.right - 10, BandY());
+    Drag(chart.TimeScale().m_rect.left + 10, BandY(), chart.TimeScale().m_rect.right - 10, BandY());
     EXPECT_EQ(chart.Shown().first, 0.0);
     EXPECT_DOUBLE_EQ(chart.Shown().last, 100.0);
 }
@@ -183,12 +183,12 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
 TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
 {
     // Data from 0 to 1000 s, a sample a second: at most ten samples, at least the whole.
-    const double eighth = std::pow(CMChartCtrl::kZoomPerNotch, 0.125);
+    const double eighth = std::pow(ChartWidget::kZoomPerNotch, 0.125);
     const struct {
         const char* what;
-        Range from;
+        TimeRange from;
         double time, notches;
-        Range to;  // the same as from: nothing happens
+        TimeRange to;  // the same as from: nothing happens
     } cases[] = {
         {"a notch in at the middle", {0, 1000}, 500, 1, {100, 900}},
         {"a notch in near the start", {0, 1000}, 100, 1, {20, 820}},
@@ -224,8 +224,8 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
     const double t = chart.TimeAt(x);
     for (int i = 0; i < 8; ++i)
         Wheel(QPoint(x, PlotY()), 15);
-    EXPECT_NEAR(chart.Shown().first, t - t * CMChartCtrl::kZoomPerNotch, 1e-9);
-    EXPECT_NEAR(chart.Shown().last - chart.Shown().first, 1000 * CMChartCtrl::kZoomPerNotch, 1e-9);
+    EXPECT_NEAR(chart.Shown().first, t - t * ChartWidget::kZoomPerNotch, 1e-9);
+    EXPECT_NEAR(chart.Shown().last - chart.Shown().first, 1000 * ChartWidget::kZoomPerNotch, 1e-9);
     EXPECT_EQ(std::pair(sent.size(), sent.back().what), std::pair(size_t{8}, std::string("view")));
     // One step back for the gesture.
     chart.PreviousView();
@@ -245,7 +245,7 @@ TEST_F(ChartMouse, TheWheelZoomsAroundTheMouseOneViewPerGesture)
 TEST_F(ChartMouse, PopupMenuTogglesSeriesAndRunsTheEntriesOfOthers)
 {
     int exports = 0;
-    QObject::connect(&chart, &CMChartCtrl::menuRequested, [&exports](QMenu* menu, double) {
+    QObject::connect(&chart, &ChartWidget::menuRequested, [&exports](QMenu* menu, double) {
         menu->addSeparator();
         QObject::connect(menu->addAction("Export..."), &QAction::triggered, [&exports] { ++exports; });
     });
@@ -316,7 +316,7 @@ TEST_F(ChartMouse, OverlaysLeaveThePictureAlone)
 TEST_F(ChartMouse, KeysPanAndZoom)
 {
     chart.SetRange(100, 200);
-    const double step = chart.TimeAxis().m_step;
+    const double step = chart.TimeScale().m_step;
     QTest::keyClick(&chart, Qt::Key_Right);
     EXPECT_DOUBLE_EQ(chart.Shown().first, 100 + step);
     QTest::keyClick(&chart, Qt::Key_Left);

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "chart/chart_ctrl.h"
 #include "chart/chart_style.h"
+#include "chart/chart_widget.h"
 #include "chart/color_button.h"
 #include "chart/palette.h"
 
@@ -18,15 +18,15 @@ namespace {
 // A chart of three series: "Alt" (0..1000, custom bounds stored as 10..20 but shown "Auto"),
 // "Vario" (custom -5..5) and "Temp" (custom 15..25).
 struct StyledChart {
-    CMChartCtrl chart;
-    std::shared_ptr<CMChartSerie> alt, vario, temp;
+    ChartWidget chart;
+    std::shared_ptr<ChartSeries> alt, vario, temp;
 
     StyledChart()
     {
         chart.resize(800, 600);
-        alt = chart.AddSerie("Alt", 0.0, 1.0, {0, 250, 1000, 600});
-        vario = chart.AddSerie("Vario", 0.0, 1.0, {1, -2, 3, 0});
-        temp = chart.AddSerie("Temp", 0.0, 1.0, {20, 21, 22, 21});
+        alt = chart.AddSeries("Alt", 0.0, 1.0, {0, 250, 1000, 600});
+        vario = chart.AddSeries("Vario", 0.0, 1.0, {1, -2, 3, 0});
+        temp = chart.AddSeries("Temp", 0.0, 1.0, {20, 21, 22, 21});
         alt->SetColorIndex(1);
         alt->m_customMin = 10;
         alt->m_customMax = 20;
@@ -43,7 +43,7 @@ struct StyledChart {
 };
 
 // A series' scaling mode, custom bounds and colour.
-std::tuple<ScalingMode, double, double, int> Stored(const CMChartSerie& s)
+std::tuple<ScalingMode, double, double, int> Stored(const ChartSeries& s)
 {
     return {s.m_scalingMode, s.m_customMin, s.m_customMax, s.m_colorIndex};
 }
@@ -69,36 +69,36 @@ TEST(ChartStyle, ReadingANumber)
         {" 00 ", 0},      {"                              1x", 1},  // only the first 31 characters count
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CChartStyle::ReadNumber(QString::fromLatin1(c.text)), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ChartStyleDialog::ReadNumber(QString::fromLatin1(c.text)), c.value) << '"' << c.text << '"';
     // Refused: a zero that does not start with the digit zero, a number too large for a double, one
     // that is not decimal or not in the C locale's form whatever the desktop's language.
     for (const char* text : {"-0", ".0", "+0", "12.5a", "12.5 a", "", "   ", "abc", "1e999", "inf", "nan", "0x10",
                              "1,5", "                            1 x"})
-        EXPECT_EQ(CChartStyle::ReadNumber(QString::fromLatin1(text)), std::nullopt) << '"' << text << '"';
+        EXPECT_EQ(ChartStyleDialog::ReadNumber(QString::fromLatin1(text)), std::nullopt) << '"' << text << '"';
 
-    EXPECT_EQ((QStringList{CChartStyle::NumberText(12.5), CChartStyle::NumberText(0.1 + 0.2),
-                           CChartStyle::NumberText(1234567890123456789.0), CChartStyle::NumberText(-5)}),
+    EXPECT_EQ((QStringList{ChartStyleDialog::NumberText(12.5), ChartStyleDialog::NumberText(0.1 + 0.2),
+                           ChartStyleDialog::NumberText(1234567890123456789.0), ChartStyleDialog::NumberText(-5)}),
               (QStringList{"12.5", "0.3", "1.23456789012346e+18", "-5"}));
 }
 
 TEST(ChartStyle, ShowsEachSeriesAsItIs)
 {
     StyledChart c;
-    CChartStyle dialog(c.chart, 1);
+    ChartStyleDialog dialog(c.chart, 1);
     EXPECT_EQ(dialog.windowTitle(), "Chart Style");
     ASSERT_EQ(dialog.List()->count(), 3);
     EXPECT_EQ(std::pair(dialog.List()->item(2)->text(), dialog.List()->currentRow()), std::pair(QString("Temp"), 1));
     EXPECT_EQ(dialog.ColorButton()->Color(), PaletteColor(0));
     EXPECT_TRUE(dialog.Mode(2)->isChecked());
-    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(c.vario->m_min));
+    EXPECT_EQ(dialog.MinEdit()->text(), ChartStyleDialog::NumberText(c.vario->m_min));
     EXPECT_TRUE(dialog.MinEdit()->isEnabled());
 
     // The first series shows the range its axis shows, not its stored custom bounds.
     dialog.List()->setCurrentRow(0);
     EXPECT_EQ(dialog.Current(), 0);
     EXPECT_TRUE(dialog.Mode(0)->isChecked());
-    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(c.alt->m_min));
-    EXPECT_EQ(dialog.MaxEdit()->text(), CChartStyle::NumberText(c.alt->m_max));
+    EXPECT_EQ(dialog.MinEdit()->text(), ChartStyleDialog::NumberText(c.alt->m_min));
+    EXPECT_EQ(dialog.MaxEdit()->text(), ChartStyleDialog::NumberText(c.alt->m_max));
     for (QWidget* w :
          std::initializer_list<QWidget*>{dialog.MinEdit(), dialog.MaxEdit(), dialog.MinUpDown(), dialog.MaxUpDown()})
         EXPECT_FALSE(w->isEnabled());
@@ -110,7 +110,7 @@ TEST(ChartStyle, ShowsEachSeriesAsItIs)
     EXPECT_TRUE(dialog.MaxUpDown()->isEnabled());
 
     // An index of -1 preselects the first series.
-    CChartStyle first(c.chart, -1);
+    ChartStyleDialog first(c.chart, -1);
     EXPECT_EQ(first.List()->currentRow(), 0);
 }
 
@@ -119,7 +119,7 @@ TEST(ChartStyle, OkWritesEveryStyleBackAndCancelNothing)
     for (const bool ok : {false, true}) {
         StyledChart c;
         const double shownMin = c.alt->m_min, shownMax = c.alt->m_max;
-        CChartStyle dialog(c.chart, 0);
+        ChartStyleDialog dialog(c.chart, 0);
         dialog.show();
         // Alt: "Custom" with untouched edits takes the range shown when the dialog opened.
         dialog.Mode(2)->click();
@@ -153,7 +153,7 @@ TEST(ChartStyle, OkWritesEveryStyleBackAndCancelNothing)
 TEST(ChartStyle, ABadNumberKeepsTheSeriesAndTheDialog)
 {
     StyledChart c;
-    CChartStyle dialog(c.chart, 1);
+    ChartStyleDialog dialog(c.chart, 1);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     Type(dialog.MaxEdit(), "-0");
@@ -182,7 +182,7 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     StyledChart c;
     const double step = c.vario->m_step;
     ASSERT_GT(step, 0);
-    CChartStyle dialog(c.chart, 1);
+    ChartStyleDialog dialog(c.chart, 1);
     dialog.show();
     // On a text that is not a number the arrows do nothing.
     Type(dialog.MinEdit(), "x");
@@ -190,23 +190,23 @@ TEST(ChartStyle, UpDownStepsByTheAxisStep)
     EXPECT_EQ(dialog.MinEdit()->text(), "x");
     Type(dialog.MinEdit(), "-4");
     QTest::mouseClick(dialog.MinUpDown()->Up(), Qt::LeftButton);
-    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(-4 + step));
+    EXPECT_EQ(dialog.MinEdit()->text(), ChartStyleDialog::NumberText(-4 + step));
     QTest::keyClick(dialog.MinEdit(), Qt::Key_Down);
     QTest::keyClick(dialog.MinEdit(), Qt::Key_Down);
-    EXPECT_EQ(dialog.MinEdit()->text(), CChartStyle::NumberText(-4 + step - 2 * step));
+    EXPECT_EQ(dialog.MinEdit()->text(), ChartStyleDialog::NumberText(-4 + step - 2 * step));
     // Without typing, the arrows alone change the stored bound.
     const QString max = dialog.MaxEdit()->text();
     QTest::mouseClick(dialog.MaxUpDown()->Down(), Qt::LeftButton);
     dialog.accept();
     EXPECT_EQ(c.vario->m_customMin, -4 - step);
-    EXPECT_EQ(c.vario->m_customMax, *CChartStyle::ReadNumber(max) - step);
+    EXPECT_EQ(c.vario->m_customMax, *ChartStyleDialog::ReadNumber(max) - step);
 }
 
 TEST(ChartStyle, BoundsShowWholeFromTheirStart)
 {
     StyledChart c;
     c.vario->m_min = -0.000123456789012345;  // as the axis shows it
-    CChartStyle dialog(c.chart, 1);
+    ChartStyleDialog dialog(c.chart, 1);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QFontMetrics metrics(dialog.MinEdit()->font());
@@ -224,7 +224,7 @@ TEST(ChartStyle, BoundsShowWholeFromTheirStart)
 TEST(ChartStyle, MoreColorsTakesTheNearestPaletteColour)
 {
     StyledChart c;
-    CChartStyle dialog(c.chart, 2);
+    ChartStyleDialog dialog(c.chart, 2);
     const struct {
         QColor picked;
         int index;

@@ -161,7 +161,7 @@ TEST(Configuration, SetupOfALogForItsDevice)
         {6, 0, true, 8, ""},
     };
     for (const auto& c : cases) {
-        CBrixoLog log;
+        BrixoLog log;
         log.m_device = config.FindDevice(c.id);
         ASSERT_TRUE(log.m_device);
         EXPECT_EQ(log.SetupForDevice(c.channelByte), c.ok) << int(c.id) << "/" << int(c.channelByte);

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::vector<uint8_t> Image(std::vector<uint8_t> preamble, const std::vector<const CBrixoLog*>& logs)
+std::vector<uint8_t> Image(std::vector<uint8_t> preamble, const std::vector<const BrixoLog*>& logs)
 {
     std::vector<uint8_t> image = MemoryImageOf(logs);
     image.insert(image.begin(), preamble.begin(), preamble.end());
@@ -41,7 +41,7 @@ struct Feed {
     }
 };
 
-CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
+BrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
 {
     std::vector<unsigned> words;
     for (size_t i = 0; i < records; ++i)
@@ -54,7 +54,7 @@ CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records)
 TEST(MemoryImage, FlightsWhateverTheChunks)
 {
     const Configuration config = BuiltInConfig();
-    const CBrixoLog a = Flight(config, 10, 300), b = Flight(config, 1, 1234), c = Flight(config, 5, 77);
+    const BrixoLog a = Flight(config, 10, 300), b = Flight(config, 1, 1234), c = Flight(config, 5, 77);
     const std::vector<uint8_t> image = Image({1, 2, 3, 0x0D, 0x0D, 9}, {&a, &b, &c});
     const std::vector<std::vector<size_t>> splits = {{1}, {1024}, {7, 300, 1, 1024, 2}, {image.size()}, {16, 17}};
     for (const auto& split : splits) {
@@ -127,9 +127,9 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
 {
     const Configuration config = BuiltInConfig();
     // Flights that fill the 2 MiB exactly, from the signature to the last closing zero.
-    const CBrixoLog small = Flight(config, 10, 50);
+    const BrixoLog small = Flight(config, 10, 50);
     const size_t bigRecords = (ReceiveBuffer::kCapacity - Image({}, {&small}).size() - 6) / 2;
-    const CBrixoLog big = Flight(config, 1, bigRecords);
+    const BrixoLog big = Flight(config, 1, bigRecords);
     std::vector<uint8_t> image = Image({}, {&small, &big});
     image.insert(image.end() - 6, ReceiveBuffer::kCapacity - image.size(), uint8_t{0});  // a longer tail
     ASSERT_EQ(image.size(), ReceiveBuffer::kCapacity);
@@ -147,7 +147,7 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
 
     // A memory larger than 2 MiB: what does not fit is dropped, the end is still seen in it, and
     // the flights inside are built.
-    const CBrixoLog huge = Flight(config, 1, 1100000);
+    const BrixoLog huge = Flight(config, 1, 1100000);
     Feed cut(Image({}, {&small, &huge}), {1024}, config);
     EXPECT_TRUE(cut.complete);
     EXPECT_EQ(cut.buffer->Received(), ReceiveBuffer::kCapacity);
@@ -158,7 +158,7 @@ TEST(MemoryImage, AFullMemoryAfterNoiseFitsAndMoreIsDropped)
 TEST(MemoryImage, ALostByteMarksTheFlight)
 {
     const Configuration config = BuiltInConfig();
-    const CBrixoLog a = Flight(config, 10, 300), b = Flight(config, 1, 400), c = Flight(config, 5, 200);
+    const BrixoLog a = Flight(config, 10, 300), b = Flight(config, 1, 400), c = Flight(config, 5, 200);
     const std::vector<uint8_t> image = Image({}, {&a, &b, &c});
     // One byte of the first flight lost, as an overrun loses it: the end markers no longer
     // lie at even distances, and the three flights read as one.
@@ -206,7 +206,7 @@ TEST(MemoryImage, ListingRules)
         {"one second more", 10, 298, 300, true, "1"},
     };
     for (const auto& c : cases) {
-        CBrixoLog f = Flight(config, c.rate, c.records);
+        BrixoLog f = Flight(config, c.rate, c.records);
         f.m_rate = c.rate;
         Feed feed(Image({}, {&f}), {1024}, config, c.minimum);
         EXPECT_EQ(feed.parser.Flights().size(), c.listed ? 1u : 0u) << c.what;
@@ -226,7 +226,7 @@ TEST(MemoryImage, RecordsOfAnOddSizeEndWhereTheirFlightEnds)
     const Configuration config = ConfigFromText(
         "<C><Devices><Device id='60' name='Odd' data-chunk='3'><Alt formula='y'/></Device>"
         "</Devices></C>");
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     for (int flight = 0; flight < 3; ++flight) {
         std::vector<uint8_t> records;
         for (int i = 0; i < 50 + 10 * flight; ++i)
@@ -249,7 +249,7 @@ TEST(MemoryImage, UnknownDevicesAndUncheckedRows)
 {
     const Configuration config =
         ConfigFromText("<C><Devices><Device id='59' data-chunk='2'/><Device id='7' data-chunk='4'/></Devices></C>");
-    const CBrixoLog a = Flight(config, 10, 100), b = Flight(config, 10, 120), c = Flight(config, 10, 140);
+    const BrixoLog a = Flight(config, 10, 100), b = Flight(config, 10, 120), c = Flight(config, 10, 140);
     std::vector<uint8_t> image = Image({}, {&a, &b, &c});
     image[16 + 206 + 4] = 200;  // the second block's device id: unknown
     Feed feed(image, {333}, config);

@@ -26,10 +26,10 @@
 namespace {
 
 // Records every chunk; stops the link at the end of a transfer, as the download does.
-class Recorder : public t_collector {
+class Recorder : public Collector {
 public:
     virtual ~Recorder() = default;
-    CSerialLink* link = nullptr;
+    SerialLink* link = nullptr;
     std::mutex mutex;
     std::vector<uint8_t> bytes;
     size_t chunks = 0, largest = 0;
@@ -107,7 +107,7 @@ TEST(SerialLink, ReceivesAWholeImageInOrder)
     PseudoTerminal pty;
     ASSERT_FALSE(pty.path.empty());
     Recorder recorder;
-    CSerialLink link;
+    SerialLink link;
     recorder.link = &link;
     std::string error;
     ASSERT_TRUE(link.Open(pty.path, 921600, &recorder, &error)) << error;
@@ -142,7 +142,7 @@ TEST(SerialLink, ReceivesAWholeImageInOrder)
 TEST(SerialLink, OpenFailures)
 {
     Recorder recorder;
-    CSerialLink link;
+    SerialLink link;
     std::string error;
     EXPECT_FALSE(link.Open("/dev/nivra-no-such-port", 9600, &recorder, &error));
     EXPECT_FALSE(error.empty());
@@ -153,7 +153,7 @@ TEST(SerialLink, OpenFailures)
     // The same port twice: the second link is refused while the first holds it, and is told
     // that the port is in use, by whom.
     PseudoTerminal pty;
-    CSerialLink first;
+    SerialLink first;
     ASSERT_TRUE(first.Open(pty.path, 9600, &recorder, &error)) << error;
     const Configuration config = BuiltInConfig();
     DownloadSession second(config, 0);
@@ -189,7 +189,7 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
         auto pty = std::make_unique<PseudoTerminal>();
         ASSERT_FALSE(pty->path.empty());
         LossRecorder recorder;
-        CSerialLink link;
+        SerialLink link;
         recorder.link = &link;
         ASSERT_TRUE(link.Open(pty->path, 921600, &recorder));
         pty->Write(image);
@@ -383,7 +383,7 @@ TEST(DownloadSession, ALoggerThatAnswersAfterZerosAndPausesIsReceivedWhole)
     std::vector<unsigned> words;
     for (unsigned i = 0; i < 400; ++i)
         words.push_back(40000 + i);
-    const CBrixoLog flight = LogOf(config, 59, 10, Words(words));
+    const BrixoLog flight = LogOf(config, 59, 10, Words(words));
     const std::vector<uint8_t> image = MemoryImageOfLogs({flight});
     // The zeros alone first, then the logger's answer up to the middle of its records.
     pty.Write(std::vector<uint8_t>(8, 0));

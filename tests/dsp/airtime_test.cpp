@@ -125,7 +125,7 @@ TEST(Airtime, FlightsOfADecodedLog)
     EXPECT_NEAR((*flights)[0].takeoff, 200, 2);
     EXPECT_NEAR((*flights)[0].landing, 500, 2);
 
-    CBrixoLog noDevice;
+    BrixoLog noDevice;
     noDevice.m_rate = 10;
     EXPECT_FALSE(FlightsOf(noDevice));
 }

@@ -34,7 +34,7 @@ TEST(DecodeAltitude, BuiltInFormulaAndValueCounts)
         size_t values;
     } cases[] = {{0, 0}, {1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {600, 299}};
     for (const auto& c : cases) {
-        const CBrixoLog log = LogOf(config, 59, 10, std::vector<uint8_t>(c.bytes, 0x80));
+        const BrixoLog log = LogOf(config, 59, 10, std::vector<uint8_t>(c.bytes, 0x80));
         std::vector<double> values{-1.0};  // decoding appends
         ASSERT_TRUE(DecodeAltitude(log, false, values)) << c.bytes;
         EXPECT_EQ(values.size(), 1 + c.values) << c.bytes;
@@ -50,7 +50,7 @@ TEST(DecodeAltitude, BuiltInFormulaAndValueCounts)
 TEST(DecodeAltitude, ScaleComesBeforeTheBase)
 {
     const Configuration config = ConfigFromText(kChannelDevice);
-    const CBrixoLog log = LogOf(config, 59, 10, {0xFF, 0xFF, 0, 0, 0x01, 0x00, 0, 0, 0, 0, 0, 0});
+    const BrixoLog log = LogOf(config, 59, 10, {0xFF, 0xFF, 0, 0, 0x01, 0x00, 0, 0, 0, 0, 0, 0});
     std::vector<double> metric, imperial;
     ASSERT_TRUE(DecodeAltitude(log, false, metric));
     ASSERT_TRUE(DecodeAltitude(log, true, imperial));
@@ -62,7 +62,7 @@ TEST(DecodeChannel, ReadingsAndFailures)
 {
     const Configuration config = ConfigFromText(kChannelDevice);
     // Three records of four bytes; the third is never decoded.
-    const CBrixoLog log = LogOf(config, 59, 10, {10, 0x34, 0x12, 7, 20, 0xFF, 0x01, 9, 30, 1, 1, 1});
+    const BrixoLog log = LogOf(config, 59, 10, {10, 0x34, 0x12, 7, 20, 0xFF, 0x01, 9, 30, 1, 1, 1});
     const struct {
         int index;
         bool ok;
@@ -130,7 +130,7 @@ TEST(DecodeAltitude, ReusingReadingsIsBitIdentical)
         words.push_back(40000 + (state >> 20));  // about four thousand distinct readings
     }
     for (uint32_t rate : {1u, 7u}) {
-        const CBrixoLog log = LogOf(config, 59, rate, Words(words));
+        const BrixoLog log = LogOf(config, 59, rate, Words(words));
         for (bool imperial : {false, true}) {
             std::vector<double> every, reused;
             ASSERT_TRUE(DecodeAltitude(log, imperial, every, DecodeOptions{false}));

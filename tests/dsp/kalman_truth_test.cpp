@@ -74,7 +74,7 @@ Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint3
         words.push_back(Reading(h + noise(random)));
     words.push_back(words.back());  // the decoding leaves out the last record
     const Configuration config = BuiltInConfig();
-    const CBrixoLog log = LogOf(config, 59, rate, Words(words));
+    const BrixoLog log = LogOf(config, 59, rate, Words(words));
     std::vector<double> raw;
     EXPECT_TRUE(DecodeAltitude(log, false, raw));
     std::vector<double> smoothed = raw;

@@ -17,7 +17,7 @@ const char kLinearDevice[] =
     "<Chan name='Volt' offs='3' size='1' formula='y/10' min='1'/>"
     "</Device></Devices><Units><Unit type='linear' region='imperial' scale='3'/></Units></C>";
 
-CBrixoLog LinearLog(const Configuration& config, uint32_t rate, const std::vector<unsigned>& altitudes)
+BrixoLog LinearLog(const Configuration& config, uint32_t rate, const std::vector<unsigned>& altitudes)
 {
     std::vector<uint8_t> bytes;
     uint8_t t = 60;
@@ -44,7 +44,7 @@ TEST(LogSeries, NamesOrderStylesAndChannels)
 {
     const Configuration config = ConfigFromText(kLinearDevice);
     // Four records: three altitude values 0, 1, 3 at dt 0.5 s.
-    const CBrixoLog log = LinearLog(config, 5, {100, 101, 103, 999});
+    const BrixoLog log = LinearLog(config, 5, {100, 101, 103, 999});
     Settings settings = Unfiltered();
     settings.altColor = 4;
     settings.altStyle = 2;
@@ -72,7 +72,7 @@ TEST(LogSeries, NamesOrderStylesAndChannels)
 TEST(LogSeries, FiltersFollowTheSettings)
 {
     const Configuration config = ConfigFromText(kLinearDevice);
-    const CBrixoLog log = LinearLog(config, 10, {0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8});  // 10 altitude values
+    const BrixoLog log = LinearLog(config, 10, {0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8});  // 10 altitude values
     const struct {
         const char* what;
         bool smoothing;
@@ -166,7 +166,7 @@ TEST(LogSeries, UnitsAndOnlyWhatIsAskedFor)
     // Feet (the document's scale of 3) apply to the altitude and the vario, not to a channel;
     // the statistics' choice decodes those two alone, to the same values.
     const Configuration config = ConfigFromText(kLinearDevice);
-    const CBrixoLog log = LinearLog(config, 10, {10, 12, 13});
+    const BrixoLog log = LinearLog(config, 10, {10, 12, 13});
     Settings feet = Unfiltered();
     feet.units = 1;
     const LogSeries all = BuildLogSeries(log, feet);
@@ -197,7 +197,7 @@ TEST(LogSeries, TheVarioMedianWindowIsTheOneAskedFor)
         state = state * 1664525u + 1013904223u;
         altitudes.push_back(1000 + (state >> 22));
     }
-    const CBrixoLog log = LinearLog(config, 1, altitudes);
+    const BrixoLog log = LinearLog(config, 1, altitudes);
     auto vario = [&](int32_t median) {
         Settings s = Unfiltered();
         s.varioMedian = median;

@@ -39,7 +39,7 @@ TEST(Statistics, LogTexts)
         {10, 1, {}, false, "00:01|1.0 sec|"},
     };
     for (const auto& c : cases) {
-        const CBrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));
+        const BrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));
         const LogStatTexts t = LogStatistics(log, SeriesOf("Alt", c.altitude, log.SamplePeriod()), c.imperial);
         EXPECT_EQ(t.duration + "|" + t.rate + "|" + t.maxAltitude, c.texts);
     }

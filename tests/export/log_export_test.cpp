@@ -16,10 +16,10 @@ const char kDuoDevice[] =
     "<Device id='59' name='Duo' data-chunk='4'><Alt formula='y'/></Device></Devices></C>";
 
 // Six records at 0.1 s of the device written "007": altitudes 100, 110, 130, 160, 200, 250, then two bytes.
-CBrixoLog DuoLog(const Configuration& config)
+BrixoLog DuoLog(const Configuration& config)
 {
-    CBrixoLog log = LogOf(config, 59, 1, {100, 0, 60, 33, 110, 0, 61, 33, 130, 0, 62, 33,
-                                          160, 0, 63, 33, 200, 0, 64, 33, 250, 0, 65, 33});
+    BrixoLog log = LogOf(config, 59, 1, {100, 0, 60, 33, 110, 0, 61, 33, 130, 0, 62, 33,
+                                         160, 0, 63, 33, 200, 0, 64, 33, 250, 0, 65, 33});
     log.m_device = DeviceRef{log.m_device.doc, log.m_device.node.previous_sibling()};
     return log;
 }
@@ -57,7 +57,7 @@ TEST(LogExport, AnAltFileOfAStretchGivesItBack)
     // Four-byte records of a device written "007": a selection at 0.3 s (samples 2 and 3) is
     // the file's one log, byte for byte, and reading the file gives those records back.
     const Configuration config = ConfigFromText(kDuoDevice);
-    const CBrixoLog log = DuoLog(config);
+    const BrixoLog log = DuoLog(config);
     const SampleRange at03 = SelectionSamples(0.3, 0.3, log.SamplePeriod());
     QTemporaryDir dir;
     const std::string path = dir.filePath("stretch.alt").toStdString();
@@ -68,7 +68,7 @@ TEST(LogExport, AnAltFileOfAStretchGivesItBack)
     const AltReadResult read = ReadAltFile(path, config, 0);
     ASSERT_TRUE(read.Accepted());
     ASSERT_EQ(read.logs.size(), 1u);
-    const CBrixoLog& back = read.logs[0].log;
+    const BrixoLog& back = read.logs[0].log;
     // "007" is read as the number 7, which no device's id text matches: the fallback device 59.
     EXPECT_EQ(read.deviceId, 7);
     EXPECT_EQ(back.m_device.Id(), "59");
@@ -81,7 +81,7 @@ TEST(LogExport, AnAltFileOfAStretchGivesItBack)
 TEST(LogExport, FailedWritesKeepTheOldFileAndSayWhy)
 {
     const Configuration config = ConfigFromText(kDuoDevice);
-    const CBrixoLog log = DuoLog(config);
+    const BrixoLog log = DuoLog(config);
     QTemporaryDir dir;
     WriteText(dir.filePath("plain"), "");  // always possible: the folder named is a file
     const Status intoAFile = ExportAlt(dir.filePath("plain/out.alt").toStdString(), log, 0, kEndOfLog);

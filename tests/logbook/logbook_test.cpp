@@ -21,18 +21,18 @@
 namespace {
 
 // A flight of the built-in device: n records climbing from the given reading.
-CBrixoLog Flight(const Configuration& config, unsigned from, unsigned n, uint32_t rate = 10)
+BrixoLog Flight(const Configuration& config, unsigned from, unsigned n, uint32_t rate = 10)
 {
     std::vector<unsigned> words;
     for (unsigned i = 0; i < n; ++i)
         words.push_back(from - i);
-    CBrixoLog log = LogOf(config, 59, rate, Words(words));
+    BrixoLog log = LogOf(config, 59, rate, Words(words));
     log.m_date = FileTimeFromUnixMs(1780000000000);
     return log;
 }
 
 // A download of these flights: their memory image, each flight 100 bytes after the one before.
-Result<ArchiveReport> Archive(Logbook& book, const std::vector<CBrixoLog>& logs, FileTime now)
+Result<ArchiveReport> Archive(Logbook& book, const std::vector<BrixoLog>& logs, FileTime now)
 {
     std::vector<BuiltFlight> flights;
     for (size_t i = 0; i < logs.size(); ++i)
@@ -79,7 +79,7 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
 {
     auto book = Open();
     ASSERT_TRUE(book);
-    const std::vector<CBrixoLog> logs = {Flight(config, 50000, 300), Flight(config, 48000, 120, 5)};
+    const std::vector<BrixoLog> logs = {Flight(config, 50000, 300), Flight(config, 48000, 120, 5)};
     const std::vector<uint8_t> image = MemoryImageOfLogs(logs);
     auto report = Archive(*book, logs, now);
     ASSERT_TRUE(report.Ok()) << report.Error();
@@ -119,7 +119,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
 {
     auto book = Open();
     ASSERT_TRUE(book);
-    const CBrixoLog flight = Flight(config, 50000, 200);
+    const BrixoLog flight = Flight(config, 50000, 200);
     ASSERT_TRUE(Archive(*book, {flight}, now).Ok());
     const int64_t id = (*book->List())[0].id;
     const PilotFields fields{"Evening at the ridge", FileTimeFromUnixMs(1780000600000), "Ridge West",
@@ -143,7 +143,7 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     EXPECT_FALSE(next->SetFields(id + 100, {}).Ok());
 
     // A log that is not there yet is added without an image, and deleting leaves the images.
-    const CBrixoLog other = Flight(config, 47000, 90);
+    const BrixoLog other = Flight(config, 47000, 90);
     auto otherId = next->Add(other, now);
     ASSERT_TRUE(otherId.Ok());
     EXPECT_FALSE((*next->Find(*otherId))->imageId);
@@ -158,10 +158,10 @@ TEST_F(LogbookTest, AFlightIsTheSameOnlyWithTheSameDeviceRateAndRecords)
         "<Config><Devices><Device id='59' name='A' data-chunk='2'><Alt formula='y'/></Device>"
         "<Device id='60' name='B' data-chunk='2'><Alt formula='y'/></Device></Devices></Config>");
     const std::vector<uint8_t> records = WordsOf("100 101 102 103");
-    const CBrixoLog base = LogOf(two, 59, 10, records);
+    const BrixoLog base = LogOf(two, 59, 10, records);
     const struct {
         const char* what;
-        CBrixoLog log;
+        BrixoLog log;
         bool same;
     } cases[] = {
         {"read again", LogOf(two, 59, 10, records), true},
@@ -185,7 +185,7 @@ TEST_F(LogbookTest, ADownloadRefusedAtItsSecondFlightLeavesNothingAndTheNextOneL
 {
     auto book = Open();
     ASSERT_TRUE(book);
-    const CBrixoLog first = Flight(config, 50000, 100), second = Flight(config, 48000, 100);
+    const BrixoLog first = Flight(config, 50000, 100), second = Flight(config, 48000, 100);
     // The database refuses the second flight of the download (as a full disk would refuse it).
     Scalar(Db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON flights WHEN NEW.content_hash = '%1' "
                                 "BEGIN SELECT RAISE(ABORT, 'refused for the test'); END")
@@ -206,7 +206,7 @@ TEST_F(LogbookTest, ADownloadRefusedAtItsSecondFlightLeavesNothingAndTheNextOneL
 TEST_F(LogbookTest, TheSameFlightAddedByManyAtOnceIsOneFlight)
 {
     ASSERT_TRUE(Open());
-    const CBrixoLog flight = Flight(config, 45000, 200);
+    const BrixoLog flight = Flight(config, 45000, 200);
     for (int round = 0; round < 5; ++round) {
         Scalar(Db(), "DELETE FROM flights");
         std::vector<std::thread> writers;
@@ -237,7 +237,7 @@ TEST_F(LogbookTest, AFileIsAddedWholeOrNotAtAll)
 {
     auto book = Open();
     ASSERT_TRUE(book);
-    const CBrixoLog a = Flight(config, 50000, 100), b = Flight(config, 49000, 100), c = Flight(config, 48000, 100);
+    const BrixoLog a = Flight(config, 50000, 100), b = Flight(config, 49000, 100), c = Flight(config, 48000, 100);
     Scalar(Db(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON flights WHEN NEW.content_hash = '%1' "
                                 "BEGIN SELECT RAISE(ABORT, 'refused for the test'); END")
                      .arg(QString::fromStdString(FlightHash(c))));
@@ -260,7 +260,7 @@ TEST_F(LogbookTest, ListingDecodesNothing)
     // list does not decode every such flight again at every call.
     auto book = Open();
     ASSERT_TRUE(book);
-    const CBrixoLog flight = Flight(config, 50000, 100);
+    const BrixoLog flight = Flight(config, 50000, 100);
     ASSERT_TRUE(book->Add(flight, now).Ok());
     Scalar(Db(), "UPDATE flights SET max_altitude = NULL");
     auto entries = book->List();
@@ -348,7 +348,7 @@ TEST_F(LogbookTest, ManyWritersInTheSameSecondKeepEveryImage)
 
 TEST_F(LogbookTest, TheFlightsAreKeptWhenTheirImageIsNotAndAMissingImageIsPutBack)
 {
-    const std::vector<CBrixoLog> logs = {Flight(config, 50000, 100)};
+    const std::vector<BrixoLog> logs = {Flight(config, 50000, 100)};
     const std::vector<uint8_t> image = MemoryImageOfLogs(logs);
     const std::vector<BuiltFlight> flights = {{logs[0], 16}};
     auto book = Open();
@@ -381,7 +381,7 @@ TEST_F(LogbookTest, TheFlightsAreKeptWhenTheirImageIsNotAndAMissingImageIsPutBac
 TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
 {
     // A logbook as the first schema wrote it, with one flight.
-    const CBrixoLog flight = Flight(config, 50000, 100);
+    const BrixoLog flight = Flight(config, 50000, 100);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
         db.setDatabaseName(Db());
@@ -426,8 +426,8 @@ TEST_F(LogbookTest, ASecondVersionLogbookLearnsEveryFlightsAirtime)
     std::vector<unsigned> words(500, 56000);
     for (unsigned i = 100; i < 500; ++i)
         words[i] = 56000 + 6 * (std::min(i, 400u) - 100);
-    const CBrixoLog glide = LogOf(config, 59, 10, Words(words));
-    const CBrixoLog still = LogOf(config, 59, 10, Words(std::vector<unsigned>(600, 50000)));
+    const BrixoLog glide = LogOf(config, 59, 10, Words(words));
+    const BrixoLog still = LogOf(config, 59, 10, Words(std::vector<unsigned>(600, 50000)));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
         db.setDatabaseName(Db());
@@ -447,7 +447,7 @@ TEST_F(LogbookTest, ASecondVersionLogbookLearnsEveryFlightsAirtime)
         // The glide, a log still on the ground, and one whose records are not of the size its
         // device has now (it cannot be decoded).
         const struct {
-            const CBrixoLog* log;
+            const BrixoLog* log;
             int recordSize;
         } rows[] = {{&glide, 2}, {&still, 2}, {&still, 3}};
         for (const auto& row : rows) {
@@ -539,7 +539,7 @@ TEST_F(LogbookTest, TwoWritersAtOnceBothLand)
         if (!book)
             return;
         for (unsigned i = 0; i < 15; ++i) {
-            const std::vector<CBrixoLog> logs = {Flight(config, base + 10 * i, 50)};
+            const std::vector<BrixoLog> logs = {Flight(config, base + 10 * i, 50)};
             if (auto r = Archive(**book, logs, now + i); r)
                 *added += r->added;
         }
@@ -556,7 +556,7 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
 {
     auto book = Open(100);
     ASSERT_TRUE(book);
-    const std::vector<CBrixoLog> first = {Flight(config, 50000, 80)};
+    const std::vector<BrixoLog> first = {Flight(config, 50000, 80)};
     ASSERT_TRUE(Archive(*book, first, now).Ok());
     {
         // Another process in the middle of a long write.
@@ -565,7 +565,7 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
         ASSERT_TRUE(other.open());
         QSqlQuery q(other);
         ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
-        const std::vector<CBrixoLog> second = {Flight(config, 45000, 80)};
+        const std::vector<BrixoLog> second = {Flight(config, 45000, 80)};
         auto r = Archive(*book, second, now + 10000000);
         ASSERT_FALSE(r.Ok());
         EXPECT_NE(r.Error().find("locked"), std::string::npos) << r.Error();
@@ -580,10 +580,10 @@ TEST_F(LogbookTest, ALockedDatabaseIsToldAndNothingIsLost)
 
 TEST_F(LogbookTest, AFullOrReadOnlyDiskKeepsWhatIsThere)
 {
-    std::vector<CBrixoLog> big;
+    std::vector<BrixoLog> big;
     for (unsigned i = 0; i < 40; ++i)
         big.push_back(Flight(config, 40000 + 100 * i, 5000));
-    const std::vector<CBrixoLog> kept = {Flight(config, 50000, 100)};
+    const std::vector<BrixoLog> kept = {Flight(config, 50000, 100)};
     {
         // Full: the download is refused with the reason, the flight before it stays readable.
         LimitedFolder folder(dir.filePath("full"), 1024);
@@ -646,7 +646,7 @@ TEST_F(LogbookTest, AWriterKilledInTheMiddleLeavesAllOrNothing)
 {
     auto book = Open();
     ASSERT_TRUE(book);
-    const std::vector<CBrixoLog> before = {Flight(config, 50000, 60)};
+    const std::vector<BrixoLog> before = {Flight(config, 50000, 60)};
     ASSERT_TRUE(Archive(*book, before, now).Ok());
     // A writer that stops after 5 of its 20 flights, until it is killed.
     QProcess writer;

@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     const int count = std::atoi(argv[2]);
     const int stopAfter = std::atoi(argv[3]);
     const Configuration config = BuiltInConfig();
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     for (int i = 0; i < count; ++i) {
         std::vector<unsigned> words;
         for (int k = 0; k < 2000; ++k)
@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         logs.push_back(LogOf(config, 59, 10, Words(words)));
     }
     std::vector<BuiltFlight> flights;
-    for (const CBrixoLog& l : logs)
+    for (const BrixoLog& l : logs)
         flights.push_back({l, 16});
     auto book = Logbook::Open(argv[1], config);
     if (!book) {

@@ -427,7 +427,7 @@ TEST_F(ToolTest, AMemoryImageCutShortIsToldWithItsOwnStatus)
     std::vector<unsigned> words;
     for (unsigned i = 0; i < 300; ++i)
         words.push_back(45000 + i % 50);
-    const CBrixoLog flight = LogOf(config, 59, 10, Words(words));
+    const BrixoLog flight = LogOf(config, 59, 10, Words(words));
     const std::vector<uint8_t> whole = MemoryImageOf({&flight, &flight});
     // Cut inside the second flight's records: the first is whole.
     Write("cut.mem",
@@ -446,7 +446,7 @@ TEST_F(ToolTest, DurationsPastADayKeepTheirHours)
 {
     // 27 h 46 min 40 s at a sample a second: the hours do not wrap at 24 in the logbook.
     const Configuration config = BuiltInConfig();
-    const CBrixoLog day = LogOf(config, 59, 10, Words(std::vector<unsigned>(100000, 50000)));
+    const BrixoLog day = LogOf(config, 59, 10, Words(std::vector<unsigned>(100000, 50000)));
     Write("day.alt", QByteArray::fromStdString(AltFileText({&day})));
     ASSERT_EQ(Tool({"logbook", "add", Path("day.alt")}).status, 0);
     const ToolRun show = Tool({"logbook", "show", "1"});
@@ -460,7 +460,7 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
     std::vector<uint8_t> records;
     for (unsigned i = 0; i < 600; ++i)
         records.insert(records.end(), {static_cast<uint8_t>(i), 0xB0});
-    const CBrixoLog flight = LogOf(config, 59, 10, records);
+    const BrixoLog flight = LogOf(config, 59, 10, records);
     std::vector<uint8_t> noisy = MemoryImageOf({&flight, &flight});
     noisy.erase(noisy.begin() + 16 + 6 + 101);  // one byte lost on the line
     noisy.insert(noisy.begin(), 100, 'x');

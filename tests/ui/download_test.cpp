@@ -15,7 +15,7 @@
 #include "test_support.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -29,7 +29,7 @@ protected:
     {
         WindowTest::SetUp();
         ASSERT_TRUE(frame->OpenFile(kHops));
-        const CBrixoLog a = Flight(config, 10, 400), b = Flight(config, 1, 20), c = Flight(config, 5, 900);
+        const BrixoLog a = Flight(config, 10, 400), b = Flight(config, 1, 20), c = Flight(config, 5, 900);
         image = MemoryImageOf({&a, &b, &c});
         image.insert(image.begin(), {'A', 'T', 'Z'});  // noise before the signature
     }
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(Download, CompleteTransferReplacesTheTree)
 {
-    CDownloadDataDlg dialog(config, 3, frame.get());
+    DownloadDialog dialog(config, 3, frame.get());
     dialog.SetSilenceLimit(300);
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -89,7 +89,7 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
     EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Log  1 (00:07:30)");  // numbered without gaps
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    EXPECT_EQ(frame->Chart()->SerieCount(), 2);
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 2);
     EXPECT_EQ(frame->windowTitle(), "Nivra - downloaded logs, not saved yet");
 }
 
@@ -136,7 +136,7 @@ TEST_F(Download, APortThatCannotBeOpenedIsReportedWithWhatStandsInTheWay)
 
 TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 {
-    CDownloadDataDlg dialog(config, 0, frame.get());
+    DownloadDialog dialog(config, 0, frame.get());
     dialog.SetQuietEnd(200);
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
@@ -152,7 +152,7 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 
 TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 {
-    CDownloadDataDlg dialog(config, 3, frame.get());
+    DownloadDialog dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();
@@ -172,7 +172,7 @@ TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 
 TEST_F(Download, ALostByteIsShownAsDamaged)
 {
-    CDownloadDataDlg dialog(config, 3, frame.get());
+    DownloadDialog dialog(config, 3, frame.get());
     const Status opened = dialog.OpenLink(pty.path, 921600);
     ASSERT_TRUE(opened.Ok()) << opened.Error();
     dialog.show();

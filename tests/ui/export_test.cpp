@@ -14,12 +14,12 @@
 
 #include "app/log_file.h"
 #include "app/settings_store.h"
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "test_support.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -73,7 +73,7 @@ protected:
     // separator), running whileOpen before the menu closes; gives the menu's entries.
     QStringList ChooseInChart(const QString& entry, const std::function<void()>& whileOpen = {})
     {
-        CMChartCtrl* chart = frame->Chart();
+        ChartWidget* chart = frame->Chart();
         QStringList texts;
         chart->m_runMenu = [&](QMenu& menu, const QPoint&) {
             QAction* chosen = nullptr;
@@ -98,7 +98,7 @@ protected:
 TEST_F(Export, TheTreeOffersThreeTypesByTheFiltersPosition)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    const CBrixoLog& log = *frame->Tree()->SelectedLog();
+    const BrixoLog& log = *frame->Tree()->SelectedLog();
     const struct {
         int filter;
         QString typed, written;
@@ -131,7 +131,7 @@ TEST_F(Export, TheTreeOffersThreeTypesByTheFiltersPosition)
 TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    CMChartCtrl* chart = frame->Chart();
+    ChartWidget* chart = frame->Chart();
     answerName = Path("stretch");
     answerFilter = 0;
     // Without a selection the chart's menu has no Export. With one, its other entries export
@@ -143,14 +143,14 @@ TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
     EXPECT_EQ(ChooseInChart("-"), QStringList({"Alt", "Vario", "-", "Export..."}) + marks);
     ChooseInChart("Export...", [this] { frame->RefreshSelected(); });
     EXPECT_EQ(dialogs, 0);
-    EXPECT_TRUE(Serie(0)->m_visible && Serie(1)->m_visible);
+    EXPECT_TRUE(SeriesAt(0)->m_visible && SeriesAt(1)->m_visible);
 
     chart->SetSelection(600.3, 900.0);
     ChooseInChart("Export...");
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(offeredFilters, (QStringList{"Alt Files (*.alt)", "CSV Files (*.csv)"}));
     // One sample a second: from floor(600.3) = 600 to below ceil(900 + 1) = 901.
-    const CBrixoLog& log = *frame->Tree()->SelectedLog();
+    const BrixoLog& log = *frame->Tree()->SelectedLog();
     EXPECT_TRUE(FileBytes(Path("stretch.alt")) == AltFileText(log, 600, 901));
 
     answerName = Path("stretch.csv");
@@ -168,7 +168,7 @@ TEST_F(Export, ALogNotOnDisplayIsExportedWithItsOwnSeries)
     OpenWindow(&settings);
     AnswerDialogs();
     ASSERT_TRUE(frame->OpenFile(kHops));
-    const std::shared_ptr<CMChartSerie> vario = frame->Chart()->Serie(1);
+    const std::shared_ptr<ChartSeries> vario = frame->Chart()->SeriesAt(1);
     ASSERT_TRUE(vario);
     vario->m_visible = false;  // hidden in the chart, so also in the table
 
@@ -196,7 +196,7 @@ TEST_F(Export, ASeriesThatCannotBeMadeIsLeftOutOfTheTableAndSaid)
         config.LoadFromText("<C><Devices><Device id='59' data-chunk='2'><Alt formula='y'/>"
                             "<Chan name='Temp' offs='0'/></Device></Devices></C>"));
     OpenWindow();
-    const CBrixoLog log = LogOf(config, 59, 10, Words({1, 2, 3, 4, 5, 6, 7}));
+    const BrixoLog log = LogOf(config, 59, 10, Words({1, 2, 3, 4, 5, 6, 7}));
     WriteText(Path("seven.alt"), AltFileText({&log}));
     ASSERT_TRUE(frame->OpenFile(Path("seven.alt")));
     warnings.clear();

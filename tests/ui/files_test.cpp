@@ -21,7 +21,7 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/window_fixture.h"
 
 namespace {

@@ -38,7 +38,7 @@ protected:
     void AnswerDownloads(QString& kept, const std::function<void()>& feed = {})
     {
         frame->m_runDialog = [&kept, feed](QDialog& d) {
-            auto& dialog = static_cast<CDownloadDataDlg&>(d);
+            auto& dialog = static_cast<DownloadDialog&>(d);
             dialog.show();
             if (feed)
                 feed();
@@ -54,7 +54,7 @@ protected:
     {
         PseudoTerminal pty;
         AnswerDownloads(kept, [&] { pty.Write(image); });
-        CDownloadDataDlg dialog(config, 3, frame.get());
+        DownloadDialog dialog(config, 3, frame.get());
         const Status opened = dialog.OpenLink(pty.path, 921600);
         ASSERT_TRUE(opened.Ok()) << opened.Error();
         frame->RunDownloadDialog(dialog);
@@ -75,7 +75,7 @@ protected:
 
 TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
 {
-    const CBrixoLog a = Flight(config, 10, 400, 50000), b = Flight(config, 5, 900, 49000);
+    const BrixoLog a = Flight(config, 10, 400, 50000), b = Flight(config, 5, 900, 49000);
     const std::vector<uint8_t> image = MemoryImageOf({&a, &b});
     QString kept;
     DownloadThrough(image, kept);
@@ -109,7 +109,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     // Log Properties: a name, a site, a comment; the tree shows the name at once.
     QTreeWidgetItem* first = frame->Tree()->topLevelItem(0);
     frame->m_runDialog = [](QDialog& d) {
-        auto& dialog = static_cast<CPropertiesDlg&>(d);
+        auto& dialog = static_cast<LogPropertiesDialog&>(d);
         EXPECT_EQ(dialog.m_name->text(), "Log  1 (00:06:40)");
         dialog.m_name->setText("Morning thermals");
         dialog.m_site->setText("Ridge West");
@@ -145,10 +145,10 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     QTest::mouseClick(frame->LogbookPane()->OpenButton(), Qt::LeftButton);
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
     EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Morning thermals");
-    EXPECT_EQ(frame->Chart()->SerieCount(), 2);
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 2);
 
     // Above sea level: the start elevation is added to the whole flight.
-    const double aboveStart = Serie(0)->m_dataMin;
+    const double aboveStart = SeriesAt(0)->m_dataMin;
     Settings seaLevel = frame->CurrentSettings();
     seaLevel.altAboveSeaLevel = true;
     OpenWindow(&seaLevel);
@@ -156,7 +156,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     QTest::mouseClick(frame->LogbookPane()->OpenButton(), Qt::LeftButton);
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 2);
     frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));  // the named flight
-    EXPECT_DOUBLE_EQ(Serie(0)->m_dataMin, aboveStart + 612.0);
+    EXPECT_DOUBLE_EQ(SeriesAt(0)->m_dataMin, aboveStart + 612.0);
     EXPECT_EQ(frame->Statistics()->List()->Value("Log", "Altitude"), "above sea level");
     frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(0));  // no elevation known
     EXPECT_EQ(frame->Statistics()->List()->Value("Log", "Altitude"), "above start (no start elevation)");
@@ -177,7 +177,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
 
 TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)
 {
-    const CBrixoLog a = Flight(config, 10, 400, 50000);
+    const BrixoLog a = Flight(config, 10, 400, 50000);
     const std::vector<uint8_t> image = MemoryImageOf({&a});
     WriteText(Path("saved.mem"), std::string(image.begin(), image.end()));
     QString kept;
@@ -194,7 +194,7 @@ TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)
     WriteText(Path("cut.mem"), std::string(two.begin(), two.begin() + static_cast<std::ptrdiff_t>(two.size() * 3 / 4)));
     QString missing;
     frame->m_runDialog = [&missing](QDialog& d) {
-        auto& dialog = static_cast<CDownloadDataDlg&>(d);
+        auto& dialog = static_cast<DownloadDialog&>(d);
         dialog.show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && !dialog.KeptLine()->text().isEmpty(); }));
         missing = dialog.Line2()->text();
@@ -227,9 +227,9 @@ TEST_F(LogbookWindow, ALogbookThatCannotBeUsedIsToldAndTheWindowWorksOn)
     EXPECT_FALSE(frame->LogbookPane()->Table()->isEnabled());
     EXPECT_TRUE(frame->LogbookPane()->Totals()->text().contains("is not an SQLite database"));
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    EXPECT_EQ(frame->Chart()->SerieCount(), 2);
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 2);
     // A download is still taken, with the reason it is not kept, and leaving asks first.
-    const CBrixoLog a = Flight(config, 10, 400, 50000);
+    const BrixoLog a = Flight(config, 10, 400, 50000);
     QString kept;
     DownloadThrough(MemoryImageOf({&a}), kept);
     EXPECT_TRUE(kept.contains("Save them with File > Save As") || kept.contains("save them with File > Save As"))
@@ -244,11 +244,11 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
     std::vector<unsigned> words(501, 56000);
     for (unsigned i = 100; i < words.size(); ++i)
         words[i] = 56000 + 6 * (std::min(i, 400u) - 100);
-    const CBrixoLog log = LogOf(config, 59, 10, Words(words));
+    const BrixoLog log = LogOf(config, 59, 10, Words(words));
     auto id = frame->LogbookOpen()->Add(log, FileTimeFromUnixMs(1796000000000));
     ASSERT_TRUE(id.Ok());
     frame->OpenFromLogbook({*id});
-    CMChartCtrl* chart = frame->Chart();
+    ChartWidget* chart = frame->Chart();
     ASSERT_EQ(frame->FlightsShown().size(), 1u);
     const FlightSpan found = frame->FlightsShown()[0];
     EXPECT_NEAR(found.takeoff, 100, 2);
@@ -323,14 +323,14 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
 
 TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
 {
-    const CBrixoLog log = Flight(config, 10, 400, 50000);
+    const BrixoLog log = Flight(config, 10, 400, 50000);
     auto id = frame->LogbookOpen()->Add(log, FileTimeFromUnixMs(1796000000000));
     ASSERT_TRUE(id.Ok());
     frame->OpenFromLogbook({*id});
     // While the dialog is open, nivra-tool (another writer) notes the site; the dialog changes
     // the name alone, and the site stays.
     frame->m_runDialog = [&](QDialog& d) {
-        auto& dialog = static_cast<CPropertiesDlg&>(d);
+        auto& dialog = static_cast<LogPropertiesDialog&>(d);
         auto other = Logbook::Open(frame->LogbookOpen()->Folder(), config);
         EXPECT_TRUE(other.Ok() && (*other)->SetFields(*id, {{}, {}, "Ridge West", "", {}}, kPilotSite).Ok());
         dialog.m_name->setText("Evening glide");

@@ -13,13 +13,13 @@
 #include <functional>
 
 #include "app/settings_store.h"
-#include "chart/chart_ctrl.h"
 #include "chart/chart_style.h"
+#include "chart/chart_widget.h"
 #include "chart/color_button.h"
 #include "chart/palette.h"
 #include "config/configuration.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/preferences_dialog.h"
 #include "ui/property_list.h"
 #include "ui/window_fixture.h"
@@ -28,12 +28,12 @@ namespace {
 
 const std::vector<PortInfo> kPorts = {{"COM33:", "/dev/ttyUSB0", "FT232R USB UART"}, {"COM1:", "/dev/ttyS0", ""}};
 
-QLineEdit* Edit(CPreferencesDlg& d, const char* category, const char* name)
+QLineEdit* Edit(PreferencesDialog& d, const char* category, const char* name)
 {
     return qobject_cast<QLineEdit*>(d.Editor(category, name));
 }
 
-QComboBox* Combo(CPreferencesDlg& d, const char* category, const char* name)
+QComboBox* Combo(PreferencesDialog& d, const char* category, const char* name)
 {
     return qobject_cast<QComboBox*>(d.Editor(category, name));
 }
@@ -50,7 +50,7 @@ QStringList Texts(const QComboBox* combo)
 
 TEST(Preferences, ItemsInOrderWithTheirEditors)
 {
-    CPreferencesDlg dialog(Settings{}, kPorts);
+    PreferencesDialog dialog(Settings{}, kPorts);
     EXPECT_EQ(dialog.windowTitle(), "Preferences");
     const PropertyList* list = dialog.List();
     QStringList rows;
@@ -96,7 +96,7 @@ TEST(Preferences, CustomBoundsFollowTheirCategorysAlignment)
     Settings settings;
     settings.altStyle = 1;
     settings.varioStyle = 0;
-    CPreferencesDlg dialog(settings, kPorts);
+    PreferencesDialog dialog(settings, kPorts);
     // The alignments of altitude and vario, the first as stored: the bounds of a category are
     // editable while its own alignment is "custom".
     const struct {
@@ -118,7 +118,7 @@ TEST(Preferences, CustomBoundsFollowTheUnits)
     Settings settings;
     settings.altMin = -30;
     settings.altMax = 1000;
-    CPreferencesDlg dialog(settings, kPorts, nullptr, {1.0, 3.280839895013123});
+    PreferencesDialog dialog(settings, kPorts, nullptr, {1.0, 3.280839895013123});
     QComboBox* units = Combo(dialog, "", "Units");
     units->setCurrentIndex(1);
     EXPECT_EQ(Edit(dialog, "Altitude", "Custom Min")->text(), "-98.4251968503937");
@@ -143,7 +143,7 @@ namespace {
 
 // Sets an item's editor as a user would: a text typed, a list entry chosen by its text, a box
 // checked ("on") or cleared.
-void Set(CPreferencesDlg& d, const char* category, const char* name, const QString& value)
+void Set(PreferencesDialog& d, const char* category, const char* name, const QString& value)
 {
     QWidget* editor = d.Editor(category, name);
     if (auto* edit = qobject_cast<QLineEdit*>(editor))
@@ -197,7 +197,7 @@ TEST(Preferences, OkRules)
     Settings start;
     start.usedPort = "COM7:";
     for (size_t i = 0; i < std::size(cases); ++i) {
-        CPreferencesDlg dialog(start, kPorts);
+        PreferencesDialog dialog(start, kPorts);
         for (const Edit& e : cases[i].edits)
             Set(dialog, e.category, e.name, e.value);
         dialog.accept();
@@ -208,7 +208,7 @@ TEST(Preferences, OkRules)
 
 TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpenAndEnterTakesTheRow)
 {
-    CPreferencesDlg dialog(Settings{}, kPorts);
+    PreferencesDialog dialog(Settings{}, kPorts);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     for (const auto& [category, name, text] :
@@ -260,7 +260,7 @@ TEST(Preferences, ThePortList)
     // The ports found, and the stored name first when it is not among them.
     Settings settings;
     settings.usedPort = "COM34:";
-    CPreferencesDlg dialog(settings, kPorts);
+    PreferencesDialog dialog(settings, kPorts);
     QComboBox* port = Combo(dialog, "", "COM Port");
     EXPECT_EQ(Texts(port),
               (QStringList{"COM34: (/dev/ttyUSB1)", "COM33: (/dev/ttyUSB0) FT232R USB UART", "COM1: (/dev/ttyS0)"}));
@@ -269,14 +269,14 @@ TEST(Preferences, ThePortList)
 
     // No port at all: the stored name alone, kept on OK; a path is its own name.
     settings.usedPort = "/dev/pts/9";
-    CPreferencesDlg none(settings, {});
+    PreferencesDialog none(settings, {});
     EXPECT_EQ(Texts(Combo(none, "", "COM Port")), QStringList{"/dev/pts/9"});
     none.accept();
     EXPECT_EQ(none.Edited().usedPort, "/dev/pts/9");
 
     // The stored name among those found: shown at its place.
     settings.usedPort = "COM1:";
-    CPreferencesDlg found(settings, kPorts);
+    PreferencesDialog found(settings, kPorts);
     EXPECT_EQ(Combo(found, "", "COM Port")->count(), 2);
     EXPECT_EQ(Combo(found, "", "COM Port")->currentIndex(), 1);
 }
@@ -306,10 +306,10 @@ protected:
     QVariant Stored(const char* name) const { return QSettings(StorePath(), QSettings::IniFormat).value(name); }
 
     // Runs Preferences with this edit and OK.
-    void Preferences(std::function<void(CPreferencesDlg&)> edit)
+    void Preferences(std::function<void(PreferencesDialog&)> edit)
     {
         answer = [edit](QDialog& d) {
-            auto& dialog = static_cast<CPreferencesDlg&>(d);
+            auto& dialog = static_cast<PreferencesDialog&>(d);
             edit(dialog);
             dialog.accept();
         };
@@ -321,37 +321,37 @@ protected:
 
 TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
 {
-    const std::shared_ptr<CMChartSerie> shown = Serie(0);
+    const std::shared_ptr<ChartSeries> shown = SeriesAt(0);
     ASSERT_TRUE(shown);
     // The port alone: stored at once, the chart untouched.
-    Preferences([](CPreferencesDlg& d) { Combo(d, "", "COM Port")->setEditText("/dev/pts/5"); });
+    Preferences([](PreferencesDialog& d) { Combo(d, "", "COM Port")->setEditText("/dev/pts/5"); });
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(frame->CurrentSettings().usedPort, "/dev/pts/5");
     EXPECT_EQ(Stored("UsedPort").toString(), "/dev/pts/5");
-    EXPECT_EQ(Serie(0), shown);
+    EXPECT_EQ(SeriesAt(0), shown);
 
     // A colour: the chart is rebuilt with it.
-    Preferences([](CPreferencesDlg& d) { Combo(d, "Altitude", "Color")->setCurrentIndex(2); });
-    ASSERT_NE(Serie(0), shown);
-    EXPECT_EQ(Serie(0)->m_colorIndex, 2);
+    Preferences([](PreferencesDialog& d) { Combo(d, "Altitude", "Color")->setCurrentIndex(2); });
+    ASSERT_NE(SeriesAt(0), shown);
+    EXPECT_EQ(SeriesAt(0)->m_colorIndex, 2);
     EXPECT_EQ(Stored("Alt.Color").toByteArray().size(), 4);
 
     // Cancel changes nothing.
-    const std::shared_ptr<CMChartSerie> rebuilt = Serie(0);
+    const std::shared_ptr<ChartSeries> rebuilt = SeriesAt(0);
     answer = [](QDialog& d) {
-        Combo(static_cast<CPreferencesDlg&>(d), "Altitude", "Color")->setCurrentIndex(5);
+        Combo(static_cast<PreferencesDialog&>(d), "Altitude", "Color")->setCurrentIndex(5);
         d.reject();
     };
     frame->Actions().preferences->trigger();
     EXPECT_EQ(frame->CurrentSettings().altColor, 2u);
-    EXPECT_EQ(Serie(0), rebuilt);
+    EXPECT_EQ(SeriesAt(0), rebuilt);
 }
 
 TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
 {
     // A legend choice for the vario: custom bounds and purple.
     answer = [](QDialog& d) {
-        auto& dialog = static_cast<CChartStyle&>(d);
+        auto& dialog = static_cast<ChartStyleDialog&>(d);
         EXPECT_EQ(dialog.Current(), 1);
         dialog.Mode(2)->click();
         dialog.MinEdit()->setFocus();
@@ -364,16 +364,16 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
     EXPECT_EQ(dialogs, 1);
     const Settings& s = frame->CurrentSettings();
     EXPECT_EQ(std::tuple(s.varioStyle, s.varioColor, s.varioMin), std::tuple(2u, 6u, -3.0));
-    EXPECT_EQ(Serie(1)->m_colorIndex, 6);
+    EXPECT_EQ(SeriesAt(1)->m_colorIndex, 6);
     EXPECT_EQ(Stored("Vario.Min").toByteArray().size(), 8);
 
     // A legend toggle opens no dialog and keeps what is shown.
-    Serie(0)->m_visible = false;
+    SeriesAt(0)->m_visible = false;
     emit frame->Chart()->seriesClicked(0, true);
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(frame->CurrentSettings().altOn);
     // The next rebuild uses the stored styles.
     frame->RefreshSelected();
-    EXPECT_EQ(std::tuple(Serie(1)->m_colorIndex, Serie(1)->m_customMin, Serie(0)->m_visible),
+    EXPECT_EQ(std::tuple(SeriesAt(1)->m_colorIndex, SeriesAt(1)->m_customMin, SeriesAt(0)->m_visible),
               std::tuple(6, -3.0, false));
 }

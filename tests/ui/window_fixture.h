@@ -12,16 +12,16 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 #include "config/configuration.h"
 #include "test_support.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 inline const QString kSoaring = QStringLiteral(NIVRA_EXAMPLES_DIR "/soaring-flight.alt");
 inline const QString kHops = QStringLiteral(NIVRA_EXAMPLES_DIR "/training-hops.alt");
 
 // A flight of the built-in logger whose altitude readings fall from the given one, 300 at a time.
-inline CBrixoLog Flight(const Configuration& config, uint32_t rate, size_t records, unsigned from = 50000)
+inline BrixoLog Flight(const Configuration& config, uint32_t rate, size_t records, unsigned from = 50000)
 {
     std::vector<uint8_t> bytes;
     for (size_t i = 0; i < records; ++i) {
@@ -37,7 +37,7 @@ class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     Configuration config;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
     std::vector<QString> warnings;
 
     QString Path(const QString& name) const { return QDir(dir.path()).absoluteFilePath(name); }
@@ -58,7 +58,7 @@ protected:
             QSettingsStore store(StorePath().toStdString());
             ASSERT_TRUE(SaveSettings(*stored, store));
         }
-        frame = std::make_unique<CMainFrame>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
+        frame = std::make_unique<MainWindow>(config, std::make_unique<QSettingsStore>(StorePath().toStdString()));
         frame->resize(1000, 700);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -68,8 +68,5 @@ protected:
         };
     }
 
-    std::shared_ptr<CMChartSerie> Serie(int index) const
-    {
-        return frame->Chart()->Serie(index);
-    }
+    std::shared_ptr<ChartSeries> SeriesAt(int index) const { return frame->Chart()->SeriesAt(index); }
 };

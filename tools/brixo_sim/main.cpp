@@ -35,7 +35,7 @@ int Stop(const std::string& text)
     return 1;
 }
 
-std::vector<CBrixoLog> GeneratedFlights(const Configuration& config)
+std::vector<BrixoLog> GeneratedFlights(const Configuration& config)
 {
     return {MakeFlight(config, 10, 1250.0, 30.0, {{300, 1.8, 0.8}, {600, -1.0, 0.0}, {300, -1.5, 0.0}}, 11),
             MakeFlight(config, 1, 600.0, 5.0, {{60, -0.4, 0.0}, {90, 0.5, 0.3}, {40, -1.3, 0.0}}, 12),
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
 
     Configuration config;
     config.LoadBuiltIn();
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     if (!file.empty()) {
         AltReadResult read = ReadAltFile(file, config, 0);
         if (!read.Accepted() || read.deviceMissing)

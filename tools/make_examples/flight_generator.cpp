@@ -9,10 +9,10 @@ uint16_t ReadingForAltitude(double metres)
     return static_cast<uint16_t>(std::lround(std::clamp(y, 0.0, 65535.0)));
 }
 
-CBrixoLog MakeFlight(const Configuration& config, uint32_t rate, double startAltitude, double groundSeconds,
-                     const std::vector<FlightSegment>& segments, uint32_t seed)
+BrixoLog MakeFlight(const Configuration& config, uint32_t rate, double startAltitude, double groundSeconds,
+                    const std::vector<FlightSegment>& segments, uint32_t seed)
 {
-    CBrixoLog log;
+    BrixoLog log;
     log.m_device = config.FindDevice(59);
     log.SetupForDevice(1);
     log.m_rate = rate;

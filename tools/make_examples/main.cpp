@@ -15,27 +15,27 @@ int main(int argc, char* argv[])
     config.LoadBuiltIn();
 
     // An hour of thermal soaring from a hill site, one sample a second.
-    const CBrixoLog soaring = MakeFlight(config, 10, 1250.0, 20.0,
-                                         {{120, -1.2, 0.0},
-                                          {300, 2.1, 0.9},
-                                          {240, -1.1, 0.0},
-                                          {420, 1.6, 0.8},
-                                          {300, -1.0, 0.0},
-                                          {360, 2.4, 1.0},
-                                          {600, -1.3, 0.0},
-                                          {300, 0.8, 0.6},
-                                          {800, -1.4, 0.0},
-                                          {120, -2.0, 0.0}},
-                                         1);
+    const BrixoLog soaring = MakeFlight(config, 10, 1250.0, 20.0,
+                                        {{120, -1.2, 0.0},
+                                         {300, 2.1, 0.9},
+                                         {240, -1.1, 0.0},
+                                         {420, 1.6, 0.8},
+                                         {300, -1.0, 0.0},
+                                         {360, 2.4, 1.0},
+                                         {600, -1.3, 0.0},
+                                         {300, 0.8, 0.6},
+                                         {800, -1.4, 0.0},
+                                         {120, -2.0, 0.0}},
+                                        1);
     // Two short hops from a training slope at ten samples a second, with a
     // two-second ground check between them that is too short to be kept.
-    const CBrixoLog hop1 = MakeFlight(config, 1, 620.0, 5.0, {{40, -0.6, 0.0}, {120, 0.4, 0.3}, {80, -1.2, 0.0}}, 2);
-    const CBrixoLog check = MakeFlight(config, 1, 560.0, 1.0, {}, 3);
-    const CBrixoLog hop2 = MakeFlight(config, 1, 620.0, 5.0, {{60, -0.5, 0.0}, {90, 0.7, 0.4}, {50, -1.5, 0.0}}, 4);
+    const BrixoLog hop1 = MakeFlight(config, 1, 620.0, 5.0, {{40, -0.6, 0.0}, {120, 0.4, 0.3}, {80, -1.2, 0.0}}, 2);
+    const BrixoLog check = MakeFlight(config, 1, 560.0, 1.0, {}, 3);
+    const BrixoLog hop2 = MakeFlight(config, 1, 620.0, 5.0, {{60, -0.5, 0.0}, {90, 0.7, 0.4}, {50, -1.5, 0.0}}, 4);
 
     const struct {
         const char* name;
-        std::vector<const CBrixoLog*> logs;
+        std::vector<const BrixoLog*> logs;
     } files[] = {
         {"soaring-flight.alt", {&soaring}},
         {"training-hops.alt", {&hop1, &check, &hop2}},

@@ -131,7 +131,7 @@ int Download(const std::vector<std::string>& argv)
         }
     }
     const std::vector<NumberedLog> logs = session.BuildLogs(settings.skipShortLogsLen, now);
-    std::vector<const CBrixoLog*> pointers;
+    std::vector<const BrixoLog*> pointers;
     for (const NumberedLog& l : logs) {
         pointers.push_back(&l.log);
         std::fprintf(stderr, "%s\n", LogName(l.number, l.log.Duration()).c_str());

@@ -58,7 +58,7 @@ namespace {
 struct ChosenLog {
     Settings settings;
     Configuration config;
-    CBrixoLog log;
+    BrixoLog log;
     std::string path;
 };
 
@@ -246,7 +246,7 @@ QSize ParseSize(const std::string& text)
 namespace {
 
 // The climbs shaded as the window shades them.
-std::vector<Range> BandsOf(const ChosenLog& chosen, const LogSeries& series, const ToolArgs& args)
+std::vector<TimeRange> BandsOf(const ChosenLog& chosen, const LogSeries& series, const ToolArgs& args)
 {
     if (!chosen.settings.climbsShown)
         return {};

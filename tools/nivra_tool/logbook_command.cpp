@@ -157,7 +157,7 @@ int ExportFlights(const ToolArgs& args)
         throw UsageError{"logbook export takes flight ids and -o FILE.alt"};
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
     auto book = OpenLogbook(config);
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     for (size_t i = 1; i < args.positional.size(); ++i) {
         const int64_t id = ParseId(args.positional[i]);
         auto log = book->LoadLog(id, config);
@@ -182,7 +182,7 @@ int AddFile(const ToolArgs& args)
         throw ToolError{path + ": " + read.Problem()};
     auto book = OpenLogbook(config);
     const FileTime now = FileTimeFromUnixMs(QDateTime::currentMSecsSinceEpoch());
-    std::vector<const CBrixoLog*> logs;
+    std::vector<const BrixoLog*> logs;
     for (const NumberedLog& entry : read.logs)
         logs.push_back(&entry.log);
     auto kept = book->AddAll(logs, now);

@@ -12,10 +12,10 @@
 
 // One series of equally spaced samples with its own value axis. Shared by
 // std::shared_ptr: the chart holds one reference, callers may hold more.
-class CMChartSerie : public CYAxe {
+class ChartSeries : public ValueAxis {
 public:
     // Copies the values; the axis starts at the data's range (a flat one spans 1.0).
-    CMChartSerie(QString name, double firstTime, double interval, std::vector<double> values);
+    ChartSeries(QString name, double firstTime, double interval, std::vector<double> values);
 
     void SetColorIndex(int index);
     void AddLabel(double time, double value) { m_labels.emplace_back(time, value); }

@@ -1,4 +1,4 @@
-#include "chart/chart_serie.h"
+#include "chart/chart_series.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +14,7 @@ QFont ChartFont()
     return font;
 }
 
-CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std::vector<double> values)
+ChartSeries::ChartSeries(QString name, double firstTime, double interval, std::vector<double> values)
     : m_name(std::move(name)),
       m_firstTime(firstTime),
       m_interval(interval),
@@ -42,25 +42,25 @@ CMChartSerie::CMChartSerie(QString name, double firstTime, double interval, std:
     m_max = m_dataMax - m_dataMin <= 1e-6 ? m_dataMin + 1.0 : m_dataMax;
 }
 
-void CMChartSerie::SetColorIndex(int index)
+void ChartSeries::SetColorIndex(int index)
 {
     m_colorIndex = index;
     m_curvePen = QPen(PaletteColor(index), 1, Qt::SolidLine, Qt::FlatCap);
     m_curvePen.setCosmetic(true);
 }
 
-double CMChartSerie::ValueAt(double time) const
+double ChartSeries::ValueAt(double time) const
 {
     return NearestSample(m_values, m_firstTime, m_interval, time);
 }
 
-void CMChartSerie::GetMinMax(double& min, double& max) const
+void ChartSeries::GetMinMax(double& min, double& max) const
 {
     min = m_dataMin;
     max = m_dataMax;
 }
 
-QString CMChartSerie::ValueText(double value, bool withUnit) const
+QString ChartSeries::ValueText(double value, bool withUnit) const
 {
     QString text = QString::asprintf("%.*f", std::clamp(m_decimals, 0, 30), value);
     if (withUnit && !m_unit.isEmpty())

@@ -9,9 +9,9 @@
 #include "ui/chart_filling.h"
 #include "ui/export_dialog.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
-bool CMainFrame::ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed)
+bool MainWindow::ExportLog(const BrixoLog& log, size_t first, size_t end, bool imageAllowed)
 {
     QString name;
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
@@ -33,18 +33,18 @@ bool CMainFrame::ExportLog(const CBrixoLog& log, size_t first, size_t end, bool 
     return true;
 }
 
-bool CMainFrame::ShowsLog(const CBrixoLog& log) const
+bool MainWindow::ShowsLog(const BrixoLog& log) const
 {
-    return m_tree->SelectedLog() == &log && !m_series.series.empty() && m_chart->SerieCount() > 0;
+    return m_tree->SelectedLog() == &log && !m_series.series.empty() && m_chart->SeriesCount() > 0;
 }
 
-bool CMainFrame::ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
+bool MainWindow::ExportLogTo(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
     return Guarded(QStringLiteral("export the log to %1").arg(path),
                    [&] { return ExportLogToNow(log, first, end, type, path); });
 }
 
-bool CMainFrame::ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
+bool MainWindow::ExportLogToNow(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
     if (type == ExportType::None)
         return false;
@@ -65,7 +65,7 @@ bool CMainFrame::ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, 
     return written.Ok();
 }
 
-Status CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file)
+Status MainWindow::ExportCsvOf(const BrixoLog& log, size_t first, size_t end, const std::string& file)
 {
     // The log on display gives the chart's series as they are shown; another log its own,
     // built with the current settings and the chart's visibility.
@@ -96,7 +96,7 @@ Status CMainFrame::ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, c
     return {};
 }
 
-Status CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file)
+Status MainWindow::ExportJpegOf(const BrixoLog& log, const std::string& file)
 {
     const QSize size(BoundedImageSide(m_settings.imageCx), BoundedImageSide(m_settings.imageCy));
     QImage picture;
@@ -111,7 +111,7 @@ Status CMainFrame::ExportJpegOf(const CBrixoLog& log, const std::string& file)
         const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
         picture = DrawLogPicture(
             series, size,
-            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<Range>{},
+            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<TimeRange>{},
             FlightMarks(FlightsMarked(log, LogbookEntryOf(log))));
     }
     if (picture.isNull())

@@ -1,4 +1,4 @@
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,7 +55,7 @@ QIcon WholeFlightIcon()
 
 }  // namespace
 
-CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent)
+MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent)
     : QMainWindow(parent), m_config(config), m_store(std::move(store))
 {
     std::vector<std::string> settingsNotes;
@@ -101,7 +101,7 @@ CMainFrame::CMainFrame(const Configuration& config, std::unique_ptr<SettingsStor
     resize(1100, 720);
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     // The tree empties itself after the window's own parts are gone.
     m_tree->model()->disconnect(this);
@@ -112,7 +112,7 @@ CMainFrame::~CMainFrame()
         qWarning("Nivra: the settings were saved, but %s", saved->c_str());
 }
 
-QAction* CMainFrame::AddCommand(const char* text, const char* utf8Prompt)
+QAction* MainWindow::AddCommand(const char* text, const char* utf8Prompt)
 {
     auto* action = new QAction(QString::fromUtf8(text), this);
     const QString prompt = QString::fromUtf8(utf8Prompt);
@@ -124,27 +124,27 @@ QAction* CMainFrame::AddCommand(const char* text, const char* utf8Prompt)
     return action;
 }
 
-void CMainFrame::CreateCommands()
+void MainWindow::CreateCommands()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* download = m_actions.download =
         AddCommand("&Download\tCtrl+N", "Download flights from the logger\nDownload");
     download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
-    connect(download, &QAction::triggered, this, &CMainFrame::Download);
+    connect(download, &QAction::triggered, this, &MainWindow::Download);
     QAction* open = m_actions.open = AddCommand("&Open...\tCtrl+O", "Open a log file (.alt)\nOpen");
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    connect(open, &QAction::triggered, this, &CMainFrame::OnOpen);
+    connect(open, &QAction::triggered, this, &MainWindow::OnOpen);
     QAction* saveAs = m_actions.saveAs =
         AddCommand("Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    connect(saveAs, &QAction::triggered, this, &CMainFrame::OnSaveAs);
+    connect(saveAs, &QAction::triggered, this, &MainWindow::OnSaveAs);
     QAction* importImage = m_actions.importImage =
         AddCommand("&Import Memory Image...",
                    "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
-    connect(importImage, &QAction::triggered, this, &CMainFrame::OnImportImage);
+    connect(importImage, &QAction::triggered, this, &MainWindow::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
     // Printing is not offered: the items stay disabled, and so does Ctrl+P.
@@ -175,11 +175,11 @@ void CMainFrame::CreateCommands()
         view->addAction(a);
     }
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-    connect(logs, &QAction::toggled, this, &CMainFrame::SetLogsPaneShown);
+    connect(logs, &QAction::toggled, this, &MainWindow::SetLogsPaneShown);
     view->addSeparator();
     QAction* preferences = m_actions.preferences =
         AddCommand("&Preferences...", "Change the port, the units, the filters and the colours\nPreferences");
-    connect(preferences, &QAction::triggered, this, &CMainFrame::EditPreferences);
+    connect(preferences, &QAction::triggered, this, &MainWindow::EditPreferences);
     view->addAction(preferences);
     view->addSeparator();
     QAction* previous = m_actions.previousView = AddCommand("Pre&vious view", "Return to last view\nPrevious view");
@@ -222,7 +222,7 @@ void CMainFrame::CreateCommands()
     QAction* about = m_actions.about =
         AddCommand("&About Nivra...", "Display program information, version number and copyright\nAbout");
     about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    connect(about, &QAction::triggered, this, &CMainFrame::OnAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::OnAbout);
     help->addAction(about);
 
     // Shift+F10 opens the context menu of the view that has the focus, as the Menu key does.
@@ -239,7 +239,7 @@ void CMainFrame::CreateCommands()
     QAction* refresh = m_actions.refresh =
         AddCommand("Refresh", "Rebuild the chart and the statistics of the log shown\nRefresh");
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(refresh, &QAction::triggered, this, &CMainFrame::RefreshSelected);
+    connect(refresh, &QAction::triggered, this, &MainWindow::RefreshSelected);
     addAction(refresh);
 
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
@@ -259,18 +259,18 @@ void CMainFrame::CreateCommands()
     statusBar()->showMessage(QStringLiteral("Ready"));
 }
 
-void CMainFrame::FollowLogCount()
+void MainWindow::FollowLogCount()
 {
     m_actions.saveAs->setEnabled(m_tree->topLevelItemCount() > 0);
 }
 
-void CMainFrame::FollowViewHistory()
+void MainWindow::FollowViewHistory()
 {
     m_actions.previousView->setEnabled(m_chart->CanGoBack());
     m_actions.nextView->setEnabled(m_chart->CanGoForward());
 }
 
-void CMainFrame::CreateLayout()
+void MainWindow::CreateLayout()
 {
     m_outer = new QSplitter(Qt::Horizontal, this);
     // The "Logs" pane: a caption with a close button over the inner split.
@@ -292,7 +292,7 @@ void CMainFrame::CreateLayout()
 
     m_inner = new QSplitter(Qt::Vertical);
     m_tree = new LogTree;
-    m_stats = new CPropertiesView;
+    m_stats = new StatisticsView;
     m_climbsView = new ClimbsView;
     // The statistics and the climbs share the pane under the tree.
     m_lowerTabs = new QTabWidget;
@@ -303,11 +303,11 @@ void CMainFrame::CreateLayout()
     m_leftTabs->addTab(m_inner, QStringLiteral("Logs"));
     m_logbookView = new LogbookView;
     m_leftTabs->addTab(m_logbookView, QStringLiteral("Logbook"));
-    connect(m_logbookView, &LogbookView::OpenRequested, this, &CMainFrame::OpenFromLogbook);
-    connect(m_logbookView, &LogbookView::ExportRequested, this, &CMainFrame::ExportFromLogbook);
-    connect(m_logbookView, &LogbookView::DeleteRequested, this, &CMainFrame::DeleteFromLogbook);
+    connect(m_logbookView, &LogbookView::OpenRequested, this, &MainWindow::OpenFromLogbook);
+    connect(m_logbookView, &LogbookView::ExportRequested, this, &MainWindow::ExportFromLogbook);
+    connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
 
-    m_chart = new CMChartCtrl;
+    m_chart = new ChartWidget;
     m_outer->addWidget(m_pane);
     m_outer->addWidget(m_chart);
     m_outer->setStretchFactor(1, 1);
@@ -317,23 +317,23 @@ void CMainFrame::CreateLayout()
         if (!m_busy)
             RefreshLog(m_tree->LogOf(item));
     });
-    connect(m_tree, &LogTree::ItemMenuRequested, this, &CMainFrame::OnTreeMenu);
+    connect(m_tree, &LogTree::ItemMenuRequested, this, &MainWindow::OnTreeMenu);
     QAbstractItemModel* logs = m_tree->model();
-    connect(logs, &QAbstractItemModel::rowsInserted, this, &CMainFrame::FollowLogCount);
-    connect(logs, &QAbstractItemModel::rowsRemoved, this, &CMainFrame::FollowLogCount);
-    connect(logs, &QAbstractItemModel::modelReset, this, &CMainFrame::FollowLogCount);
+    connect(logs, &QAbstractItemModel::rowsInserted, this, &MainWindow::FollowLogCount);
+    connect(logs, &QAbstractItemModel::rowsRemoved, this, &MainWindow::FollowLogCount);
+    connect(logs, &QAbstractItemModel::modelReset, this, &MainWindow::FollowLogCount);
     FollowLogCount();
-    connect(m_chart, &CMChartCtrl::plotClicked, this, &CMainFrame::OnPlotClicked);
-    connect(m_chart, &CMChartCtrl::seriesClicked, this,
+    connect(m_chart, &ChartWidget::plotClicked, this, &MainWindow::OnPlotClicked);
+    connect(m_chart, &ChartWidget::seriesClicked, this,
             [this](int index, bool toggled) { EditChartStyle(index, toggled); });
-    connect(m_chart, &CMChartCtrl::viewChanged, this, &CMainFrame::FollowViewHistory);
-    connect(m_chart, &CMChartCtrl::selectionChanged, this, [this](Range r) { SelectTimes(r.first, r.last); });
-    connect(m_chart, &CMChartCtrl::menuRequested, this, &CMainFrame::OnChartMenu);
-    connect(m_chart, &CMChartCtrl::markMoved, this, &CMainFrame::OnMarkMoved);
-    connect(m_climbsView, &ClimbsView::ClimbChosen, this, &CMainFrame::SelectClimb);
+    connect(m_chart, &ChartWidget::viewChanged, this, &MainWindow::FollowViewHistory);
+    connect(m_chart, &ChartWidget::selectionChanged, this, [this](TimeRange r) { SelectTimes(r.first, r.last); });
+    connect(m_chart, &ChartWidget::menuRequested, this, &MainWindow::OnChartMenu);
+    connect(m_chart, &ChartWidget::markMoved, this, &MainWindow::OnMarkMoved);
+    connect(m_climbsView, &ClimbsView::ClimbChosen, this, &MainWindow::SelectClimb);
 }
 
-void CMainFrame::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (m_splitsPlaced)
@@ -353,12 +353,12 @@ void CMainFrame::showEvent(QShowEvent* event)
     m_inner->setSizes({top, height - top});
 }
 
-void CMainFrame::SetLogsPaneShown(bool shown)
+void MainWindow::SetLogsPaneShown(bool shown)
 {
     m_pane->setVisible(shown);
 }
 
-int CMainFrame::PaneProportion() const
+int MainWindow::PaneProportion() const
 {
     const QList<int> sizes = m_inner->sizes();
     const int usable = sizes.value(0) + sizes.value(1);
@@ -366,7 +366,7 @@ int CMainFrame::PaneProportion() const
     return tenThousandths / 100;
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!MayDiscardLogs()) {
         event->ignore();
@@ -376,13 +376,13 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CMainFrame::OnAbout()
+void MainWindow::OnAbout()
 {
-    CAboutDlg about(m_config, this);
+    AboutDialog about(m_config, this);
     about.exec();
 }
 
-void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
+void MainWindow::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
 {
     QMenu menu(this);
     QAction* remove = menu.addAction(QStringLiteral("Delete"));
@@ -392,7 +392,7 @@ void CMainFrame::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
     if (chosen == remove) {
         delete item;
     } else if (chosen == exportLog) {
-        if (const CBrixoLog* log = m_tree->LogOf(item))
+        if (const BrixoLog* log = m_tree->LogOf(item))
             ExportLog(*log, 0, kEndOfLog, true);
     } else if (chosen == properties) {
         EditLogProperties(item);

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "app/recent_files.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -22,23 +22,23 @@ QString DroppedFile(const QMimeData* data)
 
 }  // namespace
 
-bool CMainFrame::OpenFileFromOutside(const QString& path)
+bool MainWindow::OpenFileFromOutside(const QString& path)
 {
     return OpenFile(path);
 }
 
-std::vector<std::string> CMainFrame::RecentFilePaths() const
+std::vector<std::string> MainWindow::RecentFilePaths() const
 {
     return m_recent->Paths();
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!DroppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = DroppedFile(event->mimeData());
     if (path.isEmpty())
@@ -48,20 +48,20 @@ void CMainFrame::dropEvent(QDropEvent* event)
         OpenFileFromOutside(path);
 }
 
-QString CMainFrame::StartFolder() const
+QString MainWindow::StartFolder() const
 {
     const QString folder = QString::fromStdString(m_recent->LastFolder());
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
-void CMainFrame::RememberFolder(const QString& file)
+void MainWindow::RememberFolder(const QString& file)
 {
     m_recent->SetLastFolder(QFileInfo(file).absolutePath().toStdString());
     if (const Status saved = m_recent->Save(); !saved)
         qWarning("Nivra: the folder used last was not kept: %s", saved.Error().c_str());
 }
 
-void CMainFrame::Remember(const QString& path)
+void MainWindow::Remember(const QString& path)
 {
     m_recent->Add(QFileInfo(path).absoluteFilePath().toStdString());
     m_recent->SetLastFolder(QFileInfo(path).absolutePath().toStdString());
@@ -71,7 +71,7 @@ void CMainFrame::Remember(const QString& path)
     FillRecentMenu();
 }
 
-void CMainFrame::ForgetRecent(const QString& path)
+void MainWindow::ForgetRecent(const QString& path)
 {
     m_recent->Remove(path.toStdString());
     if (const Status saved = m_recent->Save(); !saved)
@@ -79,7 +79,7 @@ void CMainFrame::ForgetRecent(const QString& path)
     FillRecentMenu();
 }
 
-void CMainFrame::FillRecentMenu()
+void MainWindow::FillRecentMenu()
 {
     for (QAction* a : m_recentActions) {
         m_fileMenu->removeAction(a);

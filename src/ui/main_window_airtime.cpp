@@ -4,10 +4,10 @@
 #include "dsp/airtime.h"
 #include "dsp/statistics.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/statistics_view.h"
 
-std::optional<std::vector<FlightSpan>> CMainFrame::CorrectedFlights(const CBrixoLog& log,
+std::optional<std::vector<FlightSpan>> MainWindow::CorrectedFlights(const BrixoLog& log,
                                                                     const std::optional<LogbookEntry>& entry)
 {
     if (entry)
@@ -17,14 +17,14 @@ std::optional<std::vector<FlightSpan>> CMainFrame::CorrectedFlights(const CBrixo
     return std::nullopt;
 }
 
-std::vector<FlightSpan> CMainFrame::FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry)
+std::vector<FlightSpan> MainWindow::FlightsMarked(const BrixoLog& log, const std::optional<LogbookEntry>& entry)
 {
     if (auto corrected = CorrectedFlights(log, entry))
         return *corrected;
     return FlightsOf(log).value_or(std::vector<FlightSpan>{});
 }
 
-void CMainFrame::FindFlightsShown(const CBrixoLog& log)
+void MainWindow::FindFlightsShown(const BrixoLog& log)
 {
     const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
     // Decoded once: the found flights are shown unless the pilot corrected them.
@@ -37,23 +37,23 @@ void CMainFrame::FindFlightsShown(const CBrixoLog& log)
     ShowFlights();
 }
 
-void CMainFrame::ShowFlights()
+void MainWindow::ShowFlights()
 {
-    if (m_chart->SerieCount() > 0)
+    if (m_chart->SeriesCount() > 0)
         m_chart->SetMarks(FlightMarks(m_flights));
     m_stats->ShowAirtime(AirtimeStatistics(m_flights, m_flownAtUnixMs));
 }
 
-double CMainFrame::LogEnd() const
+double MainWindow::LogEnd() const
 {
-    const CBrixoLog* log = m_tree->SelectedLog();
+    const BrixoLog* log = m_tree->SelectedLog();
     // The last sample decoded: the last record of a log is never one.
     return log && log->SampleCount() > 1 ? static_cast<double>(log->SampleCount() - 2) * log->SamplePeriod() : 0.0;
 }
 
-void CMainFrame::CorrectFlights(std::vector<FlightSpan> flights)
+void MainWindow::CorrectFlights(std::vector<FlightSpan> flights)
 {
-    const CBrixoLog* log = m_tree->SelectedLog();
+    const BrixoLog* log = m_tree->SelectedLog();
     if (!log)
         return;
     // On the samples, as found flights are and as the logbook keeps them.
@@ -76,12 +76,12 @@ void CMainFrame::CorrectFlights(std::vector<FlightSpan> flights)
     RefreshLogbook();
 }
 
-void CMainFrame::ResetFlights()
+void MainWindow::ResetFlights()
 {
     CorrectFlights(m_foundFlights);
 }
 
-void CMainFrame::OnMarkMoved(int index, double time)
+void MainWindow::OnMarkMoved(int index, double time)
 {
     if (index < 0)
         return;

@@ -11,16 +11,16 @@
 
 #include "app/settings.h"
 #include "base/result.h"
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 #include "device/serial_link.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
 #include "export/log_export.h"
 #include "logbook/logbook.h"
 
-class CBrixoLog;
-class CDownloadDataDlg;
-class CPropertiesView;
+class BrixoLog;
+class DownloadDialog;
+class StatisticsView;
 class ClimbsView;
 class DownloadSession;
 class LogbookView;
@@ -36,12 +36,12 @@ class QTreeWidgetItem;
 class SettingsStore;
 
 // The program's window: the "Logs" pane (log tree over the statistics) beside the chart.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Reads the settings from the store before anything is laid out; writes them back when destroyed.
-    CMainFrame(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(const Configuration& config, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The commands, reachable without their dialogs. A file that cannot be opened is told with
     // the reason.
@@ -52,14 +52,14 @@ public:
     std::vector<std::string> RecentFilePaths() const;
     bool SaveAs(const QString& path);
     void RefreshSelected();
-    void RefreshLog(const CBrixoLog* log, std::optional<Range> range = std::nullopt);
+    void RefreshLog(const BrixoLog* log, std::optional<TimeRange> range = std::nullopt);
     // The Download command: the dialog, then the tree replaced by the checked flights.
     void Download();
     // Export: asks for a file and a type (the JPEG only when imageAllowed), then writes
     // records [first, end) of the log; false when cancelled or after telling what failed.
-    bool ExportLog(const CBrixoLog& log, size_t first, size_t end, bool imageAllowed);
+    bool ExportLog(const BrixoLog& log, size_t first, size_t end, bool imageAllowed);
     // The same without the dialog.
-    bool ExportLogTo(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
+    bool ExportLogTo(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
     // View > Preferences: the dialog, then its values taken, stored, and the chart rebuilt
     // when one of its settings changed.
     void EditPreferences();
@@ -67,10 +67,10 @@ public:
     // first two series' display settings kept as the Alt.* and Vario.* settings.
     void EditChartStyle(int item, bool noDialog);
     // Puts the logs of a finished download dialog into the tree (nothing without a complete transfer and a signature).
-    bool TakeDownload(CDownloadDataDlg& dialog);
+    bool TakeDownload(DownloadDialog& dialog);
     // Runs a download dialog (a download or an imported memory image): the download is kept
     // in the logbook when complete, then its flights go to the tree.
-    void RunDownloadDialog(CDownloadDataDlg& dialog);
+    void RunDownloadDialog(DownloadDialog& dialog);
     // File > Import Memory Image: a saved memory image shown and taken as a download.
     bool ImportImage(const QString& path);
 
@@ -95,9 +95,9 @@ public:
         QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
     };
     const Commands& Actions() const { return m_actions; }
-    CMChartCtrl* Chart() const { return m_chart; }
+    ChartWidget* Chart() const { return m_chart; }
     LogTree* Tree() const { return m_tree; }
-    CPropertiesView* Statistics() const { return m_stats; }
+    StatisticsView* Statistics() const { return m_stats; }
     ClimbsView* Climbs() const { return m_climbsView; }
     const ClimbAnalysis& ClimbsShown() const { return m_climbs; }
     // A climb of the shown log selected in the chart as a drag would, and brought into view.
@@ -138,16 +138,16 @@ private:
     // The commands' work; the public ones run it through Guarded.
     Status OpenFileNow(const QString& path);
     bool SaveAsNow(const QString& path);
-    void RefreshLogNow(const CBrixoLog* log, std::optional<Range> range);
-    bool ExportLogToNow(const CBrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
-    bool TakeDownloadNow(CDownloadDataDlg& dialog);
+    void RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> range);
+    bool ExportLogToNow(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
+    bool TakeDownloadNow(DownloadDialog& dialog);
     void OnImportImage();
     QString KeepDownloadNow(DownloadSession& session);
-    std::optional<LogbookEntry> LogbookEntryOf(const CBrixoLog& log);
+    std::optional<LogbookEntry> LogbookEntryOf(const BrixoLog& log);
     // The flight's start elevation when the altitude is shown above sea level.
-    std::optional<double> StartElevationOf(const CBrixoLog& log);
+    std::optional<double> StartElevationOf(const BrixoLog& log);
     // The logbook's name of a log, else "Log %2d (%s)" with its number.
-    QString TreeName(const CBrixoLog& log, int number);
+    QString TreeName(const BrixoLog& log, int number);
     // Runs one of the window's commands: memory running out in it (a hostile file can ask for
     // more than there is) ends the command, "not enough memory to" and the purpose, instead of
     // ending the program. A command that gives a Status fails with that reason for the caller
@@ -186,12 +186,12 @@ private:
     void ShowClimbBands();
     // The flights of a log: the pilot's corrected ones (kept in the logbook, or for this
     // session when the log is not there), else those found in its altitude.
-    std::vector<FlightSpan> FlightsMarked(const CBrixoLog& log, const std::optional<LogbookEntry>& entry);
+    std::vector<FlightSpan> FlightsMarked(const BrixoLog& log, const std::optional<LogbookEntry>& entry);
     // The pilot's corrections of a log alone, if there are any.
-    std::optional<std::vector<FlightSpan>> CorrectedFlights(const CBrixoLog& log,
+    std::optional<std::vector<FlightSpan>> CorrectedFlights(const BrixoLog& log,
                                                             const std::optional<LogbookEntry>& entry);
     // The flights of the log on display, found anew, and shown.
-    void FindFlightsShown(const CBrixoLog& log);
+    void FindFlightsShown(const BrixoLog& log);
     // The flights as marks in the chart and in the statistics.
     void ShowFlights();
     void OnMarkMoved(int index, double time);
@@ -211,9 +211,9 @@ private:
     // "Nivra - FILE", or "Nivra" alone for an empty text.
     void SetTitleFile(const QString& file);
     // Whether this log is the one the chart shows.
-    bool ShowsLog(const CBrixoLog& log) const;
-    Status ExportCsvOf(const CBrixoLog& log, size_t first, size_t end, const std::string& file);
-    Status ExportJpegOf(const CBrixoLog& log, const std::string& file);
+    bool ShowsLog(const BrixoLog& log) const;
+    Status ExportCsvOf(const BrixoLog& log, size_t first, size_t end, const std::string& file);
+    Status ExportJpegOf(const BrixoLog& log, const std::string& file);
     // Why a name from the window's text cannot be used to open or write a file; empty when it can.
     static std::string UnusableName(const QString& path);
     // Writes the settings now; a failure is told.
@@ -231,8 +231,8 @@ private:
     QSplitter* m_inner = nullptr;
     QWidget* m_pane = nullptr;
     LogTree* m_tree = nullptr;
-    CPropertiesView* m_stats = nullptr;
-    CMChartCtrl* m_chart = nullptr;
+    StatisticsView* m_stats = nullptr;
+    ChartWidget* m_chart = nullptr;
     QToolBar* m_toolBar = nullptr;
     LogSeries m_series;  // what the chart shows, for the selection statistics
     ClimbAnalysis m_climbs;

@@ -18,7 +18,7 @@
 #include "ui/climbs_view.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/statistics_view.h"
 
 namespace {
@@ -27,7 +27,7 @@ const QString kFilters = QStringLiteral("Alt Files (*.alt);;All Files (*.*)");
 
 }  // namespace
 
-std::string CMainFrame::UnusableName(const QString& path)
+std::string MainWindow::UnusableName(const QString& path)
 {
     // Bytes that are not UTF-8 reach the window as U+FFFD; encoded back they would name another
     // file, perhaps an existing one.
@@ -37,7 +37,7 @@ std::string CMainFrame::UnusableName(const QString& path)
     return {};
 }
 
-bool CMainFrame::MayDiscardLogs()
+bool MainWindow::MayDiscardLogs()
 {
     if (!m_unsaved || m_tree->topLevelItemCount() == 0)
         return true;
@@ -52,7 +52,7 @@ bool CMainFrame::MayDiscardLogs()
     return !m_unsaved;
 }
 
-void CMainFrame::OnOpen()
+void MainWindow::OnOpen()
 {
     if (!MayDiscardLogs())
         return;
@@ -64,7 +64,7 @@ void CMainFrame::OnOpen()
         OpenFile(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::OpenFile(const QString& path)
+bool MainWindow::OpenFile(const QString& path)
 {
     const Status opened = Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path); });
     if (opened)
@@ -75,7 +75,7 @@ bool CMainFrame::OpenFile(const QString& path)
     return false;
 }
 
-Status CMainFrame::OpenFileNow(const QString& path)
+Status MainWindow::OpenFileNow(const QString& path)
 {
     if (const std::string unusable = UnusableName(path); !unusable.empty())
         return Fail(unusable);
@@ -101,7 +101,7 @@ Status CMainFrame::OpenFileNow(const QString& path)
     return {};
 }
 
-void CMainFrame::OnSaveAs()
+void MainWindow::OnSaveAs()
 {
     QFileDialog dialog(this, QStringLiteral("Save As"), StartFolder(), kFilters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -112,12 +112,12 @@ void CMainFrame::OnSaveAs()
         SaveAs(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::SaveAs(const QString& path)
+bool MainWindow::SaveAs(const QString& path)
 {
     return Guarded(QStringLiteral("save the logs to %1").arg(path), [&] { return SaveAsNow(path); });
 }
 
-bool CMainFrame::SaveAsNow(const QString& path)
+bool MainWindow::SaveAsNow(const QString& path)
 {
     const std::string unusable = UnusableName(path);
     const Status written =
@@ -133,7 +133,7 @@ bool CMainFrame::SaveAsNow(const QString& path)
     return true;
 }
 
-void CMainFrame::ShowFirstLog()
+void MainWindow::ShowFirstLog()
 {
     // The chart and the statistics always show a log of the tree, never one that has gone.
     m_busy = true;
@@ -142,23 +142,23 @@ void CMainFrame::ShowFirstLog()
     RefreshLog(m_tree->SelectedLog());
 }
 
-void CMainFrame::SetTitleFile(const QString& file)
+void MainWindow::SetTitleFile(const QString& file)
 {
     setWindowTitle(file.isEmpty() ? QStringLiteral("Nivra") : QStringLiteral("Nivra - %1").arg(file));
 }
 
-void CMainFrame::RefreshSelected()
+void MainWindow::RefreshSelected()
 {
-    const CBrixoLog* log = m_tree->SelectedLog();
+    const BrixoLog* log = m_tree->SelectedLog();
     if (!log)
         return;
-    if (const std::optional<Range> range = m_chart->DataRange())
+    if (const std::optional<TimeRange> range = m_chart->DataRange())
         RefreshLog(log, *range);
     else
         RefreshLog(log);
 }
 
-void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
+void MainWindow::RefreshLog(const BrixoLog* log, std::optional<TimeRange> range)
 {
     Guarded(QStringLiteral("show this log"), [&] {
         RefreshLogNow(log, range);
@@ -166,7 +166,7 @@ void CMainFrame::RefreshLog(const CBrixoLog* log, std::optional<Range> range)
     });
 }
 
-void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
+void MainWindow::RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> range)
 {
     m_series = log ? BuildLogSeries(*log, m_settings, SeriesChoice::All, StartElevationOf(*log)) : LogSeries{};
     const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
@@ -200,15 +200,15 @@ void CMainFrame::RefreshLogNow(const CBrixoLog* log, std::optional<Range> range)
     m_actions.nextView->setEnabled(false);
 }
 
-void CMainFrame::SelectTimes(double t1, double t2)
+void MainWindow::SelectTimes(double t1, double t2)
 {
-    if (m_chart->SerieCount() == 0 || m_series.series.size() < 2)
+    if (m_chart->SeriesCount() == 0 || m_series.series.size() < 2)
         return;
     m_chart->SetSelection(t1, t2);
     m_stats->ShowSelection(SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
 }
 
-void CMainFrame::ShowClimbs()
+void MainWindow::ShowClimbs()
 {
     const bool imperial = m_settings.Imperial();
     const double scale = m_config.UnitScale("linear", imperial ? "imperial" : "metric");
@@ -220,23 +220,23 @@ void CMainFrame::ShowClimbs()
     ShowClimbBands();
 }
 
-void CMainFrame::ShowClimbBands()
+void MainWindow::ShowClimbBands()
 {
-    if (m_chart->SerieCount() > 0)
-        m_chart->SetBands(m_settings.climbsShown ? ClimbBands(m_climbs) : std::vector<Range>{});
+    if (m_chart->SeriesCount() > 0)
+        m_chart->SetBands(m_settings.climbsShown ? ClimbBands(m_climbs) : std::vector<TimeRange>{});
 }
 
-void CMainFrame::SelectClimb(int index)
+void MainWindow::SelectClimb(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= m_climbs.climbs.size())
         return;
     const Climb& c = m_climbs.climbs[static_cast<size_t>(index)];
     // Into view: the climb in the middle of the span shown, or a little wider than the climb.
-    const Range shown = m_chart->Shown();
+    const TimeRange shown = m_chart->Shown();
     if (c.start < shown.first || c.end > shown.last) {
         const double wanted = std::max(shown.last - shown.first, (c.end - c.start) * 1.2);
         double first = (c.start + c.end - wanted) / 2;
-        if (const std::optional<Range> data = m_chart->DataRange())
+        if (const std::optional<TimeRange> data = m_chart->DataRange())
             first = std::clamp(first, data->first, std::max(data->first, data->last - wanted));
         m_chart->SetRange(first, first + wanted);
         FollowViewHistory();
@@ -244,10 +244,10 @@ void CMainFrame::SelectClimb(int index)
     SelectTimes(c.start, c.end);
 }
 
-void CMainFrame::OnPlotClicked(double t)
+void MainWindow::OnPlotClicked(double t)
 {
     // A label on the first curve at the clicked time, with the value the read-out shows there.
-    const std::shared_ptr<CMChartSerie> first = m_chart->Serie(0);
+    const std::shared_ptr<ChartSeries> first = m_chart->SeriesAt(0);
     if (first && first->m_visible && t >= first->m_firstTime && t <= first->EndTime()) {
         first->AddLabel(t, first->ValueAt(t));
         m_chart->Recalc();
@@ -255,16 +255,16 @@ void CMainFrame::OnPlotClicked(double t)
     }
 }
 
-void CMainFrame::OnChartMenu(QMenu* menu, double time)
+void MainWindow::OnChartMenu(QMenu* menu, double time)
 {
-    if (m_chart->SerieCount() == 0)
+    if (m_chart->SeriesCount() == 0)
         return;
     if (m_chart->Selection()) {
         menu->addSeparator();
         connect(menu->addAction(QStringLiteral("Export...")), &QAction::triggered, this, [this] {
             // The selected stretch of the log on display, unless the chart was rebuilt meanwhile.
-            const std::optional<Range> selection = m_chart->Selection();
-            if (const CBrixoLog* log = m_tree->SelectedLog(); log && selection) {
+            const std::optional<TimeRange> selection = m_chart->Selection();
+            if (const BrixoLog* log = m_tree->SelectedLog(); log && selection) {
                 const SampleRange range = SelectionSamples(selection->first, selection->last, log->SamplePeriod());
                 ExportLog(*log, range.first, range.end, false);
             }
@@ -280,14 +280,14 @@ void CMainFrame::OnChartMenu(QMenu* menu, double time)
             [this, time] { CorrectFlights(WithLandingAt(m_flights, time, LogEnd())); });
     QAction* reset = menu->addAction(QStringLiteral("Reset to found"));
     reset->setEnabled(m_flightsCorrected);
-    connect(reset, &QAction::triggered, this, &CMainFrame::ResetFlights);
+    connect(reset, &QAction::triggered, this, &MainWindow::ResetFlights);
 }
 
-void CMainFrame::Download()
+void MainWindow::Download()
 {
     if (!MayDiscardLogs())
         return;
-    CDownloadDataDlg dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
+    DownloadDialog dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
     if (const Status opened = dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate)); !opened) {
         QMessageBox box(QMessageBox::NoIcon, QString(),
                         QStringLiteral("Unable to open COM port.\r\nCheck your preferences."), QMessageBox::Ok, this);
@@ -312,7 +312,7 @@ void CMainFrame::Download()
     RunDownloadDialog(dialog);
 }
 
-void CMainFrame::RunDownloadDialog(CDownloadDataDlg& dialog)
+void MainWindow::RunDownloadDialog(DownloadDialog& dialog)
 {
     m_downloadKept = false;
     dialog.m_keep = [this](DownloadSession& session) {
@@ -322,12 +322,12 @@ void CMainFrame::RunDownloadDialog(CDownloadDataDlg& dialog)
     TakeDownload(dialog);
 }
 
-bool CMainFrame::TakeDownload(CDownloadDataDlg& dialog)
+bool MainWindow::TakeDownload(DownloadDialog& dialog)
 {
     return Guarded(QStringLiteral("take over the downloaded flights"), [&] { return TakeDownloadNow(dialog); });
 }
 
-bool CMainFrame::TakeDownloadNow(CDownloadDataDlg& dialog)
+bool MainWindow::TakeDownloadNow(DownloadDialog& dialog)
 {
     if (!dialog.Completed())
         return false;

@@ -17,13 +17,13 @@
 
 #include "app/log_file.h"
 #include "app/settings_store.h"
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 #include "config/configuration.h"
 #include "test_support.h"
 #include "ui/climbs_view.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/property_list.h"
 #include "ui/statistics_view.h"
 #include "ui/window_fixture.h"
@@ -53,8 +53,8 @@ TEST_F(Window, StartsEmpty)
 {
     EXPECT_EQ(frame->windowTitle(), "Nivra");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
-    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
-    const CMainFrame::Commands& commands = frame->Actions();
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 0);
+    const MainWindow::Commands& commands = frame->Actions();
     for (QAction* a : {commands.print, commands.printPreview, commands.printSetup, commands.previousView,
                        commands.nextView, commands.saveAs})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -74,7 +74,7 @@ TEST_F(Window, StartsEmpty)
     // F5 with nothing selected does nothing, and so does Ctrl+P.
     QTest::keyClick(frame.get(), Qt::Key_F5);
     QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(frame->Chart()->SerieCount(), 0);
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 0);
     // Save As only while there are logs to save.
     ASSERT_TRUE(frame->OpenFile(kHops));
     EXPECT_TRUE(frame->Actions().saveAs->isEnabled());
@@ -91,30 +91,30 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
 {
     // The tooltips of the commands on the toolbar are checked there; the others show none.
     const struct {
-        QAction* CMainFrame::Commands::*command;
+        QAction* MainWindow::Commands::*command;
         const char* text;
         const char* statusTip;
         const char* shortcut;
     } cases[] = {
-        {&CMainFrame::Commands::download, "&Download\tCtrl+N", "Download flights from the logger", "Ctrl+N"},
-        {&CMainFrame::Commands::open, "&Open...\tCtrl+O", "Open a log file (.alt)", "Ctrl+O"},
-        {&CMainFrame::Commands::saveAs, "Save &As...", "Save all logs of the list to a log file (.alt)", "Ctrl+S"},
-        {&CMainFrame::Commands::importImage, "&Import Memory Image...",
+        {&MainWindow::Commands::download, "&Download\tCtrl+N", "Download flights from the logger", "Ctrl+N"},
+        {&MainWindow::Commands::open, "&Open...\tCtrl+O", "Open a log file (.alt)", "Ctrl+O"},
+        {&MainWindow::Commands::saveAs, "Save &As...", "Save all logs of the list to a log file (.alt)", "Ctrl+S"},
+        {&MainWindow::Commands::importImage, "&Import Memory Image...",
          "Show the flights of a memory image saved by an earlier download", ""},
-        {&CMainFrame::Commands::print, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
-        {&CMainFrame::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", ""},
-        {&CMainFrame::Commands::toolbar, "&Toolbar", "Show or hide the toolbar", ""},
-        {&CMainFrame::Commands::statusBar, "&Status Bar", "Show or hide the status bar", ""},
-        {&CMainFrame::Commands::logs, "&Logs", "Show or hide the Logs pane", ""},
-        {&CMainFrame::Commands::preferences, "&Preferences...",
+        {&MainWindow::Commands::print, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
+        {&MainWindow::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", ""},
+        {&MainWindow::Commands::toolbar, "&Toolbar", "Show or hide the toolbar", ""},
+        {&MainWindow::Commands::statusBar, "&Status Bar", "Show or hide the status bar", ""},
+        {&MainWindow::Commands::logs, "&Logs", "Show or hide the Logs pane", ""},
+        {&MainWindow::Commands::preferences, "&Preferences...",
          "Change the port, the units, the filters and the colours", ""},
-        {&CMainFrame::Commands::previousView, "Pre&vious view", "Return to last view", "Alt+Left"},
-        {&CMainFrame::Commands::nextView, "&Next view", "Go further on view stack", "Alt+Right"},
-        {&CMainFrame::Commands::wholeFlight, "&Whole flight", "Show the whole log in the chart", "Home"},
-        {&CMainFrame::Commands::clearLabels, "&Clear labels", "Remove every label from the chart", "Ctrl+L"},
-        {&CMainFrame::Commands::showClimbs, "Show cli&mbs", "Shade the climbs of the log in the chart", ""},
-        {&CMainFrame::Commands::refresh, "Refresh", "Rebuild the chart and the statistics of the log shown", "F5"},
-        {&CMainFrame::Commands::about, "&About Nivra...", "Display program information, version number and copyright",
+        {&MainWindow::Commands::previousView, "Pre&vious view", "Return to last view", "Alt+Left"},
+        {&MainWindow::Commands::nextView, "&Next view", "Go further on view stack", "Alt+Right"},
+        {&MainWindow::Commands::wholeFlight, "&Whole flight", "Show the whole log in the chart", "Home"},
+        {&MainWindow::Commands::clearLabels, "&Clear labels", "Remove every label from the chart", "Ctrl+L"},
+        {&MainWindow::Commands::showClimbs, "Show cli&mbs", "Shade the climbs of the log in the chart", ""},
+        {&MainWindow::Commands::refresh, "Refresh", "Rebuild the chart and the statistics of the log shown", "F5"},
+        {&MainWindow::Commands::about, "&About Nivra...", "Display program information, version number and copyright",
          ""},
     };
     for (const auto& c : cases) {
@@ -143,14 +143,14 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
 TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    const std::shared_ptr<CMChartSerie> shown = Serie(0);
+    const std::shared_ptr<ChartSeries> shown = SeriesAt(0);
     // Each log is chosen as soon as the tree takes it, as a click during the refill would:
     // the chart and the statistics stay as they were until the tree is whole.
     int chosen = 0;
     QObject::connect(frame->Tree()->model(), &QAbstractItemModel::rowsInserted, frame.get(), [&](auto&, int row) {
         frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(row));
         ++chosen;
-        EXPECT_EQ(Serie(0), shown);
+        EXPECT_EQ(SeriesAt(0), shown);
         EXPECT_EQ(Stat("Log", "Duration"), "1:00:00");
     });
     // Several logs: the first is shown, not the soaring flight that was there before.
@@ -158,19 +158,19 @@ TEST_F(Window, ARefilledTreeShowsItsFirstLogNeverAStaleOne)
     EXPECT_EQ(chosen, 2);
     EXPECT_EQ(Names(), (std::vector<QString>{"Log  1 (00:04:10)", "Log  3 (00:03:30)"}));  // the short one leaves a gap
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    EXPECT_NE(Serie(0), shown);
+    EXPECT_NE(SeriesAt(0), shown);
     EXPECT_EQ(Stat("Log", "Duration"), "04:10");
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kHops).absoluteFilePath());
     // A series hidden stays hidden for the next log chosen.
-    Serie(1)->m_visible = false;
+    SeriesAt(1)->m_visible = false;
     frame->Tree()->setCurrentItem(frame->Tree()->topLevelItem(1));
-    EXPECT_EQ(Serie(1)->m_name, "Vario");
-    EXPECT_FALSE(Serie(1)->m_visible);
+    EXPECT_EQ(SeriesAt(1)->m_name, "Vario");
+    EXPECT_FALSE(SeriesAt(1)->m_visible);
     // A file whose logs are all too short: nothing in the tree, nothing in the chart.
-    CBrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
+    BrixoLog tiny = LogOf(config, 59, 10, Words({50000, 50001, 50002}));
     WriteText(Path("tiny.alt"), AltFileText({&tiny}));
     ASSERT_TRUE(frame->OpenFile(Path("tiny.alt")));
-    EXPECT_EQ(std::pair(frame->Tree()->topLevelItemCount(), frame->Chart()->SerieCount()), std::pair(0, 0));
+    EXPECT_EQ(std::pair(frame->Tree()->topLevelItemCount(), frame->Chart()->SeriesCount()), std::pair(0, 0));
     EXPECT_EQ(Stat("Log", "Duration"), "00:00");
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(Path("tiny.alt")).absoluteFilePath());
 }
@@ -197,10 +197,10 @@ TEST_F(Window, SaveAsWritesEveryLogSafely)
 TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
 {
     ASSERT_TRUE(frame->OpenFile(kSoaring));
-    CMChartCtrl* chart = frame->Chart();
+    ChartWidget* chart = frame->Chart();
     chart->setFocus();
     chart->SetRange(600, 1200);
-    Serie(0)->AddLabel(700, 100);
+    SeriesAt(0)->AddLabel(700, 100);
     QTest::keyClick(chart, Qt::Key_Home);  // the whole flight
     EXPECT_EQ(std::pair(chart->Shown().first, chart->Shown().last), std::pair(0.0, 3599.0));
     EXPECT_TRUE(frame->Actions().previousView->isEnabled());
@@ -211,7 +211,7 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     QTest::keyClick(chart, Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(chart->Shown().last, 3599.0);
     QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(Serie(0)->m_labels.empty());
+    EXPECT_TRUE(SeriesAt(0)->m_labels.empty());
     // F5, wherever the focus is, rebuilds over the time the series cover (here the whole
     // log) and forgets the views.
     QTest::keyClick(chart, Qt::Key_Left, Qt::AltModifier);
@@ -270,28 +270,28 @@ TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
     EXPECT_EQ(frame->windowTitle(), "Nivra - " + QFileInfo(kSoaring).absoluteFilePath());
     EXPECT_EQ(Names(), std::vector<QString>{"Log  1 (01:00:00)"});
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
-    EXPECT_EQ(frame->Chart()->SerieCount(), 2);  // named as UnitsOnTheChart checks
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 2);  // named as UnitsOnTheChart checks
     EXPECT_EQ((QStringList{Stat("Log", "Duration"), Stat("Log", "Rate"), Stat("Log", "max Altitude")}),
               (QStringList{"1:00:00", "1.0 sec", "1440.7 m"}));
     EXPECT_TRUE(frame->Statistics()->List()->Category("Log")->isExpanded());
     EXPECT_FALSE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 
     // A drag in the chart selects, and opens the statistics of the selection.
-    CMChartCtrl* chart = frame->Chart();
+    ChartWidget* chart = frame->Chart();
     const ChartRect plot = chart->PlotRect();
     const int y = (plot.top + plot.bottom) / 2;
     const int x0 = chart->XOf(600), x1 = chart->XOf(900);
     QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(x1, y));
     QTest::mouseMove(chart, QPoint(x0, y));
     QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(x0, y));
-    const std::optional<Range> selection = chart->Selection();
+    const std::optional<TimeRange> selection = chart->Selection();
     ASSERT_TRUE(selection);
     EXPECT_NEAR(selection->first, 600, 10);
     EXPECT_NEAR(selection->last, 900, 10);
     EXPECT_TRUE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x0, y));
-    const std::shared_ptr<CMChartSerie> alt = Serie(0);
+    const std::shared_ptr<ChartSeries> alt = SeriesAt(0);
     ASSERT_EQ(alt->m_labels.size(), 1u);
     EXPECT_NEAR(alt->m_labels[0].first, 600, 10);
     // On the curve, with the value the read-out shows there, not at the mouse's height.
@@ -315,7 +315,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
               (QStringList{"4", "22:35 (37.7 %)", "2319.8 m", "2.32 m/s (climb 3)"}));
 
     // Shaded behind the curves, where no curve runs.
-    CMChartCtrl* chart = frame->Chart();
+    ChartWidget* chart = frame->Chart();
     ASSERT_EQ(chart->Bands().size(), 4u);
     EXPECT_EQ(std::pair(chart->Bands()[0].first, chart->Bands()[0].last), std::pair(146.0, 449.0));
     const ChartRect plot = chart->PlotRect();
@@ -333,7 +333,7 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
     QTreeWidgetItem* largest = view->topLevelItem(0);
     EXPECT_EQ(largest->text(0), "3");
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(largest).center());
-    const std::optional<Range> selected = chart->Selection();
+    const std::optional<TimeRange> selected = chart->Selection();
     ASSERT_TRUE(selected);
     EXPECT_EQ(std::pair(selected->first, selected->last), std::pair(1409.0, 1769.0));
     EXPECT_LE(chart->Shown().first, 1409.0);
@@ -367,9 +367,9 @@ TEST_F(Window, UnitsOnTheChart)
         ASSERT_TRUE(frame->OpenFile(kSoaring));
         const QString unit = units ? "ft" : "m";
         // The names stay what CSV headers and settings use; titles, legend and read-out say the unit.
-        EXPECT_EQ((QStringList{Serie(0)->m_name, Serie(1)->m_name, Serie(0)->Title(), Serie(1)->Title()}),
+        EXPECT_EQ((QStringList{SeriesAt(0)->m_name, SeriesAt(1)->m_name, SeriesAt(0)->Title(), SeriesAt(1)->Title()}),
                   (QStringList{"Alt", "Vario", "Alt [" + unit + "]", "Vario [" + unit + "/s]"}));
-        CMChartCtrl* chart = frame->Chart();
+        ChartWidget* chart = frame->Chart();
         const ChartRect plot = chart->PlotRect();
         QTest::mouseMove(chart, QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2));
         ASSERT_EQ(chart->ReadOut().size(), 3u);
@@ -425,21 +425,21 @@ TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(warnings[0].contains("\"y*(\"")) << warnings[0].toStdString();
     EXPECT_TRUE(warnings[0].contains("device 59 (Odd)"));
-    EXPECT_EQ(std::pair(frame->Chart()->SerieCount(), Stat("Log", "Duration")), std::pair(0, QString("00:00")));
+    EXPECT_EQ(std::pair(frame->Chart()->SeriesCount(), Stat("Log", "Duration")), std::pair(0, QString("00:00")));
 }
 
 TEST(LogDialogs, PropertiesAndAbout)
 {
     const Configuration config = BuiltInConfig();
     // 3601 samples at ten a second, the last part-second dropped.
-    CBrixoLog log = LogOf(config, 59, 1, std::vector<uint8_t>(3601 * 2, 9));
+    BrixoLog log = LogOf(config, 59, 1, std::vector<uint8_t>(3601 * 2, 9));
     log.m_date = FileTimeFromUnixMs(1780000000000);  // 2026-05-28 20:26:40 UTC
-    CPropertiesDlg dialog(log);
+    LogPropertiesDialog dialog(log);
     EXPECT_EQ(dialog.m_date->dateTime().toMSecsSinceEpoch(), 1780000000000);
     EXPECT_EQ((QStringList{dialog.windowTitle(), dialog.m_duration->text(), dialog.m_date->text(),
                            dialog.m_comment->toPlainText()}),
               (QStringList{"Log Properties", "00:06:00", "2026-05-28 20:26:40", ""}));
-    CAboutDlg about(config);
+    AboutDialog about(config);
     EXPECT_EQ(about.m_devices->text(), "Brixo");
     EXPECT_EQ(about.m_configuration->text(), "Configuration: the built-in document.");
     EXPECT_TRUE(about.m_title->text().startsWith("<b>Nivra " NIVRA_VERSION "</b>"));
@@ -465,10 +465,10 @@ TEST(LogDialogs, PropertiesAndAbout)
     WriteText(folder.filePath("Nivra.cfg"), "<?xml version='1.0' encoding='x-nivra-42'?><Config/>");
     Configuration fallen;
     fallen.Load(folder.path().toStdString(), "");
-    EXPECT_EQ(CAboutDlg(fallen).m_configuration->text(),
+    EXPECT_EQ(AboutDialog(fallen).m_configuration->text(),
               "Configuration: the built-in document.\n" + folder.filePath("Nivra.cfg") +
                   " was not used: its encoding \"x-nivra-42\" is not one Nivra can read");
     Configuration none;
     none.LoadFromText("<Config><Devices/></Config>");
-    EXPECT_EQ(CAboutDlg(none).m_devices->text(), "");
+    EXPECT_EQ(AboutDialog(none).m_devices->text(), "");
 }

@@ -10,7 +10,7 @@
 
 #include "chart/chart_axis.h"
 #include "chart/chart_scene.h"
-#include "chart/chart_serie.h"
+#include "chart/chart_series.h"
 
 class QMenu;
 class QAction;
@@ -19,24 +19,24 @@ class QPainter;
 // The chart window: series of equally spaced samples over one shared time axis, each with
 // its own value axis, drawn into an off-screen picture; zoom, pan, selection, labels and a
 // view history. What the pilot does in it is told by its signals.
-class CMChartCtrl : public QWidget {
+class ChartWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit CMChartCtrl(QWidget* parent = nullptr);
-    ~CMChartCtrl() override;
+    explicit ChartWidget(QWidget* parent = nullptr);
+    ~ChartWidget() override;
 
     // Appends a series (no redraw: Recalc draws what was added) and returns it.
-    std::shared_ptr<CMChartSerie> AddSerie(const QString& name, double firstTime, double interval,
+    std::shared_ptr<ChartSeries> AddSeries(const QString& name, double firstTime, double interval,
                                            std::vector<double> values);
     // A series made elsewhere, appended as it is (no redraw).
-    void AddSerie(std::shared_ptr<CMChartSerie> serie) { m_series.push_back(std::move(serie)); }
+    void AddSeries(std::shared_ptr<ChartSeries> serie) { m_series.push_back(std::move(serie)); }
     void RemoveAllSeries();
     // Series index, or none past the end.
-    std::shared_ptr<CMChartSerie> Serie(int index) const;
-    int SerieCount() const { return static_cast<int>(m_series.size()); }
+    std::shared_ptr<ChartSeries> SeriesAt(int index) const;
+    int SeriesCount() const { return static_cast<int>(m_series.size()); }
     // The time axis: the range shown, its ticks, and where the time band lies.
-    const CXAxe& TimeAxis() const { return m_time; }
-    Range Shown() const { return {m_time.m_min, m_time.m_max}; }
+    const TimeAxis& TimeScale() const { return m_time; }
+    TimeRange Shown() const { return {m_time.m_min, m_time.m_max}; }
     // The time at a pixel column, and the column of a time.
     double TimeAt(int x) const { return m_time.PixelToValue(x); }
     int XOf(double time) const { return m_time.ValueToPixel(time); }
@@ -49,17 +49,17 @@ public:
     void ClearLabels();
     void SetSelection(double first, double last);
     // Stretches of time shaded behind the curves (the climbs); none by default.
-    void SetBands(std::vector<Range> bands);
-    const std::vector<Range>& Bands() const { return m_scene.m_bands; }
+    void SetBands(std::vector<TimeRange> bands);
+    const std::vector<TimeRange>& Bands() const { return m_scene.m_bands; }
     // Moments marked across the plot (the takeoffs and landings); the mouse drags them.
     void SetMarks(std::vector<ChartMark> marks);
     const std::vector<ChartMark>& Marks() const { return m_scene.m_marks; }
     // The mark whose line is within a few pixels of x in the plot, if any.
     std::optional<int> MarkAt(int x, int y) const;
     // The stretch selected, if any.
-    std::optional<Range> Selection() const { return m_scene.m_selection; }
+    std::optional<TimeRange> Selection() const { return m_scene.m_selection; }
     // From the earliest start to the latest end of the visible series, if any is visible.
-    std::optional<Range> DataRange() const { return SeriesRange(true); }
+    std::optional<TimeRange> DataRange() const { return SeriesRange(true); }
     // A copy of the picture on the screen, if one was drawn.
     std::optional<QImage> CopyBitmap() const;
     // Draws what the chart shows into a picture of another size with the same
@@ -112,7 +112,7 @@ signals:
     // A click (no drag) in the plot, at a time.
     void plotClicked(double time);
     // A stretch of time selected by a drag across the plot, first before last.
-    void selectionChanged(Range range);
+    void selectionChanged(TimeRange range);
     // The range shown changed (zoom, pan, history, a new set of series).
     void viewChanged();
     // A series' swatch in the legend: double-clicked (its visibility toggled, toggled true),
@@ -141,11 +141,11 @@ private:
     void SyncScene();
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
-    void ShowRange(const Range& range);
+    void ShowRange(const TimeRange& range);
     // From the earliest first time to the latest end of the series.
-    std::optional<Range> SeriesRange(bool visibleOnly) const;
+    std::optional<TimeRange> SeriesRange(bool visibleOnly) const;
     // Shows the newest range of one stack, keeping the current one on the other.
-    bool StepHistory(std::vector<Range>& from, std::vector<Range>& to);
+    bool StepHistory(std::vector<TimeRange>& from, std::vector<TimeRange>& to);
     // The plot's popup menu at a point of the plot.
     void PlotMenu(const QPoint& at, const QPoint& globalPos);
     // A zoom by the wheel or the keys: the first of a gesture leaves one step in the history.
@@ -157,9 +157,9 @@ private:
     bool InTimeBand(int x, int y) const { return m_time.m_rect.Contains(x, y); }
     bool InPlot(int x, int y) const { return m_scene.PlotRect().Contains(x, y); }
 
-    CXAxe m_time;
-    std::vector<std::shared_ptr<CMChartSerie>> m_series;
-    std::vector<Range> m_back, m_forward;
+    TimeAxis m_time;
+    std::vector<std::shared_ptr<ChartSeries>> m_series;
+    std::vector<TimeRange> m_back, m_forward;
 
     QImage m_picture;
     ChartScene m_scene{m_time, m_series};

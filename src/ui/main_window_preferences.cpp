@@ -2,13 +2,13 @@
 #include "chart/chart_style.h"
 #include "config/configuration.h"
 #include "device/serial_link.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/preferences_dialog.h"
 
-void CMainFrame::EditPreferences()
+void MainWindow::EditPreferences()
 {
-    CPreferencesDlg dialog(m_settings, m_listPorts(), this,
-                           {m_config.UnitScale("linear", "metric"), m_config.UnitScale("linear", "imperial")});
+    PreferencesDialog dialog(m_settings, m_listPorts(), this,
+                             {m_config.UnitScale("linear", "metric"), m_config.UnitScale("linear", "imperial")});
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     const bool rebuild = TakePreferences(dialog.Edited(), m_settings);
@@ -17,26 +17,26 @@ void CMainFrame::EditPreferences()
         RefreshSelected();
 }
 
-void CMainFrame::EditChartStyle(int item, bool noDialog)
+void MainWindow::EditChartStyle(int item, bool noDialog)
 {
     if (!noDialog) {
-        if (m_chart->SerieCount() == 0)
+        if (m_chart->SeriesCount() == 0)
             return;
-        CChartStyle dialog(*m_chart, item, this);
+        ChartStyleDialog dialog(*m_chart, item, this);
         if (m_runDialog(dialog) != QDialog::Accepted)
             return;
     }
     // The altitude's and the vario's display settings follow what the chart now shows.
-    const auto keep = [](const CMChartSerie* s, bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
+    const auto keep = [](const ChartSeries* s, bool& on, uint32_t& style, uint32_t& color, double& min, double& max) {
         on = s->m_visible;
         style = StoredScalingMode(s->m_scalingMode);
         color = static_cast<uint32_t>(s->m_colorIndex);
         min = s->m_customMin;
         max = s->m_customMax;
     };
-    if (const auto s = m_chart->Serie(0))
+    if (const auto s = m_chart->SeriesAt(0))
         keep(s.get(), m_settings.altOn, m_settings.altStyle, m_settings.altColor, m_settings.altMin, m_settings.altMax);
-    if (const auto s = m_chart->Serie(1))
+    if (const auto s = m_chart->SeriesAt(1))
         keep(s.get(), m_settings.varioOn, m_settings.varioStyle, m_settings.varioColor, m_settings.varioMin,
              m_settings.varioMax);
     if (!noDialog)
@@ -45,7 +45,7 @@ void CMainFrame::EditChartStyle(int item, bool noDialog)
     m_chart->update();
 }
 
-void CMainFrame::StoreSettings()
+void MainWindow::StoreSettings()
 {
     const StoreResult saved = SaveSettings(m_settings, *m_store);
     if (!saved)

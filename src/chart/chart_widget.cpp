@@ -1,4 +1,4 @@
-#include "chart/chart_ctrl.h"
+#include "chart/chart_widget.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -18,7 +18,7 @@ constexpr int kZoomPauseMs = 600;
 
 }  // namespace
 
-CMChartCtrl::CMChartCtrl(QWidget* parent) : QWidget(parent), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent), m_crosshairPen(QColor(128, 128, 128), 1, Qt::SolidLine)
 {
     m_beep = [] {
         QApplication::beep();
@@ -36,20 +36,20 @@ CMChartCtrl::CMChartCtrl(QWidget* parent) : QWidget(parent), m_crosshairPen(QCol
     m_zoomPause = new QTimer(this);
     m_zoomPause->setSingleShot(true);
     m_zoomPause->setInterval(kZoomPauseMs);
-    connect(m_zoomPause, &QTimer::timeout, this, &CMChartCtrl::EndZoomGesture);
+    connect(m_zoomPause, &QTimer::timeout, this, &ChartWidget::EndZoomGesture);
 }
 
-CMChartCtrl::~CMChartCtrl() = default;
+ChartWidget::~ChartWidget() = default;
 
-std::shared_ptr<CMChartSerie> CMChartCtrl::AddSerie(const QString& name, double firstTime, double interval,
+std::shared_ptr<ChartSeries> ChartWidget::AddSeries(const QString& name, double firstTime, double interval,
                                                     std::vector<double> values)
 {
-    auto serie = std::make_shared<CMChartSerie>(name, firstTime, interval, std::move(values));
+    auto serie = std::make_shared<ChartSeries>(name, firstTime, interval, std::move(values));
     m_series.push_back(serie);
     return serie;
 }
 
-void CMChartCtrl::RemoveAllSeries()
+void ChartWidget::RemoveAllSeries()
 {
     EndZoomGesture();
     m_series.clear();
@@ -63,31 +63,31 @@ void CMChartCtrl::RemoveAllSeries()
     emit viewChanged();
 }
 
-std::shared_ptr<CMChartSerie> CMChartCtrl::Serie(int index) const
+std::shared_ptr<ChartSeries> ChartWidget::SeriesAt(int index) const
 {
-    if (index < 0 || index >= SerieCount())
+    if (index < 0 || index >= SeriesCount())
         return nullptr;
     return m_series[static_cast<size_t>(index)];
 }
 
-std::optional<Range> CMChartCtrl::SeriesRange(bool visibleOnly) const
+std::optional<TimeRange> ChartWidget::SeriesRange(bool visibleOnly) const
 {
-    std::optional<Range> range;
+    std::optional<TimeRange> range;
     for (const auto& s : m_series) {
         if (visibleOnly && !s->m_visible)
             continue;
         if (!range)
-            range = Range{s->m_firstTime, s->EndTime()};
+            range = TimeRange{s->m_firstTime, s->EndTime()};
         range->first = std::min(range->first, s->m_firstTime);
         range->last = std::max(range->last, s->EndTime());
     }
     return range;
 }
 
-void CMChartCtrl::ResetView(bool repaint)
+void ChartWidget::ResetView(bool repaint)
 {
     // Over all series, shown or not; with no series the range stays as it was.
-    if (const std::optional<Range> all = SeriesRange(false)) {
+    if (const std::optional<TimeRange> all = SeriesRange(false)) {
         m_time.m_min = all->first;
         m_time.m_max = all->last;
     }
@@ -100,7 +100,7 @@ void CMChartCtrl::ResetView(bool repaint)
     emit viewChanged();
 }
 
-void CMChartCtrl::ShowRange(const Range& range)
+void ChartWidget::ShowRange(const TimeRange& range)
 {
     m_time.m_min = range.first;
     m_time.m_max = range.last;
@@ -108,7 +108,7 @@ void CMChartCtrl::ShowRange(const Range& range)
     update();
 }
 
-void CMChartCtrl::SetRange(double first, double last)
+void ChartWidget::SetRange(double first, double last)
 {
     EndZoomGesture();
     m_back.push_back({m_time.m_min, m_time.m_max});
@@ -116,39 +116,39 @@ void CMChartCtrl::SetRange(double first, double last)
     ShowRange({first, last});
 }
 
-bool CMChartCtrl::StepHistory(std::vector<Range>& from, std::vector<Range>& to)
+bool ChartWidget::StepHistory(std::vector<TimeRange>& from, std::vector<TimeRange>& to)
 {
     EndZoomGesture();
     if (from.empty())
         return false;
     to.push_back({m_time.m_min, m_time.m_max});
-    const Range r = from.back();
+    const TimeRange r = from.back();
     from.pop_back();
     ShowRange(r);
     return true;
 }
 
-void CMChartCtrl::PreviousView()
+void ChartWidget::PreviousView()
 {
     if (StepHistory(m_back, m_forward))
         emit viewChanged();
 }
 
-void CMChartCtrl::NextView()
+void ChartWidget::NextView()
 {
     StepHistory(m_forward, m_back);
 }
 
-void CMChartCtrl::ShowWholeRange()
+void ChartWidget::ShowWholeRange()
 {
-    const std::optional<Range> all = SeriesRange(false);
+    const std::optional<TimeRange> all = SeriesRange(false);
     if (!all || (all->first == m_time.m_min && all->last == m_time.m_max))
         return;
     SetRange(all->first, all->last);
     emit viewChanged();
 }
 
-void CMChartCtrl::ClearLabels()
+void ChartWidget::ClearLabels()
 {
     for (const auto& s : m_series)
         s->m_labels.clear();
@@ -156,28 +156,28 @@ void CMChartCtrl::ClearLabels()
     update();
 }
 
-void CMChartCtrl::SetSelection(double first, double last)
+void ChartWidget::SetSelection(double first, double last)
 {
-    m_scene.m_selection = Range{first, last};
+    m_scene.m_selection = TimeRange{first, last};
     Recalc();
     update();
 }
 
-void CMChartCtrl::SetBands(std::vector<Range> bands)
+void ChartWidget::SetBands(std::vector<TimeRange> bands)
 {
     m_scene.m_bands = std::move(bands);
     Recalc();
     update();
 }
 
-void CMChartCtrl::SetMarks(std::vector<ChartMark> marks)
+void ChartWidget::SetMarks(std::vector<ChartMark> marks)
 {
     m_scene.m_marks = std::move(marks);
     Recalc();
     update();
 }
 
-std::optional<int> CMChartCtrl::MarkAt(int x, int y) const
+std::optional<int> ChartWidget::MarkAt(int x, int y) const
 {
     if (!InPlot(x, y))
         return std::nullopt;
@@ -193,14 +193,14 @@ std::optional<int> CMChartCtrl::MarkAt(int x, int y) const
     return nearest;
 }
 
-std::optional<QImage> CMChartCtrl::CopyBitmap() const
+std::optional<QImage> ChartWidget::CopyBitmap() const
 {
     if (m_picture.isNull())
         return std::nullopt;
     return m_picture.copy();
 }
 
-void CMChartCtrl::SetLook(const ChartLook& look)
+void ChartWidget::SetLook(const ChartLook& look)
 {
     m_scene.m_look = look;
     m_scene.m_look.timeReadOut = true;  // the mouse gives a time on the screen
@@ -209,7 +209,7 @@ void CMChartCtrl::SetLook(const ChartLook& look)
     update();
 }
 
-void CMChartCtrl::Recalc()
+void ChartWidget::Recalc()
 {
     // A new picture has empty value boxes and no crosshair until the mouse moves again.
     m_crosshairShown = false;
@@ -231,17 +231,17 @@ void CMChartCtrl::Recalc()
     m_scene.Draw(m_picture);
 }
 
-void CMChartCtrl::DrawPanFrame()
+void ChartWidget::DrawPanFrame()
 {
     m_scene.DrawPanFrame(m_picture);
     update();
 }
 
-std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
+std::unique_ptr<ChartPicture> ChartWidget::Snapshot() const
 {
     auto picture = std::make_unique<ChartPicture>();
     for (const auto& s : m_series)
-        picture->m_series.push_back(std::make_shared<CMChartSerie>(*s));
+        picture->m_series.push_back(std::make_shared<ChartSeries>(*s));
     picture->m_time.m_min = m_time.m_min;
     picture->m_time.m_max = m_time.m_max;
     picture->m_scene.m_look = m_scene.m_look;
@@ -252,7 +252,7 @@ std::unique_ptr<ChartPicture> CMChartCtrl::Snapshot() const
     return picture;
 }
 
-std::optional<QImage> CMChartCtrl::DrawImage(QSize size, double scale)
+std::optional<QImage> ChartWidget::DrawImage(QSize size, double scale)
 {
     if (size.width() < 1 || size.height() < 1 || !(scale >= 1 && scale <= 4))
         return std::nullopt;
@@ -268,7 +268,7 @@ std::optional<QImage> CMChartCtrl::DrawImage(QSize size, double scale)
     return image;
 }
 
-int CMChartCtrl::SwatchAt(int x, int y) const
+int ChartWidget::SwatchAt(int x, int y) const
 {
     for (size_t i = 0; i < m_series.size(); ++i)
         if (m_series[i]->m_swatchRect.Contains(x, y))
@@ -276,7 +276,7 @@ int CMChartCtrl::SwatchAt(int x, int y) const
     return -1;
 }
 
-void CMChartCtrl::paintEvent(QPaintEvent*)
+void ChartWidget::paintEvent(QPaintEvent*)
 {
     // Also when the window went to a screen of another pixel density.
     if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF())
@@ -310,7 +310,7 @@ void CMChartCtrl::paintEvent(QPaintEvent*)
     }
 }
 
-void CMChartCtrl::resizeEvent(QResizeEvent* event)
+void ChartWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_picture = QImage();

@@ -15,7 +15,7 @@
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ constexpr size_t kMaxImageFile = 64 * 1024 * 1024;
 
 }  // namespace
 
-void CMainFrame::OpenLogbook(const std::string& folder)
+void MainWindow::OpenLogbook(const std::string& folder)
 {
     m_logbook.reset();
     auto book = Logbook::Open(folder, m_config);
@@ -47,7 +47,7 @@ void CMainFrame::OpenLogbook(const std::string& folder)
     RefreshLogbook();
 }
 
-void CMainFrame::RefreshLogbook()
+void MainWindow::RefreshLogbook()
 {
     if (!m_logbookView)
         return;
@@ -75,7 +75,7 @@ void CMainFrame::RefreshLogbook()
                         m_config.UnitScale("linear", imperial ? "imperial" : "metric"), deviceName);
 }
 
-QString CMainFrame::KeepDownloadNow(DownloadSession& session)
+QString MainWindow::KeepDownloadNow(DownloadSession& session)
 {
     if (!m_logbook)
         return m_logbookProblem + QStringLiteral("\nThe flights are not kept: save them with File > Save As.");
@@ -92,7 +92,7 @@ QString CMainFrame::KeepDownloadNow(DownloadSession& session)
     return QString::fromStdString(KeptText(*kept));
 }
 
-std::optional<LogbookEntry> CMainFrame::LogbookEntryOf(const CBrixoLog& log)
+std::optional<LogbookEntry> MainWindow::LogbookEntryOf(const BrixoLog& log)
 {
     if (!m_logbook)
         return std::nullopt;
@@ -100,7 +100,7 @@ std::optional<LogbookEntry> CMainFrame::LogbookEntryOf(const CBrixoLog& log)
     return found ? *found : std::nullopt;
 }
 
-std::optional<double> CMainFrame::StartElevationOf(const CBrixoLog& log)
+std::optional<double> MainWindow::StartElevationOf(const BrixoLog& log)
 {
     if (!m_settings.altAboveSeaLevel)
         return std::nullopt;
@@ -108,7 +108,7 @@ std::optional<double> CMainFrame::StartElevationOf(const CBrixoLog& log)
     return entry ? entry->fields.startElevation : std::nullopt;
 }
 
-QString CMainFrame::TreeName(const CBrixoLog& log, int number)
+QString MainWindow::TreeName(const BrixoLog& log, int number)
 {
     const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
     if (entry && entry->fields.name)
@@ -116,13 +116,13 @@ QString CMainFrame::TreeName(const CBrixoLog& log, int number)
     return QString::fromStdString(LogName(number, log.Duration()));
 }
 
-void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
+void MainWindow::EditLogProperties(QTreeWidgetItem* item)
 {
-    const CBrixoLog* log = m_tree->LogOf(item);
+    const BrixoLog* log = m_tree->LogOf(item);
     if (!log)
         return;
     const std::optional<LogbookEntry> entry = LogbookEntryOf(*log);
-    CPropertiesDlg dialog(*log, entry ? entry->fields : PilotFields{}, m_tree->DefaultName(item), this);
+    LogPropertiesDialog dialog(*log, entry ? entry->fields : PilotFields{}, m_tree->DefaultName(item), this);
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     if (!m_logbook) {
@@ -158,11 +158,11 @@ void CMainFrame::EditLogProperties(QTreeWidgetItem* item)
         FindFlightsShown(*log);
 }
 
-void CMainFrame::OpenFromLogbook(const std::vector<int64_t>& ids)
+void MainWindow::OpenFromLogbook(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty() || !MayDiscardLogs())
         return;
-    std::vector<std::pair<CBrixoLog, LogbookEntry>> flights;
+    std::vector<std::pair<BrixoLog, LogbookEntry>> flights;
     for (int64_t id : ids) {
         auto log = m_logbook->LoadLog(id, m_config);
         auto entry = m_logbook->Find(id);
@@ -192,11 +192,11 @@ void CMainFrame::OpenFromLogbook(const std::vector<int64_t>& ids)
     m_leftTabs->setCurrentIndex(0);
 }
 
-void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
+void MainWindow::ExportFromLogbook(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty())
         return;
-    std::vector<CBrixoLog> logs;
+    std::vector<BrixoLog> logs;
     for (int64_t id : ids) {
         auto log = m_logbook->LoadLog(id, m_config);
         if (!log) {
@@ -224,7 +224,7 @@ void CMainFrame::ExportFromLogbook(const std::vector<int64_t>& ids)
         RememberFolder(path);
 }
 
-void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)
+void MainWindow::DeleteFromLogbook(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty())
         return;
@@ -239,7 +239,7 @@ void CMainFrame::DeleteFromLogbook(const std::vector<int64_t>& ids)
     RefreshLogbook();
 }
 
-void CMainFrame::OnImportImage()
+void MainWindow::OnImportImage()
 {
     QFileDialog dialog(this, QStringLiteral("Import Memory Image"),
                        m_logbook ? QString::fromStdString(m_logbook->Folder() + "/images") : QString(),
@@ -250,7 +250,7 @@ void CMainFrame::OnImportImage()
     ImportImage(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::ImportImage(const QString& path)
+bool MainWindow::ImportImage(const QString& path)
 {
     auto read = ReadSmallFile(path.toStdString(), kMaxImageFile);
     if (!read) {
@@ -270,7 +270,7 @@ bool CMainFrame::ImportImage(const QString& path)
     }
     if (!MayDiscardLogs())
         return false;
-    CDownloadDataDlg replay(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
+    DownloadDialog replay(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
     if (Status taken = replay.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end())); !taken) {
         m_warn(QStringLiteral("%1 cannot be imported: %2").arg(path, QString::fromStdString(taken.Error())));
         return false;
