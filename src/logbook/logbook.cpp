@@ -24,55 +24,14 @@
 #include "base/file_access.h"
 #include "config/configuration.h"
 #include "dsp/decoder.h"
+#include "logbook/schema.h"
+#include "logbook/sql_text.h"
 
 namespace {
-
-// The schema, one list of statements per version: version n is reached by running list n - 1.
-const std::vector<std::vector<const char*>> kMigrations = {
-    // 1: the memory images as received, and every flight with its raw records.
-    {
-        "CREATE TABLE images (id INTEGER PRIMARY KEY, received_at TEXT NOT NULL, size INTEGER NOT NULL,"
-        " sha256 TEXT NOT NULL, path TEXT NOT NULL)",
-        "CREATE TABLE flights (id INTEGER PRIMARY KEY, content_hash TEXT NOT NULL UNIQUE,"
-        " image_id INTEGER REFERENCES images(id) ON DELETE SET NULL, image_offset INTEGER NOT NULL DEFAULT 0,"
-        " downloaded_at TEXT NOT NULL, date INTEGER NOT NULL, rate INTEGER NOT NULL, device_id INTEGER NOT NULL,"
-        " record_size INTEGER NOT NULL, samples INTEGER NOT NULL, duration REAL NOT NULL, records BLOB NOT NULL)",
-    },
-    // 2: what the pilot notes about a flight, and its highest point for the list.
-    {
-        "ALTER TABLE flights ADD COLUMN name TEXT",
-        "ALTER TABLE flights ADD COLUMN flown_at INTEGER",
-        "ALTER TABLE flights ADD COLUMN site TEXT NOT NULL DEFAULT ''",
-        "ALTER TABLE flights ADD COLUMN comment TEXT NOT NULL DEFAULT ''",
-        "ALTER TABLE flights ADD COLUMN start_elevation REAL",
-        "ALTER TABLE flights ADD COLUMN max_altitude REAL",
-        "CREATE INDEX flights_by_date ON flights (date)",
-    },
-    // 3: the airtime from takeoff to landing, the number of flights in the log (none when its
-    // altitude cannot be analysed: the airtime is then its logger-on duration), and the
-    // takeoff and landing marks the pilot corrected. Found for the older flights by
-    // AnalyseOlderFlights in the same transaction.
-    {
-        "ALTER TABLE flights ADD COLUMN airtime REAL",
-        "ALTER TABLE flights ADD COLUMN flight_count INTEGER",
-        "ALTER TABLE flights ADD COLUMN marks TEXT",
-    },
-};
 
 const char kEntryColumns[] =
     "id, content_hash, date, rate, device_id, record_size, samples, duration, max_altitude, downloaded_at,"
     " image_id, image_offset, name, flown_at, site, comment, start_elevation, airtime, flight_count, marks";
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-std::string Why(const QSqlError& error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.toStdString();
-}
 
 std::string UtcText(FileTime time)
 {
@@ -138,6 +97,33 @@ void BindFacts(QSqlQuery& q, const AltitudeFacts& facts, double duration)
     q.addBindValue(Optional(facts.maxAltitude));
 }
 
+// A new flight; one that is there already (by its content) is left as it is, also when another
+// writer entered it a moment ago.
+const char kInsertFlight[] =
+    "INSERT OR IGNORE INTO flights (content_hash, image_id, image_offset, downloaded_at, date, rate, device_id,"
+    " record_size, samples, duration, records, airtime, flight_count, max_altitude)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+// Binds the values of kInsertFlight: the log, the image it came from (a null id for none),
+// when it entered the logbook, and the date it is known by.
+void BindFlight(QSqlQuery& q, const BrixoLog& log, const QString& hash, const QVariant& imageId, uint32_t offset,
+                FileTime enteredAt, FileTime date)
+{
+    q.addBindValue(hash);
+    q.addBindValue(imageId);
+    q.addBindValue(offset);
+    q.addBindValue(Text(UtcText(enteredAt)));
+    q.addBindValue(static_cast<qlonglong>(date));
+    q.addBindValue(log.m_rate);
+    q.addBindValue(DeviceIdOf(log));
+    q.addBindValue(log.m_recordSize);
+    q.addBindValue(static_cast<qulonglong>(log.SampleCount()));
+    q.addBindValue(log.Duration());
+    q.addBindValue(
+        QByteArray(reinterpret_cast<const char*>(log.m_rawData.data()), static_cast<qsizetype>(log.m_rawData.size())));
+    BindFacts(q, AltitudeFactsOf(log), log.Duration());
+}
+
 // A log of a flight's row: its device found in the configuration by id.
 Result<BrixoLog> LogOfRow(int64_t id, uint32_t rate, uint32_t deviceId, uint32_t recordSize, const QByteArray& records,
                           FileTime date, const Configuration& config)
@@ -155,34 +141,6 @@ Result<BrixoLog> LogOfRow(int64_t id, uint32_t rate, uint32_t deviceId, uint32_t
     log.m_rawData.assign(records.begin(), records.end());
     log.m_date = date;
     return log;
-}
-
-QString ImageHash(const std::vector<uint8_t>& image)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(image.data()),
-                                                                       static_cast<qsizetype>(image.size())),
-                                                        QCryptographicHash::Sha256)
-                                   .toHex());
-}
-
-// A database file is either empty (new) or starts with SQLite's own header.
-bool LooksLikeSqlite(const QString& path)
-{
-    QFile f(path);
-    if (!f.exists() || f.size() == 0)
-        return true;
-    if (!f.open(QIODevice::ReadOnly))
-        return true;  // let the database say why it cannot be read
-    return f.read(16) == QByteArray("SQLite format 3\0", 16);
-}
-
-// "2026-12-07T03-15-20Z-3f9a0c1d2e4b5a69.mem": when it came, and what it holds (the start of
-// its SHA-256), so that two downloads never share a name, even in the same second.
-QString ImageFileName(const QDir& folder, FileTime receivedAt, const QString& hash)
-{
-    const QString stamp = QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(receivedAt), QTimeZone::utc())
-                              .toString(QStringLiteral("yyyy-MM-dd'T'HH-mm-ss'Z'"));
-    return folder.filePath(stamp + QLatin1Char('-') + hash.left(16) + QStringLiteral(".mem"));
 }
 
 // Runs an update prepared with the flight's id as its last value: the reason when it fails, or
@@ -320,7 +278,7 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
     }
     const int schema = version.value(0).toInt();
     version.finish();
-    if (schema > kSchemaVersion)
+    if (schema > kLogbookSchema)
         return Fail(book->DatabasePath() + " was written by a newer Nivra (schema " + std::to_string(schema) +
                     "); it was left as it is");
     if (schema < 0)
@@ -362,7 +320,7 @@ Status Logbook::ReopenReadOnly(const std::string& why)
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         return Fail(why);
-    if (version.value(0).toInt() != kSchemaVersion)
+    if (version.value(0).toInt() != kLogbookSchema)
         return Fail(why + "; it cannot be brought up to date, and it is of an older schema");
     m_readOnly = "it cannot be written (" + why + "): new flights cannot be kept in it";
     return {};
@@ -378,38 +336,10 @@ Status Logbook::Execute(const std::string& sql)
 
 Status Logbook::Migrate(const Configuration& config)
 {
-    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
-    // BEGIN IMMEDIATE: two processes opening a new logbook at once migrate it one after the other.
-    if (Status s = Execute("BEGIN IMMEDIATE"); !s)
-        return s;
-    QSqlQuery version(db);
-    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
-        const std::string why = Why(version.lastError());
-        (void)Execute("ROLLBACK");
-        return Fail(why);
-    }
-    int current = version.value(0).toInt();
-    version.finish();
-    for (; current < kSchemaVersion; ++current) {
-        for (const char* statement : kMigrations[static_cast<size_t>(current)]) {
-            if (Status s = Execute(statement); !s) {
-                (void)Execute("ROLLBACK");
-                return Fail("the logbook cannot be brought to schema " + std::to_string(current + 1) + ": " +
-                            s.Error());
-            }
-        }
-        if (current + 1 == 3) {
-            if (Status s = AnalyseOlderFlights(config); !s) {
-                (void)Execute("ROLLBACK");
-                return Fail("the logbook cannot be brought to schema 3: " + s.Error());
-            }
-        }
-        if (Status s = Execute("PRAGMA user_version = " + std::to_string(current + 1)); !s) {
-            (void)Execute("ROLLBACK");
-            return s;
-        }
-    }
-    return Execute("COMMIT");
+    return MigrateSchema(Text(m_connection), [&](int version) -> Status {
+        // The airtime and highest point of the flights kept before they were stored.
+        return version == 3 ? AnalyseOlderFlights(config) : Status{};
+    });
 }
 
 Status Logbook::AnalyseOlderFlights(const Configuration& config)
@@ -441,21 +371,12 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
                                                const std::vector<BuiltFlight>& flights, FileTime receivedAt)
 {
     ArchiveReport report;
-    const QDir images(Text(m_folder + "/images"));
-    const QString hash = ImageHash(image);
+    const std::string hash = ImageStore::HashOf(image);
     // The flights are kept even when their memory image cannot be: they are what the pilot wants.
-    if (!QDir().mkpath(images.path())) {
-        report.imageProblem =
-            "the memory image could not be written: the folder " + images.path().toStdString() + " cannot be made";
-    } else {
-        report.imagePath = ImageFileName(images, receivedAt, hash).toStdString();
-        const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-        if (Status written = WriteFileSafely(report.imagePath, bytes); !written) {
-            report.imageProblem =
-                "the memory image could not be written to " + report.imagePath + ": " + written.Error();
-            report.imagePath.clear();
-        }
-    }
+    if (auto kept = Images().Keep(image, hash))
+        report.imagePath = *kept;
+    else
+        report.imageProblem = kept.Error();
     const std::string keptIn =
         report.imagePath.empty() ? "; " + report.imageProblem : ". The memory image is kept in " + report.imagePath;
 
@@ -473,7 +394,7 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
         q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
         q.addBindValue(Text(UtcText(receivedAt)));
         q.addBindValue(static_cast<qlonglong>(image.size()));
-        q.addBindValue(hash);
+        q.addBindValue(Text(hash));
         q.addBindValue(Text(report.imagePath));
         if (!q.exec())
             return failed(q);
@@ -481,25 +402,11 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     }
 
     QSqlQuery insert(db);
-    insert.prepare(QStringLiteral(
-        "INSERT OR IGNORE INTO flights (content_hash, image_id, image_offset, downloaded_at, date, rate, device_id,"
-        " record_size, samples, duration, records, airtime, flight_count, max_altitude)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insert.prepare(QLatin1String(kInsertFlight));
     int written = 0;
     for (const BuiltFlight& f : flights) {
-        insert.addBindValue(Text(FlightHash(f.log)));
-        insert.addBindValue(imageId);
-        insert.addBindValue(f.offset);
-        insert.addBindValue(Text(UtcText(receivedAt)));
-        insert.addBindValue(static_cast<qlonglong>(receivedAt));  // a downloaded log is dated with the download
-        insert.addBindValue(f.log.m_rate);
-        insert.addBindValue(DeviceIdOf(f.log));
-        insert.addBindValue(f.log.m_recordSize);
-        insert.addBindValue(static_cast<qulonglong>(f.log.SampleCount()));
-        insert.addBindValue(f.log.Duration());
-        insert.addBindValue(QByteArray(reinterpret_cast<const char*>(f.log.m_rawData.data()),
-                                       static_cast<qsizetype>(f.log.m_rawData.size())));
-        BindFacts(insert, AltitudeFactsOf(f.log), f.log.Duration());
+        // A downloaded log is dated with the download.
+        BindFlight(insert, f.log, Text(FlightHash(f.log)), imageId, f.offset, receivedAt, receivedAt);
         if (!insert.exec())
             return failed(insert);
         if (insert.numRowsAffected() > 0)
@@ -521,53 +428,13 @@ Result<std::optional<std::string>> Logbook::ImagePathOf(const std::vector<uint8_
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
     q.prepare(QStringLiteral("SELECT path FROM images WHERE sha256 = ? AND size = ? ORDER BY id LIMIT 1"));
-    q.addBindValue(ImageHash(image));
+    q.addBindValue(Text(ImageStore::HashOf(image)));
     q.addBindValue(static_cast<qlonglong>(image.size()));
     if (!q.exec())
         return Fail(Why(q.lastError()));
     if (!q.next())
         return std::optional<std::string>();
     return std::optional<std::string>(q.value(0).toString().toStdString());
-}
-
-Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& image,
-                                  const std::vector<BuiltFlight>& flights, FileTime receivedAt)
-{
-    KeptDownload kept;
-    auto path = book.ImagePathOf(image);
-    if (!path)
-        return Fail(path.Error());
-    if (*path) {
-        kept.alreadyKept = true;
-        // Its file deleted since: put back, now that the bytes are here again.
-        if (!QFileInfo::exists(QString::fromStdString(**path))) {
-            const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-            if (Status written = WriteFileSafely(**path, bytes); written)
-                kept.restored = true;
-            else
-                kept.report.imageProblem =
-                    "the memory image could not be written again to " + **path + ": " + written.Error();
-        }
-        return kept;
-    }
-    auto report = book.ArchiveDownload(image, flights, receivedAt);
-    if (!report)
-        return Fail(report.Error());
-    kept.report = *report;
-    return kept;
-}
-
-std::string KeptText(const KeptDownload& kept)
-{
-    const std::string image = kept.report.imageProblem.empty() ? "" : " But " + kept.report.imageProblem + ".";
-    if (kept.alreadyKept)
-        return "This memory image is in the logbook already." +
-               std::string(kept.restored ? " Its file was missing and is written again." : "") + image;
-    const int added = kept.report.added;
-    std::string text = "Kept in the logbook: " + std::to_string(added) + (added == 1 ? " new flight" : " new flights");
-    if (kept.report.alreadyThere > 0)
-        text += ", " + std::to_string(kept.report.alreadyThere) + " there already";
-    return text + "." + image;
 }
 
 Result<int64_t> Logbook::Add(const BrixoLog& log, FileTime addedAt)
@@ -590,10 +457,7 @@ Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const BrixoLog*>
         return Fail(why);
     };
     QSqlQuery insert(db);
-    // Another writer may have added the same flight since: it is there already, not an error.
-    insert.prepare(QStringLiteral(
-        "INSERT OR IGNORE INTO flights (content_hash, downloaded_at, date, rate, device_id, record_size, samples,"
-        " duration, records, airtime, flight_count, max_altitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insert.prepare(QLatin1String(kInsertFlight));
     QSqlQuery find(db);
     find.prepare(QStringLiteral("SELECT id FROM flights WHERE content_hash = ?"));
     std::vector<AddedLog> added;
@@ -608,17 +472,7 @@ Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const BrixoLog*>
             continue;
         }
         find.finish();
-        insert.addBindValue(hash);
-        insert.addBindValue(Text(UtcText(addedAt)));
-        insert.addBindValue(static_cast<qlonglong>(log->m_date));
-        insert.addBindValue(log->m_rate);
-        insert.addBindValue(DeviceIdOf(*log));
-        insert.addBindValue(log->m_recordSize);
-        insert.addBindValue(static_cast<qulonglong>(log->SampleCount()));
-        insert.addBindValue(log->Duration());
-        insert.addBindValue(QByteArray(reinterpret_cast<const char*>(log->m_rawData.data()),
-                                       static_cast<qsizetype>(log->m_rawData.size())));
-        BindFacts(insert, AltitudeFactsOf(*log), log->Duration());
+        BindFlight(insert, *log, hash, QVariant(QMetaType(QMetaType::LongLong)), 0, addedAt, log->m_date);
         if (!insert.exec())
             return failed(insert);
         added.push_back({insert.lastInsertId().toLongLong(), false});

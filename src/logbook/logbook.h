@@ -11,6 +11,8 @@
 #include "base/result.h"
 #include "device/memory_image.h"
 #include "dsp/airtime.h"
+#include "logbook/image_store.h"
+#include "logbook/schema.h"
 
 class Configuration;
 
@@ -98,7 +100,7 @@ uint32_t DeviceIdOf(const BrixoLog& log);
 // and left as it is. One object per thread.
 class Logbook {
 public:
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = kLogbookSchema;
 
     // $XDG_DATA_HOME/Nivra, usually ~/.local/share/Nivra.
     static std::string DefaultFolder();
@@ -112,13 +114,15 @@ public:
     Logbook& operator=(const Logbook&) = delete;
 
     const std::string& Folder() const { return m_folder; }
+    // The memory images, in images/ beside the database.
+    ImageStore Images() const { return ImageStore(m_folder + "/images"); }
     // Why the logbook was opened for reading only ("it cannot be written (...): new flights cannot
     // be kept in it"); empty when it can be written.
     const std::string& ReadOnly() const { return m_readOnly; }
     std::string DatabasePath() const;
 
-    // Keeps a complete download: the memory image as received goes to images/ (named
-    // from receivedAt, which also dates its flights, written safely), then the image and its flights enter the
+    // Keeps a complete download: the memory image as received goes to images/ (named by its
+    // content, written safely), then the image and its flights, dated receivedAt, enter the
     // database in one transaction. A flight already there stays one row. When the
     // database refuses, nothing of the download is in it (the image file stays, for a
     // later import) and the reason says so.
@@ -169,16 +173,3 @@ struct AltitudeFacts {
     std::optional<std::vector<FlightSpan>> flights;
 };
 AltitudeFacts AltitudeFactsOf(const BrixoLog& log);
-
-// What became of a download offered to the logbook.
-struct KeptDownload {
-    bool alreadyKept = false;  // its memory image was in the logbook already (a replay of it)
-    bool restored = false;     // and its file, deleted since, was written again
-    ArchiveReport report;
-};
-// Keeps a complete download, or a memory image imported from elsewhere, unless that very
-// image is kept already; a line saying what became of it, for the user, comes with it.
-Result<KeptDownload> KeepDownload(Logbook& book, const std::vector<uint8_t>& image,
-                                  const std::vector<BuiltFlight>& flights, FileTime receivedAt);
-// "Kept in the logbook: 2 new flights, 1 already there." and the like.
-std::string KeptText(const KeptDownload& kept);

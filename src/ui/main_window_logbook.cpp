@@ -10,6 +10,7 @@
 #include "base/file_access.h"
 #include "config/configuration.h"
 #include "device/download_session.h"
+#include "logbook/keep_download.h"
 #include "ui/download_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/log_dialogs.h"

@@ -236,8 +236,8 @@ void MainWindow::SelectClimb(int index)
     if (c.start < shown.first || c.end > shown.last) {
         const double wanted = std::max(shown.last - shown.first, (c.end - c.start) * 1.2);
         double first = (c.start + c.end - wanted) / 2;
-        if (const std::optional<TimeRange> data = m_chart->DataRange())
-            first = std::clamp(first, data->first, std::max(data->first, data->last - wanted));
+        if (const std::optional<TimeRange> all = m_chart->DataRange())
+            first = std::clamp(first, all->first, std::max(all->first, all->last - wanted));
         m_chart->SetRange(first, first + wanted);
         FollowViewHistory();
     }

@@ -9,12 +9,15 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <map>
 #include <thread>
 
 #include "device/memory_image.h"
 #include "limited_folder.h"
+#include "logbook/keep_download.h"
 #include "logbook/logbook.h"
 #include "test_support.h"
 
@@ -84,13 +87,12 @@ TEST_F(LogbookTest, ADownloadIsKeptWholeAndOnce)
     auto report = Archive(*book, logs, now);
     ASSERT_TRUE(report.Ok()) << report.Error();
     EXPECT_EQ(report->added, 2);
-    // Named by when it came and what it holds.
+    // Named by what it holds.
     const QString hash = QString::fromLatin1(
         QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
                                  QCryptographicHash::Sha256)
             .toHex());
-    EXPECT_EQ(QString::fromStdString(report->imagePath),
-              dir.filePath("images/2026-11-30T00-53-20Z-" + hash.left(16) + ".mem"));
+    EXPECT_EQ(QString::fromStdString(report->imagePath), dir.filePath("images/" + hash + ".mem"));
     EXPECT_EQ(FileBytes(QString::fromStdString(report->imagePath)), std::string(image.begin(), image.end()));
 
     auto entries = book->List();
@@ -663,4 +665,44 @@ TEST_F(LogbookTest, AWriterKilledInTheMiddleLeavesAllOrNothing)
     ASSERT_TRUE(writer.waitForFinished(30000));
     EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
     EXPECT_EQ(book->List()->size(), 21u);
+}
+
+TEST(ImageStore, AnImageIsOneFileNamedByWhatItHolds)
+{
+    QTemporaryDir dir;
+    const ImageStore store(dir.filePath("images").toStdString());
+    const std::vector<uint8_t> image = {1, 2, 3, 4, 5}, other = {1, 2, 3, 4, 6};
+    const std::string hash = ImageStore::HashOf(image);
+    EXPECT_EQ(hash, "74f81fe167d99b4cb41d6d0ccda82278caee9f3e2f25d5e5a3936ff3dcec60d0");
+    auto first = store.Keep(image, hash);
+    ASSERT_TRUE(first.Ok()) << first.Error();
+    EXPECT_EQ(*first, store.Folder() + "/" + hash + ".mem");
+    // Kept again: the same file, not written again; another image beside it.
+    // (A safe write replaces the file: a new inode.)
+    const auto inode = [](const std::string& path) {
+        struct stat st {};
+        return stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+    };
+    const auto written = inode(*first);
+    auto again = store.Keep(image, hash);
+    auto beside = store.Keep(other, ImageStore::HashOf(other));
+    ASSERT_TRUE(again.Ok() && beside.Ok());
+    EXPECT_EQ(*again, *first);
+    EXPECT_NE(*beside, *first);
+    EXPECT_EQ(inode(*first), written);
+    EXPECT_EQ(QDir(QString::fromStdString(store.Folder())).entryList(QDir::Files).size(), 2);
+    // A damaged file of its name is written whole again.
+    WriteText(QString::fromStdString(*first), "\x01\x02");
+    ASSERT_TRUE(store.Keep(image, hash).Ok());
+    EXPECT_EQ(FileBytes(QString::fromStdString(*first)), std::string("\x01\x02\x03\x04\x05"));
+    // Restored only where the file is gone.
+    EXPECT_EQ(*ImageStore::Restore(*first, image), false);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(*first)));
+    EXPECT_EQ(*ImageStore::Restore(*first, image), true);
+    EXPECT_EQ(FileBytes(QString::fromStdString(*first)), std::string("\x01\x02\x03\x04\x05"));
+    // A folder that cannot be made is said.
+    WriteText(dir.filePath("file"), "x");
+    const auto refused = ImageStore(dir.filePath("file/images").toStdString()).Keep(image, hash);
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Error().find("cannot be made"), std::string::npos) << refused.Error();
 }

@@ -18,6 +18,7 @@
 #include "base/file_access.h"
 #include "commands.h"
 #include "device/download_session.h"
+#include "logbook/keep_download.h"
 #include "logbook/logbook.h"
 #include "tool_options.h"
 
