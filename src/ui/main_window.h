@@ -244,6 +244,7 @@ private:
     std::map<std::string, std::vector<FlightSpan>> m_correctedElsewhere;
     std::unique_ptr<Logbook> m_logbook;
     QString m_logbookProblem;
+    QString m_lookupProblem;      // the last reason a log could not be looked up in the logbook, told once
     bool m_downloadKept = false;  // the last download is in the logbook
     LogbookView* m_logbookView = nullptr;
     QTabWidget* m_leftTabs = nullptr;

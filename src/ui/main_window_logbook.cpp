@@ -98,7 +98,19 @@ std::optional<LogbookEntry> MainWindow::LogbookEntryOf(const BrixoLog& log)
     if (!m_logbook)
         return std::nullopt;
     auto found = m_logbook->FindByHash(FlightHash(log));
-    return found ? *found : std::nullopt;
+    if (found)
+        return *found;
+    // Not "not in the logbook": what the pilot noted (a start elevation, a name, corrected
+    // marks) cannot be read, and the window says so, once for each reason.
+    const QString problem = QStringLiteral(
+                                "The logbook cannot be read: %1\nThe log is shown without what was noted "
+                                "about it there (heights above the start, its own name).")
+                                .arg(QString::fromStdString(found.Error()));
+    if (problem != m_lookupProblem) {
+        m_lookupProblem = problem;
+        m_warn(problem);
+    }
+    return std::nullopt;
 }
 
 std::optional<double> MainWindow::StartElevationOf(const BrixoLog& log)

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -405,6 +407,23 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     const std::string above = Tool({"stats", Path("down.alt"), "1", "--set", "Alt.AboveSeaLevel=1"}).out;
     EXPECT_NE(above.find("Log/Altitude: above sea level\n"), std::string::npos) << above;
     EXPECT_NE(Tool({"logbook", "list"}).out.find("\tHop\t"), std::string::npos);
+
+    // A logbook that cannot be read is said, not taken for one without the flight.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "break");
+        db.setDatabaseName(home.filePath("data/Nivra/logbook.sqlite"));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE flights RENAME TO gone"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("break");
+    const ToolRun unread = Tool({"stats", Path("down.alt"), "1", "--set", "Alt.AboveSeaLevel=1"});
+    EXPECT_EQ(unread.status, 0);
+    EXPECT_NE(unread.err.find("the logbook cannot be read, so the altitude stays above the start: no such table: "
+                              "flights"),
+              std::string::npos)
+        << unread.err;
+    EXPECT_NE(unread.out.find("Log/Altitude: above start"), std::string::npos) << unread.out;
 }
 
 TEST_F(ToolTest, AStatsSelectionOverTheEndStopsAtTheLastSample)

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -342,4 +344,31 @@ TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
     ASSERT_TRUE(entry.Ok() && entry->has_value());
     EXPECT_EQ(std::pair((*entry)->fields.name, (*entry)->fields.site),
               std::pair(std::optional<std::string>("Evening glide"), std::string("Ridge West")));
+}
+
+TEST_F(LogbookWindow, ALogbookThatCannotBeReadIsNotTakenForOneWithoutTheFlight)
+{
+    Settings seaLevel = frame->CurrentSettings();
+    seaLevel.altAboveSeaLevel = true;
+    OpenWindow(&seaLevel);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "break");
+        db.setDatabaseName(Path("data/Nivra/logbook.sqlite"));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE flights RENAME TO gone"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("break");
+    warnings.clear();
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    EXPECT_EQ(frame->Chart()->SeriesCount(), 2);  // shown all the same, above the start
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_TRUE(warnings[0].startsWith("The logbook cannot be read: no such table: flights"))
+        << warnings[0].toStdString();
+    // Told once for the reason, not at every look-up.
+    const size_t told = warnings.size();
+    frame->RefreshSelected();
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    EXPECT_EQ(warnings.size(), told);
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), warnings[0]), 1);
 }

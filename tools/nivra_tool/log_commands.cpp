@@ -128,7 +128,12 @@ std::optional<double> StartElevationOf(const ChosenLog& chosen)
         return std::nullopt;
     }
     auto entry = (*book)->FindByHash(FlightHash(chosen.log));
-    return entry && *entry ? (**entry).fields.startElevation : std::nullopt;
+    if (!entry) {
+        std::cerr << "nivra-tool: the logbook cannot be read, so the altitude stays above the start: " << entry.Error()
+                  << "\n";
+        return std::nullopt;
+    }
+    return *entry ? (**entry).fields.startElevation : std::nullopt;
 }
 
 LogSeries SeriesOrFail(const ChosenLog& chosen, SeriesChoice choice, bool tellProblems = true)
