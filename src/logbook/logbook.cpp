@@ -351,8 +351,9 @@ Status Logbook::AnalyseOlderFlights(const Configuration& config)
             "SELECT id, rate, device_id, record_size, records, date, duration FROM flights WHERE airtime IS NULL")))
         return Fail(Why(rows.lastError()));
     QSqlQuery update(db);
-    update.prepare(QStringLiteral(
-        "UPDATE flights SET airtime = ?, flight_count = ?, max_altitude = COALESCE(max_altitude, ?) WHERE id = ?"));
+    if (!update.prepare(QStringLiteral(
+            "UPDATE flights SET airtime = ?, flight_count = ?, max_altitude = COALESCE(max_altitude, ?) WHERE id = ?")))
+        return Fail(Why(update.lastError()));
     while (rows.next()) {
         const int64_t id = rows.value(0).toLongLong();
         const auto log =
@@ -391,7 +392,8 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     QVariant imageId = QVariant(QMetaType(QMetaType::LongLong));  // none without an image
     if (!report.imagePath.empty()) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)"));
+        if (!q.prepare(QStringLiteral("INSERT INTO images (received_at, size, sha256, path) VALUES (?, ?, ?, ?)")))
+            return failed(q);
         q.addBindValue(Text(UtcText(receivedAt)));
         q.addBindValue(static_cast<qlonglong>(image.size()));
         q.addBindValue(Text(hash));
@@ -402,7 +404,8 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
     }
 
     QSqlQuery insert(db);
-    insert.prepare(QLatin1String(kInsertFlight));
+    if (!insert.prepare(QLatin1String(kInsertFlight)))
+        return failed(insert);
     int written = 0;
     for (const BuiltFlight& f : flights) {
         // A downloaded log is dated with the download.
@@ -427,7 +430,8 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
 Result<std::optional<std::string>> Logbook::ImagePathOf(const std::vector<uint8_t>& image)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("SELECT path FROM images WHERE sha256 = ? AND size = ? ORDER BY id LIMIT 1"));
+    if (!q.prepare(QStringLiteral("SELECT path FROM images WHERE sha256 = ? AND size = ? ORDER BY id LIMIT 1")))
+        return Fail(Why(q.lastError()));
     q.addBindValue(Text(ImageStore::HashOf(image)));
     q.addBindValue(static_cast<qlonglong>(image.size()));
     if (!q.exec())
@@ -457,9 +461,11 @@ Result<std::vector<AddedLog>> Logbook::AddAll(const std::vector<const BrixoLog*>
         return Fail(why);
     };
     QSqlQuery insert(db);
-    insert.prepare(QLatin1String(kInsertFlight));
+    if (!insert.prepare(QLatin1String(kInsertFlight)))
+        return failed(insert);
     QSqlQuery find(db);
-    find.prepare(QStringLiteral("SELECT id FROM flights WHERE content_hash = ?"));
+    if (!find.prepare(QStringLiteral("SELECT id FROM flights WHERE content_hash = ?")))
+        return failed(find);
     std::vector<AddedLog> added;
     for (const BrixoLog* log : logs) {
         const QString hash = Text(FlightHash(*log));
@@ -500,7 +506,8 @@ Result<std::vector<LogbookEntry>> Logbook::List()
 Result<std::optional<LogbookEntry>> Logbook::Find(int64_t id)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE id = ?").arg(QLatin1String(kEntryColumns)));
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE id = ?").arg(QLatin1String(kEntryColumns))))
+        return Fail(Why(q.lastError()));
     q.addBindValue(static_cast<qlonglong>(id));
     if (!q.exec())
         return Fail(Why(q.lastError()));
@@ -512,7 +519,8 @@ Result<std::optional<LogbookEntry>> Logbook::Find(int64_t id)
 Result<std::optional<LogbookEntry>> Logbook::FindByHash(const std::string& hash)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE content_hash = ?").arg(QLatin1String(kEntryColumns)));
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM flights WHERE content_hash = ?").arg(QLatin1String(kEntryColumns))))
+        return Fail(Why(q.lastError()));
     q.addBindValue(Text(hash));
     if (!q.exec())
         return Fail(Why(q.lastError()));
@@ -524,7 +532,8 @@ Result<std::optional<LogbookEntry>> Logbook::FindByHash(const std::string& hash)
 Result<BrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("SELECT rate, device_id, record_size, records, date FROM flights WHERE id = ?"));
+    if (!q.prepare(QStringLiteral("SELECT rate, device_id, record_size, records, date FROM flights WHERE id = ?")))
+        return Fail(Why(q.lastError()));
     q.addBindValue(static_cast<qlonglong>(id));
     if (!q.exec())
         return Fail(Why(q.lastError()));
@@ -577,8 +586,9 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
                         .arg(sets.isEmpty() ? QString() : QStringLiteral(", "), QLatin1String(c.column));
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
     // Nothing to change still says whether the flight is there.
-    q.prepare(sets.isEmpty() ? QStringLiteral("UPDATE flights SET id = id WHERE id = ?")
-                             : QStringLiteral("UPDATE flights SET %1 WHERE id = ?").arg(sets));
+    if (!q.prepare(sets.isEmpty() ? QStringLiteral("UPDATE flights SET id = id WHERE id = ?")
+                                  : QStringLiteral("UPDATE flights SET %1 WHERE id = ?").arg(sets)))
+        return Fail(Why(q.lastError()));
     for (const auto& c : columns)
         if (which & c.field)
             q.addBindValue(c.value);
@@ -588,7 +598,8 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
 Status Logbook::SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected)
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
-    q.prepare(QStringLiteral("UPDATE flights SET airtime = ?, flight_count = ?, marks = ? WHERE id = ?"));
+    if (!q.prepare(QStringLiteral("UPDATE flights SET airtime = ?, flight_count = ?, marks = ? WHERE id = ?")))
+        return Fail(Why(q.lastError()));
     q.addBindValue(TotalAirtime(flights));
     q.addBindValue(static_cast<int>(flights.size()));
     q.addBindValue(corrected ? QVariant(Text(FlightSpansText(flights))) : QVariant(QMetaType(QMetaType::QString)));
@@ -601,7 +612,11 @@ Status Logbook::Delete(const std::vector<int64_t>& ids)
     if (!db.transaction())
         return Fail(Why(db.lastError()));
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM flights WHERE id = ?"));
+    if (!q.prepare(QStringLiteral("DELETE FROM flights WHERE id = ?"))) {
+        const std::string why = Why(q.lastError());
+        db.rollback();
+        return Fail(why);
+    }
     for (int64_t id : ids) {
         q.addBindValue(static_cast<qlonglong>(id));
         if (!q.exec()) {
