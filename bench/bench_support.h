@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 #include "app/memory_tuning.h"
 #include "config/configuration.h"
 
@@ -11,7 +13,8 @@ inline const Configuration& BuiltInConfiguration()
 {
     static const Configuration config = [] {
         Configuration c;
-        c.LoadBuiltIn();
+        if (!c.LoadBuiltIn())
+            std::abort();  // the document compiled into the program is well-formed
         return c;
     }();
     return config;

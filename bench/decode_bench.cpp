@@ -11,7 +11,10 @@ namespace {
 void DecodeMillion(benchmark::State& state, bool reuse)
 {
     Configuration config;
-    config.LoadBuiltIn();
+    if (!config.LoadBuiltIn()) {
+        state.SkipWithError("the built-in configuration cannot be read");
+        return;
+    }
     const BrixoLog log = SyntheticFlight(config, 1'000'000, 1);
     std::vector<double> values;
     values.reserve(log.SampleCount());

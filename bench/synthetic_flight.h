@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdlib>
 
 #include "app/brixo_log.h"
 #include "device/memory_image.h"
@@ -11,7 +12,8 @@ inline BrixoLog SyntheticFlight(const Configuration& config, size_t records, uin
 {
     BrixoLog log;
     log.m_device = config.FindDevice(59);
-    log.SetupForDevice(1);
+    if (!log.SetupForDevice(1).Ok())
+        std::abort();  // device 59 of the built-in document has two-byte records
     log.m_rate = rate;
     log.m_rawData.resize(records * 2);
     uint32_t state = 11;

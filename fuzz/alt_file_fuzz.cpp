@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QByteArray>
 
+#include <cstdlib>
+
 #include "app/log_file.h"
 #include "config/configuration.h"
 #include "fuzz_support.h"
@@ -23,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const Configuration config = [] {
         Configuration c;
-        c.LoadBuiltIn();
+        if (!c.LoadBuiltIn())
+            std::abort();  // the document compiled into the program is well-formed
         return c;
     }();
     const AltReadResult read =

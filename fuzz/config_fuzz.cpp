@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const uint8_t id : {uint8_t(59), uint8_t(7)}) {
         BrixoLog log;
         log.m_device = config.FindDevice(id);
-        if (!log.SetupForDevice(4))
+        if (!log.SetupForDevice(4).Ok())
             continue;
         log.m_rate = 5;
         log.m_rawData = bytes;

@@ -16,7 +16,10 @@ int main(int argc, char** argv)
         return 2;
     }
     Configuration config;
-    config.LoadBuiltIn();
+    if (!config.LoadBuiltIn()) {
+        std::fprintf(stderr, "make-fuzz-seeds: the built-in configuration cannot be read\n");
+        return 1;
+    }
     for (int i = 2; i < argc; ++i) {
         const AltReadResult read = ReadAltFile(argv[i], config, 0);
         if (!read.Accepted() || read.logs.empty()) {

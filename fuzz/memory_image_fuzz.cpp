@@ -7,6 +7,7 @@
 #include "device/memory_image.h"
 #include "fuzz_support.h"
 
+#include <cstdlib>
 #include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // The download's line per flight found says nothing the checks below do not.
         QLoggingCategory::setFilterRules(QStringLiteral("nivra.download.debug=false"));
         Configuration c;
-        c.LoadBuiltIn();
+        if (!c.LoadBuiltIn())
+            std::abort();  // the document compiled into the program is well-formed
         return c;
     }();
     if (size < 1)

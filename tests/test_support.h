@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -13,6 +15,16 @@
 #include "app/settings.h"
 #include "config/configuration.h"
 #include "dsp/log_series.h"
+
+// A test's own fixed input that does not hold is a fault of the test: stop loudly. (Also
+// for the helper programs the tests start, which have no test framework.)
+inline void Require(bool holds, const std::string& what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "test input: %s\n", what.c_str());
+        std::abort();
+    }
+}
 
 // The settings with every filter off: series as decoded.
 inline Settings Unfiltered()
@@ -27,14 +39,14 @@ inline Settings Unfiltered()
 inline Configuration BuiltInConfig()
 {
     Configuration config;
-    config.LoadBuiltIn();
+    Require(config.LoadBuiltIn(), "the built-in configuration is not well-formed");
     return config;
 }
 
 inline Configuration ConfigFromText(const std::string& xml)
 {
     Configuration config;
-    config.LoadFromText(xml);
+    Require(config.LoadFromText(xml), "not well-formed: " + xml);
     return config;
 }
 
@@ -44,7 +56,8 @@ inline BrixoLog LogOf(const Configuration& config, uint8_t deviceId, uint32_t ra
 {
     BrixoLog log;
     log.m_device = config.FindDevice(deviceId);
-    log.SetupForDevice(channelCountByte);
+    const Status setUp = log.SetupForDevice(channelCountByte);
+    Require(setUp.Ok(), setUp.Error());
     log.m_rate = rate;
     log.m_rawData = std::move(bytes);
     return log;

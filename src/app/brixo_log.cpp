@@ -65,10 +65,10 @@ std::string DeviceSetupProblem(const DeviceRef& device, uint8_t channelCountByte
     return {};
 }
 
-bool BrixoLog::SetupForDevice(uint8_t channelCountByte)
+Status BrixoLog::SetupForDevice(uint8_t channelCountByte)
 {
-    if (!DeviceSetupProblem(m_device, channelCountByte).empty())
-        return false;
+    if (std::string problem = DeviceSetupProblem(m_device, channelCountByte); !problem.empty())
+        return Fail(std::move(problem));
     const int64_t size = IntAttribute(m_device.node, "data-chunk").value_or(2 * static_cast<int32_t>(channelCountByte));
     m_recordSize = static_cast<uint32_t>(size);
     m_recordBuffer.assign(m_recordSize, 0);
@@ -76,7 +76,7 @@ bool BrixoLog::SetupForDevice(uint8_t channelCountByte)
     if (pugi::xml_node alt = m_device.node.child("Alt"))
         formula = alt.attribute("formula").value();
     m_altFormula = std::make_shared<const std::string>(std::move(formula));
-    return true;
+    return {};
 }
 
 bool BrixoLog::BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "config/configuration.h"
 
 struct Settings;
@@ -34,15 +35,15 @@ public:
     double SamplePeriod() const { return m_rate * 0.1; }
 
     // Fixes the record size and the altitude formula from the device already set.
-    // Fails when the size would be below 2 (or absurdly large), or the device describes
-    // more than kMaxChannels channels; DeviceSetupProblem says which.
-    bool SetupForDevice(uint8_t channelCountByte);
+    // Fails, with DeviceSetupProblem's reason, when the size would be below 2 (or absurdly
+    // large), or the device describes more than kMaxChannels channels.
+    Status SetupForDevice(uint8_t channelCountByte);
 
     // Takes one flight out of a device memory block: zero word, rate, channel
     // count byte, device id word, then records up to a record starting with two
     // zero bytes. The block is bounded by size; a block that ends before its end
     // marker takes the complete records it holds. Returns whether any record was taken.
-    bool BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size);
+    [[nodiscard]] bool BuildFromBlock(const Configuration& config, const uint8_t* block, size_t size);
 
     uint32_t m_rate = 0;  // sample period in tenths of a second
     uint32_t m_recordSize = 0;

@@ -138,10 +138,13 @@ LogRead ReadNextLog(LineReader& reader, BrixoLog& log, const Configuration& conf
     if (!log.m_device) {
         result.deviceId = deviceId;
         log.m_device = config.FindDevice(deviceId);
-        if (!log.m_device || !log.SetupForDevice(channelCount)) {
+        if (!log.m_device) {
             result.deviceMissing = true;
-            if (log.m_device)
-                result.deviceProblem = DeviceSetupProblem(log.m_device, channelCount);
+            return LogRead::Done;
+        }
+        if (Status setUp = log.SetupForDevice(channelCount); !setUp) {
+            result.deviceMissing = true;
+            result.deviceProblem = setUp.Error();
             return LogRead::Done;
         }
     }

@@ -57,7 +57,7 @@ public:
 
     Status Open(const std::string& path);
     // False once a write failed; the reason comes with Commit.
-    bool Write(std::string_view bytes);
+    [[nodiscard]] bool Write(std::string_view bytes);
     // Puts the file in place; the reason when anything failed, and the target stays as it was.
     Status Commit();
     // Drops what was written; the target stays as it was.

@@ -44,11 +44,11 @@ public:
     Configuration() = default;
 
     // Parses a document held in memory; false (and no root) when it is not well-formed.
-    bool LoadFromText(std::string_view text);
+    [[nodiscard]] bool LoadFromText(std::string_view text);
     // Loads a file, with no fallback (nivra-tool --config); fails, keeping the previous state,
     // when it is missing, unreadable, too large or not well-formed.
     Status LoadFromFile(const std::string& path);
-    bool LoadBuiltIn();
+    [[nodiscard]] bool LoadBuiltIn();
 
     // The usual lookup: "Nivra.cfg" in programDir, then in the per-user
     // configuration folder, then the built-in document.
@@ -74,7 +74,7 @@ public:
     static std::string PerUserDirectory();
 
 private:
-    bool Adopt(std::shared_ptr<pugi::xml_document> doc);
+    [[nodiscard]] bool Adopt(std::shared_ptr<pugi::xml_document> doc);
 
     std::shared_ptr<const pugi::xml_document> m_doc;
     pugi::xml_node m_root;

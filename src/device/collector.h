@@ -6,8 +6,9 @@
 // The byte sink the serial link hands every received chunk to, on its reader thread.
 class Collector {
 public:
-    // bytes are valid only during the call; count is at least 1. Returns the bytes taken.
-    virtual uint32_t Collect(const uint8_t* bytes, uint32_t count) = 0;
+    // bytes are valid only during the call; count is at least 1. What the sink cannot keep
+    // (a memory larger than any logger's) is its own to tell: the link cannot send it again.
+    virtual void Collect(const uint8_t* bytes, uint32_t count) = 0;
     // The line is gone (the logger unplugged, the other end closed); no byte follows. Called
     // once, on the reader thread, with the system's reason.
     virtual void LineLost(const std::string& reason) { (void)reason; }

@@ -15,10 +15,11 @@ DownloadSession::~DownloadSession()
 Status DownloadSession::Open(const std::string& portName, uint32_t bitsPerSecond)
 {
     m_device = DevicePathOf(portName);
-    std::string error;
-    if (m_link.Open(portName, bitsPerSecond, this, &error))
+    const Status opened = m_link.Open(portName, bitsPerSecond, this);
+    if (opened)
         return {};
     // The system's words, then what stands in the way and how to clear it.
+    std::string error = opened.Error();
     if (const std::string help = PortHelp(m_device, m_link.Failure(), PortFactsOf(m_device)); !help.empty())
         error += "\n" + help;
     return Fail(error);
@@ -38,7 +39,7 @@ Status DownloadSession::Replay(const std::vector<uint8_t>& image)
     return {};
 }
 
-uint32_t DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
+void DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
 {
     // On the reader thread: store, and mark the end for Poll to see.
     const ReceiveBuffer::Appended a = m_buffer->Append(bytes, count);
@@ -47,9 +48,7 @@ uint32_t DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
     if (a.end == End::Complete || a.end == End::NoSignature) {
         m_link.Stop();
         m_readerComplete.store(true, std::memory_order_release);
-        return 0;
     }
-    return a.taken;
 }
 
 void DownloadSession::LineLost(const std::string& reason)

@@ -79,7 +79,7 @@ public:
     std::vector<BuiltFlight> BuildListedFlights(FileTime now) const;
 
 private:
-    uint32_t Collect(const uint8_t* bytes, uint32_t count) override;
+    void Collect(const uint8_t* bytes, uint32_t count) override;
     void LineLost(const std::string& reason) override;
     void Complete();
     void ListNewFlights();

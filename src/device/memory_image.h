@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLoggingCategory>
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +12,9 @@
 #include "app/log_file.h"
 
 class Configuration;
+
+// What a download met on its way, for those who look ("nivra.download.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcDownload)
 
 // The logger's memory as it arrives. What comes before the signature (power-on
 // noise, a line held low) is looked at but not kept: the buffer holds the memory

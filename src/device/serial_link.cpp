@@ -1,5 +1,7 @@
 #include "device/serial_link.h"
 
+#include "device/memory_image.h"
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/ioctl.h>
@@ -134,19 +136,13 @@ SerialLink::~SerialLink()
     Close();
 }
 
-bool SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector, std::string* error)
+Status SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector)
 {
     m_failure = PortFailure::Other;
-    if (IsOpen()) {
-        if (error)
-            *error = "the link is open already";
-        return false;
-    }
-    if (portName.empty()) {
-        if (error)
-            *error = "no port is chosen";
-        return false;
-    }
+    if (IsOpen())
+        return Fail("the link is open already");
+    if (portName.empty())
+        return Fail("no port is chosen");
     m_stop = false;
     m_close = false;
     m_finished = false;
@@ -159,12 +155,10 @@ bool SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Colle
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_openState != OpenState::Waiting; });
     if (m_openState == OpenState::Open)
-        return true;
+        return {};
     lock.unlock();
     Join();
-    if (error)
-        *error = m_openError;
-    return false;
+    return Fail(m_openError);
 }
 
 bool SerialLink::Close()
@@ -207,7 +201,9 @@ void SerialLink::Run(const std::string& device, uint32_t bitsPerSecond, Collecto
         m_finished.store(true, std::memory_order_release);
         return;
     }
-    port.setDataTerminalReady(true);
+    // Most loggers send without it, and a pseudo-terminal has no such line: said, not fatal.
+    if (!port.setDataTerminalReady(true))
+        qCInfo(lcDownload, "DTR could not be raised on %s: %s", device.c_str(), qPrintable(port.errorString()));
 
     char area[1024];
     // A device that went away shows as a resource error, or (a pseudo-terminal whose other end

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "device/collector.h"
 #include "device/port_help.h"
 
@@ -56,8 +57,9 @@ public:
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // False (with the system's reason in error) when the port cannot be opened or the link is open already.
-    bool Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector, std::string* error = nullptr);
+    // The system's reason when the port cannot be opened (Failure() says what kind of failure),
+    // or the link is open already.
+    Status Open(const std::string& portName, uint32_t bitsPerSecond, Collector* collector);
     // Ends the reader and closes the port; false when nothing was open.
     bool Close();
     // Ends the reader at its next wait; the port stays open until Close. Safe from the reader thread.

@@ -21,8 +21,8 @@ constexpr size_t kEndOfLog = std::numeric_limits<uint32_t>::max();
 std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end);
 // The same table handed to sink a piece at a time, so that a table of any length needs no
 // more memory than a piece; false as soon as sink refuses a piece (a failed write).
-bool WriteCsv(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end,
-              const std::function<bool(std::string_view)>& sink);
+[[nodiscard]] bool WriteCsv(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end,
+                            const std::function<bool(std::string_view)>& sink);
 
 // The shown series a table can hold: those that have values. A series that could not be made
 // would leave the table without rows; it is left out instead, with a line in leftOut saying

@@ -76,8 +76,13 @@ Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>&
     SafeFileWriter writer;
     if (Status opened = writer.Open(path); !opened)
         return opened;
-    WriteCsv(shown, dt, first, end, [&writer](std::string_view piece) { return writer.Write(piece); });
-    return writer.Commit();
+    // A failed write stops the table; Commit then gives its reason and leaves the target as it was.
+    const bool whole =
+        WriteCsv(shown, dt, first, end, [&writer](std::string_view piece) { return writer.Write(piece); });
+    Status committed = writer.Commit();
+    if (committed && !whole)
+        return Fail("the table could not be written whole");
+    return committed;
 }
 
 Status ExportJpeg(const std::string& path, const QImage& picture)

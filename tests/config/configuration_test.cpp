@@ -164,7 +164,7 @@ TEST(Configuration, SetupOfALogForItsDevice)
         BrixoLog log;
         log.m_device = config.FindDevice(c.id);
         ASSERT_TRUE(log.m_device);
-        EXPECT_EQ(log.SetupForDevice(c.channelByte), c.ok) << int(c.id) << "/" << int(c.channelByte);
+        EXPECT_EQ(log.SetupForDevice(c.channelByte).Ok(), c.ok) << int(c.id) << "/" << int(c.channelByte);
         if (!c.ok)
             continue;
         EXPECT_EQ(log.m_recordSize, c.recordSize) << int(c.id);

@@ -37,7 +37,7 @@ public:
     std::atomic<bool> complete{false};
     ReceiveBuffer buffer;
 
-    uint32_t Collect(const uint8_t* data, uint32_t count) override
+    void Collect(const uint8_t* data, uint32_t count) override
     {
         if (inside.fetch_add(1) != 0)
             overlapped = 1;
@@ -52,7 +52,6 @@ public:
             complete = true;
         }
         inside.fetch_sub(1);
-        return count;
     }
 };
 
@@ -110,9 +109,11 @@ TEST(SerialLink, ReceivesAWholeImageInOrder)
     SerialLink link;
     recorder.link = &link;
     std::string error;
-    ASSERT_TRUE(link.Open(pty.path, 921600, &recorder, &error)) << error;
+    const Status opened = link.Open(pty.path, 921600, &recorder);
+    ASSERT_TRUE(opened.Ok()) << opened.Error();
     EXPECT_TRUE(link.IsOpen());
-    EXPECT_FALSE(link.Open(pty.path, 921600, &recorder, &error));  // already open: the running link is untouched
+    EXPECT_EQ(link.Open(pty.path, 921600, &recorder).Error(),
+              "the link is open already");  // the running link is untouched
 
     std::vector<uint8_t> image(16, 0x0D);
     for (int i = 0; i < 100000; ++i)
@@ -143,18 +144,19 @@ TEST(SerialLink, OpenFailures)
 {
     Recorder recorder;
     SerialLink link;
-    std::string error;
-    EXPECT_FALSE(link.Open("/dev/nivra-no-such-port", 9600, &recorder, &error));
-    EXPECT_FALSE(error.empty());
+    const Status missing = link.Open("/dev/nivra-no-such-port", 9600, &recorder);
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_FALSE(missing.Error().empty());
+    EXPECT_EQ(link.Failure(), PortFailure::NotFound);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_FALSE(link.Open("", 9600, &recorder, &error));
+    EXPECT_EQ(link.Open("", 9600, &recorder).Error(), "no port is chosen");
     EXPECT_FALSE(link.Close());
     EXPECT_EQ(link.Failure(), PortFailure::Other);
     // The same port twice: the second link is refused while the first holds it, and is told
     // that the port is in use, by whom.
     PseudoTerminal pty;
     SerialLink first;
-    ASSERT_TRUE(first.Open(pty.path, 9600, &recorder, &error)) << error;
+    ASSERT_TRUE(first.Open(pty.path, 9600, &recorder).Ok());
     const Configuration config = BuiltInConfig();
     DownloadSession second(config, 0);
     const Status opened = second.Open(pty.path, 9600);
@@ -191,7 +193,7 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
         LossRecorder recorder;
         SerialLink link;
         recorder.link = &link;
-        ASSERT_TRUE(link.Open(pty->path, 921600, &recorder));
+        ASSERT_TRUE(link.Open(pty->path, 921600, &recorder).Ok());
         pty->Write(image);
         ASSERT_TRUE(WaitFor([&] {
             std::lock_guard lock(recorder.mutex);

@@ -469,6 +469,6 @@ TEST(LogDialogs, PropertiesAndAbout)
               "Configuration: the built-in document.\n" + folder.filePath("Nivra.cfg") +
                   " was not used: its encoding \"x-nivra-42\" is not one Nivra can read");
     Configuration none;
-    none.LoadFromText("<Config><Devices/></Config>");
+    ASSERT_TRUE(none.LoadFromText("<Config><Devices/></Config>"));
     EXPECT_EQ(AboutDialog(none).m_devices->text(), "");
 }

@@ -45,7 +45,7 @@ protected:
 
     void SetUp() override
     {
-        config.LoadBuiltIn();
+        ASSERT_TRUE(config.LoadBuiltIn());
         // The logbook in the test's own folder, never the user's.
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path(QStringLiteral("data"))));
         OpenWindow();

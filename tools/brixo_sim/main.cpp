@@ -102,7 +102,8 @@ int main(int argc, char* argv[])
     }
 
     Configuration config;
-    config.LoadBuiltIn();
+    if (!config.LoadBuiltIn())
+        return Stop("the built-in configuration cannot be read");
     std::vector<BrixoLog> logs;
     if (!file.empty()) {
         AltReadResult read = ReadAltFile(file, config, 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 uint16_t ReadingForAltitude(double metres)
 {
@@ -14,7 +15,8 @@ BrixoLog MakeFlight(const Configuration& config, uint32_t rate, double startAlti
 {
     BrixoLog log;
     log.m_device = config.FindDevice(59);
-    log.SetupForDevice(1);
+    if (!log.SetupForDevice(1).Ok())
+        std::abort();  // device 59 of the built-in document has two-byte records
     log.m_rate = rate;
     const double dt = rate * 0.1;
     uint32_t state = seed;

@@ -12,7 +12,10 @@ int main(int argc, char* argv[])
     }
     const std::string dir = argv[1];
     Configuration config;
-    config.LoadBuiltIn();
+    if (!config.LoadBuiltIn()) {
+        std::fprintf(stderr, "make-examples: the built-in configuration cannot be read\n");
+        return 1;
+    }
 
     // An hour of thermal soaring from a hill site, one sample a second.
     const BrixoLog soaring = MakeFlight(config, 10, 1250.0, 20.0,
