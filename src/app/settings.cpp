@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <tuple>
+#include <type_traits>
 
 #include "app/settings_store.h"
 
@@ -90,6 +91,16 @@ void ReadPort(SettingsStore& store, const char* name, std::string& field, const 
     else
         field = fallback;
 }
+
+// The number a field is stored as: its own type, or an enumeration's underlying one.
+template <typename T, bool = std::is_enum_v<T>>
+struct Stored {
+    using type = T;
+};
+template <typename T>
+struct Stored<T, true> {
+    using type = std::underlying_type_t<T>;
+};
 
 template <typename T>
 bool ParseNumber(std::string_view text, T& out)
@@ -234,14 +245,16 @@ Status SetSettingFromText(Settings& settings, std::string_view name, std::string
                               return Status();
                           },
                           [&](auto m) {
-                              std::remove_reference_t<decltype(settings.*m)> v{};
+                              using Field = std::remove_reference_t<decltype(settings.*m)>;
+                              using Number = typename Stored<Field>::type;
+                              Number v{};
                               if (!ParseNumber(value, v))
                                   return fail(bad + " (a whole number is expected)");
                               if constexpr (std::is_same_v<decltype(m), uint32_t Settings::*>) {
                                   if (m == &Settings::baudrate && v >= kBaudrateCount)
                                       return fail(bad + " (0 to 4)");
                               }
-                              settings.*m = v;
+                              settings.*m = static_cast<Field>(v);
                               return Status();
                           },
                       },
@@ -258,7 +271,10 @@ std::string SettingText(const Settings& settings, const SettingField& field)
                               std::snprintf(text, sizeof text, "%.17g", settings.*m);
                               return std::string(text);
                           },
-                          [&](auto m) { return std::to_string(settings.*m); },
+                          [&](auto m) {
+                              using Field = std::remove_reference_t<decltype(settings.*m)>;
+                              return std::to_string(static_cast<typename Stored<Field>::type>(settings.*m));
+                          },
                       },
                       field.member);
 }
@@ -275,8 +291,7 @@ bool TakePreferences(const Settings& edited, Settings& settings)
     settings.skipShortLogsLen = edited.skipShortLogsLen;
     settings.skipShortLogs = settings.skipShortLogsLen > 0;
 
-    ChartSettings chart = edited.Chart();
-    chart.altMedian = std::max(edited.altMedian, 0);
+    const ChartSettings& chart = edited.Chart();
     const bool chartChanged = chart != settings.Chart();
     settings.Chart() = chart;
 

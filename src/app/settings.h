@@ -9,11 +9,16 @@
 
 #include "app/settings_store.h"
 
+// The length units of every number shown, exported or typed; stored as 0 (metric) and
+// anything else (imperial), kept as stored.
+enum class UnitSystem : uint32_t { Metric = 0, Imperial = 1 };
+// The temperature's unit, stored as 0 (Celsius) or 1 (Fahrenheit).
+enum class TemperatureUnit : uint32_t { Celsius = 0, Fahrenheit = 1 };
+
 // The settings that shape the chart and what is derived for it: a change of any of them
 // rebuilds the log on display.
 struct ChartSettings {
     bool altPolynome = false;
-    int32_t altMedian = 0;
     uint32_t altColor = 1;
     uint32_t altStyle = 1;
     double altMin = 0.0;
@@ -41,23 +46,27 @@ struct ChartSettings {
 // The user's preferences as plain data; defaults are those of a first run. The chart's
 // settings are a part of their own, so that "did one of them change" is one comparison.
 struct Settings : ChartSettings {
+    // Stored and written back as they are, because settings files and programs that read them
+    // carry these values; nothing in Nivra acts on them.
     bool useFiltering = true;
     bool useMedianFilter = false;
     bool usePolynomFilter = true;
+    int32_t altMedian = 0;
+
     bool skipShortLogs = true;
     uint32_t skipShortLogsLen = 3;  // seconds
     std::string usedPort = "COM1:";
     uint32_t baudrate = 0;  // index into the speed table
     int32_t paneProportion = 60;
-    uint32_t units = 0;   // 0 metric, anything else imperial
-    uint32_t tUnits = 0;  // 0 Celsius, 1 Fahrenheit
+    UnitSystem units = UnitSystem::Metric;
+    TemperatureUnit tUnits = TemperatureUnit::Celsius;
     bool altOn = true;
     bool varioOn = true;
     int32_t imageCx = 800;
     int32_t imageCy = 600;
     bool climbsShown = true;  // the chart shades the climbs
 
-    bool Imperial() const { return units != 0; }
+    bool Imperial() const { return units != UnitSystem::Metric; }
     ChartSettings& Chart() { return *this; }
     const ChartSettings& Chart() const { return *this; }
 };
@@ -72,7 +81,7 @@ constexpr size_t kUsedPortBytes = 260;
 // One stored value: its name and the field it fills.
 struct SettingField {
     using Member = std::variant<bool Settings::*, uint32_t Settings::*, int32_t Settings::*, double Settings::*,
-                                std::string Settings::*>;
+                                std::string Settings::*, UnitSystem Settings::*, TemperatureUnit Settings::*>;
     const char* name;
     Member member;
 };
@@ -97,8 +106,8 @@ StoreResult StoreSettingValues(SettingsStore& store, const std::vector<std::pair
 
 // The Preferences dialog's values taken into the window's settings: port, speed, units, the
 // minimum log length (below 1 stored as 0, and SkipShortLogs on exactly when it is above 0),
-// the chart settings (Alt.Median below 1 stored as 0) and the picture size (bounded). True
-// when the chart must be rebuilt: a chart setting or the units changed.
+// the chart settings and the picture size (bounded). True when the chart must be rebuilt: a
+// chart setting or the units changed.
 bool TakePreferences(const Settings& edited, Settings& settings);
 
 // One value as text, the way SetSettingFromText reads it back.

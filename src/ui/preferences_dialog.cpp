@@ -28,10 +28,11 @@ QStringList Texts(std::initializer_list<const char*> texts)
 }
 
 // The position chosen in a list; a list showing no choice keeps the stored position.
-void TakeChoice(const QComboBox* combo, uint32_t& position)
+template <typename T>
+void TakeChoice(const QComboBox* combo, T& position)
 {
     if (combo->currentIndex() >= 0)
-        position = static_cast<uint32_t>(combo->currentIndex());
+        position = static_cast<T>(combo->currentIndex());
 }
 
 QString Real(double value)
@@ -87,10 +88,12 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
     Add(nullptr, QStringLiteral("COM Port"), m_port);
     m_baudrate = AddCombo(nullptr, QStringLiteral("Baudrate"), Texts({"9600", "19200", "115200", "460800", "921600"}),
                           settings.baudrate);
-    m_units = AddCombo(nullptr, QStringLiteral("Units"), Texts({"metric", "imperial"}), settings.units);
+    m_units = AddCombo(nullptr, QStringLiteral("Units"), Texts({"metric", "imperial"}),
+                       static_cast<uint32_t>(settings.units));
     m_reference = AddCombo(nullptr, QStringLiteral("Altitude"), Texts({"above start", "above sea level"}),
                            settings.altAboveSeaLevel ? 1 : 0);
-    m_temperature = AddCombo(nullptr, QStringLiteral("Temperature"), Texts({"Celsius", "Fahrenheit"}), settings.tUnits);
+    m_temperature = AddCombo(nullptr, QStringLiteral("Temperature"), Texts({"Celsius", "Fahrenheit"}),
+                             static_cast<uint32_t>(settings.tUnits));
     m_minLogDuration =
         AddNumber(nullptr, QStringLiteral("Min log duration"), QString::number(settings.skipShortLogsLen), true);
 

@@ -105,7 +105,7 @@ TEST(Climbs, TheMediansShorterVarioAndTheUnits)
     LogSeries series;
     series.series = {SeriesOf("Alt", AltitudeOf(feetPerSecond, 1.0), 1.0), SeriesOf("Vario", feetPerSecond, 1.0)};
     Settings settings;
-    settings.units = 1;
+    settings.units = UnitSystem::Imperial;
     settings.climbMinDuration = 1;
     settings.climbMaxGap = 0;
     const ClimbAnalysis feet = ClimbsOf(series, settings, 3.28);

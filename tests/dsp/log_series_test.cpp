@@ -168,7 +168,7 @@ TEST(LogSeries, UnitsAndOnlyWhatIsAskedFor)
     const Configuration config = ConfigFromText(kLinearDevice);
     const BrixoLog log = LinearLog(config, 10, {10, 12, 13});
     Settings feet = Unfiltered();
-    feet.units = 1;
+    feet.units = UnitSystem::Imperial;
     const LogSeries all = BuildLogSeries(log, feet);
     const LogSeries statistics = BuildLogSeries(log, feet, SeriesChoice::AltitudeAndVario);
     ASSERT_EQ(all.series.size(), 4u);

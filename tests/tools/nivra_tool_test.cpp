@@ -309,7 +309,7 @@ TEST_F(ToolTest, SettingsAreStoredForTheWindowAndEveryCommand)
     EXPECT_NE(set.out.find("UsedPort=/dev/pts/77\n"), std::string::npos);
     QSettingsStore store(Path("config/Nivra/Nivra.conf").toStdString());
     const Settings read = LoadSettings(store);
-    EXPECT_EQ(std::pair(read.usedPort, read.units), std::pair(std::string("/dev/pts/77"), 1u));
+    EXPECT_EQ(std::pair(read.usedPort, read.units), std::pair(std::string("/dev/pts/77"), UnitSystem::Imperial));
     EXPECT_NE(Tool({"settings"}).out.find("Units=1\n"), std::string::npos);
     EXPECT_EQ(Tool({"settings", "Baudrate=9"}).status, 2);
     EXPECT_EQ(LoadSettings(store).baudrate, 0u);  // nothing stored

@@ -362,7 +362,7 @@ TEST_F(Window, UnitsOnTheChart)
 {
     for (uint32_t units : {0u, 1u}) {
         Settings stored;
-        stored.units = units;
+        stored.units = static_cast<UnitSystem>(units);
         OpenWindow(&stored);
         ASSERT_TRUE(frame->OpenFile(kSoaring));
         const QString unit = units ? "ft" : "m";

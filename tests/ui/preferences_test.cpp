@@ -134,7 +134,7 @@ TEST(Preferences, CustomBoundsFollowTheUnits)
     Edit(dialog, "Vario", "Custom Max")->setText("5");
     units->setCurrentIndex(1);
     dialog.accept();
-    EXPECT_EQ(dialog.Edited().units, 1u);
+    EXPECT_EQ(dialog.Edited().units, UnitSystem::Imperial);
     EXPECT_DOUBLE_EQ(dialog.Edited().varioMax, 5 * 3.280839895013123);
     EXPECT_DOUBLE_EQ(dialog.Edited().altMax, 1000 * 3.280839895013123);
 }
@@ -180,7 +180,7 @@ TEST(Preferences, OkRules)
         {{{"Altitude", "Kalman filtering", "on"}, {"Vario", "Polynomial filtering", "off"}},
          [](const Settings& s) { return s.altPolynome && !s.varioPolynome; }},
         {{{"", "Baudrate", "460800"}, {"", "Units", "imperial"}, {"", "Temperature", "Fahrenheit"}},
-         [](const Settings& s) { return s.baudrate == 3 && s.units == 1 && s.tUnits == 1 && !s.altAboveSeaLevel; }},
+         [](const Settings& s) { return s.baudrate == 3 && s.units == UnitSystem::Imperial && s.tUnits == TemperatureUnit::Fahrenheit && !s.altAboveSeaLevel; }},
         {{{"", "Altitude", "above sea level"}}, [](const Settings& s) { return s.altAboveSeaLevel; }},
         // A bound that is disabled cannot be corrected: it keeps its value and OK goes through.
         {{{"Altitude", "Custom Max", "1.5x"}}, [](const Settings& s) { return s.altMax == 100; }},
