@@ -1,16 +1,72 @@
 #include "app/settings_store.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <cstring>
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "base/file_access.h"
+
+namespace {
+
+// A settings file is a few kilobytes; one larger than this is no settings file.
+constexpr size_t kLargestFile = 1 << 20;
+
+// QSettings is the codec of the INI text, on a file in a folder of its own: its cache goes by a
+// file's name, size and time, and such a file is named by nobody else.
+struct IniText {
+    std::map<QString, QVariant> values;
+    bool damaged = false;
+};
+
+IniText Decode(const std::string& text)
+{
+    IniText decoded;
+    if (text.empty())
+        return decoded;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    QFile file(path);
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        decoded.damaged = true;  // nothing of it could be read
+        return decoded;
+    }
+    file.close();
+    const QSettings settings(path, QSettings::IniFormat);
+    for (const QString& key : settings.allKeys())
+        decoded.values[key] = settings.value(key);
+    decoded.damaged = settings.status() == QSettings::FormatError;
+    return decoded;
+}
+
+Result<std::string> Encode(const std::map<QString, QVariant>& values)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return Fail("no temporary folder can be made: " + dir.errorString().toStdString());
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        for (const auto& [key, value] : values)
+            settings.setValue(key, value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return Fail("the values could not be put into the settings format");
+    }
+    auto text = ReadSmallFile(path.toStdString(), kLargestFile);
+    if (!text)
+        return Fail(text.Error());
+    return *text;
+}
+
+}  // namespace
 
 QSettingsStore::QSettingsStore() : QSettingsStore(DefaultPath()) {}
 
@@ -19,20 +75,31 @@ std::string QSettingsStore::DefaultPath()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/Nivra/Nivra.conf";
 }
 
-QSettingsStore::QSettingsStore(const std::string& path)
-    : m_read(FileStamp::Of(path)),
-      m_settings(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat))
-{
-}
+QSettingsStore::QSettingsStore(const std::string& path) : m_path(path), m_values(ReadFile().values) {}
 
 QSettingsStore::~QSettingsStore() = default;
+
+QSettingsStore::FileValues QSettingsStore::ReadFile() const
+{
+    // A file that is not there (a first run) holds nothing.
+    if (!QFileInfo::exists(QString::fromStdString(m_path)))
+        return {};
+    auto text = ReadSmallFile(m_path, kLargestFile);
+    if (!text)
+        return {{}, false, text.Error()};
+    if (text->size() > kLargestFile)
+        return {{}, false, "it is larger than any settings file"};
+    IniText decoded = Decode(*text);
+    return {std::move(decoded.values), decoded.damaged};
+}
 
 SettingsStore::ReadResult QSettingsStore::Read(const char* name, void* buffer, size_t size)
 {
     ReadResult result;
-    const QVariant value = m_settings->value(QString::fromLatin1(name));
-    if (!value.isValid())
+    const auto found = m_values.find(QString::fromLatin1(name));
+    if (found == m_values.end() || !found->second.isValid())
         return result;
+    const QVariant& value = found->second;
     QByteArray bytes;
     switch (value.typeId()) {
     case QMetaType::QByteArray:
@@ -61,29 +128,16 @@ SettingsStore::ReadResult QSettingsStore::Read(const char* name, void* buffer, s
 
 void QSettingsStore::WriteBinary(const char* name, const void* data, size_t size)
 {
-    m_settings->setValue(QString::fromLatin1(name),
-                         QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QVariant value(QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
+    m_values[QString::fromLatin1(name)] = value;
+    m_pending[QString::fromLatin1(name)] = value;
 }
 
 void QSettingsStore::WriteText(const char* name, const std::string& text)
 {
-    m_settings->setValue(QString::fromLatin1(name), QString::fromStdString(text));
-}
-
-QSettingsStore::FileStamp QSettingsStore::FileStamp::Of(const std::string& path)
-{
-    FileStamp stamp;
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        stamp = {true,
-                 static_cast<unsigned long long>(st.st_dev),
-                 static_cast<unsigned long long>(st.st_ino),
-                 static_cast<unsigned long long>(st.st_size),
-                 static_cast<long long>(st.st_mtim.tv_sec),
-                 static_cast<long long>(st.st_mtim.tv_nsec),
-                 static_cast<long long>(st.st_ctim.tv_sec),
-                 static_cast<long long>(st.st_ctim.tv_nsec)};
-    return stamp;
+    const QVariant value(QString::fromStdString(text));
+    m_values[QString::fromLatin1(name)] = value;
+    m_pending[QString::fromLatin1(name)] = value;
 }
 
 Status QSettingsStore::Lock()
@@ -91,14 +145,13 @@ Status QSettingsStore::Lock()
     if (m_lock)
         return {};
     // The lock lies beside the file, whose folder a first run has still to make.
-    QDir().mkpath(QFileInfo(m_settings->fileName()).path());
-    // Not the file Qt locks inside a write of its own, which waits for it.
-    auto lock = std::make_unique<QLockFile>(m_settings->fileName() + QStringLiteral(".writer-lock"));
+    QDir().mkpath(QFileInfo(QString::fromStdString(m_path)).path());
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(m_path) + QStringLiteral(".writer-lock"));
     lock->setStaleLockTime(30000);
     if (!lock->tryLock(m_lockWaitMs))
         return Fail(lock->error() == QLockFile::LockFailedError
-                        ? "the settings file " + FileName() + " stays locked by another writer"
-                        : "cannot lock the settings file " + FileName() + " for writing");
+                        ? "the settings file " + m_path + " stays locked by another writer"
+                        : "cannot lock the settings file " + m_path + " for writing");
     m_lock = std::move(lock);
     return {};
 }
@@ -110,23 +163,10 @@ void QSettingsStore::Unlock()
 
 void QSettingsStore::Reload()
 {
-    // With nothing of its own to write, a sync reads what the file holds now, but only when its
-    // size or its time of change to the millisecond differs from what QSettings noted at its last
-    // read. It notes that time after it has opened the file, so a file another writer put in
-    // place between the two looks read already, and the next write would bring back the old
-    // values. When the file is not the one this store read, its time is moved on by a
-    // millisecond, which no time noted before can equal.
-    const std::string path = FileName();
-    const FileStamp before = m_read;
-    m_read = FileStamp::Of(path);
-    if (m_read.exists && !(m_read == before)) {
-        const long long ns = m_read.nanoseconds + 1'000'000;
-        const timespec times[2] = {{0, UTIME_OMIT},
-                                   {static_cast<time_t>(m_read.seconds + ns / 1'000'000'000), ns % 1'000'000'000}};
-        (void)utimensat(AT_FDCWD, path.c_str(), times, 0);  // a file that cannot take it cannot be written either
-        m_read = FileStamp::Of(path);
-    }
-    m_settings->sync();
+    // What the file holds now, with the writes not flushed yet over it.
+    m_values = ReadFile().values;
+    for (const auto& [key, value] : m_pending)
+        m_values[key] = value;
 }
 
 StoreResult QSettingsStore::Flush()
@@ -136,27 +176,28 @@ StoreResult QSettingsStore::Flush()
         if (Status locked = Lock(); !locked)
             return Fail(locked.Error());
     }
-    const std::string path = FileName();
-    const bool damaged = m_settings->status() == QSettings::FormatError;
-    const FileStamp before = FileStamp::Of(path);
-    m_settings->sync();
-    const QSettings::Status status = m_settings->status();
-    m_read = FileStamp::Of(path);
-    const bool rewritten = !(m_read == before);
+    FileValues now = ReadFile();
+    for (const auto& [key, value] : m_pending)
+        now.values[key] = value;
+    Status written;
+    if (!now.unreadable.empty())
+        written = Fail("it cannot be read (" + now.unreadable + "), and what it holds is not written over");
+    else if (!m_pending.empty()) {
+        auto text = Encode(now.values);
+        written = text ? WriteFileSafely(m_path, *text) : Status(Fail(text.Error()));
+    }
     if (ownLock)
         Unlock();
-    if (status == QSettings::AccessError)
-        return Fail("cannot write " + path);
-    if (status == QSettings::NoError && !damaged)
+    if (!written)
+        return Fail("cannot write " + m_path + ": " + written.Error());
+    m_values = std::move(now.values);
+    const bool rewritten = !m_pending.empty();
+    m_pending.clear();
+    if (!now.damaged)
         return std::string();
-    // Qt writes what it has even over a file it could not read whole: say what happened.
+    // What could be read of a damaged file is kept: say what happened.
     if (rewritten)
-        return "the settings file " + path +
+        return "the settings file " + m_path +
                " was damaged; it was written anew with the values that could be read from it";
-    return Fail("the settings file " + path + " is malformed and was not written");
-}
-
-std::string QSettingsStore::FileName() const
-{
-    return m_settings->fileName().toStdString();
+    return Fail("the settings file " + m_path + " is malformed and was not written");
 }

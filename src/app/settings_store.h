@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QString>
+#include <QVariant>
+
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "base/result.h"
 
 class QLockFile;
-class QSettings;
 
 // What became of values pushed out to a store: stored, with a note of what else happened on
 // the way (a damaged file written anew; empty when there is nothing to tell), or the reason
@@ -41,7 +44,10 @@ public:
     virtual void Reload() {}
 };
 
-// Values kept in an INI file through QSettings: byte strings as byte arrays, texts as text.
+// Values kept in an INI file in QSettings' format: byte strings as byte arrays, texts as text.
+// The store reads and writes the file's text itself, under its lock, through the safe writer;
+// QSettings only turns values into text and back, on files of its own. So no file's time is
+// ever touched, and a file another writer put in place is read whatever its size and time.
 class QSettingsStore final : public SettingsStore {
 public:
     // The user's own store ($XDG_CONFIG_HOME/Nivra/Nivra.conf on Linux).
@@ -53,30 +59,30 @@ public:
     ReadResult Read(const char* name, void* buffer, size_t size) override;
     void WriteBinary(const char* name, const void* data, size_t size) override;
     void WriteText(const char* name, const std::string& text) override;
-    // Takes the store's lock for the write when Lock has not.
+    // Under the store's lock (taken for the write when Lock has not): the file as it stands
+    // now, with the values written since the last flush over it.
     StoreResult Flush() override;
     Status Lock() override;
     void Unlock() override;
     void Reload() override;
 
-    std::string FileName() const;
+    std::string FileName() const { return m_path; }
     static std::string DefaultPath();
 
     // How long a write waits for another writer's lock; a whole write takes milliseconds.
     int m_lockWaitMs = 10000;
 
 private:
-    // Which file the path held and how it stood: a rewrite puts a new file in its place.
-    struct FileStamp {
-        bool exists = false;
-        unsigned long long device = 0, inode = 0, size = 0;
-        long long seconds = 0, nanoseconds = 0;              // modified
-        long long changeSeconds = 0, changeNanoseconds = 0;  // changed, which no one can set back
-        bool operator==(const FileStamp&) const = default;
-        static FileStamp Of(const std::string& path);
+    // The values the file holds now, and whether it was damaged (what could be read of it).
+    struct FileValues {
+        std::map<QString, QVariant> values;
+        bool damaged = false;
+        std::string unreadable;  // why a file that is there cannot be read; it is then not written over
     };
+    FileValues ReadFile() const;
 
-    FileStamp m_read;  // the file as it stood before the values held now were read
-    std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<QLockFile> m_lock;  // held between Lock and Unlock
+    std::string m_path;
+    std::map<QString, QVariant> m_values;   // as read, with this store's writes
+    std::map<QString, QVariant> m_pending;  // written since the last flush
+    std::unique_ptr<QLockFile> m_lock;      // held between Lock and Unlock
 };
