@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "portable_random.h"
 #include "dsp/airtime.h"
 #include "test_support.h"
 
@@ -13,7 +14,7 @@ namespace {
 std::vector<double> Track(double seconds, double dt, double (*rate)(double))
 {
     std::mt19937 random(5);
-    std::normal_distribution<double> noise(0.0, 0.44);
+    NormalNoise noise(0.44);
     std::vector<double> out;
     double h = 100;
     for (double t = 0; t < seconds; t += dt) {

@@ -11,6 +11,7 @@
 #include <map>
 #include <random>
 
+#include "portable_random.h"
 #include "dsp/airtime.h"
 #include "dsp/decoder.h"
 #include "test_support.h"
@@ -29,7 +30,7 @@ public:
         m_drift = Uniform(-4.0, 4.0) / 3600.0;
     }
 
-    double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
+    double Uniform(double low, double high) { return UniformBetween(m_random, low, high); }
     double Altitude() const { return m_altitude; }
 
     // Standing and walking about: now and then a few steps to another place within
@@ -138,7 +139,7 @@ private:
     }
 
     std::mt19937 m_random;
-    std::normal_distribution<double> m_normal{0.0, 1.0};
+    NormalNoise m_normal{1.0};
     double m_altitude;
     double m_drift = 0;
     double m_vario = 0;
@@ -268,7 +269,7 @@ uint16_t Reading(double metres)
 std::vector<FlightSpan> FlightsFound(const DayBuilder& day, uint32_t rate, uint32_t seed)
 {
     std::mt19937 random(seed);
-    std::normal_distribution<double> noise(0.0, 0.44);
+    NormalNoise noise(0.44);
     std::vector<unsigned> words;
     const size_t every = rate * 10;  // truth steps a sample
     for (size_t i = 0; i < day.m_truth.size(); i += every)

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 
+#include "portable_random.h"
 #include "app/settings.h"
 #include "dsp/decoder.h"
 #include "dsp/filters.h"
@@ -68,7 +69,7 @@ struct Errors {
 Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint32_t seed)
 {
     std::mt19937 random(seed);
-    std::normal_distribution<double> noise(0.0, 0.44);
+    NormalNoise noise(0.44);
     std::vector<unsigned> words;
     for (double h : flight.altitude)
         words.push_back(Reading(h + noise(random)));
