@@ -12,6 +12,9 @@ public:
     // The line is gone (the logger unplugged, the other end closed); no byte follows. Called
     // once, on the reader thread, with the system's reason.
     virtual void LineLost(const std::string& reason) { (void)reason; }
+    // The source has nothing more to give (a saved image handed over whole): the transfer is
+    // complete. Called at most once, after the last chunk.
+    virtual void Ended() {}
 
 protected:
     ~Collector() = default;

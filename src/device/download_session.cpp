@@ -9,34 +9,26 @@ DownloadSession::DownloadSession(const Configuration& config, uint32_t minimumDu
 
 DownloadSession::~DownloadSession()
 {
-    m_link.Close();  // the reader stops before the buffer goes
+    Close();  // the reader stops before the buffer goes
+}
+
+Status DownloadSession::Start(std::unique_ptr<ByteSource> source)
+{
+    if (m_source)
+        return Fail("the download has its source already");
+    m_lastData = m_clock();
+    m_source = std::move(source);
+    return m_source->Start(*this);
 }
 
 Status DownloadSession::Open(const std::string& portName, uint32_t bitsPerSecond)
 {
-    m_device = DevicePathOf(portName);
-    const Status opened = m_link.Open(portName, bitsPerSecond, this);
-    if (opened)
-        return {};
-    // The system's words, then what stands in the way and how to clear it.
-    std::string error = opened.Error();
-    if (const std::string help = PortHelp(m_device, m_link.Failure(), PortFactsOf(m_device)); !help.empty())
-        error += "\n" + help;
-    return Fail(error);
+    return Start(std::make_unique<SerialSource>(portName, bitsPerSecond));
 }
 
 Status DownloadSession::Replay(const std::vector<uint8_t>& image)
 {
-    if (image.empty())
-        return Fail("it is empty: no memory image of the logger");
-    for (size_t at = 0; at < image.size();) {
-        const auto count = static_cast<uint32_t>(std::min<size_t>(image.size() - at, 1024));
-        (void)m_buffer->Append(image.data() + at, count);
-        at += count;
-    }
-    // A saved image is all there is: it ends where the file ends.
-    m_readerComplete.store(true, std::memory_order_release);
-    return {};
+    return Start(std::make_unique<ImageSource>(image));
 }
 
 void DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
@@ -46,7 +38,7 @@ void DownloadSession::Collect(const uint8_t* bytes, uint32_t count)
     using End = ReceiveBuffer::End;
     m_endIfQuiet.store(a.end == End::IfQuiet, std::memory_order_release);
     if (a.end == End::Complete || a.end == End::NoSignature) {
-        m_link.Stop();
+        m_source->Stop();
         m_readerComplete.store(true, std::memory_order_release);
     }
 }
@@ -60,9 +52,17 @@ void DownloadSession::LineLost(const std::string& reason)
     m_readerLost.store(true, std::memory_order_release);
 }
 
+void DownloadSession::Ended()
+{
+    // A saved image is all there is: it ends where the file ends.
+    m_readerComplete.store(true, std::memory_order_release);
+}
+
 void DownloadSession::Poll()
 {
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = m_clock();
+    if (!m_lastData)
+        m_lastData = now;
     const bool active = !m_completed && !m_lost;
     const uint64_t arrived = m_buffer->Arrived();
     if (arrived != m_lastArrived) {
@@ -79,18 +79,18 @@ void DownloadSession::Poll()
             const std::lock_guard<std::mutex> lock(m_reasonMutex);
             m_lostReason = m_readerLostReason;
         }
-        if (const std::string help = LostPortHelp(PortFactsOf(m_device)); !help.empty())
+        if (const std::string help = m_source ? m_source->LostHelp() : std::string(); !help.empty())
             m_lostReason += "\n" + help;
         if (m_events.lost)
             m_events.lost(m_lostReason);
-    } else if (active && m_endIfQuiet.load(std::memory_order_acquire) && now - m_lastData >= m_quietEnd) {
+    } else if (active && m_endIfQuiet.load(std::memory_order_acquire) && now - *m_lastData >= m_quietEnd) {
         // Zeros before any signature (a line held low at power-on) end the transfer only
         // when nothing follows them; a logger that goes on sending is received as usual.
-        m_link.Stop();
+        m_source->Stop();
         Complete();
-    } else if (active && m_lastArrived > 0 && now - m_lastData >= m_silenceLimit && m_events.silence) {
+    } else if (active && m_lastArrived > 0 && now - *m_lastData >= m_silenceLimit && m_events.silence) {
         // Only in the middle of a transfer: before it, the user is still plugging in.
-        m_events.silence(static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(now - m_lastData).count()));
+        m_events.silence(static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(now - *m_lastData).count()));
     }
     ListNewFlights();
 }
@@ -101,7 +101,7 @@ void DownloadSession::Complete()
         return;
     m_completed = true;
     // The counters cannot tell which flight lost the bytes: each one is in doubt.
-    if (const auto errors = m_link.ErrorsSinceOpen(); errors && errors->Any())
+    if (const auto errors = m_source ? m_source->ErrorsSinceStart() : std::nullopt; errors && errors->Any())
         m_lineDamage = LineErrorText(*errors);
     for (FlightEntry& f : m_parser.Flights())
         if (!m_lineDamage.empty() && f.damage.empty())
@@ -125,7 +125,8 @@ void DownloadSession::ListNewFlights()
 
 void DownloadSession::Close()
 {
-    m_link.Close();
+    if (m_source)
+        m_source->Close();
 }
 
 std::vector<uint8_t> DownloadSession::Image() const

@@ -11,20 +11,20 @@
 #include <vector>
 
 #include "base/result.h"
+#include "device/byte_source.h"
 #include "device/collector.h"
 #include "device/memory_image.h"
-#include "device/serial_link.h"
 
 class Configuration;
 
-// One download from the logger, for the window and nivra-tool alike: the serial link,
-// the memory as it arrives, the rules that end the transfer, the parse steps that list
-// the flights, the notice of a silent line and the building of the flights. A saved
-// memory image is replayed through the same steps.
+// One download from the logger, for the window and nivra-tool alike: a source of bytes (the
+// serial line, a saved memory image, a test's chunks), the memory as it arrives, the rules that
+// end the transfer, the parse steps that list the flights, the notice of a silent line and the
+// building of the flights.
 //
-// The serial reader only hands over bytes; everything else happens in Poll, which the
-// owner calls on its own thread every few tens of milliseconds, and which tells what
-// happened through the events.
+// The source only hands over bytes; everything else happens in Poll, which the owner calls on
+// its own thread every few tens of milliseconds, and which tells what happened through the
+// events.
 class DownloadSession final : private Collector {
 public:
     struct Events {
@@ -40,6 +40,9 @@ public:
     DownloadSession(const DownloadSession&) = delete;
     DownloadSession& operator=(const DownloadSession&) = delete;
 
+    // Takes the bytes of this source from now on; the reason when it cannot start. One
+    // source a session.
+    Status Start(std::unique_ptr<ByteSource> source);
     // Opens the port; the reason when it cannot be opened (with what the user can do
     // about a port they may not open).
     Status Open(const std::string& portName, uint32_t bitsPerSecond);
@@ -53,6 +56,10 @@ public:
     Events m_events;
     std::chrono::milliseconds m_silenceLimit{5000};  // before the silence is told
     std::chrono::milliseconds m_quietEnd{2000};      // zeros before any signature, then this long quiet: the end
+    // The time Poll goes by; tests step it on instead of waiting.
+    std::function<std::chrono::steady_clock::time_point()> m_clock = [] {
+        return std::chrono::steady_clock::now();
+    };
 
     bool Completed() const { return m_completed; }
     // A complete transfer whose memory ended inside a flight (a saved image cut short): that
@@ -64,7 +71,7 @@ public:
     }
     bool Lost() const { return m_lost; }
     const std::string& LostReason() const { return m_lostReason; }
-    bool IsOpen() const { return m_link.IsOpen(); }
+    bool IsOpen() const { return m_source && m_source->IsOpen(); }
     const ReceiveBuffer& Buffer() const { return *m_buffer; }
     MemoryImageParser& Parser() { return m_parser; }
     const MemoryImageParser& Parser() const { return m_parser; }
@@ -81,14 +88,14 @@ public:
 private:
     void Collect(const uint8_t* bytes, uint32_t count) override;
     void LineLost(const std::string& reason) override;
+    void Ended() override;
     void Complete();
     void ListNewFlights();
 
     const Configuration& m_config;
-    std::string m_device;  // the port's device path
     std::unique_ptr<ReceiveBuffer> m_buffer = std::make_unique<ReceiveBuffer>();
     MemoryImageParser m_parser;
-    SerialLink m_link;
+    std::unique_ptr<ByteSource> m_source;
     // Set by the reader, read by Poll.
     std::atomic<bool> m_readerComplete{false};
     std::atomic<bool> m_readerLost{false};
@@ -101,6 +108,6 @@ private:
     std::string m_lostReason;
     std::string m_lineDamage;  // the errors the port counted, once complete
     uint64_t m_lastArrived = 0;
-    std::chrono::steady_clock::time_point m_lastData = std::chrono::steady_clock::now();
+    std::optional<std::chrono::steady_clock::time_point> m_lastData;  // since the start, when nothing came yet
     size_t m_listed = 0;
 };

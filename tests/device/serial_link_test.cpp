@@ -21,6 +21,7 @@
 #include "device/port_help.h"
 #include "device/serial_link.h"
 #include "pseudo_terminal.h"
+#include "scripted_source.h"
 #include "test_support.h"
 
 namespace {
@@ -401,4 +402,40 @@ TEST(DownloadSession, ALoggerThatAnswersAfterZerosAndPausesIsReceivedWhole)
     ASSERT_EQ(session.Flights().size(), 1u);
     EXPECT_EQ(session.BuildListedFlights(0).at(0).log.m_rawData, flight.m_rawData);
     session.Close();
+}
+
+TEST(DownloadSession, TakesOneSourceAndTellsALostLine)
+{
+    const Configuration config = BuiltInConfig();
+    std::vector<unsigned> words(1000);
+    for (size_t i = 0; i < words.size(); ++i)
+        words[i] = 40000 + static_cast<unsigned>(i);
+    const std::vector<uint8_t> image = MemoryImageOfLogs({LogOf(config, 59, 10, Words(words))});
+    DownloadSession session(config, 0);
+    std::vector<uint64_t> progress;
+    std::string lost;
+    session.m_events.progress = [&](uint64_t arrived) {
+        progress.push_back(arrived);
+    };
+    session.m_events.lost = [&](const std::string& reason) {
+        lost = reason;
+    };
+    ScriptedLine line, other;
+    ASSERT_TRUE(session.Start(line.Source()).Ok());
+    EXPECT_TRUE(session.IsOpen());
+    EXPECT_EQ(session.Start(other.Source()).Error(), "the download has its source already");
+    line.Send(image, 0, 100);
+    session.Poll();
+    line.Send(image, 100, 2000);
+    session.Poll();
+    session.Poll();  // nothing new: nothing told
+    EXPECT_EQ(progress, (std::vector<uint64_t>{100, 2000}));
+    line.Unplug("the port went away (test)");
+    session.Poll();
+    EXPECT_TRUE(session.Lost());
+    EXPECT_FALSE(session.Completed());
+    EXPECT_EQ(lost, "the port went away (test)");  // a scripted line has no port to help with
+    session.Close();
+    EXPECT_TRUE(line.Closed());
+    EXPECT_FALSE(session.IsOpen());
 }

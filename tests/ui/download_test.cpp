@@ -12,6 +12,7 @@
 #include "device/download_session.h"
 #include "device/memory_image.h"
 #include "pseudo_terminal.h"
+#include "scripted_source.h"
 #include "test_support.h"
 #include "ui/download_dialog.h"
 #include "ui/log_tree.h"
@@ -22,8 +23,21 @@ namespace {
 
 class Download : public WindowTest {
 protected:
-    PseudoTerminal pty;
+    PseudoTerminal pty;  // for the tests of the serial line itself
+    ScriptedLine line;   // for the others: bytes when the test says
+    SteppedClock clock;
     std::vector<uint8_t> image;
+
+    // The dialog takes its bytes from the scripted line, and its time from the stepped clock.
+    void Script(DownloadDialog& dialog)
+    {
+        dialog.Session().m_clock = [this] {
+            return clock.now;
+        };
+        ASSERT_TRUE(dialog.Session().Start(line.Source()).Ok());
+    }
+    // What the dialog's timer does, once, now.
+    static void Step(DownloadDialog& dialog) { dialog.Session().Poll(); }
 
     void SetUp() override
     {
@@ -41,11 +55,11 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
 {
     DownloadDialog dialog(config, 3, frame.get());
     dialog.SetSilenceLimit(300);
-    const Status opened = dialog.OpenLink(pty.path, 921600);
-    ASSERT_TRUE(opened.Ok()) << opened.Error();
+    Script(dialog);
     dialog.show();
     // Before anything arrives the first line says what to do, however long it takes.
-    QTest::qWait(450);
+    clock.Step(450);
+    Step(dialog);
     EXPECT_EQ(dialog.Line1()->text(), "Plug connector to Brixo and power it on.");
     EXPECT_EQ(dialog.Line2()->text(), "");
     // The columns' units on their titles.
@@ -55,26 +69,34 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     EXPECT_EQ(tips, (QStringList{"The flight's number in the logger's memory", "Samples per second",
                                  "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"}));
     // Noise before the signature: bytes, but no share of the memory yet.
-    pty.Write(image, 0, 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text() == "3 bytes has been received"; }));
+    line.Send(image, 0, 3);
+    Step(dialog);
+    EXPECT_EQ(dialog.Line2()->text(), "3 bytes has been received");
     EXPECT_EQ(std::pair(dialog.Progress()->maximum(), dialog.Progress()->isTextVisible()), std::pair(0, false));
-    pty.Write(image, 3, image.size() / 2);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(image.size() / 2); }));
+    line.Send(image, 3, image.size() / 2);
+    Step(dialog);
+    EXPECT_EQ(dialog.Line2()->text(), QStringLiteral("%1 bytes has been received").arg(image.size() / 2));
     EXPECT_EQ(dialog.Line1()->text(), "Data transfer in progress");
     EXPECT_EQ(dialog.Progress()->maximum(), 2097152);
     EXPECT_EQ(dialog.Progress()->value(), static_cast<int>(image.size() / 2 - 3));  // from the signature on
     EXPECT_EQ(dialog.Progress()->text(), "0%");
-    // A silence is told, until data comes again.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line2()->text().startsWith("No data has arrived for "); }));
-    EXPECT_TRUE(dialog.Line2()->text().endsWith(" seconds. Check the cable, or Cancel."));
+    // A silence is told, once it lasts, until data comes again.
+    clock.Step(299);
+    Step(dialog);
+    EXPECT_EQ(dialog.Line2()->text(), QStringLiteral("%1 bytes has been received").arg(image.size() / 2));
+    clock.Step(2000);
+    Step(dialog);
+    EXPECT_EQ(dialog.Line2()->text(), "No data has arrived for 2 seconds. Check the cable, or Cancel.");
     EXPECT_EQ(dialog.Button()->text(), "Cancel");
     const size_t most = image.size() * 3 / 4;
-    pty.Write(image, image.size() / 2, most);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return dialog.Line2()->text() == QStringLiteral("%1 bytes has been received").arg(most); }));
-    pty.Write(image, most, image.size());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
+    line.Send(image, image.size() / 2, most);
+    Step(dialog);
+    EXPECT_EQ(dialog.Line2()->text(), QStringLiteral("%1 bytes has been received").arg(most));
+    line.Send(image, most, image.size());
+    EXPECT_TRUE(line.Stopped());  // the end marker came: the session wants nothing more
+    Step(dialog);
+    ASSERT_TRUE(dialog.Completed());
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 2);
     EXPECT_EQ((QStringList{dialog.Line1()->text(), dialog.Line2()->text(), dialog.Progress()->text(),
                            dialog.Button()->text()}),
               (QStringList{"To save log in Brixo memory switch it off immediately", "", "100%", "Close"}));
@@ -138,12 +160,18 @@ TEST_F(Download, ATransferWithoutSignatureIsToldAndChangesNothing)
 {
     DownloadDialog dialog(config, 0, frame.get());
     dialog.SetQuietEnd(200);
-    const Status opened = dialog.OpenLink(pty.path, 921600);
-    ASSERT_TRUE(opened.Ok()) << opened.Error();
+    Script(dialog);
     // Zeros before any signature end the transfer once the line stays quiet.
     const std::vector<uint8_t> noise = {'n', 'o', 'i', 's', 'e', 1, 2, 3, 0, 0, 0, 0, 0, 0};
-    pty.Write(noise);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed(); }));
+    line.Send(noise);
+    Step(dialog);
+    clock.Step(199);
+    Step(dialog);
+    EXPECT_FALSE(dialog.Completed());
+    clock.Step(1);
+    Step(dialog);
+    ASSERT_TRUE(dialog.Completed());
+    EXPECT_TRUE(line.Stopped());
     dialog.accept();
     EXPECT_FALSE(frame->TakeDownload(dialog));
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains("no logger signature"));
@@ -173,13 +201,14 @@ TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
 TEST_F(Download, ALostByteIsShownAsDamaged)
 {
     DownloadDialog dialog(config, 3, frame.get());
-    const Status opened = dialog.OpenLink(pty.path, 921600);
-    ASSERT_TRUE(opened.Ok()) << opened.Error();
+    Script(dialog);
     dialog.show();
     std::vector<uint8_t> cut = image;
     cut.erase(cut.begin() + 3 + 16 + 6 + 333);  // a byte of the first flight lost on the line
-    pty.Write(cut);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() > 0; }));
+    line.Send(cut);
+    Step(dialog);
+    ASSERT_TRUE(dialog.Completed());
+    ASSERT_GT(dialog.List()->topLevelItemCount(), 0);
     QTreeWidgetItem* row = dialog.List()->topLevelItem(0);
     EXPECT_EQ(row->text(3), "damaged");
     EXPECT_TRUE(row->toolTip(0).contains("shifted by a byte lost on the line")) << row->toolTip(0).toStdString();
