@@ -146,6 +146,7 @@ Status SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Col
     m_stop = false;
     m_close = false;
     m_finished = false;
+    m_reading = true;
     m_openState = OpenState::Waiting;
     m_fd = -1;
     m_countsAtOpen.reset();
@@ -198,6 +199,7 @@ void SerialLink::Run(const std::string& device, uint32_t bitsPerSecond, Collecto
         m_changed.notify_all();
     }
     if (!opened) {
+        m_reading.store(false, std::memory_order_release);
         m_finished.store(true, std::memory_order_release);
         return;
     }
@@ -244,6 +246,7 @@ void SerialLink::Run(const std::string& device, uint32_t bitsPerSecond, Collecto
     }
     if (lost && !m_stop.load(std::memory_order_acquire))
         collector->LineLost(reason);
+    m_reading.store(false, std::memory_order_release);
     // The port stays open until Close.
     {
         std::unique_lock lock(m_mutex);

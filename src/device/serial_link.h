@@ -65,6 +65,9 @@ public:
     // Ends the reader at its next wait; the port stays open until Close. Safe from the reader thread.
     void Stop() { m_stop.store(true, std::memory_order_release); }
     bool IsOpen() const { return m_thread != nullptr; }
+    // Whether the reader still reads: false once it has stopped (told to, or the line gone) and
+    // has told the collector all it will, though the port may still be open.
+    bool Reading() const { return IsOpen() && m_reading.load(std::memory_order_acquire); }
 
     // What kind of failure the last failed Open met.
     PortFailure Failure() const { return m_failure; }
@@ -80,6 +83,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_close{false};
     std::atomic<bool> m_finished{false};  // the reader's last act
+    std::atomic<bool> m_reading{false};   // from the port's opening to the reader's last word
     PortFailure m_failure = PortFailure::Other;
     // The reader reports whether the port opened.
     std::mutex m_mutex;

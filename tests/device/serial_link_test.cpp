@@ -130,8 +130,8 @@ TEST(SerialLink, ReceivesAWholeImageInOrder)
     }
     EXPECT_EQ(recorder.overlapped, 0);
     // After the collector stopped the reader the port stays open: nothing more is read.
+    ASSERT_TRUE(WaitFor([&] { return !link.Reading(); }));
     pty.Write({1, 2, 3});
-    QThread::msleep(200);
     EXPECT_EQ(recorder.buffer.Received(), image.size());
     EXPECT_TRUE(link.IsOpen());
     // A pseudo-terminal keeps no line error counters: nothing is claimed either way.
@@ -203,12 +203,11 @@ TEST(SerialLink, ALineThatGoesAwayIsToldOnce)
         if (stopFirst)
             link.Stop();  // a reader that was told to stop has nothing to report
         pty.reset();      // the other end closes, as when the cable is pulled
+        // Once the reader has said its last, what it said is all it will say.
+        ASSERT_TRUE(WaitFor([&] { return !link.Reading(); }));
         if (stopFirst) {
-            QThread::msleep(300);
             EXPECT_EQ(recorder.losses.load(), 0);
         } else {
-            ASSERT_TRUE(WaitFor([&] { return recorder.losses.load() > 0; }));
-            QThread::msleep(200);
             EXPECT_EQ(recorder.losses.load(), 1);
             std::lock_guard lock(recorder.reasonMutex);
             EXPECT_EQ(recorder.reason.rfind("the port went away (", 0), 0u) << recorder.reason;

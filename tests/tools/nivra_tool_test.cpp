@@ -508,13 +508,18 @@ TEST_F(ToolTest, DownloadOnAHostileLine)
                    {"download", "--port", QString::fromStdString(pty->path), "-o", Path("down.alt")});
         ASSERT_TRUE(tool.waitForReadyRead(10000)) << c.what;  // "Waiting for the logger ..."
         pty->Write(c.first);
-        QThread::msleep(300);
+        // The first bytes are in before the rest comes or the line goes: the tool says so.
+        std::string err;
+        const std::string arrived = "\r" + std::to_string(c.first.size()) + " bytes has been received";
+        while (err.find(arrived) == std::string::npos && tool.waitForReadyRead(10000))
+            err += tool.readAllStandardError().toStdString();
+        ASSERT_NE(err.find(arrived), std::string::npos) << c.what << "\n" << err;
         if (c.unplug)
             pty.reset();
         else
             pty->Write(c.then);
         ASSERT_TRUE(tool.waitForFinished(20000)) << c.what;
-        const std::string err = tool.readAllStandardError().toStdString();
+        err += tool.readAllStandardError().toStdString();
         EXPECT_EQ(tool.exitCode(), c.status) << c.what << "\n" << err;
         EXPECT_NE(err.find(c.errPart), std::string::npos) << c.what << "\n" << err;
         EXPECT_EQ(QFile::exists(Path("down.alt")), c.status == 3) << c.what;
