@@ -28,7 +28,13 @@ while IFS=: read -r file line text; do
     bad=1
   fi
 done < <(grep -rnE '^#include "[a-z_]+/' src --include='*.h' --include='*.cpp' | grep -v '^src/main.cpp:')
+# The core (every folder before chart/) needs Qt Core alone: no drawing, no widgets.
+while IFS=: read -r file line text; do
+  echo "$file:$line: the core includes a header of Qt Gui or Qt Widgets: $text"
+  bad=1
+done < <(grep -rnE '^#include <Q(Image|Color|Font|Pen|Painter|Pixmap|Icon|GuiApplication|Widget|Application|Palette)[A-Za-z]*>' \
+  src/base src/config src/app src/dsp src/export src/device src/logbook --include='*.h' --include='*.cpp' || true)
 if [ "$bad" -ne 0 ]; then
   exit 1
 fi
-echo "layering: every include of src/ runs downwards (${order[*]})"
+echo "layering: every include of src/ runs downwards (${order[*]}), and the core needs Qt Core alone"

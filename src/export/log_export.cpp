@@ -1,9 +1,5 @@
 #include "export/log_export.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QImageWriter>
-
 #include <algorithm>
 #include <cctype>
 
@@ -83,23 +79,4 @@ Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>&
     if (committed && !whole)
         return Fail("the table could not be written whole");
     return committed;
-}
-
-Status ExportJpeg(const std::string& path, const QImage& picture)
-{
-    return ExportPicture(path, picture, "jpeg");
-}
-
-Status ExportPicture(const std::string& path, const QImage& picture, const char* format)
-{
-    if (picture.isNull())
-        return Fail("there is no picture of the chart to write");
-    // Encoded in memory first, so that a failing encoder leaves no half-written file.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (!writer.write(picture))
-        return Fail("the picture could not be encoded: " + writer.errorString().toStdString());
-    return WriteFileSafely(path, bytes.toStdString());
 }

@@ -7,7 +7,6 @@
 #include "base/result.h"
 
 class BrixoLog;
-class QImage;
 struct NamedSeries;
 
 // What an export writes; the numbers are the positions of the save dialog's filters.
@@ -31,7 +30,5 @@ Status ExportAlt(const std::string& path, const BrixoLog& log, size_t first, siz
 // is not below altitudeLength, the length of the log's altitude series.
 Status ExportCsv(const std::string& path, const std::vector<const NamedSeries*>& shown, double dt, size_t first,
                  size_t end, size_t altitudeLength);
-// The picture as a JPEG with the encoder's default quality.
-Status ExportJpeg(const std::string& path, const QImage& picture);
-// The picture in another format Qt writes ("png", "jpeg", ...).
-Status ExportPicture(const std::string& path, const QImage& picture, const char* format);
+// The chart's picture is written by ExportJpeg (chart/picture_export.h), beside the scene that
+// draws it: the core needs no Qt Gui.

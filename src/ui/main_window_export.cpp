@@ -4,6 +4,7 @@
 
 #include "app/log_file.h"
 #include "chart/chart_picture.h"
+#include "chart/picture_export.h"
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/chart_filling.h"

@@ -13,6 +13,7 @@
 #include "app/log_file.h"
 #include "base/time_text.h"
 #include "chart/chart_picture.h"
+#include "chart/picture_export.h"
 #include "commands.h"
 #include "dsp/airtime.h"
 #include "dsp/climbs.h"
