@@ -140,6 +140,17 @@ std::vector<NumberedLog> DownloadSession::BuildLogs(uint32_t skipShortLogsLen, F
                                now);
 }
 
+std::optional<BrixoLog> DownloadSession::BuildFlight(size_t index) const
+{
+    if (index >= m_parser.Flights().size())
+        return std::nullopt;
+    std::vector<BuiltFlight> built =
+        BuildFlights(m_buffer->Data(), m_buffer->Received(), {m_parser.Flights()[index]}, m_config, 0);
+    if (built.empty())
+        return std::nullopt;
+    return std::move(built.front().log);
+}
+
 std::vector<BuiltFlight> DownloadSession::BuildListedFlights(FileTime now) const
 {
     return BuildFlights(m_buffer->Data(), m_buffer->Received(), m_parser.Flights(), m_config, now);

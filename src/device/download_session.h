@@ -84,6 +84,8 @@ public:
     std::vector<NumberedLog> BuildLogs(uint32_t skipShortLogsLen, FileTime now) const;
     // Every flight listed, checked or not, as the logbook keeps them.
     std::vector<BuiltFlight> BuildListedFlights(FileTime now) const;
+    // Flights()[index] as a log, when it can be built.
+    std::optional<BrixoLog> BuildFlight(size_t index) const;
 
 private:
     void Collect(const uint8_t* bytes, uint32_t count) override;

@@ -103,6 +103,12 @@ void DownloadDialog::OnFlightListed(size_t index)
     auto* item = new QTreeWidgetItem(m_list, {QString::fromStdString(row.flight), QString::fromStdString(row.rate),
                                               QString::fromStdString(row.duration)});
     item->setCheckState(0, Qt::Checked);
+    if (m_inLogbook)
+        if (const std::optional<BrixoLog> log = m_session.BuildFlight(index); log && m_inLogbook(*log))
+            for (int column = 0; column < 4; ++column) {
+                item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
+                item->setToolTip(column, QStringLiteral("In the logbook already: downloaded before"));
+            }
     ShowDamage(index);
 }
 

@@ -32,6 +32,9 @@ public:
     // Called once when the transfer is complete, before the dialog can be closed: keeps the
     // download and returns the line that says what became of it (none: nothing is said).
     std::function<QString(DownloadSession& session)> m_keep;
+    // Whether a flight is in the logbook already (downloaded before): its row is greyed and says
+    // so, so that the new ones stand out. None: every flight counts as new.
+    std::function<bool(const BrixoLog& log)> m_inLogbook;
 
     bool Completed() const { return m_session.Completed(); }
     bool Lost() const { return m_session.Lost(); }

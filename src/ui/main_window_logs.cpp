@@ -318,6 +318,9 @@ void MainWindow::RunDownloadDialog(DownloadDialog& dialog)
     dialog.m_keep = [this](DownloadSession& session) {
         return KeepDownloadNow(session);
     };
+    dialog.m_inLogbook = [this](const BrixoLog& log) {
+        return LogbookEntryOf(log).has_value();
+    };
     m_runDialog(dialog);
     TakeDownload(dialog);
 }

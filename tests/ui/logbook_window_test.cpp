@@ -191,6 +191,23 @@ TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)
     ASSERT_TRUE(frame->ImportImage(Path("saved.mem")));
     EXPECT_EQ(kept, "This memory image is in the logbook already.");
     EXPECT_EQ(QDir(ImagesFolder()).entryList(QDir::Files).size(), 1);
+    // A memory holding that flight and a new one: the dialog tells the new one from the other.
+    const BrixoLog b = Flight(config, 10, 300, 46000);
+    const std::vector<uint8_t> both = MemoryImageOf({&a, &b});
+    WriteText(Path("both.mem"), std::string(both.begin(), both.end()));
+    QStringList marks;
+    frame->m_runDialog = [&marks](QDialog& d) {
+        auto& dialog = static_cast<DownloadDialog&>(d);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && dialog.List()->topLevelItemCount() == 2; }));
+        for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i)
+            marks << dialog.List()->topLevelItem(i)->toolTip(1);
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    };
+    ASSERT_TRUE(frame->ImportImage(Path("both.mem")));
+    EXPECT_EQ(marks, (QStringList{"In the logbook already: downloaded before", ""}));
+    AnswerDownloads(kept);
     // An image cut short inside its last flight: the dialog says that flight is missing.
     const std::vector<uint8_t> two = MemoryImageOf({&a, &a});
     WriteText(Path("cut.mem"), std::string(two.begin(), two.begin() + static_cast<std::ptrdiff_t>(two.size() * 3 / 4)));
