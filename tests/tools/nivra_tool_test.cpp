@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -13,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <functional>
+#include <sstream>
 
 #include "app/settings.h"
 #include "app/settings_store.h"
@@ -637,4 +641,51 @@ TEST_F(ToolTest, RunningOutOfMemoryIsToldNotAnAbort)
     EXPECT_EQ(r.status, 1);  // a normal exit, not an abort
     EXPECT_EQ(r.err, "nivra-tool: not enough memory to write the table\n");
 #endif
+}
+
+TEST_F(ToolTest, EveryOutputInBothUnitSystemsIsAsRecorded)
+{
+    // Each text output of nivra-tool for the examples, in metres and in feet, with the smoother
+    // off and on, as its SHA-256: a change of any number or text shows here, by name. (Pictures
+    // are left out: their labels take the machine's fonts.) After a change meant to alter them,
+    // NIVRA_RECORD_OUTPUTS=1 writes the record anew, and its diff says which changed.
+    const QString record = QStringLiteral(NIVRA_TEST_DATA_DIR "/tool_outputs.txt");
+    std::string lines;
+    for (const char* units : {"0", "1"}) {
+        for (const char* smoother : {"0", "1"}) {
+            const QStringList set{"--set", QStringLiteral("Units=%1").arg(units), "--set",
+                                  QStringLiteral("Alt.Polynome=%1").arg(smoother)};
+            for (const auto& [file, log] : {std::pair(kSoaring, "1"), std::pair(kHops, "1"), std::pair(kHops, "3")}) {
+                const std::vector<QStringList> runs = {
+                    {"csv", file, log},
+                    {"stats", file, log},
+                    {"stats", file, log, "--from", "30", "--to", "200.5"},
+                    {"climbs", file, log},
+                    {"airtime", file, log},
+                };
+                for (const QStringList& args : runs) {
+                    const ToolRun r = Tool(args + set);
+                    ASSERT_EQ(r.status, 0) << args.join(' ').toStdString() << "\n" << r.err;
+                    const QByteArray output = QByteArray::fromStdString(r.out);
+                    QStringList named = args;
+                    named.replaceInStrings(QFileInfo(file).absolutePath() + "/", QString());
+                    lines += QStringLiteral("Units=%1 Alt.Polynome=%2 %3\t%4\n")
+                                 .arg(units, smoother, named.join(' '),
+                                      QString::fromLatin1(
+                                          QCryptographicHash::hash(output, QCryptographicHash::Sha256).toHex()))
+                                 .toStdString();
+                }
+            }
+        }
+    }
+    if (qEnvironmentVariableIsSet("NIVRA_RECORD_OUTPUTS")) {
+        WriteText(record, lines);
+        GTEST_SKIP() << "recorded in " << record.toStdString();
+    }
+    const std::string recorded = FileBytes(record);
+    // Line by line, so that a failure names the outputs that changed.
+    std::istringstream now(lines), before(recorded);
+    for (std::string a, b; std::getline(now, a) && std::getline(before, b);)
+        EXPECT_EQ(a, b);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), std::count(recorded.begin(), recorded.end(), '\n'));
 }
