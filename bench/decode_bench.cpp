@@ -20,7 +20,7 @@ void DecodeMillion(benchmark::State& state, bool reuse)
     values.reserve(log.SampleCount());
     for (auto _ : state) {
         values.clear();
-        (void)DecodeAltitude(log, false, values, DecodeOptions{reuse});
+        (void)DecodeAltitude(log, values, DecodeOptions{reuse});
         benchmark::DoNotOptimize(values.data());
     }
     // The rate of (records / 1e9) per second, inverted, is nanoseconds per record.

@@ -28,7 +28,7 @@ const std::vector<double>& Altitude()
 {
     static const std::vector<double> altitude = [] {
         std::vector<double> a;
-        (void)DecodeAltitude(Flight(), false, a);
+        (void)DecodeAltitude(Flight(), a);
         return a;
     }();
     return altitude;
@@ -47,7 +47,7 @@ void BM_Stage_Decode(benchmark::State& state)
     std::vector<double> values;
     for (auto _ : state) {
         values.clear();
-        (void)DecodeAltitude(Flight(), false, values);
+        (void)DecodeAltitude(Flight(), values);
         benchmark::DoNotOptimize(values.data());
     }
     PerSample(state, kRecords);
@@ -110,7 +110,7 @@ void BM_Climbs(benchmark::State& state)
     // The series as the chart shows them with the default settings.
     const LogSeries series = BuildLogSeries(Flight(), Settings());
     for (auto _ : state) {
-        ClimbAnalysis climbs = ClimbsOf(series, Settings(), 1.0);
+        ClimbAnalysis climbs = ClimbsOf(series, Settings());
         benchmark::DoNotOptimize(climbs.climbs.data());
     }
     PerSample(state, kRecords);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         log.m_rate = 5;
         log.m_rawData = bytes;
         log.m_rawData.resize(bytes.size() / log.m_recordSize * log.m_recordSize);
-        for (const uint32_t units : {0u, 1u}) {
+        for (const UnitSystem units : {UnitSystem::Metric, UnitSystem::Imperial}) {
             Settings settings;
             settings.units = units;
             UseLog(log, settings);

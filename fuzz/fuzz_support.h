@@ -31,12 +31,13 @@ inline void UseLog(const BrixoLog& log, const Settings& settings)
     FUZZ_CHECK(series.series.size() >= 2);
     const NamedSeries& alt = series.series[0];
     const NamedSeries& vario = series.series[1];
-    (void)LogStatistics(log, alt, settings.Imperial());
+    (void)LogStatistics(log, alt, series.units);
     const double end = static_cast<double>(alt.values.size()) * alt.interval;
-    (void)SelectionStatistics(alt, vario, 0.0, end, settings.Imperial());
-    (void)SelectionStatistics(alt, vario, end / 3, end / 2, settings.Imperial());
+    (void)SelectionStatistics(alt, vario, 0.0, end, series.units);
+    (void)SelectionStatistics(alt, vario, end / 3, end / 2, series.units);
+    const LogSeries display = InDisplayUnits(series);
     std::vector<const NamedSeries*> shown;
-    for (const NamedSeries& s : series.series)
+    for (const NamedSeries& s : display.series)
         shown.push_back(&s);
     const std::string csv = CsvText(shown, log.SamplePeriod(), 0, 64);
     FUZZ_CHECK(!csv.empty());

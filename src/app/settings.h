@@ -31,7 +31,7 @@ struct ChartSettings {
     uint32_t varioStyle = 2;
     double varioMin = -5.0;
     double varioMax = 5.0;
-    // Climbs: the least climb rate in m/s (scaled to feet with the units), the shortest
+    // Climbs: the least climb rate in m/s (whatever the units shown), the shortest
     // climb and the longest pause inside one, in seconds.
     double climbThreshold = 0.5;
     double climbMinDuration = 20.0;

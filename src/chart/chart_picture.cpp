@@ -47,7 +47,7 @@ QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange
     ChartPicture picture;
     picture.m_scene.m_bands = std::move(bands);
     picture.m_scene.m_marks = std::move(marks);
-    for (const NamedSeries& named : series.series)
+    for (const NamedSeries& named : InDisplayUnits(series).series)
         picture.m_series.push_back(MakeChartSeries(named));
     picture.ShowWholeRange();
     return picture.Draw(size);

@@ -32,12 +32,12 @@ public:
     ChartScene m_scene{m_time, m_series};
 };
 
-// A chart series of one series of a log, with its style and unit.
+// A chart series of one series of a log as shown (InDisplayUnits), with its style and unit.
 std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named);
 
 // The chart of a log that is not on display, drawn as the window would show it: its whole
-// length with the series' styles, these bands shaded and these moments marked, at the given
-// size. A null picture when none of that size can be made.
+// length with the series' styles and the unit chosen, these bands shaded and these moments
+// marked, at the given size. A null picture when none of that size can be made.
 QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands = {},
                       std::vector<ChartMark> marks = {});
 

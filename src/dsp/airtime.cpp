@@ -430,7 +430,7 @@ std::vector<FlightSpan> FindFlights(const std::vector<double>& altitude, double 
 std::optional<std::vector<FlightSpan>> FlightsOf(const BrixoLog& log)
 {
     std::vector<double> altitude;
-    if (!DecodeAltitude(log, false, altitude))
+    if (!DecodeAltitude(log, altitude))
         return std::nullopt;
     return FindFlights(altitude, log.SamplePeriod());
 }

@@ -69,12 +69,12 @@ ClimbAnalysis FindClimbs(const std::vector<double>& altitude, const std::vector<
     return result;
 }
 
-ClimbAnalysis ClimbsOf(const LogSeries& series, const Settings& settings, double lengthScale)
+ClimbAnalysis ClimbsOf(const LogSeries& series, const Settings& settings)
 {
     const NamedSeries* alt = series.Find("Alt");
     const NamedSeries* vario = series.Find("Vario");
     if (!alt || !vario)
         return {};
-    const ClimbRules rules{settings.climbThreshold * lengthScale, settings.climbMinDuration, settings.climbMaxGap};
+    const ClimbRules rules{settings.climbThreshold, settings.climbMinDuration, settings.climbMaxGap};
     return FindClimbs(alt->values, vario->values, alt->interval, rules);
 }

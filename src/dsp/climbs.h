@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-// What finds climbs: the least climb rate (in the series' unit per second), the shortest
+// What finds climbs: the least climb rate (in metres a second), the shortest
 // climb kept and the longest pause inside one climb (in seconds).
 struct ClimbRules {
     double threshold = 0.5;
@@ -15,16 +15,16 @@ struct ClimbRules {
 struct Climb {
     size_t first = 0, last = 0;
     double start = 0, end = 0, duration = 0;  // seconds from the start of the log
-    double gain = 0;                          // the altitude gained from its start to its end
-    double average = 0;                       // gain / duration
-    double max = 0;                           // the strongest vario sample in it
+    double gain = 0;                          // metres gained from its start to its end
+    double average = 0;                       // gain / duration, in m/s
+    double max = 0;                           // the strongest vario sample in it, in m/s
 };
 
 struct ClimbAnalysis {
     std::vector<Climb> climbs;
     double timeClimbing = 0;  // the durations summed in order
     double share = 0;         // of the log's length, in percent
-    double heightGained = 0;  // the gains summed in order
+    double heightGained = 0;  // the gains summed in order, in metres
     int best = -1;            // the climb of the largest average, the first on a tie; -1 without climbs
 };
 
@@ -39,6 +39,6 @@ ClimbAnalysis FindClimbs(const std::vector<double>& altitude, const std::vector<
 struct LogSeries;
 struct Settings;
 
-// The climbs of a log's series as the chart shows them, by the settings' rules; the
-// threshold is given in m/s and scaled by lengthScale (the unit scale of the altitude).
-ClimbAnalysis ClimbsOf(const LogSeries& series, const Settings& settings, double lengthScale);
+// The climbs of a log's series (metres) as the chart shows them, by the settings' rules
+// (the threshold in m/s, whatever the units shown).
+ClimbAnalysis ClimbsOf(const LogSeries& series, const Settings& settings);

@@ -128,19 +128,17 @@ double AltitudeScale(const BrixoLog& log, bool imperial)
                         : 1.0;
 }
 
-Status DecodeAltitude(const BrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options)
+Status DecodeAltitude(const BrixoLog& log, std::vector<double>& out, DecodeOptions options)
 {
     const std::string formula = log.m_altFormula ? *log.m_altFormula : std::string();
     if (formula.empty())
         return Fail(DeviceText(log) + " has no altitude formula");
-    const double scale = AltitudeScale(log, imperial);
     // The reading is always the little-endian word at the start of the record.
     auto word = [](const uint8_t* rec) {
         return static_cast<unsigned>(rec[0] | (rec[1] << 8));
     };
-    // Scale first, then take the first record's altitude away.
-    auto relative = [scale](double value, double first) {
-        return value * scale - first * scale;
+    auto relative = [](double value, double first) {
+        return value - first;
     };
     return DecodeRecords(log, formula, 16, word, relative, out, "the altitude formula", options);
 }

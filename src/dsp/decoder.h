@@ -22,10 +22,10 @@ struct DecodeOptions {
 // configuration for the region (1 in metres, 3.280839895013123 in feet as built in).
 double AltitudeScale(const BrixoLog& log, bool imperial);
 
-// Appends the altitude of each record relative to the first one, in metres or
-// (imperial) feet. Nothing is appended, and the reason names the device and the
-// formula, when the formula is empty, the parser rejects it or a value is not finite.
-Status DecodeAltitude(const BrixoLog& log, bool imperial, std::vector<double>& out, DecodeOptions options = {});
+// Appends the altitude of each record relative to the first one, in metres. Nothing is
+// appended, and the reason names the device and the formula, when the formula is empty, the
+// parser rejects it or a value is not finite.
+Status DecodeAltitude(const BrixoLog& log, std::vector<double>& out, DecodeOptions options = {});
 
 // Appends the values of channel index (from 0), unscaled. Nothing is appended, and the
 // reason says why, when the device has no such channel, the channel has no formula or no

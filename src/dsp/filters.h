@@ -11,7 +11,7 @@
 // acceleration driven by a white-noise jerk of intensity modelSigma squared)
 // run forward, then a Rauch-Tung-Striebel pass backward. Every sample then holds
 // the estimate of its own time from the whole series: no lag, the last one
-// smoothed too. The sigmas are in the series' unit and taken within 0 .. kMaxSigma;
+// smoothed too. The sigmas are in metres, as the series, and taken within 0 .. kMaxSigma;
 // a measurement sigma of 0 leaves the series as it is.
 constexpr double kMaxSigma = 1e9;
 void KalmanFilter(std::vector<double>& series, double dt, double measurementSigma, double modelSigma);

@@ -38,6 +38,19 @@ std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt)
     return vario;
 }
 
+LogSeries InDisplayUnits(const LogSeries& series)
+{
+    LogSeries shown = series;
+    for (NamedSeries& s : shown.series) {
+        if (s.quantity == Quantity::Other)
+            continue;
+        for (double& v : s.values)
+            v = series.units.FromMetres(v);
+        s.unit = s.quantity == Quantity::Length ? series.units.name : series.units.Speed();
+    }
+    return shown;
+}
+
 LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesChoice choice,
                          std::optional<double> startElevation)
 {
@@ -56,15 +69,15 @@ LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesCh
         result.errors.push_back(std::move(why));
     };
 
-    const std::string unit = settings.Imperial() ? "ft" : "m";
+    result.units = {AltitudeScale(log, settings.Imperial()), settings.Imperial() ? "ft" : "m"};
     NamedSeries& alt = add("Alt");
-    alt.unit = unit;
-    if (Status decoded = DecodeAltitude(log, settings.Imperial(), alt.values); !decoded)
+    alt.unit = "m";
+    alt.quantity = Quantity::Length;
+    if (Status decoded = DecodeAltitude(log, alt.values); !decoded)
         fail(alt, decoded.Error());
     if (settings.altAboveSeaLevel && startElevation && !alt.values.empty()) {
-        const double base = *startElevation * AltitudeScale(log, settings.Imperial());
         for (double& a : alt.values)
-            a += base;
+            a += *startElevation;
         result.aboveSeaLevel = true;
     }
     if (settings.altPolynome)
@@ -91,7 +104,8 @@ LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesCh
             MedianFilter(vario, settings.varioMedian);
     }
     NamedSeries& v = add("Vario");
-    v.unit = unit + "/s";
+    v.unit = "m/s";
+    v.quantity = Quantity::Speed;
     v.values = std::move(vario);
     v.style = {static_cast<int>(settings.varioColor),
                settings.varioOn,

@@ -5,14 +5,20 @@
 #include <vector>
 
 #include "dsp/series_style.h"
+#include "dsp/units.h"
 
 class BrixoLog;
 struct Settings;
 
+// What a series' values measure: a length (metres) or a vertical speed (metres a second),
+// shown in the unit chosen, or a channel's own quantity, shown as it is.
+enum class Quantity { Length, Speed, Other };
+
 // One series of equally spaced samples as the chart will show it.
 struct NamedSeries {
     std::string name;
-    std::string unit;  // "m", "ft/s", ...; empty for a channel
+    std::string unit;  // "m", "m/s" (or "ft", "ft/s" as shown); empty for a channel
+    Quantity quantity = Quantity::Other;
     double firstTime = 0.0;
     double interval = 1.0;
     std::vector<double> values;
@@ -28,11 +34,17 @@ struct LogSeries {
     bool aboveSeaLevel = false;
     // One line for each series that could not be decoded (its values are then empty).
     std::vector<std::string> errors;
+    // The unit the settings show lengths in; the values are metres whatever it is.
+    LengthUnit units;
 
     const NamedSeries* Find(const std::string& name) const;
     // The series a chart of the log shows, in chart order.
     std::vector<const NamedSeries*> Shown() const;
 };
+
+// The series as shown, exported and drawn: lengths and speeds in the chosen unit, the rest as
+// they are. For the edges alone: nothing computes on what it gives.
+LogSeries InDisplayUnits(const LogSeries& series);
 
 // The vario: differences of consecutive altitudes over dt, the last difference
 // repeated, so that it has as many values as the altitude (none for fewer than two).
@@ -41,7 +53,8 @@ std::vector<double> VarioFrom(const std::vector<double>& altitude, double dt);
 // Which series to decode: every one a chart shows, or only what the statistics need.
 enum class SeriesChoice { All, AltitudeAndVario };
 
-// Decodes a log and derives its series with the filters and styles the settings choose. An
+// Decodes a log and derives its series with the filters and styles the settings choose, in
+// metres and metres a second whatever the units ("Units" gives the unit shown). An
 // altitude or vario that is not finite everywhere (a formula whose values, or their
 // differences, overflow) is refused: both stay empty and the reason is given.
 // With "Alt.AboveSeaLevel" on, a start elevation (metres above sea level) is added to the

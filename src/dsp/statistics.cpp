@@ -71,21 +71,21 @@ std::string AltitudeReferenceText(bool asked, bool applied)
     return asked ? "above start (no start elevation)" : "above start";
 }
 
-ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial)
+ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& units)
 {
-    const char* unit = imperial ? "ft" : "m";
+    const char* unit = units.name.c_str();
     ClimbStatTexts texts;
     texts.count = std::to_string(climbs.climbs.size());
     char text[128];
     std::snprintf(text, sizeof text, "%s (%.1f %%)", TimeLabel(climbs.timeClimbing).c_str(), climbs.share);
     texts.timeClimbing = text;
-    std::snprintf(text, sizeof text, "%.1f %s", climbs.heightGained, unit);
+    std::snprintf(text, sizeof text, "%.1f %s", units.FromMetres(climbs.heightGained), unit);
     texts.heightGained = text;
     if (climbs.best < 0) {
         texts.bestClimb = "-";
     } else {
         std::snprintf(text, sizeof text, "%.2f %s/s (climb %d)",
-                      climbs.climbs[static_cast<size_t>(climbs.best)].average, unit, climbs.best + 1);
+                      units.FromMetres(climbs.climbs[static_cast<size_t>(climbs.best)].average), unit, climbs.best + 1);
         texts.bestClimb = text;
     }
     return texts;
@@ -121,7 +121,7 @@ AirtimeStatTexts AirtimeStatistics(const std::vector<FlightSpan>& flights, std::
     return texts;
 }
 
-LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, bool imperial)
+LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, const LengthUnit& units)
 {
     LogStatTexts texts;
     texts.duration = TimeLabel(log.Duration());
@@ -129,18 +129,19 @@ LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, boo
     std::snprintf(rate, sizeof rate, "%2.1f sec", log.SamplePeriod());
     texts.rate = rate;
     if (!altitude.values.empty())
-        texts.maxAltitude =
-            ValueText(*std::max_element(altitude.values.begin(), altitude.values.end()), imperial ? "ft" : "m");
+        texts.maxAltitude = ValueText(
+            units.FromMetres(*std::max_element(altitude.values.begin(), altitude.values.end())), units.name.c_str());
     return texts;
 }
 
 SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,
-                                       bool imperial)
+                                       const LengthUnit& units)
 {
     SelectionStatTexts texts;
     texts.duration = TimeLabel(t2 - t1);
-    const char* length = imperial ? "ft" : "m";
-    const char* speed = imperial ? "ft/s" : "m/s";
+    const std::string speedName = units.Speed();
+    const char* length = units.name.c_str();
+    const char* speed = speedName.c_str();
 
     const double a1 = ValueAt(altitude, t1), a2 = ValueAt(altitude, t2);
     double altMax = std::max(a1, a2);
@@ -148,9 +149,9 @@ SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedS
         if (!(v < altMax))
             altMax = v;
     });
-    texts.startAltitude = ValueText(a1, length);
-    texts.endAltitude = ValueText(a2, length);
-    texts.maxAltitude = ValueText(altMax, length);
+    texts.startAltitude = ValueText(units.FromMetres(a1), length);
+    texts.endAltitude = ValueText(units.FromMetres(a2), length);
+    texts.maxAltitude = ValueText(units.FromMetres(altMax), length);
 
     const double v1 = ValueAt(vario, t1), v2 = ValueAt(vario, t2);
     double vMax = std::max(v1, v2), vMin = vMax, sum = 0.0;
@@ -164,8 +165,8 @@ SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedS
     // The mean of the samples visited: a constant climb shows as itself, and a
     // selection of no width has the value at its start as its average.
     const double average = sum / samples;
-    texts.minVario = ValueText(vMin, speed);
-    texts.maxVario = ValueText(vMax, speed);
-    texts.avrVario = ValueText(average, speed);
+    texts.minVario = ValueText(units.FromMetres(vMin), speed);
+    texts.maxVario = ValueText(units.FromMetres(vMax), speed);
+    texts.avrVario = ValueText(units.FromMetres(average), speed);
     return texts;
 }

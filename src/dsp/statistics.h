@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "dsp/units.h"
+
 class BrixoLog;
 struct NamedSeries;
 
@@ -23,7 +25,7 @@ struct LogStatTexts {
 // "above sea level", or "above start", or "above start (no start elevation)" when
 // above sea level was asked for and the flight has no start elevation.
 std::string AltitudeReferenceText(bool asked, bool applied);
-LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, bool imperial);
+LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, const LengthUnit& units);
 
 // The texts of the "Selection" category, in the view's order.
 struct SelectionStatTexts {
@@ -33,7 +35,7 @@ struct SelectionStatTexts {
 };
 // For t1 <= t2, over the "Alt" and "Vario" series.
 SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,
-                                       bool imperial);
+                                       const LengthUnit& units);
 
 struct ClimbAnalysis;
 struct FlightSpan;
@@ -57,7 +59,7 @@ struct ClimbStatTexts {
     std::string heightGained;  // "2319.8 m"
     std::string bestClimb;     // "2.32 m/s (climb 3)", or "-"
 };
-ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, bool imperial);
+ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& units);
 
 // The number texts: "%5.1f %s".
 std::string ValueText(double value, const char* unit);

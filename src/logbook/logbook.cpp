@@ -199,7 +199,7 @@ AltitudeFacts AltitudeFactsOf(const BrixoLog& log)
 {
     AltitudeFacts facts;
     std::vector<double> altitude;
-    if (!DecodeAltitude(log, false, altitude))
+    if (!DecodeAltitude(log, altitude))
         return facts;
     if (!altitude.empty()) {
         const double max = *std::max_element(altitude.begin(), altitude.end());

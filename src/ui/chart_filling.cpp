@@ -14,7 +14,7 @@ void FillChart(ChartWidget& chart, const LogSeries& series, std::optional<TimeRa
         remembered.emplace(s->m_name, s->m_visible);
     }
     chart.RemoveAllSeries();
-    for (const NamedSeries& named : series.series) {
+    for (const NamedSeries& named : InDisplayUnits(series).series) {
         const std::shared_ptr<ChartSeries> s = MakeChartSeries(named);
         chart.AddSeries(s);
         const auto it = remembered.find(s->m_name);

@@ -7,7 +7,7 @@
 
 class ChartWidget;
 
-// Puts the series of a log into the chart with their styles, keeping the
+// Puts the series of a log into the chart with their styles, in the unit chosen, keeping the
 // visibility the user gave series of the same name, and shows the given range
 // or else the whole log.
 void FillChart(ChartWidget& chart, const LogSeries& series, std::optional<TimeRange> range = std::nullopt);

@@ -29,7 +29,7 @@ ClimbsView::ClimbsView(QWidget* parent) : QTreeWidget(parent)
     setSortingEnabled(true);
     setAlternatingRowColors(true);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Show({}, QStringLiteral("m"), 0);
+    Show({}, LengthUnit{}, 0);
     sortByColumn(0, Qt::AscendingOrder);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item)
@@ -37,8 +37,9 @@ ClimbsView::ClimbsView(QWidget* parent) : QTreeWidget(parent)
     });
 }
 
-void ClimbsView::Show(const ClimbAnalysis& climbs, const QString& unit, double logSeconds)
+void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, double logSeconds)
 {
+    const QString unit = QString::fromStdString(units.name);
     const QSignalBlocker quiet(this);
     clear();
     setHeaderLabels({QStringLiteral("Climb"), QStringLiteral("Start"), QStringLiteral("End"),
@@ -56,9 +57,9 @@ void ClimbsView::Show(const ClimbAnalysis& climbs, const QString& unit, double l
             {QString::fromStdString(TimeLabel(c.start, style)), c.start},
             {QString::fromStdString(TimeLabel(c.end, style)), c.end},
             {QString::fromStdString(TimeLabel(c.duration, style)), c.duration},
-            {QString::asprintf("%.1f", c.gain), c.gain},
-            {QString::asprintf("%.2f", c.average), c.average},
-            {QString::asprintf("%.2f", c.max), c.max},
+            {QString::asprintf("%.1f", units.FromMetres(c.gain)), c.gain},
+            {QString::asprintf("%.2f", units.FromMetres(c.average)), c.average},
+            {QString::asprintf("%.2f", units.FromMetres(c.max)), c.max},
         };
         for (int column = 0; column < 7; ++column) {
             item->setText(column, cells[column].first);

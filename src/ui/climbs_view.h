@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include "dsp/climbs.h"
+#include "dsp/units.h"
 
 // The "Climbs" pane: one row per climb of the shown log (number, start and end as the
 // chart's time labels, duration, gain, average and strongest climb rate), sortable by
@@ -12,9 +13,9 @@ class ClimbsView : public QTreeWidget {
 public:
     explicit ClimbsView(QWidget* parent = nullptr);
 
-    // The climbs in the given length unit ("m" or "ft"), times labelled as the chart labels
-    // a log of logSeconds; no climbs empty the pane.
-    void Show(const ClimbAnalysis& climbs, const QString& unit, double logSeconds);
+    // The climbs (in metres) shown in the given length unit, times labelled as the chart
+    // labels a log of logSeconds; no climbs empty the pane.
+    void Show(const ClimbAnalysis& climbs, const LengthUnit& units, double logSeconds);
 
 signals:
     // A row was chosen: the index of its climb in the analysis.

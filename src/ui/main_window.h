@@ -183,6 +183,8 @@ private:
     void SelectTimes(double t1, double t2);
     // The climbs of the log on display: pane, statistics and the chart's bands.
     void ShowClimbs();
+    // The unit lengths are shown in.
+    LengthUnit ShownUnits() const;
     void ShowClimbBands();
     // The flights of a log: the pilot's corrected ones (kept in the logbook, or for this
     // session when the log is not there), else those found in its altitude.

@@ -83,7 +83,8 @@ Status MainWindow::ExportCsvOf(const BrixoLog& log, size_t first, size_t end, co
         return Fail(series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem);
     // A series that could not be made is left out, so that the others still fill the table.
     std::vector<std::string> leftOut;
-    const std::vector<const NamedSeries*> table = TableSeries(series->Shown(), leftOut);
+    const LogSeries shown = InDisplayUnits(*series);
+    const std::vector<const NamedSeries*> table = TableSeries(shown.Shown(), leftOut);
     if (Status written = ExportCsv(file, table, log.SamplePeriod(), first, end, series->series[0].values.size());
         !written)
         return written;
@@ -109,10 +110,8 @@ Status MainWindow::ExportJpegOf(const BrixoLog& log, const std::string& file)
         if (series.series.empty() || series.series[0].values.size() < 2)
             return Fail(series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front());
         TakeVisibility(series, *m_chart);
-        const double scale = m_config.UnitScale("linear", m_settings.Imperial() ? "imperial" : "metric");
         picture = DrawLogPicture(
-            series, size,
-            m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings, scale)) : std::vector<TimeRange>{},
+            series, size, m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings)) : std::vector<TimeRange>{},
             FlightMarks(FlightsMarked(log, LogbookEntryOf(log))));
     }
     if (picture.isNull())

@@ -188,7 +188,7 @@ void MainWindow::RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> ran
         m_stats->Clear();
     } else {
         FillChart(*m_chart, m_series, range);
-        LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_settings.Imperial());
+        LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_series.units);
         texts.reference = AltitudeReferenceText(m_settings.altAboveSeaLevel, m_series.aboveSeaLevel);
         m_stats->ShowLog(texts);
         FindFlightsShown(*log);
@@ -205,18 +205,25 @@ void MainWindow::SelectTimes(double t1, double t2)
     if (m_chart->SeriesCount() == 0 || m_series.series.size() < 2)
         return;
     m_chart->SetSelection(t1, t2);
-    m_stats->ShowSelection(SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_settings.Imperial()));
+    m_stats->ShowSelection(SelectionStatistics(m_series.series[0], m_series.series[1], t1, t2, m_series.units));
+}
+
+LengthUnit MainWindow::ShownUnits() const
+{
+    // The log's own document's, once a log is shown; the configuration's before.
+    if (!m_series.series.empty())
+        return m_series.units;
+    const bool imperial = m_settings.Imperial();
+    return {m_config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m"};
 }
 
 void MainWindow::ShowClimbs()
 {
-    const bool imperial = m_settings.Imperial();
-    const double scale = m_config.UnitScale("linear", imperial ? "imperial" : "metric");
-    m_climbs = m_series.series.empty() ? ClimbAnalysis{} : ClimbsOf(m_series, m_settings, scale);
+    m_climbs = m_series.series.empty() ? ClimbAnalysis{} : ClimbsOf(m_series, m_settings);
     const NamedSeries* alt = m_series.Find("Alt");
     const double seconds = alt ? static_cast<double>(alt->values.size()) * alt->interval : 0.0;
-    m_climbsView->Show(m_climbs, imperial ? QStringLiteral("ft") : QStringLiteral("m"), seconds);
-    m_stats->ShowClimbs(ClimbStatistics(m_climbs, imperial));
+    m_climbsView->Show(m_climbs, ShownUnits(), seconds);
+    m_stats->ShowClimbs(ClimbStatistics(m_climbs, ShownUnits()));
     ShowClimbBands();
 }
 

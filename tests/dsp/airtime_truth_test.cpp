@@ -11,9 +11,9 @@
 #include <map>
 #include <random>
 
-#include "portable_random.h"
 #include "dsp/airtime.h"
 #include "dsp/decoder.h"
+#include "portable_random.h"
 #include "test_support.h"
 
 namespace {
@@ -277,7 +277,7 @@ std::vector<FlightSpan> FlightsFound(const DayBuilder& day, uint32_t rate, uint3
     words.push_back(words.back());  // the decoding leaves out the last record
     const Configuration config = BuiltInConfig();
     std::vector<double> altitude;
-    EXPECT_TRUE(DecodeAltitude(LogOf(config, 59, rate, Words(words)), false, altitude));
+    EXPECT_TRUE(DecodeAltitude(LogOf(config, 59, rate, Words(words)), altitude));
     return FindFlights(altitude, rate * 0.1);
 }
 

@@ -100,16 +100,20 @@ TEST(Climbs, TheMediansShorterVarioAndTheUnits)
     ASSERT_EQ(a.climbs.size(), 1u);
     EXPECT_EQ(a.climbs[0].gain, altitude[4] - altitude[2]);
 
-    // In feet the threshold is the metres' times the unit scale: 0.5 m/s is about 1.64 ft/s.
-    const std::vector<double> feetPerSecond = {1.6, 1.6, 0, 1.7, 1.7};
+    // The series are metres whatever the units shown, and so is the threshold (0.5 m/s): feet
+    // change nothing of what is found.
+    const std::vector<double> metresPerSecond = {0.49, 0.49, 0, 0.5, 0.5};
     LogSeries series;
-    series.series = {SeriesOf("Alt", AltitudeOf(feetPerSecond, 1.0), 1.0), SeriesOf("Vario", feetPerSecond, 1.0)};
-    Settings settings;
-    settings.units = UnitSystem::Imperial;
-    settings.climbMinDuration = 1;
-    settings.climbMaxGap = 0;
-    const ClimbAnalysis feet = ClimbsOf(series, settings, 3.28);
-    ASSERT_EQ(feet.climbs.size(), 1u);
-    EXPECT_EQ(feet.climbs[0].first, 3u);
-    EXPECT_EQ(ClimbsOf(series, settings, 3.2).climbs.size(), 2u);  // a custom scale: 1.6 ft/s
+    series.series = {SeriesOf("Alt", AltitudeOf(metresPerSecond, 1.0), 1.0), SeriesOf("Vario", metresPerSecond, 1.0)};
+    series.units = {3.28, "ft"};
+    for (const UnitSystem units : {UnitSystem::Metric, UnitSystem::Imperial}) {
+        Settings settings;
+        settings.units = units;
+        settings.climbMinDuration = 1;
+        settings.climbMaxGap = 0;
+        const ClimbAnalysis found = ClimbsOf(series, settings);
+        ASSERT_EQ(found.climbs.size(), 1u);
+        EXPECT_EQ(found.climbs[0].first, 3u);
+        EXPECT_DOUBLE_EQ(found.climbs[0].average, 0.5);
+    }
 }

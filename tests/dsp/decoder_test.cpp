@@ -36,26 +36,25 @@ TEST(DecodeAltitude, BuiltInFormulaAndValueCounts)
     for (const auto& c : cases) {
         const BrixoLog log = LogOf(config, 59, 10, std::vector<uint8_t>(c.bytes, 0x80));
         std::vector<double> values{-1.0};  // decoding appends
-        ASSERT_TRUE(DecodeAltitude(log, false, values)) << c.bytes;
+        ASSERT_TRUE(DecodeAltitude(log, values)) << c.bytes;
         EXPECT_EQ(values.size(), 1 + c.values) << c.bytes;
         EXPECT_EQ(values[0], -1.0);
     }
-    // Feet are the metres times the unit scale: pinned with the document's scale below.
     std::vector<double> metric;
-    ASSERT_TRUE(DecodeAltitude(LogOf(config, 59, 10, Words({50000, 45000, 40000})), false, metric));
+    ASSERT_TRUE(DecodeAltitude(LogOf(config, 59, 10, Words({50000, 45000, 40000})), metric));
     ASSERT_EQ(metric.size(), 2u);
     EXPECT_NEAR(metric[1], 776.289, 0.001);
 }
 
-TEST(DecodeAltitude, ScaleComesBeforeTheBase)
+TEST(DecodeAltitude, MetresRelativeToTheFirstRecordAndTheScaleOfFeet)
 {
     const Configuration config = ConfigFromText(kChannelDevice);
     const BrixoLog log = LogOf(config, 59, 10, {0xFF, 0xFF, 0, 0, 0x01, 0x00, 0, 0, 0, 0, 0, 0});
-    std::vector<double> metric, imperial;
-    ASSERT_TRUE(DecodeAltitude(log, false, metric));
-    ASSERT_TRUE(DecodeAltitude(log, true, imperial));
+    std::vector<double> metric;
+    ASSERT_TRUE(DecodeAltitude(log, metric));
     EXPECT_EQ(metric, (std::vector<double>{0.0, 1.0 - 65535.0}));  // 0xFFFF is 65535, never negative
-    EXPECT_EQ(imperial, (std::vector<double>{0.0, 2.0 - 131070.0}));
+    // What feet are shown with: the document's own scale.
+    EXPECT_EQ(std::pair(AltitudeScale(log, false), AltitudeScale(log, true)), std::pair(1.0, 2.0));
 }
 
 TEST(DecodeChannel, ReadingsAndFailures)
@@ -112,7 +111,7 @@ TEST(DecodeAltitude, FormulaErrorsNameDeviceAndFormula)
         // Told even when the log has no record to decode.
         for (const std::vector<uint8_t>& records : {Words({1, 2, 3}), std::vector<uint8_t>{}}) {
             std::vector<double> values{5.0};
-            const Status decoded = DecodeAltitude(LogOf(config, 9, 10, records), false, values);
+            const Status decoded = DecodeAltitude(LogOf(config, 9, 10, records), values);
             EXPECT_FALSE(decoded.Ok()) << c.alt;
             EXPECT_EQ(values, std::vector<double>{5.0}) << c.alt;
             EXPECT_NE(decoded.Error().find(c.errorPart), std::string::npos) << decoded.Error();
@@ -131,12 +130,10 @@ TEST(DecodeAltitude, ReusingReadingsIsBitIdentical)
     }
     for (uint32_t rate : {1u, 7u}) {
         const BrixoLog log = LogOf(config, 59, rate, Words(words));
-        for (bool imperial : {false, true}) {
-            std::vector<double> every, reused;
-            ASSERT_TRUE(DecodeAltitude(log, imperial, every, DecodeOptions{false}));
-            ASSERT_TRUE(DecodeAltitude(log, imperial, reused, DecodeOptions{true}));
-            ASSERT_EQ(every.size(), 19999u);
-            EXPECT_EQ(std::memcmp(every.data(), reused.data(), every.size() * sizeof(double)), 0);
-        }
+        std::vector<double> every, reused;
+        ASSERT_TRUE(DecodeAltitude(log, every, DecodeOptions{false}));
+        ASSERT_TRUE(DecodeAltitude(log, reused, DecodeOptions{true}));
+        ASSERT_EQ(every.size(), 19999u);
+        EXPECT_EQ(std::memcmp(every.data(), reused.data(), every.size() * sizeof(double)), 0);
     }
 }

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <random>
 
-#include "portable_random.h"
 #include "app/settings.h"
 #include "dsp/decoder.h"
 #include "dsp/filters.h"
+#include "portable_random.h"
 #include "test_support.h"
 
 namespace {
@@ -77,7 +77,7 @@ Errors Measure(const TrueFlight& flight, uint32_t rate, double modelSigma, uint3
     const Configuration config = BuiltInConfig();
     const BrixoLog log = LogOf(config, 59, rate, Words(words));
     std::vector<double> raw;
-    EXPECT_TRUE(DecodeAltitude(log, false, raw));
+    EXPECT_TRUE(DecodeAltitude(log, raw));
     std::vector<double> smoothed = raw;
     KalmanFilter(smoothed, log.SamplePeriod(), 0.44, modelSigma);
 

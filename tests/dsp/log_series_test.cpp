@@ -163,8 +163,9 @@ TEST(LogSeries, FormulasWithoutAFiniteResultAreRefused)
 
 TEST(LogSeries, UnitsAndOnlyWhatIsAskedFor)
 {
-    // Feet (the document's scale of 3) apply to the altitude and the vario, not to a channel;
-    // the statistics' choice decodes those two alone, to the same values.
+    // The series are metres whatever the units; feet (the document's scale of 3) are what is
+    // shown of the altitude and the vario, not of a channel. The statistics' choice decodes
+    // those two alone, to the same values.
     const Configuration config = ConfigFromText(kLinearDevice);
     const BrixoLog log = LinearLog(config, 10, {10, 12, 13});
     Settings feet = Unfiltered();
@@ -174,10 +175,23 @@ TEST(LogSeries, UnitsAndOnlyWhatIsAskedFor)
     ASSERT_EQ(all.series.size(), 4u);
     ASSERT_EQ(statistics.series.size(), 2u);
     for (const LogSeries* result : {&all, &statistics}) {
-        EXPECT_EQ(result->series[0].values, (std::vector<double>{0, 6}));
-        EXPECT_EQ(result->series[1].values, (std::vector<double>{6, 6}));
+        EXPECT_EQ(result->series[0].values, (std::vector<double>{0, 2}));
+        EXPECT_EQ(result->series[1].values, (std::vector<double>{2, 2}));
+        EXPECT_EQ(std::pair(result->units.perMetre, result->units.name), std::pair(3.0, std::string("ft")));
     }
-    EXPECT_EQ(all.series[2].values, (std::vector<double>{20, 21}));
+    const LogSeries shown = InDisplayUnits(all);
+    const struct {
+        std::vector<double> values;
+        std::string unit;
+    } expected[] = {{{0, 6}, "ft"}, {{6, 6}, "ft/s"}, {{20, 21}, ""}, {{3.3, 3.3}, ""}};
+    for (size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(std::pair(shown.series[i].values, shown.series[i].unit),
+                  std::pair(expected[i].values, expected[i].unit))
+            << i;
+    // Metric: shown as they are.
+    const LogSeries metres = BuildLogSeries(log, Unfiltered());
+    EXPECT_EQ(InDisplayUnits(metres).series[0].values, metres.series[0].values);
+    EXPECT_EQ(InDisplayUnits(metres).series[1].unit, "m/s");
     // A log of two records has one altitude and no vario: the vario says why it is empty.
     const LogSeries two = BuildLogSeries(LinearLog(config, 10, {10, 12}), Unfiltered());
     EXPECT_EQ(two.series[0].values.size(), 1u);

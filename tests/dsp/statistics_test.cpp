@@ -34,13 +34,14 @@ TEST(Statistics, LogTexts)
         std::string texts;  // duration, rate and highest altitude
     } cases[] = {
         {10, 300, {0, 1234.56}, false, "05:00|1.0 sec|1234.6 m"},
-        {1, 36010, {0, 5}, true, "1:00:01|0.1 sec|  5.0 ft"},
+        {1, 36010, {0, 5}, true, "1:00:01|0.1 sec| 10.0 ft"},  // in the unit shown: two to the metre here
         {25, 2, {-3, -7}, false, "00:05|2.5 sec| -3.0 m"},
         {10, 1, {}, false, "00:01|1.0 sec|"},
     };
     for (const auto& c : cases) {
         const BrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));
-        const LogStatTexts t = LogStatistics(log, SeriesOf("Alt", c.altitude, log.SamplePeriod()), c.imperial);
+        const LogStatTexts t = LogStatistics(log, SeriesOf("Alt", c.altitude, log.SamplePeriod()),
+                                             c.imperial ? LengthUnit{2.0, "ft"} : LengthUnit{});
         EXPECT_EQ(t.duration + "|" + t.rate + "|" + t.maxAltitude, c.texts);
     }
 }
@@ -71,7 +72,8 @@ TEST(Statistics, Selection)
     } cases[] = {
         {10, 20, false, "00:10| 10.0 m| 20.0 m| 20.0 m| -1.0 m/s|  0.5 m/s| -0.3 m/s"},
         // The end is more than one interval after the last sample: it counts as 0.
-        {25, 31.5, true, "00:06| 25.0 ft|  0.0 ft| 29.0 ft| -1.0 ft/s|  0.0 ft/s| -0.9 ft/s"},
+        // Shown in another unit (two to the metre here): every length and speed converted.
+        {25, 31.5, true, "00:06| 50.0 ft|  0.0 ft| 58.0 ft| -2.0 ft/s|  0.0 ft/s| -1.7 ft/s"},
         // Up to one interval after the last sample, the last sample is used.
         {28, 30, false, "00:02| 28.0 m| 29.0 m| 29.0 m| -1.0 m/s| -1.0 m/s| -1.0 m/s"},
         // No width: the average is the value at the start.
@@ -80,7 +82,8 @@ TEST(Statistics, Selection)
         {0, 1e12, false, "277777777:46:40|  0.0 m|  0.0 m| 29.0 m| -1.0 m/s|  0.5 m/s| -0.0 m/s"},
     };
     for (const auto& c : cases) {
-        const SelectionStatTexts t = SelectionStatistics(a, v, c.t1, c.t2, c.imperial);
+        const SelectionStatTexts t =
+            SelectionStatistics(a, v, c.t1, c.t2, c.imperial ? LengthUnit{2.0, "ft"} : LengthUnit{});
         EXPECT_EQ(t.duration + "|" + t.startAltitude + "|" + t.endAltitude + "|" + t.maxAltitude + "|" + t.minVario +
                       "|" + t.maxVario + "|" + t.avrVario,
                   c.texts)

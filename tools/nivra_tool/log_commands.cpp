@@ -150,6 +150,7 @@ LogSeries SeriesOrFail(const ChosenLog& chosen, SeriesChoice choice, bool tellPr
 }
 
 // The series a table holds, each one left out told on stderr.
+// The series of a table, from series as shown (InDisplayUnits).
 std::vector<const NamedSeries*> TableOrTell(const ChosenLog& chosen, const LogSeries& series)
 {
     std::vector<std::string> leftOut;
@@ -188,7 +189,8 @@ int Csv(const std::vector<std::string>& argv)
         range = SelectionSamples(selection->first, selection->second, dt);
     if (const std::string problem = TableRangeProblem(range.first, series.series[0].values.size()); !problem.empty())
         throw ToolError{chosen.path + ": " + problem};
-    const std::vector<const NamedSeries*> table = TableOrTell(chosen, series);
+    const LogSeries shown = InDisplayUnits(series);
+    const std::vector<const NamedSeries*> table = TableOrTell(chosen, shown);
     // Streamed, and every piece checked: a table cut short by a full disk is no success.
     const bool written = WriteCsv(table, dt, range.first, range.end, [](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
@@ -202,7 +204,6 @@ int Stats(const std::vector<std::string>& argv)
 {
     // The statistics need the altitude and the vario only: the channels are not decoded.
     const auto [selection, chosen, series] = PrepareLogCommand(argv, "stats", SeriesChoice::AltitudeAndVario, true);
-    const bool imperial = chosen.settings.Imperial();
     const NamedSeries& alt = series.series[0];
     // A selection that starts after the last sample is refused as csv refuses it, before anything
     // is printed; one that only runs over the end stops there, as the chart's does.
@@ -215,7 +216,7 @@ int Stats(const std::vector<std::string>& argv)
         const double to = std::min(selection->second, last);
         chosenTimes = std::make_pair(std::min(selection->first, to), to);
     }
-    const LogStatTexts log = LogStatistics(chosen.log, alt, imperial);
+    const LogStatTexts log = LogStatistics(chosen.log, alt, series.units);
     std::printf("Log/Duration: %s\nLog/Rate: %s\nLog/max Altitude: %s\n", log.duration.c_str(), log.rate.c_str(),
                 log.maxAltitude.c_str());
     // Said only when asked for: the first three lines are what scripts read.
@@ -223,7 +224,7 @@ int Stats(const std::vector<std::string>& argv)
         std::printf("Log/Altitude: %s\n", AltitudeReferenceText(true, series.aboveSeaLevel).c_str());
     if (chosenTimes) {
         const SelectionStatTexts sel =
-            SelectionStatistics(alt, series.series[1], chosenTimes->first, chosenTimes->second, imperial);
+            SelectionStatistics(alt, series.series[1], chosenTimes->first, chosenTimes->second, series.units);
         const std::pair<const char*, const std::string*> items[] = {
             {"Duration", &sel.duration},        {"start Altitude", &sel.startAltitude},
             {"end Altitude", &sel.endAltitude}, {"max Altitude", &sel.maxAltitude},
@@ -252,13 +253,11 @@ QSize ParseSize(const std::string& text)
 namespace {
 
 // The climbs shaded as the window shades them.
-std::vector<TimeRange> BandsOf(const ChosenLog& chosen, const LogSeries& series, const ToolArgs& args)
+std::vector<TimeRange> BandsOf(const ChosenLog& chosen, const LogSeries& series)
 {
     if (!chosen.settings.climbsShown)
         return {};
-    const Configuration config = LoadToolConfiguration(args, ProgramDir());
-    const double scale = config.UnitScale("linear", chosen.settings.Imperial() ? "imperial" : "metric");
-    return ClimbBands(ClimbsOf(series, chosen.settings, scale));
+    return ClimbBands(ClimbsOf(series, chosen.settings));
 }
 
 }  // namespace
@@ -274,7 +273,7 @@ int Image(const std::vector<std::string>& argv)
     const ChosenLog chosen = ChooseLog(args, "image");
     const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
 
-    const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args),
+    const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series),
                                           FlightMarks(FlightsOf(chosen.log).value_or(std::vector<FlightSpan>{})));
     if (picture.isNull())
         throw ToolError{"a picture of " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
@@ -309,13 +308,13 @@ int Export(const std::vector<std::string>& argv)
     if (type == ExportType::Alt) {
         written = ExportAlt(path, chosen.log, range.first, range.end);
     } else if (type == ExportType::Csv) {
-        const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All, false);
+        const LogSeries shown = InDisplayUnits(SeriesOrFail(chosen, SeriesChoice::All, false));
         written =
-            ExportCsv(path, TableOrTell(chosen, series), dt, range.first, range.end, series.series[0].values.size());
+            ExportCsv(path, TableOrTell(chosen, shown), dt, range.first, range.end, shown.series[0].values.size());
     } else {
         const LogSeries series = SeriesOrFail(chosen, SeriesChoice::All);
         const QSize size(BoundedImageSide(chosen.settings.imageCx), BoundedImageSide(chosen.settings.imageCy));
-        const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series, args),
+        const QImage picture = DrawLogPicture(series, size, BandsOf(chosen, series),
                                               FlightMarks(FlightsOf(chosen.log).value_or(std::vector<FlightSpan>{})));
         written = ExportJpeg(path, picture);
     }
@@ -329,24 +328,22 @@ int Climbs(const std::vector<std::string>& argv)
     const ToolArgs args = ParseArgs(argv, {"config", "set"});
     const ChosenLog chosen = ChooseLog(args, "climbs");
     const LogSeries series = SeriesOrFail(chosen, SeriesChoice::AltitudeAndVario);
-    const Configuration config = LoadToolConfiguration(args, ProgramDir());
-    const bool imperial = chosen.settings.Imperial();
-    const double scale = config.UnitScale("linear", imperial ? "imperial" : "metric");
-    const ClimbAnalysis a = ClimbsOf(series, chosen.settings, scale);
-    const char* unit = imperial ? "ft" : "m";
+    const ClimbAnalysis a = ClimbsOf(series, chosen.settings);
+    const LengthUnit& units = series.units;
+    const char* unit = units.name.c_str();
     std::printf("Climb\tStart\tEnd\tDuration\tGain\tAverage\tMax\n");
     for (size_t i = 0; i < a.climbs.size(); ++i) {
         const Climb& c = a.climbs[i];
-        std::printf("%zu\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.2f\n", i + 1, c.start, c.end, c.duration, c.gain, c.average,
-                    c.max);
+        std::printf("%zu\t%.1f\t%.1f\t%.1f\t%.1f\t%.2f\t%.2f\n", i + 1, c.start, c.end, c.duration,
+                    units.FromMetres(c.gain), units.FromMetres(c.average), units.FromMetres(c.max));
     }
     std::printf("Climbs: %zu\nTime climbing: %.1f s (%.1f %%)\nHeight gained: %.1f %s\n", a.climbs.size(),
-                a.timeClimbing, a.share, a.heightGained, unit);
+                a.timeClimbing, a.share, units.FromMetres(a.heightGained), unit);
     if (a.best < 0)
         std::printf("Best climb: -\n");
     else
-        std::printf("Best climb: %.2f %s/s (climb %d)\n", a.climbs[static_cast<size_t>(a.best)].average, unit,
-                    a.best + 1);
+        std::printf("Best climb: %.2f %s/s (climb %d)\n",
+                    units.FromMetres(a.climbs[static_cast<size_t>(a.best)].average), unit, a.best + 1);
     return 0;
 }
 
