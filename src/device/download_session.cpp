@@ -131,7 +131,11 @@ void DownloadSession::Close()
 
 std::vector<uint8_t> DownloadSession::Image() const
 {
-    return {m_buffer->Data(), m_buffer->Data() + m_buffer->Received()};
+    // Every byte as received: what came before the signature (the logger's version and serial
+    // number), then the memory. A replay skips the first as a download does.
+    std::vector<uint8_t> image = m_buffer->Preamble();
+    image.insert(image.end(), m_buffer->Data(), m_buffer->Data() + m_buffer->Received());
+    return image;
 }
 
 std::vector<NumberedLog> DownloadSession::BuildLogs(uint32_t skipShortLogsLen, FileTime now) const

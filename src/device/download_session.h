@@ -76,7 +76,8 @@ public:
     MemoryImageParser& Parser() { return m_parser; }
     const MemoryImageParser& Parser() const { return m_parser; }
     const std::vector<FlightEntry>& Flights() const { return m_parser.Flights(); }
-    // The memory as received, from its signature on: what a replay takes back.
+    // Every byte received up to the end of the memory, what came before its signature too:
+    // what the logbook archives and a replay takes back.
     std::vector<uint8_t> Image() const;
 
     // The logs a download puts in the set: the checked flights longer than

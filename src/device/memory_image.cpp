@@ -25,8 +25,12 @@ ReceiveBuffer::Appended ReceiveBuffer::Append(const uint8_t* bytes, uint32_t cou
     for (; written == 0 && i < count; ++i) {
         m_signatureRun = bytes[i] == kSignatureByte ? m_signatureRun + 1 : 0;
         if (m_signatureRun == kSignatureLength) {
+            // The signature's first bytes went to the preamble while it was not known yet.
+            m_preamble.resize(m_preamble.size() - std::min(m_preamble.size(), kSignatureLength - 1));
             std::memset(m_bytes.data(), kSignatureByte, kSignatureLength);
             written = kSignatureLength;
+        } else if (m_preamble.size() < kMaxPreamble + kSignatureLength) {  // beyond, no signature will come
+            m_preamble.push_back(bytes[i]);
         }
     }
     const uint32_t rest = count - i;

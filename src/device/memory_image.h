@@ -16,9 +16,10 @@ class Configuration;
 // What a download met on its way, for those who look ("nivra.download.debug=true").
 Q_DECLARE_LOGGING_CATEGORY(lcDownload)
 
-// The logger's memory as it arrives. What comes before the signature (power-on
-// noise, a line held low) is looked at but not kept: the buffer holds the memory
-// image from its signature on, up to 2 MiB, and drops what does not fit. The end
+// The logger's memory as it arrives. The buffer holds the memory image from its
+// signature on, up to 2 MiB, and drops what does not fit; what came before the
+// signature (the logger's version and serial number, power-on noise, a line held low)
+// is kept apart, up to kMaxPreamble, for the archive. The end
 // of the transmission is looked for in every byte that arrives, kept or not.
 // One thread appends (the serial reader), another reads the bytes below the
 // kept count; the count is stored with release and read with acquire order.
@@ -46,11 +47,19 @@ public:
 
     // Bytes kept: the signature and what followed it; 0 until the signature came.
     size_t Received() const { return m_written.load(std::memory_order_acquire); }
+    // What came before the signature, once it came (empty before: the appending thread
+    // still writes it).
+    const std::vector<uint8_t>& Preamble() const
+    {
+        static const std::vector<uint8_t> none;
+        return Received() > 0 ? m_preamble : none;
+    }
     uint64_t Arrived() const { return m_arrived.load(std::memory_order_acquire); }
     const uint8_t* Data() const { return m_bytes.data(); }
 
 private:
     std::vector<uint8_t> m_bytes;
+    std::vector<uint8_t> m_preamble;  // complete when the signature came; read only after
     std::atomic<size_t> m_written{0};
     std::atomic<uint64_t> m_arrived{0};
     // Only the appending thread uses these.

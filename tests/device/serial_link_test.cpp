@@ -438,3 +438,39 @@ TEST(DownloadSession, TakesOneSourceAndTellsALostLine)
     EXPECT_TRUE(line.Closed());
     EXPECT_FALSE(session.IsOpen());
 }
+
+TEST(DownloadSession, TheImageIsEveryByteReceivedAndReplaysToTheSameFlights)
+{
+    // What the logger sends before its signature (its version and serial number, here with a
+    // stray run of the signature's byte) is kept: the image is what came over the line.
+    const Configuration config = BuiltInConfig();
+    std::vector<unsigned> words(300);
+    for (size_t i = 0; i < words.size(); ++i)
+        words[i] = 42000 + static_cast<unsigned>(i % 97);
+    const BrixoLog a = LogOf(config, 59, 10, Words(words)), b = LogOf(config, 59, 5, Words({43000, 43010, 43020}));
+    const std::vector<uint8_t> memory = MemoryImageOfLogs({a, b});
+    std::vector<uint8_t> received = {'V', '1', '.', '2', ' ', 'S', 'N', '0', '0', '4', '2', 0x0D, 0x0D, 0, 7};
+    received.insert(received.end(), memory.begin(), memory.end());
+
+    DownloadSession download(config, 0);
+    ScriptedLine line;
+    ASSERT_TRUE(download.Start(line.Source()).Ok());
+    line.Send(received);
+    download.Poll();
+    ASSERT_TRUE(download.Completed());
+    EXPECT_TRUE(download.Image() == received);
+
+    DownloadSession replay(config, 0);
+    ASSERT_TRUE(replay.Replay(download.Image()).Ok());
+    replay.Poll();
+    ASSERT_TRUE(replay.Completed());
+    EXPECT_TRUE(replay.Image() == received);
+    const auto before = download.BuildListedFlights(0), after = replay.BuildListedFlights(0);
+    ASSERT_EQ(before.size(), 2u);
+    ASSERT_EQ(after.size(), 2u);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].log.m_rawData, before[i].log.m_rawData) << i;
+        EXPECT_EQ(after[i].offset, before[i].offset) << i;
+    }
+    EXPECT_EQ(before[0].log.m_rawData, a.m_rawData);
+}
