@@ -22,10 +22,12 @@ constexpr size_t kLargestFile = 1 << 20;
 // file's name, size and time, and such a file is named by nobody else.
 struct IniText {
     std::map<QString, QVariant> values;
-    bool damaged = false;
+    bool damaged = false;  // what could be read of it
 };
 
-IniText Decode(const std::string& text)
+// The values of an INI text, or why it could not be decoded at all (no temporary file could
+// hold it: a full /tmp, say). The file is then unreadable, never empty: it is not written over.
+Result<IniText> Decode(const std::string& text)
 {
     IniText decoded;
     if (text.empty())
@@ -33,12 +35,13 @@ IniText Decode(const std::string& text)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QFile file(path);
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        decoded.damaged = true;  // nothing of it could be read
-        return decoded;
-    }
+    const bool copied = dir.isValid() && file.open(QIODevice::WriteOnly) &&
+                        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+                        file.flush();
     file.close();
+    if (!copied || file.error() != QFileDevice::NoError)
+        return Fail("no temporary copy of it can be made to read it (" +
+                    (dir.isValid() ? file.errorString() : dir.errorString()).toStdString() + ")");
     const QSettings settings(path, QSettings::IniFormat);
     for (const QString& key : settings.allKeys())
         decoded.values[key] = settings.value(key);
@@ -63,6 +66,8 @@ Result<std::string> Encode(const std::map<QString, QVariant>& values)
     auto text = ReadSmallFile(path.toStdString(), kLargestFile);
     if (!text)
         return Fail(text.Error());
+    if (text->size() > kLargestFile)
+        return Fail("the values make a file larger than any settings file");
     return *text;
 }
 
@@ -75,7 +80,10 @@ std::string QSettingsStore::DefaultPath()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/Nivra/Nivra.conf";
 }
 
-QSettingsStore::QSettingsStore(const std::string& path) : m_path(path), m_values(ReadFile().values) {}
+QSettingsStore::QSettingsStore(const std::string& path) : m_path(path)
+{
+    Reload();
+}
 
 QSettingsStore::~QSettingsStore() = default;
 
@@ -89,8 +97,10 @@ QSettingsStore::FileValues QSettingsStore::ReadFile() const
         return {{}, false, text.Error()};
     if (text->size() > kLargestFile)
         return {{}, false, "it is larger than any settings file"};
-    IniText decoded = Decode(*text);
-    return {std::move(decoded.values), decoded.damaged};
+    auto decoded = Decode(*text);
+    if (!decoded)
+        return {{}, false, decoded.Error()};
+    return {std::move(decoded->values), decoded->damaged, {}};
 }
 
 SettingsStore::ReadResult QSettingsStore::Read(const char* name, void* buffer, size_t size)
@@ -164,7 +174,9 @@ void QSettingsStore::Unlock()
 void QSettingsStore::Reload()
 {
     // What the file holds now, with the writes not flushed yet over it.
-    m_values = ReadFile().values;
+    FileValues now = ReadFile();
+    m_values = std::move(now.values);
+    m_readProblem = std::move(now.unreadable);
     for (const auto& [key, value] : m_pending)
         m_values[key] = value;
 }
@@ -180,7 +192,11 @@ StoreResult QSettingsStore::Flush()
     for (const auto& [key, value] : m_pending)
         now.values[key] = value;
     Status written;
-    if (!now.unreadable.empty())
+    if (!m_readProblem.empty())
+        // The values held were not read from the file (they are defaults): written over it, they
+        // would replace what the pilot set, even if the file can be read by now.
+        written = Fail("it could not be read (" + m_readProblem + "), and what it holds is not written over");
+    else if (!now.unreadable.empty())
         written = Fail("it cannot be read (" + now.unreadable + "), and what it holds is not written over");
     else if (!m_pending.empty()) {
         auto text = Encode(now.values);

@@ -84,5 +84,6 @@ private:
     std::string m_path;
     std::map<QString, QVariant> m_values;   // as read, with this store's writes
     std::map<QString, QVariant> m_pending;  // written since the last flush
+    std::string m_readProblem;              // why the last read of the file failed, if it did
     std::unique_ptr<QLockFile> m_lock;      // held between Lock and Unlock
 };

@@ -31,8 +31,8 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
     if (m_draggedMark) {
         // The mark follows the mouse within the data.
         double time = m_time.PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
-        if (const std::optional<TimeRange> data = DataRange())
-            time = std::clamp(time, std::max(data->first, 0.0), std::max(data->first, data->last));
+        if (const std::optional<TimeRange> shown = DataRange())
+            time = std::clamp(time, std::max(shown->first, 0.0), std::max(shown->first, shown->last));
         m_scene.m_marks[static_cast<size_t>(*m_draggedMark)].time = time;
         Recalc();
         update();
@@ -257,10 +257,10 @@ void ChartWidget::wheelEvent(QWheelEvent* event)
 bool ChartWidget::ZoomAround(double time, double notches)
 {
     const double span = m_time.m_max - m_time.m_min;
-    const std::optional<TimeRange> data = DataRange();
-    if (!data || !(span > 0) || !std::isfinite(notches) || notches == 0)
+    const std::optional<TimeRange> shown = DataRange();
+    if (!shown || !(span > 0) || !std::isfinite(notches) || notches == 0)
         return false;
-    const double lo = std::max(data->first, 0.0), hi = data->last;
+    const double lo = std::max(shown->first, 0.0), hi = shown->last;
     double finest = 0;
     for (const auto& s : m_series)
         if (s->m_visible && s->m_interval > 0 && (finest == 0 || s->m_interval < finest))
@@ -307,13 +307,13 @@ void ChartWidget::EndZoomGesture()
 void ChartWidget::ScrollLine(int direction)
 {
     const double span = m_time.m_max - m_time.m_min;
-    const std::optional<TimeRange> data = DataRange();
+    const std::optional<TimeRange> shown = DataRange();
     double delta = direction < 0 ? -m_time.m_step : m_time.m_step;
     if (direction < 0 && m_time.m_min - m_time.m_step < 0)
         delta = -m_time.m_min;
     // Not past the end of the data either, unless the range already lies beyond it.
-    if (direction > 0 && data && m_time.m_max + delta > data->last)
-        delta = std::max(0.0, data->last - m_time.m_max);
+    if (direction > 0 && shown && m_time.m_max + delta > shown->last)
+        delta = std::max(0.0, shown->last - m_time.m_max);
     if (delta == 0)
         return;
     m_time.m_min += delta;

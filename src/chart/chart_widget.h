@@ -137,8 +137,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The scene's look and selection from the chart's fields and palette.
-    void SyncScene();
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const TimeRange& range);

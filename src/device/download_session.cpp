@@ -115,11 +115,14 @@ void DownloadSession::ListNewFlights()
 {
     m_parser.Run(m_buffer->Data(), m_buffer->Received(), m_config);
     auto& flights = m_parser.Flights();
-    for (; m_listed < flights.size(); ++m_listed) {
-        if (!m_lineDamage.empty() && flights[m_listed].damage.empty())
-            flights[m_listed].damage = m_lineDamage;
+    while (m_listed < flights.size()) {
+        // Counted before it is told: a receiver that runs an event loop (a message box) may
+        // have Poll called again meanwhile, which must not list the same flight twice.
+        const size_t index = m_listed++;
+        if (!m_lineDamage.empty() && flights[index].damage.empty())
+            flights[index].damage = m_lineDamage;
         if (m_events.flightListed)
-            m_events.flightListed(m_listed);
+            m_events.flightListed(index);
     }
 }
 
@@ -157,5 +160,10 @@ std::optional<BrixoLog> DownloadSession::BuildFlight(size_t index) const
 
 std::vector<BuiltFlight> DownloadSession::BuildListedFlights(FileTime now) const
 {
-    return BuildFlights(m_buffer->Data(), m_buffer->Received(), m_parser.Flights(), m_config, now);
+    std::vector<BuiltFlight> flights =
+        BuildFlights(m_buffer->Data(), m_buffer->Received(), m_parser.Flights(), m_config, now);
+    // Where each block lies in Image(), which begins with what came before the signature.
+    for (BuiltFlight& f : flights)
+        f.offset += static_cast<uint32_t>(m_buffer->Preamble().size());
+    return flights;
 }

@@ -76,14 +76,16 @@ public:
     MemoryImageParser& Parser() { return m_parser; }
     const MemoryImageParser& Parser() const { return m_parser; }
     const std::vector<FlightEntry>& Flights() const { return m_parser.Flights(); }
-    // Every byte received up to the end of the memory, what came before its signature too:
-    // what the logbook archives and a replay takes back.
+    // Every byte received up to the end of the memory (at most a whole memory after the
+    // signature), what came before its signature too: what the logbook archives and a replay
+    // takes back.
     std::vector<uint8_t> Image() const;
 
     // The logs a download puts in the set: the checked flights longer than
     // SkipShortLogsLen, numbered without gaps, dated now.
     std::vector<NumberedLog> BuildLogs(uint32_t skipShortLogsLen, FileTime now) const;
-    // Every flight listed, checked or not, as the logbook keeps them.
+    // Every flight listed, checked or not, as the logbook keeps them: each offset is where its
+    // block begins in Image().
     std::vector<BuiltFlight> BuildListedFlights(FileTime now) const;
     // Flights()[index] as a log, when it can be built.
     std::optional<BrixoLog> BuildFlight(size_t index) const;

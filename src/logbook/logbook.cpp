@@ -155,11 +155,12 @@ Status UpdateFlight(QSqlQuery& q, int64_t id)
     return {};
 }
 
-// Whether SQLite's reason says that the file cannot be written at all, as opposed to for now
-// (another writer holds it).
 // Less free space than this, and the logbook is opened for reading only: the index of the
 // write-ahead log alone takes 32 KiB, a download's pages and image more.
 constexpr qint64 kLeastFreeBytes = 256 * 1024;
+
+// Whether SQLite's reason says that the file cannot be written at all, as opposed to for now
+// (another writer holds it).
 
 bool CannotWrite(const std::string& why)
 {
@@ -256,9 +257,13 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(busyTimeoutMs, 0)));
     // On a disk too full for the write-ahead files, opening for writing would leave them behind,
-    // empty, beside a logbook that could not be written anyway: it is opened for reading.
+    // empty, beside a logbook that could not be written anyway: it is opened for reading. Not
+    // when a write-ahead log with changes is there (a writer at work, or one that was killed):
+    // read without it, the newest flights would be missing, and its files are there already.
+    const QFileInfo writeAhead(path + QStringLiteral("-wal"));
     if (const qint64 free = QStorageInfo(Text(folder)).bytesAvailable();
-        free >= 0 && free < kLeastFreeBytes && QFileInfo::exists(path)) {
+        free >= 0 && free < kLeastFreeBytes && QFileInfo::exists(path) &&
+        !(writeAhead.exists() && writeAhead.size() > 0)) {
         if (Status opened = book->ReopenReadOnly("the disk is full"); !opened)
             return Fail(book->DatabasePath() + ": " + opened.Error());
         return book;

@@ -325,8 +325,13 @@ void MainWindow::RunDownloadDialog(DownloadDialog& dialog)
     dialog.m_keep = [this](DownloadSession& session) {
         return KeepDownloadNow(session);
     };
+    // Silent: a logbook that cannot be read says so when the download is kept, not in the
+    // middle of the list.
     dialog.m_inLogbook = [this](const BrixoLog& log) {
-        return LogbookEntryOf(log).has_value();
+        if (!m_logbook)
+            return false;
+        const auto found = m_logbook->FindByHash(FlightHash(log));
+        return found && found->has_value();
     };
     m_runDialog(dialog);
     TakeDownload(dialog);

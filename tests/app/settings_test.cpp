@@ -16,6 +16,7 @@
 
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "limited_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -348,6 +349,39 @@ TEST(Settings, ReadingAFileLeavesItsTimeAsItIs)
     }
 }
 
+TEST(Settings, AFileThatCannotBeDecodedOnAFullTemporaryDiskIsNotWrittenOver)
+{
+    // The store decodes through a temporary copy: with the temporary folder's disk full the file
+    // is unreadable, not empty, and the defaults are not written over it.
+    StoreFile file;
+    WriteText(file.path, "[General]\nUsedPort=/dev/ttyA\n");
+    LimitedFolder tmp(file.dir.filePath("tmp"), 64);
+    if (!tmp.Mounted())
+        GTEST_SKIP() << "this process may not mount a small file system";
+    ASSERT_TRUE(tmp.Fill());
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.Path()));
+    StoreResult saved = std::string();
+    std::string read;
+    {
+        QSettingsStore mine = file.Store();
+        read = LoadSettings(mine).usedPort;
+        // Room again by the time the window closes: still, the defaults it was left with are
+        // not written over the pilot's settings.
+        ASSERT_TRUE(QFile::remove(tmp.FilePath("filler")));
+        saved = SaveSettings(Settings(), mine);
+    }
+    if (before.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", before);
+    EXPECT_NE(read, "/dev/ttyA");  // nothing could be read of it
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_NE(saved.Error().find("could not be read (no temporary copy of it can be made"), std::string::npos)
+        << saved.Error();
+    EXPECT_EQ(FileBytes(file.path), "[General]\nUsedPort=/dev/ttyA\n");
+}
+
 TEST(Settings, AFileThatCannotBeReadIsNotWrittenOver)
 {
     // Larger than any settings file (a log saved over it by mistake, say): what it holds is
@@ -360,7 +394,7 @@ TEST(Settings, AFileThatCannotBeReadIsNotWrittenOver)
     settings.usedPort = "/dev/ttyB";
     const StoreResult saved = SaveSettings(settings, mine);
     ASSERT_FALSE(saved.Ok());
-    EXPECT_NE(saved.Error().find("cannot be read (it is larger than any settings file)"), std::string::npos)
+    EXPECT_NE(saved.Error().find("could not be read (it is larger than any settings file)"), std::string::npos)
         << saved.Error();
     EXPECT_TRUE(FileBytes(file.path) == large);
 }

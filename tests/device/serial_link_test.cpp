@@ -471,6 +471,30 @@ TEST(DownloadSession, TheImageIsEveryByteReceivedAndReplaysToTheSameFlights)
     for (size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(after[i].log.m_rawData, before[i].log.m_rawData) << i;
         EXPECT_EQ(after[i].offset, before[i].offset) << i;
+        // The offset points at the flight's block in the image: its rate byte follows the zero word.
+        ASSERT_LT(before[i].offset + 2, received.size());
+        EXPECT_EQ(received[before[i].offset + 2], before[i].log.m_rate) << i;
     }
     EXPECT_EQ(before[0].log.m_rawData, a.m_rawData);
+}
+
+TEST(DownloadSession, AReceiverThatPollsAgainWhileTold)
+{
+    // A receiver that runs an event loop (a message box) while it is told of a flight has Poll
+    // called again inside: each flight is still told once, in order.
+    const Configuration config = BuiltInConfig();
+    const BrixoLog a = LogOf(config, 59, 10, Words({42000, 42001, 42002, 42003}));
+    const std::vector<uint8_t> memory = MemoryImageOfLogs({a, a, a});
+    DownloadSession session(config, 0);
+    std::vector<size_t> told;
+    session.m_events.flightListed = [&](size_t index) {
+        told.push_back(index);
+        session.Poll();
+    };
+    ScriptedLine line;
+    ASSERT_TRUE(session.Start(line.Source()).Ok());
+    line.Send(memory);
+    session.Poll();
+    EXPECT_EQ(told, (std::vector<size_t>{0, 1, 2}));
+    EXPECT_EQ(session.Flights().size(), 3u);
 }
