@@ -160,6 +160,9 @@ Settings LoadSettings(SettingsStore& store, std::vector<std::string>* notes)
                    },
                    f.member);
     }
+    if (const std::string problem = store.ReadProblem(); !problem.empty() && notes)
+        notes->push_back("the stored settings could not be read (" + problem +
+                         "); the defaults are used, and the settings are not written over");
     // An index past the speed table would select no speed; it means the first one.
     if (s.baudrate >= kBaudrateCount)
         s.baudrate = 0;

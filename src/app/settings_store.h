@@ -42,6 +42,9 @@ public:
     virtual void Unlock() {}
     // Reads the values as they are stored now, which another writer may have changed.
     virtual void Reload() {}
+    // Why the store's values could not be read (they are defaults then, and the store will not
+    // write over what it could not read); empty when they were.
+    virtual std::string ReadProblem() const { return {}; }
 };
 
 // Values kept in an INI file in QSettings' format: byte strings as byte arrays, texts as text.
@@ -65,6 +68,7 @@ public:
     Status Lock() override;
     void Unlock() override;
     void Reload() override;
+    std::string ReadProblem() const override { return m_readProblem; }
 
     std::string FileName() const { return m_path; }
     static std::string DefaultPath();

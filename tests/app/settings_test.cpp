@@ -365,7 +365,10 @@ TEST(Settings, AFileThatCannotBeDecodedOnAFullTemporaryDiskIsNotWrittenOver)
     std::string read;
     {
         QSettingsStore mine = file.Store();
-        read = LoadSettings(mine).usedPort;
+        std::vector<std::string> notes;
+        read = LoadSettings(mine, &notes).usedPort;
+        ASSERT_EQ(notes.size(), 1u);
+        EXPECT_EQ(notes[0].rfind("the stored settings could not be read (no temporary copy", 0), 0u) << notes[0];
         // Room again by the time the window closes: still, the defaults it was left with are
         // not written over the pilot's settings.
         ASSERT_TRUE(QFile::remove(tmp.FilePath("filler")));

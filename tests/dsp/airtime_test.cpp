@@ -3,8 +3,8 @@
 #include <cmath>
 #include <random>
 
-#include "portable_random.h"
 #include "dsp/airtime.h"
+#include "portable_random.h"
 #include "test_support.h"
 
 namespace {

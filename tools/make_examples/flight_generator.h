@@ -19,4 +19,4 @@ uint16_t ReadingForAltitude(double metres);
 // A log at rate (tenths of a second) that rests groundSeconds at startAltitude,
 // flies the segments, then rests again. The noise is repeatable for a seed.
 BrixoLog MakeFlight(const Configuration& config, uint32_t rate, double startAltitude, double groundSeconds,
-                     const std::vector<FlightSegment>& segments, uint32_t seed);
+                    const std::vector<FlightSegment>& segments, uint32_t seed);
