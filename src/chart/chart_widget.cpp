@@ -200,15 +200,6 @@ std::optional<QImage> ChartWidget::CopyBitmap() const
     return m_picture.copy();
 }
 
-void ChartWidget::SetLook(const ChartLook& look)
-{
-    m_scene.m_look = look;
-    m_scene.m_look.timeReadOut = true;  // the mouse gives a time on the screen
-    setFont(look.font);
-    Recalc();
-    update();
-}
-
 void ChartWidget::Recalc()
 {
     // A new picture has empty value boxes and no crosshair until the mouse moves again.

@@ -67,10 +67,9 @@ public:
     // is in the chart's coordinates; the picture has scale (1 to 4) pixels to
     // each. None when no picture of that size can be made.
     std::optional<QImage> DrawImage(QSize size, double scale = 1.0);
-    // Colours, font and switches: the one place the chart's look is kept. The chart
-    // draws on its own background, whatever the desktop's palette.
+    // Colours, font and switches (the scene's ChartLook, the one place they are kept): the
+    // chart draws on its own background, whatever the desktop's palette.
     const ChartLook& Look() const { return m_scene.m_look; }
-    void SetLook(const ChartLook& look);
     // A copy of what the chart shows (series, range, labels, selection, look) that draws
     // without the window, at any size.
     std::unique_ptr<class ChartPicture> Snapshot() const;
