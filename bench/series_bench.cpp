@@ -66,6 +66,20 @@ void BM_Stage_Kalman(benchmark::State& state)
     PerSample(state, kRecords);
 }
 
+void BM_Stage_KalmanFoundSigma(benchmark::State& state)
+{
+    std::vector<double> values;
+    for (auto _ : state) {
+        state.PauseTiming();
+        values = Altitude();
+        state.ResumeTiming();
+        ModelSigmaFound found = KalmanFilterWithFoundSigma(values, 0.1, 0.44);
+        benchmark::DoNotOptimize(values.data());
+        benchmark::DoNotOptimize(found);
+    }
+    PerSample(state, kRecords);
+}
+
 void BM_Stage_Vario(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -132,6 +146,7 @@ void BM_Build(benchmark::State& state)
 {
     Settings settings;
     settings.altPolynome = state.range(0) != 0;
+    settings.sigmaAuto = state.range(0) == 2;
     for (auto _ : state) {
         LogSeries series = BuildLogSeries(Flight(), settings);
         benchmark::DoNotOptimize(series.series.data());
@@ -143,14 +158,16 @@ void BM_Build(benchmark::State& state)
 
 BENCHMARK(BM_Stage_Decode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Kalman)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stage_KalmanFoundSigma)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Vario)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Smoothing)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilter)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilterByWindows)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Climbs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Airtime)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-// Default settings (0), and with the Kalman filter on the altitude (1).
-BENCHMARK(BM_Build)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Default settings (0), with the Kalman filter on the altitude and a fixed model sigma (1), and
+// with the model sigma found from the flight (2).
+BENCHMARK(BM_Build)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -25,6 +25,8 @@ struct ChartSettings {
     double altMax = 100.0;
     double sigmaMeasurement = 0.44;
     double sigmaModel = 0.01;
+    // The smoother finds its model sigma from each flight; "Sigma.Model" is used only when off.
+    bool sigmaAuto = true;
     bool varioPolynome = true;
     int32_t varioMedian = 7;
     uint32_t varioColor = 0;

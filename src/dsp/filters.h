@@ -16,6 +16,19 @@
 constexpr double kMaxSigma = 1e9;
 void KalmanFilter(std::vector<double>& series, double dt, double measurementSigma, double modelSigma);
 
+// The same smoother with a model sigma that the series itself chooses, and that may change
+// along it: every block of 2 s takes one of eleven model sigmas (0.001 to 100, three to a
+// decade), the path through the blocks that makes the forward filters' innovations most
+// likely, a change of sigma from one block to the next counting against it. A sharp climb,
+// a winch launch or a rocket's boost then gets a large one while they last, a steady glide
+// a small one. Returns what it chose (zeros where it left the series as it was).
+struct ModelSigmaFound {
+    double mostOf = 0;  // the model sigma of most of the series
+    double lowest = 0;  // the lowest and highest chosen anywhere
+    double highest = 0;
+};
+ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double dt, double measurementSigma);
+
 // A first-order recursive low-pass: y[i] = x[i] * 0.125 + y[i - 1] * 0.875.
 void SmoothingFilter(std::vector<double>& series);
 

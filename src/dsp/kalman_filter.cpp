@@ -1,6 +1,7 @@
 // The altitude smoother: a constant-acceleration Kalman filter forward, then a
 // Rauch-Tung-Striebel pass backward, so that every sample holds the estimate of
-// its own time from the whole flight.
+// its own time from the whole flight. Its model noise is either given, or found
+// from the flight block by block among a range of model sigmas.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,6 +27,8 @@ constexpr size_t kMaxTransientSteps = size_t{1} << 16;
 struct StepGains {
     Vec3 k{};
     Mat3 c{};
+    double s = 0;     // the variance of the innovation
+    double logS = 0;  // and its logarithm
 };
 
 Mat3 Multiply(const Mat3& a, const Mat3& b)
@@ -120,52 +123,132 @@ bool Settled(const StepGains& a, const StepGains& b)
     return true;
 }
 
-// The gains of the first steps, until they settle (the last entry then holds
-// for every later step). They depend on dt and the two variances only, never on
-// the data. gains[i].k belongs to sample i + 1, gains[i].c to sample i.
-std::vector<StepGains> Gains(size_t samples, double dt, double r, double q)
+// The constant-acceleration model of one time step and one model noise.
+struct StepModel {
+    Mat3 f{}, ft{}, process{};
+    double r = 0;
+};
+
+StepModel ModelOf(double dt, double r, double q)
 {
-    const Mat3 f = {{{1.0, dt, dt * dt / 2.0}, {0.0, 1.0, dt}, {0.0, 0.0, 1.0}}};
-    const Mat3 ft = Transposed(f);
+    StepModel m;
+    m.f = {{{1.0, dt, dt * dt / 2.0}, {0.0, 1.0, dt}, {0.0, 0.0, 1.0}}};
+    m.ft = Transposed(m.f);
     // A white-noise jerk of intensity q, integrated over one step.
     const double dt2 = dt * dt, dt3 = dt2 * dt, dt4 = dt3 * dt, dt5 = dt4 * dt;
-    const Mat3 process = {{{q * dt5 / 20.0, q * dt4 / 8.0, q * dt3 / 6.0},
-                           {q * dt4 / 8.0, q * dt3 / 3.0, q * dt2 / 2.0},
-                           {q * dt3 / 6.0, q * dt2 / 2.0, q * dt}}};
-    Mat3 p = {{{r, 0.0, 0.0}, {0.0, kInitialRateVariance, 0.0}, {0.0, 0.0, kInitialRateVariance}}};
+    m.process = {{{q * dt5 / 20.0, q * dt4 / 8.0, q * dt3 / 6.0},
+                  {q * dt4 / 8.0, q * dt3 / 3.0, q * dt2 / 2.0},
+                  {q * dt3 / 6.0, q * dt2 / 2.0, q * dt}}};
+    m.r = r;
+    return m;
+}
 
+Mat3 InitialCovariance(double r)
+{
+    return {{{r, 0.0, 0.0}, {0.0, kInitialRateVariance, 0.0}, {0.0, 0.0, kInitialRateVariance}}};
+}
+
+// One step of the covariance: p, the filtered covariance of one sample, becomes that of the
+// next; the gains of the step are returned (k for the next sample, c for this one).
+StepGains Step(const StepModel& m, Mat3& p)
+{
+    Mat3 predicted = Multiply(Multiply(m.f, p), m.ft);
+    for (size_t a = 0; a < 3; ++a)
+        for (size_t b = 0; b < 3; ++b)
+            predicted[a][b] += m.process[a][b];
+    predicted = Symmetric(predicted);
+
+    StepGains g;
+    // The smoother's gain of the previous sample: P F^T (F P F^T + Q)^-1.
+    if (!SolveRight(predicted, Multiply(p, m.ft), g.c))
+        g.c = Mat3{};  // no backward correction where the prediction is degenerate
+    g.s = predicted[0][0] + m.r;
+    for (size_t a = 0; a < 3; ++a)
+        g.k[a] = g.s > 0 ? predicted[a][0] / g.s : 0.0;
+    if (!Finite(g) || !(g.s > 0) || !std::isfinite(g.s))
+        g = StepGains{};
+    else
+        g.logS = std::log(g.s);
+    // Joseph form: (I - K H) P (I - K H)^T + K r K^T stays symmetric and positive.
+    const Mat3 ikh = {{{1.0 - g.k[0], 0.0, 0.0}, {-g.k[1], 1.0, 0.0}, {-g.k[2], 0.0, 1.0}}};
+    p = Multiply(Multiply(ikh, predicted), Transposed(ikh));
+    for (size_t a = 0; a < 3; ++a)
+        for (size_t b = 0; b < 3; ++b)
+            p[a][b] += g.k[a] * m.r * g.k[b];
+    p = Symmetric(p);
+    return g;
+}
+
+// The gains of the first steps from the prior of the first sample, until they settle (the
+// last entry then holds for every later step), and the filtered covariance they settle on.
+// They depend on dt and the two variances only, never on the data. gains[i].k belongs to
+// sample i + 1, gains[i].c to sample i.
+struct Transient {
     std::vector<StepGains> gains;
+    Mat3 settledCovariance{};
+    bool settled = false;
+};
+
+Transient Gains(size_t samples, const StepModel& m)
+{
+    Transient t;
+    Mat3 p = InitialCovariance(m.r);
     int settledSteps = 0;
-    for (size_t i = 1; i < samples && gains.size() < kMaxTransientSteps; ++i) {
-        Mat3 predicted = Multiply(Multiply(f, p), ft);
-        for (size_t a = 0; a < 3; ++a)
-            for (size_t b = 0; b < 3; ++b)
-                predicted[a][b] += process[a][b];
-        predicted = Symmetric(predicted);
-
-        StepGains g;
-        // The smoother's gain of the previous sample: P F^T (F P F^T + Q)^-1.
-        if (!SolveRight(predicted, Multiply(p, ft), g.c))
-            g.c = Mat3{};  // no backward correction where the prediction is degenerate
-        const double s = predicted[0][0] + r;
-        for (size_t a = 0; a < 3; ++a)
-            g.k[a] = s > 0 ? predicted[a][0] / s : 0.0;
-        if (!Finite(g))
-            g = StepGains{};
-        // Joseph form: (I - K H) P (I - K H)^T + K r K^T stays symmetric and positive.
-        Mat3 ikh = {{{1.0 - g.k[0], 0.0, 0.0}, {-g.k[1], 1.0, 0.0}, {-g.k[2], 0.0, 1.0}}};
-        p = Multiply(Multiply(ikh, predicted), Transposed(ikh));
-        for (size_t a = 0; a < 3; ++a)
-            for (size_t b = 0; b < 3; ++b)
-                p[a][b] += g.k[a] * r * g.k[b];
-        p = Symmetric(p);
-
-        settledSteps = !gains.empty() && Settled(gains.back(), g) ? settledSteps + 1 : 0;
-        gains.push_back(g);
-        if (settledSteps >= 3)
+    for (size_t i = 1; i < samples && t.gains.size() < kMaxTransientSteps; ++i) {
+        const StepGains g = Step(m, p);
+        settledSteps = !t.gains.empty() && Settled(t.gains.back(), g) ? settledSteps + 1 : 0;
+        t.gains.push_back(g);
+        if (settledSteps >= 3) {
+            t.settled = true;
             break;
+        }
     }
-    return gains;
+    t.settledCovariance = p;
+    return t;
+}
+
+// Runs the smoother over the series, the gains of step i (sample i's k, sample i - 1's c)
+// given by gainsOf(i).
+template <typename GainsOf>
+void Smooth(std::vector<double>& series, double dt, GainsOf gainsOf)
+{
+    const size_t n = series.size();
+    const double halfDt2 = dt * dt / 2.0;
+
+    // Forward: the filtered state of every sample, kept for the backward pass.
+    std::vector<Vec3> states(n);
+    double h = series[0], v = 0.0, a = 0.0;
+    states[0] = {h, v, a};
+    for (size_t i = 1; i < n; ++i) {
+        const Vec3& k = gainsOf(i).k;
+        const double hp = h + v * dt + a * halfDt2, vp = v + a * dt;
+        const double y = series[i] - hp;
+        h = hp + k[0] * y;
+        v = vp + k[1] * y;
+        a = a + k[2] * y;
+        states[i] = {h, v, a};
+    }
+
+    // Backward: each sample's filtered state corrected by what the later samples
+    // told about the next one.
+    Vec3 next = states[n - 1];
+    series[n - 1] = next[0];
+    for (size_t j = n - 1; j > 0; --j) {
+        const Mat3& c = gainsOf(j).c;
+        const Vec3& x = states[j - 1];
+        const double dh = next[0] - (x[0] + x[1] * dt + x[2] * halfDt2);
+        const double dv = next[1] - (x[1] + x[2] * dt);
+        const double da = next[2] - x[2];
+        next = {x[0] + c[0][0] * dh + c[0][1] * dv + c[0][2] * da, x[1] + c[1][0] * dh + c[1][1] * dv + c[1][2] * da,
+                x[2] + c[2][0] * dh + c[2][1] * dv + c[2][2] * da};
+        series[j - 1] = next[0];
+    }
+}
+
+double Bounded(double sigma)
+{
+    // Beyond the bound a sigma's square swamps the covariances; a sigma that is not a number counts as 0.
+    return std::isnan(sigma) ? 0.0 : std::clamp(sigma, 0.0, kMaxSigma);
 }
 
 }  // namespace
@@ -175,59 +258,182 @@ void KalmanFilter(std::vector<double>& series, double dt, double measurementSigm
     const size_t n = series.size();
     if (n < 2 || !(dt > 0) || !std::isfinite(dt))
         return;
-    // Beyond the bound a sigma's square swamps the covariances; a sigma that is not a number counts as 0.
-    const auto bounded = [](double sigma) {
-        return std::isnan(sigma) ? 0.0 : std::clamp(sigma, 0.0, kMaxSigma);
-    };
-    const double r = bounded(measurementSigma) * bounded(measurementSigma);
-    const double q = bounded(modelSigma) * bounded(modelSigma);
+    const double r = Bounded(measurementSigma) * Bounded(measurementSigma);
+    const double q = Bounded(modelSigma) * Bounded(modelSigma);
     if (r == 0)
         return;  // exact measurements: the best estimate is the measurement itself
 
-    const std::vector<StepGains> gains = Gains(n, dt, r, q);
-    const size_t transient = gains.size();
+    const Transient t = Gains(n, ModelOf(dt, r, q));
+    const size_t last = t.gains.size() - 1;
+    Smooth(series, dt, [&](size_t i) -> const StepGains& { return t.gains[std::min(i - 1, last)]; });
+}
+
+namespace {
+
+// The model sigmas the smoother chooses from, three to a decade: from a calm glide (0.001) to a
+// rocket's boost (100).
+constexpr size_t kModelCount = 11;
+double ModelSigma(size_t model)
+{
+    return std::pow(10.0, -3.0 + 0.5 * static_cast<double>(model));
+}
+
+// The flight is cut into blocks of this many seconds, each smoothed with one model sigma.
+constexpr double kBlockSeconds = 2.0;
+// What a change of model sigma from one block to the next costs, in units of the negative
+// log-likelihood: without it a noisy stretch would flip the model at every block.
+constexpr double kChangePenalty = 4.0;
+
+// The cost of each model in each block: the negative log-likelihood of its innovations, halved.
+using Costs = std::array<double, kModelCount>;
+
+size_t Cheapest(const Costs& costs)
+{
+    return static_cast<size_t>(std::min_element(costs.begin(), costs.end()) - costs.begin());
+}
+
+// Every model's filter run forward over the whole series at once (their gains settled after
+// the first steps), each sample's cost added to its block. Sample i (from 1) is in block
+// (i - 1) / block.
+std::vector<Costs> ScoreModels(const std::vector<double>& series, double dt, size_t block,
+                               const std::array<Transient, kModelCount>& transients)
+{
+    const size_t n = series.size();
+    std::vector<Costs> cost((n - 2) / block + 1);
     const double halfDt2 = dt * dt / 2.0;
-
-    // Forward: the filtered state of every sample, kept for the backward pass.
-    std::vector<Vec3> states(n);
-    double h = series[0], v = 0.0, a = 0.0;
-    states[0] = {h, v, a};
-    auto forward = [&](size_t i, const Vec3& k) {
-        const double hp = h + v * dt + a * halfDt2, vp = v + a * dt;
-        const double y = series[i] - hp;
-        h = hp + k[0] * y;
-        v = vp + k[1] * y;
-        a = a + k[2] * y;
-        states[i] = {h, v, a};
-    };
+    Costs h{}, v{}, a{};
+    h.fill(series[0]);
+    // While any model's gains still change, each step takes its own.
+    size_t changing = 0;
+    for (const Transient& t : transients)
+        changing = std::max(changing, t.gains.size());
     size_t i = 1;
-    for (; i < n && i <= transient; ++i)
-        forward(i, gains[i - 1].k);
-    if (i < n) {
-        const Vec3 k = gains.back().k;
-        for (; i < n; ++i)
-            forward(i, k);
+    for (; i < n && i <= changing; ++i) {
+        Costs& c = cost[(i - 1) / block];
+        for (size_t m = 0; m < kModelCount; ++m) {
+            const std::vector<StepGains>& g = transients[m].gains;
+            const StepGains& step = g[std::min(i - 1, g.size() - 1)];
+            const double hp = h[m] + v[m] * dt + a[m] * halfDt2, vp = v[m] + a[m] * dt;
+            const double y = series[i] - hp;
+            h[m] = hp + step.k[0] * y;
+            v[m] = vp + step.k[1] * y;
+            a[m] += step.k[2] * y;
+            c[m] += 0.5 * (step.logS + y * y / step.s);
+        }
     }
+    // The settled gains, laid out for a loop over the models that the compiler vectorises.
+    Costs k0{}, k1{}, k2{}, halfLogS{}, halfInverseS{};
+    for (size_t m = 0; m < kModelCount; ++m) {
+        const StepGains& g = transients[m].gains.back();
+        k0[m] = g.k[0];
+        k1[m] = g.k[1];
+        k2[m] = g.k[2];
+        halfLogS[m] = 0.5 * g.logS;
+        halfInverseS[m] = 0.5 / g.s;
+    }
+    for (; i < n; ++i) {
+        Costs& c = cost[(i - 1) / block];
+        const double z = series[i];
+        for (size_t m = 0; m < kModelCount; ++m) {
+            const double hp = h[m] + v[m] * dt + a[m] * halfDt2, vp = v[m] + a[m] * dt;
+            const double y = z - hp;
+            h[m] = hp + k0[m] * y;
+            v[m] = vp + k1[m] * y;
+            a[m] += k2[m] * y;
+            c[m] += halfLogS[m] + y * y * halfInverseS[m];
+        }
+    }
+    return cost;
+}
 
-    // Backward: each sample's filtered state corrected by what the later samples
-    // told about the next one.
-    Vec3 next = states[n - 1];
-    series[n - 1] = next[0];
-    auto backward = [&](size_t j, const Mat3& c) {
-        const Vec3& x = states[j];
-        const double dh = next[0] - (x[0] + x[1] * dt + x[2] * halfDt2);
-        const double dv = next[1] - (x[1] + x[2] * dt);
-        const double da = next[2] - x[2];
-        next = {x[0] + c[0][0] * dh + c[0][1] * dv + c[0][2] * da, x[1] + c[1][0] * dh + c[1][1] * dv + c[1][2] * da,
-                x[2] + c[2][0] * dh + c[2][1] * dv + c[2][2] * da};
-        series[j] = next[0];
-    };
-    size_t j = n - 1;
-    if (j > transient) {
-        const Mat3 c = gains.back().c;
-        for (; j > transient; --j)
-            backward(j - 1, c);
+// The model of each block: the cheapest path through the blocks (Viterbi), each change of
+// model costing kChangePenalty.
+std::vector<uint8_t> CheapestPath(const std::vector<Costs>& cost)
+{
+    const size_t blocks = cost.size();
+    std::vector<std::array<uint8_t, kModelCount>> from(blocks);
+    Costs total = cost[0];
+    for (size_t b = 1; b < blocks; ++b) {
+        const auto best = static_cast<uint8_t>(Cheapest(total));
+        const double change = total[best] + kChangePenalty;
+        for (size_t m = 0; m < kModelCount; ++m) {
+            const double stay = total[m];
+            from[b][m] = stay <= change ? static_cast<uint8_t>(m) : best;
+            total[m] = std::min(stay, change) + cost[b][m];
+        }
     }
-    for (; j > 0; --j)
-        backward(j - 1, gains[j - 1].c);
+    std::vector<uint8_t> chosen(blocks);
+    chosen[blocks - 1] = static_cast<uint8_t>(Cheapest(total));
+    for (size_t b = blocks - 1; b > 0; --b)
+        chosen[b - 1] = from[b][chosen[b]];
+    return chosen;
+}
+
+}  // namespace
+
+ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double dt, double measurementSigma)
+{
+    const size_t n = series.size();
+    if (n < 2 || !(dt > 0) || !std::isfinite(dt))
+        return {};
+    const double r = Bounded(measurementSigma) * Bounded(measurementSigma);
+    if (r == 0)
+        return {};  // exact measurements: the best estimate is the measurement itself
+
+    std::array<StepModel, kModelCount> models;
+    std::array<Transient, kModelCount> transients;
+    for (size_t m = 0; m < kModelCount; ++m) {
+        models[m] = ModelOf(dt, r, ModelSigma(m) * ModelSigma(m));
+        transients[m] = Gains(n, models[m]);
+    }
+    const auto block = std::max<size_t>(1, static_cast<size_t>(std::lround(kBlockSeconds / dt)));
+    const std::vector<uint8_t> chosen = CheapestPath(ScoreModels(series, dt, block, transients));
+
+    // The gains along the flight: a model's settled gains where its covariance has settled, and
+    // those of every step from a change of model until it has.
+    std::vector<StepGains> table;
+    for (const Transient& t : transients)
+        table.push_back(t.gains.back());
+    std::vector<uint32_t> gainsOf(n);
+    Mat3 p = InitialCovariance(r);
+    constexpr size_t kNone = kModelCount;
+    size_t settledOn = kNone, current = kNone;
+    int settledSteps = 0;
+    std::array<size_t, kModelCount> used{};
+    for (size_t i = 1; i < n; ++i) {
+        const size_t m = chosen[(i - 1) / block];
+        ++used[m];
+        if (m == settledOn) {
+            gainsOf[i] = static_cast<uint32_t>(m);
+            continue;
+        }
+        if (m != current) {
+            current = m;
+            settledSteps = 0;
+        }
+        const StepGains g = Step(models[m], p);
+        settledSteps = transients[m].settled && Settled(table[m], g) ? settledSteps + 1 : 0;
+        settledOn = kNone;
+        if (settledSteps >= 3) {
+            settledOn = m;
+            p = transients[m].settledCovariance;
+        }
+        gainsOf[i] = static_cast<uint32_t>(table.size());
+        table.push_back(g);
+    }
+    Smooth(series, dt, [&](size_t i) -> const StepGains& { return table[gainsOf[i]]; });
+
+    ModelSigmaFound found;
+    size_t most = 0;
+    for (size_t m = 0; m < kModelCount; ++m) {
+        if (used[m] == 0)
+            continue;
+        if (found.lowest == 0)
+            found.lowest = ModelSigma(m);
+        found.highest = ModelSigma(m);
+        if (used[m] > used[most])
+            most = m;
+    }
+    found.mostOf = ModelSigma(most);
+    return found;
 }

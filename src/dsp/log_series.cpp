@@ -80,7 +80,9 @@ LogSeries BuildLogSeries(const BrixoLog& log, const Settings& settings, SeriesCh
             a += *startElevation;
         result.aboveSeaLevel = true;
     }
-    if (settings.altPolynome)
+    if (settings.altPolynome && settings.sigmaAuto)
+        result.modelSigmaFound = KalmanFilterWithFoundSigma(alt.values, dt, settings.sigmaMeasurement);
+    else if (settings.altPolynome)
         KalmanFilter(alt.values, dt, settings.sigmaMeasurement, settings.sigmaModel);
     alt.style = {static_cast<int>(settings.altColor),
                  settings.altOn,

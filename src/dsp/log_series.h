@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dsp/filters.h"
 #include "dsp/series_style.h"
 #include "dsp/units.h"
 
@@ -36,6 +37,8 @@ struct LogSeries {
     std::vector<std::string> errors;
     // The unit the settings show lengths in; the values are metres whatever it is.
     LengthUnit units;
+    // The model sigmas the altitude's smoother found, when it found them from the flight.
+    std::optional<ModelSigmaFound> modelSigmaFound;
 
     const NamedSeries* Find(const std::string& name) const;
     // The series a chart of the log shows, in chart order.

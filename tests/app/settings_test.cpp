@@ -69,12 +69,13 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     ExpectTexts(loaded,
                 "UseFiltering=1 UseMedianFilter=0 SkipShortLogsLen=3 UsedPort=COM1: PaneProportion=60 Alt.Color=1 "
                 "Vario.Style=2 Vario.Min=-5 Sigma.Measurement=0.44 Sigma.Model=0.01 Image.cy=600 Climb.Threshold=0.5 "
-                "Climb.MinDuration=20 Climb.MaxGap=10 Climb.Shown=1");
+                "Climb.MinDuration=20 Climb.MaxGap=10 Climb.Shown=1 Sigma.Auto=1");
 
     const StoreResult saved = SaveSettings(loaded, store);
     ASSERT_TRUE(saved) << saved.Error();
     QSettings raw(file.path, QSettings::IniFormat);
-    EXPECT_EQ(raw.allKeys().size(), 28 + 5);  // the first version's, then the climbs' and the altitude's reference
+    // The first version's, then the climbs', the altitude's reference and the smoother's own choice.
+    EXPECT_EQ(raw.allKeys().size(), 28 + 6);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {

@@ -646,15 +646,17 @@ TEST_F(ToolTest, RunningOutOfMemoryIsToldNotAnAbort)
 TEST_F(ToolTest, EveryOutputInBothUnitSystemsIsAsRecorded)
 {
     // Each text output of nivra-tool for the examples, in metres and in feet, with the smoother
-    // off and on, as its SHA-256: a change of any number or text shows here, by name. (Pictures
-    // are left out: their labels take the machine's fonts.) After a change meant to alter them,
+    // off, on, and on with the stored model sigma, as its SHA-256: a change of any number or text shows here, by name.
+    // (Pictures are left out: their labels take the machine's fonts.) After a change meant to alter them,
     // NIVRA_RECORD_OUTPUTS=1 writes the record anew, and its diff says which changed.
     const QString record = QStringLiteral(NIVRA_TEST_DATA_DIR "/tool_outputs.txt");
     std::string lines;
     for (const char* units : {"0", "1"}) {
-        for (const char* smoother : {"0", "1"}) {
-            const QStringList set{"--set", QStringLiteral("Units=%1").arg(units), "--set",
-                                  QStringLiteral("Alt.Polynome=%1").arg(smoother)};
+        for (const QStringList smoother : {QStringList{"Alt.Polynome=0"}, QStringList{"Alt.Polynome=1"},
+                                           QStringList{"Alt.Polynome=1", "Sigma.Auto=0"}}) {
+            QStringList set{"--set", QStringLiteral("Units=%1").arg(units)};
+            for (const QString& s : smoother)
+                set << "--set" << s;
             for (const auto& [file, log] : {std::pair(kSoaring, "1"), std::pair(kHops, "1"), std::pair(kHops, "3")}) {
                 const std::vector<QStringList> runs = {
                     {"csv", file, log},
@@ -669,8 +671,8 @@ TEST_F(ToolTest, EveryOutputInBothUnitSystemsIsAsRecorded)
                     const QByteArray output = QByteArray::fromStdString(r.out);
                     QStringList named = args;
                     named.replaceInStrings(QFileInfo(file).absolutePath() + "/", QString());
-                    lines += QStringLiteral("Units=%1 Alt.Polynome=%2 %3\t%4\n")
-                                 .arg(units, smoother, named.join(' '),
+                    lines += QStringLiteral("Units=%1 %2 %3\t%4\n")
+                                 .arg(units, smoother.join(' '), named.join(' '),
                                       QString::fromLatin1(
                                           QCryptographicHash::hash(output, QCryptographicHash::Sha256).toHex()))
                                  .toStdString();
