@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/brixo_log.h"
+#include "app/settings.h"
 #include "base/time_text.h"
 #include "dsp/airtime.h"
 #include "dsp/climbs.h"
@@ -132,6 +133,33 @@ LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, con
         texts.maxAltitude = ValueText(
             units.FromMetres(*std::max_element(altitude.values.begin(), altitude.values.end())), units.name.c_str());
     return texts;
+}
+
+std::string SigmaText(double sigma)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, sigma >= 10 ? "%.0f" : "%.2g", sigma);
+    return text;
+}
+
+std::string FoundSigmaText(const std::optional<ModelSigmaFound>& found)
+{
+    if (!found || !(found->mostOf > 0))
+        return {};
+    std::string text = SigmaText(found->mostOf);
+    if (found->lowest < found->highest)
+        text += " (" + SigmaText(found->lowest) + " to " + SigmaText(found->highest) + ")";
+    return text;
+}
+
+std::string ModelSigmaText(const LogSeries& series, const ChartSettings& settings)
+{
+    if (!settings.altPolynome)
+        return {};
+    if (!settings.sigmaAuto)
+        return SigmaText(settings.sigmaModel);
+    const std::string found = FoundSigmaText(series.modelSigmaFound);
+    return found.empty() ? found : found + ", from the flight";
 }
 
 SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "dsp/filters.h"
 #include "dsp/units.h"
 
 class BrixoLog;
+struct ChartSettings;
+struct LogSeries;
 struct NamedSeries;
 
 // The sample nearest to time t: index floor((t - first) / interval + 0.5), at
@@ -21,11 +24,21 @@ struct LogStatTexts {
     std::string rate;                       // "%2.1f sec"
     std::string maxAltitude;                // "%5.1f m" or "%5.1f ft"; empty without altitude values
     std::string reference = "above start";  // what the altitude is measured from
+    std::string modelSigma;                 // the smoother's model sigma; empty when not smoothed
 };
 // "above sea level", or "above start", or "above start (no start elevation)" when
 // above sea level was asked for and the flight has no start elevation.
 std::string AltitudeReferenceText(bool asked, bool applied);
 LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, const LengthUnit& units);
+
+// A model sigma as it is shown: two significant digits, whole from 10 up ("0.0032", "0.32", "32").
+std::string SigmaText(double sigma);
+// The model sigmas found along a flight: "0.01", or "0.01 (0.001 to 3.2)" when more than one
+// was chosen (the one of most of the flight first); empty when none was found.
+std::string FoundSigmaText(const std::optional<ModelSigmaFound>& found);
+// "Model Sigma" of the "Log" category: "0.01 (0.001 to 3.2), from the flight", or the sigma
+// given when the settings give it; empty when the altitude is not smoothed.
+std::string ModelSigmaText(const LogSeries& series, const ChartSettings& settings);
 
 // The texts of the "Selection" category, in the view's order.
 struct SelectionStatTexts {

@@ -112,6 +112,8 @@ public:
     QSplitter* InnerSplitter() const { return m_inner; }
     QWidget* LogsPane() const { return m_pane; }
     const Settings& CurrentSettings() const { return m_settings; }
+    // The series of the log on display, as built from it with the settings.
+    const LogSeries& Series() const { return m_series; }
     // Downloaded logs that were not saved yet: leaving them asks first.
     void MarkLogsUnsaved(bool unsaved) { m_unsaved = unsaved; }
     // The proportion the inner split is stored with at close.

@@ -190,6 +190,7 @@ void MainWindow::RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> ran
         FillChart(*m_chart, m_series, range);
         LogStatTexts texts = LogStatistics(*log, m_series.series[0], m_series.units);
         texts.reference = AltitudeReferenceText(m_settings.altAboveSeaLevel, m_series.aboveSeaLevel);
+        texts.modelSigma = ModelSigmaText(m_series, m_settings);
         m_stats->ShowLog(texts);
         FindFlightsShown(*log);
         m_chart->setFocus();

@@ -2,6 +2,7 @@
 #include "chart/chart_style.h"
 #include "config/configuration.h"
 #include "device/serial_link.h"
+#include "dsp/statistics.h"
 #include "ui/main_window.h"
 #include "ui/preferences_dialog.h"
 
@@ -9,6 +10,7 @@ void MainWindow::EditPreferences()
 {
     PreferencesDialog dialog(m_settings, m_listPorts(), this,
                              {m_config.UnitScale("linear", "metric"), m_config.UnitScale("linear", "imperial")});
+    dialog.ShowFoundModelSigma(QString::fromStdString(FoundSigmaText(m_series.modelSigmaFound)));
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     const bool rebuild = TakePreferences(dialog.Edited(), m_settings);

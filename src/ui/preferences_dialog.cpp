@@ -101,7 +101,11 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
     m_altitude = AddSeries(altitude, AddCheck(altitude, QStringLiteral("Kalman filtering"), settings.altPolynome),
                            settings.altColor, settings.altStyle, settings.altMin, settings.altMax);
     m_sigmaMeasurement = AddNumber(altitude, QStringLiteral("Measurement Sigma"), Real(settings.sigmaMeasurement));
+    m_sigmaAuto = AddCheck(altitude, QStringLiteral("Model Sigma from the flight"), settings.sigmaAuto);
     m_sigmaModel = AddNumber(altitude, QStringLiteral("Model Sigma"), Real(settings.sigmaModel));
+    m_givenModelSigma = m_sigmaModel->text();
+    FollowSigmaAuto();
+    connect(m_sigmaAuto, &QCheckBox::toggled, this, &PreferencesDialog::FollowSigmaAuto);
 
     QTreeWidgetItem* vario = m_list->AddCategory(QStringLiteral("Vario"));
     QCheckBox* polynomial = AddCheck(vario, QStringLiteral("Polynomial filtering"), settings.varioPolynome);
@@ -235,6 +239,26 @@ void PreferencesDialog::ConfirmRow(QWidget* focus)
         edit->selectAll();
 }
 
+void PreferencesDialog::ShowFoundModelSigma(const QString& found)
+{
+    m_foundModelSigma = found;
+    FollowSigmaAuto();
+}
+
+void PreferencesDialog::FollowSigmaAuto()
+{
+    const bool found = m_sigmaAuto->isChecked();
+    if (m_sigmaModel->isEnabled())
+        m_givenModelSigma = m_sigmaModel->text();  // what was typed comes back when the box is cleared
+    // Found from each flight: the shown log's sigma, greyed; or, without a log, what it depends on.
+    m_sigmaModel->setText(!found                        ? m_givenModelSigma
+                          : m_foundModelSigma.isEmpty() ? QStringLiteral("from each flight")
+                                                        : m_foundModelSigma);
+    m_sigmaModel->setEnabled(!found);
+    if (QTreeWidgetItem* item = m_list->Item(QStringLiteral("Altitude"), QStringLiteral("Model Sigma")))
+        item->setDisabled(found);
+}
+
 void PreferencesDialog::FollowAlignment(const SeriesEditors& series)
 {
     const bool custom = series.alignment->currentIndex() == 2;
@@ -315,6 +339,18 @@ bool PreferencesDialog::ReadReal(QLineEdit* edit, double& value)
     return true;
 }
 
+bool PreferencesDialog::ReadGivenModelSigma(double& value)
+{
+    if (m_sigmaModel->isEnabled())
+        return ReadReal(m_sigmaModel, value);
+    // Greyed, the row shows what was found; the sigma typed before the box was checked is kept
+    // when it is a number, the stored one otherwise.
+    bool ok = false;
+    const double typed = m_givenModelSigma.trimmed().toDouble(&ok);
+    value = ok && std::isfinite(typed) ? typed : m_settings.sigmaModel;
+    return true;
+}
+
 bool PreferencesDialog::ReadPort(std::string& port) const
 {
     const QString text = m_port->currentText().trimmed();
@@ -352,7 +388,7 @@ void PreferencesDialog::accept()
     double measurement = 0, model = 0, threshold = 0, shortest = 0, pause = 0;
     if (!ReadPort(s.usedPort) || !ReadWhole(m_minLogDuration, length) ||
         !ReadSeries(m_altitude, s.altColor, s.altStyle, s.altMin, s.altMax) ||
-        !ReadReal(m_sigmaMeasurement, measurement) || !ReadReal(m_sigmaModel, model) || !ReadWhole(m_median, median) ||
+        !ReadReal(m_sigmaMeasurement, measurement) || !ReadGivenModelSigma(model) || !ReadWhole(m_median, median) ||
         !ReadSeries(m_vario, s.varioColor, s.varioStyle, s.varioMin, s.varioMax) || !ReadWhole(m_width, width) ||
         !ReadWhole(m_height, height) || !ReadReal(m_threshold, threshold) || !ReadReal(m_shortest, shortest) ||
         !ReadReal(m_pause, pause))
@@ -365,6 +401,7 @@ void PreferencesDialog::accept()
     s.altPolynome = m_altitude.filtering->isChecked();
     s.sigmaMeasurement = std::max(measurement, 0.0);
     s.sigmaModel = std::max(model, 0.0);
+    s.sigmaAuto = m_sigmaAuto->isChecked();
     s.varioPolynome = m_vario.filtering->isChecked();
     s.varioMedian = static_cast<int32_t>(std::max<int64_t>(median, 0));
     s.imageCx = BoundedImageSide(static_cast<int32_t>(width));

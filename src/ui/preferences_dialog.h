@@ -32,6 +32,9 @@ public:
                       LengthScales scales = {});
 
     const Settings& Edited() const { return m_settings; }
+    // What the smoother found for the log on display, shown greyed in "Model Sigma" while
+    // "Model Sigma from the flight" is checked.
+    void ShowFoundModelSigma(const QString& found);
     PropertyList* List() const { return m_list; }
     // The editor in an item's value column; an empty category names the items at the top.
     QWidget* Editor(const QString& category, const QString& name) const;
@@ -75,6 +78,9 @@ private:
     // The look of a series, after its filtering: colour, alignment and the custom bounds.
     SeriesEditors AddSeries(QTreeWidgetItem* category, QCheckBox* filtering, uint32_t color, uint32_t style, double min,
                             double max);
+    // "Model Sigma" greyed, showing what was found, while "Model Sigma from the flight" is checked.
+    void FollowSigmaAuto();
+    bool ReadGivenModelSigma(double& value);
     // Enter in a row: its number read (a beep when it cannot be), the dialog left open.
     void ConfirmRow(QWidget* focus);
     // "Custom Min" and "Custom Max" enabled exactly when the series' "Alignment" is "custom".
@@ -101,7 +107,10 @@ private:
     QLineEdit* m_minLogDuration;
     SeriesEditors m_altitude;
     QLineEdit* m_sigmaMeasurement;
+    QCheckBox* m_sigmaAuto;
     QLineEdit* m_sigmaModel;
+    QString m_givenModelSigma;  // the sigma typed or stored, while the row shows what was found
+    QString m_foundModelSigma;
     SeriesEditors m_vario;
     QLineEdit* m_median;
     QLineEdit* m_width;

@@ -37,6 +37,7 @@ void StatisticsView::Fill()
           {"Flights", ""},
           {"Rate", "0.1 sec"},
           {"max Altitude", "100 m"},
+          {"Model Sigma", ""},
           {"Altitude", "above start"},
           {"Temperature", "n/a"}}},
         {kSelection,
@@ -58,6 +59,7 @@ void StatisticsView::Fill()
         category->setExpanded(false);
     }
     m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(true);
+    m_list->Item(kLog, QStringLiteral("Model Sigma"))->setHidden(true);
 }
 
 void StatisticsView::SetValues(const QString& category,
@@ -78,9 +80,12 @@ void StatisticsView::ShowClimbs(const ClimbStatTexts& t)
 
 void StatisticsView::ShowLog(const LogStatTexts& t)
 {
-    SetValues(
-        kLog,
-        {{"Duration", &t.duration}, {"Rate", &t.rate}, {"max Altitude", &t.maxAltitude}, {"Altitude", &t.reference}});
+    SetValues(kLog, {{"Duration", &t.duration},
+                     {"Rate", &t.rate},
+                     {"max Altitude", &t.maxAltitude},
+                     {"Altitude", &t.reference},
+                     {"Model Sigma", &t.modelSigma}});
+    m_list->Item(kLog, QStringLiteral("Model Sigma"))->setHidden(t.modelSigma.empty());
     m_list->Category(kLog)->setExpanded(true);
     m_list->Category(kSelection)->setExpanded(false);
 }

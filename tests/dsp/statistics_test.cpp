@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/settings.h"
 #include "dsp/airtime.h"
 #include "dsp/log_series.h"
 #include "dsp/statistics.h"
@@ -43,6 +44,36 @@ TEST(Statistics, LogTexts)
         const LogStatTexts t = LogStatistics(log, SeriesOf("Alt", c.altitude, log.SamplePeriod()),
                                              c.imperial ? LengthUnit{2.0, "ft"} : LengthUnit{});
         EXPECT_EQ(t.duration + "|" + t.rate + "|" + t.maxAltitude, c.texts);
+    }
+}
+
+TEST(Statistics, ModelSigmaTexts)
+{
+    const struct {
+        bool smoothed, found;
+        std::optional<ModelSigmaFound> sigmas;
+        double given;
+        const char* text;
+    } cases[] = {
+        {true, true, ModelSigmaFound{0.1, 0.1, 0.1}, 0.01, "0.1, from the flight"},
+        {true, true, ModelSigmaFound{0.001, 0.001, 3.1622776601683795}, 0.01, "0.001 (0.001 to 3.2), from the flight"},
+        {true, true, ModelSigmaFound{0.0031622776601683794, 0.001, 100}, 0.01,
+         "0.0032 (0.001 to 100), from the flight"},
+        {true, true, ModelSigmaFound{31.622776601683793, 31.622776601683793, 31.622776601683793}, 0.01,
+         "32, from the flight"},
+        {true, true, std::nullopt, 0.01, ""},                         // too few samples to find one
+        {true, true, ModelSigmaFound{}, 0.01, ""},                    // nor to smooth
+        {true, false, ModelSigmaFound{0.1, 0.1, 0.1}, 0.25, "0.25"},  // the sigma given
+        {false, true, ModelSigmaFound{0.1, 0.1, 0.1}, 0.01, ""},      // not smoothed
+    };
+    for (const auto& c : cases) {
+        LogSeries series;
+        series.modelSigmaFound = c.sigmas;
+        Settings settings;
+        settings.altPolynome = c.smoothed;
+        settings.sigmaAuto = c.found;
+        settings.sigmaModel = c.given;
+        EXPECT_EQ(ModelSigmaText(series, settings), c.text);
     }
 }
 

@@ -18,10 +18,12 @@
 #include "chart/color_button.h"
 #include "chart/palette.h"
 #include "config/configuration.h"
+#include "dsp/statistics.h"
 #include "ui/log_tree.h"
 #include "ui/main_window.h"
 #include "ui/preferences_dialog.h"
 #include "ui/property_list.h"
+#include "ui/statistics_view.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -64,7 +66,8 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
         rows.join(", "),
         "COM Port, Baudrate, Units, Altitude, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
         "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
-        "Altitude/Measurement Sigma, Altitude/Model Sigma, Vario, Vario/Polynomial filtering, "
+        "Altitude/Measurement Sigma, Altitude/Model Sigma from the flight, Altitude/Model Sigma, Vario, "
+        "Vario/Polynomial filtering, "
         "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
         "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
         "Climbs/Longest pause (s)");
@@ -169,7 +172,8 @@ TEST(Preferences, OkRules)
     } cases[] = {
         // clang-format off
         {{{"Altitude", "Measurement Sigma", "-3"}}, [](const Settings& s) { return s.sigmaMeasurement == 0; }},
-        {{{"Altitude", "Model Sigma", " 0.5 "}}, [](const Settings& s) { return s.sigmaModel == 0.5; }},
+        {{{"Altitude", "Model Sigma from the flight", "off"}, {"Altitude", "Model Sigma", " 0.5 "}},
+         [](const Settings& s) { return s.sigmaModel == 0.5 && !s.sigmaAuto; }},
         {{{"Vario", "Median filter", "-4"}}, [](const Settings& s) { return s.varioMedian == 0; }},
         {{{"", "Min log duration", "-1"}}, [](const Settings& s) { return s.skipShortLogsLen == 0; }},
         // Each category's items write that category's settings.
@@ -206,9 +210,56 @@ TEST(Preferences, OkRules)
     }
 }
 
+TEST(Preferences, ModelSigmaFromTheFlightGreysTheGivenOne)
+{
+    auto check = [](PreferencesDialog& d) {
+        return qobject_cast<QCheckBox*>(d.Editor("Altitude", "Model Sigma from the flight"));
+    };
+    auto row = [](PreferencesDialog& d) {
+        return d.List()->Item("Altitude", "Model Sigma");
+    };
+    Settings stored;
+    stored.sigmaModel = 0.05;
+    {
+        // Checked by default: the row greyed, saying what it depends on until a log is shown.
+        PreferencesDialog dialog(stored, kPorts);
+        ASSERT_TRUE(check(dialog)->isChecked());
+        EXPECT_FALSE(Edit(dialog, "Altitude", "Model Sigma")->isEnabled());
+        EXPECT_TRUE(row(dialog)->isDisabled());
+        EXPECT_EQ(Edit(dialog, "Altitude", "Model Sigma")->text(), "from each flight");
+        dialog.ShowFoundModelSigma("0.01 (0.001 to 3.2)");
+        EXPECT_EQ(Edit(dialog, "Altitude", "Model Sigma")->text(), "0.01 (0.001 to 3.2)");
+        // Cleared, the stored sigma comes back to be edited; checked again, the found one.
+        check(dialog)->setChecked(false);
+        EXPECT_TRUE(Edit(dialog, "Altitude", "Model Sigma")->isEnabled());
+        EXPECT_FALSE(row(dialog)->isDisabled());
+        EXPECT_EQ(Edit(dialog, "Altitude", "Model Sigma")->text(), "0.05");
+        Edit(dialog, "Altitude", "Model Sigma")->setText("0.2");
+        check(dialog)->setChecked(true);
+        EXPECT_EQ(Edit(dialog, "Altitude", "Model Sigma")->text(), "0.01 (0.001 to 3.2)");
+        // OK with the box checked keeps the sigma typed, never the one found.
+        dialog.accept();
+        EXPECT_TRUE(dialog.Edited().sigmaAuto);
+        EXPECT_EQ(dialog.Edited().sigmaModel, 0.2);
+    }
+    {
+        stored.sigmaAuto = false;
+        PreferencesDialog dialog(stored, kPorts);
+        dialog.ShowFoundModelSigma("0.01");
+        EXPECT_FALSE(check(dialog)->isChecked());
+        EXPECT_EQ(Edit(dialog, "Altitude", "Model Sigma")->text(), "0.05");
+        Edit(dialog, "Altitude", "Model Sigma")->setText("0.3");
+        dialog.accept();
+        EXPECT_FALSE(dialog.Edited().sigmaAuto);
+        EXPECT_EQ(dialog.Edited().sigmaModel, 0.3);
+    }
+}
+
 TEST(Preferences, ANumberThatCannotBeReadKeepsTheDialogOpenAndEnterTakesTheRow)
 {
-    PreferencesDialog dialog(Settings{}, kPorts);
+    Settings given;
+    given.sigmaAuto = false;  // "Model Sigma" editable
+    PreferencesDialog dialog(given, kPorts);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     for (const auto& [category, name, text] :
@@ -345,6 +396,35 @@ TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
     frame->Actions().preferences->trigger();
     EXPECT_EQ(frame->CurrentSettings().altColor, 2u);
     EXPECT_EQ(SeriesAt(0), rebuilt);
+}
+
+TEST_F(SettingsDialogs, TheModelSigmaFoundIsShown)
+{
+    auto stat = [this] {
+        return frame->Statistics()->List()->Value("Log", "Model Sigma");
+    };
+    auto row = [this] {
+        return frame->Statistics()->List()->Item("Log", "Model Sigma");
+    };
+    EXPECT_TRUE(row()->isHidden());  // the altitude is not smoothed by default
+    Preferences([](PreferencesDialog& d) {
+        qobject_cast<QCheckBox*>(d.Editor("Altitude", "Kalman filtering"))->setChecked(true);
+    });
+    EXPECT_FALSE(row()->isHidden());
+    const QString found = stat();
+    EXPECT_TRUE(found.endsWith(", from the flight")) << found.toStdString();
+    ASSERT_TRUE(frame->Series().modelSigmaFound);
+    EXPECT_EQ(found.toStdString(), FoundSigmaText(frame->Series().modelSigmaFound) + ", from the flight");
+    // Preferences show it greyed in "Model Sigma"; with the box cleared, the sigma given is used.
+    QString shown;
+    Preferences([&shown](PreferencesDialog& d) {
+        shown = Edit(d, "Altitude", "Model Sigma")->text();
+        qobject_cast<QCheckBox*>(d.Editor("Altitude", "Model Sigma from the flight"))->setChecked(false);
+    });
+    EXPECT_EQ(shown + ", from the flight", found);
+    EXPECT_EQ(stat(), "0.01");
+    EXPECT_FALSE(frame->Series().modelSigmaFound);
+    EXPECT_EQ(Stored("Sigma.Auto").toByteArray(), QByteArray(1, '\0'));
 }
 
 TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)

@@ -222,6 +222,8 @@ int Stats(const std::vector<std::string>& argv)
     // Said only when asked for: the first three lines are what scripts read.
     if (chosen.settings.altAboveSeaLevel)
         std::printf("Log/Altitude: %s\n", AltitudeReferenceText(true, series.aboveSeaLevel).c_str());
+    if (const std::string sigma = ModelSigmaText(series, chosen.settings); !sigma.empty())
+        std::printf("Log/Model Sigma: %s\n", sigma.c_str());
     if (chosenTimes) {
         const SelectionStatTexts sel =
             SelectionStatistics(alt, series.series[1], chosenTimes->first, chosenTimes->second, series.units);
