@@ -34,6 +34,41 @@ const std::vector<double>& Altitude()
     return altitude;
 }
 
+// Ten samples a second of climbs and glides whose climb rate changes within 1 to 4 s every
+// 20 s to 5 minutes, read with 0.44 m of noise: the smoother's own choice of model sigma
+// changes along it as on a real flight.
+const std::vector<double>& SoaringAltitude()
+{
+    static const std::vector<double> altitude = [] {
+        std::vector<double> a;
+        a.reserve(kRecords);
+        uint32_t state = 5;
+        auto uniform = [&state] {
+            state = state * 1664525u + 1013904223u;
+            return static_cast<double>(state >> 8) / 16777216.0;
+        };
+        double h = 600, vario = 0, from = 0, to = 0, change = 1, t = 0, legEnd = 0;
+        while (a.size() < kRecords) {
+            if (t >= legEnd) {
+                from = vario;
+                to = uniform() < 0.5 ? -0.5 - 1.5 * uniform() : 0.5 + 4.0 * uniform();
+                change = 1 + 3 * uniform();
+                legEnd = 20 + 280 * uniform();
+                t = 0;
+            }
+            const double x = std::min(t / change, 1.0);
+            vario = from + (to - from) * x * x * (3 - 2 * x);
+            h += vario * 0.1;
+            t += 0.1;
+            // Noise of about 0.44 m, from the sum of four uniform numbers.
+            const double noise = 0.44 * std::sqrt(3.0) * (uniform() + uniform() + uniform() + uniform() - 2.0);
+            a.push_back(h + noise);
+        }
+        return a;
+    }();
+    return altitude;
+}
+
 void PerSample(benchmark::State& state, size_t samples)
 {
     // The rate of (samples / 1e9) per second, inverted, reads as nanoseconds per sample.
@@ -53,12 +88,18 @@ void BM_Stage_Decode(benchmark::State& state)
     PerSample(state, kRecords);
 }
 
+// The altitude of the long log (0) or of the soaring flight (1).
+const std::vector<double>& AltitudeOf(int64_t which)
+{
+    return which == 0 ? Altitude() : SoaringAltitude();
+}
+
 void BM_Stage_Kalman(benchmark::State& state)
 {
     std::vector<double> values;
     for (auto _ : state) {
         state.PauseTiming();
-        values = Altitude();
+        values = AltitudeOf(state.range(0));
         state.ResumeTiming();
         KalmanFilter(values, 0.1, 0.44, 0.01);
         benchmark::DoNotOptimize(values.data());
@@ -71,7 +112,7 @@ void BM_Stage_KalmanFoundSigma(benchmark::State& state)
     std::vector<double> values;
     for (auto _ : state) {
         state.PauseTiming();
-        values = Altitude();
+        values = AltitudeOf(state.range(0));
         state.ResumeTiming();
         ModelSigmaFound found = KalmanFilterWithFoundSigma(values, 0.1, 0.44);
         benchmark::DoNotOptimize(values.data());
@@ -157,8 +198,10 @@ void BM_Build(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Stage_Decode)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Stage_Kalman)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Stage_KalmanFoundSigma)->Unit(benchmark::kMillisecond);
+// The model sigma given (Kalman) or found (KalmanFoundSigma), on the long log (0) and on the
+// soaring flight (1).
+BENCHMARK(BM_Stage_Kalman)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stage_KalmanFoundSigma)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Vario)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stage_Smoothing)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Median, MedianFilter)->Arg(7)->Arg(101)->Unit(benchmark::kMillisecond);

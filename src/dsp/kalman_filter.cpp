@@ -108,10 +108,10 @@ bool Finite(const StepGains& g)
     return true;
 }
 
-bool Settled(const StepGains& a, const StepGains& b)
+bool Settled(const StepGains& a, const StepGains& b, double tolerance = 1e-14)
 {
-    auto close = [](double x, double y) {
-        return std::abs(x - y) <= 1e-14 * std::max(1.0, std::abs(x));
+    auto close = [tolerance](double x, double y) {
+        return std::abs(x - y) <= tolerance * std::max(1.0, std::abs(x));
     };
     for (size_t i = 0; i < 3; ++i) {
         if (!close(a.k[i], b.k[i]))
@@ -284,6 +284,11 @@ constexpr double kBlockSeconds = 2.0;
 // log-likelihood: without it a noisy stretch would flip the model at every block.
 constexpr double kChangePenalty = 4.0;
 
+// After a change of model, the gains are taken as the new model's settled ones once they are
+// within this share of them. Computing every step instead changes the truth test's errors by
+// a centimetre at most, and costs five times as long on a flight whose climbs change often.
+constexpr double kSwitchTolerance = 1e-3;
+
 // The cost of each model in each block: the negative log-likelihood of its innovations, halved.
 using Costs = std::array<double, kModelCount>;
 
@@ -389,17 +394,43 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
     const auto block = std::max<size_t>(1, static_cast<size_t>(std::lround(kBlockSeconds / dt)));
     const std::vector<uint8_t> chosen = CheapestPath(ScoreModels(series, dt, block, transients));
 
-    // The gains along the flight: a model's settled gains where its covariance has settled, and
-    // those of every step from a change of model until it has.
+    // The gains along the flight, as indices into one table: each model's settled gains first;
+    // then, computed once for each change of model that occurs, the steps from one model's
+    // settled covariance until the gains settle on the next one's; then the steps of any change
+    // that came before the previous one had settled, computed where they occur.
     std::vector<StepGains> table;
     for (const Transient& t : transients)
         table.push_back(t.gains.back());
+    struct Change {
+        size_t first = 0, count = 0;    // in the table
+        std::vector<Mat3> covariances;  // after each step
+        bool settles = false;
+    };
+    std::array<std::array<Change, kModelCount>, kModelCount> changes;
+    // The steps of a change to model m from covariance from, until the gains settle on m's
+    // (at most kMaxTransientSteps); false when they did not.
+    auto settle = [&](size_t m, Mat3& from, Change& change) {
+        int settledSteps = 0;
+        while (true) {
+            const StepGains g = Step(models[m], from);
+            table.push_back(g);
+            change.covariances.push_back(from);
+            settledSteps = transients[m].settled && Settled(table[m], g, kSwitchTolerance) ? settledSteps + 1 : 0;
+            if (settledSteps >= 3)
+                return true;
+            if (change.covariances.size() >= kMaxTransientSteps)
+                return false;
+        }
+    };
     std::vector<uint32_t> gainsOf(n);
-    Mat3 p = InitialCovariance(r);
-    constexpr size_t kNone = kModelCount;
-    size_t settledOn = kNone, current = kNone;
-    int settledSteps = 0;
     std::array<size_t, kModelCount> used{};
+    constexpr size_t kNone = kModelCount;
+    size_t settledOn = kNone;         // the model whose settled gains hold
+    const Change* running = nullptr;  // or the change of model being stepped through
+    size_t runningModel = 0, step = 0;
+    Mat3 p = InitialCovariance(r);  // or the covariance, stepped here with freeModel
+    size_t freeModel = kNone;
+    int freeSettled = 0;
     for (size_t i = 1; i < n; ++i) {
         const size_t m = chosen[(i - 1) / block];
         ++used[m];
@@ -407,19 +438,51 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
             gainsOf[i] = static_cast<uint32_t>(m);
             continue;
         }
-        if (m != current) {
-            current = m;
-            settledSteps = 0;
+        if (settledOn != kNone) {
+            Change& change = changes[settledOn][m];
+            if (change.count == 0) {
+                Mat3 from = transients[settledOn].settledCovariance;
+                change.first = table.size();
+                change.settles = settle(m, from, change);
+                change.count = table.size() - change.first;
+            }
+            running = &change;
+            runningModel = m;
+            step = 0;
+            settledOn = kNone;
+        }
+        if (running && m != runningModel) {
+            // Changed again before the gains settled: on from the covariance reached.
+            p = running->covariances[step - 1];
+            running = nullptr;
+            freeModel = kNone;
+        }
+        if (running) {
+            gainsOf[i] = static_cast<uint32_t>(running->first + step);
+            if (++step == running->count) {
+                if (running->settles) {
+                    settledOn = m;
+                } else {
+                    p = running->covariances.back();
+                    freeModel = kNone;
+                }
+                running = nullptr;
+            }
+            continue;
+        }
+        // Stepped here, one step at a time, until the gains settle.
+        if (m != freeModel) {
+            freeModel = m;
+            freeSettled = 0;
         }
         const StepGains g = Step(models[m], p);
-        settledSteps = transients[m].settled && Settled(table[m], g) ? settledSteps + 1 : 0;
-        settledOn = kNone;
-        if (settledSteps >= 3) {
-            settledOn = m;
-            p = transients[m].settledCovariance;
-        }
         gainsOf[i] = static_cast<uint32_t>(table.size());
         table.push_back(g);
+        freeSettled = transients[m].settled && Settled(table[m], g, kSwitchTolerance) ? freeSettled + 1 : 0;
+        if (freeSettled >= 3) {
+            settledOn = m;
+            freeModel = kNone;
+        }
     }
     Smooth(series, dt, [&](size_t i) -> const StepGains& { return table[gainsOf[i]]; });
 
