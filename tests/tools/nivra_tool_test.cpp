@@ -652,8 +652,8 @@ TEST_F(ToolTest, EveryOutputInBothUnitSystemsIsAsRecorded)
     const QString record = QStringLiteral(NIVRA_TEST_DATA_DIR "/tool_outputs.txt");
     std::string lines;
     for (const char* units : {"0", "1"}) {
-        for (const QStringList smoother : {QStringList{"Alt.Polynome=0"}, QStringList{"Alt.Polynome=1"},
-                                           QStringList{"Alt.Polynome=1", "Sigma.Auto=0"}}) {
+        for (const QStringList& smoother : {QStringList{"Alt.Polynome=0"}, QStringList{"Alt.Polynome=1"},
+                                            QStringList{"Alt.Polynome=1", "Sigma.Auto=0"}}) {
             QStringList set{"--set", QStringLiteral("Units=%1").arg(units)};
             for (const QString& s : smoother)
                 set << "--set" << s;
