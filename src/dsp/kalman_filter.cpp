@@ -399,6 +399,7 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
     // settled covariance until the gains settle on the next one's; then the steps of any change
     // that came before the previous one had settled, computed where they occur.
     std::vector<StepGains> table;
+    table.reserve(kModelCount);
     for (const Transient& t : transients)
         table.push_back(t.gains.back());
     struct Change {
