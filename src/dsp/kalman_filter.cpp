@@ -108,6 +108,9 @@ bool Finite(const StepGains& g)
     return true;
 }
 
+// Two steps' gains alike within tolerance, relatively. Near 1e-14, rounding can keep some gains
+// moving in their last digits for good: a model sigma of 10 at 2 s a sample never settles
+// within 1e-14, and its gains are then computed for kMaxTransientSteps steps.
 bool Settled(const StepGains& a, const StepGains& b, double tolerance = 1e-14)
 {
     auto close = [tolerance](double x, double y) {
@@ -189,14 +192,14 @@ struct Transient {
     bool settled = false;
 };
 
-Transient Gains(size_t samples, const StepModel& m)
+Transient Gains(size_t samples, const StepModel& m, double tolerance = 1e-14)
 {
     Transient t;
     Mat3 p = InitialCovariance(m.r);
     int settledSteps = 0;
     for (size_t i = 1; i < samples && t.gains.size() < kMaxTransientSteps; ++i) {
         const StepGains g = Step(m, p);
-        settledSteps = !t.gains.empty() && Settled(t.gains.back(), g) ? settledSteps + 1 : 0;
+        settledSteps = !t.gains.empty() && Settled(t.gains.back(), g, tolerance) ? settledSteps + 1 : 0;
         t.gains.push_back(g);
         if (settledSteps >= 3) {
             t.settled = true;
@@ -288,6 +291,10 @@ constexpr double kChangePenalty = 4.0;
 // within this share of them. Computing every step instead changes the truth test's errors by
 // a centimetre at most, and costs five times as long on a flight whose climbs change often.
 constexpr double kSwitchTolerance = 1e-3;
+// Each model's own first steps run until consecutive gains differ by this share: every model
+// sigma settles within a thousand steps at any rate (within 1e-14 the large ones at 1 s and 2 s
+// a sample never do), close enough to its limit that the rest of the flight takes it.
+constexpr double kSettledTolerance = 1e-12;
 
 // The cost of each model in each block: the negative log-likelihood of its innovations, halved.
 using Costs = std::array<double, kModelCount>;
@@ -389,7 +396,7 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
     std::array<Transient, kModelCount> transients;
     for (size_t m = 0; m < kModelCount; ++m) {
         models[m] = ModelOf(dt, r, ModelSigma(m) * ModelSigma(m));
-        transients[m] = Gains(n, models[m]);
+        transients[m] = Gains(n, models[m], kSettledTolerance);
     }
     const auto block = std::max<size_t>(1, static_cast<size_t>(std::lround(kBlockSeconds / dt)));
     const std::vector<uint8_t> chosen = CheapestPath(ScoreModels(series, dt, block, transients));
