@@ -415,16 +415,22 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
         bool settles = false;
     };
     std::array<std::array<Change, kModelCount>, kModelCount> changes;
+    // One step with model m from covariance p into the table; true once three steps running
+    // have given m's settled gains.
+    auto stepTowards = [&](size_t m, Mat3& p, int& settledSteps) {
+        const StepGains g = Step(models[m], p);
+        table.push_back(g);
+        settledSteps = transients[m].settled && Settled(table[m], g, kSwitchTolerance) ? settledSteps + 1 : 0;
+        return settledSteps >= 3;
+    };
     // The steps of a change to model m from covariance from, until the gains settle on m's
     // (at most kMaxTransientSteps); false when they did not.
     auto settle = [&](size_t m, Mat3& from, Change& change) {
         int settledSteps = 0;
         while (true) {
-            const StepGains g = Step(models[m], from);
-            table.push_back(g);
+            const bool settled = stepTowards(m, from, settledSteps);
             change.covariances.push_back(from);
-            settledSteps = transients[m].settled && Settled(table[m], g, kSwitchTolerance) ? settledSteps + 1 : 0;
-            if (settledSteps >= 3)
+            if (settled)
                 return true;
             if (change.covariances.size() >= kMaxTransientSteps)
                 return false;
@@ -483,11 +489,8 @@ ModelSigmaFound KalmanFilterWithFoundSigma(std::vector<double>& series, double d
             freeModel = m;
             freeSettled = 0;
         }
-        const StepGains g = Step(models[m], p);
         gainsOf[i] = static_cast<uint32_t>(table.size());
-        table.push_back(g);
-        freeSettled = transients[m].settled && Settled(table[m], g, kSwitchTolerance) ? freeSettled + 1 : 0;
-        if (freeSettled >= 3) {
+        if (stepTowards(m, p, freeSettled)) {
             settledOn = m;
             freeModel = kNone;
         }
