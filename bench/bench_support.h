@@ -25,7 +25,6 @@ inline const Configuration& BuiltInConfiguration()
 inline int RunWidgetBenchmarks(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "nivra.download.debug=false");
     KeepFreedMemoryForReuse();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

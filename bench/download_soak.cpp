@@ -77,7 +77,6 @@ bool DownloadOnce(MainWindow& frame, const std::vector<uint8_t>& image)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "nivra.download.debug=false");
     // The offscreen platform's remark on every dialog shown says nothing here.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
         if (!text.contains(QStringLiteral("propagateSizeHints")))

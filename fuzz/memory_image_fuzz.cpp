@@ -1,7 +1,6 @@
 // The download on any bytes: collected in chunks of varying size while the parser steps over
 // them, as the dialog does, then the flights built. Stepping chunk by chunk finds what one
 // pass over the whole finds.
-#include <QLoggingCategory>
 
 #include "config/configuration.h"
 #include "device/memory_image.h"
@@ -13,8 +12,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const Configuration config = [] {
-        // The download's line per flight found says nothing the checks below do not.
-        QLoggingCategory::setFilterRules(QStringLiteral("nivra.download.debug=false"));
         Configuration c;
         if (!c.LoadBuiltIn())
             std::abort();  // the document compiled into the program is well-formed

@@ -9,7 +9,8 @@
 #include "base/time_text.h"
 #include "config/configuration.h"
 
-Q_LOGGING_CATEGORY(lcDownload, "nivra.download")
+// Off unless asked for (QT_LOGGING_RULES="nivra.download.debug=true"): not for a pilot's terminal.
+Q_LOGGING_CATEGORY(lcDownload, "nivra.download", QtInfoMsg)
 
 namespace {
 constexpr size_t kSignatureLength = 16;

@@ -381,6 +381,19 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     EXPECT_NE(replayed.err.find("This memory image is in the logbook already."), std::string::npos) << replayed.err;
     EXPECT_EQ(FileBytes(Path("again.alt")), FileBytes(Path("down.alt")));
     EXPECT_EQ(QDir(Path("data/Nivra/images")).entryList(QDir::Files).size(), 1);
+    // The download's diagnostic line per flight is written only when asked for.
+    for (const bool asked : {false, true}) {
+        const ToolRun diag =
+            Tool({"download", "--from-image", kept, "--no-archive", "-o", Path("diag.alt")}, [&](QProcess& p) {
+                QProcessEnvironment env = Environment();
+                env.remove("QT_LOGGING_RULES");
+                if (asked)
+                    env.insert("QT_LOGGING_RULES", "nivra.download.debug=true");
+                p.setProcessEnvironment(env);
+            });
+        EXPECT_EQ(diag.err.find("len=5014, rate=1, duration=250.000000") != std::string::npos, asked) << diag.err;
+        EXPECT_EQ(diag.err.find("len=") != std::string::npos, asked) << diag.err;
+    }
     // Without the logbook: --no-archive keeps nothing; a logbook that cannot be opened is
     // said, and the file is written all the same with exit status 4.
     const ToolRun unarchived = Tool({"download", "--from-image", kept, "--no-archive", "-o", Path("plain.alt")});

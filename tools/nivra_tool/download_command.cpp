@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLoggingCategory>
 
 #include <atomic>
 #include <chrono>
@@ -50,8 +49,6 @@ int Download(const std::vector<std::string>& argv)
     if (Status writable = CheckWritable(out->second); !writable)
         throw ToolError{out->second + ": " + writable.Error() + "; nothing was received"};
 
-    // The flight list below says what the diagnostic lines would.
-    QLoggingCategory::setFilterRules(QStringLiteral("nivra.download.debug=false"));
     DownloadSession session(config, settings.skipShortLogs ? settings.skipShortLogsLen : 0);
     const auto image = args.options.find("from-image");
     if (image != args.options.end()) {
