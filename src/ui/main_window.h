@@ -138,7 +138,8 @@ protected:
 
 private:
     // The commands' work; the public ones run it through Guarded.
-    Status OpenFileNow(const QString& path);
+    // notALog: the file was read, and is no ".alt" log at all.
+    Status OpenFileNow(const QString& path, bool& notALog);
     bool SaveAsNow(const QString& path);
     void RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> range);
     bool ExportLogToNow(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);

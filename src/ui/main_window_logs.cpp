@@ -66,22 +66,29 @@ void MainWindow::OnOpen()
 
 bool MainWindow::OpenFile(const QString& path)
 {
-    const Status opened = Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path); });
+    bool notALog = false;
+    const Status opened = Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, notALog); });
     if (opened)
         return true;
     // However the file came (File > Open, the command line, a drop, the recent files), a file
-    // that is not opened is told with the reason.
-    m_warn(QStringLiteral("%1 could not be opened:\n%2").arg(path, QString::fromStdString(opened.Error())));
+    // that is not opened is told with the reason; one that is no log at all says so first, in
+    // words a pilot reads, the reader's own reason after them.
+    const QString reason = QString::fromStdString(opened.Error());
+    m_warn(notALog ? QStringLiteral("This is not a Brixo log (.alt) file:\n%1\n\n(%2)").arg(path, reason)
+                   : QStringLiteral("%1 could not be opened:\n%2").arg(path, reason));
     return false;
 }
 
-Status MainWindow::OpenFileNow(const QString& path)
+Status MainWindow::OpenFileNow(const QString& path, bool& notALog)
 {
     if (const std::string unusable = UnusableName(path); !unusable.empty())
         return Fail(unusable);
     const AltReadResult result = ReadAltFile(path.toStdString(), m_config, m_settings.skipShortLogsLen);
-    if (!result.Accepted())
+    if (!result.Accepted()) {
+        notALog =
+            result.status == AltReadResult::Status::BadPreamble || result.status == AltReadResult::Status::BadZeroWord;
         return Fail(result.Problem());
+    }
     m_busy = true;
     m_tree->ClearLogs();
     for (const NumberedLog& entry : result.logs)
