@@ -161,6 +161,7 @@ void MainWindow::CreateCommands()
     m_recentAnchor = file->addSeparator();
     QAction* exit = m_actions.exit =
         AddCommand("E&xit", "Quit Nivra; asks first when downloaded logs are not saved\nExit");
+    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
@@ -249,6 +250,11 @@ void MainWindow::CreateCommands()
     m_toolBar->addAction(whole);
     m_toolBar->addSeparator();
     m_toolBar->addAction(about);
+    // A button's tip names its shortcut, as the menus show it.
+    for (QAction* a : m_toolBar->actions())
+        if (!a->shortcut().isEmpty())
+            a->setToolTip(
+                QStringLiteral("%1 (%2)").arg(a->toolTip(), a->shortcut().toString(QKeySequence::NativeText)));
     connect(toolbar, &QAction::toggled, m_toolBar, &QWidget::setVisible);
     // "Ready" whenever nothing else stands there: a menu's or a button's tip clears the bar
     // when the mouse leaves it.

@@ -102,7 +102,7 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         {&MainWindow::Commands::importImage, "&Import Memory Image...",
          "Show the flights of a memory image saved by an earlier download", ""},
         {&MainWindow::Commands::print, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
-        {&MainWindow::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", ""},
+        {&MainWindow::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", "Ctrl+Q"},
         {&MainWindow::Commands::toolbar, "&Toolbar", "Show or hide the toolbar", ""},
         {&MainWindow::Commands::statusBar, "&Status Bar", "Show or hide the status bar", ""},
         {&MainWindow::Commands::logs, "&Logs", "Show or hide the Logs pane", ""},
@@ -123,13 +123,14 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         EXPECT_EQ(a->statusTip(), c.statusTip) << c.text;
         EXPECT_EQ(a->shortcut().toString(), c.shortcut) << c.text;
     }
-    // The toolbar's buttons, each with its command's tooltip.
+    // The toolbar's buttons, each with its command's tooltip and shortcut.
     auto* toolbar = frame->findChild<QToolBar*>();
     ASSERT_TRUE(toolbar);
     QStringList buttons;
     for (QAction* a : toolbar->actions())
         buttons << (a->isSeparator() ? QStringLiteral("|") : toolbar->widgetForAction(a)->toolTip());
-    EXPECT_EQ(buttons, (QStringList{"Download", "Open", "Save As", "|", "Whole flight", "|", "About"}));
+    EXPECT_EQ(buttons, (QStringList{"Download (Ctrl+N)", "Open (Ctrl+O)", "Save As (Ctrl+S)", "|",
+                                    "Whole flight (Home)", "|", "About"}));
 
     // A tip stands while the mouse is on its item; then the bar says "Ready" again.
     QStatusTipEvent tip(frame->Actions().download->statusTip());
