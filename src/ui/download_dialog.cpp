@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDuration, QWidget* parent)
     : QDialog(parent), m_session(config, minimumDuration)
 {
@@ -15,10 +17,10 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     auto* layout = new QVBoxLayout(this);
     m_line1 = new QLabel(QStringLiteral("Plug connector to Brixo and power it on."));
     m_line2 = new QLabel;
-    // The memory received so far: busy until the logger's signature, then its share of the
-    // whole memory, which the logger always sends.
+    // The memory received so far: busy until the logger's signature, then moving with the
+    // bytes (ProgressOf).
     m_progress = new QProgressBar;
-    m_progress->setRange(0, static_cast<int>(ReceiveBuffer::kCapacity));
+    m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     layout->addWidget(m_line1);
@@ -134,12 +136,19 @@ void DownloadDialog::ShowProgress()
         m_progress->setRange(0, 1);
         m_progress->setValue(1);
     } else if (kept > 0) {
-        m_progress->setRange(0, static_cast<int>(ReceiveBuffer::kCapacity));
-        m_progress->setValue(static_cast<int>(kept));
+        m_progress->setRange(0, kProgressSteps);
+        m_progress->setValue(ProgressOf(kept));
     } else {
         m_progress->setRange(0, 0);  // what comes before the signature says nothing of the whole
     }
-    m_progress->setTextVisible(m_progress->maximum() > 0);
+    m_progress->setTextVisible(m_session.Completed());
+}
+
+int DownloadDialog::ProgressOf(size_t received)
+{
+    constexpr double kHalfWay = 65536;
+    const auto bytes = static_cast<double>(received);
+    return static_cast<int>(std::lround(kProgressSteps * bytes / (bytes + kHalfWay)));
 }
 
 void DownloadDialog::OnComplete()

@@ -49,8 +49,13 @@ public:
     QTreeWidget* List() const { return m_list; }
     QLabel* Line1() const { return m_line1; }
     QLabel* Line2() const { return m_line2; }
-    // The memory received: a share of the whole once the logger's signature came.
+    // The memory received: moving with the bytes once the logger's signature came, full at the end.
     QProgressBar* Progress() const { return m_progress; }
+    // The bar's position for the bytes received from the signature on, of kProgressSteps: how
+    // much the logger sends is known only at its end, so the bar is half way at 64 KiB and
+    // nears its end the more comes (10 KB 13 %, 2 MB 97 %).
+    static constexpr int kProgressSteps = 1000;
+    static int ProgressOf(size_t received);
     // What became of the download in the logbook.
     QLabel* KeptLine() const { return m_kept; }
     QPushButton* Button() const { return m_button; }
