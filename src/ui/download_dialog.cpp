@@ -71,10 +71,7 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
         OnComplete();
     };
     events.lost = [this](const std::string& reason) {
-        m_line1->setText(QStringLiteral("The connection to the logger was lost."));
-        m_line2->setText(QStringLiteral("Nothing was taken over. Check the cable and download again.\n(%1)")
-                             .arg(QString::fromStdString(reason)));
-        m_button->setText(QStringLiteral("Close"));
+        OnLost(QString::fromStdString(reason));
     };
     // The session's work runs here, on the window's thread, a step every 50 ms.
     m_timer = new QTimer(this);
@@ -127,6 +124,23 @@ void DownloadDialog::ShowDamage(size_t index)
     if (m_session.Completed() && m_line2->text().isEmpty())
         m_line2->setText(
             QStringLiteral("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
+}
+
+void DownloadDialog::OnLost(const QString& reason)
+{
+    m_line1->setText(QStringLiteral("The connection to the logger was lost."));
+    // An incomplete memory is not taken over: the flights listed so far cannot stay checked.
+    const int listed = m_list->topLevelItemCount();
+    for (int i = 0; i < listed; ++i) {
+        QTreeWidgetItem* item = m_list->topLevelItem(i);
+        item->setCheckState(0, Qt::Unchecked);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable & ~Qt::ItemIsEnabled);
+    }
+    const QString what = listed == 0   ? QStringLiteral("Nothing was taken over.")
+                         : listed == 1 ? QStringLiteral("The flight listed was not taken over.")
+                                       : QStringLiteral("The %1 flights listed were not taken over.").arg(listed);
+    m_line2->setText(QStringLiteral("%1 Check the cable and download again.\n(%2)").arg(what, reason));
+    m_button->setText(QStringLiteral("Close"));
 }
 
 void DownloadDialog::ShowProgress()

@@ -65,6 +65,8 @@ public:
 private:
     void OnFlightListed(size_t index);
     void OnComplete();
+    // The link was lost before the memory was complete: nothing is taken over, and the list says so.
+    void OnLost(const QString& reason);
     void ShowProgress();
     // Shows a damaged flight as such in its row, and the first one in words once complete.
     void ShowDamage(size_t index);

@@ -202,11 +202,19 @@ TEST_F(Download, ALoggerUnpluggedMidTransferEndsItWithAMessage)
     dialog.show();
     pty.Write(image, 0, image.size() / 2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Line1()->text() == "Data transfer in progress"; }));
-    close(pty.master);  // the cable pulled
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.List()->topLevelItemCount() == 1; }));  // the first flight
+    close(pty.master);                                                                      // the cable pulled
     pty.master = -1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Lost(); }));
     EXPECT_EQ(dialog.Line1()->text(), "The connection to the logger was lost.");
-    EXPECT_TRUE(dialog.Line2()->text().startsWith("Nothing was taken over. Check the cable and download again.\n("));
+    // The flights listed before are not taken over, and the list does not say otherwise.
+    const int listed = dialog.List()->topLevelItemCount();
+    ASSERT_EQ(listed, 1);
+    EXPECT_EQ(dialog.List()->topLevelItem(0)->checkState(0), Qt::Unchecked);
+    EXPECT_FALSE(dialog.List()->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+    EXPECT_TRUE(dialog.Line2()->text().startsWith(
+        "The flight listed was not taken over. Check the cable and download again.\n("))
+        << dialog.Line2()->text().toStdString();
     EXPECT_EQ(dialog.Button()->text(), "Close");
     QTest::mouseClick(dialog.Button(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
