@@ -23,10 +23,13 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_advice = new QLabel;
+    m_advice->setWordWrap(true);
     layout->addWidget(m_line1);
+    layout->addWidget(m_advice);
     layout->addWidget(m_progress);
     layout->addWidget(m_line2);
-    for (QLabel* l : {m_line1, m_line2})
+    for (QLabel* l : {m_line1, m_advice, m_line2})
         l->setAlignment(Qt::AlignCenter);
     m_list = new QTreeWidget;
     m_list->setRootIsDecorated(false);
@@ -169,6 +172,8 @@ void DownloadDialog::OnComplete()
 {
     ShowProgress();
     m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
+    // The logger's advice in plain words; where the flights went here, the logbook's line says.
+    m_advice->setText(QStringLiteral("Switching the logger off now keeps these flights in its memory too."));
     m_line2->clear();
     if (m_session.EndsInsideAFlight())
         m_line2->setText(QStringLiteral("The memory ends inside a flight: that flight is missing from the list."));

@@ -49,6 +49,8 @@ public:
     QTreeWidget* List() const { return m_list; }
     QLabel* Line1() const { return m_line1; }
     QLabel* Line2() const { return m_line2; }
+    // The logger's advice at the end of a transfer, in plain words.
+    QLabel* Advice() const { return m_advice; }
     // The memory received: moving with the bytes once the logger's signature came, full at the end.
     QProgressBar* Progress() const { return m_progress; }
     // The bar's position for the bytes received from the signature on, of kProgressSteps: how
@@ -75,6 +77,7 @@ private:
     bool m_progressShown = false;
     QLabel* m_line1;
     QLabel* m_line2;
+    QLabel* m_advice;
     QProgressBar* m_progress;
     QLabel* m_kept;
     QTreeWidget* m_list;

@@ -116,6 +116,8 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     EXPECT_EQ((QStringList{dialog.Line1()->text(), dialog.Line2()->text(), dialog.Progress()->text(),
                            dialog.Button()->text()}),
               (QStringList{"To save log in Brixo memory switch it off immediately", "", "100%", "Close"}));
+    EXPECT_EQ(dialog.Advice()->text(), "Switching the logger off now keeps these flights in its memory too.");
+    EXPECT_FALSE(dialog.Advice()->isHidden());
     // The 2-second flight is not listed; the rows: number, records a second, duration (the estimate
     // counts the header as three records).
     const QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
