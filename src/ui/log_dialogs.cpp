@@ -24,7 +24,11 @@
 
 LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields, const QString& defaultName,
                                          QWidget* parent)
-    : QDialog(parent), m_logDate(log.m_date), m_defaultName(defaultName), m_edited(fields)
+    : QDialog(parent),
+      m_shownDate(fields.flownAt.value_or(log.m_date)),
+      m_defaultName(defaultName),
+      m_given(fields),
+      m_edited(fields)
 {
     setWindowTitle(QStringLiteral("Log Properties"));
     auto* form = new QFormLayout;
@@ -32,8 +36,7 @@ LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields&
     m_name = new QLineEdit(fields.name ? QString::fromStdString(*fields.name) : defaultName);
     m_name->setPlaceholderText(defaultName);
     // The recording time is a UTC file time, shown as it is.
-    m_date = new QDateTimeEdit(
-        QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(fields.flownAt.value_or(log.m_date)), QTimeZone::utc()));
+    m_date = new QDateTimeEdit(QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(m_shownDate), QTimeZone::utc()));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     m_site = new QLineEdit(QString::fromStdString(fields.site));
@@ -65,9 +68,9 @@ void LogPropertiesDialog::accept()
     if (!name.isEmpty() && name != m_defaultName)
         f.name = name.toStdString();
     const FileTime date = FileTimeFromUnixMs(m_date->dateTime().toMSecsSinceEpoch());
-    // The picker shows whole seconds: a date left as it was shown is the log's own.
-    if (date / 10000000 != m_logDate / 10000000)
-        f.flownAt = date;
+    // The picker shows whole seconds: a date left as it was shown stays as it was given (the
+    // time flown the pilot noted, or none), whatever the log's own date.
+    f.flownAt = date / 10000000 == m_shownDate / 10000000 ? m_given.flownAt : std::optional<FileTime>(date);
     f.site = m_site->text().trimmed().toStdString();
     f.comment = m_comment->toPlainText().toStdString();
     const QString elevation = m_elevation->text().trimmed();

@@ -34,8 +34,9 @@ public:
     QLabel* m_problem;  // why OK did not close the dialog
 
 private:
-    FileTime m_logDate;
+    FileTime m_shownDate;  // the time flown given, else the log's own date
     QString m_defaultName;
+    PilotFields m_given;
     PilotFields m_edited;
 };
 

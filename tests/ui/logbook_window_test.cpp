@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimeZone>
 #include <QTreeWidget>
 
 #include <functional>
@@ -361,6 +363,42 @@ TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
     ASSERT_TRUE(entry.Ok() && entry->has_value());
     EXPECT_EQ(std::pair((*entry)->fields.name, (*entry)->fields.site),
               std::pair(std::optional<std::string>("Evening glide"), std::string("Ridge West")));
+}
+
+TEST_F(LogbookWindow, ADateFlownStaysThroughLaterEdits)
+{
+    BrixoLog log = Flight(config, 10, 400, 50000);
+    log.m_date = FileTimeFromUnixMs(1796000000000);  // its download
+    auto id = frame->LogbookOpen()->Add(log, log.m_date);
+    ASSERT_TRUE(id.Ok());
+    const QDateTime flown = QDateTime::fromMSecsSinceEpoch(1795900000000, QTimeZone::utc());
+    // The date flown given, then, with the flight opened again from the logbook (it then
+    // carries that date), the comment alone edited twice: the date shown and kept is the one
+    // given, every time.
+    std::vector<QDateTime> shown;
+    frame->m_runDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<LogPropertiesDialog&>(d);
+        shown.push_back(dialog.m_date->dateTime());
+        if (shown.size() == 1)
+            dialog.m_date->setDateTime(flown);
+        else
+            dialog.m_comment->setPlainText(QStringLiteral("edit %1").arg(shown.size()));
+        dialog.accept();
+        return dialog.result();
+    };
+    for (int edit = 0; edit < 3; ++edit) {
+        frame->OpenFromLogbook({*id});
+        frame->EditLogProperties(frame->Tree()->topLevelItem(0));
+        auto entry = frame->LogbookOpen()->Find(*id);
+        ASSERT_TRUE(entry.Ok() && entry->has_value());
+        EXPECT_EQ((*entry)->fields.flownAt, std::optional<FileTime>(FileTimeFromUnixMs(flown.toMSecsSinceEpoch())))
+            << "edit " << edit;
+    }
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].toMSecsSinceEpoch(), 1796000000000);  // the download's, until one is given
+    EXPECT_EQ(shown[1], flown);
+    EXPECT_EQ(shown[2], flown);
+    EXPECT_EQ((*frame->LogbookOpen()->Find(*id))->fields.comment, "edit 3");
 }
 
 TEST_F(LogbookWindow, ALogbookThatCannotBeReadIsNotTakenForOneWithoutTheFlight)
