@@ -22,10 +22,21 @@
 #include "config/configuration.h"
 #include "ui/program_icon.h"
 
+namespace {
+
+// A length in the unit shown, to the tenth.
+QString LengthText(double metres, const LengthUnit& unit)
+{
+    return QString::number(std::round(unit.FromMetres(metres) * 10.0) / 10.0, 'g', 15);
+}
+
+}  // namespace
+
 LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields, const QString& defaultName,
-                                         QWidget* parent)
+                                         const LengthUnit& unit, QWidget* parent)
     : QDialog(parent),
       m_shownDate(fields.flownAt.value_or(log.m_date)),
+      m_unit(unit),
       m_defaultName(defaultName),
       m_given(fields),
       m_edited(fields)
@@ -40,14 +51,18 @@ LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields&
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     m_site = new QLineEdit(QString::fromStdString(fields.site));
-    m_elevation = new QLineEdit(fields.startElevation ? QString::number(*fields.startElevation, 'g', 15) : QString());
-    m_elevation->setPlaceholderText(QStringLiteral("metres above sea level"));
+    const bool feet = unit.name == "ft";
+    if (fields.startElevation)
+        m_shownElevation = LengthText(*fields.startElevation, unit);
+    m_elevation = new QLineEdit(m_shownElevation);
+    m_elevation->setPlaceholderText(feet ? QStringLiteral("feet above sea level")
+                                         : QStringLiteral("metres above sea level"));
     m_comment = new QPlainTextEdit(QString::fromStdString(fields.comment));
     form->addRow(QStringLiteral("Duration:"), m_duration);
     form->addRow(QStringLiteral("Name:"), m_name);
     form->addRow(QStringLiteral("Date:"), m_date);
     form->addRow(QStringLiteral("Site:"), m_site);
-    form->addRow(QStringLiteral("Start elevation (m):"), m_elevation);
+    form->addRow(QStringLiteral("Start elevation (%1):").arg(QString::fromStdString(unit.name)), m_elevation);
     form->addRow(QStringLiteral("Comment:"), m_comment);
     m_problem = new QLabel;
     m_problem->setWordWrap(true);
@@ -74,14 +89,19 @@ void LogPropertiesDialog::accept()
     f.site = m_site->text().trimmed().toStdString();
     f.comment = m_comment->toPlainText().toStdString();
     const QString elevation = m_elevation->text().trimmed();
-    if (!elevation.isEmpty()) {
+    if (!elevation.isEmpty() && elevation == m_shownElevation) {
+        f.startElevation = m_given.startElevation;
+    } else if (!elevation.isEmpty()) {
         bool ok = false;
-        const double metres = elevation.toDouble(&ok);
+        const double typed = elevation.toDouble(&ok);
+        const double metres = m_unit.perMetre > 0 ? typed / m_unit.perMetre : typed;
         if (!ok || !StartElevationProblem(metres).empty()) {
             QApplication::beep();
-            m_problem->setText(QStringLiteral("The start elevation is metres above sea level from -500 to 9000, "
-                                              "not \"%1\".")
-                                   .arg(elevation));
+            const bool feet = m_unit.name == "ft";
+            m_problem->setText(QStringLiteral("The start elevation is %1 above sea level from %2 to %3, not \"%4\".")
+                                   .arg(feet ? QStringLiteral("feet") : QStringLiteral("metres"),
+                                        LengthText(kLowestStartElevation, m_unit),
+                                        LengthText(kHighestStartElevation, m_unit), elevation));
             m_problem->show();
             m_elevation->setFocus();
             m_elevation->selectAll();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "dsp/units.h"
 #include "logbook/logbook.h"
 
 class BrixoLog;
@@ -18,8 +19,9 @@ class QPlainTextEdit;
 class LogPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
+    // The start elevation is shown and typed in unit, and kept in metres.
     LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields = {}, const QString& defaultName = {},
-                        QWidget* parent = nullptr);
+                        const LengthUnit& unit = {}, QWidget* parent = nullptr);
 
     // The fields as edited: a name left as the default, or the log's own date, count as not given.
     const PilotFields& Edited() const { return m_edited; }
@@ -35,6 +37,8 @@ public:
 
 private:
     FileTime m_shownDate;  // the time flown given, else the log's own date
+    LengthUnit m_unit;
+    QString m_shownElevation;  // as first shown: left so, it keeps the metres given exactly
     QString m_defaultName;
     PilotFields m_given;
     PilotFields m_edited;

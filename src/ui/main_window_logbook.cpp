@@ -10,6 +10,7 @@
 #include "base/file_access.h"
 #include "config/configuration.h"
 #include "device/download_session.h"
+#include "dsp/decoder.h"
 #include "logbook/keep_download.h"
 #include "ui/download_dialog.h"
 #include "ui/export_dialog.h"
@@ -135,7 +136,9 @@ void MainWindow::EditLogProperties(QTreeWidgetItem* item)
     if (!log)
         return;
     const std::optional<LogbookEntry> entry = LogbookEntryOf(*log);
-    LogPropertiesDialog dialog(*log, entry ? entry->fields : PilotFields{}, m_tree->DefaultName(item), this);
+    const bool imperial = m_settings.Imperial();
+    LogPropertiesDialog dialog(*log, entry ? entry->fields : PilotFields{}, m_tree->DefaultName(item),
+                               {AltitudeScale(*log, imperial), imperial ? "ft" : "m"}, this);
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     if (!m_logbook) {

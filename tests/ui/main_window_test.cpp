@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -427,6 +428,53 @@ TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
     EXPECT_TRUE(warnings[0].contains("\"y*(\"")) << warnings[0].toStdString();
     EXPECT_TRUE(warnings[0].contains("device 59 (Odd)"));
     EXPECT_EQ(std::pair(frame->Chart()->SeriesCount(), Stat("Log", "Duration")), std::pair(0, QString("00:00")));
+}
+
+TEST(LogDialogs, TheStartElevationIsInTheUnitsShown)
+{
+    const Configuration config = BuiltInConfig();
+    const BrixoLog log = LogOf(config, 59, 1, std::vector<uint8_t>(200, 9));
+    const LengthUnit metres, feet{3.280839895013123, "ft"};
+    PilotFields given;
+    given.startElevation = 612.0;
+    const struct {
+        const LengthUnit& unit;
+        std::optional<double> stored;
+        const char* shown;
+        const char* typed;           // nullptr: left as shown
+        std::optional<double> kept;  // metres; none: refused
+        const char* problem;
+    } cases[] = {
+        {metres, 612.0, "612", nullptr, 612.0, ""},
+        {feet, 612.0, "2007.9", nullptr, 612.0, ""},  // left as shown: the metres given, not 2007.9 ft
+        {feet, 612.0, "2007.9", "1000", 304.8, ""},
+        {feet, std::nullopt, "", "-1640", -499.872, ""},
+        {metres, std::nullopt, "", "9000x", std::nullopt,
+         "The start elevation is metres above sea level from -500 to 9000, not \"9000x\"."},
+        {feet, 612.0, "2007.9", "30000", std::nullopt,  // 9144 m
+         "The start elevation is feet above sea level from -1640.4 to 29527.6, not \"30000\"."},
+        {metres, 612.0, "612", "", std::nullopt, ""},  // emptied: no start elevation
+    };
+    for (const auto& c : cases) {
+        PilotFields fields;
+        fields.startElevation = c.stored;
+        LogPropertiesDialog dialog(log, fields, {}, c.unit);
+        EXPECT_EQ(dialog.m_elevation->text(), c.shown) << c.unit.name << " " << c.shown;
+        EXPECT_EQ(dialog.m_elevation->placeholderText(),
+                  c.unit.name == "ft" ? "feet above sea level" : "metres above sea level");
+        if (c.typed)
+            dialog.m_elevation->setText(c.typed);
+        dialog.accept();
+        const bool refused = std::string(c.problem) != "";
+        EXPECT_EQ(dialog.result(), refused ? QDialog::Rejected : QDialog::Accepted) << c.typed;
+        EXPECT_EQ(dialog.m_problem->text(), c.problem);
+        if (refused)
+            continue;
+        ASSERT_EQ(dialog.Edited().startElevation.has_value(), c.kept.has_value()) << c.typed;
+        if (c.kept) {
+            EXPECT_NEAR(*dialog.Edited().startElevation, *c.kept, 1e-9) << (c.typed ? c.typed : "as shown");
+        }
+    }
 }
 
 TEST(LogDialogs, PropertiesAndAbout)
