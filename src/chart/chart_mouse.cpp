@@ -86,7 +86,7 @@ void ChartWidget::ShowReadOut(double time)
     m_readout.clear();
     for (const auto& s : m_series)
         if (s->m_visible)
-            m_readout.emplace_back(s->m_valueBox, s->ValueText(s->ValueAt(time), true));
+            m_readout.emplace_back(s->m_valueBox, s->ReadingText(s->ValueAt(time), true));
     if (!m_readout.empty() && !m_scene.TimeBox().IsEmpty())
         m_readout.emplace_back(m_scene.TimeBox(), m_scene.TimeReadOut(time));
 }

@@ -33,6 +33,11 @@ std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named)
     auto s = std::make_shared<ChartSeries>(QString::fromStdString(named.name), named.firstTime, named.interval,
                                            named.values);
     s->m_unit = QString::fromStdString(named.unit);
+    // Altitudes read to the metre (or foot), climb rates to the tenth: the sensor tells no finer.
+    if (named.quantity == Quantity::Length)
+        s->m_readStep = 1;
+    else if (named.quantity == Quantity::Speed)
+        s->m_readStep = 0.1;
     s->SetColorIndex(named.style.colorIndex);
     s->m_visible = named.style.visible;
     s->m_axisOnLeft = named.style.axisOnLeft;

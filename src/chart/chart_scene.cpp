@@ -144,7 +144,7 @@ void ChartScene::Layout(QSize size)
             nh = name.height();
             int valueWidth = 0;
             for (double v : {s.m_max, s.m_min, s.m_dataMax, s.m_dataMin})
-                valueWidth = std::max(valueWidth, Extent(m_look.font, s.ValueText(v, true)).width());
+                valueWidth = std::max(valueWidth, Extent(m_look.font, s.ReadingText(v, true)).width());
             s.m_valueBox = place(name.width(), valueWidth);
         }
         // The time needs no swatch: its title stands where a swatch would begin.
@@ -373,7 +373,7 @@ void ChartScene::DrawSeries(QPainter& painter)
             Line(painter, x - 5, y, x + 5, y);
             Line(painter, x, y - 5, x, y + 5);
             const QString labelText = QString::fromStdString(m_time.TickLabel(time)).left(63) + QStringLiteral(", ") +
-                                      s.ValueText(labelValue, true);
+                                      s.ReadingText(labelValue, true);
             painter.setPen(s.m_labelColor);
             Text(painter, x + 8, y, labelText);
         }

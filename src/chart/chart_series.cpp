@@ -60,6 +60,19 @@ void ChartSeries::GetMinMax(double& min, double& max) const
     max = m_dataMax;
 }
 
+QString ChartSeries::ReadingText(double value, bool withUnit) const
+{
+    if (!(m_readStep > 0) || !std::isfinite(m_readStep) || !std::isfinite(value))
+        return ValueText(value, withUnit);
+    const double rounded = std::round(value / m_readStep) * m_readStep;
+    const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(m_readStep) - 1e-9)), 0, 30);
+    // No "-0" for a value that rounds to nothing.
+    QString text = QString::asprintf("%.*f", decimals, rounded == 0 ? 0.0 : rounded);
+    if (withUnit && !m_unit.isEmpty())
+        text += u' ' + m_unit;
+    return text;
+}
+
 QString ChartSeries::ValueText(double value, bool withUnit) const
 {
     QString text = QString::asprintf("%.*f", std::clamp(m_decimals, 0, 30), value);

@@ -31,11 +31,15 @@ public:
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
     // The axis title and legend text: the name with its unit, "Alt [m]".
     QString Title() const { return m_unit.isEmpty() ? m_name : m_name + QStringLiteral(" [") + m_unit + u']'; }
-    // A value as the axis labels and the read-out write it, with its unit when withUnit.
+    // A value as the axis labels write it (with the axis' decimals), with its unit when withUnit.
     QString ValueText(double value, bool withUnit) const;
+    // A value as the read-out and the labels write it: to m_readStep where one is set (an
+    // altitude to the metre, a vario to the tenth), else as the axis does.
+    QString ReadingText(double value, bool withUnit) const;
 
     QString m_name;
-    QString m_unit;  // "m", "ft/s", ...; empty when the series has none
+    QString m_unit;         // "m", "ft/s", ...; empty when the series has none
+    double m_readStep = 0;  // the read-out's resolution (1, 0.1, 10); 0: the axis' decimals
     double m_firstTime;
     double m_interval;
     double m_dataMin = 0.0;

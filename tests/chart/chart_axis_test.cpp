@@ -10,6 +10,31 @@
 #include "chart/min_max_pyramid.h"
 #include "chart/palette.h"
 
+TEST(ChartSeries, ReadingsToTheirStep)
+{
+    ChartSeries s("Alt", 0, 1, {0, 1});
+    s.m_decimals = 2;  // the axis'
+    const struct {
+        double step;
+        double value;
+        const char* unit;
+        const char* text;
+    } cases[] = {
+        {1, 1440.6, "m", "1441 m"},        {1, -0.4, "ft", "0 ft"},  // no "-0"
+        {0.1, 2.36, "m/s", "2.4 m/s"},     {0.1, -0.04, "m/s", "0.0 m/s"},
+        {0.1, -3.25, "kt", "-3.3 kt"},                                   // half way: away from zero
+        {10, 487, "ft/min", "490 ft/min"}, {0, 12.345, "V", "12.35 V"},  // no step: the axis' decimals
+        {1, std::nan(""), "m", "nan m"},
+    };
+    for (const auto& c : cases) {
+        s.m_readStep = c.step;
+        s.m_unit = c.unit;
+        EXPECT_EQ(s.ReadingText(c.value, true), c.text) << c.step << " " << c.value;
+    }
+    s.m_readStep = 1;
+    EXPECT_EQ(s.ReadingText(1440.6, false), "1441");
+}
+
 TEST(ValueAxis, RangeByScalingMode)
 {
     const struct {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -291,6 +292,14 @@ TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
     EXPECT_NEAR(selection->first, 600, 10);
     EXPECT_NEAR(selection->last, 900, 10);
     EXPECT_TRUE(frame->Statistics()->List()->Category("Selection")->isExpanded());
+
+    // The read-out: the altitude to the metre, the vario to the tenth.
+    QTest::mouseMove(chart, QPoint(x1, y));
+    ASSERT_GE(chart->ReadOut().size(), 2u);
+    EXPECT_TRUE(QRegularExpression("^-?[0-9]+ m$").match(chart->ReadOut()[0].second).hasMatch())
+        << chart->ReadOut()[0].second.toStdString();
+    EXPECT_TRUE(QRegularExpression("^-?[0-9]+\\.[0-9] m/s$").match(chart->ReadOut()[1].second).hasMatch())
+        << chart->ReadOut()[1].second.toStdString();
 
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x0, y));
     const std::shared_ptr<ChartSeries> alt = SeriesAt(0);
