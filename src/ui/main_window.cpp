@@ -396,7 +396,11 @@ void MainWindow::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
     QAction* properties = menu.addAction(QStringLiteral("Properties..."));
     QAction* chosen = m_runMenu(menu, at);
     if (chosen == remove) {
-        delete item;
+        // A downloaded log neither saved nor kept in the logbook exists nowhere else.
+        if (!m_unsaved || m_confirm(QStringLiteral("Delete %1?\nIt is not saved in a file or kept in the logbook, and "
+                                                   "would be lost.")
+                                        .arg(item->text(0))))
+            delete item;
     } else if (chosen == exportLog) {
         if (const BrixoLog* log = m_tree->LogOf(item))
             ExportLog(*log, 0, kEndOfLog, true);

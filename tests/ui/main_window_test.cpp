@@ -260,11 +260,29 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     const QStringList logMenu{"Delete", "Export...", "Properties..."};
     const QStringList chartMenu{"Alt", "Vario", "", "Takeoff here", "Landing here", "Reset to found"};
     EXPECT_EQ(menus, (std::vector<QStringList>{logMenu, logMenu, chartMenu}));
-    // Delete on the first log removes it, and nothing else.
+    // Delete on the first log removes it, and nothing else; the logs are in their file, so
+    // nothing is asked.
+    QStringList asked;
+    bool answer = false;
+    frame->m_confirm = [&](const QString& question) {
+        asked << question;
+        return answer;
+    };
     pick = "Delete";
     emit tree->customContextMenuRequested(tree->visualItemRect(tree->topLevelItem(0)).center());
     EXPECT_EQ(menus.size(), 4u);
     EXPECT_EQ(Names(), std::vector<QString>{"Log  3 (00:03:30)"});
+    EXPECT_TRUE(asked.isEmpty());
+    // Downloaded and kept nowhere: asked first, and kept unless the answer is yes.
+    frame->MarkLogsUnsaved(true);
+    for (const bool yes : {false, true}) {
+        answer = yes;
+        emit tree->customContextMenuRequested(tree->visualItemRect(tree->topLevelItem(0)).center());
+        EXPECT_EQ(Names().size(), yes ? 0u : 1u);
+    }
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0],
+              "Delete Log  3 (00:03:30)?\nIt is not saved in a file or kept in the logbook, and would be lost.");
 }
 
 TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
