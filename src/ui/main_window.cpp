@@ -12,8 +12,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStackedLayout>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -268,6 +270,7 @@ void MainWindow::CreateCommands()
 void MainWindow::FollowLogCount()
 {
     m_actions.saveAs->setEnabled(m_tree->topLevelItemCount() > 0);
+    m_chartHint->setVisible(m_tree->topLevelItemCount() == 0);
 }
 
 void MainWindow::FollowViewHistory()
@@ -314,8 +317,34 @@ void MainWindow::CreateLayout()
     connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
 
     m_chart = new ChartWidget;
+    // With no log at all, a hint on what to do first stands over the chart's empty axes.
+    auto* chartArea = new QWidget;
+    auto* stack = new QStackedLayout(chartArea);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(m_chart);
+    m_chartHint = new QWidget;
+    m_chartHint->setObjectName(QStringLiteral("chartHint"));
+    m_chartHint->setAutoFillBackground(true);
+    auto* hintLayout = new QVBoxLayout(m_chartHint);
+    auto* hintText = new QLabel(QStringLiteral("Download flights from your Brixo, or open an .alt file"));
+    hintText->setAlignment(Qt::AlignCenter);
+    hintText->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    for (const auto& [a, text] : {std::pair(m_actions.download, "Download"), std::pair(m_actions.open, "Open...")}) {
+        auto* button = new QPushButton(a->icon(), QString::fromLatin1(text));
+        connect(button, &QPushButton::clicked, a, &QAction::trigger);
+        buttons->addWidget(button);
+    }
+    hintLayout->addStretch();
+    hintLayout->addWidget(hintText);
+    hintLayout->addLayout(buttons);
+    hintLayout->addStretch();
+    buttons->insertStretch(0);
+    buttons->addStretch();
+    stack->addWidget(m_chartHint);
+    stack->setCurrentWidget(m_chartHint);
     m_outer->addWidget(m_pane);
-    m_outer->addWidget(m_chart);
+    m_outer->addWidget(chartArea);
     m_outer->setStretchFactor(1, 1);
     setCentralWidget(m_outer);
 

@@ -96,6 +96,7 @@ public:
     };
     const Commands& Actions() const { return m_actions; }
     ChartWidget* Chart() const { return m_chart; }
+    QWidget* ChartHint() const { return m_chartHint; }
     LogTree* Tree() const { return m_tree; }
     StatisticsView* Statistics() const { return m_stats; }
     ClimbsView* Climbs() const { return m_climbsView; }
@@ -238,6 +239,7 @@ private:
     LogTree* m_tree = nullptr;
     StatisticsView* m_stats = nullptr;
     ChartWidget* m_chart = nullptr;
+    QWidget* m_chartHint = nullptr;  // over the chart while there is no log
     QToolBar* m_toolBar = nullptr;
     LogSeries m_series;  // what the chart shows, for the selection statistics
     ClimbAnalysis m_climbs;

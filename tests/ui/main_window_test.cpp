@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSplitter>
@@ -77,16 +79,35 @@ TEST_F(Window, StartsEmpty)
     QTest::keyClick(frame.get(), Qt::Key_F5);
     QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(frame->Chart()->SeriesCount(), 0);
-    // Save As only while there are logs to save.
+    // Over the empty chart, what to do first, with a button for each way.
+    QWidget* hint = frame->ChartHint();
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->geometry(), frame->Chart()->geometry());  // the empty axes covered
+    EXPECT_EQ(hint->findChild<QLabel*>()->text(), "Download flights from your Brixo, or open an .alt file");
+    int fileDialogs = 0;
+    frame->m_runFileDialog = [&fileDialogs](QFileDialog&) {
+        ++fileDialogs;
+        return int(QDialog::Rejected);
+    };
+    QStringList buttons;
+    for (QPushButton* b : hint->findChildren<QPushButton*>())
+        buttons << b->text();
+    EXPECT_EQ(buttons, (QStringList{"Download", "Open..."}));
+    QTest::mouseClick(hint->findChildren<QPushButton*>()[1], Qt::LeftButton);
+    EXPECT_EQ(fileDialogs, 1);
+    // Save As only while there are logs to save; the hint only while there are none.
     ASSERT_TRUE(frame->OpenFile(kHops));
     EXPECT_TRUE(frame->Actions().saveAs->isEnabled());
+    EXPECT_FALSE(hint->isVisible());
     delete frame->Tree()->topLevelItem(0);
     EXPECT_TRUE(frame->Actions().saveAs->isEnabled());
     delete frame->Tree()->topLevelItem(0);
     EXPECT_FALSE(frame->Actions().saveAs->isEnabled());
+    EXPECT_TRUE(hint->isVisible());
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     frame->Tree()->ClearLogs();
     EXPECT_FALSE(frame->Actions().saveAs->isEnabled());
+    EXPECT_TRUE(hint->isVisible());
 }
 
 TEST_F(Window, EveryCommandSaysWhatItDoes)
