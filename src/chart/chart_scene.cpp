@@ -369,16 +369,40 @@ void ChartScene::DrawSeries(QPainter& painter)
             if (!(time >= m_time.m_min && time <= m_time.m_max))
                 continue;
             const int x = m_time.ValueToPixel(time), y = s.ValueToPixel(labelValue);
+            if (y < m_plotRect.top || y > m_plotRect.bottom)
+                continue;  // its point is off the plot (a custom range cuts it): so is its text
             painter.setPen(s.m_labelPen);
             Line(painter, x - 5, y, x + 5, y);
             Line(painter, x, y - 5, x, y + 5);
             const QString labelText = QString::fromStdString(m_time.TickLabel(time)).left(63) + QStringLiteral(", ") +
                                       s.ReadingText(labelValue, true);
-            painter.setPen(s.m_labelColor);
-            Text(painter, x + 8, y, labelText);
+            const ChartRect at = LabelRect(x, y, Extent(painter.font(), labelText), m_plotRect);
+            const QRect cell(at.left, at.top, at.Width(), at.Height());
+            // In the text colour, with a halo of the background's round it: readable on a curve
+            // or a grid line without hiding them.
+            painter.setPen(m_look.background);
+            for (const auto& [dx, dy] : {std::pair(-1, -1), std::pair(0, -1), std::pair(1, -1), std::pair(-1, 0),
+                                         std::pair(1, 0), std::pair(-1, 1), std::pair(0, 1), std::pair(1, 1)})
+                painter.drawText(cell.translated(dx, dy), Qt::AlignLeft | Qt::AlignTop, labelText);
+            painter.setPen(m_look.text);
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, labelText);
         }
         painter.restore();
     }
+}
+
+ChartRect ChartScene::LabelRect(int x, int y, QSize text, const ChartRect& plot)
+{
+    constexpr int kOffset = 8;  // from the point to the text, beyond the cross
+    int left = x + kOffset, top = y;
+    if (left + text.width() > plot.right)
+        left = x - kOffset - text.width();
+    if (top + text.height() > plot.bottom)
+        top = y - text.height();
+    // A text wider or taller than the room on either side keeps to the plot's left or top.
+    left = std::max(left, plot.left);
+    top = std::max(top, plot.top);
+    return {left, top, left + text.width(), top + text.height()};
 }
 
 void ChartScene::DrawCurve(const ChartSeries& s)

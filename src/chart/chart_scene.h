@@ -55,6 +55,11 @@ public:
     ChartScene(const ChartScene&) = delete;
     ChartScene& operator=(const ChartScene&) = delete;
 
+    // Where a label's text of this size stands for its point (x, y): to the right of the point
+    // and below it, or, where the plot's right or bottom edge would cut it, flipped to the left
+    // or above; kept inside the plot as far as it fits.
+    static ChartRect LabelRect(int x, int y, QSize text, const ChartRect& plot);
+
     // Lays everything out for a picture of this size (in the chart's coordinates).
     void Layout(QSize size);
     // Draws into a picture laid out for its size; its device pixel ratio gives the pixels

@@ -284,11 +284,46 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     EXPECT_EQ(gridRows, tickRows);
     // The selection fill lies between the times 1 and 2, inside the plot.
     const int x1 = chart.m_time.ValueToPixel(1.0), x2 = chart.m_time.ValueToPixel(2.0);
-    EXPECT_GT(CountColor(picture, grey, {x1, plot.top, x2, plot.bottom}), (x2 - x1) * plot.Height() / 2);
-    EXPECT_EQ(CountColor(picture, grey, {x2 + 1, plot.top, plot.right, plot.bottom}), 0);
-    // The label's red cross is at its point; the other labels are nowhere.
     const int lx = chart.m_time.ValueToPixel(3.0), ly = shown->ValueToPixel(50.0);
+    EXPECT_GT(CountColor(picture, grey, {x1, plot.top, x2, plot.bottom}), (x2 - x1) * plot.Height() / 2);
+    EXPECT_EQ(CountColor(picture, grey, {x2 + 1, plot.top, lx - 6, plot.bottom}), 0);  // up to the label
+    // The label's red cross is at its point; the other labels are nowhere.
     EXPECT_EQ(std::pair(picture.pixelColor(lx - 4, ly), picture.pixelColor(lx, ly + 4)), std::pair(red, red));
+    // Its text beside it is in the text colour (dark), none of it red.
+    const ChartRect text{lx + 8, ly, std::min(lx + 200, plot.right), ly + 14};
+    int dark = 0;
+    for (int y = text.top; y < text.bottom; ++y)
+        for (int x = text.left; x < text.right; ++x)
+            dark += qGray(picture.pixel(x, y)) < 60 ? 1 : 0;
+    EXPECT_GT(dark, 20);
+    EXPECT_EQ(CountColor(picture, red, text), 0);
+}
+
+TEST(ChartDrawing, LabelsKeepTheirTextInsideThePlot)
+{
+    const ChartRect plot{50, 20, 750, 520};
+    const QSize text(120, 14);
+    const struct {
+        int x, y;
+        ChartRect at;
+    } cases[] = {
+        {100, 100, {108, 100, 228, 114}},  // right of the point and below it
+        {700, 100, {572, 100, 692, 114}},  // near the right edge: to the left
+        {100, 515, {108, 501, 228, 515}},  // near the bottom: above
+        {745, 519, {617, 505, 737, 519}},  // in the corner: both
+        {622, 300, {630, 300, 750, 314}},  // just fits on the right
+        {623, 300, {495, 300, 615, 314}},  // one pixel more: flipped
+        {55, 25, {63, 25, 183, 39}},       // near the top and left edges: as usual
+    };
+    for (const auto& c : cases) {
+        const ChartRect r = ChartScene::LabelRect(c.x, c.y, text, plot);
+        EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
+                  std::tuple(c.at.left, c.at.top, c.at.right, c.at.bottom))
+            << c.x << "," << c.y;
+        EXPECT_TRUE(r.left >= plot.left && r.right <= plot.right && r.top >= plot.top && r.bottom <= plot.bottom);
+    }
+    // Wider than the plot: kept to its left edge.
+    EXPECT_EQ(ChartScene::LabelRect(400, 100, QSize(900, 14), plot).left, plot.left);
 }
 
 TEST(ChartDrawing, NothingToDraw)
