@@ -297,8 +297,14 @@ void ChartScene::DrawSelection(QPainter& painter)
         return;
     const int left = std::max(m_plotRect.left, m_time.ValueToPixel(m_selection->first));
     const int right = std::min(m_plotRect.right, m_time.ValueToPixel(m_selection->last));
-    if (left < right)
+    if (left < right) {
+        // Multiplied over what lies beneath: the selection's own grey on the paper, and the
+        // climbs' shading still seen through it.
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
         painter.fillRect(left, m_plotRect.top, right - left, m_plotRect.Height(), m_look.selection);
+        painter.restore();
+    }
 }
 
 void ChartScene::DrawBands(QPainter& painter)

@@ -287,6 +287,17 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     const int lx = chart.m_time.ValueToPixel(3.0), ly = shown->ValueToPixel(50.0);
     EXPECT_GT(CountColor(picture, grey, {x1, plot.top, x2, plot.bottom}), (x2 - x1) * plot.Height() / 2);
     EXPECT_EQ(CountColor(picture, grey, {x2 + 1, plot.top, lx - 6, plot.bottom}), 0);  // up to the label
+    // A climb's shading from time 1.5 on shows through the selection, which darkens it.
+    chart.m_scene.m_bands = {TimeRange{1.5, 6.0}};
+    const QImage shaded = chart.Whole();
+    const QColor band = chart.m_scene.m_look.band;
+    const auto times = [](int c) {
+        return qRound(c * 180 / 255.0);
+    };  // the selection's grey, multiplied
+    const QColor through(times(band.red()), times(band.green()), times(band.blue()));
+    const int xb = chart.m_time.ValueToPixel(1.5);
+    EXPECT_GT(CountColor(shaded, through, {xb + 1, plot.top, x2, plot.bottom}), (x2 - xb - 1) * plot.Height() / 2);
+    EXPECT_GT(CountColor(shaded, grey, {x1, plot.top, xb, plot.bottom}), (xb - x1) * plot.Height() / 2);
     // The label's red cross is at its point; the other labels are nowhere.
     EXPECT_EQ(std::pair(picture.pixelColor(lx - 4, ly), picture.pixelColor(lx, ly + 4)), std::pair(red, red));
     // Its text beside it is in the text colour (dark), none of it red.
