@@ -1,6 +1,7 @@
 // The main window's work on logs: opening and saving files, showing a log in
 // the chart and the statistics, and answering the chart.
 #include <algorithm>
+#include <map>
 
 #include <QApplication>
 #include <QDateTime>
@@ -159,10 +160,27 @@ void MainWindow::RefreshSelected()
     const BrixoLog* log = m_tree->SelectedLog();
     if (!log)
         return;
+    // The same log drawn anew (other settings, a new start elevation): its labels stay at their
+    // times, on the curves as now drawn, and so does the selection.
+    std::map<QString, std::vector<double>> labelTimes;
+    for (int i = 0; i < m_chart->SeriesCount(); ++i)
+        for (const auto& [time, value] : m_chart->SeriesAt(i)->m_labels)
+            labelTimes[m_chart->SeriesAt(i)->m_name].push_back(time);
+    const std::optional<TimeRange> selection = m_chart->Selection();
     if (const std::optional<TimeRange> range = m_chart->DataRange())
         RefreshLog(log, *range);
     else
         RefreshLog(log);
+    for (int i = 0; i < m_chart->SeriesCount(); ++i) {
+        const std::shared_ptr<ChartSeries> s = m_chart->SeriesAt(i);
+        if (const auto it = labelTimes.find(s->m_name); it != labelTimes.end())
+            for (double time : it->second)
+                s->AddLabel(time, s->ValueAt(time));
+    }
+    if (selection)
+        SelectTimes(selection->first, selection->last);
+    m_chart->Recalc();
+    m_chart->update();
 }
 
 void MainWindow::RefreshLog(const BrixoLog* log, std::optional<TimeRange> range)

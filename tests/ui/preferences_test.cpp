@@ -398,6 +398,32 @@ TEST_F(SettingsDialogs, PreferencesRebuildOnlyForTheChartsSettings)
     EXPECT_EQ(SeriesAt(0), rebuilt);
 }
 
+TEST_F(SettingsDialogs, ARedrawKeepsTheLabelsAndTheSelection)
+{
+    ChartWidget* chart = frame->Chart();
+    emit chart->plotClicked(600.0);
+    emit chart->plotClicked(1800.0);
+    chart->SetSelection(900.0, 1200.0);
+    emit chart->selectionChanged(TimeRange{900.0, 1200.0});
+    const QString selectedMax = frame->Statistics()->List()->Value("Selection", "max Altitude");
+    // Smoothed now: the chart is drawn anew, the labels at their times on the new curve.
+    Preferences([](PreferencesDialog& d) {
+        qobject_cast<QCheckBox*>(d.Editor("Altitude", "Kalman filtering"))->setChecked(true);
+    });
+    const std::shared_ptr<ChartSeries> alt = SeriesAt(0);
+    ASSERT_EQ(alt->m_labels.size(), 2u);
+    for (const auto& [time, value] : alt->m_labels)
+        EXPECT_EQ(value, alt->ValueAt(time)) << time;
+    EXPECT_EQ(alt->m_labels[0].first, 600.0);
+    EXPECT_EQ(alt->m_labels[1].first, 1800.0);
+    const std::optional<TimeRange> selection = chart->Selection();
+    ASSERT_TRUE(selection);
+    EXPECT_EQ(std::pair(selection->first, selection->last), std::pair(900.0, 1200.0));
+    // The selection's numbers are those of the smoothed curve.
+    EXPECT_TRUE(frame->Statistics()->List()->Category("Selection")->isExpanded());
+    EXPECT_NE(frame->Statistics()->List()->Value("Selection", "max Altitude"), selectedMax);
+}
+
 TEST_F(SettingsDialogs, TheModelSigmaFoundIsShown)
 {
     auto stat = [this] {
