@@ -60,12 +60,11 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
         } else {
             const double span = m_time.m_max - m_time.m_min;
             const int dx = x - m_dragCurrentX;
-            double delta = m_time.PixelToValue(m_dragCurrentX) - m_time.PixelToValue(m_dragCurrentX - dx);
-            // The range never starts before time 0.
-            if (delta > 0 && m_time.m_min - delta < 0)
-                delta = m_time.m_min;
-            if (delta != 0) {
-                m_time.m_min -= delta;
+            // Dragged right, earlier times come into view.
+            const double shift =
+                BoundedShift(m_time.PixelToValue(m_dragCurrentX - dx) - m_time.PixelToValue(m_dragCurrentX));
+            if (shift != 0) {
+                m_time.m_min += shift;
                 m_time.m_max = m_time.m_min + span;
                 DrawPanFrame();
             }
@@ -304,16 +303,22 @@ void ChartWidget::EndZoomGesture()
     m_zoomPause->stop();
 }
 
+double ChartWidget::BoundedShift(double shift) const
+{
+    // The range never starts before time 0, nor ends past the end of the data, unless it lies
+    // beyond it already.
+    if (shift < 0 && m_time.m_min + shift < 0)
+        return -std::max(0.0, m_time.m_min);
+    const std::optional<TimeRange> extent = DataRange();
+    if (shift > 0 && extent && m_time.m_max + shift > extent->last)
+        return std::max(0.0, extent->last - m_time.m_max);
+    return shift;
+}
+
 void ChartWidget::ScrollLine(int direction)
 {
     const double span = m_time.m_max - m_time.m_min;
-    const std::optional<TimeRange> shown = DataRange();
-    double delta = direction < 0 ? -m_time.m_step : m_time.m_step;
-    if (direction < 0 && m_time.m_min - m_time.m_step < 0)
-        delta = -m_time.m_min;
-    // Not past the end of the data either, unless the range already lies beyond it.
-    if (direction > 0 && shown && m_time.m_max + delta > shown->last)
-        delta = std::max(0.0, shown->last - m_time.m_max);
+    const double delta = BoundedShift(direction < 0 ? -m_time.m_step : m_time.m_step);
     if (delta == 0)
         return;
     m_time.m_min += delta;

@@ -136,6 +136,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // A shift of the range shown, in seconds (later when positive), cut so that the range
+    // starts no earlier than 0 and ends no later than the data.
+    double BoundedShift(double shift) const;
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame();
     void ShowRange(const TimeRange& range);

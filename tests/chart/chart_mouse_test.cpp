@@ -178,6 +178,13 @@ TEST_F(ChartMouse, PanningItsHistoryAndTimeZero)
     Drag(chart.TimeScale().m_rect.left + 10, BandY(), chart.TimeScale().m_rect.right - 10, BandY());
     EXPECT_EQ(chart.Shown().first, 0.0);
     EXPECT_DOUBLE_EQ(chart.Shown().last, 100.0);
+    // Dragged far to the left, it stops at the end of the data (1000 samples of 1 s).
+    const std::optional<TimeRange> data = chart.DataRange();
+    ASSERT_TRUE(data);
+    chart.SetRange(data->last - 110, data->last - 10);
+    Drag(chart.TimeScale().m_rect.right - 10, BandY(), chart.TimeScale().m_rect.left + 10, BandY());
+    EXPECT_DOUBLE_EQ(chart.Shown().last, data->last);
+    EXPECT_DOUBLE_EQ(chart.Shown().first, data->last - 100);
 }
 
 TEST_F(ChartMouse, ZoomKeepsTheTimeInPlaceWithinTheData)
