@@ -56,6 +56,7 @@ std::vector<SettingField> MakeFields()
         {"Climb.Shown", &Settings::climbsShown},
         {"Alt.AboveSeaLevel", &Settings::altAboveSeaLevel},
         {"Sigma.Auto", &Settings::sigmaAuto},
+        {"PaneWidth", &Settings::paneWidth},
     };
 }
 
@@ -130,7 +131,7 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Alt.Min",      "Sigma.Measurement", "Sigma.Model",       "Alt.Max",         "Image.cx",
             "Image.cy",     "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
             "Vario.Style",  "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
-            "Climb.MaxGap", "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto"};
+            "Climb.MaxGap", "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));

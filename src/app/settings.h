@@ -60,6 +60,7 @@ struct Settings : ChartSettings {
     std::string usedPort = "COM1:";
     uint32_t baudrate = 0;  // index into the speed table
     int32_t paneProportion = 60;
+    int32_t paneWidth = 0;  // of the Logs pane, in pixels; 0: a quarter of the window
     UnitSystem units = UnitSystem::Metric;
     TemperatureUnit tUnits = TemperatureUnit::Celsius;
     bool altOn = true;

@@ -373,11 +373,13 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (m_splitsPlaced)
         return;
-    // The splits are placed once the window has its size: the Logs pane takes a
-    // quarter of the width, the tree PaneProportion percent of the pane's height.
+    // The splits are placed once the window has its size: the Logs pane takes the width it
+    // had last (a quarter of the window the first time, and never all of it), the tree
+    // PaneProportion percent of the pane's height.
     m_splitsPlaced = true;
     const int width = m_outer->width() - m_outer->handleWidth();
-    m_outer->setSizes({width / 4, width - width / 4});
+    const int pane = m_settings.paneWidth > 0 ? std::min(m_settings.paneWidth, width * 3 / 4) : width / 4;
+    m_outer->setSizes({pane, width - pane});
     // Rounded up, as PaneProportion rounds down, so that a stored proportion comes back as
     // it was instead of one less at every run. Neither part is collapsed to nothing: at 0
     // or 100 the splitter gives it its smallest usable height.
@@ -408,6 +410,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_settings.paneProportion = PaneProportion();
+    if (m_pane->isVisible() && m_outer->sizes().value(0) > 0)
+        m_settings.paneWidth = m_outer->sizes().value(0);
     event->accept();
 }
 

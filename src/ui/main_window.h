@@ -111,6 +111,7 @@ public:
     void CorrectFlights(std::vector<FlightSpan> flights);
     void ResetFlights();
     QSplitter* InnerSplitter() const { return m_inner; }
+    QSplitter* OuterSplitter() const { return m_outer; }
     QWidget* LogsPane() const { return m_pane; }
     const Settings& CurrentSettings() const { return m_settings; }
     // The series of the log on display, as built from it with the settings.

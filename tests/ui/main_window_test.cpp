@@ -465,6 +465,24 @@ TEST_F(Window, SettingsAreWrittenAtCloseAndThePaneProportionSurvivesEveryRun)
     }
 }
 
+TEST_F(Window, TheLogsPaneKeepsItsWidth)
+{
+    // As the pilot left it.
+    QList<int> sizes = frame->OuterSplitter()->sizes();
+    const int usable = sizes[0] + sizes[1];
+    frame->OuterSplitter()->setSizes({usable / 2, usable - usable / 2});
+    ASSERT_TRUE(frame->close());
+    EXPECT_EQ(frame->CurrentSettings().paneWidth, usable / 2);
+    Settings stored = frame->CurrentSettings();
+    OpenWindow(&stored);
+    EXPECT_EQ(frame->OuterSplitter()->sizes()[0], usable / 2);
+    // Never the whole window, whatever was stored.
+    stored.paneWidth = 100000;
+    OpenWindow(&stored);
+    sizes = frame->OuterSplitter()->sizes();
+    EXPECT_EQ(sizes[0], usable * 3 / 4);
+}
+
 TEST_F(Window, FormulaErrorsAreToldOnceAndClearTheView)
 {
     ASSERT_TRUE(config.LoadFromText(
