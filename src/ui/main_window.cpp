@@ -30,6 +30,7 @@
 #include "config/configuration.h"
 #include "export/csv_export.h"
 #include "ui/climbs_view.h"
+#include "ui/help_dialogs.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
@@ -222,6 +223,15 @@ void MainWindow::CreateCommands()
     view->addAction(climbs);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* guide = m_actions.quickGuide =
+        AddCommand("&Quick Guide", "First steps, reading the chart, climbs, the logbook and every key");
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, [this] { ShowQuickGuide(false); });
+    QAction* keys = m_actions.keyboardShortcuts =
+        AddCommand("&Keyboard Shortcuts", "Every key and mouse gesture of Nivra");
+    connect(keys, &QAction::triggered, this, [this] { ShowQuickGuide(true); });
+    help->addActions({guide, keys});
+    help->addSeparator();
     QAction* about = m_actions.about =
         AddCommand("&About Nivra...", "Display program information, version number and copyright\nAbout");
     about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
@@ -413,6 +423,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_pane->isVisible() && m_outer->sizes().value(0) > 0)
         m_settings.paneWidth = m_outer->sizes().value(0);
     event->accept();
+}
+
+void MainWindow::ShowQuickGuide(bool keys)
+{
+    std::vector<const QAction*> commands;
+    for (QAction* a : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+        commands.push_back(a);
+    QuickGuideDialog guide(commands, this);
+    if (keys)
+        guide.ShowKeys();
+    m_runDialog(guide);
 }
 
 void MainWindow::OnAbout()

@@ -93,6 +93,7 @@ public:
         QAction *toolbar = nullptr, *statusBar = nullptr, *logs = nullptr, *preferences = nullptr;
         QAction *previousView = nullptr, *nextView = nullptr, *wholeFlight = nullptr, *clearLabels = nullptr;
         QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
+        QAction *quickGuide = nullptr, *keyboardShortcuts = nullptr;
     };
     const Commands& Actions() const { return m_actions; }
     ChartWidget* Chart() const { return m_chart; }
@@ -180,6 +181,8 @@ private:
     void OnOpen();
     void OnSaveAs();
     void OnAbout();
+    // "Quick Guide" (F1), at its keys' section for "Keyboard Shortcuts".
+    void ShowQuickGuide(bool keys);
     // A label where the plot was clicked; the chart menu's entries of the log on display.
     void OnPlotClicked(double time);
     void OnChartMenu(QMenu* menu, double time);

@@ -11,12 +11,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 
 #include "app/log_file.h"
@@ -25,6 +27,7 @@
 #include "config/configuration.h"
 #include "test_support.h"
 #include "ui/climbs_view.h"
+#include "ui/help_dialogs.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
 #include "ui/main_window.h"
@@ -139,6 +142,9 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         {&MainWindow::Commands::refresh, "Refresh", "Rebuild the chart and the statistics of the log shown", "F5"},
         {&MainWindow::Commands::about, "&About Nivra...", "Display program information, version number and copyright",
          ""},
+        {&MainWindow::Commands::quickGuide, "&Quick Guide",
+         "First steps, reading the chart, climbs, the logbook and every key", "F1"},
+        {&MainWindow::Commands::keyboardShortcuts, "&Keyboard Shortcuts", "Every key and mouse gesture of Nivra", ""},
     };
     for (const auto& c : cases) {
         const QAction* a = frame->Actions().*c.command;
@@ -463,6 +469,37 @@ TEST_F(Window, SettingsAreWrittenAtCloseAndThePaneProportionSurvivesEveryRun)
         EXPECT_EQ(frame->CurrentSettings().paneProportion, kept);
         EXPECT_EQ(closeAndRead(), kept) << share;
     }
+}
+
+TEST_F(Window, TheQuickGuideTellsTheKeysThatWork)
+{
+    std::vector<QString> titles;
+    QStringList page;
+    int scrolled = -1;
+    frame->m_runDialog = [&](QDialog& d) {
+        auto& guide = static_cast<QuickGuideDialog&>(d);
+        titles.push_back(guide.windowTitle());
+        page << guide.Page()->toPlainText();
+        guide.show();
+        scrolled = guide.Page()->verticalScrollBar()->value();
+        return int(QDialog::Rejected);
+    };
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    frame->Actions().keyboardShortcuts->trigger();
+    ASSERT_EQ(titles, (std::vector<QString>{"Quick Guide", "Quick Guide"}));
+    for (const char* heading : {"Your first download", "Reading the chart", "Climbs", "The logbook", "Keyboard"})
+        EXPECT_TRUE(page[0].contains(heading)) << heading;
+    // The menus' keys as the commands have them, without their accelerator marks.
+    // (The page's plain text puts each cell of its table on a line of its own.)
+    for (const char* row :
+         {"Ctrl+N\nDownload", "Ctrl+O\nOpen...", "Ctrl+Q\nExit", "F1\nQuick Guide", "Home\nWhole flight",
+          "Alt+Left\nPrevious view", "Ctrl+L\nClear labels", "Left, Right\nMove along the flight"})
+        EXPECT_TRUE(page[0].contains(row)) << row;
+    const auto keys = QuickGuideDialog::Keys({frame->Actions().exit, frame->Actions().about});
+    EXPECT_EQ(keys.front(), std::pair(QStringLiteral("Ctrl+Q"), QStringLiteral("Exit")));  // About has no key
+    EXPECT_EQ(keys[1].first, "Left, Right");
+    // "Keyboard Shortcuts" opens the page at its keys.
+    EXPECT_GT(scrolled, 0);
 }
 
 TEST_F(Window, TheLogsPaneKeepsItsWidth)
