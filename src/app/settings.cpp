@@ -57,6 +57,8 @@ std::vector<SettingField> MakeFields()
         {"Alt.AboveSeaLevel", &Settings::altAboveSeaLevel},
         {"Sigma.Auto", &Settings::sigmaAuto},
         {"PaneWidth", &Settings::paneWidth},
+        {"Logbook.Columns", &Settings::logbookColumns},
+        {"Climbs.Columns", &Settings::climbsColumns},
     };
 }
 
@@ -125,13 +127,14 @@ const std::vector<SettingField>& SettingLoadOrder()
 {
     static const std::vector<SettingField> order = [] {
         static const char* const names[] = {
-            "UseFiltering", "UseMedianFilter",   "UsePolynomFilter",  "SkipShortLogs",   "SkipShortLogsLen",
-            "UsedPort",     "Baudrate",          "PaneProportion",    "Units",           "tUnits",
-            "Alt.On",       "Alt.Polynome",      "Alt.Median",        "Alt.Color",       "Alt.Style",
-            "Alt.Min",      "Sigma.Measurement", "Sigma.Model",       "Alt.Max",         "Image.cx",
-            "Image.cy",     "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
-            "Vario.Style",  "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
-            "Climb.MaxGap", "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth"};
+            "UseFiltering",    "UseMedianFilter",   "UsePolynomFilter",  "SkipShortLogs",   "SkipShortLogsLen",
+            "UsedPort",        "Baudrate",          "PaneProportion",    "Units",           "tUnits",
+            "Alt.On",          "Alt.Polynome",      "Alt.Median",        "Alt.Color",       "Alt.Style",
+            "Alt.Min",         "Sigma.Measurement", "Sigma.Model",       "Alt.Max",         "Image.cx",
+            "Image.cy",        "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
+            "Vario.Style",     "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
+            "Climb.MaxGap",    "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth",
+            "Logbook.Columns", "Climbs.Columns"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));

@@ -61,6 +61,10 @@ struct Settings : ChartSettings {
     uint32_t baudrate = 0;  // index into the speed table
     int32_t paneProportion = 60;
     int32_t paneWidth = 0;  // of the Logs pane, in pixels; 0: a quarter of the window
+    // The Logbook's and the Climbs' column widths as the pilot dragged them ("120,80,64");
+    // empty: fitted to their texts.
+    std::string logbookColumns;
+    std::string climbsColumns;
     UnitSystem units = UnitSystem::Metric;
     TemperatureUnit tUnits = TemperatureUnit::Celsius;
     bool altOn = true;

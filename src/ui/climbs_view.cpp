@@ -28,7 +28,7 @@ ClimbsView::ClimbsView(QWidget* parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setSortingEnabled(true);
     setAlternatingRowColors(true);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_widths = new ColumnWidths(this);
     Show({}, LengthUnit{}, 0);
     sortByColumn(0, Qt::AscendingOrder);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
@@ -70,4 +70,5 @@ void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, doub
         item->setData(0, kIndexRole, static_cast<int>(i));
     }
     setSortingEnabled(sorting);
+    m_widths->Fit();
 }

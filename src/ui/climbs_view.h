@@ -4,6 +4,7 @@
 
 #include "dsp/climbs.h"
 #include "dsp/units.h"
+#include "ui/column_widths.h"
 
 // The "Climbs" pane: one row per climb of the shown log (number, start and end as the
 // chart's time labels, duration, gain, average and strongest climb rate), sortable by
@@ -16,8 +17,12 @@ public:
     // The climbs (in metres) shown in the given length unit, times labelled as the chart
     // labels a log of logSeconds; no climbs empty the pane.
     void Show(const ClimbAnalysis& climbs, const LengthUnit& units, double logSeconds);
+    ColumnWidths& Widths() const { return *m_widths; }
 
 signals:
     // A row was chosen: the index of its climb in the analysis.
     void ClimbChosen(int index);
+
+private:
+    ColumnWidths* m_widths;
 };

@@ -63,7 +63,7 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
                               QStringLiteral("Max altitude"), QStringLiteral("Device")});
     m_table->headerItem()->setToolTip(kDuration, QStringLiteral("How long the logger was on"));
     m_table->headerItem()->setToolTip(kAirtime, QStringLiteral("From takeoff to landing, every flight of the log"));
-    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_widths = new ColumnWidths(m_table);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::DescendingOrder);
     layout->addWidget(m_table);
@@ -131,6 +131,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
     }
     m_table->setSortingEnabled(true);
     m_table->setEnabled(true);
+    m_widths->Fit();
     ApplyFilter();
 }
 

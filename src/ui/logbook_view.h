@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logbook/logbook.h"
+#include "ui/column_widths.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,7 @@ public:
     std::vector<int64_t> SelectedIds() const;
 
     QTreeWidget* Table() const { return m_table; }
+    ColumnWidths& Widths() const { return *m_widths; }
     QLineEdit* Filter() const { return m_filter; }
     QLabel* Totals() const { return m_totals; }
     QPushButton* OpenButton() const { return m_open; }
@@ -47,6 +49,7 @@ private:
 
     QLineEdit* m_filter;
     QTreeWidget* m_table;
+    ColumnWidths* m_widths;
     QLabel* m_totals;
     QPushButton* m_open;
     QPushButton* m_export;

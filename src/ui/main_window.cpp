@@ -322,6 +322,8 @@ void MainWindow::CreateLayout()
     m_leftTabs->addTab(m_inner, QStringLiteral("Logs"));
     m_logbookView = new LogbookView;
     m_leftTabs->addTab(m_logbookView, QStringLiteral("Logbook"));
+    m_logbookView->Widths().Restore(m_settings.logbookColumns);
+    m_climbsView->Widths().Restore(m_settings.climbsColumns);
     connect(m_logbookView, &LogbookView::OpenRequested, this, &MainWindow::OpenFromLogbook);
     connect(m_logbookView, &LogbookView::ExportRequested, this, &MainWindow::ExportFromLogbook);
     connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
@@ -422,6 +424,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_settings.paneProportion = PaneProportion();
     if (m_pane->isVisible() && m_outer->sizes().value(0) > 0)
         m_settings.paneWidth = m_outer->sizes().value(0);
+    m_settings.logbookColumns = m_logbookView->Widths().Stored();
+    m_settings.climbsColumns = m_climbsView->Widths().Stored();
     event->accept();
 }
 

@@ -74,9 +74,9 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     const StoreResult saved = SaveSettings(loaded, store);
     ASSERT_TRUE(saved) << saved.Error();
     QSettings raw(file.path, QSettings::IniFormat);
-    // The first version's, then the climbs', the altitude's reference, the smoother's own choice
-    // and the Logs pane's width.
-    EXPECT_EQ(raw.allKeys().size(), 28 + 7);
+    // The first version's, then the climbs', the altitude's reference, the smoother's own choice,
+    // the Logs pane's width and two lists' column widths.
+    EXPECT_EQ(raw.allKeys().size(), 28 + 9);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,9 +28,11 @@
 #include "config/configuration.h"
 #include "test_support.h"
 #include "ui/climbs_view.h"
+#include "ui/column_widths.h"
 #include "ui/help_dialogs.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
+#include "ui/logbook_view.h"
 #include "ui/main_window.h"
 #include "ui/property_list.h"
 #include "ui/statistics_view.h"
@@ -500,6 +503,47 @@ TEST_F(Window, TheQuickGuideTellsTheKeysThatWork)
     EXPECT_EQ(keys[1].first, "Left, Right");
     // "Keyboard Shortcuts" opens the page at its keys.
     EXPECT_GT(scrolled, 0);
+}
+
+TEST(ColumnWidths, FitTheTextsUntilDraggedThenKept)
+{
+    QTreeWidget list;
+    list.setHeaderLabels({"A", "B"});
+    ColumnWidths widths(&list);
+    auto* row = new QTreeWidgetItem(&list, {"short", "a much longer text than the other column's"});
+    widths.Fit();
+    const int narrow = list.header()->sectionSize(0), wide = list.header()->sectionSize(1);
+    EXPECT_GT(wide, narrow);
+    EXPECT_EQ(widths.Stored(), "");  // fitted: nothing to keep
+    row->setText(0, "a text in the first column that is longer than before");
+    widths.Fit();
+    EXPECT_GT(list.header()->sectionSize(0), narrow);  // refitted to the new text
+    // Dragged: kept, and no longer refitted.
+    list.header()->resizeSection(0, 70);
+    widths.Fit();
+    EXPECT_EQ(list.header()->sectionSize(0), 70);
+    EXPECT_EQ(widths.Stored(), "70," + std::to_string(list.header()->sectionSize(1)));
+    // Widths from an earlier run: taken when sound, passed over otherwise.
+    for (const auto& [stored, taken] :
+         {std::pair("120,90", true), std::pair("120", false), std::pair("120,x", false), std::pair("120,5", false),
+          std::pair("120,99999", false), std::pair("", false)}) {
+        QTreeWidget other;
+        other.setHeaderLabels({"A", "B"});
+        ColumnWidths restored(&other);
+        restored.Restore(stored);
+        EXPECT_EQ(restored.Stored(), taken ? stored : "") << stored;
+    }
+}
+
+TEST_F(Window, TheListsKeepTheirColumnWidths)
+{
+    frame->LogbookPane()->Table()->header()->resizeSection(1, 150);
+    frame->Climbs()->header()->resizeSection(0, 40);
+    ASSERT_TRUE(frame->close());
+    Settings stored = frame->CurrentSettings();
+    OpenWindow(&stored);
+    EXPECT_EQ(frame->LogbookPane()->Table()->header()->sectionSize(1), 150);
+    EXPECT_EQ(frame->Climbs()->header()->sectionSize(0), 40);
 }
 
 TEST_F(Window, TheLogsPaneKeepsItsWidth)
