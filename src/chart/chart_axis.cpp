@@ -247,20 +247,22 @@ void TimeAxis::ComputeTicks(int width)
     const double clampedMin = std::clamp(m_min, -1e15, 1e15);
     const int64_t t0 = static_cast<int64_t>(std::trunc(std::isnan(clampedMin) ? 0.0 : clampedMin));
     switch (m_timeUnit) {
+    // Ticks on round times whatever the range: on whole multiples of the step (every 5
+    // minutes at 0:05, 0:10, ..., not at 0:03, 0:08 after a zoom).
     case TimeUnit::Seconds:
-        m_firstTick = static_cast<double>(t0);
+        m_firstTick = CeilToUnit(t0, m_unitsPerTick);
         m_step = static_cast<double>(m_unitsPerTick);
         break;
     case TimeUnit::Minutes:
-        m_firstTick = CeilToUnit(t0, 60);
+        m_firstTick = CeilToUnit(t0, 60 * m_unitsPerTick);
         m_step = static_cast<double>(m_unitsPerTick) * 60.0;
         break;
     case TimeUnit::Hours:
-        m_firstTick = CeilToUnit(t0, 3600);
+        m_firstTick = CeilToUnit(t0, 3600 * m_unitsPerTick);
         m_step = static_cast<double>(m_unitsPerTick) * 3600.0;
         break;
     case TimeUnit::Days:
-        m_firstTick = CeilToUnit(t0, 86400);
+        m_firstTick = CeilToUnit(t0, 86400 * m_unitsPerTick);
         m_step = static_cast<double>(m_unitsPerTick) * 86400.0;
         break;
     case TimeUnit::Months: {

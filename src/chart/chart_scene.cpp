@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "chart/palette.h"
 #include "chart/polyline_raster.h"
@@ -274,6 +275,7 @@ void ChartScene::DrawTimeAxis(QPainter& painter)
     painter.setFont(m_look.font);
     painter.setPen(m_axisPen);
     Line(painter, m_time.m_rect.left, m_time.m_rect.top, m_time.m_rect.right, m_time.m_rect.top);
+    int previousRight = std::numeric_limits<int>::min();  // of the last label written
     for (double tick : m_time.Ticks()) {
         const int x = m_time.ValueToPixel(tick);
         painter.setPen(m_axisPen);
@@ -286,8 +288,13 @@ void ChartScene::DrawTimeAxis(QPainter& painter)
         // Centred on its tick, but whole: the first and last labels stay within the band.
         const int width = Extent(m_look.font, label).width();
         const int left = std::max(m_time.m_rect.left, std::min(x - width / 2, m_time.m_rect.right - width));
+        // A label pushed inwards at either end would run into its neighbour: its tick stays
+        // without it.
+        if (left < previousRight + kLabelGap)
+            continue;
         painter.setPen(m_look.text);
         m_textRects.push_back(Text(painter, left, m_time.m_rect.top + 6, label));
+        previousRight = left + width;
     }
 }
 

@@ -148,14 +148,17 @@ TEST(TimeAxis, UnitsAndTicks)
     } cases[] = {
         {0, 3600, 600, TimeUnit::Minutes, 10, 0, 600, {0, 600, 1200}},
         {0, 100, 600, TimeUnit::Seconds, 10, 0, 10, {0, 10, 20}},
-        {12.5, 100, 600, TimeUnit::Seconds, 10, 12, 10, {22, 32}},  // a tick before min is skipped
+        // Ticks on whole multiples of the step, whatever the range's start.
+        {12.5, 100, 600, TimeUnit::Seconds, 10, 20, 10, {20, 30}},
         {0, 50, 1200, TimeUnit::Seconds, 1, 0, 1, {0, 1, 2}},
         {0, 600, 300, TimeUnit::Minutes, 2, 0, 120, {0, 120}},
-        {59, 7200, 600, TimeUnit::Minutes, 30, 60, 1800, {60, 1860}},
+        {59, 7200, 600, TimeUnit::Minutes, 30, 1800, 1800, {1800, 3600}},
         {0, 36000, 600, TimeUnit::Hours, 2, 0, 7200, {0, 7200}},  // 3600 s a tick: the next size up
-        {3599, 200000, 600, TimeUnit::Hours, 6, 3600, 21600, {3600, 25200}},
-        {100, 2000000, 600, TimeUnit::Days, 2, 86400, 172800, {86400, 259200}},
-        {100, 6048000, 600, TimeUnit::Days, 7, 86400, 604800, {86400, 691200}},
+        {3599, 200000, 600, TimeUnit::Hours, 6, 21600, 21600, {21600, 43200}},
+        {100, 2000000, 600, TimeUnit::Days, 2, 172800, 172800, {172800, 345600}},
+        {100, 6048000, 600, TimeUnit::Days, 7, 604800, 604800, {604800, 1209600}},
+        {-7, 50, 1200, TimeUnit::Seconds, 1, -7, 1, {-7, -6}},  // before the log's start too
+        {301, 1000, 600, TimeUnit::Minutes, 2, 360, 120, {360, 480}},
     };
     for (const auto& c : cases) {
         TimeAxis axis;

@@ -310,6 +310,29 @@ TEST(ChartDrawing, WhatIsOnThePicture)
     EXPECT_EQ(CountColor(picture, red, text), 0);
 }
 
+TEST(ChartDrawing, TimeLabelsStandOnRoundTimesAndNeverOverlap)
+{
+    // Flights of 10 minutes to 3 hours, drawn at many widths: the time labels lie on ticks
+    // that are whole multiples of the step, and no two of them overlap (the first one, pushed
+    // inwards to stay whole, least of all).
+    for (const double seconds : {600.0, 3725.0, 10800.0})
+        for (int width = 260; width <= 1400; width += 57) {
+            Picture chart({width, 300});
+            chart.Add("Alt", std::vector<double>(static_cast<size_t>(seconds), 1.0));
+            chart.Whole();
+            const ChartRect& band = chart.m_time.m_rect;
+            std::vector<QRect> labels;
+            for (const QRect& r : chart.m_scene.TextRects())
+                if (r.top() == band.top + 6)
+                    labels.push_back(r);
+            ASSERT_GE(labels.size(), 2u) << seconds << " s at " << width;
+            for (size_t i = 1; i < labels.size(); ++i)
+                EXPECT_LT(labels[i - 1].right(), labels[i].left()) << seconds << " s at " << width << ": label " << i;
+            for (double tick : chart.m_time.Ticks())
+                EXPECT_EQ(std::fmod(tick, chart.m_time.m_step), 0.0) << seconds << " s at " << width << ": " << tick;
+        }
+}
+
 TEST(ChartDrawing, LabelsKeepTheirTextInsideThePlot)
 {
     const ChartRect plot{50, 20, 750, 520};
