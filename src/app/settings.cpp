@@ -59,6 +59,7 @@ std::vector<SettingField> MakeFields()
         {"PaneWidth", &Settings::paneWidth},
         {"Logbook.Columns", &Settings::logbookColumns},
         {"Climbs.Columns", &Settings::climbsColumns},
+        {"FitHeightsToView", &Settings::fitHeightsToView},
     };
 }
 
@@ -134,7 +135,7 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Image.cy",        "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
             "Vario.Style",     "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
             "Climb.MaxGap",    "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth",
-            "Logbook.Columns", "Climbs.Columns"};
+            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));

@@ -71,7 +71,8 @@ struct Settings : ChartSettings {
     bool varioOn = true;
     int32_t imageCx = 800;
     int32_t imageCy = 600;
-    bool climbsShown = true;  // the chart shades the climbs
+    bool climbsShown = true;       // the chart shades the climbs
+    bool fitHeightsToView = true;  // the chart's heights fit what is in view
 
     bool Imperial() const { return units != UnitSystem::Metric; }
     ChartSettings& Chart() { return *this; }

@@ -106,7 +106,7 @@ void ChartScene::Layout(QSize size)
     std::vector<std::pair<int, int>> visibleBands;
     for (size_t i = 0; i < m_series.size(); ++i) {
         ChartSeries& s = *m_series[i];
-        s.ApplyRange(s.m_dataMin, s.m_dataMax);
+        FitRange(s);
         if (!s.m_visible)
             continue;
         const int w = Extent(s.m_rotatedFont, QStringLiteral("00.00")).height() + 2 * s.m_axisSpacing + 9;
@@ -180,7 +180,7 @@ void ChartScene::Layout(QSize size)
         std::vector<ValueAxis*> axes;
         for (size_t i = 0; i < visible.size(); ++i) {
             ChartSeries& s = *visible[i];
-            s.ApplyRange(s.m_dataMin, s.m_dataMax);
+            FitRange(s);
             s.m_rect = {visibleBands[i].first, m_plotRect.top, visibleBands[i].second, m_plotRect.bottom};
             axes.push_back(&s);
         }
@@ -402,6 +402,16 @@ void ChartScene::DrawSeries(QPainter& painter)
         }
         painter.restore();
     }
+}
+
+void ChartScene::FitRange(ChartSeries& s) const
+{
+    if (m_look.fitHeightsToView)
+        if (const auto shown = s.MinMaxIn(m_time.m_min, m_time.m_max)) {
+            s.ApplyRange(shown->first, shown->second);
+            return;
+        }
+    s.ApplyRange(s.m_dataMin, s.m_dataMax);
 }
 
 ChartRect ChartScene::LabelRect(int x, int y, QSize text, const ChartRect& plot)

@@ -34,6 +34,8 @@ struct ChartLook {
     bool gridShown = true;
     // Draw dense curves from four points per pixel column (the same pixels as every sample).
     bool decimateCurves = true;
+    // The value axes that are not custom span the samples in view, not the whole log.
+    bool fitHeightsToView = false;
 };
 
 // A moment marked across the plot (a takeoff, a landing): a thin line in the text colour,
@@ -59,6 +61,8 @@ public:
     // and below it, or, where the plot's right or bottom edge would cut it, flipped to the left
     // or above; kept inside the plot as far as it fits.
     static ChartRect LabelRect(int x, int y, QSize text, const ChartRect& plot);
+    // A series' value range: its data's, or with fitHeightsToView the samples in view.
+    void FitRange(ChartSeries& s) const;
 
     // Lays everything out for a picture of this size (in the chart's coordinates).
     void Layout(QSize size);

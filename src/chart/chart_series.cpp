@@ -60,6 +60,17 @@ void ChartSeries::GetMinMax(double& min, double& max) const
     max = m_dataMax;
 }
 
+std::optional<std::pair<double, double>> ChartSeries::MinMaxIn(double t0, double t1) const
+{
+    const auto n = static_cast<double>(m_values.size());
+    if (m_values.empty() || !(m_interval > 0) || !(t0 <= t1))
+        return std::nullopt;
+    const double first = std::floor((t0 - m_firstTime) / m_interval), last = std::ceil((t1 - m_firstTime) / m_interval);
+    if (!(last >= 0) || !(first <= n - 1))
+        return std::nullopt;
+    return MinMaxOf(static_cast<size_t>(std::max(first, 0.0)), static_cast<size_t>(std::min(last, n - 1)) + 1);
+}
+
 QString ChartSeries::ReadingText(double value, bool withUnit) const
 {
     if (!(m_readStep > 0) || !std::isfinite(m_readStep) || !std::isfinite(value))

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     {
         return m_pyramid.MinMax(m_values, first, last);
     }
+
+    // Smallest and largest of the samples from the one at or before t0 to the one at or after
+    // t1 (those the curve is drawn through); none when no sample lies there.
+    std::optional<std::pair<double, double>> MinMaxIn(double t0, double t1) const;
 
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
     // The axis title and legend text: the name with its unit, "Alt [m]".

@@ -108,6 +108,13 @@ void ChartWidget::ShowRange(const TimeRange& range)
     update();
 }
 
+void ChartWidget::SetFitHeightsToView(bool fit)
+{
+    m_scene.m_look.fitHeightsToView = fit;
+    Recalc();
+    update();
+}
+
 void ChartWidget::SetRange(double first, double last)
 {
     EndZoomGesture();

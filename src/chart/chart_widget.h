@@ -70,6 +70,9 @@ public:
     // Colours, font and switches (the scene's ChartLook, the one place they are kept): the
     // chart draws on its own background, whatever the desktop's palette.
     const ChartLook& Look() const { return m_scene.m_look; }
+    // The value axes that are not custom fit the samples in view (after a zoom or a pan), or
+    // the whole log.
+    void SetFitHeightsToView(bool fit);
     // A copy of what the chart shows (series, range, labels, selection, look) that draws
     // without the window, at any size.
     std::unique_ptr<class ChartPicture> Snapshot() const;

@@ -221,6 +221,16 @@ void MainWindow::CreateCommands()
         StoreSettings();
     });
     view->addAction(climbs);
+    QAction* fit = m_actions.fitHeights =
+        AddCommand("&Fit heights to view", "The heights of the chart fit what is in view after a zoom or a pan");
+    fit->setCheckable(true);
+    fit->setChecked(m_settings.fitHeightsToView);
+    connect(fit, &QAction::toggled, this, [this](bool on) {
+        m_settings.fitHeightsToView = on;
+        m_chart->SetFitHeightsToView(on);
+        StoreSettings();
+    });
+    view->addAction(fit);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* guide = m_actions.quickGuide =
@@ -329,6 +339,7 @@ void MainWindow::CreateLayout()
     connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
 
     m_chart = new ChartWidget;
+    m_chart->SetFitHeightsToView(m_settings.fitHeightsToView);
     // With no log at all, a hint on what to do first stands over the chart's empty axes.
     auto* chartArea = new QWidget;
     auto* stack = new QStackedLayout(chartArea);

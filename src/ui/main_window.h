@@ -93,7 +93,7 @@ public:
         QAction *toolbar = nullptr, *statusBar = nullptr, *logs = nullptr, *preferences = nullptr;
         QAction *previousView = nullptr, *nextView = nullptr, *wholeFlight = nullptr, *clearLabels = nullptr;
         QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
-        QAction *quickGuide = nullptr, *keyboardShortcuts = nullptr;
+        QAction *quickGuide = nullptr, *keyboardShortcuts = nullptr, *fitHeights = nullptr;
     };
     const Commands& Actions() const { return m_actions; }
     ChartWidget* Chart() const { return m_chart; }

@@ -292,6 +292,8 @@ void MainWindow::OnChartMenu(QMenu* menu, double time)
 {
     if (m_chart->SeriesCount() == 0)
         return;
+    menu->addSeparator();
+    menu->addAction(m_actions.fitHeights);
     if (m_chart->Selection()) {
         menu->addSeparator();
         connect(menu->addAction(QStringLiteral("Export...")), &QAction::triggered, this, [this] {

@@ -75,8 +75,8 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     ASSERT_TRUE(saved) << saved.Error();
     QSettings raw(file.path, QSettings::IniFormat);
     // The first version's, then the climbs', the altitude's reference, the smoother's own choice,
-    // the Logs pane's width and two lists' column widths.
-    EXPECT_EQ(raw.allKeys().size(), 28 + 9);
+    // the Logs pane's width, two lists' column widths and the chart's fitting of heights.
+    EXPECT_EQ(raw.allKeys().size(), 28 + 10);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {

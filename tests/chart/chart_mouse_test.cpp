@@ -320,6 +320,57 @@ TEST_F(ChartMouse, OverlaysLeaveThePictureAlone)
     EXPECT_TRUE(chart.Picture() == before);
 }
 
+TEST(ChartHeights, FitTheSamplesInViewWhenAsked)
+{
+    ChartWidget chart;
+    chart.resize(800, 600);
+    std::vector<double> rising(1000), flat(1000, 3.0);
+    for (size_t i = 0; i < rising.size(); ++i)
+        rising[i] = static_cast<double>(i);
+    const auto alt = chart.AddSeries("Alt", 0, 1.0, rising);
+    const auto custom = chart.AddSeries("Custom", 0, 1.0, rising);
+    custom->m_scalingMode = ScalingMode::Custom;
+    custom->m_customMin = -50;
+    custom->m_customMax = 2000;
+    chart.ResetView(false);
+    chart.show();
+    chart.SetRange(100, 200);
+    const std::pair customRange(custom->m_min, custom->m_max);
+    EXPECT_LE(alt->m_min, 0.0);  // the whole log, as always
+    EXPECT_GE(alt->m_max, 999.0);
+    chart.SetFitHeightsToView(true);
+    EXPECT_LE(alt->m_min, 100.0);  // the samples in view, from 100 to 200 m, fill the height
+    EXPECT_GE(alt->m_max, 200.0);
+    EXPECT_LT(alt->m_max - alt->m_min, 150.0);
+    EXPECT_EQ(std::pair(custom->m_min, custom->m_max), customRange);  // custom: as before
+    chart.SetRange(0, 999);
+    EXPECT_LE(alt->m_min, 0.0);
+    EXPECT_GE(alt->m_max, 999.0);
+}
+
+TEST(ChartHeights, TheSamplesInViewAreThoseTheCurveIsDrawnThrough)
+{
+    ChartSeries s("Alt", 10.0, 2.0, {5, 1, 9, 3, 7});  // samples at 10, 12, 14, 16, 18 s
+    const struct {
+        double t0, t1;
+        std::optional<std::pair<double, double>> range;
+    } cases[] = {
+        {10, 18, std::pair(1.0, 9.0)},
+        {12.5, 13.5, std::pair(1.0, 9.0)},  // the samples on either side
+        {15, 17, std::pair(3.0, 9.0)},
+        {16, 16, std::pair(3.0, 3.0)},
+        {0, 10, std::pair(5.0, 5.0)},
+        {18, 40, std::pair(7.0, 7.0)},
+        {0, 9.9, std::pair(5.0, 5.0)},
+        {18.1, 40, std::pair(7.0, 7.0)},  // the curve runs to the edge from its next sample
+        {0, 7.9, std::nullopt},
+        {20.1, 40, std::nullopt},
+        {14, 12, std::nullopt},  // an empty range
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(s.MinMaxIn(c.t0, c.t1), c.range) << c.t0 << ".." << c.t1;
+}
+
 TEST_F(ChartMouse, KeysPanAndZoom)
 {
     chart.SetRange(100, 200);

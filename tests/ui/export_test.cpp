@@ -137,10 +137,10 @@ TEST_F(Export, TheChartExportsTheSelectedStretchWithoutJpeg)
     // Without a selection the chart's menu has no Export. With one, its other entries export
     // nothing, nor does Export when the selection has gone while the menu was open (the file
     // opened anew).
-    const QStringList marks{"-", "Takeoff here", "Landing here", "Reset to found"};
-    EXPECT_EQ(ChooseInChart("Export..."), QStringList({"Alt", "Vario"}) + marks);
+    const QStringList fit{"-", "&Fit heights to view"}, marks{"-", "Takeoff here", "Landing here", "Reset to found"};
+    EXPECT_EQ(ChooseInChart("Export..."), QStringList({"Alt", "Vario"}) + fit + marks);
     chart->SetSelection(600.3, 900.0);
-    EXPECT_EQ(ChooseInChart("-"), QStringList({"Alt", "Vario", "-", "Export..."}) + marks);
+    EXPECT_EQ(ChooseInChart("-"), QStringList({"Alt", "Vario"}) + fit + QStringList({"-", "Export..."}) + marks);
     ChooseInChart("Export...", [this] { ASSERT_TRUE(frame->OpenFile(kSoaring)); });
     EXPECT_EQ(dialogs, 0);
     EXPECT_TRUE(SeriesAt(0)->m_visible && SeriesAt(1)->m_visible);

@@ -288,7 +288,8 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     chart->setFocus();
     QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
     const QStringList logMenu{"Delete", "Export...", "Properties..."};
-    const QStringList chartMenu{"Alt", "Vario", "", "Takeoff here", "Landing here", "Reset to found"};
+    const QStringList chartMenu{"Alt",          "Vario",         "", "&Fit heights to view", "", "Takeoff here",
+                                "Landing here", "Reset to found"};
     EXPECT_EQ(menus, (std::vector<QStringList>{logMenu, logMenu, chartMenu}));
     // Delete on the first log removes it, and nothing else; the logs are in their file, so
     // nothing is asked.
@@ -544,6 +545,22 @@ TEST_F(Window, TheListsKeepTheirColumnWidths)
     OpenWindow(&stored);
     EXPECT_EQ(frame->LogbookPane()->Table()->header()->sectionSize(1), 150);
     EXPECT_EQ(frame->Climbs()->header()->sectionSize(0), 40);
+}
+
+TEST_F(Window, FitHeightsToViewIsOnByDefaultAndRemembered)
+{
+    QAction* fit = frame->Actions().fitHeights;
+    EXPECT_TRUE(fit->isCheckable() && fit->isChecked());
+    EXPECT_TRUE(frame->Chart()->Look().fitHeightsToView);
+    fit->trigger();
+    EXPECT_FALSE(frame->Chart()->Look().fitHeightsToView);
+    EXPECT_FALSE(frame->CurrentSettings().fitHeightsToView);
+    EXPECT_EQ(QSettings(StorePath(), QSettings::IniFormat).value("FitHeightsToView").toByteArray(),
+              QByteArray(1, '\0'));
+    Settings stored = frame->CurrentSettings();
+    OpenWindow(&stored);
+    EXPECT_FALSE(frame->Actions().fitHeights->isChecked());
+    EXPECT_FALSE(frame->Chart()->Look().fitHeightsToView);
 }
 
 TEST_F(Window, TheLogsPaneKeepsItsWidth)
