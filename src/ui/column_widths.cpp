@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include <vector>
+
 namespace {
 
 constexpr int kNarrowest = 16, kWidest = 2000;
@@ -13,8 +15,10 @@ constexpr int kNarrowest = 16, kWidest = 2000;
 ColumnWidths::ColumnWidths(QTreeView* view) : QObject(view), m_view(view)
 {
     m_view->header()->setSectionResizeMode(QHeaderView::Interactive);
-    connect(m_view->header(), &QHeaderView::sectionResized, this, [this] {
-        if (!m_fitting)
+    // The last column stretches with the list: that is the list resized, not a column dragged.
+    connect(m_view->header(), &QHeaderView::sectionResized, this, [this](int section) {
+        const QHeaderView* header = m_view->header();
+        if (!m_fitting && !(header->stretchLastSection() && section == header->count() - 1))
             m_given = true;
     });
 }
