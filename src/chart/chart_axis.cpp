@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <tuple>
 #include <utility>
 
 namespace {
@@ -110,38 +109,36 @@ void ValueAxis::ComputeTicks(int height)
     if (raw > 0 && std::isfinite(raw)) {
         const int e = static_cast<int>(std::floor(std::log10(raw)));
         const double p = e < 0 ? 1.0 / std::pow(10.0, -e) : std::pow(10.0, e);
-        const int d = e < 0 ? -e : 0;
-        if (raw <= p) {
-            m_step = p;
-            m_decimals = d;
-        } else if (raw <= 2 * p) {
-            m_step = 2 * p;
-            m_decimals = d;
-        } else if (raw <= 5 * p) {
-            m_step = 5 * p;
-            m_decimals = d;
-        } else if (raw <= 10 * p) {
-            m_step = 10 * p;
-            m_decimals = d > 0 ? d - 1 : d;
-        }
+        // The smallest readable step not below the raw one; 2.5 asks for a decimal more.
+        for (const auto& [factor, extra] :
+             {std::pair(1.0, 0), std::pair(2.0, 0), std::pair(2.5, 1), std::pair(5.0, 0), std::pair(10.0, -1)})
+            if (raw <= factor * p * (1 + 1e-12) || factor == 10.0) {
+                m_step = factor * p;
+                m_decimals = std::max(0, -e + extra);
+                break;
+            }
     }
-    // The first tick: the largest multiple of the step at or below a positive
-    // min, the smallest at or above a negative one. The loops settle within a
-    // step or two; the bound keeps a step lost in the rounding of a huge min finite.
-    const double k = std::trunc(m_min / m_step);
-    m_firstTick = std::isfinite(k) ? k * m_step : m_min;
-    if (m_min > 0) {
-        for (int i = 0; i < 4 && m_firstTick <= m_min; ++i)
-            m_firstTick += m_step;
-        m_firstTick -= m_step;
-    } else if (m_min < 0) {
-        for (int i = 0; i < 4 && m_min < m_firstTick; ++i)
-            m_firstTick -= m_step;
-        if (m_firstTick != m_min)
-            m_firstTick += m_step;
-    } else {
-        m_firstTick = 0.0;
+    // The multiples of the step at or below the min and at or above the max; a range too
+    // large for its step to show in it keeps its ends, with one tick at the min.
+    const double low = std::floor(m_min / m_step + 1e-9);
+    const double high = std::ceil(m_max / m_step - 1e-9);
+    if (!(std::abs(low) < 1e15 && std::abs(high) < 1e15 && high - low < 1e6)) {
+        m_firstTick = m_min;
+        m_tickCount = 0;
+        return;
     }
+    if (m_scalingMode != ScalingMode::Custom) {
+        m_min = low * m_step;
+        m_max = std::max(high, low + 1) * m_step;
+        m_firstTick = m_min;
+        m_tickCount = static_cast<int>(std::max(high - low, 1.0));
+        return;
+    }
+    // A custom range as given: the multiples inside it.
+    const double first = std::ceil(m_min / m_step - 1e-9);
+    const double last = std::floor(m_max / m_step + 1e-9);
+    m_firstTick = first * m_step;
+    m_tickCount = static_cast<int>(last - first);
 }
 
 double ValueAxis::TickValue(int k) const
@@ -150,55 +147,27 @@ double ValueAxis::TickValue(int k) const
     return std::abs(value) < std::abs(m_step) * 1e-9 ? 0.0 : value;
 }
 
-int ApplyCommonTickCount(const std::vector<ValueAxis*>& axes)
-{
-    int n = 0;
-    for (ValueAxis* a : axes) {
-        if (!(a->m_step > 0) || !std::isfinite(a->m_step))
-            continue;
-        // Down to a multiple of the step, unless the min is too large for the step to show in it.
-        const double k = std::floor(a->m_min / a->m_step + 1e-9);
-        if (std::abs(k) < 1e15)
-            a->m_min = k * a->m_step;
-        a->m_firstTick = a->m_min;
-        const double steps = std::ceil((a->m_max - a->m_min) / a->m_step - 1e-9);
-        if (steps > 0 && steps < 1e6)
-            n = std::max(n, static_cast<int>(steps));
-    }
-    n = std::max(n, axes.empty() ? 0 : 1);
-    for (ValueAxis* a : axes) {
-        a->m_max = a->m_min + n * a->m_step;
-        a->m_tickCount = n;
-    }
-    return n;
-}
-
 void LayOutValueAxes(const std::vector<ValueAxis*>& axes, int height,
                      const std::function<int(const ValueAxis&, double value)>& labelLength, int gap)
 {
-    std::vector<std::pair<double, double>> ranges;
-    ranges.reserve(axes.size());
-    for (const ValueAxis* a : axes)
-        ranges.emplace_back(a->m_min, a->m_max);
-    int spacing = kValueTickSpacing;
-    for (int pass = 0; pass < 16; ++pass) {
-        for (size_t i = 0; i < axes.size(); ++i) {
-            std::tie(axes[i]->m_min, axes[i]->m_max) = ranges[i];
-            axes[i]->m_tickSpacing = spacing;
-            axes[i]->ComputeTicks(height);
-        }
-        const int n = ApplyCommonTickCount(axes);
-        if (n == 0)
-            return;
-        int widest = 0;
-        for (const ValueAxis* a : axes)
-            for (int k = 0; k <= n && k < 1000; ++k)
+    for (ValueAxis* a : axes) {
+        const double min = a->m_min, max = a->m_max;
+        int spacing = kValueTickSpacing;
+        for (int pass = 0; pass < 16; ++pass) {
+            a->m_min = min;
+            a->m_max = max;
+            a->m_tickSpacing = spacing;
+            a->ComputeTicks(height);
+            int widest = 0;
+            for (int k = 0; k <= a->m_tickCount && k < 1000; ++k)
                 widest = std::max(widest, labelLength(*a, a->TickValue(k)));
-        const int needed = widest + gap;
-        // Every axis has n steps over the same height: one test holds for all.
-        if (height >= needed * n || spacing > height)
-            return;
-        spacing = std::max(spacing * 3 / 2, needed);
+            // Two ticks a step apart lie this far apart, give or take the pixel each is rounded to.
+            const double apart = a->m_max > a->m_min ? height * a->m_step / (a->m_max - a->m_min) : height;
+            const int needed = widest + gap;
+            if (a->m_tickCount < 1 || apart >= needed + 1 || spacing > height)
+                break;
+            spacing = std::max(spacing * 3 / 2, needed + 1);
+        }
     }
 }
 

@@ -77,28 +77,26 @@ public:
     double PixelToValue(int pixel) const override;
     int ValueToDevicePixel(double value, double scale) const;
 
-    // The range from the data and the scaling mode.
+    // The range from the data and the scaling mode: a custom range exactly as given.
     void ApplyRange(double dataMin, double dataMax);
-    // The tick step, decimals and first tick for an axis of this height.
+    // The tick step (1, 2, 2.5 or 5 times a power of ten, about m_tickSpacing pixels over an
+    // axis of this height), its decimals and the ticks. An automatic range then widens to the
+    // multiples of the step around it, at most a step beyond its data at either end; a custom
+    // range stays as given, its ticks the multiples of the step within it.
     void ComputeTicks(int height);
-    // Tick k of the m_tickCount steps from min to max, both ends included; a value
-    // that is zero but for rounding is 0 (no "-0.0" label).
+    // Tick k of m_tickCount + 1, from the lowest; a value that is zero but for rounding is 0
+    // (no "-0.0" label).
     double TickValue(int k) const;
 
-    int m_tickCount = 0;  // steps from min to max, set by ApplyCommonTickCount
+    int m_tickCount = 0;  // steps from the lowest tick to the highest; -1: no tick in the range
 };
 
 // The wanted distance between value ticks, in pixels, before labels ask for more.
 constexpr int kValueTickSpacing = 25;
 
-// Gives every value axis the same number of steps, so that their ticks share
-// heights: each starts at the multiple of its step at or below its min (its
-// first tick) and ends that many steps higher, at or above its max, so that it
-// holds all it held. Returns the number of steps (0 for no axis).
-int ApplyCommonTickCount(const std::vector<ValueAxis*>& axes);
-
-// The ticks of value axes sharing one height: the steps of ComputeTicks, made
-// coarser until no two labels of an axis overlap. labelLength gives the length
-// of a label along its axis in pixels; gap is kept free between two labels.
+// The ticks of each value axis of this height: the steps of ComputeTicks, made coarser until
+// no two labels of an axis come closer than gap. Each axis has its own; ranges are those
+// ApplyRange gave, widened again by each pass. labelLength gives the length of a label along
+// its axis in pixels.
 void LayOutValueAxes(const std::vector<ValueAxis*>& axes, int height,
                      const std::function<int(const ValueAxis&, double value)>& labelLength, int gap);

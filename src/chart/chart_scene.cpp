@@ -191,8 +191,10 @@ void ChartScene::Layout(QSize size)
         int top = 0;
         for (size_t i = 0; i < visible.size(); ++i) {
             const ChartSeries& s = *visible[i];
-            top = std::max(top, (ValueLabelLength(s, s.TickValue(s.m_tickCount)) + 1) / 2);
-            const int bottom = (ValueLabelLength(s, s.TickValue(0)) + 1) / 2;
+            const bool ticked = s.m_tickCount >= 0;
+            if (ticked)
+                top = std::max(top, (ValueLabelLength(s, s.TickValue(s.m_tickCount)) + 1) / 2);
+            const int bottom = ticked ? (ValueLabelLength(s, s.TickValue(0)) + 1) / 2 : 0;
             settled = settled && bottom <= below[i];
             below[i] = std::max(below[i], bottom);
         }
@@ -332,9 +334,11 @@ void ChartScene::DrawHorizontalGrid(QPainter& painter)
         if (!s->m_visible)
             continue;
         painter.setPen(m_gridPen);
-        for (int k = 1; k <= s->m_tickCount && k < kMaxGridLines; ++k) {
+        // Not over the time axis' line.
+        for (int k = 0; k <= s->m_tickCount && k < kMaxGridLines; ++k) {
             const int y = s->ValueToPixel(s->TickValue(k));
-            Line(painter, m_plotRect.left, y, m_plotRect.right, y);
+            if (y < m_plotRect.bottom)
+                Line(painter, m_plotRect.left, y, m_plotRect.right, y);
         }
         return;  // the first visible series only
     }

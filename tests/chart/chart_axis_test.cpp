@@ -63,48 +63,72 @@ TEST(ValueAxis, RangeByScalingMode)
     EXPECT_EQ(ChartSeries("S", 0, 1, {3.0, 3.5}).m_max, 3.5);
 }
 
-TEST(ValueAxis, TickStepDecimalsAndFirstTick)
+TEST(ValueAxis, TicksAndRangeByScalingMode)
 {
+    // An automatic range widens to the multiples of its step, never a whole step beyond its data;
+    // a custom one stays as typed, its ticks the multiples within it.
     const struct {
+        ScalingMode mode;
         double min, max;
         int height;
         double step;
         int decimals;
-        double firstTick;
+        double shownMin, shownMax, firstTick;
+        int tickCount;
     } cases[] = {
-        {0, 1234, 250, 200, 0, 0},   // raw 123.4: twice a hundred
-        {0, 0.37, 100, 0.1, 1, 0},   // raw 0.0925: ten hundredths, one decimal less
-        {13, 87, 250, 10, 0, 10},    // the largest multiple at or below a positive min
-        {-13, 87, 250, 10, 0, -10},  // the smallest multiple at or above a negative min
-        {-20, 80, 250, 10, 0, -20},  // a negative min on a tick
-        {20, 120, 250, 10, 0, 20},   // a positive min on a tick
-        {0, 1, 20, 1, 0, 0},         // lower than one tick spacing: one tick over the range
-        {0, 4.5, 250, 0.5, 1, 0},   {1e20, 1e20 + 1e6, 250, 1e5, 0, 1e20},  // a huge min settles without looping
+        {ScalingMode::Auto, 0, 1234, 250, 200, 0, 0, 1400, 0, 7},    // raw 123.4: twice a hundred
+        {ScalingMode::Auto, 0, 1441, 250, 200, 0, 0, 1600, 0, 8},    // a flight to 1441 m
+        {ScalingMode::Auto, 0, 27, 250, 5, 0, 0, 30, 0, 6},          // and one to 27 m
+        {ScalingMode::Auto, 0, 0.37, 100, 0.1, 1, 0, 0.4, 0, 4},     // ten hundredths: a decimal less
+        {ScalingMode::Auto, 13, 87, 250, 10, 0, 10, 90, 10, 8},      // both ends out to a multiple
+        {ScalingMode::Auto, -13, 87, 250, 10, 0, -20, 90, -20, 11},  // a negative min
+        {ScalingMode::Auto, -20, 80, 250, 10, 0, -20, 80, -20, 10},  // ends on multiples stay
+        {ScalingMode::Auto, 0, 22, 250, 2.5, 1, 0, 22.5, 0, 9},      // 2.5: a decimal more
+        {ScalingMode::Auto, 0, 220, 250, 25, 0, 0, 225, 0, 9},       //  but none for 25
+        {ScalingMode::Auto, 0, 0.022, 250, 0.0025, 4, 0, 0.0225, 0, 9},
+        {ScalingMode::Auto, 0, 1, 20, 1, 0, 0, 1, 0, 1},  // lower than a spacing: one step
+        {ScalingMode::AlignedToZero, 0, 4.5, 250, 0.5, 1, 0, 4.5, 0, 9},
+        {ScalingMode::Custom, -16.4, 19.7, 250, 5, 0, -16.4, 19.7, -15, 6},  // as typed
+        {ScalingMode::Custom, -5, 5, 250, 1, 0, -5, 5, -5, 10},
+        {ScalingMode::Custom, 11, 14, 20, 5, 0, 11, 14, 15, -1},                        // no multiple inside: no tick
+        {ScalingMode::Auto, 1e20, 1e20 + 1e6, 250, 1e5, 0, 1e20, 1e20 + 1e6, 1e20, 0},  // huge: ends kept
     };
     for (const auto& c : cases) {
         ValueAxis axis;
+        axis.m_scalingMode = c.mode;
         axis.m_min = c.min;
         axis.m_max = c.max;
         axis.ComputeTicks(c.height);
-        EXPECT_DOUBLE_EQ(axis.m_step, c.step) << c.min << ".." << c.max;
-        EXPECT_EQ(axis.m_decimals, c.decimals) << c.min << ".." << c.max;
-        EXPECT_DOUBLE_EQ(axis.m_firstTick, c.firstTick) << c.min << ".." << c.max;
+        const std::string what = std::to_string(c.min) + ".." + std::to_string(c.max);
+        EXPECT_DOUBLE_EQ(axis.m_step, c.step) << what;
+        EXPECT_EQ(axis.m_decimals, c.decimals) << what;
+        EXPECT_DOUBLE_EQ(axis.m_min, c.shownMin) << what;
+        EXPECT_DOUBLE_EQ(axis.m_max, c.shownMax) << what;
+        EXPECT_DOUBLE_EQ(axis.m_firstTick, c.firstTick) << what;
+        EXPECT_EQ(axis.m_tickCount, c.tickCount) << what;
     }
     // A range of no width keeps the previous step.
     ValueAxis flat;
+    flat.m_scalingMode = ScalingMode::Custom;
     flat.m_min = flat.m_max = 3.0;
     flat.m_step = 0.25;
     flat.ComputeTicks(250);
     EXPECT_EQ(flat.m_step, 0.25);
 }
 
-TEST(ValueAxis, CommonTickCount)
+TEST(ValueAxis, EachAxisItsOwnTicks)
 {
-    ValueAxis a, b;
-    a.m_min = 0, a.m_max = 50, a.m_step = 10, a.m_firstTick = 0;  // 5 steps
-    b.m_min = -3, b.m_max = 4, b.m_step = 1, b.m_firstTick = -3;  // 7 steps
-    ApplyCommonTickCount({&a, &b});
-    EXPECT_EQ(std::pair(a.m_max, b.m_max), std::pair(70.0, 4.0));
+    // An altitude to 1441 m and a vario of -3.25..4.75 m/s share a height: neither range is
+    // stretched to the other's number of steps.
+    ValueAxis alt, vario;
+    alt.m_min = 0, alt.m_max = 1441;
+    vario.m_min = -3.25, vario.m_max = 4.75;
+    LayOutValueAxes(
+        {&alt, &vario}, 500, [](const ValueAxis&, double) { return 10; }, 4);
+    EXPECT_EQ(std::pair(alt.m_min, alt.m_max), std::pair(0.0, 1500.0));
+    EXPECT_EQ(alt.m_step, 100.0);
+    EXPECT_EQ(std::pair(vario.m_min, vario.m_max), std::pair(-3.5, 5.0));
+    EXPECT_EQ(vario.m_step, 0.5);
 }
 
 TEST(Axes, ValuesAndPixels)
@@ -256,30 +280,34 @@ TEST(MinMaxPyramid, AnyRunMatchesAScan)
     }
 }
 
-TEST(ValueAxis, LabelsKeepTheirGapAndMayFillTheHeightExactly)
+TEST(ValueAxis, LabelsKeepTheirGap)
 {
-    // One axis from 0 to 100 at heights where the first layout's steps hold labels of some
-    // length and the gap of 4 pixels exactly: those labels keep every step, a pixel longer
-    // ones do not.
-    const auto layOut = [](int height, int length) {
-        ValueAxis axis;
-        axis.m_min = 0;
-        axis.m_max = 100;
-        LayOutValueAxes(
-            {&axis}, height, [length](const ValueAxis&, double) { return length; }, 4);
-        return axis.m_tickCount;
-    };
-    int tried = 0;
-    for (int height = 100; height <= 700; height += 3) {
-        const int n = layOut(height, 0);
-        if (n < 2 || height % n != 0 || height / n <= 4)
-            continue;
-        const int exact = height / n - 4;
-        ++tried;
-        EXPECT_EQ(layOut(height, exact), n) << height;
-        const int fewer = layOut(height, exact + 1);
-        EXPECT_LT(fewer, n) << height;
-        EXPECT_GE(height, (exact + 1 + 4) * fewer) << height;
-    }
-    EXPECT_GE(tried, 5);
+    // One axis over 0..100 (and -3.25..4.75) at many heights with labels of many lengths, two
+    // of them fitting the height: no two labels come closer than the gap of 4 pixels, and
+    // labels of no length keep the finest step.
+    int coarsened = 0;
+    for (const auto& [min, max] : {std::pair(0.0, 100.0), std::pair(-3.25, 4.75)})
+        for (int height = 40; height <= 700; height += 3)
+            for (int length = 0; length <= 60 && 2 * (length + 4) <= height; length += 7) {
+                ValueAxis axis;
+                axis.m_min = min;
+                axis.m_max = max;
+                axis.m_rect = {0, 0, 20, height};
+                LayOutValueAxes(
+                    {&axis}, height, [length](const ValueAxis&, double) { return length; }, 4);
+                const std::string what = std::to_string(height) + " " + std::to_string(length);
+                for (int k = 1; k <= axis.m_tickCount; ++k)
+                    ASSERT_GE(axis.ValueToPixel(axis.TickValue(k - 1)) - axis.ValueToPixel(axis.TickValue(k)),
+                              length + 4)
+                        << what;
+                ValueAxis plain;
+                plain.m_min = min;
+                plain.m_max = max;
+                plain.ComputeTicks(height);
+                if (length == 0) {
+                    EXPECT_EQ(axis.m_step, plain.m_step) << what;
+                }
+                coarsened += axis.m_step > plain.m_step;
+            }
+    EXPECT_GT(coarsened, 100);
 }
