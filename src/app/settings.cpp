@@ -60,6 +60,7 @@ std::vector<SettingField> MakeFields()
         {"Logbook.Columns", &Settings::logbookColumns},
         {"Climbs.Columns", &Settings::climbsColumns},
         {"FitHeightsToView", &Settings::fitHeightsToView},
+        {"VarioUnit", &Settings::varioUnit},
     };
 }
 
@@ -135,7 +136,7 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Image.cy",        "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
             "Vario.Style",     "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
             "Climb.MaxGap",    "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth",
-            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView"};
+            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView",  "VarioUnit"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));
@@ -291,11 +292,13 @@ std::string SettingText(const Settings& settings, const SettingField& field)
 bool TakePreferences(const Settings& edited, Settings& settings)
 {
     // The units change the numbers of every series, so they count as a chart setting here.
-    const bool unitsChanged = edited.Imperial() != settings.Imperial();
+    const bool unitsChanged =
+        edited.Imperial() != settings.Imperial() || edited.VarioShown().name != settings.VarioShown().name;
     settings.usedPort = edited.usedPort;
     settings.baudrate = edited.baudrate;
     settings.units = edited.units;
     settings.tUnits = edited.tUnits;
+    settings.varioUnit = edited.varioUnit;
     // Stored unsigned, so a length typed below 1 arrives as 0 already.
     settings.skipShortLogsLen = edited.skipShortLogsLen;
     settings.skipShortLogs = settings.skipShortLogsLen > 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings_store.h"
+#include "dsp/units.h"
 
 // The length units of every number shown, exported or typed; stored as 0 (metric) and
 // anything else (imperial), kept as stored.
@@ -67,6 +68,9 @@ struct Settings : ChartSettings {
     std::string climbsColumns;
     UnitSystem units = UnitSystem::Metric;
     TemperatureUnit tUnits = TemperatureUnit::Celsius;
+    // The unit the window reads climb rates in; the vario's custom bounds stay in the units'
+    // length a second (m/s or ft/s), as files and nivra-tool have them.
+    VarioUnit varioUnit = VarioUnit::FollowUnits;
     bool altOn = true;
     bool varioOn = true;
     int32_t imageCx = 800;
@@ -75,6 +79,7 @@ struct Settings : ChartSettings {
     bool fitHeightsToView = true;  // the chart's heights fit what is in view
 
     bool Imperial() const { return units != UnitSystem::Metric; }
+    SpeedUnit VarioShown() const { return VarioSpeedUnit(varioUnit, Imperial()); }
     ChartSettings& Chart() { return *this; }
     const ChartSettings& Chart() const { return *this; }
 };
@@ -89,7 +94,8 @@ constexpr size_t kUsedPortBytes = 260;
 // One stored value: its name and the field it fills.
 struct SettingField {
     using Member = std::variant<bool Settings::*, uint32_t Settings::*, int32_t Settings::*, double Settings::*,
-                                std::string Settings::*, UnitSystem Settings::*, TemperatureUnit Settings::*>;
+                                std::string Settings::*, UnitSystem Settings::*, TemperatureUnit Settings::*,
+                                VarioUnit Settings::*>;
     const char* name;
     Member member;
 };

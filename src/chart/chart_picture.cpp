@@ -34,7 +34,9 @@ std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named)
                                            named.values);
     s->m_unit = QString::fromStdString(named.unit);
     // Altitudes read to the metre (or foot), climb rates to the tenth: the sensor tells no finer.
-    if (named.quantity == Quantity::Length)
+    if (named.readStep > 0)
+        s->m_readStep = named.readStep;
+    else if (named.quantity == Quantity::Length)
         s->m_readStep = 1;
     else if (named.quantity == Quantity::Speed)
         s->m_readStep = 0.1;

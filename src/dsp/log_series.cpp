@@ -44,9 +44,20 @@ LogSeries InDisplayUnits(const LogSeries& series)
     for (NamedSeries& s : shown.series) {
         if (s.quantity == Quantity::Other)
             continue;
-        for (double& v : s.values)
-            v = series.units.FromMetres(v);
-        s.unit = s.quantity == Quantity::Length ? series.units.name : series.units.Speed();
+        const LengthUnit& units = series.units;
+        if (s.quantity == Quantity::Length) {
+            for (double& v : s.values)
+                v = units.FromMetres(v);
+            s.unit = units.name;
+            s.readStep = 1;
+        } else {
+            for (double& v : s.values)
+                v = units.SpeedFromMetres(v);
+            s.unit = units.Speed();
+            s.readStep = units.SpeedReadStep();
+            s.style.customMin = units.SpeedShownFromStored(s.style.customMin);
+            s.style.customMax = units.SpeedShownFromStored(s.style.customMax);
+        }
     }
     return shown;
 }

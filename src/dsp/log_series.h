@@ -23,6 +23,8 @@ struct NamedSeries {
     double firstTime = 0.0;
     double interval = 1.0;
     std::vector<double> values;
+    // The read-out's resolution as shown (1 m, 0.1 m/s, 10 ft/min); 0: none given.
+    double readStep = 0;
     SeriesStyle style;
     // Why the series holds no values, when it could not be made; empty otherwise.
     std::string problem;
@@ -45,8 +47,9 @@ struct LogSeries {
     std::vector<const NamedSeries*> Shown() const;
 };
 
-// The series as shown, exported and drawn: lengths and speeds in the chosen unit, the rest as
-// they are. For the edges alone: nothing computes on what it gives.
+// The series as shown, exported and drawn: lengths and speeds in the chosen unit (speeds in the
+// vario's unit when the units name one, their custom bounds too), the rest as they are. For
+// the edges alone: nothing computes on what it gives.
 LogSeries InDisplayUnits(const LogSeries& series);
 
 // The vario: differences of consecutive altitudes over dt, the last difference

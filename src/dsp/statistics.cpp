@@ -54,13 +54,13 @@ double ValueAt(const NamedSeries& series, double t)
     return NearestSample(series.values, series.firstTime, series.interval, t);
 }
 
-std::string ValueText(double value, const char* unit)
+std::string ValueText(double value, const char* unit, int decimals)
 {
     // As long as it needs to be: "%f" of a huge value has hundreds of digits, and the unit
     // must never be the part that is cut.
-    const int length = std::snprintf(nullptr, 0, "%5.1f %s", value, unit);
+    const int length = std::snprintf(nullptr, 0, "%5.*f %s", decimals, value, unit);
     std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%5.1f %s", value, unit);
+    std::snprintf(text.data(), text.size(), "%5.*f %s", decimals, value, unit);
     text.pop_back();
     return text;
 }
@@ -85,8 +85,9 @@ ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& un
     if (climbs.best < 0) {
         texts.bestClimb = "-";
     } else {
-        std::snprintf(text, sizeof text, "%.2f %s/s (climb %d)",
-                      units.FromMetres(climbs.climbs[static_cast<size_t>(climbs.best)].average), unit, climbs.best + 1);
+        std::snprintf(text, sizeof text, "%.*f %s (climb %d)", units.SpeedDecimals(),
+                      units.SpeedFromMetres(climbs.climbs[static_cast<size_t>(climbs.best)].average),
+                      units.Speed().c_str(), climbs.best + 1);
         texts.bestClimb = text;
     }
     return texts;
@@ -193,8 +194,10 @@ SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedS
     // The mean of the samples visited: a constant climb shows as itself, and a
     // selection of no width has the value at its start as its average.
     const double average = sum / samples;
-    texts.minVario = ValueText(units.FromMetres(vMin), speed);
-    texts.maxVario = ValueText(units.FromMetres(vMax), speed);
-    texts.avrVario = ValueText(units.FromMetres(average), speed);
+    // To the tenth, or to the whole foot a minute.
+    const int decimals = units.SpeedReadStep() >= 1 ? 0 : 1;
+    texts.minVario = ValueText(units.SpeedFromMetres(vMin), speed, decimals);
+    texts.maxVario = ValueText(units.SpeedFromMetres(vMax), speed, decimals);
+    texts.avrVario = ValueText(units.SpeedFromMetres(average), speed, decimals);
     return texts;
 }

@@ -74,5 +74,5 @@ struct ClimbStatTexts {
 };
 ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& units);
 
-// The number texts: "%5.1f %s".
-std::string ValueText(double value, const char* unit);
+// The number texts: "%5.1f %s" (to the tenth, or with the decimals given).
+std::string ValueText(double value, const char* unit, int decimals = 1);

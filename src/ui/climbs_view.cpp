@@ -40,11 +40,13 @@ ClimbsView::ClimbsView(QWidget* parent) : QTreeWidget(parent)
 void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, double logSeconds)
 {
     const QString unit = QString::fromStdString(units.name);
+    const QString speed = QString::fromStdString(units.Speed());
+    const int decimals = units.SpeedDecimals();
     const QSignalBlocker quiet(this);
     clear();
     setHeaderLabels({QStringLiteral("Climb"), QStringLiteral("Start"), QStringLiteral("End"),
                      QStringLiteral("Duration"), QStringLiteral("Gain [%1]").arg(unit),
-                     QStringLiteral("Average [%1/s]").arg(unit), QStringLiteral("Max [%1/s]").arg(unit)});
+                     QStringLiteral("Average [%1]").arg(speed), QStringLiteral("Max [%1]").arg(speed)});
     // One label style for all times, as the chart's axis has for the log.
     const TimeLabelStyle style = TimeLabelStyleFor(logSeconds);
     const bool sorting = isSortingEnabled();
@@ -58,8 +60,8 @@ void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, doub
             {QString::fromStdString(TimeLabel(c.end, style)), c.end},
             {QString::fromStdString(TimeLabel(c.duration, style)), c.duration},
             {QString::asprintf("%.1f", units.FromMetres(c.gain)), c.gain},
-            {QString::asprintf("%.2f", units.FromMetres(c.average)), c.average},
-            {QString::asprintf("%.2f", units.FromMetres(c.max)), c.max},
+            {QString::number(units.SpeedFromMetres(c.average), 'f', decimals), c.average},
+            {QString::number(units.SpeedFromMetres(c.max), 'f', decimals), c.max},
         };
         for (int column = 0; column < 7; ++column) {
             item->setText(column, cells[column].first);

@@ -83,7 +83,10 @@ Status MainWindow::ExportCsvOf(const BrixoLog& log, size_t first, size_t end, co
         return Fail(series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem);
     // A series that could not be made is left out, so that the others still fill the table.
     std::vector<std::string> leftOut;
-    const LogSeries shown = InDisplayUnits(*series);
+    // A file keeps climb rates in the length unit a second, whatever the window reads them in.
+    LogSeries forFile = *series;
+    forFile.units.vario.reset();
+    const LogSeries shown = InDisplayUnits(forFile);
     const std::vector<const NamedSeries*> table = TableSeries(shown.Shown(), leftOut);
     if (Status written = ExportCsv(file, table, log.SamplePeriod(), first, end, series->series[0].values.size());
         !written)

@@ -194,6 +194,8 @@ void MainWindow::RefreshLog(const BrixoLog* log, std::optional<TimeRange> range)
 void MainWindow::RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> range)
 {
     m_series = log ? BuildLogSeries(*log, m_settings, SeriesChoice::All, StartElevationOf(*log)) : LogSeries{};
+    // The window reads climb rates in the vario unit chosen; exports keep the length unit a second.
+    m_series.units.vario = m_settings.VarioShown();
     const bool drawable = log && !m_series.series.empty() && m_series.series[0].values.size() >= 2;
     if (!m_series.errors.empty()) {
         // Each problem once, not at every refresh of the same log.
@@ -240,7 +242,8 @@ LengthUnit MainWindow::ShownUnits() const
     if (!m_series.series.empty())
         return m_series.units;
     const bool imperial = m_settings.Imperial();
-    return {m_config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m"};
+    return {m_config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m",
+            m_settings.VarioShown()};
 }
 
 void MainWindow::ShowClimbs()

@@ -38,9 +38,17 @@ void MainWindow::EditChartStyle(int item, bool noDialog)
     };
     if (const auto s = m_chart->SeriesAt(0))
         keep(s.get(), m_settings.altOn, m_settings.altStyle, m_settings.altColor, m_settings.altMin, m_settings.altMax);
-    if (const auto s = m_chart->SeriesAt(1))
+    if (const auto s = m_chart->SeriesAt(1)) {
+        // The vario's bounds as shown (ft/min, kt) are stored in the length unit a second; a
+        // bound left as it was shown keeps its stored value exactly.
+        const LengthUnit& units = m_series.units;
+        const double storedMin = m_settings.varioMin, storedMax = m_settings.varioMax;
         keep(s.get(), m_settings.varioOn, m_settings.varioStyle, m_settings.varioColor, m_settings.varioMin,
              m_settings.varioMax);
+        for (auto [bound, stored] :
+             {std::pair(&m_settings.varioMin, storedMin), std::pair(&m_settings.varioMax, storedMax)})
+            *bound = *bound == units.SpeedShownFromStored(stored) ? stored : units.SpeedStoredFromShown(*bound);
+    }
     if (!noDialog)
         StoreSettings();
     m_chart->Recalc();

@@ -8,11 +8,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "chart/palette.h"
 #include "ui/property_list.h"
@@ -38,6 +40,12 @@ void TakeChoice(const QComboBox* combo, T& position)
 QString Real(double value)
 {
     return QString::number(value, 'g', 15);
+}
+
+// m/s, ft/min or kt by the unit's name.
+VarioUnit VarioUnitNamed(const std::string& name)
+{
+    return name == "ft/min" ? VarioUnit::FeetPerMinute : name == "kt" ? VarioUnit::Knots : VarioUnit::MetresPerSecond;
 }
 
 // A refused value: the beep, and the edit ready to be corrected.
@@ -90,6 +98,9 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
                           settings.baudrate);
     m_units = AddCombo(nullptr, QStringLiteral("Units"), Texts({"metric", "imperial"}),
                        static_cast<uint32_t>(settings.units));
+    m_varioShown = VarioUnitNamed(settings.VarioShown().name);
+    m_varioUnit = AddCombo(nullptr, QStringLiteral("Vario unit"), Texts({"m/s", "ft/min", "kt"}),
+                           static_cast<uint32_t>(m_varioShown) - 1);
     m_reference = AddCombo(nullptr, QStringLiteral("Altitude"), Texts({"above start", "above sea level"}),
                            settings.altAboveSeaLevel ? 1 : 0);
     m_temperature = AddCombo(nullptr, QStringLiteral("Temperature"), Texts({"Celsius", "Fahrenheit"}),
@@ -122,9 +133,10 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
     m_pause = AddNumber(climbs, QStringLiteral("Longest pause (s)"), Real(settings.climbMaxGap));
     for (QTreeWidgetItem* c : {altitude, vario, image, climbs})
         c->setExpanded(true);
-    connect(m_units, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_units, &QComboBox::currentIndexChanged, this, &PreferencesDialog::OnUnits);
+    connect(m_varioUnit, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            ConvertBounds(index != 0);
+            ConvertBounds(m_imperialShown, static_cast<VarioUnit>(index + 1));
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -206,10 +218,14 @@ PreferencesDialog::SeriesEditors PreferencesDialog::AddSeries(QTreeWidgetItem* c
     series.filtering = filtering;
     series.color = AddColorCombo(category, color);
     series.alignment = AddCombo(category, QStringLiteral("Alignment"), Texts({"auto", "to zero", "custom"}), style);
-    series.min = AddNumber(category, QStringLiteral("Custom Min"), Real(min));
-    series.max = AddNumber(category, QStringLiteral("Custom Max"), Real(max));
-    m_bounds[series.min] = {min, m_imperialShown, Real(min)};
-    m_bounds[series.max] = {max, m_imperialShown, Real(max)};
+    const bool speed = category && category->text(0) == QStringLiteral("Vario");
+    for (auto [edit, name, value] :
+         {std::tuple(&series.min, "Custom Min", min), std::tuple(&series.max, "Custom Max", max)}) {
+        Bound bound{value, m_imperialShown, speed, {}};
+        bound.shown = ShownBound(bound, m_imperialShown, m_varioShown);
+        *edit = AddNumber(category, QString::fromLatin1(name), bound.shown);
+        m_bounds[*edit] = bound;
+    }
     FollowAlignment(series);
     connect(series.alignment, &QComboBox::currentIndexChanged, this, [this, series] { FollowAlignment(series); });
     return series;
@@ -277,9 +293,51 @@ double PreferencesDialog::InUnits(const Bound& bound, bool imperial) const
     return bound.value * (imperial ? m_scales.imperial / m_scales.metric : m_scales.metric / m_scales.imperial);
 }
 
-void PreferencesDialog::ConvertBounds(bool imperial)
+double PreferencesDialog::SpeedShownPerStored(bool imperial, VarioUnit vario) const
 {
-    if (imperial == m_imperialShown)
+    const double length = imperial ? m_scales.imperial : m_scales.metric;
+    return length > 0 ? VarioSpeedUnit(vario, imperial).perMetrePerSecond / length : 1.0;
+}
+
+QString PreferencesDialog::ShownBound(const Bound& bound, bool imperial, VarioUnit vario) const
+{
+    const double factor = bound.speed ? SpeedShownPerStored(imperial, vario) : 1.0;
+    if (bound.imperial == imperial && factor == 1.0)
+        return Real(bound.value);
+    const double shown = InUnits(bound, imperial) * factor;
+    if (!std::isfinite(shown))
+        return Real(bound.value);
+    // Two decimals, none in feet a minute; no trailing zeros, no "-0".
+    QString text = QString::number(shown, 'f', bound.speed && vario == VarioUnit::FeetPerMinute ? 0 : 2);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}
+
+void PreferencesDialog::OnUnits(int index)
+{
+    if (index < 0)
+        return;
+    const bool imperial = index != 0;
+    VarioUnit vario = m_varioShown;
+    if (imperial && vario == VarioUnit::MetresPerSecond)
+        vario = VarioUnit::FeetPerMinute;
+    else if (!imperial && vario == VarioUnit::FeetPerMinute)
+        vario = VarioUnit::MetresPerSecond;
+    {
+        const QSignalBlocker quiet(m_varioUnit);
+        m_varioUnit->setCurrentIndex(static_cast<int>(vario) - 1);
+    }
+    ConvertBounds(imperial, vario);
+}
+
+void PreferencesDialog::ConvertBounds(bool imperial, VarioUnit vario)
+{
+    if (imperial == m_imperialShown && vario == m_varioShown)
         return;
     for (auto& [edit, bound] : m_bounds) {
         if (edit->text() != bound.shown) {
@@ -288,15 +346,14 @@ void PreferencesDialog::ConvertBounds(bool imperial)
             const double typed = edit->text().trimmed().toDouble(&ok);
             if (!ok || !std::isfinite(typed))
                 continue;
-            bound = {typed, m_imperialShown, {}};
+            const double factor = bound.speed ? SpeedShownPerStored(m_imperialShown, m_varioShown) : 1.0;
+            bound = {typed / factor, m_imperialShown, bound.speed, {}};
         }
-        const double shown = InUnits(bound, imperial);
-        if (!std::isfinite(shown))
-            continue;
-        bound.shown = Real(shown);
+        bound.shown = ShownBound(bound, imperial, vario);
         edit->setText(bound.shown);
     }
     m_imperialShown = imperial;
+    m_varioShown = vario;
 }
 
 bool PreferencesDialog::ReadBound(QLineEdit* edit, double& value) const
@@ -306,7 +363,15 @@ bool PreferencesDialog::ReadBound(QLineEdit* edit, double& value) const
         value = InUnits(it->second, m_imperialShown);
         return true;
     }
-    return ReadReal(edit, value);
+    double typed = 0;
+    bool read = false;
+    if (!ReadReal(edit, typed, &read))
+        return false;
+    // A greyed bound that cannot be read keeps the value given.
+    if (read)
+        value = it != m_bounds.end() && it->second.speed ? typed / SpeedShownPerStored(m_imperialShown, m_varioShown)
+                                                         : typed;
+    return true;
 }
 
 QWidget* PreferencesDialog::Editor(const QString& category, const QString& name) const
@@ -325,10 +390,12 @@ bool PreferencesDialog::ReadWhole(QLineEdit* edit, int64_t& value)
     return true;
 }
 
-bool PreferencesDialog::ReadReal(QLineEdit* edit, double& value)
+bool PreferencesDialog::ReadReal(QLineEdit* edit, double& value, bool* read)
 {
     bool ok = false;
     const double number = edit->text().trimmed().toDouble(&ok);
+    if (read)
+        *read = ok && std::isfinite(number);
     if (!ok || !std::isfinite(number)) {
         // A disabled edit cannot be corrected: its text is left aside and the value kept.
         if (!edit->isEnabled())
@@ -395,6 +462,10 @@ void PreferencesDialog::accept()
         return;
     TakeChoice(m_baudrate, s.baudrate);
     TakeChoice(m_units, s.units);
+    // The units' own vario unit is stored as following them, so that it changes with them.
+    s.varioUnit = VarioSpeedUnit(VarioUnit::FollowUnits, s.Imperial()).name == VarioSpeedUnit(m_varioShown, false).name
+                      ? VarioUnit::FollowUnits
+                      : m_varioShown;
     TakeChoice(m_temperature, s.tUnits);
     s.altAboveSeaLevel = m_reference->currentIndex() == 1;
     s.skipShortLogsLen = static_cast<uint32_t>(std::max<int64_t>(length, 0));

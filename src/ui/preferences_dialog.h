@@ -27,7 +27,8 @@ struct LengthScales {
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    // The custom bounds shown in metres become feet (and back) when "Units" changes.
+    // The custom bounds shown in metres become feet (and back) when "Units" changes, and the
+    // vario's follow "Vario unit".
     PreferencesDialog(const Settings& settings, const std::vector<PortInfo>& ports, QWidget* parent = nullptr,
                       LengthScales scales = {});
 
@@ -60,11 +61,13 @@ private:
         QLineEdit* min;
         QLineEdit* max;
     };
-    // A custom bound: its value as the user last gave it, and in which units; the edit
-    // shows it in the units chosen, and a text left as shown reads back that exact value.
+    // A custom bound: its value as the user last gave it, in the units' length (a second, for
+    // a speed) and in which units; the edit shows it in the units chosen, and a text left as
+    // shown reads back that exact value.
     struct Bound {
         double value;
         bool imperial;
+        bool speed;
         QString shown;
     };
 
@@ -86,13 +89,20 @@ private:
     // "Custom Min" and "Custom Max" enabled exactly when the series' "Alignment" is "custom".
     void FollowAlignment(const SeriesEditors& series);
     // The custom bounds, shown in the units chosen before, in the units chosen now.
-    void ConvertBounds(bool imperial);
+    void ConvertBounds(bool imperial, VarioUnit vario);
     double InUnits(const Bound& bound, bool imperial) const;
+    // A speed in the units' length a second as the vario unit reads it.
+    double SpeedShownPerStored(bool imperial, VarioUnit vario) const;
+    // A bound as shown in these units: exactly, or rounded to the unit's useful digits when converted.
+    QString ShownBound(const Bound& bound, bool imperial, VarioUnit vario) const;
+    // "Units" chosen: the vario unit follows from m/s to ft/min and back (knots stay).
+    void OnUnits(int index);
     bool ReadBound(QLineEdit* edit, double& value) const;
     // The series items back into the settings.
     bool ReadSeries(const SeriesEditors& series, uint32_t& color, uint32_t& style, double& min, double& max) const;
     static bool ReadWhole(QLineEdit* edit, int64_t& value);
-    static bool ReadReal(QLineEdit* edit, double& value);
+    // read tells whether the text was a number (a greyed edit that is not is passed over).
+    static bool ReadReal(QLineEdit* edit, double& value, bool* read = nullptr);
     bool ReadPort(std::string& port) const;
 
     Settings m_settings;
@@ -102,6 +112,8 @@ private:
     QComboBox* m_port;
     QComboBox* m_baudrate;
     QComboBox* m_units;
+    QComboBox* m_varioUnit;
+    VarioUnit m_varioShown;  // m/s, ft/min or kt
     QComboBox* m_reference;
     QComboBox* m_temperature;
     QLineEdit* m_minLogDuration;

@@ -98,23 +98,28 @@ TEST(Statistics, Selection)
     const NamedSeries a = SeriesOf("Alt", alt, 1.0), v = SeriesOf("Vario", vario, 1.0);
     const struct {
         double t1, t2;
-        bool imperial;
+        int units;          // 0: metres; 1: two units to the metre ("ft"); 2: metres, feet a minute; 3: knots
         std::string texts;  // duration; start, end and highest altitude; least, highest and average vario
     } cases[] = {
-        {10, 20, false, "00:10| 10.0 m| 20.0 m| 20.0 m| -1.0 m/s|  0.5 m/s| -0.3 m/s"},
+        {10, 20, 0, "00:10| 10.0 m| 20.0 m| 20.0 m| -1.0 m/s|  0.5 m/s| -0.3 m/s"},
         // The end is more than one interval after the last sample: it counts as 0.
         // Shown in another unit (two to the metre here): every length and speed converted.
-        {25, 31.5, true, "00:06| 50.0 ft|  0.0 ft| 58.0 ft| -2.0 ft/s|  0.0 ft/s| -1.7 ft/s"},
+        {25, 31.5, 1, "00:06| 50.0 ft|  0.0 ft| 58.0 ft| -2.0 ft/s|  0.0 ft/s| -1.7 ft/s"},
+        // Rates in feet a minute to the foot, in knots to the tenth; lengths stay metres.
+        {10, 20, 2, "00:10| 10.0 m| 20.0 m| 20.0 m| -197 ft/min|   98 ft/min|  -63 ft/min"},
+        {10, 20, 3, "00:10| 10.0 m| 20.0 m| 20.0 m| -1.9 kt|  1.0 kt| -0.6 kt"},
         // Up to one interval after the last sample, the last sample is used.
-        {28, 30, false, "00:02| 28.0 m| 29.0 m| 29.0 m| -1.0 m/s| -1.0 m/s| -1.0 m/s"},
+        {28, 30, 0, "00:02| 28.0 m| 29.0 m| 29.0 m| -1.0 m/s| -1.0 m/s| -1.0 m/s"},
         // No width: the average is the value at the start.
-        {12, 12, false, "00:00| 12.0 m| 12.0 m| 12.0 m|  0.5 m/s|  0.5 m/s|  0.5 m/s"},
+        {12, 12, 0, "00:00| 12.0 m| 12.0 m| 12.0 m|  0.5 m/s|  0.5 m/s|  0.5 m/s"},
         // A far end does not make the walk run on past the data.
-        {0, 1e12, false, "277777777:46:40|  0.0 m|  0.0 m| 29.0 m| -1.0 m/s|  0.5 m/s| -0.0 m/s"},
+        {0, 1e12, 0, "277777777:46:40|  0.0 m|  0.0 m| 29.0 m| -1.0 m/s|  0.5 m/s| -0.0 m/s"},
     };
+    const LengthUnit units[] = {LengthUnit{}, LengthUnit{2.0, "ft"},
+                                LengthUnit{1.0, "m", VarioSpeedUnit(VarioUnit::FeetPerMinute, false)},
+                                LengthUnit{1.0, "m", VarioSpeedUnit(VarioUnit::Knots, false)}};
     for (const auto& c : cases) {
-        const SelectionStatTexts t =
-            SelectionStatistics(a, v, c.t1, c.t2, c.imperial ? LengthUnit{2.0, "ft"} : LengthUnit{});
+        const SelectionStatTexts t = SelectionStatistics(a, v, c.t1, c.t2, units[c.units]);
         EXPECT_EQ(t.duration + "|" + t.startAltitude + "|" + t.endAltitude + "|" + t.maxAltitude + "|" + t.minVario +
                       "|" + t.maxVario + "|" + t.avrVario,
                   c.texts)
@@ -149,4 +154,39 @@ TEST(Statistics, AirtimeTexts)
                   std::tuple(c.texts.takeoff, c.texts.landing, c.texts.airtime, c.texts.flights))
             << FlightSpansText(c.flights);
     }
+}
+
+TEST(Units, VarioUnitsAndStoredBounds)
+{
+    // A metre a second in each vario unit, the default following the units, and a stored value
+    // no unit has meaning the default.
+    const struct {
+        uint32_t stored;
+        bool imperial;
+        const char* name;
+        double perMetrePerSecond;
+        double readStep;
+    } cases[] = {
+        {0, false, "m/s", 1.0, 0.1},
+        {0, true, "ft/min", 196.8503937007874, 10},
+        {1, true, "m/s", 1.0, 0.1},
+        {2, false, "ft/min", 196.8503937007874, 10},
+        {3, false, "kt", 1.9438444924406, 0.1},
+        {7, true, "ft/min", 196.8503937007874, 10},
+    };
+    for (const auto& c : cases) {
+        const SpeedUnit unit = VarioSpeedUnit(static_cast<VarioUnit>(c.stored), c.imperial);
+        EXPECT_EQ(unit.name, c.name) << c.stored;
+        EXPECT_NEAR(unit.perMetrePerSecond, c.perMetrePerSecond, 1e-12) << c.stored;
+        EXPECT_EQ(unit.readStep, c.readStep) << c.stored;
+    }
+    // Bounds stored in feet a second, shown in feet a minute to twelve digits, and back.
+    const LengthUnit feet(3.280839895013123, "ft", VarioSpeedUnit(VarioUnit::FeetPerMinute, true));
+    EXPECT_EQ(feet.SpeedShownFromStored(5.0), 300.0);
+    EXPECT_EQ(feet.SpeedShownFromStored(-1.25), -75.0);
+    EXPECT_NEAR(feet.SpeedStoredFromShown(500.0), 500.0 / 60.0, 1e-12);
+    const LengthUnit plain(3.280839895013123, "ft");  // as files have it
+    EXPECT_EQ(plain.SpeedShownFromStored(5.0), 5.0);
+    EXPECT_EQ(plain.Speed(), "ft/s");
+    EXPECT_DOUBLE_EQ(plain.SpeedFromMetres(1.0), 3.280839895013123);
 }

@@ -26,6 +26,7 @@
 #include "app/settings_store.h"
 #include "chart/chart_widget.h"
 #include "config/configuration.h"
+#include "export/csv_export.h"
 #include "test_support.h"
 #include "ui/climbs_view.h"
 #include "ui/column_widths.h"
@@ -420,21 +421,64 @@ TEST_F(Window, ClimbsInThePaneTheStatisticsAndTheChart)
 
 TEST_F(Window, UnitsOnTheChart)
 {
-    for (uint32_t units : {0u, 1u}) {
+    // The length unit and the vario unit chosen: titles, read-out, the climbs' columns and the
+    // vario's custom axis say them; the vario's stored bounds (-5..5 in the units' length a
+    // second) are shown converted and kept as stored when left alone; a CSV keeps the units'
+    // length a second.
+    const struct {
+        UnitSystem units;
+        VarioUnit vario;
+        const char* length;
+        const char* speed;
+        const char* readOut;  // of the vario
+        double bound;         // the custom max shown
+        const char* csvSpeed;
+    } cases[] = {
+        {UnitSystem::Metric, VarioUnit::FollowUnits, "m", "m/s", "^-?[0-9]+\\.[0-9] m/s$", 5, "m/s"},
+        {UnitSystem::Imperial, VarioUnit::FollowUnits, "ft", "ft/min", "^-?[0-9]*[1-9]0 ft/min$|^0 ft/min$", 300,
+         "ft/s"},
+        {UnitSystem::Metric, VarioUnit::Knots, "m", "kt", "^-?[0-9]+\\.[0-9] kt$", 9.71922246220, "m/s"},
+        {UnitSystem::Imperial, VarioUnit::MetresPerSecond, "ft", "m/s", "^-?[0-9]+\\.[0-9] m/s$", 1.524, "ft/s"},
+    };
+    double metricLargest = 0;
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.length) + " " + c.speed;
         Settings stored;
-        stored.units = static_cast<UnitSystem>(units);
+        stored.units = c.units;
+        stored.varioUnit = c.vario;
         OpenWindow(&stored);
         ASSERT_TRUE(frame->OpenFile(kSoaring));
-        const QString unit = units ? "ft" : "m";
+        const QString length = c.length, speed = c.speed;
         // The names stay what CSV headers and settings use; titles, legend and read-out say the unit.
         EXPECT_EQ((QStringList{SeriesAt(0)->m_name, SeriesAt(1)->m_name, SeriesAt(0)->Title(), SeriesAt(1)->Title()}),
-                  (QStringList{"Alt", "Vario", "Alt [" + unit + "]", "Vario [" + unit + "/s]"}));
+                  (QStringList{"Alt", "Vario", "Alt [" + length + "]", "Vario [" + speed + "]"}))
+            << what;
+        EXPECT_EQ(SeriesAt(1)->m_scalingMode, ScalingMode::Custom);
+        EXPECT_EQ(std::pair(SeriesAt(1)->m_min, SeriesAt(1)->m_max), std::pair(-c.bound, c.bound)) << what;
         ChartWidget* chart = frame->Chart();
         const ChartRect plot = chart->PlotRect();
         QTest::mouseMove(chart, QPoint((plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2));
         ASSERT_EQ(chart->ReadOut().size(), 3u);
-        EXPECT_TRUE(chart->ReadOut()[0].second.endsWith(" " + unit)) << chart->ReadOut()[0].second.toStdString();
-        EXPECT_TRUE(chart->ReadOut()[1].second.endsWith(" " + unit + "/s"));
+        EXPECT_TRUE(chart->ReadOut()[0].second.endsWith(" " + length)) << chart->ReadOut()[0].second.toStdString();
+        EXPECT_TRUE(QRegularExpression(c.readOut).match(chart->ReadOut()[1].second).hasMatch())
+            << chart->ReadOut()[1].second.toStdString();
+        EXPECT_EQ(frame->Climbs()->headerItem()->text(5), "Average [" + speed + "]") << what;
+        EXPECT_TRUE(Stat("Climbs", "Best climb").contains(" " + speed + " (climb ")) << what;
+        // The chart's style taken back stores the bounds as they were.
+        frame->EditChartStyle(1, true);
+        EXPECT_EQ(std::pair(frame->CurrentSettings().varioMin, frame->CurrentSettings().varioMax), std::pair(-5.0, 5.0))
+            << what;
+        const QString csv = Path("units.csv");
+        ASSERT_TRUE(frame->ExportLogTo(*frame->Tree()->SelectedLog(), 0, kEndOfLog, ExportType::Csv, csv));
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        double largest = 0;  // of the vario column
+        for (const QByteArray& row : file.readAll().split('\n').mid(1))
+            if (const QList<QByteArray> cells = row.trimmed().split(','); cells.size() >= 3)
+                largest = std::max(largest, std::abs(cells[2].toDouble()));
+        if (metricLargest == 0)
+            metricLargest = largest;
+        EXPECT_NEAR(largest / metricLargest, std::string(c.csvSpeed) == "ft/s" ? 3.280839895 : 1.0, 1e-6) << what;
     }
 }
 

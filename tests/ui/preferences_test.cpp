@@ -62,15 +62,15 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
         for (int k = 0; k < top->childCount(); ++k)
             rows << top->text(0) + "/" + top->child(k)->text(0);
     }
-    EXPECT_EQ(
-        rows.join(", "),
-        "COM Port, Baudrate, Units, Altitude, Temperature, Min log duration, Altitude, Altitude/Kalman filtering, "
-        "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
-        "Altitude/Measurement Sigma, Altitude/Model Sigma from the flight, Altitude/Model Sigma, Vario, "
-        "Vario/Polynomial filtering, "
-        "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
-        "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
-        "Climbs/Longest pause (s)");
+    EXPECT_EQ(rows.join(", "),
+              "COM Port, Baudrate, Units, Vario unit, Altitude, Temperature, Min log duration, Altitude, "
+              "Altitude/Kalman filtering, "
+              "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
+              "Altitude/Measurement Sigma, Altitude/Model Sigma from the flight, Altitude/Model Sigma, Vario, "
+              "Vario/Polynomial filtering, "
+              "Vario/Median filter, Vario/Color, Vario/Alignment, Vario/Custom Min, Vario/Custom Max, Image, "
+              "Image/Width, Image/Height, Climbs, Climbs/Threshold (m/s), Climbs/Shortest climb (s), "
+              "Climbs/Longest pause (s)");
     for (const char* category : {"Altitude", "Vario", "Image", "Climbs"})
         EXPECT_TRUE(list->Category(category)->isExpanded()) << category;
     EXPECT_EQ(Texts(Combo(dialog, "", "Baudrate")), (QStringList{"9600", "19200", "115200", "460800", "921600"}));
@@ -116,30 +116,50 @@ TEST(Preferences, CustomBoundsFollowTheirCategorysAlignment)
 
 TEST(Preferences, CustomBoundsFollowTheUnits)
 {
-    // Bounds in metres become feet when the units change, and come back when they change back;
-    // a bound that is no number stays as typed.
+    // Bounds in metres become feet when the units change, and the vario's follow its unit (m/s
+    // becoming ft/min with them), rounded to the unit's useful digits; they come back exactly
+    // when the units change back. A bound that is no number stays as typed.
     Settings settings;
     settings.altMin = -30;
     settings.altMax = 1000;
     PreferencesDialog dialog(settings, kPorts, nullptr, {1.0, 3.280839895013123});
     QComboBox* units = Combo(dialog, "", "Units");
+    QComboBox* vario = Combo(dialog, "", "Vario unit");
+    EXPECT_EQ(Texts(vario), (QStringList{"m/s", "ft/min", "kt"}));
+    EXPECT_EQ(vario->currentText(), "m/s");
+    const auto shown = [&dialog] {
+        return QStringList{Edit(dialog, "Altitude", "Custom Min")->text(),
+                           Edit(dialog, "Altitude", "Custom Max")->text(), Edit(dialog, "Vario", "Custom Min")->text(),
+                           Edit(dialog, "Vario", "Custom Max")->text()};
+    };
     units->setCurrentIndex(1);
-    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Min")->text(), "-98.4251968503937");
-    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Max")->text(), "3280.83989501312");
-    EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-16.4041994750656");
-    EXPECT_EQ(Edit(dialog, "Vario", "Custom Max")->text(), "16.4041994750656");
+    EXPECT_EQ(vario->currentText(), "ft/min");
+    EXPECT_EQ(shown(), (QStringList{"-98.43", "3280.84", "-984", "984"}));
     Edit(dialog, "Vario", "Custom Max")->setText("x");
     units->setCurrentIndex(0);
-    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Min")->text(), "-30");
-    EXPECT_EQ(Edit(dialog, "Altitude", "Custom Max")->text(), "1000");
-    EXPECT_EQ(Edit(dialog, "Vario", "Custom Min")->text(), "-5");
-    EXPECT_EQ(Edit(dialog, "Vario", "Custom Max")->text(), "x");
+    EXPECT_EQ(vario->currentText(), "m/s");
+    EXPECT_EQ(shown(), (QStringList{"-30", "1000", "-5", "x"}));
     Edit(dialog, "Vario", "Custom Max")->setText("5");
-    units->setCurrentIndex(1);
+    vario->setCurrentIndex(2);  // knots: the altitude's stay
+    EXPECT_EQ(shown(), (QStringList{"-30", "1000", "-9.72", "9.72"}));
+    units->setCurrentIndex(1);  // and knots stay knots
+    EXPECT_EQ(vario->currentText(), "kt");
+    EXPECT_EQ(shown(), (QStringList{"-98.43", "3280.84", "-9.72", "9.72"}));
+    Edit(dialog, "Vario", "Custom Max")->setText("10");  // knots
     dialog.accept();
     EXPECT_EQ(dialog.Edited().units, UnitSystem::Imperial);
-    EXPECT_DOUBLE_EQ(dialog.Edited().varioMax, 5 * 3.280839895013123);
+    EXPECT_EQ(dialog.Edited().varioUnit, VarioUnit::Knots);
+    // Stored in the units' length a second: feet a second here.
+    EXPECT_DOUBLE_EQ(dialog.Edited().varioMin, -5 * 3.280839895013123);
+    EXPECT_DOUBLE_EQ(dialog.Edited().varioMax, 10 * 1852.0 / 3600.0 * 3.280839895013123);
     EXPECT_DOUBLE_EQ(dialog.Edited().altMax, 1000 * 3.280839895013123);
+
+    // The units' own vario unit is stored as following them.
+    PreferencesDialog imperial(dialog.Edited(), kPorts);
+    Combo(imperial, "", "Vario unit")->setCurrentIndex(1);
+    imperial.accept();
+    EXPECT_EQ(imperial.Edited().varioUnit, VarioUnit::FollowUnits);
+    EXPECT_DOUBLE_EQ(imperial.Edited().varioMax, dialog.Edited().varioMax);  // left as shown: exactly kept
 }
 
 namespace {
