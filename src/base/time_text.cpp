@@ -42,6 +42,18 @@ std::string DurationText(double seconds)
     return FormatDuration("%T:%M:%S", static_cast<uint64_t>(whole));
 }
 
+std::string PeriodText(double seconds)
+{
+    if (!(seconds > 0) || !(seconds < 1e9))
+        return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", seconds);
+    std::string out = text;
+    if (out.ends_with(".0"))
+        out.resize(out.size() - 2);
+    return out + " s";
+}
+
 TimeLabelStyle TimeLabelStyleFor(double rangeEndSeconds)
 {
     return std::fabs(std::floor(rangeEndSeconds)) >= 3600.0 ? TimeLabelStyle::HoursMinutesSeconds

@@ -12,6 +12,10 @@ std::string FormatDuration(const std::string& pattern, uint64_t seconds);
 // wrapping at a day ("27:46:40", a season's "312:05:10"); "--:--:--" for no number.
 std::string DurationText(double seconds);
 
+// A sample period as the pilot reads it wherever it is shown: "1 s", "0.1 s", "2.5 s"; "-" for
+// none (not above 0, or no number).
+std::string PeriodText(double seconds);
+
 // Time labels are elapsed times: "MM:SS" below an hour, "H:MM:SS" from one hour
 // on with the total hours unpadded. An axis picks one style for all its labels
 // from its range end, so that they share it.

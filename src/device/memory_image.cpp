@@ -160,8 +160,7 @@ void MemoryImageParser::Run(const uint8_t* data, size_t received, const Configur
 
 FlightRow RowOf(const FlightEntry& entry, int number)
 {
-    const uint32_t perSecond = entry.rate ? 10u / entry.rate : 0u;
-    return {std::to_string(number), std::to_string(perSecond), DurationText(entry.duration)};
+    return {std::to_string(number), PeriodText(entry.rate * 0.1), DurationText(entry.duration)};
 }
 
 std::vector<NumberedLog> BuildDownloadedLogs(const uint8_t* data, size_t received,

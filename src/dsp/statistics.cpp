@@ -127,9 +127,7 @@ LogStatTexts LogStatistics(const BrixoLog& log, const NamedSeries& altitude, con
 {
     LogStatTexts texts;
     texts.duration = TimeLabel(log.Duration());
-    char rate[64];
-    std::snprintf(rate, sizeof rate, "%2.1f sec", log.SamplePeriod());
-    texts.rate = rate;
+    texts.rate = PeriodText(log.SamplePeriod());
     if (!altitude.values.empty())
         texts.maxAltitude = ValueText(
             units.FromMetres(*std::max_element(altitude.values.begin(), altitude.values.end())), units.name.c_str());

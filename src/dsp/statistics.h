@@ -21,7 +21,7 @@ double ValueAt(const NamedSeries& series, double t);
 // The texts of the statistics view's "Log" category.
 struct LogStatTexts {
     std::string duration;                   // time label of the whole seconds
-    std::string rate;                       // "%2.1f sec"
+    std::string rate;                       // "1 s", "0.1 s"
     std::string maxAltitude;                // "%5.1f m" or "%5.1f ft"; empty without altitude values
     std::string reference = "above start";  // what the altitude is measured from
     std::string modelSigma;                 // the smoother's model sigma; empty when not smoothed

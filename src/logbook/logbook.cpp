@@ -31,7 +31,8 @@ namespace {
 
 const char kEntryColumns[] =
     "id, content_hash, date, rate, device_id, record_size, samples, duration, max_altitude, downloaded_at,"
-    " image_id, image_offset, name, flown_at, site, comment, start_elevation, airtime, flight_count, marks";
+    " image_id, image_offset, name, flown_at, site, comment, start_elevation, airtime, flight_count, marks,"
+    " flown_on";
 
 std::string UtcText(FileTime time)
 {
@@ -85,6 +86,10 @@ LogbookEntry EntryOf(const QSqlQuery& q)
         e.flightCount = q.value(18).toInt();
     if (!q.value(19).isNull())
         e.correctedFlights = FlightSpansFromText(q.value(19).toString().toStdString());
+    // A day another program wrote in some other form is passed over.
+    if (!q.value(20).isNull())
+        if (std::string day = q.value(20).toString().toStdString(); FlownOnProblem(day).empty())
+            e.fields.flownOn = std::move(day);
     return e;
 }
 
@@ -417,9 +422,10 @@ Result<ArchiveReport> Logbook::ArchiveDownload(const std::vector<uint8_t>& image
         BindFlight(insert, f.log, Text(FlightHash(f.log)), imageId, f.offset, receivedAt, receivedAt);
         if (!insert.exec())
             return failed(insert);
-        if (insert.numRowsAffected() > 0)
+        if (insert.numRowsAffected() > 0) {
             ++report.added;
-        else
+            report.addedIds.push_back(insert.lastInsertId().toLongLong());
+        } else
             ++report.alreadyThere;
         if (m_afterFlightWritten)
             m_afterFlightWritten(++written);
@@ -499,12 +505,16 @@ Result<std::vector<LogbookEntry>> Logbook::List()
 {
     QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY COALESCE(flown_at, date) DESC, id DESC")
-                    .arg(QLatin1String(kEntryColumns))))
+    if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY id DESC").arg(QLatin1String(kEntryColumns))))
         return Fail(Why(q.lastError()));
     std::vector<LogbookEntry> entries;
     while (q.next())
         entries.push_back(EntryOf(q));
+    // Newest flown first (the time flown, else the day, else the download); the newest added
+    // first among those of one time.
+    std::stable_sort(entries.begin(), entries.end(), [](const LogbookEntry& a, const LogbookEntry& b) {
+        return a.FlownOrDownloaded() > b.FlownOrDownloaded();
+    });
     return entries;
 }
 
@@ -551,7 +561,8 @@ Result<BrixoLog> Logbook::LoadLog(int64_t id, const Configuration& config)
 unsigned ChangedPilotFields(const PilotFields& before, const PilotFields& after)
 {
     return (before.name != after.name ? kPilotName : 0U) | (before.flownAt != after.flownAt ? kPilotFlownAt : 0U) |
-           (before.site != after.site ? kPilotSite : 0U) | (before.comment != after.comment ? kPilotComment : 0U) |
+           (before.flownOn != after.flownOn ? kPilotFlownOn : 0U) | (before.site != after.site ? kPilotSite : 0U) |
+           (before.comment != after.comment ? kPilotComment : 0U) |
            (before.startElevation != after.startElevation ? kPilotStartElevation : 0U);
 }
 
@@ -562,10 +573,33 @@ std::string StartElevationProblem(double metres)
     return "a start elevation lies from -500 to 9000 m above sea level";
 }
 
+std::string FlownOnProblem(const std::string& day)
+{
+    const QDate date = QDate::fromString(QString::fromStdString(day), Qt::ISODate);
+    if (day.size() == 10 && date.isValid() && date.year() >= 1970 && date.year() <= 9999)
+        return {};
+    return "a day flown is written as 2026-12-07, not \"" + day + "\"";
+}
+
+FileTime LogbookEntry::FlownOrDownloaded() const
+{
+    if (fields.flownAt)
+        return *fields.flownAt;
+    if (fields.flownOn) {
+        const QDate day = QDate::fromString(QString::fromStdString(*fields.flownOn), Qt::ISODate);
+        if (day.isValid())
+            return FileTimeFromUnixMs(QDateTime(day, QTime(0, 0), QTimeZone::utc()).toMSecsSinceEpoch());
+    }
+    return date;
+}
+
 Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
 {
     if ((which & kPilotStartElevation) && fields.startElevation)
         if (std::string problem = StartElevationProblem(*fields.startElevation); !problem.empty())
+            return Fail(problem);
+    if ((which & kPilotFlownOn) && fields.flownOn)
+        if (std::string problem = FlownOnProblem(*fields.flownOn); !problem.empty())
             return Fail(problem);
     // Text that is not UTF-8 would be kept with its bad bytes replaced, silently.
     for (const auto& [field, text, what] :
@@ -583,6 +617,7 @@ Status Logbook::SetFields(int64_t id, const PilotFields& fields, unsigned which)
         {kPilotSite, "site", Text(fields.site)},
         {kPilotComment, "comment", Text(fields.comment)},
         {kPilotStartElevation, "start_elevation", Optional(fields.startElevation)},
+        {kPilotFlownOn, "flown_on", Optional(fields.flownOn)},
     };
     QString sets;
     for (const auto& c : columns)

@@ -17,13 +17,16 @@
 class Configuration;
 
 // What the pilot notes about a flight. Empty optionals mean "as the log says": the name
-// the tree gives it, the log's own date, no known start elevation.
+// the tree gives it, the log's own date, no known start elevation. The logger has no clock:
+// the day flown ("2026-12-07", given at the download) and the time flown (given in Log
+// Properties, to the second) are the pilot's.
 struct PilotFields {
     std::optional<std::string> name;
     std::optional<FileTime> flownAt;
     std::string site;
     std::string comment;
     std::optional<double> startElevation;  // metres above sea level
+    std::optional<std::string> flownOn;
 
     bool operator==(const PilotFields&) const = default;
 };
@@ -35,7 +38,8 @@ enum PilotField : unsigned {
     kPilotSite = 4,
     kPilotComment = 8,
     kPilotStartElevation = 16,
-    kAllPilotFields = 31,
+    kPilotFlownOn = 32,
+    kAllPilotFields = 63,
 };
 // The fields in which two differ.
 unsigned ChangedPilotFields(const PilotFields& before, const PilotFields& after);
@@ -45,6 +49,8 @@ unsigned ChangedPilotFields(const PilotFields& before, const PilotFields& after)
 constexpr double kLowestStartElevation = -500.0;
 constexpr double kHighestStartElevation = 9000.0;
 std::string StartElevationProblem(double metres);
+// A day flown as the logbook keeps it, "2026-12-07": "" when it is one, else why not.
+std::string FlownOnProblem(const std::string& day);
 
 // One flight of the logbook, without its records.
 struct LogbookEntry {
@@ -69,6 +75,11 @@ struct LogbookEntry {
     std::optional<std::vector<FlightSpan>> correctedFlights;  // the pilot's marks, when moved
 
     FileTime FlownAt() const { return fields.flownAt.value_or(date); }
+    // Whether the pilot gave the day or the time flown; if not, the log is dated by its download.
+    bool FlownKnown() const { return fields.flownAt || fields.flownOn; }
+    // When it was flown as far as known: the time flown, else the day flown at its start, else
+    // the download.
+    FileTime FlownOrDownloaded() const;
 };
 
 // A log from elsewhere offered to the logbook, and what became of it.
@@ -83,6 +94,7 @@ struct ArchiveReport {
     std::string imageProblem;  // why not; the flights are kept all the same
     int added = 0;
     int alreadyThere = 0;
+    std::vector<int64_t> addedIds;  // the new flights, in the download's order
 };
 
 // The flight's identity: SHA-256 over its rate, record size, device id and raw records,
@@ -135,7 +147,7 @@ public:
     // The logs of a file, all or none in one transaction, each added or found.
     Result<std::vector<AddedLog>> AddAll(const std::vector<const BrixoLog*>& logs, FileTime addedAt);
 
-    // All flights, newest first.
+    // All flights, newest flown first (as far as known: else by their download).
     Result<std::vector<LogbookEntry>> List();
     Result<std::optional<LogbookEntry>> Find(int64_t id);
     Result<std::optional<LogbookEntry>> FindByHash(const std::string& hash);

@@ -41,8 +41,12 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "ALTER TABLE flights ADD COLUMN flight_count INTEGER",
         "ALTER TABLE flights ADD COLUMN marks TEXT",
     },
+    // 4: the day flown, "2026-12-07", as the pilot gave it at the download.
+    {
+        "ALTER TABLE flights ADD COLUMN flown_on TEXT",
+    },
 };
-static_assert(kLogbookSchema == 3, "one list of statements per version");
+static_assert(kLogbookSchema == 4, "one list of statements per version");
 
 }  // namespace
 

@@ -197,13 +197,13 @@ TEST(MemoryImage, ListingRules)
         bool listed;
         std::string rateText;
     } cases[] = {
-        {"ten records with the header at the minimum", 10, 7, 10, false, "1"},  // (10 * 10) / 10 = 10
-        {"rate 0", 0, 500, 0, false, "0"},
-        {"seven records at rate 1", 1, 7, 0, true, "10"},  // (10 * 1) / 10 = 1
-        {"six records at rate 1", 1, 6, 0, false, "10"},   // (9 * 1) / 10 = 0
-        {"rate above 10", 25, 100, 0, true, "0"},
-        {"equal to the minimum", 10, 297, 300, false, "1"},  // 300 records with the header: 300 s
-        {"one second more", 10, 298, 300, true, "1"},
+        {"ten records with the header at the minimum", 10, 7, 10, false, "1 s"},  // (10 * 10) / 10 = 10
+        {"rate 0", 0, 500, 0, false, "-"},
+        {"seven records at rate 1", 1, 7, 0, true, "0.1 s"},  // (10 * 1) / 10 = 1
+        {"six records at rate 1", 1, 6, 0, false, "0.1 s"},   // (9 * 1) / 10 = 0
+        {"rate above 10", 25, 100, 0, true, "2.5 s"},
+        {"equal to the minimum", 10, 297, 300, false, "1 s"},  // 300 records with the header: 300 s
+        {"one second more", 10, 298, 300, true, "1 s"},
     };
     for (const auto& c : cases) {
         BrixoLog f = Flight(config, c.rate, c.records);
@@ -215,7 +215,7 @@ TEST(MemoryImage, ListingRules)
         }
     }
     const FlightRow row = RowOf(FlightEntry{16, 10, true, 10, 3725.0, 59, {}}, 12);
-    EXPECT_EQ(std::vector({row.flight, row.rate, row.duration}), std::vector<std::string>({"12", "1", "01:02:05"}));
+    EXPECT_EQ(std::vector({row.flight, row.rate, row.duration}), std::vector<std::string>({"12", "1 s", "01:02:05"}));
     // Twelve days at a sample a second fit a memory: the hours go on past a day.
     EXPECT_EQ(RowOf(FlightEntry{16, 10, true, 10, 100000.0, 59, {}}, 1).duration, "27:46:40");
 }

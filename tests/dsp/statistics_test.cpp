@@ -34,10 +34,10 @@ TEST(Statistics, LogTexts)
         bool imperial;
         std::string texts;  // duration, rate and highest altitude
     } cases[] = {
-        {10, 300, {0, 1234.56}, false, "05:00|1.0 sec|1234.6 m"},
-        {1, 36010, {0, 5}, true, "1:00:01|0.1 sec| 10.0 ft"},  // in the unit shown: two to the metre here
-        {25, 2, {-3, -7}, false, "00:05|2.5 sec| -3.0 m"},
-        {10, 1, {}, false, "00:01|1.0 sec|"},
+        {10, 300, {0, 1234.56}, false, "05:00|1 s|1234.6 m"},
+        {1, 36010, {0, 5}, true, "1:00:01|0.1 s| 10.0 ft"},  // in the unit shown: two to the metre here
+        {25, 2, {-3, -7}, false, "00:05|2.5 s| -3.0 m"},
+        {10, 1, {}, false, "00:01|1 s|"},
     };
     for (const auto& c : cases) {
         const BrixoLog log = LogOf(config, 59, c.rate, std::vector<uint8_t>(c.records * 2, 7));

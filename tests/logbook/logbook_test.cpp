@@ -124,8 +124,12 @@ TEST_F(LogbookTest, WhatThePilotNotesStaysAndOneHashFindsTheFlight)
     const BrixoLog flight = Flight(config, 50000, 200);
     ASSERT_TRUE(Archive(*book, {flight}, now).Ok());
     const int64_t id = (*book->List())[0].id;
-    const PilotFields fields{"Evening at the ridge", FileTimeFromUnixMs(1780000600000), "Ridge West",
-                             "Smooth air.\nLanded at 19:40.", 812.5};
+    const PilotFields fields{"Evening at the ridge",
+                             FileTimeFromUnixMs(1780000600000),
+                             "Ridge West",
+                             "Smooth air.\nLanded at 19:40.",
+                             812.5,
+                             {}};
     ASSERT_TRUE(book->SetFields(id, fields).Ok());
     book.reset();
 
@@ -281,12 +285,12 @@ TEST_F(LogbookTest, AChangeWritesItsFieldsAloneAndKeepsTheElevationInBounds)
     const PilotFields read = (*mine->Find(*id))->fields;
     {
         auto other = Open();
-        ASSERT_TRUE(other->SetFields(*id, {{}, {}, "Ridge West", "", {}}, kPilotSite).Ok());
+        ASSERT_TRUE(other->SetFields(*id, {{}, {}, "Ridge West", "", {}, {}}, kPilotSite).Ok());
     }
     PilotFields edited = read;
     edited.name = "Morning";
     ASSERT_TRUE(mine->SetFields(*id, edited, ChangedPilotFields(read, edited)).Ok());
-    EXPECT_EQ((*mine->Find(*id))->fields, (PilotFields{"Morning", {}, "Ridge West", "", {}}));
+    EXPECT_EQ((*mine->Find(*id))->fields, (PilotFields{"Morning", {}, "Ridge West", "", {}, {}}));
 
     const struct {
         double metres;
@@ -419,7 +423,7 @@ TEST_F(LogbookTest, AFirstVersionLogbookIsMigrated)
     EXPECT_EQ((*entries)[0].fields, PilotFields{});
     EXPECT_EQ((*entries)[0].maxAltitude, AltitudeFactsOf(flight).maxAltitude);  // learnt on opening
     EXPECT_FALSE(Scalar(Db(), "SELECT max_altitude FROM flights").isNull());
-    ASSERT_TRUE(book->SetFields((*entries)[0].id, {"Old flight", {}, "Hill", "", 300.0}).Ok());
+    ASSERT_TRUE(book->SetFields((*entries)[0].id, {"Old flight", {}, "Hill", "", 300.0, {}}).Ok());
 }
 
 TEST_F(LogbookTest, ASecondVersionLogbookLearnsEveryFlightsAirtime)
@@ -470,7 +474,7 @@ TEST_F(LogbookTest, ASecondVersionLogbookLearnsEveryFlightsAirtime)
 
     auto book = Open();
     ASSERT_TRUE(book);
-    EXPECT_EQ(Scalar(Db(), "PRAGMA user_version").toInt(), 3);
+    EXPECT_EQ(Scalar(Db(), "PRAGMA user_version").toInt(), Logbook::kSchemaVersion);
     auto entries = book->List();
     ASSERT_TRUE(entries.Ok()) << entries.Error();
     ASSERT_EQ(entries->size(), 3u);

@@ -152,9 +152,9 @@ TEST_F(ToolTest, CommandsPrintExactly)
         {QStringList{"csv", Path("ten.alt"), "1", "--from", "2.0", "--to", "3.0"} + plain, 0,
          head + "0.000000,4.000000,2.000000\r\n0.500000,5.000000,2.000000\r\n1.000000,6.000000,2.000000\r\n", ""},
         {QStringList{"stats", Path("ten.alt"), "1"} + plain, 0,
-         "Log/Duration: 00:05\nLog/Rate: 0.5 sec\nLog/max Altitude:   9.0 m\n", ""},
+         "Log/Duration: 00:05\nLog/Rate: 0.5 s\nLog/max Altitude:   9.0 m\n", ""},
         {QStringList{"stats", Path("ten.alt"), "1", "--from", "1", "--to", "3", "--set", "Units=1"} + plain, 0,
-         "Log/Duration: 00:05\nLog/Rate: 0.5 sec\nLog/max Altitude:   9.0 ft\n"
+         "Log/Duration: 00:05\nLog/Rate: 0.5 s\nLog/max Altitude:   9.0 ft\n"
          "Selection/Duration: 00:02\nSelection/start Altitude:   2.0 ft\nSelection/end Altitude:   6.0 ft\n"
          "Selection/max Altitude:   6.0 ft\nSelection/min Vario:   2.0 ft/s\nSelection/max Vario:   2.0 ft/s\n"
          "Selection/avr Vario:   2.0 ft/s\n",

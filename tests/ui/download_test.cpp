@@ -121,7 +121,8 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     // The 2-second flight is not listed; the rows: number, records a second, duration (the estimate
     // counts the header as three records).
     const QTreeWidgetItem* second = dialog.List()->topLevelItem(1);
-    EXPECT_EQ((QStringList{second->text(0), second->text(1), second->text(2)}), (QStringList{"2", "2", "00:07:31"}));
+    EXPECT_EQ((QStringList{second->text(0), second->text(1), second->text(2)}),
+              (QStringList{"2", "0.5 s", "00:07:31"}));
     dialog.List()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     QTest::mouseClick(dialog.Button(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

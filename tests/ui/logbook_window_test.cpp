@@ -353,7 +353,7 @@ TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
     frame->m_runDialog = [&](QDialog& d) {
         auto& dialog = static_cast<LogPropertiesDialog&>(d);
         auto other = Logbook::Open(frame->LogbookOpen()->Folder(), config);
-        EXPECT_TRUE(other.Ok() && (*other)->SetFields(*id, {{}, {}, "Ridge West", "", {}}, kPilotSite).Ok());
+        EXPECT_TRUE(other.Ok() && (*other)->SetFields(*id, {{}, {}, "Ridge West", "", {}, {}}, kPilotSite).Ok());
         dialog.m_name->setText("Evening glide");
         dialog.accept();
         return dialog.result();

@@ -325,7 +325,7 @@ TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
     EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));
     EXPECT_EQ(frame->Chart()->SeriesCount(), 2);  // named as UnitsOnTheChart checks
     EXPECT_EQ((QStringList{Stat("Log", "Duration"), Stat("Log", "Rate"), Stat("Log", "max Altitude")}),
-              (QStringList{"1:00:00", "1.0 sec", "1440.7 m"}));
+              (QStringList{"1:00:00", "1 s", "1440.7 m"}));
     EXPECT_TRUE(frame->Statistics()->List()->Category("Log")->isExpanded());
     EXPECT_FALSE(frame->Statistics()->List()->Category("Selection")->isExpanded());
 

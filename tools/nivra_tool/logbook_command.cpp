@@ -100,8 +100,8 @@ int Show(const ToolArgs& args)
     else
         std::printf("Airtime: %s (the logger-on time: the altitude could not be analysed)\n",
                     DurationText(e.airtime).c_str());
-    std::printf("Samples: %llu\nRate: %u\nDevice: %u\n", static_cast<unsigned long long>(e.samples), e.rate,
-                e.deviceId);
+    std::printf("Samples: %llu\nRate: %s\nDevice: %u\n", static_cast<unsigned long long>(e.samples),
+                PeriodText(e.rate * 0.1).c_str(), e.deviceId);
     std::printf("Max altitude: %s\n", optional(e.maxAltitude, "m").c_str());
     std::printf("Downloaded: %s\n", e.downloadedAt.c_str());
     std::printf("Hash: %s\n", e.hash.c_str());
