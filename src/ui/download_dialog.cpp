@@ -1,7 +1,11 @@
 #include "ui/download_dialog.h"
 
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -36,14 +40,27 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     m_list->setHeaderLabels(
         {QStringLiteral("Flight"), QStringLiteral("Rate"), QStringLiteral("Duration"), QStringLiteral("Remark")});
     // The units, which the short titles leave out.
-    const char* tips[] = {"The flight's number in the logger's memory", "Samples per second",
+    const char* tips[] = {"The flight's number in the logger's memory", "The time between two samples",
                           "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"};
     for (int column = 0; column < 4; ++column)
         m_list->headerItem()->setToolTip(column, QString::fromLatin1(tips[column]));
     m_list->header()->resizeSection(0, 70);
-    m_list->header()->resizeSection(1, 40);
+    m_list->header()->resizeSection(1, 50);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     layout->addWidget(m_list);
+    // The logger has no clock: the day and the place come from the pilot.
+    m_flownOn = new QDateEdit(QDate::currentDate());
+    m_flownOn->setCalendarPopup(true);
+    m_flownOn->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_flownOn->setToolTip(QStringLiteral("The day these flights were flown: the logger has no clock"));
+    m_site = new QComboBox;
+    m_site->setEditable(true);
+    m_site->setInsertPolicy(QComboBox::NoInsert);
+    m_site->lineEdit()->setPlaceholderText(QStringLiteral("where they were flown"));
+    auto* notes = new QFormLayout;
+    notes->addRow(QStringLiteral("Flown on:"), m_flownOn);
+    notes->addRow(QStringLiteral("Site:"), m_site);
+    layout->addLayout(notes);
     m_kept = new QLabel;
     m_kept->setWordWrap(true);
     m_kept->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -84,6 +101,25 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
 }
 
 DownloadDialog::~DownloadDialog() = default;
+
+void DownloadDialog::OfferSites(const QStringList& sites)
+{
+    const QString typed = m_site->currentText();
+    m_site->clear();
+    m_site->addItems(sites);
+    m_site->setCurrentIndex(-1);
+    m_site->setEditText(typed);
+}
+
+std::string DownloadDialog::FlownOn() const
+{
+    return m_flownOn->date().toString(Qt::ISODate).toStdString();
+}
+
+std::string DownloadDialog::Site() const
+{
+    return m_site->currentText().trimmed().toStdString();
+}
 
 Status DownloadDialog::OpenLink(const std::string& portName, uint32_t bitsPerSecond)
 {

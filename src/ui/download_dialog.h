@@ -8,6 +8,8 @@
 #include "device/download_session.h"
 
 class Configuration;
+class QComboBox;
+class QDateEdit;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -61,6 +63,14 @@ public:
     // What became of the download in the logbook.
     QLabel* KeptLine() const { return m_kept; }
     QPushButton* Button() const { return m_button; }
+    // "Flown on" (today unless changed) and "Site" (typed, or one used before) for the flights
+    // the logbook keeps of this download.
+    void OfferSites(const QStringList& sites);
+    QDateEdit* FlownOnEdit() const { return m_flownOn; }
+    QComboBox* SiteBox() const { return m_site; }
+    // As given when the dialog closed: the day ("2026-12-07") and the site (trimmed; empty: none).
+    std::string FlownOn() const;
+    std::string Site() const;
 
     void done(int result) override;
 
@@ -81,6 +91,8 @@ private:
     QProgressBar* m_progress;
     QLabel* m_kept;
     QTreeWidget* m_list;
+    QDateEdit* m_flownOn;
+    QComboBox* m_site;
     QPushButton* m_button;
     QTimer* m_timer;
 };

@@ -30,12 +30,21 @@ QString LengthText(double metres, const LengthUnit& unit)
     return QString::number(std::round(unit.FromMetres(metres) * 10.0) / 10.0, 'g', 15);
 }
 
+// The time flown as given; else the day flown, at its start; else the log's own date (its download).
+FileTime ShownDate(const BrixoLog& log, const PilotFields& fields)
+{
+    LogbookEntry entry;
+    entry.date = log.m_date;
+    entry.fields = fields;
+    return entry.FlownOrDownloaded();
+}
+
 }  // namespace
 
 LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields& fields, const QString& defaultName,
                                          const LengthUnit& unit, QWidget* parent)
     : QDialog(parent),
-      m_shownDate(fields.flownAt.value_or(log.m_date)),
+      m_shownDate(ShownDate(log, fields)),
       m_unit(unit),
       m_defaultName(defaultName),
       m_given(fields),
@@ -86,6 +95,7 @@ void LogPropertiesDialog::accept()
     // The picker shows whole seconds: a date left as it was shown stays as it was given (the
     // time flown the pilot noted, or none), whatever the log's own date.
     f.flownAt = date / 10000000 == m_shownDate / 10000000 ? m_given.flownAt : std::optional<FileTime>(date);
+    f.flownOn = m_given.flownOn;  // the day flown given at the download; a time set here comes first
     f.site = m_site->text().trimmed().toStdString();
     f.comment = m_comment->toPlainText().toStdString();
     const QString elevation = m_elevation->text().trimmed();

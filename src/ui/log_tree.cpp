@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
+#include "base/time_text.h"
+
 namespace {
 
 // Deleting the item deletes its log.
@@ -64,6 +66,10 @@ void LogTree::AddLog(const QString& name, const BrixoLog& log, const QString& de
     auto* item = new LogItem(this, name, log);
     item->setIcon(0, m_fileIcon);
     item->setData(0, kDefaultNameRole, defaultName.isEmpty() ? name : defaultName);
+    // Written as the download dialog and the logbook write them, also under a name given.
+    item->setToolTip(0, QStringLiteral("Duration %1, a sample every %2")
+                            .arg(QString::fromStdString(DurationText(log.Duration())),
+                                 QString::fromStdString(PeriodText(log.SamplePeriod()))));
 }
 
 QString LogTree::DefaultName(const QTreeWidgetItem* item) const

@@ -21,7 +21,7 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kSecondsRole = Qt::UserRole + 2;  // the airtime
 constexpr int kFlightsRole = Qt::UserRole + 3;  // the flights in the log
 
-enum Column { kDate, kName, kSite, kDuration, kAirtime, kFlights, kMaxAltitude, kDevice };
+enum Column { kDate, kName, kSite, kDuration, kRate, kAirtime, kFlights, kMaxAltitude, kDevice, kDownloaded };
 
 // Sorts by the numbers behind the texts where there are any.
 class EntryItem : public QTreeWidgetItem {
@@ -59,8 +59,11 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Site"),
-                              QStringLiteral("Duration"), QStringLiteral("Airtime"), QStringLiteral("Flights"),
-                              QStringLiteral("Max altitude"), QStringLiteral("Device")});
+                              QStringLiteral("Duration"), QStringLiteral("Rate"), QStringLiteral("Airtime"),
+                              QStringLiteral("Flights"), QStringLiteral("Max altitude"), QStringLiteral("Device"),
+                              QStringLiteral("Downloaded")});
+    m_table->headerItem()->setToolTip(kDate, QStringLiteral("When it was flown, as you gave it; in grey, the day "
+                                                            "it was downloaded, where you gave none"));
     m_table->headerItem()->setToolTip(kDuration, QStringLiteral("How long the logger was on"));
     m_table->headerItem()->setToolTip(kAirtime, QStringLiteral("From takeoff to landing, every flight of the log"));
     m_widths = new ColumnWidths(m_table);
@@ -98,9 +101,21 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
     m_table->headerItem()->setText(kMaxAltitude, QStringLiteral("Max altitude [%1]").arg(unit));
     for (const LogbookEntry& e : entries) {
         auto* item = new EntryItem(m_table);
-        const FileTime flown = e.FlownAt();
-        item->setText(kDate, DateText(flown));
+        // The logger has no clock: the time or the day flown as the pilot gave them, else the
+        // download's day, in grey.
+        const FileTime flown = e.FlownOrDownloaded();
+        item->setText(kDate, e.fields.flownAt   ? DateText(*e.fields.flownAt)
+                             : e.fields.flownOn ? QString::fromStdString(*e.fields.flownOn)
+                                                : DateText(e.date).left(10));
         item->setData(kDate, kSortRole, static_cast<double>(flown));
+        if (!e.FlownKnown()) {
+            item->setForeground(kDate, palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(kDate, QStringLiteral("Downloaded on this day; the day flown was not given"));
+        }
+        item->setText(kRate, QString::fromStdString(PeriodText(e.rate * 0.1)));
+        item->setData(kRate, kSortRole, static_cast<double>(e.rate));
+        item->setText(kDownloaded, DateText(e.date));
+        item->setData(kDownloaded, kSortRole, static_cast<double>(e.date));
         item->setText(kName, QString::fromStdString(e.fields.name.value_or("")));
         item->setText(kSite, QString::fromStdString(e.fields.site));
         item->setText(kDuration, QString::fromStdString(DurationText(e.duration)));
@@ -120,7 +135,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
             item->setData(kMaxAltitude, kSortRole, *e.maxAltitude);
         }
         item->setText(kDevice, deviceName(e.deviceId));
-        for (int column : {kDuration, kAirtime, kFlights, kMaxAltitude})
+        for (int column : {kDuration, kRate, kAirtime, kFlights, kMaxAltitude})
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, kIdRole, static_cast<qlonglong>(e.id));
         item->setData(0, kSecondsRole, e.airtime);

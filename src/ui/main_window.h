@@ -148,6 +148,11 @@ private:
     bool ExportLogToNow(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
     bool TakeDownloadNow(DownloadDialog& dialog);
     void OnImportImage();
+    // The sites of the logbook's flights, the latest flown first, each once.
+    QStringList UsedSites();
+    // The day flown and the site given in the download dialog, written to the flights the
+    // download added to the logbook (a site only when one was given).
+    void NoteDownloadedFlights(const std::string& flownOn, const std::string& site);
     QString KeepDownloadNow(DownloadSession& session);
     std::optional<LogbookEntry> LogbookEntryOf(const BrixoLog& log);
     // The flight's start elevation when the altitude is shown above sea level.
@@ -255,8 +260,9 @@ private:
     std::map<std::string, std::vector<FlightSpan>> m_correctedElsewhere;
     std::unique_ptr<Logbook> m_logbook;
     QString m_logbookProblem;
-    QString m_lookupProblem;      // the last reason a log could not be looked up in the logbook, told once
-    bool m_downloadKept = false;  // the last download is in the logbook
+    QString m_lookupProblem;                 // the last reason a log could not be looked up in the logbook, told once
+    bool m_downloadKept = false;             // the last download is in the logbook
+    std::vector<int64_t> m_addedByDownload;  // the flights it added there
     LogbookView* m_logbookView = nullptr;
     QTabWidget* m_leftTabs = nullptr;
     ClimbsView* m_climbsView = nullptr;

@@ -77,6 +77,37 @@ void MainWindow::RefreshLogbook()
                         m_config.UnitScale("linear", imperial ? "imperial" : "metric"), deviceName);
 }
 
+QStringList MainWindow::UsedSites()
+{
+    QStringList sites;
+    if (!m_logbook)
+        return sites;
+    if (const auto entries = m_logbook->List())
+        for (const LogbookEntry& e : *entries)
+            if (const QString site = QString::fromStdString(e.fields.site).trimmed();
+                !site.isEmpty() && !sites.contains(site))
+                sites << site;
+    return sites;
+}
+
+void MainWindow::NoteDownloadedFlights(const std::string& flownOn, const std::string& site)
+{
+    if (!m_logbook || m_addedByDownload.empty())
+        return;
+    PilotFields fields;
+    fields.flownOn = flownOn;
+    fields.site = site;
+    const unsigned which = kPilotFlownOn | (site.empty() ? 0U : kPilotSite);
+    for (int64_t id : m_addedByDownload)
+        if (Status s = m_logbook->SetFields(id, fields, which); !s) {
+            m_warn(QStringLiteral("The day flown and the site could not be noted in the logbook: %1")
+                       .arg(QString::fromStdString(s.Error())));
+            break;
+        }
+    m_addedByDownload.clear();
+    RefreshLogbook();
+}
+
 QString MainWindow::KeepDownloadNow(DownloadSession& session)
 {
     if (!m_logbook)
@@ -90,6 +121,7 @@ QString MainWindow::KeepDownloadNow(DownloadSession& session)
                    "The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
             .arg(QString::fromStdString(kept.Error()));
     m_downloadKept = true;
+    m_addedByDownload = kept->report.addedIds;
     RefreshLogbook();
     return QString::fromStdString(KeptText(*kept));
 }

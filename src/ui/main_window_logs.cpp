@@ -364,7 +364,10 @@ void MainWindow::RunDownloadDialog(DownloadDialog& dialog)
         const auto found = m_logbook->FindByHash(FlightHash(log));
         return found && found->has_value();
     };
+    m_addedByDownload.clear();
+    dialog.OfferSites(UsedSites());
     m_runDialog(dialog);
+    NoteDownloadedFlights(dialog.FlownOn(), dialog.Site());
     TakeDownload(dialog);
 }
 

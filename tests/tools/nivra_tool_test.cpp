@@ -237,6 +237,8 @@ TEST_F(ToolTest, MistakesAreToldWithTheirStatus)
         {{"download", "--port", nowhere}, 2, "", "-o OUT.alt"},
         {{"logbook", "set", "1", "--elevation", "1e308"}, 2, "", "from -500 to 9000, not \"1e308\""},
         {{"logbook", "set", "1", "--elevation", "9000.5"}, 2, "", "from -500 to 9000"},
+        {{"logbook", "set", "1", "--flown-on", "2026-02-30"}, 2, "", "a day as 2026-12-07, not \"2026-02-30\""},
+        {{"logbook", "set", "1", "--flown-on", "7.12.2026"}, 2, "", "a day as 2026-12-07"},
     });
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFile::exists(Path("none.alt")));
@@ -413,6 +415,12 @@ TEST_F(ToolTest, DownloadFromTheSimulator)
     ASSERT_EQ(Tool({"logbook", "set", "1", "--elevation", "250", "--name", "Hop"}).status, 0);
     const ToolRun show = Tool({"logbook", "show", "1"});
     EXPECT_NE(show.out.find("Name: Hop\n"), std::string::npos) << show.out;
+    // Dated by the download until the pilot gives the day flown; the rate as everywhere.
+    EXPECT_NE(show.out.find(" (downloaded; no day flown given)\n"), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("\nRate: 0.1 s\n"), std::string::npos) << show.out;
+    ASSERT_EQ(Tool({"logbook", "set", "1", "--flown-on", "2026-11-28"}).status, 0);
+    EXPECT_NE(Tool({"logbook", "show", "1"}).out.find("\nDate: 2026-11-28\n"), std::string::npos);
+    EXPECT_NE(Tool({"logbook", "list"}).out.find("1\t2026-11-28\tHop\t"), std::string::npos);
     // A name cannot fake a line of its own; bytes that are not UTF-8 are refused.
     ASSERT_EQ(Tool({"logbook", "set", "1", "--site", "Ridge\nMax altitude: 9999.0 m"}).status, 0);
     EXPECT_NE(Tool({"logbook", "show", "1"}).out.find("Site: Ridge Max altitude: 9999.0 m\n"), std::string::npos);

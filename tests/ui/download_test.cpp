@@ -79,7 +79,7 @@ TEST_F(Download, CompleteTransferReplacesTheTree)
     QStringList tips;
     for (int column = 0; column < 4; ++column)
         tips << dialog.List()->headerItem()->toolTip(column);
-    EXPECT_EQ(tips, (QStringList{"The flight's number in the logger's memory", "Samples per second",
+    EXPECT_EQ(tips, (QStringList{"The flight's number in the logger's memory", "The time between two samples",
                                  "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"}));
     // Noise before the signature: bytes, but no share of the memory yet.
     line.Send(image, 0, 3);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QLabel>
@@ -38,15 +40,19 @@ protected:
     QString ImagesFolder() const { return Path("data/Nivra/images"); }
 
     // The download dialog, once feed has given it its bytes, closed with OK when the transfer is
-    // complete and the logbook's line says what was kept.
-    void AnswerDownloads(QString& kept, const std::function<void()>& feed = {})
+    // complete and the logbook's line says what was kept (after fill, when given, filled in the
+    // pilot's notes).
+    void AnswerDownloads(QString& kept, const std::function<void()>& feed = {},
+                         const std::function<void(DownloadDialog&)>& fill = {})
     {
-        frame->m_runDialog = [&kept, feed](QDialog& d) {
+        frame->m_runDialog = [&kept, feed, fill](QDialog& d) {
             auto& dialog = static_cast<DownloadDialog&>(d);
             dialog.show();
             if (feed)
                 feed();
             EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Completed() && !dialog.KeptLine()->text().isEmpty(); }));
+            if (fill)
+                fill(dialog);
             kept = dialog.KeptLine()->text();
             dialog.done(QDialog::Accepted);
             return dialog.result();
@@ -91,7 +97,13 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     ASSERT_EQ(images.size(), 1);
     EXPECT_EQ(FileBytes(ImagesFolder() + "/" + images[0]), std::string(image.begin(), image.end()));
     EXPECT_EQ(Column(3), (QStringList{"00:07:30", "00:06:40"}));
-    EXPECT_EQ(Column(7), (QStringList{"Brixo", "Brixo"}));
+    EXPECT_EQ(Column(4), (QStringList{"0.5 s", "1 s"}));
+    EXPECT_EQ(Column(8), (QStringList{"Brixo", "Brixo"}));
+    // Flown today unless the pilot says otherwise; downloaded now.
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(Column(0), (QStringList{today, today}));
+    EXPECT_TRUE(Column(9)[0].startsWith(QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd")))
+        << Column(9)[0].toStdString();
     // The airtime as the logbook found it, and its sum in the totals.
     auto entries = frame->LogbookOpen()->List();
     ASSERT_TRUE(entries.Ok() && entries->size() == 2);
@@ -103,7 +115,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
         flights += e.flightCount.value_or(1);
         total += e.airtime;
     }
-    EXPECT_EQ(Column(4), airtimes);
+    EXPECT_EQ(Column(5), airtimes);
     EXPECT_EQ(frame->LogbookPane()->Totals()->text(),
               QStringLiteral("2 logs, %1 flight%2, airtime %3")
                   .arg(flights)
@@ -149,6 +161,7 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     QTest::mouseClick(frame->LogbookPane()->OpenButton(), Qt::LeftButton);
     ASSERT_EQ(frame->Tree()->topLevelItemCount(), 1);
     EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "Morning thermals");
+    EXPECT_EQ(frame->Tree()->topLevelItem(0)->toolTip(0), "Duration 00:06:40, a sample every 1 s");
     EXPECT_EQ(frame->Chart()->SeriesCount(), 2);
 
     // Above sea level: the start elevation is added to the whole flight.
@@ -177,6 +190,51 @@ TEST_F(LogbookWindow, ADownloadIsKeptAndItsNotesLastTillTheNextDay)
     QTest::mouseClick(frame->LogbookPane()->DeleteButton(), Qt::LeftButton);
     EXPECT_EQ(std::pair(asked, frame->LogbookPane()->Table()->topLevelItemCount()), std::pair(1, 0));
     EXPECT_EQ(QDir(ImagesFolder()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(LogbookWindow, TheDownloadNotesTheDayAndTheSiteOfItsNewFlights)
+{
+    // A first download flown on 28 November at a site typed in; a second holding that flight
+    // and a new one, at a site chosen from those used before: the new one alone takes its notes.
+    const BrixoLog a = Flight(config, 10, 400, 50000), b = Flight(config, 10, 300, 46000);
+    const std::vector<uint8_t> first = MemoryImageOf({&a}), both = MemoryImageOf({&a, &b});
+    WriteText(Path("first.mem"), std::string(first.begin(), first.end()));
+    WriteText(Path("both.mem"), std::string(both.begin(), both.end()));
+    QString kept;
+    QStringList offered;
+    const auto fill = [&offered](const QDate& day, const QString& site) {
+        return [&offered, day, site](DownloadDialog& dialog) {
+            offered.clear();
+            for (int i = 0; i < dialog.SiteBox()->count(); ++i)
+                offered << dialog.SiteBox()->itemText(i);
+            EXPECT_EQ(dialog.FlownOnEdit()->date(), QDate::currentDate());
+            dialog.FlownOnEdit()->setDate(day);
+            dialog.SiteBox()->setEditText(site);
+        };
+    };
+    AnswerDownloads(kept, {}, fill(QDate(2026, 11, 28), "  Ridge West "));
+    ASSERT_TRUE(frame->ImportImage(Path("first.mem")));
+    EXPECT_EQ(offered, QStringList());
+    AnswerDownloads(kept, {}, fill(QDate(2026, 11, 30), "Ridge West"));
+    ASSERT_TRUE(frame->ImportImage(Path("both.mem")));
+    EXPECT_EQ(kept, "Kept in the logbook: 1 new flight, 1 there already.");
+    EXPECT_EQ(offered, QStringList{"Ridge West"});
+    // Newest flown first; the first flight keeps its day.
+    EXPECT_EQ(Column(0), (QStringList{"2026-11-30", "2026-11-28"}));
+    EXPECT_EQ(Column(2), (QStringList{"Ridge West", "Ridge West"}));
+    const auto entryOf = [this](const BrixoLog& log) {
+        auto entry = frame->LogbookOpen()->FindByHash(FlightHash(log));
+        EXPECT_TRUE(entry.Ok() && *entry);
+        return entry.Ok() && *entry ? **entry : LogbookEntry{};
+    };
+    EXPECT_EQ(entryOf(a).fields.flownOn, "2026-11-28");
+    EXPECT_EQ(entryOf(b).fields.flownOn, "2026-11-30");
+    EXPECT_FALSE(entryOf(b).fields.flownAt);  // the time of day stays unknown
+    // A replay that adds nothing changes nothing; no site given writes none.
+    AnswerDownloads(kept, {}, fill(QDate(2026, 12, 1), ""));
+    ASSERT_TRUE(frame->ImportImage(Path("both.mem")));
+    EXPECT_EQ(Column(0), (QStringList{"2026-11-30", "2026-11-28"}));
+    EXPECT_EQ(entryOf(b).fields.site, "Ridge West");
 }
 
 TEST_F(LogbookWindow, AnImportedImageIsShownAsADownloadAndKeptOnce)

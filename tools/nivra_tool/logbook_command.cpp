@@ -40,6 +40,14 @@ std::string DateText(FileTime time)
         .toStdString();
 }
 
+// When it was flown as the pilot gave it (the time, or the day); the download's time otherwise.
+std::string FlownText(const LogbookEntry& e)
+{
+    if (e.fields.flownAt)
+        return DateText(*e.fields.flownAt);
+    return e.fields.flownOn ? *e.fields.flownOn : DateText(e.date);
+}
+
 // One line of a field: tabs and line ends would break the table.
 std::string Cell(const std::string& text)
 {
@@ -69,10 +77,10 @@ int List(const ToolArgs& args)
     if (!entries)
         throw ToolError{"the logbook cannot be read: " + entries.Error()};
     for (const LogbookEntry& e : *entries)
-        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\t%.1f\t%s\n", static_cast<long long>(e.id),
-                    DateText(e.FlownAt()).c_str(), Cell(e.fields.name.value_or("")).c_str(),
-                    Cell(e.fields.site).c_str(), e.duration, static_cast<unsigned long long>(e.samples), e.deviceId,
-                    e.airtime, e.flightCount ? std::to_string(*e.flightCount).c_str() : "-");
+        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\t%.1f\t%s\n", static_cast<long long>(e.id), FlownText(e).c_str(),
+                    Cell(e.fields.name.value_or("")).c_str(), Cell(e.fields.site).c_str(), e.duration,
+                    static_cast<unsigned long long>(e.samples), e.deviceId, e.airtime,
+                    e.flightCount ? std::to_string(*e.flightCount).c_str() : "-");
     return 0;
 }
 
@@ -90,7 +98,7 @@ int Show(const ToolArgs& args)
     std::printf("Id: %lld\n", static_cast<long long>(e.id));
     // One line each: a line end inside a name or a site could fake a line of its own.
     std::printf("Name: %s\n", e.fields.name ? Cell(*e.fields.name).c_str() : "-");
-    std::printf("Date: %s\n", DateText(e.FlownAt()).c_str());
+    std::printf("Date: %s%s\n", FlownText(e).c_str(), e.FlownKnown() ? "" : " (downloaded; no day flown given)");
     std::printf("Site: %s\n", Cell(e.fields.site).c_str());
     std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
     std::printf("Duration: %s\n", DurationText(e.duration).c_str());
@@ -115,8 +123,8 @@ int Set(const ToolArgs& args)
     if (args.positional.size() != 2)
         throw UsageError{"logbook set takes one flight id"};
     if (!args.options.count("name") && !args.options.count("site") && !args.options.count("comment") &&
-        !args.options.count("elevation"))
-        throw UsageError{"logbook set needs --name, --site, --comment or --elevation"};
+        !args.options.count("elevation") && !args.options.count("flown-on"))
+        throw UsageError{"logbook set needs --name, --site, --comment, --elevation or --flown-on"};
     const int64_t id = ParseId(args.positional[1]);
     // Only the fields named are written: another writer's change of the others stays.
     PilotFields fields;
@@ -128,6 +136,11 @@ int Set(const ToolArgs& args)
         if (name == "name") {
             fields.name = value.empty() ? std::nullopt : std::optional<std::string>(value);
             which |= kPilotName;
+        } else if (name == "flown-on") {
+            if (!value.empty() && !FlownOnProblem(value).empty())
+                throw UsageError{"--flown-on wants a day as 2026-12-07, not \"" + value + "\""};
+            fields.flownOn = value.empty() ? std::nullopt : std::optional<std::string>(value);
+            which |= kPilotFlownOn;
         } else if (name == "site") {
             fields.site = value;
             which |= kPilotSite;
@@ -202,7 +215,7 @@ int AddFile(const ToolArgs& args)
 
 int LogbookCommand(const std::vector<std::string>& argv)
 {
-    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation"});
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation", "flown-on"});
     const std::string sub = args.positional.empty() ? std::string() : args.positional[0];
     if (sub == "list")
         return List(args);

@@ -50,6 +50,7 @@ const char kUsage[] =
     "                 (written all the same), 5 when the memory ends inside a flight (that\n"
     "                 flight is missing; those before it are written)\n"
     "  logbook list | show ID | set ID [--name T] [--site T] [--comment T] [--elevation M]\n"
+    "                 [--flown-on YYYY-MM-DD]\n"
     "        | export ID... -o OUT.alt | add FILE.alt\n"
     "                 the flights of the logbook: listed (id, date, name, site, duration,\n"
     "                 samples, device, airtime in seconds, flights in the log or - when\n"
