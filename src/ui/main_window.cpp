@@ -468,8 +468,10 @@ void MainWindow::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
         // A downloaded log neither saved nor kept in the logbook exists nowhere else.
         if (!m_unsaved || m_confirm(QStringLiteral("Delete %1?\nIt is not saved in a file or kept in the logbook, and "
                                                    "would be lost.")
-                                        .arg(item->text(0))))
+                                        .arg(item->text(0)))) {
             delete item;
+            FollowDeletedLogs();
+        }
     } else if (chosen == exportLog) {
         if (const BrixoLog* log = m_tree->LogOf(item))
             ExportLog(*log, 0, kEndOfLog, true);

@@ -119,6 +119,7 @@ public:
     const LogSeries& Series() const { return m_series; }
     // Downloaded logs that were not saved yet: leaving them asks first.
     void MarkLogsUnsaved(bool unsaved) { m_unsaved = unsaved; }
+    bool LogsUnsaved() const { return m_unsaved; }
     // The proportion the inner split is stored with at close.
     int PaneProportion() const;
 
@@ -225,6 +226,10 @@ private:
     void ShowFirstLog();
     // "Nivra - FILE", or "Nivra" alone for an empty text.
     void SetTitleFile(const QString& file);
+    // After logs were deleted from the tree: the title says the logs shown are no longer what
+    // was opened (or none at all, when none is left).
+    void FollowDeletedLogs();
+    QString m_titleFile;
     // Whether this log is the one the chart shows.
     bool ShowsLog(const BrixoLog& log) const;
     Status ExportCsvOf(const BrixoLog& log, size_t first, size_t end, const std::string& file);

@@ -152,7 +152,18 @@ void MainWindow::ShowFirstLog()
 
 void MainWindow::SetTitleFile(const QString& file)
 {
+    m_titleFile = file;
     setWindowTitle(file.isEmpty() ? QStringLiteral("Nivra") : QStringLiteral("Nivra - %1").arg(file));
+}
+
+void MainWindow::FollowDeletedLogs()
+{
+    if (m_tree->topLevelItemCount() == 0) {
+        m_unsaved = false;  // nothing is left to lose
+        SetTitleFile({});
+    } else if (QFileInfo(m_titleFile).isAbsolute()) {  // a file's logs, no longer all shown
+        setWindowTitle(QStringLiteral("Nivra - %1 (logs deleted, not saved)").arg(m_titleFile));
+    }
 }
 
 void MainWindow::RefreshSelected()

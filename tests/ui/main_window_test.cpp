@@ -305,6 +305,8 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     EXPECT_EQ(menus.size(), 4u);
     EXPECT_EQ(Names(), std::vector<QString>{"Log  3 (00:03:30)"});
     EXPECT_TRUE(asked.isEmpty());
+    // The title says the logs shown are no longer the file's.
+    EXPECT_TRUE(frame->windowTitle().endsWith(".alt (logs deleted, not saved)")) << frame->windowTitle().toStdString();
     // Downloaded and kept nowhere: asked first, and kept unless the answer is yes.
     frame->MarkLogsUnsaved(true);
     for (const bool yes : {false, true}) {
@@ -315,6 +317,9 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0],
               "Delete Log  3 (00:03:30)?\nIt is not saved in a file or kept in the logbook, and would be lost.");
+    // None left: nothing to lose, and the title names nothing.
+    EXPECT_EQ(frame->windowTitle(), "Nivra");
+    EXPECT_FALSE(frame->LogsUnsaved());
 }
 
 TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
