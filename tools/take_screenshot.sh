@@ -12,9 +12,10 @@ export XDG_CONFIG_HOME XDG_DATA_HOME
 tool=./build/nivra-tool
 $tool logbook add examples/soaring-flight.alt >/dev/null
 $tool logbook add examples/training-hops.alt >/dev/null
-$tool logbook set 1 --name "Ridge soaring" --site "Westkamm" --elevation 1250 --comment "Two good thermals"
+$tool logbook set 1 --name "Ridge soaring" --site "Westkamm" --elevation 1250 --comment "Two good thermals" \
+  --flown-on 2026-06-14
 for id in 2 3; do
-  $tool logbook set $id --site "Training slope" --elevation 430
+  $tool logbook set $id --site "Training slope" --elevation 430 --flown-on 2026-05-02
 done
 
 ./build/nivra &
@@ -47,6 +48,6 @@ sleep 0.5
 # A wider pane, to read every column, and the soaring flight chosen.
 xdotool mousemove 277 400 mousedown 1 mousemove 400 400 mousemove 700 400 mouseup 1
 sleep 0.5
-xdotool mousemove 60 159 click 1
+xdotool mousemove 60 131 click 1
 sleep 0.8
 import -window root docs/logbook.png

@@ -69,7 +69,7 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     m_button = new QPushButton(QStringLiteral("Cancel"));
     connect(m_button, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(m_button, 0, Qt::AlignHCenter);
-    resize(380, 320);
+    resize(400, 380);
 
     DownloadSession::Events& events = m_session.m_events;
     events.progress = [this](uint64_t arrived) {
