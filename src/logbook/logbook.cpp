@@ -672,3 +672,71 @@ Status Logbook::Delete(const std::vector<int64_t>& ids)
     }
     return {};
 }
+
+Result<std::map<int64_t, ClimbFacts>> Logbook::ClimbFactsFor(const std::string& recipe)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.setForwardOnly(true);
+    if (!q.prepare(
+            QStringLiteral("SELECT flight_id, height_gained, best_climb, climbs FROM flight_climbs WHERE recipe = ?")))
+        return Fail(Why(q.lastError()));
+    q.addBindValue(Text(recipe));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    std::map<int64_t, ClimbFacts> facts;
+    while (q.next()) {
+        ClimbFacts& f = facts[q.value(0).toLongLong()];
+        if (!q.value(1).isNull())
+            f.heightGained = q.value(1).toDouble();
+        if (!q.value(2).isNull())
+            f.bestClimb = q.value(2).toDouble();
+        f.climbs = q.value(3).toInt();
+    }
+    return facts;
+}
+
+Result<std::vector<int64_t>> Logbook::FlightsWithoutClimbFacts(const std::string& recipe)
+{
+    QSqlQuery q(QSqlDatabase::database(Text(m_connection)));
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT f.id FROM flights f LEFT JOIN flight_climbs c ON c.flight_id = f.id"
+                                  " AND c.recipe = ? WHERE c.flight_id IS NULL ORDER BY f.id DESC")))
+        return Fail(Why(q.lastError()));
+    q.addBindValue(Text(recipe));
+    if (!q.exec())
+        return Fail(Why(q.lastError()));
+    std::vector<int64_t> ids;
+    while (q.next())
+        ids.push_back(q.value(0).toLongLong());
+    return ids;
+}
+
+Status Logbook::SetClimbFacts(const std::vector<std::pair<int64_t, ClimbFacts>>& facts, const std::string& recipe)
+{
+    QSqlDatabase db = QSqlDatabase::database(Text(m_connection));
+    if (!db.transaction())
+        return Fail(Why(db.lastError()));
+    QSqlQuery q(db);
+    const auto failed = [&](const QSqlError& error) -> Status {
+        const std::string why = Why(error);
+        q.finish();
+        db.rollback();
+        return Fail(why);
+    };
+    // Only for a flight that is there: one deleted while its climbs were found stays deleted.
+    if (!q.prepare(QStringLiteral("INSERT OR REPLACE INTO flight_climbs (flight_id, recipe, height_gained, best_climb,"
+                                  " climbs) SELECT id, ?, ?, ?, ? FROM flights WHERE id = ?")))
+        return failed(q.lastError());
+    for (const auto& [id, f] : facts) {
+        q.addBindValue(Text(recipe));
+        q.addBindValue(Optional(f.heightGained));
+        q.addBindValue(Optional(f.bestClimb));
+        q.addBindValue(f.climbs);
+        q.addBindValue(static_cast<qlonglong>(id));
+        if (!q.exec())
+            return failed(q.lastError());
+    }
+    if (!db.commit())
+        return failed(db.lastError());
+    return {};
+}

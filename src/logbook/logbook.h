@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,17 @@ struct LogbookEntry {
     // When it was flown as far as known: the time flown, else the day flown at its start, else
     // the download.
     FileTime FlownOrDownloaded() const;
+};
+
+// The climbs of a flight as the season's statistics count them: the height gained in them (none:
+// its altitude could not be analysed), the best average climb (none: no climb) in metres and
+// metres a second, and how many.
+struct ClimbFacts {
+    std::optional<double> heightGained;
+    std::optional<double> bestClimb;
+    int climbs = 0;
+
+    bool operator==(const ClimbFacts&) const = default;
 };
 
 // A log from elsewhere offered to the logbook, and what became of it.
@@ -161,6 +173,15 @@ public:
     Status SetFlights(int64_t id, const std::vector<FlightSpan>& flights, bool corrected);
     // Removes flights; their memory images stay on disk.
     Status Delete(const std::vector<int64_t>& ids);
+
+    // The climbs of every flight as found with this recipe (the filters' and the climb rules'
+    // settings, ClimbRecipe), by flight id; flights found with another recipe or none are not in it.
+    Result<std::map<int64_t, ClimbFacts>> ClimbFactsFor(const std::string& recipe);
+    // The flights whose climbs were not found with this recipe, newest added first.
+    Result<std::vector<int64_t>> FlightsWithoutClimbFacts(const std::string& recipe);
+    // Keeps the climbs found for these flights, in one transaction; a flight deleted meanwhile is
+    // passed over.
+    Status SetClimbFacts(const std::vector<std::pair<int64_t, ClimbFacts>>& facts, const std::string& recipe);
 
     // For tests: called inside the archive's transaction after each flight is written.
     std::function<void(int written)> m_afterFlightWritten;

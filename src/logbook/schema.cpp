@@ -45,8 +45,15 @@ const std::vector<std::vector<const char*>> kMigrations = {
     {
         "ALTER TABLE flights ADD COLUMN flown_on TEXT",
     },
+    // 5: the climbs of each flight as the filters and climb rules named by recipe find them,
+    // for the season's statistics; gone with their flight. No height gained: the altitude
+    // could not be analysed.
+    {
+        "CREATE TABLE flight_climbs (flight_id INTEGER PRIMARY KEY REFERENCES flights(id) ON DELETE CASCADE,"
+        " recipe TEXT NOT NULL, height_gained REAL, best_climb REAL, climbs INTEGER NOT NULL)",
+    },
 };
-static_assert(kLogbookSchema == 4, "one list of statements per version");
+static_assert(kLogbookSchema == 5, "one list of statements per version");
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 
 // The logbook's schema: the version this program writes, and the statements that bring an
 // older database up to it.
-constexpr int kLogbookSchema = 4;
+constexpr int kLogbookSchema = 5;
 
 // A database file is either empty (new) or starts with SQLite's own header.
 bool LooksLikeSqlite(const QString& path);
