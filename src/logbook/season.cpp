@@ -10,6 +10,7 @@
 
 #include "app/settings.h"
 #include "base/time_text.h"
+#include "config/configuration.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
 
@@ -81,6 +82,15 @@ std::string Fixed(double value, int decimals)
 }
 
 }  // namespace
+
+std::string DeviceName(const Configuration& config, uint32_t id)
+{
+    const DeviceRef device = config.FindDevice(static_cast<uint8_t>(id));
+    const std::optional<std::string> name = StringAttribute(device.node, "name");
+    if (id > 255 || !device || device.Id() != std::to_string(id) || !name || name->empty())
+        return std::to_string(id);
+    return *name;
+}
 
 std::string ClimbRecipe(const Settings& s)
 {

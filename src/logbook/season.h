@@ -33,6 +33,10 @@ QDate FlownDay(const LogbookEntry& entry);
 // Whether the flight's day lies within [from, to]; an open end takes every day.
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to);
 
+// A device by the name the configuration gives its id; an id it does not describe (or one
+// without a name) as the number, never as the device the reader falls back to.
+std::string DeviceName(const Configuration& config, uint32_t id);
+
 // How the season's statistics group the flights.
 enum class SeasonGrouping { YearAndMonth, Site, Device };
 

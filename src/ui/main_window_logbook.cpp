@@ -12,6 +12,7 @@
 #include "device/download_session.h"
 #include "dsp/decoder.h"
 #include "logbook/keep_download.h"
+#include "logbook/season.h"
 #include "ui/download_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/log_dialogs.h"
@@ -67,11 +68,7 @@ void MainWindow::RefreshLogbook()
     // A device by the name the configuration gives its id; an id it does not describe (or
     // one without a name) as the number, never as the device the reader falls back to.
     const auto deviceName = [this](uint32_t id) {
-        const DeviceRef device = m_config.FindDevice(static_cast<uint8_t>(id));
-        const std::optional<std::string> name = StringAttribute(device.node, "name");
-        if (id > 255 || !device || device.Id() != std::to_string(id) || !name || name->empty())
-            return QString::number(id);
-        return QString::fromStdString(*name);
+        return QString::fromStdString(DeviceName(m_config, id));
     };
     m_logbookView->Show(*entries, imperial ? QStringLiteral("ft") : QStringLiteral("m"),
                         m_config.UnitScale("linear", imperial ? "imperial" : "metric"), deviceName);

@@ -498,6 +498,37 @@ TEST_F(ToolTest, DurationsPastADayKeepTheirHours)
     EXPECT_NE(show.out.find("Airtime: 00:00:00\nFlights: 0\n"), std::string::npos) << show.out;
 }
 
+TEST_F(ToolTest, TheLogbookAsCsvBetweenTwoDays)
+{
+    // The examples' three logs in the logbook, two of them dated; a comment a spreadsheet must
+    // take back whole. Only the days asked for are written, the climbs found once and kept.
+    ASSERT_EQ(Tool({"logbook", "add", kSoaring}).status, 0);
+    ASSERT_EQ(Tool({"logbook", "add", kHops}).status, 0);
+    ASSERT_EQ(Tool({"logbook", "set", "1", "--flown-on", "2026-06-14", "--site", "Westkamm", "--comment",
+                    "Strong, \"smooth\"\nlift"})
+                  .status,
+              0);
+    ASSERT_EQ(Tool({"logbook", "set", "2", "--flown-on", "2026-05-02"}).status, 0);
+    const ToolRun june = Tool({"logbook", "csv", "--from", "2026-06-01", "--to", "2026-06-30"});
+    ASSERT_EQ(june.status, 0) << june.err;
+    const std::string header =
+        "Date,Dated by,Site,Name,Airtime,Airtime [s],Highest point [m],Highest point above,"
+        "Height gained [m],Best climb [m/s],Device,Comment\r\n";
+    ASSERT_TRUE(june.out.starts_with(header)) << june.out;
+    const std::string row = june.out.substr(header.size());
+    EXPECT_TRUE(row.starts_with("2026-06-14,flown,Westkamm,,00:59:17,3557,1440.7,start,")) << row;
+    EXPECT_TRUE(row.ends_with(",Brixo,\"Strong, \"\"smooth\"\"\nlift\"\r\n")) << row;
+    // To a file, in feet; every flight without days asked.
+    ASSERT_EQ(Tool({"logbook", "csv", "-o", Path("all.csv"), "--set", "Units=1"}).status, 0);
+    const std::string all = FileBytes(Path("all.csv"));
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 1 + 3 + 1);  // the comment's own line end too
+    EXPECT_NE(all.find("Highest point [ft]"), std::string::npos);
+    for (const QStringList& bad : {QStringList{"logbook", "csv", "--from", "14.6.2026"},
+                                   QStringList{"logbook", "csv", "--from", "2026-06-02", "--to", "2026-06-01"},
+                                   QStringList{"logbook", "csv", "7"}})
+        EXPECT_EQ(Tool(bad).status, 2) << bad.join(' ').toStdString();
+}
+
 TEST_F(ToolTest, DownloadOnAHostileLine)
 {
     const Configuration config = BuiltInConfig();

@@ -11,6 +11,7 @@
 #include "base/time_text.h"
 #include "commands.h"
 #include "logbook/logbook.h"
+#include "logbook/season.h"
 #include "tool_options.h"
 
 namespace {
@@ -183,6 +184,54 @@ int ExportFlights(const ToolArgs& args)
     return 0;
 }
 
+// A day of --from or --to.
+std::optional<QDate> DayOption(const ToolArgs& args, const char* name)
+{
+    const auto found = args.options.find(name);
+    if (found == args.options.end())
+        return std::nullopt;
+    if (!FlownOnProblem(found->second).empty())
+        throw UsageError{std::string("--") + name + " wants a day as 2026-12-07, not \"" + found->second + "\""};
+    return QDate::fromString(QString::fromStdString(found->second), Qt::ISODate);
+}
+
+int Csv(const ToolArgs& args)
+{
+    if (args.positional.size() != 1)
+        throw UsageError{"logbook csv takes no flight ids: --from DAY, --to DAY and -o OUT.csv choose"};
+    const std::optional<QDate> from = DayOption(args, "from"), to = DayOption(args, "to");
+    if (from && to && *to < *from)
+        throw UsageError{"--to is a day before --from"};
+    const Settings settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    auto book = OpenLogbook(config);
+    // The climbs not yet found under these settings are found now, and kept for next time.
+    if (auto filled = FillClimbFacts(*book, config, settings); !filled)
+        throw ToolError{"the climbs cannot be kept in the logbook: " + filled.Error()};
+    auto entries = book->List();
+    if (!entries)
+        throw ToolError{"the logbook cannot be read: " + entries.Error()};
+    auto climbs = book->ClimbFactsFor(ClimbRecipe(settings));
+    if (!climbs)
+        throw ToolError{"the logbook cannot be read: " + climbs.Error()};
+    std::vector<LogbookEntry> chosen;
+    for (LogbookEntry& e : *entries)
+        if (FlownWithin(e, from, to))
+            chosen.push_back(std::move(e));
+    const bool imperial = settings.Imperial();
+    const LengthUnit unit(config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m");
+    const std::string csv =
+        LogbookCsv(chosen, *climbs, unit, [&config](uint32_t id) { return DeviceName(config, id); });
+    const auto out = args.options.find("o");
+    if (out == args.options.end()) {
+        std::fwrite(csv.data(), 1, csv.size(), stdout);
+        return 0;
+    }
+    if (Status written = WriteFileSafely(out->second, csv); !written)
+        throw ToolError{out->second + ": " + written.Error()};
+    return 0;
+}
+
 int AddFile(const ToolArgs& args)
 {
     if (args.positional.size() != 2)
@@ -215,7 +264,8 @@ int AddFile(const ToolArgs& args)
 
 int LogbookCommand(const std::vector<std::string>& argv)
 {
-    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation", "flown-on"});
+    const ToolArgs args =
+        ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation", "flown-on", "from", "to"});
     const std::string sub = args.positional.empty() ? std::string() : args.positional[0];
     if (sub == "list")
         return List(args);
@@ -227,5 +277,7 @@ int LogbookCommand(const std::vector<std::string>& argv)
         return ExportFlights(args);
     if (sub == "add")
         return AddFile(args);
-    throw UsageError{"logbook wants list, show ID, set ID, export ID... -o FILE.alt or add FILE.alt"};
+    if (sub == "csv")
+        return Csv(args);
+    throw UsageError{"logbook wants list, show ID, set ID, export ID... -o FILE.alt, add FILE.alt or csv"};
 }
