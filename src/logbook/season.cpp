@@ -194,10 +194,14 @@ std::vector<SeasonRow> GroupSeason(const std::vector<LogbookEntry>& entries,
         Group& g = groups[key];
         if (g.row.label.empty())
             g.row.label = label;  // as the newest flight writes it
+        if (grouping == SeasonGrouping::YearAndMonth)
+            g.row.year = day.year();
         Count(g.row, e, facts, g.days);
         if (grouping == SeasonGrouping::YearAndMonth) {
             auto& [month, monthDays] = g.months[-day.month()];
             month.label = QLocale::c().standaloneMonthName(day.month()).toStdString();
+            month.year = day.year();
+            month.month = day.month();
             Count(month, e, facts, monthDays);
         }
     }

@@ -56,6 +56,7 @@ struct SeasonRow {
     int days = 0;                             // days flown
     int notAnalysed = 0;                      // flights whose climbs are not known (yet)
     std::vector<SeasonRow> children;          // the months of a year
+    int year = 0, month = 0;                  // of a year's or a month's row, 1 to 12 for a month
 };
 
 // The groups of these flights, with the climbs known for them (by flight id): years newest

@@ -1,23 +1,30 @@
 #include "ui/logbook_view.h"
 
+#include <QDateEdit>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimeZone>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <set>
 
 #include "base/time_text.h"
+#include "logbook/season.h"
+#include "ui/season_view.h"
 
 namespace {
 
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kDayRole = Qt::UserRole + 4;      // the day flown, as a Julian day
+const QDate kAnyDay(1970, 1, 1);                // "From" and "To" at it: no bound
 constexpr int kSecondsRole = Qt::UserRole + 2;  // the airtime
 constexpr int kFlightsRole = Qt::UserRole + 3;  // the flights in the log
 
@@ -53,6 +60,31 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_filter->setPlaceholderText(QStringLiteral("Filter: name, site, date ..."));
     m_filter->setClearButtonEnabled(true);
     layout->addWidget(m_filter);
+    // The days flown: "any" at either end, until a day is chosen.
+    auto* days = new QHBoxLayout;
+    for (auto [edit, label] : {std::pair(&m_from, "From"), std::pair(&m_to, "To")}) {
+        *edit = new QDateEdit;
+        (*edit)->setCalendarPopup(true);
+        (*edit)->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        (*edit)->setMinimumDate(kAnyDay);
+        (*edit)->setSpecialValueText(QStringLiteral("any"));
+        (*edit)->setDate(kAnyDay);
+        days->addWidget(new QLabel(QString::fromLatin1(label)));
+        days->addWidget(*edit, 1);
+        connect(*edit, &QDateEdit::dateChanged, this, &LogbookView::ApplyFilter);
+    }
+    m_from->setToolTip(QStringLiteral("The first day flown to show; \"any\" shows all"));
+    m_to->setToolTip(QStringLiteral("The last day flown to show; \"any\" shows all"));
+    layout->addLayout(days);
+    m_tabs = new QTabWidget;
+    m_tabs->setDocumentMode(true);
+    auto* flightsPage = new QWidget;
+    auto* flights = new QVBoxLayout(flightsPage);
+    flights->setContentsMargins(0, 0, 0, 0);
+    m_tabs->addTab(flightsPage, QStringLiteral("Flights"));
+    m_season = new SeasonView;
+    m_tabs->addTab(m_season, QStringLiteral("Statistics"));
+    layout->addWidget(m_tabs);
     m_table = new QTreeWidget;
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
@@ -69,9 +101,9 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_widths = new ColumnWidths(m_table);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::DescendingOrder);
-    layout->addWidget(m_table);
+    flights->addWidget(m_table);
     m_totals = new QLabel;
-    layout->addWidget(m_totals);
+    flights->addWidget(m_totals);
     auto* buttons = new QHBoxLayout;
     m_open = new QPushButton(QStringLiteral("Open"));
     m_export = new QPushButton(QStringLiteral("Export..."));
@@ -79,7 +111,12 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     for (QPushButton* b : {m_open, m_export, m_delete})
         buttons->addWidget(b);
     buttons->addStretch();
+    m_exportLogbook = new QPushButton(QStringLiteral("Export Logbook..."));
+    m_exportLogbook->setToolTip(QStringLiteral("The flights shown, as a CSV table"));
+    buttons->addWidget(m_exportLogbook);
     layout->addLayout(buttons);
+    connect(m_exportLogbook, &QPushButton::clicked, this, [this] { emit ExportLogbookRequested(ShownIds()); });
+    connect(m_season, &SeasonView::GroupChosen, this, &LogbookView::ChooseFlights);
 
     connect(m_filter, &QLineEdit::textChanged, this, &LogbookView::ApplyFilter);
     connect(m_table, &QTreeWidget::itemSelectionChanged, this, &LogbookView::UpdateButtons);
@@ -96,6 +133,8 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
                        const std::function<QString(uint32_t)>& deviceName)
 {
     const std::vector<int64_t> chosen = SelectedIds();
+    m_entries = entries;
+    m_deviceName = deviceName;
     m_table->setSortingEnabled(false);
     m_table->clear();
     m_table->headerItem()->setText(kMaxAltitude, QStringLiteral("Max altitude [%1]").arg(unit));
@@ -108,6 +147,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
                              : e.fields.flownOn ? QString::fromStdString(*e.fields.flownOn)
                                                 : DateText(e.date).left(10));
         item->setData(kDate, kSortRole, static_cast<double>(flown));
+        item->setData(0, kDayRole, FlownDay(e).toJulianDay());
         if (!e.FlownKnown()) {
             item->setForeground(kDate, palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(kDate, QStringLiteral("Downloaded on this day; the day flown was not given"));
@@ -150,8 +190,43 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
     ApplyFilter();
 }
 
+void LogbookView::SetClimbs(const std::map<int64_t, ClimbFacts>& climbs, const LengthUnit& unit)
+{
+    m_climbs = climbs;
+    m_unit = unit;
+    ApplyFilter();
+}
+
+std::vector<int64_t> LogbookView::ShownIds() const
+{
+    std::vector<int64_t> ids;
+    for (int i = 0; i < m_table->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* item = m_table->topLevelItem(i); !item->isHidden())
+            ids.push_back(item->data(0, kIdRole).toLongLong());
+    return ids;
+}
+
+void LogbookView::ChooseFlights(const std::vector<int64_t>& ids)
+{
+    const QSignalBlocker quiet(m_table);
+    m_table->clearSelection();
+    QTreeWidgetItem* first = nullptr;
+    for (int i = 0; i < m_table->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_table->topLevelItem(i);
+        const bool chosen = std::find(ids.begin(), ids.end(), item->data(0, kIdRole).toLongLong()) != ids.end();
+        item->setSelected(chosen && !item->isHidden());
+        if (chosen && !first && !item->isHidden())
+            first = item;
+    }
+    if (first)
+        m_table->scrollToItem(first);
+    UpdateButtons();
+}
+
 void LogbookView::ShowProblem(const QString& text)
 {
+    m_entries.clear();
+    m_season->Show({}, {}, m_unit, {});
     m_table->clear();
     m_table->setEnabled(false);
     m_totals->setText(text);
@@ -182,6 +257,11 @@ void LogbookView::ApplyFilter()
             match = item->text(column).contains(filter, Qt::CaseInsensitive);
         if (!match && !filter.isEmpty())
             match = item->toolTip(kName).contains(filter, Qt::CaseInsensitive);  // the comment
+        const qint64 day = item->data(0, kDayRole).toLongLong();
+        if (m_from->date() != kAnyDay && day < m_from->date().toJulianDay())
+            match = false;
+        if (m_to->date() != kAnyDay && day > m_to->date().toJulianDay())
+            match = false;
         item->setHidden(!match);
         if (match) {
             ++shown;
@@ -199,6 +279,17 @@ void LogbookView::ApplyFilter()
                               .arg(flights == 1 ? QStringLiteral("flight") : QStringLiteral("flights"))
                               .arg(QString::asprintf("%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60)));
     }
+    // The statistics count the rows shown.
+    const std::vector<int64_t> ids = ShownIds();
+    const std::set<int64_t> shownIds(ids.begin(), ids.end());
+    std::vector<LogbookEntry> shownEntries;
+    for (const LogbookEntry& e : m_entries)
+        if (shownIds.contains(e.id))
+            shownEntries.push_back(e);
+    const auto deviceName = m_deviceName;
+    m_season->Show(shownEntries, m_climbs, m_unit, [deviceName](uint32_t id) {
+        return deviceName ? deviceName(id).toStdString() : std::to_string(id);
+    });
     UpdateButtons();
 }
 

@@ -106,6 +106,7 @@ MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStor
 
 MainWindow::~MainWindow()
 {
+    StopFindingClimbs();
     // The tree empties itself after the window's own parts are gone.
     m_tree->model()->disconnect(this);
     const StoreResult saved = SaveSettings(m_settings, *m_store);
@@ -336,6 +337,7 @@ void MainWindow::CreateLayout()
     m_climbsView->Widths().Restore(m_settings.climbsColumns);
     connect(m_logbookView, &LogbookView::OpenRequested, this, &MainWindow::OpenFromLogbook);
     connect(m_logbookView, &LogbookView::ExportRequested, this, &MainWindow::ExportFromLogbook);
+    connect(m_logbookView, &LogbookView::ExportLogbookRequested, this, &MainWindow::ExportLogbookCsv);
     connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
 
     m_chart = new ChartWidget;

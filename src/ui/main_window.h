@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <new>
 #include <optional>
+#include <thread>
 #include <type_traits>
 
 #include "app/settings.h"
@@ -149,6 +151,14 @@ private:
     bool ExportLogToNow(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path);
     bool TakeDownloadNow(DownloadDialog& dialog);
     void OnImportImage();
+    // The climbs known for the logbook's flights under the settings in use, to the statistics.
+    void ShowClimbFacts();
+    // Finds the climbs of the flights that have none under the settings in use, on a thread of
+    // its own with a logbook connection of its own; the statistics follow as they come.
+    void FindClimbsInBackground();
+    void StopFindingClimbs();
+    // "Export Logbook...": these flights as CSV, to a file the user names.
+    void ExportLogbookCsv(const std::vector<int64_t>& ids);
     // The sites of the logbook's flights, the latest flown first, each once.
     QStringList UsedSites();
     // The day flown and the site given in the download dialog, written to the flights the
@@ -268,6 +278,9 @@ private:
     QString m_lookupProblem;                 // the last reason a log could not be looked up in the logbook, told once
     bool m_downloadKept = false;             // the last download is in the logbook
     std::vector<int64_t> m_addedByDownload;  // the flights it added there
+    std::thread m_climbsWorker;
+    std::atomic<bool> m_stopClimbs{false};
+    bool m_findClimbsAgain = false;  // asked while a search ran
     LogbookView* m_logbookView = nullptr;
     QTabWidget* m_leftTabs = nullptr;
     ClimbsView* m_climbsView = nullptr;

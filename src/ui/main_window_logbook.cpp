@@ -19,6 +19,7 @@
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
 #include "ui/main_window.h"
+#include "ui/season_view.h"
 
 namespace {
 
@@ -72,6 +73,116 @@ void MainWindow::RefreshLogbook()
     };
     m_logbookView->Show(*entries, imperial ? QStringLiteral("ft") : QStringLiteral("m"),
                         m_config.UnitScale("linear", imperial ? "imperial" : "metric"), deviceName);
+    ShowClimbFacts();
+    FindClimbsInBackground();
+}
+
+void MainWindow::ShowClimbFacts()
+{
+    if (!m_logbook)
+        return;
+    LengthUnit unit = ShownUnits();
+    // The logbook's numbers in the units chosen, not in a shown log's document's.
+    const bool imperial = m_settings.Imperial();
+    unit.perMetre = m_config.UnitScale("linear", imperial ? "imperial" : "metric");
+    unit.name = imperial ? "ft" : "m";
+    auto climbs = m_logbook->ClimbFactsFor(ClimbRecipe(m_settings));
+    m_logbookView->SetClimbs(climbs ? *climbs : std::map<int64_t, ClimbFacts>{}, unit);
+}
+
+void MainWindow::FindClimbsInBackground()
+{
+    if (!m_logbook || !m_logbook->ReadOnly().empty())
+        return;
+    if (m_climbsWorker.joinable()) {
+        m_findClimbsAgain = true;  // the settings or the flights changed while it ran
+        return;
+    }
+    const auto missing = m_logbook->FlightsWithoutClimbFacts(ClimbRecipe(m_settings));
+    if (!missing || missing->empty())
+        return;
+    m_stopClimbs = false;
+    m_findClimbsAgain = false;
+    m_logbookView->Season()->ShowProgress(QStringLiteral("Finding the climbs of %1 flights...").arg(missing->size()));
+    const std::string folder = m_logbook->Folder();
+    const Settings settings = m_settings;
+    m_climbsWorker = std::thread([this, folder, settings] {
+        QString problem;
+        {
+            auto book = Logbook::Open(folder, m_config);
+            if (!book) {
+                problem = QString::fromStdString(book.Error());
+            } else {
+                auto found = FillClimbFacts(**book, m_config, settings, [this](int done, int total) {
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, done, total] {
+                            m_logbookView->Season()->ShowProgress(
+                                QStringLiteral("Finding the climbs: %1 of %2 flights").arg(done).arg(total));
+                            ShowClimbFacts();
+                        },
+                        Qt::QueuedConnection);
+                    return !m_stopClimbs.load();
+                });
+                if (!found)
+                    problem = QString::fromStdString(found.Error());
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, problem] {
+                if (m_climbsWorker.joinable())
+                    m_climbsWorker.join();
+                m_logbookView->Season()->ShowProgress(
+                    problem.isEmpty() ? QString() : QStringLiteral("The climbs could not be found: %1").arg(problem));
+                ShowClimbFacts();
+                if (m_findClimbsAgain)
+                    FindClimbsInBackground();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::StopFindingClimbs()
+{
+    m_stopClimbs = true;
+    if (m_climbsWorker.joinable())
+        m_climbsWorker.join();
+}
+
+void MainWindow::ExportLogbookCsv(const std::vector<int64_t>& ids)
+{
+    if (!m_logbook || ids.empty())
+        return;
+    QFileDialog dialog(this, QStringLiteral("Export Logbook"), StartFolder(), QStringLiteral("CSV Files (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(QStringLiteral("logbook.csv"));
+    if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    auto entries = m_logbook->List();
+    auto climbs = m_logbook->ClimbFactsFor(ClimbRecipe(m_settings));
+    Status written = !entries ? Status(Fail(entries.Error())) : !climbs ? Status(Fail(climbs.Error())) : Status{};
+    if (written) {
+        std::map<int64_t, LogbookEntry> byId;
+        for (LogbookEntry& e : *entries)
+            byId.emplace(e.id, std::move(e));
+        std::vector<LogbookEntry> chosen;
+        for (int64_t id : ids)
+            if (auto found = byId.find(id); found != byId.end())
+                chosen.push_back(found->second);
+        const bool imperial = m_settings.Imperial();
+        const LengthUnit unit(m_config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m");
+        written = WriteFileSafely(path.toStdString(), LogbookCsv(chosen, *climbs, unit, [this](uint32_t id) {
+                                      return DeviceName(m_config, id);
+                                  }));
+    }
+    if (!written)
+        m_warn(QStringLiteral("The logbook could not be exported to %1:\n%2")
+                   .arg(path, QString::fromStdString(written.Error())));
+    else
+        statusBar()->showMessage(QStringLiteral("%1 flights exported to %2").arg(ids.size()).arg(path));
 }
 
 QStringList MainWindow::UsedSites()

@@ -15,8 +15,12 @@ void MainWindow::EditPreferences()
         return;
     const bool rebuild = TakePreferences(dialog.Edited(), m_settings);
     StoreSettings();
-    if (rebuild)
+    if (rebuild) {
         RefreshSelected();
+        // The season's climbs under the filters and rules now chosen, and its units.
+        ShowClimbFacts();
+        FindClimbsInBackground();
+    }
 }
 
 void MainWindow::EditChartStyle(int item, bool noDialog)

@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "chart/chart_picture.h"
 #include "device/memory_image.h"
 #include "dsp/airtime.h"
+#include "logbook/season.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
 #include "ui/download_dialog.h"
@@ -30,6 +32,7 @@
 #include "ui/log_tree.h"
 #include "ui/logbook_view.h"
 #include "ui/property_list.h"
+#include "ui/season_view.h"
 #include "ui/statistics_view.h"
 #include "ui/window_fixture.h"
 
@@ -398,6 +401,92 @@ TEST_F(LogbookWindow, TakeoffAndLandingMarksAreDrawnCorrectedAndKept)
     entry = frame->LogbookOpen()->Find(*id);
     EXPECT_EQ(std::pair((*entry)->correctedFlights, (*entry)->airtime),
               std::pair(std::optional<std::vector<FlightSpan>>(), found.Airtime()));
+}
+
+namespace {
+
+// A flight of the built-in device: level, then a steady climb of n samples, then level.
+BrixoLog Climbing(const Configuration& config, unsigned n)
+{
+    std::vector<unsigned> words(40, 50000);
+    for (unsigned i = 0; i < n; ++i)
+        words.push_back(50000 - 12 * i);
+    words.insert(words.end(), 40, 50000 - 12 * n);
+    BrixoLog log = LogOf(config, 59, 10, Words(words));
+    log.m_date = FileTimeFromUnixMs(1796000000000);
+    return log;
+}
+
+}  // namespace
+
+TEST_F(LogbookWindow, TheSeasonAtAGlance)
+{
+    // Three flights, two this June and one last August, at two sites; their climbs found in the
+    // background, then grouped, totalled, drawn as bars, narrowed by days and exported.
+    const std::vector<BrixoLog> logs{Climbing(config, 60), Climbing(config, 150), Climbing(config, 90)};
+    const struct {
+        const char* day;
+        const char* site;
+    } notes[] = {{"2026-06-14", "Westkamm"}, {"2026-06-20", "Hill"}, {"2025-08-01", "Westkamm"}};
+    std::vector<int64_t> ids;
+    for (size_t i = 0; i < logs.size(); ++i) {
+        auto id = frame->LogbookOpen()->Add(logs[i], logs[i].m_date);
+        ASSERT_TRUE(id.Ok());
+        ids.push_back(*id);
+        ASSERT_TRUE(frame->LogbookOpen()
+                        ->SetFields(*id, {{}, {}, notes[i].site, "", {}, notes[i].day}, kPilotSite | kPilotFlownOn)
+                        .Ok());
+    }
+    frame->RefreshLogbook();
+    SeasonView* season = frame->LogbookPane()->Season();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return season->Progress()->isHidden(); }, 20000));
+    const Settings& settings = frame->CurrentSettings();
+    double gained2026 = 0, airtime2026 = 0;
+    for (size_t i : {0u, 1u}) {
+        gained2026 += *ClimbFactsOf(logs[i], settings).heightGained;
+        auto entry = frame->LogbookOpen()->Find(ids[i]);
+        airtime2026 += (*entry)->airtime;
+    }
+    ASSERT_GT(gained2026, 100);
+    QTreeWidget* tree = season->Tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    const QTreeWidgetItem* year = tree->topLevelItem(0);
+    EXPECT_EQ((QStringList{year->text(0), year->text(1), year->text(5), year->text(7)}),
+              (QStringList{"2026", "2", QStringLiteral("%1 m").arg(std::lround(gained2026)), "2"}));
+    ASSERT_EQ(year->childCount(), 1);
+    EXPECT_EQ(year->child(0)->text(0), "June");
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "2025");
+    // A bar for every month from last August to this June, empty ones too.
+    const auto& bars = season->Bars()->Bars();
+    ASSERT_EQ(bars.size(), 11u);
+    EXPECT_EQ(bars.front().first, "Aug 2025");
+    EXPECT_EQ(bars.back().first, "Jun");
+    EXPECT_DOUBLE_EQ(bars.back().second, airtime2026 / 3600.0);
+    EXPECT_EQ(bars[1].second, 0.0);
+
+    // By site; a group clicked chooses its flights in the list.
+    season->Grouping()->setCurrentIndex(1);
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_EQ((QStringList{tree->topLevelItem(0)->text(0), tree->topLevelItem(1)->text(0)}),
+              (QStringList{"Hill", "Westkamm"}));
+    emit tree->itemClicked(tree->topLevelItem(1), 0);
+    std::vector<int64_t> chosen = frame->LogbookPane()->SelectedIds();
+    std::sort(chosen.begin(), chosen.end());
+    EXPECT_EQ(chosen, (std::vector<int64_t>{ids[0], ids[2]}));
+
+    // From this year on: the list and the statistics follow.
+    frame->LogbookPane()->From()->setDate(QDate(2026, 1, 1));
+    EXPECT_EQ(frame->LogbookPane()->ShownIds(), (std::vector<int64_t>{ids[1], ids[0]}));
+    EXPECT_EQ((QStringList{tree->topLevelItem(0)->text(1), tree->topLevelItem(1)->text(1)}), (QStringList{"1", "1"}));
+    frame->m_runFileDialog = [this](QFileDialog& dialog) {
+        dialog.selectFile(Path("season.csv"));
+        return int(QDialog::Accepted);
+    };
+    QTest::mouseClick(frame->LogbookPane()->ExportLogbookButton(), Qt::LeftButton);
+    const std::string csv = FileBytes(Path("season.csv"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3) << csv;
+    EXPECT_NE(csv.find("\r\n2026-06-20,flown,Hill,"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("2025-08-01"), std::string::npos) << csv;
 }
 
 TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)
