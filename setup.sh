@@ -21,6 +21,7 @@ packages=(
   libmuparser-dev                   # the configuration's formulas
   libpugixml-dev                    # the configuration document
   libgtest-dev libgmock-dev         # tests
+  poppler-utils                     # tests read the reports back (pdftotext)
   libbenchmark-dev                  # benchmarks
 )
 

@@ -49,14 +49,21 @@ std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named)
     return s;
 }
 
-QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands, std::vector<ChartMark> marks)
+void FillLogPicture(ChartPicture& picture, const LogSeries& series, std::vector<TimeRange> bands,
+                    std::vector<ChartMark> marks)
 {
-    ChartPicture picture;
     picture.m_scene.m_bands = std::move(bands);
     picture.m_scene.m_marks = std::move(marks);
+    picture.m_series.clear();
     for (const NamedSeries& named : InDisplayUnits(series).series)
         picture.m_series.push_back(MakeChartSeries(named));
     picture.ShowWholeRange();
+}
+
+QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands, std::vector<ChartMark> marks)
+{
+    ChartPicture picture;
+    FillLogPicture(picture, series, std::move(bands), std::move(marks));
     return picture.Draw(size);
 }
 

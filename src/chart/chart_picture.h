@@ -40,6 +40,9 @@ std::shared_ptr<ChartSeries> MakeChartSeries(const NamedSeries& named);
 // marked, at the given size. A null picture when none of that size can be made.
 QImage DrawLogPicture(const LogSeries& series, QSize size, std::vector<TimeRange> bands = {},
                       std::vector<ChartMark> marks = {});
+// The same chart set up in a picture, its whole length shown, to be laid out and drawn later.
+void FillLogPicture(ChartPicture& picture, const LogSeries& series, std::vector<TimeRange> bands = {},
+                    std::vector<ChartMark> marks = {});
 
 // A "Takeoff" and a "Landing" mark for each flight.
 std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights);

@@ -226,10 +226,23 @@ void ChartScene::Layout(QSize size)
 void ChartScene::Draw(QImage& picture)
 {
     m_target = &picture;
+    QPainter painter(&picture);
+    DrawWith(painter, picture.deviceIndependentSize().toSize());
+    m_target = nullptr;
+}
+
+void ChartScene::DrawVector(QPainter& painter, QSize size)
+{
+    m_target = nullptr;
+    painter.save();
+    DrawWith(painter, size);
+    painter.restore();
+}
+
+void ChartScene::DrawWith(QPainter& painter, QSize size)
+{
     m_textRects.clear();
     MakePens();
-    QPainter painter(&picture);
-    const QSize size = picture.deviceIndependentSize().toSize();
     painter.fillRect(0, 0, size.width(), size.height(), m_look.background);
     if (size.width() > 2 * kInset && size.height() > 2 * kInset) {
         DrawBands(painter);
@@ -240,7 +253,6 @@ void ChartScene::Draw(QImage& picture)
         DrawMarks(painter);
         DrawLegend(painter);
     }
-    m_target = nullptr;
 }
 
 std::optional<int> ChartScene::MarkX(const ChartMark& mark) const
@@ -380,7 +392,7 @@ void ChartScene::DrawSeries(QPainter& painter)
 
         painter.save();
         painter.setClipRect(m_plotRect.left, m_plotRect.top, m_plotRect.Width(), m_plotRect.Height());
-        DrawCurve(s);
+        DrawCurve(painter, s);
         painter.setFont(s.m_horizontalFont);
         for (const auto& [time, labelValue] : s.m_labels) {
             if (!(time >= m_time.m_min && time <= m_time.m_max))
@@ -432,7 +444,7 @@ ChartRect ChartScene::LabelRect(int x, int y, QSize text, const ChartRect& plot)
     return {left, top, left + text.width(), top + text.height()};
 }
 
-void ChartScene::DrawCurve(const ChartSeries& s)
+void ChartScene::DrawCurve(QPainter& painter, const ChartSeries& s)
 {
     const size_t n = s.m_values.size();
     if (n == 0 || !(m_time.m_max > m_time.m_min) || !(s.m_interval > 0))
@@ -445,8 +457,9 @@ void ChartScene::DrawCurve(const ChartSeries& s)
     const size_t i1 = clampIndex(static_cast<double>(n) - fromEnd);
     if (i0 >= i1)
         return;
-    // In the picture's own pixels: on a high-density screen the curve is drawn at its resolution.
-    const double scale = m_target->devicePixelRatio();
+    // In the picture's own pixels: on a high-density screen the curve is drawn at its resolution;
+    // as lines, at a few points to the pixel (a page prints finer than a screen shows).
+    const double scale = m_target ? m_target->devicePixelRatio() : kVectorPointsPerPixel;
     auto X = [&](size_t i) {
         return m_time.ValueToDevicePixel(s.m_firstTime + static_cast<double>(i) * s.m_interval, scale);
     };
@@ -494,7 +507,19 @@ void ChartScene::DrawCurve(const ChartSeries& s)
     }
     const ChartRect clip{device(m_plotRect.left), device(m_plotRect.top), device(m_plotRect.right),
                          device(m_plotRect.bottom)};
-    DrawPolyline(*m_target, points, s.m_curvePen.color().rgb(), clip);
+    if (m_target) {
+        DrawPolyline(*m_target, points, s.m_curvePen.color().rgb(), clip);
+        return;
+    }
+    painter.save();
+    painter.setClipRect(m_plotRect.left, m_plotRect.top, m_plotRect.Width(), m_plotRect.Height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(s.m_curvePen.color(), 1.0 * kVectorPointsPerPixel);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.scale(1.0 / kVectorPointsPerPixel, 1.0 / kVectorPointsPerPixel);
+    painter.drawPolyline(points);
+    painter.restore();
 }
 
 void ChartScene::DrawLegend(QPainter& painter)

@@ -69,6 +69,9 @@ public:
     // Draws into a picture laid out for its size; its device pixel ratio gives the pixels
     // per coordinate, at which the curves are drawn.
     void Draw(QImage& picture);
+    // Draws with a painter on any device (a page, a PDF), in the chart's coordinates from (0, 0):
+    // the curves as lines, not pixels.
+    void DrawVector(QPainter& painter, QSize size);
     // The live redraw while panning: time axis, grid, axes and curves only.
     void DrawPanFrame(QImage& picture);
 
@@ -102,8 +105,11 @@ private:
     void DrawSeries(QPainter& painter);
     void DrawLegend(QPainter& painter);
     void DrawMarks(QPainter& painter);
-    // Into the picture itself, pixel by pixel (see DrawPolyline).
-    void DrawCurve(const ChartSeries& serie);
+    void DrawWith(QPainter& painter, QSize size);
+    // Into the picture itself, pixel by pixel (see DrawPolyline), or as a line with the painter
+    // when there is no picture.
+    void DrawCurve(QPainter& painter, const ChartSeries& serie);
+    static constexpr double kVectorPointsPerPixel = 4.0;
 
     TimeAxis& m_time;
     const std::vector<std::shared_ptr<ChartSeries>>& m_series;

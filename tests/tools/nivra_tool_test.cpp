@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -527,6 +528,45 @@ TEST_F(ToolTest, TheLogbookAsCsvBetweenTwoDays)
                                    QStringList{"logbook", "csv", "--from", "2026-06-02", "--to", "2026-06-01"},
                                    QStringList{"logbook", "csv", "7"}})
         EXPECT_EQ(Tool(bad).status, 2) << bad.join(' ').toStdString();
+}
+
+TEST_F(ToolTest, AFlightOnPaper)
+{
+    // A comment of 150 lines and the climbs go on from page to page, nothing cut; the chart's
+    // texts and the statistics are text in the PDF, not a picture of it.
+    ASSERT_EQ(Tool({"logbook", "add", kSoaring}).status, 0);
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines << QStringLiteral("Line %1 of the comment, \u00e4 \u00fc; the thermal by the quarry.").arg(i);
+    ASSERT_EQ(Tool({"logbook", "set", "1", "--name", "Ridge soaring", "--comment", lines.join('\n')}).status, 0);
+    const ToolRun report = Tool({"logbook", "report", "1", "-o", Path("long.pdf")});
+    ASSERT_EQ(report.status, 0) << report.err;
+    const std::string pdf = FileBytes(Path("long.pdf"));
+    ASSERT_TRUE(pdf.starts_with("%PDF-")) << pdf.substr(0, 20);
+    const auto pages = [](const std::string& bytes) {
+        int n = 0;
+        for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+            n += bytes.compare(at, 12, "/Type /Pages") != 0;
+        return n;
+    };
+    EXPECT_GE(pages(pdf), 3);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);  // A4 by default
+    // The same file's log, on letter paper, without the logbook's notes but with its own.
+    ASSERT_EQ(Tool({"report", kSoaring, "1", "-o", Path("letter.pdf"), "--page", "letter"}).status, 0);
+    const std::string letter = FileBytes(Path("letter.pdf"));
+    EXPECT_NE(letter.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+    EXPECT_EQ(Tool({"report", kSoaring, "1", "-o", Path("x.pdf"), "--page", "a5"}).status, 2);
+    EXPECT_EQ(Tool({"logbook", "report", "7", "-o", Path("x.pdf")}).status, 1);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed: the report's text is not read back";
+    const ToolRun text = Exec("pdftotext", {Path("long.pdf"), "-"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const QString read = QString::fromStdString(text.out);
+    for (int i : {1, 75, 150})
+        EXPECT_TRUE(read.contains(QStringLiteral("Line %1 of the comment, \u00e4 \u00fc;").arg(i))) << i;
+    for (const char* part : {"Ridge soaring", "Alt [m]", "Vario [m/s]", "00:22, Landing 59:39", "Best climb",
+                             "2.32 m/s (climb 3)", "Gain [m]", "836.7"})
+        EXPECT_TRUE(read.contains(QString::fromLatin1(part))) << part;
 }
 
 TEST_F(ToolTest, DownloadOnAHostileLine)

@@ -9,6 +9,8 @@
 #include <optional>
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
 
 #include "app/log_file.h"
 #include "base/time_text.h"
@@ -22,6 +24,7 @@
 #include "export/csv_export.h"
 #include "export/log_export.h"
 #include "logbook/logbook.h"
+#include "logbook/season.h"
 #include "tool_options.h"
 
 namespace {
@@ -57,6 +60,7 @@ namespace {
 
 // The log of the file whose name carries number N, with its settings.
 struct ChosenLog {
+    int number = 0;
     Settings settings;
     Configuration config;
     BrixoLog log;
@@ -79,6 +83,7 @@ ChosenLog ChooseLog(const ToolArgs& args, const char* command)
     AltReadResult result = ReadOrFail(chosen.path, chosen.config, chosen.settings);
     for (NumberedLog& entry : result.logs)
         if (entry.number == number) {
+            chosen.number = entry.number;
             chosen.log = std::move(entry.log);
             return chosen;
         }
@@ -365,5 +370,69 @@ int Airtime(const std::vector<std::string>& argv)
     }
     std::printf("Airtime\t%s\t%zu %s\n", hours(TotalAirtime(*flights)).c_str(), flights->size(),
                 flights->size() == 1 ? "flight" : "flights");
+    return 0;
+}
+
+void WriteReportOrFail(const ToolArgs& args, const BrixoLog& log, const Settings& settings, const Configuration& config,
+                       const std::optional<LogbookEntry>& entry, const QString& defaultName)
+{
+    const auto out = args.options.find("o");
+    if (out == args.options.end())
+        throw UsageError{"a report needs -o OUT.pdf"};
+    QPageSize page(QPageSize::A4);
+    if (const auto size = args.options.find("page"); size != args.options.end()) {
+        if (size->second == "letter")
+            page = QPageSize(QPageSize::Letter);
+        else if (size->second != "a4")
+            throw UsageError{"--page wants a4 or letter, not \"" + size->second + "\""};
+    }
+    const std::optional<double> elevation =
+        entry && settings.altAboveSeaLevel ? entry->fields.startElevation : std::nullopt;
+    const LogSeries series = BuildLogSeries(log, settings, SeriesChoice::All, elevation);
+    if (series.series[0].values.empty())
+        throw ToolError{"the altitude of this log cannot be decoded: " + series.series[0].problem};
+    const ClimbAnalysis climbs = ClimbsOf(series, settings);
+    std::vector<FlightSpan> flights;
+    if (entry && entry->correctedFlights)
+        flights = *entry->correctedFlights;
+    else
+        flights = FlightsOf(log).value_or(std::vector<FlightSpan>{});
+    ReportNotes notes;
+    notes.name = entry && entry->fields.name ? QString::fromStdString(*entry->fields.name) : defaultName;
+    if (entry) {
+        notes.date = entry->fields.flownAt
+                         ? QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry->fields.flownAt), QTimeZone::utc())
+                               .toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                     : entry->fields.flownOn
+                         ? QString::fromStdString(*entry->fields.flownOn)
+                         : QStringLiteral("%1 (downloaded)")
+                               .arg(QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(entry->date), QTimeZone::utc())
+                                        .toString(QStringLiteral("yyyy-MM-dd")));
+        notes.site = QString::fromStdString(entry->fields.site);
+        notes.comment = QString::fromStdString(entry->fields.comment);
+        notes.startElevation = entry->fields.startElevation;
+    }
+    notes.device = QString::fromStdString(DeviceName(config, DeviceIdOf(log)));
+    ChartPicture chart;
+    FillLogPicture(chart, series, settings.climbsShown ? ClimbBands(climbs) : std::vector<TimeRange>{},
+                   FlightMarks(flights));
+    const FlightReport report = MakeFlightReport(log, series, settings, climbs, flights, notes);
+    if (Status written = WriteFlightReportPdf(out->second, report, chart, page); !written)
+        throw ToolError{out->second + ": " + written.Error()};
+}
+
+int Report(const std::vector<std::string>& argv)
+{
+    const ToolArgs args = ParseArgs(argv, {"config", "set", "o", "page"});
+    if (args.options.find("o") == args.options.end())
+        throw UsageError{"report needs -o OUT.pdf"};
+    const ChosenLog chosen = ChooseLog(args, "report");
+    std::optional<LogbookEntry> entry;
+    // The pilot's notes where the logbook has the flight; a report without them otherwise.
+    if (auto book = Logbook::Open(Logbook::DefaultFolder(), chosen.config))
+        if (auto found = (*book)->FindByHash(FlightHash(chosen.log)); found && *found)
+            entry = **found;
+    WriteReportOrFail(args, chosen.log, chosen.settings, chosen.config, entry,
+                      QString::fromStdString(LogName(chosen.number, chosen.log.Duration())));
     return 0;
 }

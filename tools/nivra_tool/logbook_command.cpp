@@ -232,6 +232,22 @@ int Csv(const ToolArgs& args)
     return 0;
 }
 
+int ReportOfFlight(const ToolArgs& args)
+{
+    if (args.positional.size() != 2)
+        throw UsageError{"logbook report takes one flight id and -o OUT.pdf"};
+    const Settings settings = LoadToolSettings(args);
+    const Configuration config = LoadToolConfiguration(args, ProgramDir());
+    auto book = OpenLogbook(config);
+    const LogbookEntry entry = EntryOrFail(*book, ParseId(args.positional[1]));
+    auto log = book->LoadLog(entry.id, config);
+    if (!log)
+        throw ToolError{log.Error()};
+    WriteReportOrFail(args, *log, settings, config, entry,
+                      QStringLiteral("Flight %1").arg(static_cast<qlonglong>(entry.id)));
+    return 0;
+}
+
 int AddFile(const ToolArgs& args)
 {
     if (args.positional.size() != 2)
@@ -264,8 +280,8 @@ int AddFile(const ToolArgs& args)
 
 int LogbookCommand(const std::vector<std::string>& argv)
 {
-    const ToolArgs args =
-        ParseArgs(argv, {"config", "set", "o", "name", "site", "comment", "elevation", "flown-on", "from", "to"});
+    const ToolArgs args = ParseArgs(
+        argv, {"config", "set", "o", "name", "site", "comment", "elevation", "flown-on", "from", "to", "page"});
     const std::string sub = args.positional.empty() ? std::string() : args.positional[0];
     if (sub == "list")
         return List(args);
@@ -279,5 +295,8 @@ int LogbookCommand(const std::vector<std::string>& argv)
         return AddFile(args);
     if (sub == "csv")
         return Csv(args);
-    throw UsageError{"logbook wants list, show ID, set ID, export ID... -o FILE.alt, add FILE.alt or csv"};
+    if (sub == "report")
+        return ReportOfFlight(args);
+    throw UsageError{
+        "logbook wants list, show ID, set ID, export ID... -o FILE.alt, add FILE.alt, csv or report ID -o OUT.pdf"};
 }

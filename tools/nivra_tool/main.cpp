@@ -53,10 +53,14 @@ const char kUsage[] =
     "                 [--flown-on YYYY-MM-DD]\n"
     "        | export ID... -o OUT.alt | add FILE.alt\n"
     "        | csv [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-o OUT.csv]\n"
+    "        | report ID -o OUT.pdf [--page a4|letter]\n"
     "                 the flights of the logbook: listed (id, date, name, site, duration,\n"
     "                 samples, device, airtime in seconds, flights in the log or - when\n"
     "                 its altitude could not be analysed), one shown, noted, written to\n"
-    "                 one .alt file, added; or all flown between two days as CSV\n"
+    "                 one .alt file, added; all flown between two days as CSV; one's report\n"
+    "  report FILE N -o OUT.pdf [--page a4|letter]\n"
+    "                 the report of log N: the pilot's notes (from the logbook), the chart,\n"
+    "                 the statistics, the climbs and the marks, on as many pages as it takes\n"
     "  image FILE N -o OUT [--size WxH]\n"
     "                 draw the chart of log N as the window shows it (default 800x600)\n"
     "                 into OUT: JPEG, or PNG when OUT ends in .png\n"
@@ -101,9 +105,16 @@ int SettingsCommand(const std::vector<std::string>& argv)
 std::string PurposeOf(const std::string& command)
 {
     static const std::pair<const char*, const char*> purposes[] = {
-        {"info", "list the logs"},    {"devices", "read the configuration"},       {"settings", "store the settings"},
-        {"csv", "write the table"},   {"stats", "compute the statistics"},         {"image", "draw the chart"},
-        {"export", "export the log"}, {"download", "receive the logger's memory"}, {"airtime", "find the flights"},
+        {"info", "list the logs"},
+        {"devices", "read the configuration"},
+        {"settings", "store the settings"},
+        {"csv", "write the table"},
+        {"stats", "compute the statistics"},
+        {"image", "draw the chart"},
+        {"report", "write the report"},
+        {"export", "export the log"},
+        {"download", "receive the logger's memory"},
+        {"airtime", "find the flights"},
     };
     for (const auto& [name, purpose] : purposes)
         if (command == name)
@@ -161,6 +172,8 @@ int RunCommand(const std::vector<std::string>& args)
         return Airtime(args);
     if (args[0] == "image")
         return Image(args);
+    if (args[0] == "report")
+        return Report(args);
     if (args[0] == "export")
         return Export(args);
     if (args[0] == "download")
@@ -177,7 +190,8 @@ int main(int argc, char* argv[])
     KeepFreedMemoryForReuse();
     std::vector<std::string> args(argv + 1, argv + argc);
     // Drawing needs fonts, so a GUI application object; it never needs a display.
-    const bool drawing = !args.empty() && (args[0] == "image" || args[0] == "export");
+    const bool drawing = !args.empty() && (args[0] == "image" || args[0] == "export" || args[0] == "report" ||
+                                           (args[0] == "logbook" && args.size() > 1 && args[1] == "report"));
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
