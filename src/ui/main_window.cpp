@@ -87,6 +87,20 @@ MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStor
     m_listPorts = [] {
         return EnumeratePorts();
     };
+    m_askViewShown = [this]() -> std::optional<bool> {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Nivra"),
+                        QStringLiteral("The chart shows part of the flight. Which part goes on paper?"),
+                        QMessageBox::Cancel, this);
+        QPushButton* shown = box.addButton(QStringLiteral("The view as shown"), QMessageBox::AcceptRole);
+        QPushButton* whole = box.addButton(QStringLiteral("The whole flight"), QMessageBox::AcceptRole);
+        box.setDefaultButton(shown);
+        box.exec();
+        if (box.clickedButton() == shown)
+            return true;
+        if (box.clickedButton() == whole)
+            return false;
+        return std::nullopt;
+    };
     setWindowTitle(QStringLiteral("Nivra"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
     CreateCommands();
@@ -151,16 +165,21 @@ void MainWindow::CreateCommands()
     connect(importImage, &QAction::triggered, this, &MainWindow::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
-    // Printing is not offered: the items stay disabled, and so does Ctrl+P.
+    // The report of the log on display: printed, previewed or written as a PDF.
     QAction* print = m_actions.print = AddCommand("&Print...\tCtrl+P", "Print the active document\nPrint");
     print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     QAction* preview = m_actions.printPreview = AddCommand("Print Pre&view", "Display full pages\nPrint Preview");
     QAction* setup = m_actions.printSetup =
         AddCommand("P&rint Setup...", "Change the printer and printing options\nPrint Setup");
-    for (QAction* a : {print, preview, setup}) {
-        a->setEnabled(false);
-        file->addAction(a);
-    }
+    QAction* pdf = m_actions.exportPdf =
+        AddCommand("Export as P&DF...", "Write the report of the log shown as a PDF file\nExport as PDF");
+    connect(print, &QAction::triggered, this, &MainWindow::OnPrint);
+    connect(preview, &QAction::triggered, this, &MainWindow::OnPrintPreview);
+    connect(setup, &QAction::triggered, this, &MainWindow::OnPrintSetup);
+    connect(pdf, &QAction::triggered, this, &MainWindow::OnExportPdf);
+    for (QAction* a : {print, preview, pdf})
+        a->setEnabled(false);  // until a log is shown
+    file->addActions({print, preview, setup, pdf});
     m_fileMenu = file;
     m_recentAnchor = file->addSeparator();
     QAction* exit = m_actions.exit =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPrinter>
 
 #include <atomic>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "app/settings.h"
 #include "base/result.h"
 #include "chart/chart_widget.h"
+#include "chart/flight_report.h"
 #include "device/serial_link.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
@@ -92,6 +94,7 @@ public:
     struct Commands {
         QAction *download = nullptr, *open = nullptr, *saveAs = nullptr, *importImage = nullptr;
         QAction *print = nullptr, *printPreview = nullptr, *printSetup = nullptr, *exit = nullptr;
+        QAction* exportPdf = nullptr;
         QAction *toolbar = nullptr, *statusBar = nullptr, *logs = nullptr, *preferences = nullptr;
         QAction *previousView = nullptr, *nextView = nullptr, *wholeFlight = nullptr, *clearLabels = nullptr;
         QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
@@ -133,6 +136,20 @@ public:
     std::function<int(QDialog&)> m_runDialog;
     // How the window asks a yes-or-no question (a message box by default).
     std::function<bool(const QString& question)> m_confirm;
+    // Asks what a report shows of a zoomed chart: the view as shown (true), the whole flight
+    // (false), or nothing (Cancel).
+    std::function<std::optional<bool>()> m_askViewShown;
+
+    // File > Print..., Print Preview, Print Setup... and Export as PDF...: the report of the log
+    // on display (the pilot's notes, the chart, the statistics, the climbs, the marks).
+    void OnPrint();
+    void OnPrintPreview();
+    void OnPrintSetup();
+    void OnExportPdf();
+    // The report of the log on display and its chart, the view shown or the whole flight; none
+    // when no log is shown or the pilot cancels.
+    std::optional<FlightReport> ReportOfShownLog(ChartPicture& chart);
+    QPrinter& Printer();
     // The serial ports the Preferences list (those of the machine by default).
     std::function<std::vector<PortInfo>()> m_listPorts;
 
@@ -257,6 +274,7 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     Settings m_settings;
     Commands m_actions;
+    std::unique_ptr<QPrinter> m_printer;  // its page set-up kept from one print to the next
     QSplitter* m_outer = nullptr;
     QSplitter* m_inner = nullptr;
     QWidget* m_pane = nullptr;

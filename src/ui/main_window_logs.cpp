@@ -235,6 +235,8 @@ void MainWindow::RefreshLogNow(const BrixoLog* log, std::optional<TimeRange> ran
     }
     ShowClimbs();
     m_chart->update();
+    for (QAction* a : {m_actions.print, m_actions.printPreview, m_actions.exportPdf})
+        a->setEnabled(drawable);
     m_actions.previousView->setEnabled(false);
     m_actions.nextView->setEnabled(false);
 }

@@ -10,11 +10,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -66,9 +69,10 @@ TEST_F(Window, StartsEmpty)
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->Chart()->SeriesCount(), 0);
     const MainWindow::Commands& commands = frame->Actions();
-    for (QAction* a : {commands.print, commands.printPreview, commands.printSetup, commands.previousView,
+    for (QAction* a : {commands.print, commands.printPreview, commands.exportPdf, commands.previousView,
                        commands.nextView, commands.saveAs})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(commands.printSetup->isEnabled());  // the paper is chosen before there is a log
     for (QAction* a : {commands.toolbar, commands.statusBar, commands.logs})
         EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
     // The Logs pane hides and comes back by its command, and hides by its own close button.
@@ -132,6 +136,9 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         {&MainWindow::Commands::importImage, "&Import Memory Image...",
          "Show the flights of a memory image saved by an earlier download", ""},
         {&MainWindow::Commands::print, "&Print...\tCtrl+P", "Print the active document", "Ctrl+P"},
+        {&MainWindow::Commands::printPreview, "Print Pre&view", "Display full pages", ""},
+        {&MainWindow::Commands::printSetup, "P&rint Setup...", "Change the printer and printing options", ""},
+        {&MainWindow::Commands::exportPdf, "Export as P&DF...", "Write the report of the log shown as a PDF file", ""},
         {&MainWindow::Commands::exit, "E&xit", "Quit Nivra; asks first when downloaded logs are not saved", "Ctrl+Q"},
         {&MainWindow::Commands::toolbar, "&Toolbar", "Show or hide the toolbar", ""},
         {&MainWindow::Commands::statusBar, "&Status Bar", "Show or hide the status bar", ""},
@@ -320,6 +327,66 @@ TEST_F(Window, TheKeyboardReachesTheViewsAndTheirMenus)
     // None left: nothing to lose, and the title names nothing.
     EXPECT_EQ(frame->windowTitle(), "Nivra");
     EXPECT_FALSE(frame->LogsUnsaved());
+}
+
+TEST_F(Window, TheLogOnPaper)
+{
+    ASSERT_TRUE(frame->OpenFile(kSoaring));
+    for (QAction* a : {frame->Actions().print, frame->Actions().printPreview, frame->Actions().exportPdf})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    // Zoomed in: asked which part; Cancel writes nothing.
+    frame->Chart()->SetRange(600, 1200);
+    int asked = 0, dialogs = 0;
+    std::optional<bool> answer;
+    frame->m_askViewShown = [&] {
+        ++asked;
+        return answer;
+    };
+    QString path;
+    frame->m_runFileDialog = [&](QFileDialog& dialog) {
+        ++dialogs;
+        EXPECT_EQ(dialog.nameFilters(), QStringList{"PDF Files (*.pdf)"});
+        dialog.selectFile(path);
+        return int(QDialog::Accepted);
+    };
+    frame->Actions().exportPdf->trigger();
+    EXPECT_EQ(std::pair(asked, dialogs), std::pair(1, 0));
+    // The view shown, then the whole flight: both a report; the whole one's chart reaches the end.
+    QTemporaryDir out;
+    for (const bool viewShown : {true, false}) {
+        answer = viewShown;
+        path = out.filePath(viewShown ? "view.pdf" : "whole.pdf");
+        frame->Actions().exportPdf->trigger();
+        QFile pdf(path);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    }
+    EXPECT_EQ(std::pair(asked, dialogs), std::pair(3, 2));
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        const auto text = [](const QString& file) {
+            QProcess p;
+            p.start("pdftotext", {file, "-"});
+            p.waitForFinished();
+            return QString::fromUtf8(p.readAllStandardOutput());
+        };
+        const QString view = text(out.filePath("view.pdf")), whole = text(out.filePath("whole.pdf"));
+        EXPECT_TRUE(whole.contains("50:00") && !view.contains("50:00"));  // a time label of the last part
+        EXPECT_TRUE(view.contains("2.32 m/s (climb 3)"));                 // the statistics are the log's
+    }
+    // The preview shows the same pages.
+    int pages = 0;
+    answer = false;
+    frame->m_runDialog = [&](QDialog& d) {
+        auto* preview = d.findChild<QPrintPreviewWidget*>();
+        EXPECT_TRUE(preview);
+        if (preview) {
+            preview->updatePreview();
+            pages = preview->pageCount();
+        }
+        return int(QDialog::Rejected);
+    };
+    frame->Actions().printPreview->trigger();
+    EXPECT_EQ(pages, 1);
 }
 
 TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
