@@ -3,7 +3,9 @@
 #   docs/screenshot.png  the soaring example opened, its climbs shaded, a stretch selected and
 #                        the statistics of both shown
 #   docs/logbook.png     the Logbook tab with the two examples added and noted
-# Needs xvfb, xdotool and imagemagick; run from the checkout after building:
+#   docs/season.png      its Statistics tab
+#   docs/report.png      the first page of the soaring flight's report (PDF)
+# Needs xvfb, xdotool, imagemagick and poppler-utils; run from the checkout after building:
 #   xvfb-run -a -s "-screen 0 1200x760x24" tools/take_screenshot.sh
 set -e
 XDG_CONFIG_HOME=$(mktemp -d)  # first-run settings, and the user's own stay untouched
@@ -46,8 +48,19 @@ xdotool key --window "$wid" Escape
 xdotool mousemove 95 62 click 1
 sleep 0.5
 # A wider pane, to read every column, and the soaring flight chosen.
-xdotool mousemove 277 400 mousedown 1 mousemove 400 400 mousemove 700 400 mouseup 1
+xdotool mousemove 381 400 mousedown 1 mousemove 500 400 mousemove 700 400 mouseup 1
 sleep 0.5
-xdotool mousemove 60 131 click 1
+xdotool mousemove 60 186 click 1
 sleep 0.8
 import -window root docs/logbook.png
+
+# The Logbook's Statistics tab, grouped by year and month.
+xdotool mousemove 105 147 click 1
+sleep 1.5
+import -window root docs/season.png
+
+# The report of the soaring flight, its first page as a picture.
+report=$(mktemp -d)
+$tool logbook report 1 -o "$report/report.pdf"
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$report/report.pdf" docs/report
+rm -r "$report"

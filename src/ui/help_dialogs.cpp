@@ -29,7 +29,14 @@ how long a climb must be is set in the preferences.</p>
 <p>Every flight ever downloaded is in the <b>Logbook</b> tab, newest first, whether or not it
 was saved to a file. Type in its filter box to find flights by name, site or date; give a flight
 its name, site, date flown and start elevation with <b>Properties</b> (the right mouse button on a
-log). Takeoff and landing are found by themselves; the chart's menu corrects them.</p>
+log). Takeoff and landing are found by themselves; the chart's menu corrects them. The download
+asks the day the flights were flown and the site, since the logger has no clock.</p>
+<p>The logbook's <b>Statistics</b> tab adds up the flights shown by year and month, site or device:
+airtime, the highest point, the height gained in climbs, the best climb and the days flown.
+<b>Export Logbook...</b> writes them as a table for a spreadsheet.</p>
+<h3 id="paper">On paper</h3>
+<p><b>File &gt; Print...</b>, <b>Print Preview</b> and <b>Export as PDF...</b> make a report of the
+flight shown: your notes, the chart, the statistics and the climbs.</p>
 <h3 id="keyboard">Keyboard</h3>
 )";
 

@@ -65,7 +65,8 @@ void SeasonBars::paintEvent(QPaintEvent*)
     ValueAxis axis;
     axis.m_scalingMode = ScalingMode::AlignedToZero;
     axis.ApplyRange(0.0, most > 0 ? most : 1.0);
-    const int top = text / 2 + 4, bottom = height() - text - 6;
+    // The unit above the axis' labels, the top label below it.
+    const int top = text + text / 2 + 4, bottom = height() - text - 6;
     axis.ComputeTicks(std::max(bottom - top, 1));
     int labelWidth = 0;
     for (int k = 0; k <= axis.m_tickCount; ++k)
@@ -102,7 +103,7 @@ void SeasonBars::paintEvent(QPaintEvent*)
     }
     painter.setPen(palette().color(QPalette::Text));
     painter.drawLine(left, bottom, right, bottom);
-    painter.drawText(QRect(2, 0, left, text), Qt::AlignLeft, QStringLiteral("h"));
+    painter.drawText(QRect(0, 2, labelWidth + 4, text), Qt::AlignRight, QStringLiteral("h"));
 }
 
 SeasonView::SeasonView(QWidget* parent) : QWidget(parent)
