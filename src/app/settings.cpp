@@ -61,6 +61,7 @@ std::vector<SettingField> MakeFields()
         {"Climbs.Columns", &Settings::climbsColumns},
         {"FitHeightsToView", &Settings::fitHeightsToView},
         {"VarioUnit", &Settings::varioUnit},
+        {"Compare.Align", &Settings::compareAlign},
     };
 }
 
@@ -136,7 +137,7 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Image.cy",        "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
             "Vario.Style",     "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
             "Climb.MaxGap",    "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth",
-            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView",  "VarioUnit"};
+            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView",  "VarioUnit",       "Compare.Align"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/settings_store.h"
-#include "dsp/units.h"
+#include "base/units.h"
 
 // The length units of every number shown, exported or typed; stored as 0 (metric) and
 // anything else (imperial), kept as stored.
@@ -77,6 +77,8 @@ struct Settings : ChartSettings {
     int32_t imageCy = 600;
     bool climbsShown = true;       // the chart shades the climbs
     bool fitHeightsToView = true;  // the chart's heights fit what is in view
+    // What a comparison lines the flights up by: 0 takeoff, 1 log start, 2 highest point, 3 clock.
+    uint32_t compareAlign = 0;
 
     bool Imperial() const { return units != UnitSystem::Metric; }
     SpeedUnit VarioShown() const { return VarioSpeedUnit(varioUnit, Imperial()); }

@@ -107,7 +107,7 @@ void ChartScene::Layout(QSize size)
     for (size_t i = 0; i < m_series.size(); ++i) {
         ChartSeries& s = *m_series[i];
         FitRange(s);
-        if (!s.m_visible)
+        if (!AxisShown(i))
             continue;
         const int w = Extent(s.m_rotatedFont, QStringLiteral("00.00")).height() + 2 * s.m_axisSpacing + 9;
         if (s.m_axisOnLeft) {
@@ -171,8 +171,8 @@ void ChartScene::Layout(QSize size)
     for (int pass = 0; pass < 4; ++pass) {
         int titles = 0;
         for (size_t i = 0; i < visible.size(); ++i)
-            titles =
-                std::max(titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->Title()).width());
+            titles = std::max(
+                titles, below[i] + kLabelGap + Extent(visible[i]->m_rotatedFont, visible[i]->AxisTitle()).width());
         legendHeight = std::max(legendRows, titles - bandHeight);
         m_time.m_rect = {plotLeft, m_innerRect.bottom - legendHeight - bandHeight, plotRight,
                          m_innerRect.bottom - legendHeight};
@@ -203,6 +203,10 @@ void ChartScene::Layout(QSize size)
         topMargin = std::max(topMargin, top);
     }
     m_belowAxes = below;
+    // A series drawn on another's axis takes that axis as laid out.
+    for (const auto& s : m_series)
+        if (SharesAxis(*s))
+            static_cast<ValueAxis&>(*s) = static_cast<const ValueAxis&>(*m_series[static_cast<size_t>(s->m_onAxisOf)]);
 
     m_time.ComputeTicks(m_time.m_rect.Width());
     if (m_look.legendShown && !m_series.empty()) {
@@ -342,8 +346,9 @@ void ChartScene::DrawHorizontalGrid(QPainter& painter)
 {
     if (!m_look.gridShown)
         return;
-    for (const auto& s : m_series) {
-        if (!s->m_visible)
+    for (size_t index = 0; index < m_series.size(); ++index) {
+        const auto& s = m_series[index];
+        if (!AxisShown(index))
             continue;
         painter.setPen(m_gridPen);
         // Not over the time axis' line.
@@ -356,40 +361,49 @@ void ChartScene::DrawHorizontalGrid(QPainter& painter)
     }
 }
 
+void ChartScene::DrawValueAxis(QPainter& painter, const ChartSeries& s, int below, const QPen& pen)
+{
+    // Outside the clip.
+    const QColor text = m_look.text;
+    painter.setPen(pen);
+    painter.setFont(s.m_rotatedFont);
+    const ChartRect& r = s.m_rect;
+    const int axisX = s.m_axisOnLeft ? r.right - 1 : r.left + 1;
+    const int outwards = s.m_axisOnLeft ? -3 : 3;
+    Line(painter, axisX, r.top, axisX, r.bottom);
+    for (int k = 0; k <= s.m_tickCount && k < kMaxGridLines; ++k) {
+        const double value = s.TickValue(k);
+        const int y = s.ValueToPixel(value);
+        painter.setPen(pen);
+        Line(painter, axisX, y, axisX + outwards, y);
+        const QString label = s.ValueText(value, false);
+        const QSize e = Extent(s.m_rotatedFont, label);
+        painter.setPen(text);
+        m_textRects.push_back(
+            RotatedText(painter, s.m_axisOnLeft ? r.right - e.height() - 6 : r.left + 6, y + e.width() / 2, label));
+    }
+    // The title under the axis, below the lowest label.
+    const QString titleText = s.AxisTitle();
+    const QSize title = Extent(s.m_rotatedFont, titleText);
+    painter.setPen(text);
+    m_textRects.push_back(RotatedText(painter, s.m_axisOnLeft ? r.right - title.height() - 6 : r.left + 6,
+                                      r.bottom + below + kLabelGap + title.width(), titleText));
+}
+
 void ChartScene::DrawSeries(QPainter& painter)
 {
-    const QColor text = m_look.text;
     for (size_t index = 0, shown = 0; index < m_series.size(); ++index) {
         const ChartSeries& s = *m_series[index];
+        if (AxisShown(index)) {
+            // An axis that several series share is drawn in the text's colour, not one of theirs.
+            const bool shared = std::any_of(m_series.begin(), m_series.end(), [&](const auto& t) {
+                return SharesAxis(*t) && static_cast<size_t>(t->m_onAxisOf) == index;
+            });
+            DrawValueAxis(painter, s, shown < m_belowAxes.size() ? m_belowAxes[shown++] : 0,
+                          shared ? QPen(m_look.text, 1) : s.m_curvePen);
+        }
         if (!s.m_visible)
             continue;
-        const int below = shown < m_belowAxes.size() ? m_belowAxes[shown] : 0;
-        ++shown;
-        // The value axis, in the series' colour, outside the clip.
-        painter.setPen(s.m_curvePen);
-        painter.setFont(s.m_rotatedFont);
-        const ChartRect& r = s.m_rect;
-        const int axisX = s.m_axisOnLeft ? r.right - 1 : r.left + 1;
-        const int outwards = s.m_axisOnLeft ? -3 : 3;
-        Line(painter, axisX, r.top, axisX, r.bottom);
-        for (int k = 0; k <= s.m_tickCount && k < kMaxGridLines; ++k) {
-            const double value = s.TickValue(k);
-            const int y = s.ValueToPixel(value);
-            painter.setPen(s.m_curvePen);
-            Line(painter, axisX, y, axisX + outwards, y);
-            const QString label = s.ValueText(value, false);
-            const QSize e = Extent(s.m_rotatedFont, label);
-            painter.setPen(text);
-            m_textRects.push_back(
-                RotatedText(painter, s.m_axisOnLeft ? r.right - e.height() - 6 : r.left + 6, y + e.width() / 2, label));
-        }
-        // The title under the axis, below the lowest label.
-        const QString titleText = s.Title();
-        const QSize title = Extent(s.m_rotatedFont, titleText);
-        painter.setPen(text);
-        m_textRects.push_back(RotatedText(painter, s.m_axisOnLeft ? r.right - title.height() - 6 : r.left + 6,
-                                          r.bottom + below + kLabelGap + title.width(), titleText));
-
         painter.save();
         painter.setClipRect(m_plotRect.left, m_plotRect.top, m_plotRect.Width(), m_plotRect.Height());
         DrawCurve(painter, s);
@@ -420,14 +434,47 @@ void ChartScene::DrawSeries(QPainter& painter)
     }
 }
 
+bool ChartScene::SharesAxis(const ChartSeries& s) const
+{
+    return s.m_onAxisOf >= 0 && static_cast<size_t>(s.m_onAxisOf) < m_series.size() &&
+           m_series[static_cast<size_t>(s.m_onAxisOf)]->m_onAxisOf < 0;
+}
+
+bool ChartScene::AxisShown(size_t index) const
+{
+    const ChartSeries& s = *m_series[index];
+    if (SharesAxis(s))
+        return false;
+    if (s.m_visible)
+        return true;
+    return std::any_of(m_series.begin(), m_series.end(), [&](const auto& t) {
+        return t->m_visible && SharesAxis(*t) && static_cast<size_t>(t->m_onAxisOf) == index;
+    });
+}
+
 void ChartScene::FitRange(ChartSeries& s) const
 {
-    if (m_look.fitHeightsToView)
-        if (const auto shown = s.MinMaxIn(m_time.m_min, m_time.m_max)) {
-            s.ApplyRange(shown->first, shown->second);
-            return;
-        }
-    s.ApplyRange(s.m_dataMin, s.m_dataMax);
+    const auto rangeOf = [this](const ChartSeries& t) -> std::pair<double, double> {
+        if (m_look.fitHeightsToView)
+            if (const auto shown = t.MinMaxIn(m_time.m_min, m_time.m_max))
+                return *shown;
+        return {t.m_dataMin, t.m_dataMax};
+    };
+    // With the shown series on its axis: the union of their ranges (its own only when shown).
+    std::optional<std::pair<double, double>> range;
+    for (size_t i = 0; i < m_series.size(); ++i) {
+        const ChartSeries& t = *m_series[i];
+        const bool on = &t == &s
+                            ? t.m_visible
+                            : SharesAxis(t) && m_series[static_cast<size_t>(t.m_onAxisOf)].get() == &s && t.m_visible;
+        if (!on)
+            continue;
+        const auto [lo, hi] = rangeOf(t);
+        range = range ? std::pair(std::min(range->first, lo), std::max(range->second, hi)) : std::pair(lo, hi);
+    }
+    if (!range)
+        range = rangeOf(s);
+    s.ApplyRange(range->first, range->second);
 }
 
 ChartRect ChartScene::LabelRect(int x, int y, QSize text, const ChartRect& plot)

@@ -61,7 +61,8 @@ public:
     // and below it, or, where the plot's right or bottom edge would cut it, flipped to the left
     // or above; kept inside the plot as far as it fits.
     static ChartRect LabelRect(int x, int y, QSize text, const ChartRect& plot);
-    // A series' value range: its data's, or with fitHeightsToView the samples in view.
+    // A series' value range: its data's, or with fitHeightsToView the samples in view; with the
+    // shown series drawn on its axis.
     void FitRange(ChartSeries& s) const;
 
     // Lays everything out for a picture of this size (in the chart's coordinates).
@@ -96,6 +97,9 @@ public:
 
 private:
     void MakePens();
+    // A series draws a value axis when it has its own and it or a series on it is shown.
+    bool AxisShown(size_t index) const;
+    bool SharesAxis(const ChartSeries& s) const;
     int ValueLabelLength(const ChartSeries& s, double value) const;
     int TimeReadOutWidth() const;
     void DrawTimeAxis(QPainter& painter);
@@ -103,6 +107,8 @@ private:
     void DrawBands(QPainter& painter);
     void DrawHorizontalGrid(QPainter& painter);
     void DrawSeries(QPainter& painter);
+    // The value axis of a series: ticks, labels, and its title below the lowest label.
+    void DrawValueAxis(QPainter& painter, const ChartSeries& s, int below, const QPen& pen);
     void DrawLegend(QPainter& painter);
     void DrawMarks(QPainter& painter);
     void DrawWith(QPainter& painter, QSize size);

@@ -36,6 +36,14 @@ public:
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
     // The axis title and legend text: the name with its unit, "Alt [m]".
     QString Title() const { return m_unit.isEmpty() ? m_name : m_name + QStringLiteral(" [") + m_unit + u']'; }
+    // The title of its value axis: the title, or the axis' own name with the unit ("Height [m]"
+    // over the flights of a comparison).
+    QString AxisTitle() const
+    {
+        return m_axisName.isEmpty() ? Title()
+               : m_unit.isEmpty()   ? m_axisName
+                                    : m_axisName + QStringLiteral(" [") + m_unit + u']';
+    }
     // A value as the axis labels write it (with the axis' decimals), with its unit when withUnit.
     QString ValueText(double value, bool withUnit) const;
     // A value as the read-out and the labels write it: to m_readStep where one is set (an
@@ -44,6 +52,7 @@ public:
 
     QString m_name;
     QString m_unit;         // "m", "ft/s", ...; empty when the series has none
+    QString m_axisName;     // the axis' own name; empty: the series' name
     double m_readStep = 0;  // the read-out's resolution (1, 0.1, 10); 0: the axis' decimals
     double m_firstTime;
     double m_interval;
@@ -59,6 +68,9 @@ public:
     QFont m_horizontalFont;
     int m_axisSpacing = 3;
     bool m_axisOnLeft = true;
+    // The index (in the chart's list) of the series whose value axis this one is drawn on, as
+    // the flights of a comparison share one; -1: its own.
+    int m_onAxisOf = -1;
     bool m_visible = true;
     ChartRect m_swatchRect;
     ChartRect m_valueBox;

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "dsp/filters.h"
 #include "dsp/series_style.h"
-#include "dsp/units.h"
 
 class BrixoLog;
 struct Settings;

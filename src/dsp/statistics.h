@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "dsp/filters.h"
-#include "dsp/units.h"
 
 class BrixoLog;
 struct ChartSettings;

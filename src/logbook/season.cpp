@@ -154,6 +154,15 @@ QDate FlownDay(const LogbookEntry& entry)
     return DayOf(entry.date);
 }
 
+QString FlownText(const LogbookEntry& entry)
+{
+    if (entry.fields.flownAt)
+        return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry.fields.flownAt), QTimeZone::utc())
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const QString day = FlownDay(entry).toString(Qt::ISODate);
+    return entry.fields.flownOn ? day : day + QStringLiteral(" (downloaded)");
+}
+
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to)
 {
     const QDate day = FlownDay(entry);

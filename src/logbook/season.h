@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dsp/units.h"
+#include "base/units.h"
 #include "logbook/logbook.h"
 
 class Configuration;
@@ -30,6 +30,9 @@ Result<int> FillClimbFacts(Logbook& book, const Configuration& config, const Set
 // The day a flight was flown as far as known: the time or the day the pilot gave, else the day
 // of its download (UTC file times, shown as they are).
 QDate FlownDay(const LogbookEntry& entry);
+// When a flight was flown, as a report says it: the time given ("2026-06-14 09:30"), the day
+// given ("2026-06-14"), or the download's day marked "2026-06-20 (downloaded)".
+QString FlownText(const LogbookEntry& entry);
 // Whether the flight's day lies within [from, to]; an open end takes every day.
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to);
 

@@ -2,8 +2,8 @@
 
 #include <QTreeWidget>
 
+#include "base/units.h"
 #include "dsp/climbs.h"
-#include "dsp/units.h"
 #include "ui/column_widths.h"
 
 // The "Climbs" pane: one row per climb of the shown log (number, start and end as the

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "dsp/units.h"
+#include "base/units.h"
 #include "logbook/logbook.h"
 
 class BrixoLog;

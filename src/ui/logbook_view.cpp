@@ -108,7 +108,9 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_open = new QPushButton(QStringLiteral("Open"));
     m_export = new QPushButton(QStringLiteral("Export..."));
     m_delete = new QPushButton(QStringLiteral("Delete"));
-    for (QPushButton* b : {m_open, m_export, m_delete})
+    m_compare = new QPushButton(QStringLiteral("Compare"));
+    m_compare->setToolTip(QStringLiteral("The flights chosen side by side (Ctrl+K)"));
+    for (QPushButton* b : {m_open, m_export, m_delete, m_compare})
         buttons->addWidget(b);
     buttons->addStretch();
     m_exportLogbook = new QPushButton(QStringLiteral("Export Logbook..."));
@@ -116,6 +118,7 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     buttons->addWidget(m_exportLogbook);
     layout->addLayout(buttons);
     connect(m_exportLogbook, &QPushButton::clicked, this, [this] { emit ExportLogbookRequested(ShownIds()); });
+    connect(m_compare, &QPushButton::clicked, this, [this] { emit CompareRequested(SelectedIds()); });
     connect(m_season, &SeasonView::GroupChosen, this, &LogbookView::ChooseFlights);
 
     connect(m_filter, &QLineEdit::textChanged, this, &LogbookView::ApplyFilter);
@@ -295,7 +298,8 @@ void LogbookView::ApplyFilter()
 
 void LogbookView::UpdateButtons()
 {
-    const bool any = !SelectedIds().empty();
+    const size_t chosen = SelectedIds().size();
     for (QPushButton* b : {m_open, m_export, m_delete})
-        b->setEnabled(any);
+        b->setEnabled(chosen > 0);
+    m_compare->setEnabled(chosen >= 2 && chosen <= 20);
 }

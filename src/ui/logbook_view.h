@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "dsp/units.h"
+#include "base/units.h"
 #include "logbook/logbook.h"
 #include "ui/column_widths.h"
 
@@ -49,6 +49,7 @@ public:
     QPushButton* ExportButton() const { return m_export; }
     QPushButton* DeleteButton() const { return m_delete; }
     QPushButton* ExportLogbookButton() const { return m_exportLogbook; }
+    QPushButton* CompareButton() const { return m_compare; }
     QDateEdit* From() const { return m_from; }
     QDateEdit* To() const { return m_to; }
     QTabWidget* Tabs() const { return m_tabs; }
@@ -59,6 +60,7 @@ signals:
     void ExportRequested(const std::vector<int64_t>& ids);
     void DeleteRequested(const std::vector<int64_t>& ids);
     void ExportLogbookRequested(const std::vector<int64_t>& ids);
+    void CompareRequested(const std::vector<int64_t>& ids);
 
 private:
     void ApplyFilter();
@@ -72,6 +74,7 @@ private:
     QTabWidget* m_tabs;
     SeasonView* m_season;
     QPushButton* m_exportLogbook;
+    QPushButton* m_compare;
     std::vector<LogbookEntry> m_entries;
     std::map<int64_t, ClimbFacts> m_climbs;
     LengthUnit m_unit;

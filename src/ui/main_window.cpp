@@ -251,6 +251,11 @@ void MainWindow::CreateCommands()
         StoreSettings();
     });
     view->addAction(fit);
+    QAction* compare = m_actions.compare =
+        AddCommand("Co&mpare...", "Show the flights chosen in the Logbook (or the logs of the list) side by side");
+    compare->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    connect(compare, &QAction::triggered, this, &MainWindow::CompareChosen);
+    view->addAction(compare);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* guide = m_actions.quickGuide =
@@ -357,6 +362,7 @@ void MainWindow::CreateLayout()
     connect(m_logbookView, &LogbookView::OpenRequested, this, &MainWindow::OpenFromLogbook);
     connect(m_logbookView, &LogbookView::ExportRequested, this, &MainWindow::ExportFromLogbook);
     connect(m_logbookView, &LogbookView::ExportLogbookRequested, this, &MainWindow::ExportLogbookCsv);
+    connect(m_logbookView, &LogbookView::CompareRequested, this, &MainWindow::CompareFromLogbook);
     connect(m_logbookView, &LogbookView::DeleteRequested, this, &MainWindow::DeleteFromLogbook);
 
     m_chart = new ChartWidget;

@@ -18,6 +18,7 @@
 #include "chart/flight_report.h"
 #include "device/serial_link.h"
 #include "dsp/climbs.h"
+#include "dsp/comparison.h"
 #include "dsp/log_series.h"
 #include "export/log_export.h"
 #include "logbook/logbook.h"
@@ -94,7 +95,7 @@ public:
     struct Commands {
         QAction *download = nullptr, *open = nullptr, *saveAs = nullptr, *importImage = nullptr;
         QAction *print = nullptr, *printPreview = nullptr, *printSetup = nullptr, *exit = nullptr;
-        QAction* exportPdf = nullptr;
+        QAction *exportPdf = nullptr, *compare = nullptr;
         QAction *toolbar = nullptr, *statusBar = nullptr, *logs = nullptr, *preferences = nullptr;
         QAction *previousView = nullptr, *nextView = nullptr, *wholeFlight = nullptr, *clearLabels = nullptr;
         QAction *showClimbs = nullptr, *refresh = nullptr, *about = nullptr;
@@ -125,6 +126,8 @@ public:
     // Downloaded logs that were not saved yet: leaving them asks first.
     void MarkLogsUnsaved(bool unsaved) { m_unsaved = unsaved; }
     bool LogsUnsaved() const { return m_unsaved; }
+    // The climbs of the logbook's flights are being found on their thread.
+    bool FindingClimbs() const { return m_climbsWorker.joinable(); }
     // The proportion the inner split is stored with at close.
     int PaneProportion() const;
 
@@ -174,6 +177,10 @@ private:
     // its own with a logbook connection of its own; the statistics follow as they come.
     void FindClimbsInBackground();
     void StopFindingClimbs();
+    // "Compare": the flights chosen in the Logbook, or else the logs of the list (2 to 20).
+    void CompareChosen();
+    void CompareFromLogbook(const std::vector<int64_t>& ids);
+    void RunComparison(std::vector<ComparedFlight> flights);
     // "Export Logbook...": these flights as CSV, to a file the user names.
     void ExportLogbookCsv(const std::vector<int64_t>& ids);
     // The sites of the logbook's flights, the latest flown first, each once.

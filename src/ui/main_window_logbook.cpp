@@ -11,8 +11,10 @@
 #include "config/configuration.h"
 #include "device/download_session.h"
 #include "dsp/decoder.h"
+#include "logbook/compared_flight.h"
 #include "logbook/keep_download.h"
 #include "logbook/season.h"
+#include "ui/compare_dialog.h"
 #include "ui/download_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/log_dialogs.h"
@@ -433,4 +435,57 @@ bool MainWindow::ImportImage(const QString& path)
     }
     RunDownloadDialog(replay);
     return true;
+}
+
+void MainWindow::CompareChosen()
+{
+    const std::vector<int64_t> chosen = m_logbookView->SelectedIds();
+    if (chosen.size() >= 2) {
+        CompareFromLogbook(chosen);
+        return;
+    }
+    const std::vector<const BrixoLog*> logs = m_tree->Logs();
+    if (logs.size() < 2 || logs.size() > 20) {
+        statusBar()->showMessage(
+            QStringLiteral("Choose 2 to 20 flights in the Logbook to compare them, or open a file of 2 to 20 logs."));
+        return;
+    }
+    std::vector<ComparedFlight> flights;
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        if (const BrixoLog* log = m_tree->LogOf(m_tree->topLevelItem(i)))
+            flights.push_back(ComparedFlightOf(*log, m_settings, LogbookEntryOf(*log),
+                                               m_tree->topLevelItem(i)->text(0).toStdString()));
+    RunComparison(std::move(flights));
+}
+
+void MainWindow::CompareFromLogbook(const std::vector<int64_t>& ids)
+{
+    if (!m_logbook || ids.size() < 2 || ids.size() > 20)
+        return;
+    std::vector<ComparedFlight> flights;
+    for (int64_t id : ids) {
+        auto entry = m_logbook->Find(id);
+        auto log = m_logbook->LoadLog(id, m_config);
+        if (!entry || !*entry || !log) {
+            m_warn(QStringLiteral("Flight %1 cannot be compared: %2")
+                       .arg(id)
+                       .arg(QString::fromStdString(!log ? log.Error() : "it is no longer in the logbook")));
+            return;
+        }
+        flights.push_back(ComparedFlightOf(*log, m_settings, **entry, "Flight " + std::to_string(id)));
+    }
+    RunComparison(std::move(flights));
+}
+
+void MainWindow::RunComparison(std::vector<ComparedFlight> flights)
+{
+    const bool imperial = m_settings.Imperial();
+    const LengthUnit unit(m_config.UnitScale("linear", imperial ? "imperial" : "metric"), imperial ? "ft" : "m",
+                          m_settings.VarioShown());
+    const Alignment kept = static_cast<Alignment>(std::min<uint32_t>(m_settings.compareAlign, 3));
+    CompareDialog dialog(std::move(flights), unit, m_settings.varioOn, kept, this);
+    m_runDialog(dialog);
+    // The alignment chosen is the next comparison's.
+    m_settings.compareAlign = static_cast<uint32_t>(dialog.CurrentAlignment());
+    StoreSettings();
 }

@@ -1,11 +1,9 @@
 // The main window's report of the log on display: printed, previewed, or written as a PDF.
-#include <QDateTime>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
-#include <QTimeZone>
 
 #include "base/file_access.h"
 #include "chart/chart_picture.h"
@@ -62,13 +60,7 @@ std::optional<FlightReport> MainWindow::ReportOfShownLog(ChartPicture& chart)
     ReportNotes notes;
     notes.name = m_tree->currentItem() ? m_tree->currentItem()->text(0) : QString();
     if (const std::optional<LogbookEntry> entry = LogbookEntryOf(*log)) {
-        const auto day = [](FileTime t, const char* format) {
-            return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(t), QTimeZone::utc())
-                .toString(QString::fromLatin1(format));
-        };
-        notes.date = entry->fields.flownAt   ? day(*entry->fields.flownAt, "yyyy-MM-dd HH:mm")
-                     : entry->fields.flownOn ? QString::fromStdString(*entry->fields.flownOn)
-                                             : day(entry->date, "yyyy-MM-dd") + QStringLiteral(" (downloaded)");
+        notes.date = FlownText(*entry);
         notes.site = QString::fromStdString(entry->fields.site);
         notes.comment = QString::fromStdString(entry->fields.comment);
         notes.startElevation = entry->fields.startElevation;

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "dsp/units.h"
+#include "base/units.h"
 #include "logbook/season.h"
 
 class QComboBox;

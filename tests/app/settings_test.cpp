@@ -69,15 +69,15 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     ExpectTexts(loaded,
                 "UseFiltering=1 UseMedianFilter=0 SkipShortLogsLen=3 UsedPort=COM1: PaneProportion=60 Alt.Color=1 "
                 "Vario.Style=2 Vario.Min=-5 Sigma.Measurement=0.44 Sigma.Model=0.01 Image.cy=600 Climb.Threshold=0.5 "
-                "Climb.MinDuration=20 Climb.MaxGap=10 Climb.Shown=1 Sigma.Auto=1 VarioUnit=0");
+                "Climb.MinDuration=20 Climb.MaxGap=10 Climb.Shown=1 Sigma.Auto=1 VarioUnit=0 Compare.Align=0");
 
     const StoreResult saved = SaveSettings(loaded, store);
     ASSERT_TRUE(saved) << saved.Error();
     QSettings raw(file.path, QSettings::IniFormat);
     // The first version's, then the climbs', the altitude's reference, the smoother's own choice,
-    // the Logs pane's width, two lists' column widths, the chart's fitting of heights and the
-    // vario's unit.
-    EXPECT_EQ(raw.allKeys().size(), 28 + 11);
+    // the Logs pane's width, two lists' column widths, the chart's fitting of heights, the
+    // vario's unit and the comparison's alignment.
+    EXPECT_EQ(raw.allKeys().size(), 28 + 12);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {

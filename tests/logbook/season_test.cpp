@@ -123,6 +123,9 @@ TEST(Season, GroupsAndTheirTotals)
     EXPECT_TRUE(FlownWithin(entries[4], std::nullopt, QDate(2025, 12, 30)));
     EXPECT_FALSE(FlownWithin(entries[4], QDate(2025, 12, 31), std::nullopt));
     EXPECT_TRUE(GroupSeason({}, climbs, SeasonGrouping::Site, Name).empty());
+    // As a report dates them: the time, the day, or the download's day said to be one.
+    EXPECT_EQ((QStringList{FlownText(entries[0]), FlownText(entries[1]), FlownText(entries[3])}),
+              (QStringList{"2026-06-14", "2026-06-14 09:00", "2026-05-02 (downloaded)"}));
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -567,6 +568,52 @@ TEST_F(ToolTest, AFlightOnPaper)
     for (const char* part : {"Ridge soaring", "Alt [m]", "Vario [m/s]", "00:22, Landing 59:39", "Best climb",
                              "2.32 m/s (climb 3)", "Gain [m]", "836.7"})
         EXPECT_TRUE(read.contains(QString::fromLatin1(part))) << part;
+}
+
+TEST_F(ToolTest, FlightsSideBySide)
+{
+    // The soaring flight and the two training hops, lined up by their takeoffs: the table gives a
+    // column each, the picture draws each in its own colour on one height axis.
+    const QString soaring = kSoaring + ":1", hop1 = kHops + ":1", hop3 = kHops + ":3";
+    const ToolRun r = Tool({"compare", soaring, hop1, hop3, "-o", Path("cmp.png"), "--size", "900x500"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::vector<std::string>> rows;
+    for (const QString& line : QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts)) {
+        rows.emplace_back();
+        for (const QString& cell : line.split('\t'))
+            rows.back().push_back(cell.toStdString());
+    }
+    ASSERT_EQ(rows.size(), 9u) << r.out;
+    for (const auto& row : rows)
+        EXPECT_EQ(row.size(), 4u) << row[0];
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Flight", "Log  1 (01:00:00)", "Log  1 (00:04:10)", "Log  3 (00:03:30)"}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"Airtime", "00:59:17", "00:03:54", "00:03:13"}));
+    EXPECT_EQ(rows[4][0], "Highest point [m]");
+    EXPECT_EQ(rows[7], (std::vector<std::string>{"Best climb [m/s]", "2.32", "-", "0.68"}));
+    // In the picture: the first flight's blue and the second's vermillion, as drawn.
+    const QImage image(Path("cmp.png"));
+    ASSERT_EQ(image.size(), QSize(900, 500));
+    const auto count = [&image](QColor color) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == color;
+        return n;
+    };
+    EXPECT_GT(count(QColor(0x00, 0x72, 0xB2)), 500);
+    EXPECT_GT(count(QColor(0xD5, 0x5E, 0x00)), 50);
+    EXPECT_GT(count(QColor(0x00, 0x9E, 0x73)), 50);
+    // Aligned by the peak, another table; the clock asks for times flown the files do not have.
+    EXPECT_EQ(Tool({"compare", soaring, hop1, "--align", "peak"}).status, 0);
+    const ToolRun clock = Tool({"compare", soaring, hop1, "--align", "clock"});
+    EXPECT_EQ(clock.status, 1);
+    EXPECT_NE(clock.err.find("needs the time flown of every flight"), std::string::npos) << clock.err;
+    for (const QStringList& bad :
+         {QStringList{"compare", soaring}, QStringList{"compare", soaring, hop1, "--align", "x"},
+          QStringList{"compare", soaring, kHops}, QStringList{"compare", soaring, hop1, "--height", "y"}})
+        EXPECT_EQ(Tool(bad).status, 2) << bad.join(' ').toStdString();
+    EXPECT_EQ(Tool({"compare", soaring, kHops + ":2"}).status, 1);  // no log 2 in that file
 }
 
 TEST_F(ToolTest, DownloadOnAHostileLine)

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimeZone>
 #include <QTreeWidget>
@@ -22,11 +24,13 @@
 
 #include "base/time_text.h"
 #include "chart/chart_picture.h"
+#include "chart/chart_widget.h"
 #include "device/memory_image.h"
 #include "dsp/airtime.h"
 #include "logbook/season.h"
 #include "pseudo_terminal.h"
 #include "test_support.h"
+#include "ui/compare_dialog.h"
 #include "ui/download_dialog.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -487,6 +491,75 @@ TEST_F(LogbookWindow, TheSeasonAtAGlance)
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3) << csv;
     EXPECT_NE(csv.find("\r\n2026-06-20,flown,Hill,"), std::string::npos) << csv;
     EXPECT_EQ(csv.find("2025-08-01"), std::string::npos) << csv;
+}
+
+TEST_F(LogbookWindow, FlightsSideBySide)
+{
+    // Two flights of the logbook compared: lined up by their takeoffs, each its colour and its
+    // column; moved, selected, copied and exported; the alignment chosen is kept.
+    const std::vector<BrixoLog> logs{Climbing(config, 60), Climbing(config, 150)};
+    std::vector<int64_t> ids;
+    for (BrixoLog log : logs) {
+        log.m_date = FileTimeFromUnixMs(1796000000000);  // a copy is dated by whoever makes it
+        auto id = frame->LogbookOpen()->Add(log, log.m_date);
+        ASSERT_TRUE(id.Ok());
+        ids.push_back(*id);
+    }
+    ASSERT_TRUE(frame->LogbookOpen()->SetFields(ids[1], {"Long climb", {}, "Hill", "", {}, {}}).Ok());
+    frame->RefreshLogbook();
+    QTreeWidget* table = frame->LogbookPane()->Table();
+    EXPECT_FALSE(frame->LogbookPane()->CompareButton()->isEnabled());
+    table->selectAll();
+    ASSERT_TRUE(frame->LogbookPane()->CompareButton()->isEnabled());
+    int shown = 0;
+    frame->m_runDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<CompareDialog&>(d);
+        ++shown;
+        ChartWidget* chart = dialog.Chart();
+        // Two heights on one axis and two varios on another, named by the flights.
+        EXPECT_EQ(chart->SeriesCount(), 4);
+        QStringList names;
+        for (int i = 0; i < chart->SeriesCount(); ++i)
+            names << chart->SeriesAt(i)->m_name;
+        // Named by the day (here the download's) and the name given, or the site or the id.
+        EXPECT_TRUE(names.contains("2026-11-30 Long climb")) << names.join(", ").toStdString();
+        EXPECT_TRUE(names.contains("2026-11-30 Flight " + QString::number(ids[0]))) << names.join(", ").toStdString();
+        EXPECT_EQ(chart->SeriesAt(1)->m_onAxisOf, 0);
+        // Both take off at 0 on the common axis: 40 samples of a second before it.
+        EXPECT_EQ(std::pair(chart->SeriesAt(0)->m_firstTime, chart->SeriesAt(1)->m_firstTime), std::pair(-40.0, -40.0));
+        // No time flown given: no clock alignment.
+        auto* model = qobject_cast<QStandardItemModel*>(dialog.AlignBox()->model());
+        EXPECT_FALSE(model->item(3)->isEnabled());
+        EXPECT_EQ(dialog.HeightBox()->count(), 1);  // no start elevations: above takeoff only
+        EXPECT_EQ(dialog.Table()->columnCount(), 2);
+        // The second flight 10 s later, then back.
+        dialog.Shift(1, 10);
+        EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -30.0);
+        dialog.ResetOffsets();
+        EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -40.0);
+        // A stretch selected: the table gives its numbers per flight.
+        const int rows = dialog.Table()->rowCount();
+        emit chart->selectionChanged(TimeRange{0, 50});
+        EXPECT_EQ(dialog.Table()->rowCount(), rows + 2);
+        const QStringList lines = dialog.TableText().split('\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), rows + 3);
+        EXPECT_EQ(lines[0].count('\t'), 2);
+        dialog.m_askCsvPath = [this] {
+            return Path("compare.csv");
+        };
+        QTest::mouseClick(dialog.CsvButton(), Qt::LeftButton);
+        dialog.AlignBox()->setCurrentIndex(2);  // highest point
+        return int(QDialog::Accepted);
+    };
+    QTest::mouseClick(frame->LogbookPane()->CompareButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+    const std::string csv = FileBytes(Path("compare.csv"));
+    EXPECT_TRUE(csv.find("Airtime,") != std::string::npos && csv.find("\r\n") != std::string::npos) << csv;
+    EXPECT_EQ(frame->CurrentSettings().compareAlign, 2u);
+    // Ctrl+K with nothing chosen and one log in the list: said, nothing opened.
+    table->clearSelection();
+    frame->Actions().compare->trigger();
+    EXPECT_EQ(shown, 1);
 }
 
 TEST_F(LogbookWindow, LogPropertiesWriteWhatTheyChangedAlone)

@@ -22,6 +22,7 @@ int Export(const std::vector<std::string>& argv);
 int Download(const std::vector<std::string>& argv);
 int LogbookCommand(const std::vector<std::string>& argv);
 int Report(const std::vector<std::string>& argv);
+int Compare(const std::vector<std::string>& argv);
 
 // Writes the report of a log as a PDF to the -o path of args (--page a4 or letter): the log's
 // series built with the settings, its flights the pilot's marks or those found; throws on

@@ -9,8 +9,6 @@
 #include <optional>
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QTimeZone>
 
 #include "app/log_file.h"
 #include "base/time_text.h"
@@ -400,14 +398,7 @@ void WriteReportOrFail(const ToolArgs& args, const BrixoLog& log, const Settings
     ReportNotes notes;
     notes.name = entry && entry->fields.name ? QString::fromStdString(*entry->fields.name) : defaultName;
     if (entry) {
-        notes.date = entry->fields.flownAt
-                         ? QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry->fields.flownAt), QTimeZone::utc())
-                               .toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                     : entry->fields.flownOn
-                         ? QString::fromStdString(*entry->fields.flownOn)
-                         : QStringLiteral("%1 (downloaded)")
-                               .arg(QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(entry->date), QTimeZone::utc())
-                                        .toString(QStringLiteral("yyyy-MM-dd")));
+        notes.date = FlownText(*entry);
         notes.site = QString::fromStdString(entry->fields.site);
         notes.comment = QString::fromStdString(entry->fields.comment);
         notes.startElevation = entry->fields.startElevation;

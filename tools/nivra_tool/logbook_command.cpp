@@ -42,7 +42,7 @@ std::string DateText(FileTime time)
 }
 
 // When it was flown as the pilot gave it (the time, or the day); the download's time otherwise.
-std::string FlownText(const LogbookEntry& e)
+std::string ListedDate(const LogbookEntry& e)
 {
     if (e.fields.flownAt)
         return DateText(*e.fields.flownAt);
@@ -78,7 +78,7 @@ int List(const ToolArgs& args)
     if (!entries)
         throw ToolError{"the logbook cannot be read: " + entries.Error()};
     for (const LogbookEntry& e : *entries)
-        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\t%.1f\t%s\n", static_cast<long long>(e.id), FlownText(e).c_str(),
+        std::printf("%lld\t%s\t%s\t%s\t%.1f\t%llu\t%u\t%.1f\t%s\n", static_cast<long long>(e.id), ListedDate(e).c_str(),
                     Cell(e.fields.name.value_or("")).c_str(), Cell(e.fields.site).c_str(), e.duration,
                     static_cast<unsigned long long>(e.samples), e.deviceId, e.airtime,
                     e.flightCount ? std::to_string(*e.flightCount).c_str() : "-");
@@ -99,7 +99,7 @@ int Show(const ToolArgs& args)
     std::printf("Id: %lld\n", static_cast<long long>(e.id));
     // One line each: a line end inside a name or a site could fake a line of its own.
     std::printf("Name: %s\n", e.fields.name ? Cell(*e.fields.name).c_str() : "-");
-    std::printf("Date: %s%s\n", FlownText(e).c_str(), e.FlownKnown() ? "" : " (downloaded; no day flown given)");
+    std::printf("Date: %s%s\n", ListedDate(e).c_str(), e.FlownKnown() ? "" : " (downloaded; no day flown given)");
     std::printf("Site: %s\n", Cell(e.fields.site).c_str());
     std::printf("Start elevation: %s\n", optional(e.fields.startElevation, "m").c_str());
     std::printf("Duration: %s\n", DurationText(e.duration).c_str());

@@ -61,6 +61,10 @@ const char kUsage[] =
     "  report FILE N -o OUT.pdf [--page a4|letter]\n"
     "                 the report of log N: the pilot's notes (from the logbook), the chart,\n"
     "                 the statistics, the climbs and the marks, on as many pages as it takes\n"
+    "  compare FILE:N|logbook:ID ... [--align takeoff|start|peak|clock] [--height takeoff|sea]\n"
+    "          [-o OUT.png|OUT.jpg] [--size WxH]\n"
+    "                 2 to 20 flights lined up over one time axis: their numbers side by\n"
+    "                 side (TAB-separated, a column per flight) and, with -o, their chart\n"
     "  image FILE N -o OUT [--size WxH]\n"
     "                 draw the chart of log N as the window shows it (default 800x600)\n"
     "                 into OUT: JPEG, or PNG when OUT ends in .png\n"
@@ -105,15 +109,11 @@ int SettingsCommand(const std::vector<std::string>& argv)
 std::string PurposeOf(const std::string& command)
 {
     static const std::pair<const char*, const char*> purposes[] = {
-        {"info", "list the logs"},
-        {"devices", "read the configuration"},
-        {"settings", "store the settings"},
-        {"csv", "write the table"},
-        {"stats", "compute the statistics"},
-        {"image", "draw the chart"},
-        {"report", "write the report"},
-        {"export", "export the log"},
-        {"download", "receive the logger's memory"},
+        {"info", "list the logs"},           {"devices", "read the configuration"},
+        {"settings", "store the settings"},  {"csv", "write the table"},
+        {"stats", "compute the statistics"}, {"image", "draw the chart"},
+        {"report", "write the report"},      {"compare", "compare the flights"},
+        {"export", "export the log"},        {"download", "receive the logger's memory"},
         {"airtime", "find the flights"},
     };
     for (const auto& [name, purpose] : purposes)
@@ -174,6 +174,8 @@ int RunCommand(const std::vector<std::string>& args)
         return Image(args);
     if (args[0] == "report")
         return Report(args);
+    if (args[0] == "compare")
+        return Compare(args);
     if (args[0] == "export")
         return Export(args);
     if (args[0] == "download")
@@ -190,8 +192,9 @@ int main(int argc, char* argv[])
     KeepFreedMemoryForReuse();
     std::vector<std::string> args(argv + 1, argv + argc);
     // Drawing needs fonts, so a GUI application object; it never needs a display.
-    const bool drawing = !args.empty() && (args[0] == "image" || args[0] == "export" || args[0] == "report" ||
-                                           (args[0] == "logbook" && args.size() > 1 && args[1] == "report"));
+    const bool drawing =
+        !args.empty() && (args[0] == "image" || args[0] == "export" || args[0] == "report" || args[0] == "compare" ||
+                          (args[0] == "logbook" && args.size() > 1 && args[1] == "report"));
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =

@@ -1,4 +1,4 @@
-#include "dsp/units.h"
+#include "base/units.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,0 +1,219 @@
+#include "ui/compare_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "base/file_access.h"
+#include "chart/chart_widget.h"
+#include "chart/comparison_picture.h"
+
+namespace {
+
+constexpr Alignment kAlignments[] = {Alignment::Takeoff, Alignment::LogStart, Alignment::HighestPoint,
+                                     Alignment::ClockTime};
+
+// A CSV field, quoted when it must be (RFC 4180).
+QString CsvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+}  // namespace
+
+CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUnit& unit, bool vario,
+                             Alignment alignment, QWidget* parent)
+    : QDialog(parent), m_flights(std::move(flights)), m_unit(unit), m_vario(vario)
+{
+    setWindowTitle(QStringLiteral("Compare Flights"));
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(QStringLiteral("Align by:")));
+    m_align = new QComboBox;
+    m_align->addItems({QStringLiteral("Takeoff"), QStringLiteral("Log start"), QStringLiteral("Highest point"),
+                       QStringLiteral("Clock time")});
+    // The clock only where every flight has its time flown: the logger has no clock.
+    if (!AlignmentOffered(m_flights, Alignment::ClockTime)) {
+        if (auto* model = qobject_cast<QStandardItemModel*>(m_align->model()))
+            model->item(3)->setEnabled(false);
+        m_align->setItemData(3, QStringLiteral("Every flight needs its time flown (Log Properties)"), Qt::ToolTipRole);
+        if (alignment == Alignment::ClockTime)
+            alignment = Alignment::Takeoff;
+    }
+    m_align->setCurrentIndex(static_cast<int>(alignment));
+    choices->addWidget(m_align);
+    choices->addWidget(new QLabel(QStringLiteral("Height:")));
+    m_height = new QComboBox;
+    m_height->addItem(QStringLiteral("above takeoff"));
+    if (SeaLevelOffered(m_flights))
+        m_height->addItem(QStringLiteral("above sea level"));
+    choices->addWidget(m_height);
+    choices->addStretch();
+    auto* earlier = new QPushButton(QStringLiteral("Earlier"));
+    auto* later = new QPushButton(QStringLiteral("Later"));
+    auto* reset = new QPushButton(QStringLiteral("Reset offsets"));
+    earlier->setToolTip(QStringLiteral("The flight chosen in the table, 10 s earlier (1 s with Shift)"));
+    later->setToolTip(QStringLiteral("The flight chosen in the table, 10 s later (1 s with Shift)"));
+    for (QPushButton* b : {earlier, later, reset})
+        choices->addWidget(b);
+    layout->addLayout(choices);
+    m_chart = new ChartWidget;
+    m_chart->setMinimumSize(400, 250);
+    layout->addWidget(m_chart, 3);
+    m_table = new QTableWidget;
+    m_table->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(m_table, 2);
+    auto* buttons = new QHBoxLayout;
+    m_copy = new QPushButton(QStringLiteral("Copy"));
+    m_copy->setToolTip(QStringLiteral("The table as text, TAB-separated, for a spreadsheet"));
+    m_csv = new QPushButton(QStringLiteral("Export CSV..."));
+    auto* close = new QPushButton(QStringLiteral("Close"));
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_csv);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    resize(900, 700);
+
+    m_askCsvPath = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), QString(),
+                                            QStringLiteral("CSV Files (*.csv)"));
+    };
+    connect(m_align, &QComboBox::currentIndexChanged, this, [this] { Rebuild(false); });
+    connect(m_height, &QComboBox::currentIndexChanged, this, [this] { Rebuild(true); });
+    const auto step = [] {
+        return QApplication::keyboardModifiers().testFlag(Qt::ShiftModifier) ? 1.0 : 10.0;
+    };
+    connect(earlier, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn() - 1, -step()); });
+    connect(later, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn() - 1, step()); });
+    connect(reset, &QPushButton::clicked, this, &CompareDialog::ResetOffsets);
+    connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(TableText()); });
+    connect(m_csv, &QPushButton::clicked, this, [this] {
+        const QString path = m_askCsvPath();
+        if (path.isEmpty())
+            return;
+        QString csv;
+        for (int r = 0; r < m_table->rowCount(); ++r) {
+            QStringList cells{CsvField(m_table->verticalHeaderItem(r)->text())};
+            for (int c = 0; c < m_table->columnCount(); ++c)
+                cells << CsvField(m_table->item(r, c) ? m_table->item(r, c)->text() : QString());
+            csv += cells.join(u',') + QStringLiteral("\r\n");
+        }
+        const QByteArray bytes = csv.toUtf8();
+        if (Status written = WriteFileSafely(path.toStdString(),
+                                             std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+            !written)
+            QMessageBox::warning(this, QStringLiteral("Nivra"),
+                                 QStringLiteral("The table could not be written to %1:\n%2")
+                                     .arg(path, QString::fromStdString(written.Error())));
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_chart, &ChartWidget::selectionChanged, this, [this](TimeRange range) {
+        m_selection = std::pair(range.first, range.last);
+        FillTable();
+    });
+    Rebuild(false);
+}
+
+Alignment CompareDialog::CurrentAlignment() const
+{
+    return kAlignments[std::clamp(m_align->currentIndex(), 0, 3)];
+}
+
+void CompareDialog::Shift(int flight, double seconds)
+{
+    if (flight < 0 || static_cast<size_t>(flight) >= m_flights.size())
+        return;
+    m_flights[static_cast<size_t>(flight)].offset += seconds;
+    Rebuild(true);
+}
+
+void CompareDialog::ResetOffsets()
+{
+    for (ComparedFlight& f : m_flights)
+        f.offset = 0;
+    Rebuild(true);
+}
+
+void CompareDialog::Rebuild(bool keepView)
+{
+    const TimeRange shown = m_chart->Shown();
+    std::vector<bool> visible;
+    for (int i = 0; i < m_chart->SeriesCount(); ++i)
+        visible.push_back(m_chart->SeriesAt(i)->m_visible);
+    const HeightReference reference =
+        m_height->currentIndex() == 1 ? HeightReference::AboveSeaLevel : HeightReference::AboveTakeoff;
+    ChartPicture picture;
+    FillComparisonPicture(picture, m_flights, CurrentAlignment(), reference, m_unit, m_vario);
+    m_chart->RemoveAllSeries();
+    for (size_t i = 0; i < picture.m_series.size(); ++i) {
+        // A flight hidden stays hidden while its curve moves.
+        if (i < visible.size())
+            picture.m_series[i]->m_visible = visible[i];
+        m_chart->AddSeries(picture.m_series[i]);
+    }
+    if (keepView && shown.last > shown.first)
+        m_chart->SetRange(shown.first, shown.last);
+    else
+        m_chart->ResetView(true);
+    m_selection.reset();
+    FillTable();
+}
+
+void CompareDialog::FillTable()
+{
+    const HeightReference reference =
+        m_height->currentIndex() == 1 ? HeightReference::AboveSeaLevel : HeightReference::AboveTakeoff;
+    const auto rows = ComparisonTable(m_flights, CurrentAlignment(), reference, m_unit, m_selection);
+    const int column = m_table->currentColumn();
+    m_table->clear();
+    m_table->setRowCount(static_cast<int>(rows.size()) - 1);
+    m_table->setColumnCount(static_cast<int>(m_flights.size()));
+    for (size_t c = 0; c < m_flights.size(); ++c) {
+        auto* head = new QTableWidgetItem(QString::fromStdString(rows[0][c + 1]));
+        head->setForeground(ComparisonColor(static_cast<int>(c)));
+        m_table->setHorizontalHeaderItem(static_cast<int>(c), head);
+    }
+    for (size_t r = 1; r < rows.size(); ++r) {
+        m_table->setVerticalHeaderItem(static_cast<int>(r) - 1,
+                                       new QTableWidgetItem(QString::fromStdString(rows[r][0])));
+        for (size_t c = 1; c < rows[r].size(); ++c)
+            m_table->setItem(static_cast<int>(r) - 1, static_cast<int>(c) - 1,
+                             new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+    }
+    m_table->resizeColumnsToContents();
+    if (column >= 0)
+        m_table->setCurrentCell(0, column);
+}
+
+QString CompareDialog::TableText() const
+{
+    QStringList lines;
+    QStringList head{QString()};
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        head << m_table->horizontalHeaderItem(c)->text();
+    lines << head.join(u'\t');
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        QStringList cells{m_table->verticalHeaderItem(r)->text()};
+        for (int c = 0; c < m_table->columnCount(); ++c)
+            cells << (m_table->item(r, c) ? m_table->item(r, c)->text() : QString());
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
