@@ -12,6 +12,7 @@
 
 #include "app/memory_tuning.h"
 #include "chart/chart_widget.h"
+#include "chart/comparison_picture.h"
 
 #ifdef NIVRA_HAVE_QCUSTOMPLOT
 #include <qcustomplot.h>
@@ -101,6 +102,37 @@ void BM_PanStep(benchmark::State& state)
                         Qt::NoModifier);
     QApplication::sendEvent(&f.chart, &release);
 }
+
+// Ten flights of 100,000 samples each compared, their heights on one shared axis (and with 1
+// their varios on another): one whole layout and drawing at 1600x900.
+void BM_CompareTenFlights(benchmark::State& state)
+{
+    static const std::vector<ComparedFlight> flights = [] {
+        std::vector<ComparedFlight> all(10);
+        const std::vector<double> alt = Altitude();
+        for (size_t k = 0; k < all.size(); ++k) {
+            ComparedFlight& f = all[k];
+            f.label = "Flight " + std::to_string(k + 1);
+            f.interval = kInterval;
+            f.altitude.assign(alt.begin() + static_cast<std::ptrdiff_t>(k * 50'000),
+                              alt.begin() + static_cast<std::ptrdiff_t>(k * 50'000 + 100'000));
+            f.vario = Vario(f.altitude);
+            f.flights.push_back({100.0 * static_cast<double>(k), 9000});
+        }
+        return all;
+    }();
+    ChartWidget chart;
+    chart.resize(kSize);
+    ChartPicture picture;
+    FillComparisonPicture(picture, flights, Alignment::Takeoff, HeightReference::AboveTakeoff, LengthUnit{},
+                          state.range(0) == 1);
+    for (const auto& s : picture.m_series)
+        chart.AddSeries(s);
+    chart.ResetView(false);
+    for (auto _ : state)
+        chart.Recalc();
+}
+BENCHMARK(BM_CompareTenFlights)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 #ifdef NIVRA_HAVE_QCUSTOMPLOT
 void BM_QCustomPlot(benchmark::State& state)

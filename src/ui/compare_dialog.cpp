@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "base/file_access.h"
 #include "chart/chart_widget.h"
 #include "chart/comparison_picture.h"
+#include "chart/picture_export.h"
 
 namespace {
 
@@ -83,9 +85,12 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
     m_copy = new QPushButton(QStringLiteral("Copy"));
     m_copy->setToolTip(QStringLiteral("The table as text, TAB-separated, for a spreadsheet"));
     m_csv = new QPushButton(QStringLiteral("Export CSV..."));
+    m_picture = new QPushButton(QStringLiteral("Save Picture..."));
+    m_picture->setToolTip(QStringLiteral("The chart as shown, as a JPEG or PNG file"));
     auto* close = new QPushButton(QStringLiteral("Close"));
     buttons->addWidget(m_copy);
     buttons->addWidget(m_csv);
+    buttons->addWidget(m_picture);
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -95,13 +100,32 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
         return QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), QString(),
                                             QStringLiteral("CSV Files (*.csv)"));
     };
+    m_askPicturePath = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Save Picture"), QString(),
+                                            QStringLiteral("JPEG Files (*.jpg);;PNG Files (*.png)"));
+    };
+    connect(m_picture, &QPushButton::clicked, this, [this] {
+        const QString path = m_askPicturePath();
+        const std::optional<QImage> picture = m_chart->CopyBitmap();
+        if (path.isEmpty() || !picture)
+            return;
+        const bool png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+        if (Status written = ExportPicture(path.toStdString(), *picture, png ? "png" : "jpeg"); !written)
+            QMessageBox::warning(this, QStringLiteral("Nivra"),
+                                 QStringLiteral("The picture could not be written to %1:\n%2")
+                                     .arg(path, QString::fromStdString(written.Error())));
+    });
+    // The flight chosen in the table moves with Ctrl+Left and Ctrl+Right, before the chart (which
+    // pans with the arrows) or the table (which moves along its cells) takes them.
+    m_chart->installEventFilter(this);
+    m_table->installEventFilter(this);
     connect(m_align, &QComboBox::currentIndexChanged, this, [this] { Rebuild(false); });
     connect(m_height, &QComboBox::currentIndexChanged, this, [this] { Rebuild(true); });
     const auto step = [] {
         return QApplication::keyboardModifiers().testFlag(Qt::ShiftModifier) ? 1.0 : 10.0;
     };
-    connect(earlier, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn() - 1, -step()); });
-    connect(later, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn() - 1, step()); });
+    connect(earlier, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn(), -step()); });
+    connect(later, &QPushButton::clicked, this, [this, step] { Shift(m_table->currentColumn(), step()); });
     connect(reset, &QPushButton::clicked, this, &CompareDialog::ResetOffsets);
     connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(TableText()); });
     connect(m_csv, &QPushButton::clicked, this, [this] {
@@ -129,6 +153,20 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
         FillTable();
     });
     Rebuild(false);
+}
+
+bool CompareDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers().testFlag(Qt::ControlModifier) &&
+            (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+            const double seconds = key->modifiers().testFlag(Qt::ShiftModifier) ? 1.0 : 10.0;
+            Shift(m_table->currentColumn(), key->key() == Qt::Key_Left ? -seconds : seconds);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 Alignment CompareDialog::CurrentAlignment() const

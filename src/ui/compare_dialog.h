@@ -16,7 +16,7 @@ class QTableWidget;
 // legend entry (a double-click hides or shows it), and their numbers in a table under it, one
 // column per flight, with the selection's numbers once a stretch is selected. The alignment and
 // the height's reference are chosen above the chart; a flight chosen in the table is moved by
-// "Earlier" and "Later" (10 s, 1 s with Shift).
+// "Earlier" and "Later" or Ctrl+Left and Ctrl+Right (10 s, 1 s with Shift).
 class CompareDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
     QTableWidget* Table() const { return m_table; }
     QPushButton* CopyButton() const { return m_copy; }
     QPushButton* CsvButton() const { return m_csv; }
+    QPushButton* PictureButton() const { return m_picture; }
     Alignment CurrentAlignment() const;
     const std::vector<ComparedFlight>& Flights() const { return m_flights; }
     // The table as text: rows of TAB-separated cells, one line each.
@@ -37,8 +38,13 @@ public:
     void Shift(int flight, double seconds);
     void ResetOffsets();
 
-    // How a file name is asked for the CSV ("Export CSV..."); tests replace it.
+    // How a file name is asked for the CSV ("Export CSV...") and the picture ("Save Picture...",
+    // JPEG or PNG by its extension); tests replace them.
     std::function<QString()> m_askCsvPath;
+    std::function<QString()> m_askPicturePath;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Rebuild(bool keepView);
@@ -54,4 +60,5 @@ private:
     QTableWidget* m_table;
     QPushButton* m_copy;
     QPushButton* m_csv;
+    QPushButton* m_picture;
 };

@@ -532,11 +532,23 @@ TEST_F(LogbookWindow, FlightsSideBySide)
         EXPECT_FALSE(model->item(3)->isEnabled());
         EXPECT_EQ(dialog.HeightBox()->count(), 1);  // no start elevations: above takeoff only
         EXPECT_EQ(dialog.Table()->columnCount(), 2);
-        // The second flight 10 s later, then back.
-        dialog.Shift(1, 10);
+        // The second flight chosen in the table: 10 s later by Ctrl+Right, 1 s earlier by
+        // Ctrl+Shift+Left, then back where the alignment put it.
+        dialog.Table()->setCurrentCell(0, 1);
+        QTest::keyClick(chart, Qt::Key_Right, Qt::ControlModifier);
         EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -30.0);
+        QTest::keyClick(dialog.Table(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -31.0);
+        EXPECT_EQ(chart->SeriesAt(0)->m_firstTime, -40.0);  // the other stays
         dialog.ResetOffsets();
         EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -40.0);
+        // The chart as a picture, each flight in its colour.
+        dialog.m_askPicturePath = [this] {
+            return Path("compare.png");
+        };
+        QTest::mouseClick(dialog.PictureButton(), Qt::LeftButton);
+        const QImage picture(Path("compare.png"));
+        EXPECT_FALSE(picture.isNull());
         // A stretch selected: the table gives its numbers per flight.
         const int rows = dialog.Table()->rowCount();
         emit chart->selectionChanged(TimeRange{0, 50});
