@@ -4,6 +4,7 @@
 #                        the statistics of both shown
 #   docs/logbook.png     the Logbook tab with the two examples added and noted
 #   docs/season.png      its Statistics tab
+#   docs/compare.png     the three flights compared
 #   docs/report.png      the first page of the soaring flight's report (PDF)
 # Needs xvfb, xdotool, imagemagick and poppler-utils; run from the checkout after building:
 #   xvfb-run -a -s "-screen 0 1200x760x24" tools/take_screenshot.sh
@@ -58,6 +59,18 @@ import -window root docs/logbook.png
 xdotool mousemove 105 147 click 1
 sleep 1.5
 import -window root docs/season.png
+
+# The three flights compared: all chosen in the Flights tab, then Ctrl+K.
+xdotool mousemove 33 147 click 1
+sleep 0.5
+xdotool mousemove 60 186 click 1
+xdotool key ctrl+a
+sleep 0.3
+xdotool key ctrl+k
+sleep 2
+import -window root docs/compare.png
+xdotool key Escape
+sleep 0.5
 
 # The report of the soaring flight, its first page as a picture.
 report=$(mktemp -d)

@@ -580,7 +580,7 @@ void ChartScene::DrawLegend(QPainter& painter)
         const int nh = Extent(s.m_rotatedFont, s.Title()).height();
         s.m_swatchRect = {x, y, x + nh, y + nh};
         if (s.m_visible) {
-            painter.fillRect(x, y, nh, nh, PaletteColor(s.m_colorIndex));
+            painter.fillRect(x, y, nh, nh, s.m_curvePen.color());  // the curve's own colour
             painter.setPen(m_look.text);
         } else {
             painter.fillRect(x, y, nh, nh, Qt::white);

@@ -57,6 +57,12 @@ TEST(ComparisonPicture, FlightsShareOneAxisEachInItsColour)
     EXPECT_EQ(picture.m_scene.PlotRect().left, alone.m_scene.PlotRect().left);  // no second axis band
     EXPECT_GT(Count(both, ComparisonColor(0)), 200);
     EXPECT_GT(Count(both, ComparisonColor(1)), 200);
+    // The legend's swatches in the flights' colours.
+    for (size_t i = 0; i < 2; ++i) {
+        const ChartRect& swatch = picture.m_series[i]->m_swatchRect;
+        EXPECT_EQ(both.pixelColor((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
+                  ComparisonColor(static_cast<int>(i)));
+    }
 
     // The first flight hidden (a click on its legend entry): the axis stays, fitted to the other.
     picture.m_series[0]->m_visible = false;
