@@ -13,6 +13,7 @@
 #include "app/memory_tuning.h"
 #include "chart/chart_widget.h"
 #include "chart/comparison_picture.h"
+#include "dsp/filters.h"
 
 #ifdef NIVRA_HAVE_QCUSTOMPLOT
 #include <qcustomplot.h>
@@ -103,11 +104,12 @@ void BM_PanStep(benchmark::State& state)
     QApplication::sendEvent(&f.chart, &release);
 }
 
-// Ten flights of 100,000 samples each compared, their heights on one shared axis (and with 1
-// their varios on another): one whole layout and drawing at 1600x900.
+// Ten flights of 100,000 samples each compared, their heights on one shared axis: alone (0),
+// with their varios as raw differences on another (1), or with their varios filtered as the
+// program filters them by default (2). One whole layout and drawing at 1600x900.
 void BM_CompareTenFlights(benchmark::State& state)
 {
-    static const std::vector<ComparedFlight> flights = [] {
+    const auto make = [](bool filtered) {
         std::vector<ComparedFlight> all(10);
         const std::vector<double> alt = Altitude();
         for (size_t k = 0; k < all.size(); ++k) {
@@ -117,22 +119,27 @@ void BM_CompareTenFlights(benchmark::State& state)
             f.altitude.assign(alt.begin() + static_cast<std::ptrdiff_t>(k * 50'000),
                               alt.begin() + static_cast<std::ptrdiff_t>(k * 50'000 + 100'000));
             f.vario = Vario(f.altitude);
+            if (filtered) {
+                SmoothingFilter(f.vario);
+                MedianFilter(f.vario, 7);
+            }
             f.flights.push_back({100.0 * static_cast<double>(k), 9000});
         }
         return all;
-    }();
+    };
+    static const std::vector<ComparedFlight> raw = make(false), filtered = make(true);
     ChartWidget chart;
     chart.resize(kSize);
     ChartPicture picture;
-    FillComparisonPicture(picture, flights, Alignment::Takeoff, HeightReference::AboveTakeoff, LengthUnit{},
-                          state.range(0) == 1);
+    FillComparisonPicture(picture, state.range(0) == 2 ? filtered : raw, Alignment::Takeoff,
+                          HeightReference::AboveTakeoff, LengthUnit{}, state.range(0) != 0);
     for (const auto& s : picture.m_series)
         chart.AddSeries(s);
     chart.ResetView(false);
     for (auto _ : state)
         chart.Recalc();
 }
-BENCHMARK(BM_CompareTenFlights)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareTenFlights)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 #ifdef NIVRA_HAVE_QCUSTOMPLOT
 void BM_QCustomPlot(benchmark::State& state)

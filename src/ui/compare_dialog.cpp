@@ -193,6 +193,7 @@ void CompareDialog::Rebuild(bool keepView)
 {
     const TimeRange shown = m_chart->Shown();
     std::vector<bool> visible;
+    visible.reserve(static_cast<size_t>(m_chart->SeriesCount()));
     for (int i = 0; i < m_chart->SeriesCount(); ++i)
         visible.push_back(m_chart->SeriesAt(i)->m_visible);
     const HeightReference reference =

@@ -27,6 +27,8 @@ LogTree::LogTree(QWidget* parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setRootIsDecorated(false);
+    // Several logs can be chosen (Ctrl or Shift and a click) to compare them; the current one is shown.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (QTreeWidgetItem* item = itemAt(pos))
@@ -81,6 +83,15 @@ const BrixoLog* LogTree::LogOf(const QTreeWidgetItem* item) const
 {
     const auto* log = dynamic_cast<const LogItem*>(item);
     return log ? &log->Log() : nullptr;
+}
+
+std::vector<const QTreeWidgetItem*> LogTree::ChosenItems() const
+{
+    std::vector<const QTreeWidgetItem*> chosen;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->isSelected())
+            chosen.push_back(topLevelItem(i));
+    return chosen;
 }
 
 const BrixoLog* LogTree::SelectedLog() const

@@ -19,6 +19,8 @@ public:
     QString DefaultName(const QTreeWidgetItem* item) const;
     void ClearLogs() { clear(); }
     const BrixoLog* SelectedLog() const;
+    // The logs chosen, in the list's order (the one shown among them).
+    std::vector<const QTreeWidgetItem*> ChosenItems() const;
     const BrixoLog* LogOf(const QTreeWidgetItem* item) const;
     std::vector<const BrixoLog*> Logs() const;
 

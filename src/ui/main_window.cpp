@@ -251,8 +251,10 @@ void MainWindow::CreateCommands()
         StoreSettings();
     });
     view->addAction(fit);
-    QAction* compare = m_actions.compare =
-        AddCommand("Co&mpare...", "Show the flights chosen in the Logbook (or the logs of the list) side by side");
+    QAction* compare = m_actions.compare = AddCommand(
+        "Co&mpare...",
+        "Show the logs chosen in the Logs list, or the flights chosen in the Logbook, side by side\nCompare");
+    compare->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     compare->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(compare, &QAction::triggered, this, &MainWindow::CompareChosen);
     view->addAction(compare);
@@ -294,7 +296,7 @@ void MainWindow::CreateCommands()
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->addActions({download, open, saveAs});
     m_toolBar->addSeparator();
-    m_toolBar->addAction(whole);
+    m_toolBar->addActions({whole, m_actions.compare});
     m_toolBar->addSeparator();
     m_toolBar->addAction(about);
     // A button's tip names its shortcut, as the menus show it.

@@ -439,23 +439,24 @@ bool MainWindow::ImportImage(const QString& path)
 
 void MainWindow::CompareChosen()
 {
+    // The logs chosen in the list, else the flights chosen in the Logbook.
+    const std::vector<const QTreeWidgetItem*> items = m_tree->ChosenItems();
+    if (items.size() >= 2 && items.size() <= 20) {
+        std::vector<ComparedFlight> flights;
+        for (const QTreeWidgetItem* item : items)
+            if (const BrixoLog* log = m_tree->LogOf(item))
+                flights.push_back(
+                    ComparedFlightOf(*log, m_settings, LogbookEntryOf(*log), item->text(0).toStdString()));
+        RunComparison(std::move(flights));
+        return;
+    }
     const std::vector<int64_t> chosen = m_logbookView->SelectedIds();
-    if (chosen.size() >= 2) {
+    if (chosen.size() >= 2 && chosen.size() <= 20) {
         CompareFromLogbook(chosen);
         return;
     }
-    const std::vector<const BrixoLog*> logs = m_tree->Logs();
-    if (logs.size() < 2 || logs.size() > 20) {
-        statusBar()->showMessage(
-            QStringLiteral("Choose 2 to 20 flights in the Logbook to compare them, or open a file of 2 to 20 logs."));
-        return;
-    }
-    std::vector<ComparedFlight> flights;
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
-        if (const BrixoLog* log = m_tree->LogOf(m_tree->topLevelItem(i)))
-            flights.push_back(ComparedFlightOf(*log, m_settings, LogbookEntryOf(*log),
-                                               m_tree->topLevelItem(i)->text(0).toStdString()));
-    RunComparison(std::move(flights));
+    statusBar()->showMessage(QStringLiteral(
+        "Choose 2 to 20 logs in the Logs list (Ctrl and a click), or flights in the Logbook, to compare them."));
 }
 
 void MainWindow::CompareFromLogbook(const std::vector<int64_t>& ids)

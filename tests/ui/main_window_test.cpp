@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -33,6 +34,7 @@
 #include "test_support.h"
 #include "ui/climbs_view.h"
 #include "ui/column_widths.h"
+#include "ui/compare_dialog.h"
 #include "ui/help_dialogs.h"
 #include "ui/log_dialogs.h"
 #include "ui/log_tree.h"
@@ -156,6 +158,8 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
         {&MainWindow::Commands::quickGuide, "&Quick Guide",
          "First steps, reading the chart, climbs, the logbook and every key", "F1"},
         {&MainWindow::Commands::keyboardShortcuts, "&Keyboard Shortcuts", "Every key and mouse gesture of Nivra", ""},
+        {&MainWindow::Commands::compare, "Co&mpare...",
+         "Show the logs chosen in the Logs list, or the flights chosen in the Logbook, side by side", "Ctrl+K"},
     };
     for (const auto& c : cases) {
         const QAction* a = frame->Actions().*c.command;
@@ -170,7 +174,7 @@ TEST_F(Window, EveryCommandSaysWhatItDoes)
     for (QAction* a : toolbar->actions())
         buttons << (a->isSeparator() ? QStringLiteral("|") : toolbar->widgetForAction(a)->toolTip());
     EXPECT_EQ(buttons, (QStringList{"Download (Ctrl+N)", "Open (Ctrl+O)", "Save As (Ctrl+S)", "|",
-                                    "Whole flight (Home)", "|", "About"}));
+                                    "Whole flight (Home)", "Compare (Ctrl+K)", "|", "About"}));
 
     // A tip stands while the mouse is on its item; then the bar says "Ready" again.
     QStatusTipEvent tip(frame->Actions().download->statusTip());
@@ -387,6 +391,43 @@ TEST_F(Window, TheLogOnPaper)
     };
     frame->Actions().printPreview->trigger();
     EXPECT_EQ(pages, 1);
+}
+
+TEST_F(Window, TheLogsChosenInTheListCompared)
+{
+    // Both hops of the file chosen in the list (the first one shown), then Ctrl+K: each flight's
+    // value at the mouse's time in the read-out.
+    ASSERT_TRUE(frame->OpenFile(kHops));
+    ASSERT_EQ(frame->Tree()->topLevelItemCount(), 2);
+    int shown = 0;
+    frame->m_runDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<CompareDialog&>(d);
+        ++shown;
+        EXPECT_EQ(dialog.Flights().size(), 2u);
+        dialog.resize(900, 700);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ChartWidget* chart = dialog.Chart();
+        const ChartRect plot = chart->PlotRect();
+        const QPointF at(chart->XOf(30), (plot.top + plot.bottom) / 2);
+        QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(chart, &move);
+        // Two heights, two varios and the time.
+        EXPECT_EQ(chart->ReadOut().size(), 5u);
+        if (chart->ReadOut().size() == 5u) {
+            EXPECT_TRUE(chart->ReadOut()[0].second.endsWith(" m")) << chart->ReadOut()[0].second.toStdString();
+            EXPECT_TRUE(chart->ReadOut()[3].second.endsWith(" m/s")) << chart->ReadOut()[3].second.toStdString();
+        }
+        return int(QDialog::Accepted);
+    };
+    frame->Actions().compare->trigger();  // one log chosen: nothing to compare
+    EXPECT_EQ(shown, 0);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("Choose 2 to 20 logs"))
+        << frame->statusBar()->currentMessage().toStdString();
+    frame->Tree()->topLevelItem(1)->setSelected(true);
+    frame->Actions().compare->trigger();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(frame->Tree()->currentItem(), frame->Tree()->topLevelItem(0));  // the log shown stays
 }
 
 TEST_F(Window, OpeningAFileWithOneLogShowsItAndTheChartSelectsAndLabels)
