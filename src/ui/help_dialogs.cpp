@@ -34,6 +34,10 @@ asks the day the flights were flown and the site, since the logger has no clock.
 <p>The logbook's <b>Statistics</b> tab adds up the flights shown by year and month, site or device:
 airtime, the highest point, the height gained in climbs, the best climb and the days flown.
 <b>Export Logbook...</b> writes them as a table for a spreadsheet.</p>
+<h3 id="compare">Flights side by side</h3>
+<p>Choose two or more flights in the Logbook (or logs in the Logs list, with Ctrl and a click) and
+press <b>Compare</b> (Ctrl+K): their heights over one time axis, lined up by their takeoffs (or
+their starts, highest points or clock times), with their numbers in a table beneath.</p>
 <h3 id="paper">On paper</h3>
 <p><b>File &gt; Print...</b>, <b>Print Preview</b> and <b>Export as PDF...</b> make a report of the
 flight shown: your notes, the chart, the statistics and the climbs.</p>
