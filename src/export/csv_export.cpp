@@ -110,3 +110,16 @@ SampleRange SelectionSamples(double t1, double t2, double dt)
 {
     return {ToIndex(std::floor(t1 / dt)), ToIndex(std::ceil(t2 / dt + 1.0))};
 }
+
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}

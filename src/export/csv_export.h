@@ -24,6 +24,10 @@ std::string CsvText(const std::vector<const NamedSeries*>& shown, double dt, siz
 [[nodiscard]] bool WriteCsv(const std::vector<const NamedSeries*>& shown, double dt, size_t first, size_t end,
                             const std::function<bool(std::string_view)>& sink);
 
+// A field of a CSV table as RFC 4180 writes it: as it is, or in double quotes (a quote inside
+// doubled) when it holds a comma, a quote or a line end.
+std::string CsvField(const std::string& text);
+
 // The shown series a table can hold: those that have values. A series that could not be made
 // would leave the table without rows; it is left out instead, with a line in leftOut saying
 // which and why.

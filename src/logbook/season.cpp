@@ -13,6 +13,7 @@
 #include "config/configuration.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
+#include "export/csv_export.h"
 
 namespace {
 
@@ -58,20 +59,6 @@ void Count(SeasonRow& row, const LogbookEntry& e, const ClimbFacts* climbs, std:
     }
     days.insert(FlownDay(e));
     row.days = static_cast<int>(days.size());
-}
-
-// A CSV field, quoted when it must be.
-std::string Field(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + "\"";
 }
 
 std::string Fixed(double value, int decimals)
@@ -254,7 +241,7 @@ std::string LogbookCsv(const std::vector<LogbookEntry>& entries, const std::map<
         row.push_back(deviceName ? deviceName(e.deviceId) : std::to_string(e.deviceId));
         row.push_back(e.fields.comment);
         for (size_t i = 0; i < row.size(); ++i)
-            csv += (i ? "," : "") + Field(row[i]);
+            csv += (i ? "," : "") + CsvField(row[i]);
         csv += "\r\n";
     }
     return csv;

@@ -18,20 +18,16 @@
 #include "chart/chart_widget.h"
 #include "chart/comparison_picture.h"
 #include "chart/picture_export.h"
+#include "export/csv_export.h"
 
 namespace {
 
 constexpr Alignment kAlignments[] = {Alignment::Takeoff, Alignment::LogStart, Alignment::HighestPoint,
                                      Alignment::ClockTime};
 
-// A CSV field, quoted when it must be (RFC 4180).
-QString CsvField(const QString& text)
+QString Csv(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    return QString::fromStdString(CsvField(text.toStdString()));
 }
 
 }  // namespace
@@ -134,9 +130,9 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
             return;
         QString csv;
         for (int r = 0; r < m_table->rowCount(); ++r) {
-            QStringList cells{CsvField(m_table->verticalHeaderItem(r)->text())};
+            QStringList cells{Csv(m_table->verticalHeaderItem(r)->text())};
             for (int c = 0; c < m_table->columnCount(); ++c)
-                cells << CsvField(m_table->item(r, c) ? m_table->item(r, c)->text() : QString());
+                cells << Csv(m_table->item(r, c) ? m_table->item(r, c)->text() : QString());
             csv += cells.join(u',') + QStringLiteral("\r\n");
         }
         const QByteArray bytes = csv.toUtf8();
