@@ -28,6 +28,14 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
     const int x = p.x(), y = p.y();
     if (m_draggedMark && static_cast<size_t>(*m_draggedMark) >= m_scene.m_marks.size())
         m_draggedMark.reset();  // the marks changed under the mouse
+    if (m_draggedCurve && static_cast<size_t>(m_draggedCurve->index) < m_series.size()) {
+        // The curve follows the mouse; it is moved for good when let go.
+        m_series[static_cast<size_t>(m_draggedCurve->index)]->m_firstTime =
+            m_draggedCurve->firstTime + m_time.PixelToValue(x) - m_draggedCurve->startTime;
+        Recalc();
+        update();
+        return;
+    }
     if (m_draggedMark) {
         // The mark follows the mouse within the data.
         double time = m_time.PixelToValue(std::clamp(x, m_scene.PlotRect().left, m_scene.PlotRect().right - 1));
@@ -80,6 +88,26 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
+std::optional<int> ChartWidget::CurveAt(int x, int y) const
+{
+    // The shown curve whose value at that time lies nearest, within a few pixels.
+    constexpr int kReach = 6;
+    const double time = m_time.PixelToValue(x);
+    std::optional<int> nearest;
+    int best = kReach + 1;
+    for (size_t i = 0; i < m_series.size(); ++i) {
+        const ChartSeries& s = *m_series[i];
+        if (!s.m_visible || time < s.m_firstTime || time > s.EndTime())
+            continue;
+        const int distance = std::abs(s.ValueToPixel(s.ValueAt(time)) - y);
+        if (distance < best) {
+            best = distance;
+            nearest = static_cast<int>(i);
+        }
+    }
+    return nearest;
+}
+
 void ChartWidget::ShowReadOut(double time)
 {
     m_readout.clear();
@@ -117,6 +145,11 @@ void ChartWidget::mousePressEvent(QMouseEvent* event)
             m_selecting = false;
         } else if (const std::optional<int> mark = MarkAt(x, y)) {
             m_draggedMark = mark;
+        } else if (const std::optional<int> curve =
+                       m_curvesDraggable && (event->modifiers() & Qt::ShiftModifier) && InPlot(x, y) ? CurveAt(x, y)
+                                                                                                     : std::nullopt) {
+            m_draggedCurve =
+                CurveDrag{*curve, m_time.PixelToValue(x), m_series[static_cast<size_t>(*curve)]->m_firstTime};
         } else if (InPlot(x, y)) {
             m_selX0 = m_selX1 = x;
             m_selY0 = m_selY1 = y;
@@ -175,6 +208,18 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (m_draggedCurve) {
+        const CurveDrag drag = *m_draggedCurve;
+        m_draggedCurve.reset();
+        if (static_cast<size_t>(drag.index) < m_series.size()) {
+            ChartSeries& s = *m_series[static_cast<size_t>(drag.index)];
+            const double seconds = s.m_firstTime - drag.firstTime;
+            s.m_firstTime = drag.firstTime;  // the receiver moves it for good
+            if (seconds != 0)
+                emit seriesDragged(drag.index, seconds);
+        }
+        return;
+    }
     if (m_draggedMark && static_cast<size_t>(*m_draggedMark) < m_scene.m_marks.size()) {
         const int index = *m_draggedMark;
         m_draggedMark.reset();

@@ -104,10 +104,15 @@ public:
     // then the time.
     const std::vector<std::pair<ChartRect, QString>>& ReadOut() const { return m_readout; }
 
+    // The index of the shown curve passing within a few pixels of a point of the plot.
+    std::optional<int> CurveAt(int x, int y) const;
+
     // How the chart beeps and runs its popup menu (triggering the action chosen, as
     // QMenu::exec does); tests replace them.
     std::function<void()> m_beep;
     std::function<QAction*(QMenu&, const QPoint& globalPos)> m_runMenu;
+    // Shift and a drag on a curve move it in time (a comparison's flights); off by default.
+    bool m_curvesDraggable = false;
 
 signals:
     // Each is sent synchronously: the receivers have reacted when the chart goes on.
@@ -125,6 +130,8 @@ signals:
     void menuRequested(QMenu* menu, double time);
     // A mark dragged to a new time and let go.
     void markMoved(int index, double time);
+    // A curve dragged sideways with Shift (where m_curvesDraggable) and let go: by seconds.
+    void seriesDragged(int index, double seconds);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -176,6 +183,13 @@ private:
     int m_selX0 = 0, m_selY0 = 0, m_selX1 = 0, m_selY1 = 0;
     bool m_selecting = false;
     std::optional<int> m_draggedMark;
+    // A curve dragged sideways with Shift: its series, where the drag began, its first time then.
+    struct CurveDrag {
+        int index;
+        double startTime;
+        double firstTime;
+    };
+    std::optional<CurveDrag> m_draggedCurve;
     // Overlays, drawn over the picture in paint and never into it.
     bool m_crosshairShown = false;
     QPoint m_crosshair{-1, -1};

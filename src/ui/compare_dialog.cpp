@@ -115,6 +115,12 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
     // pans with the arrows) or the table (which moves along its cells) takes them.
     m_chart->installEventFilter(this);
     m_table->installEventFilter(this);
+    // Or its curve dragged sideways with Shift (a vario curve moves its flight too).
+    m_chart->m_curvesDraggable = true;
+    connect(m_chart, &ChartWidget::seriesDragged, this, [this](int index, double seconds) {
+        if (!m_flights.empty())
+            Shift(index % static_cast<int>(m_flights.size()), seconds);
+    });
     connect(m_align, &QComboBox::currentIndexChanged, this, [this] { Rebuild(false); });
     connect(m_height, &QComboBox::currentIndexChanged, this, [this] { Rebuild(true); });
     const auto step = [] {

@@ -16,7 +16,8 @@ class QTableWidget;
 // legend entry (a double-click hides or shows it), and their numbers in a table under it, one
 // column per flight, with the selection's numbers once a stretch is selected. The alignment and
 // the height's reference are chosen above the chart; a flight chosen in the table is moved by
-// "Earlier" and "Later" or Ctrl+Left and Ctrl+Right (10 s, 1 s with Shift).
+// "Earlier" and "Later" or Ctrl+Left and Ctrl+Right (10 s, 1 s with Shift), and any flight by
+// dragging its curve sideways with Shift.
 class CompareDialog : public QDialog {
     Q_OBJECT
 public:

@@ -542,6 +542,24 @@ TEST_F(LogbookWindow, FlightsSideBySide)
         EXPECT_EQ(chart->SeriesAt(0)->m_firstTime, -40.0);  // the other stays
         dialog.ResetOffsets();
         EXPECT_EQ(chart->SeriesAt(1)->m_firstTime, -40.0);
+        // Its curve dragged 80 pixels later with Shift, where the two curves part (80 s after
+        // takeoff it has topped out, the other still climbs).
+        dialog.resize(900, 700);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const std::shared_ptr<ChartSeries> second = chart->SeriesAt(1);
+        const QPoint from(chart->XOf(80), second->ValueToPixel(second->ValueAt(80)));
+        const QPoint to = from + QPoint(80, 0);
+        const double seconds = chart->TimeScale().PixelToValue(to.x()) - chart->TimeScale().PixelToValue(from.x());
+        EXPECT_EQ(chart->CurveAt(from.x(), from.y()), std::optional<int>(1));
+        QTest::mousePress(chart, Qt::LeftButton, Qt::ShiftModifier, from);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, Qt::LeftButton, Qt::ShiftModifier, to);
+        EXPECT_NEAR(dialog.Flights()[1].offset, seconds, 1e-9);
+        EXPECT_EQ(dialog.Flights()[0].offset, 0.0);
+        EXPECT_NEAR(chart->SeriesAt(1)->m_firstTime, -40.0 + seconds, 1e-9);
+        EXPECT_FALSE(chart->Selection());  // a drag with Shift on a curve selects nothing
+        dialog.ResetOffsets();
         // The chart as a picture, each flight in its colour.
         dialog.m_askPicturePath = [this] {
             return Path("compare.png");
