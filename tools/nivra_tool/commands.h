@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +31,9 @@ int Compare(const std::vector<std::string>& argv);
 // failure. entry: what the logbook notes about it, when it is there.
 void WriteReportOrFail(const ToolArgs& args, const BrixoLog& log, const Settings& settings, const Configuration& config,
                        const std::optional<LogbookEntry>& entry, const QString& defaultName);
+
+// --size: WIDTHxHEIGHT in pixels, each side 1 to 16384.
+QSize ParseSize(const std::string& text);
 
 // Where nivra-tool runs from: a "Nivra.cfg" beside it comes first.
 std::string ProgramDir();

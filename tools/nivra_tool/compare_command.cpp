@@ -17,7 +17,7 @@ constexpr size_t kMostFlights = 20;
 
 // FILE:N (a log of a file) or logbook:ID, split at the last colon: a path may hold colons.
 ComparedFlight FlightNamed(const std::string& name, const Settings& settings, const Configuration& config,
-                           std::unique_ptr<Logbook>& book)
+                           std::unique_ptr<Logbook>& book, bool& bookTried)
 {
     const size_t colon = name.rfind(':');
     if (colon == std::string::npos || colon == 0 || colon + 1 == name.size())
@@ -27,7 +27,8 @@ ComparedFlight FlightNamed(const std::string& name, const Settings& settings, co
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
     if (ec != std::errc() || end != number.data() + number.size() || n < 1)
         throw UsageError{"\"" + name + "\": a log number or flight id is a whole number from 1"};
-    if (!book) {
+    if (!book && (!bookTried || where == "logbook")) {
+        bookTried = true;
         // The notes of the flights (time flown, start elevation), where the logbook has them.
         auto opened = Logbook::Open(Logbook::DefaultFolder(), config);
         if (opened)
@@ -60,18 +61,6 @@ ComparedFlight FlightNamed(const std::string& name, const Settings& settings, co
     throw ToolError{where + ": no log " + number};
 }
 
-QSize SizeOf(const ToolArgs& args)
-{
-    const auto option = args.options.find("size");
-    if (option == args.options.end())
-        return {800, 600};
-    int w = 0, h = 0;
-    char extra = 0;
-    if (std::sscanf(option->second.c_str(), "%dx%d%c", &w, &h, &extra) != 2 || w < 1 || h < 1 || w > 16384 || h > 16384)
-        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, not \"" + option->second + "\""};
-    return {w, h};
-}
-
 }  // namespace
 
 int Compare(const std::vector<std::string>& argv)
@@ -93,13 +82,16 @@ int Compare(const std::vector<std::string>& argv)
         else if (height->second != "takeoff")
             throw UsageError{"--height wants takeoff or sea, not \"" + height->second + "\""};
     }
-    const QSize size = SizeOf(args);
+    const auto sizeOption = args.options.find("size");
+    const QSize size = sizeOption == args.options.end() ? QSize(800, 600) : ParseSize(sizeOption->second);
     const Settings settings = LoadToolSettings(args);
     const Configuration config = LoadToolConfiguration(args, ProgramDir());
     std::unique_ptr<Logbook> book;
+    bool bookTried = false;  // a logbook that cannot be opened is tried once for files' notes
     std::vector<ComparedFlight> flights;
+    flights.reserve(args.positional.size());
     for (const std::string& name : args.positional)
-        flights.push_back(FlightNamed(name, settings, config, book));
+        flights.push_back(FlightNamed(name, settings, config, book, bookTried));
     if (!AlignmentOffered(flights, alignment))
         throw ToolError{
             "--align clock needs the time flown of every flight (logbook set ... in the window's Log "

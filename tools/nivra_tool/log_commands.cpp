@@ -242,8 +242,6 @@ int Stats(const std::vector<std::string>& argv)
     return 0;
 }
 
-namespace {
-
 QSize ParseSize(const std::string& text)
 {
     int w = 0, h = 0;
@@ -252,8 +250,6 @@ QSize ParseSize(const std::string& text)
         throw UsageError{"--size wants WIDTHxHEIGHT in pixels, not \"" + text + "\""};
     return {w, h};
 }
-
-}  // namespace
 
 namespace {
 
