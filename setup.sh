@@ -8,7 +8,7 @@
 #   ./setup.sh bench      build and run the benchmarks
 #   ./setup.sh package    build the .deb (in build/) and check it; INSTALL=1 also installs it with apt
 #   ./setup.sh fuzz [S]   build the fuzzers with clang (build-fuzz/) and run each for S seconds (60)
-#   ./setup.sh check      the code checks: layering, formatting, warnings as errors (with the
+#   ./setup.sh check      the code checks: layering, translations, formatting, warnings as errors (with the
 #                         standard library's assertions; the build of sanitize), clang-tidy, and
 #                         no widgets in nivra-tool
 set -euo pipefail
@@ -20,6 +20,9 @@ packages=(
   libqt6sql6-sqlite                 # the logbook's database
   libmuparser-dev                   # the configuration's formulas
   libpugixml-dev                    # the configuration document
+  qt6-l10n-tools qt6-tools-dev      # the window's languages: lupdate, lrelease and CMake's rules
+  qt6-translations-l10n             # Qt's own texts (standard buttons and dialogs) in them
+  locales                           # tests run the programs in German and French locales
   libgtest-dev libgmock-dev         # tests
   poppler-utils                     # tests read the reports back (pdftotext)
   libbenchmark-dev                  # benchmarks
@@ -130,6 +133,10 @@ case "${1:-}" in
     packages+=(clang-tidy-14 clang-format-14)
     install_missing
     tools/check-layering.sh
+    # Every text of the window in the translation files, every language complete, and no
+    # literal of the window's code that escapes translation.
+    tools/check-translations.sh
+    python3 tools/check_untranslated.py
     # Every tracked C++ file as .clang-format writes it.
     git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
     echo "formatting: every tracked C++ file is as .clang-format writes it"

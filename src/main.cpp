@@ -2,12 +2,15 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 
 #include "app/memory_tuning.h"
+#include "app/settings.h"
 #include "app/settings_store.h"
 #include "config/configuration.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
 
@@ -30,6 +33,9 @@ int main(int argc, char* argv[])
     }
     KeepFreedMemoryForReuse();
     QApplication app(argc, argv);
+    // Qt takes the environment's locale for the C library too; numbers read and written by
+    // printf and strtod (files, CSV, settings) stay in the C form whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Nivra"));
     QApplication::setOrganizationName(QStringLiteral("Nivra"));
     QApplication::setApplicationVersion(QStringLiteral(NIVRA_VERSION));
@@ -49,7 +55,12 @@ int main(int argc, char* argv[])
     Configuration config;
     config.Load(QApplication::applicationDirPath().toStdString(), Configuration::PerUserDirectory());
 
-    MainWindow frame(config, std::make_unique<QSettingsStore>());
+    // The language is chosen once, before any text is made: a change in Preferences applies at
+    // the next start.
+    auto store = std::make_unique<QSettingsStore>();
+    UseLanguage(ChosenLanguage(LoadSettings(*store).language));
+
+    MainWindow frame(config, std::move(store));
     frame.show();
     if (!args.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand on.

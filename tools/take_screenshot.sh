@@ -6,6 +6,7 @@
 #   docs/season.png      its Statistics tab
 #   docs/compare.png     the three flights compared
 #   docs/report.png      the first page of the soaring flight's report (PDF)
+#   docs/screenshot-de.png  the first picture again, with the window in German
 # Needs xvfb, xdotool, imagemagick and poppler-utils; run from the checkout after building:
 #   xvfb-run -a -s "-screen 0 1200x760x24" tools/take_screenshot.sh
 set -e
@@ -77,3 +78,28 @@ report=$(mktemp -d)
 $tool logbook report 1 -o "$report/report.pdf"
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$report/report.pdf" docs/report
 rm -r "$report"
+
+# The window in German: the same log and stretch, the language set as Preferences sets it.
+kill $pid
+wait $pid 2>/dev/null || true
+$tool settings Language=de >/dev/null
+./build/nivra &
+pid=$!
+sleep 2
+wid=$(xdotool search --name '^Nivra$' | head -1)
+xdotool windowsize "$wid" 1200 760
+xdotool windowmove "$wid" 0 0
+sleep 0.5
+xdotool mousemove 100 300 click 1
+xdotool windowfocus "$wid"
+sleep 0.3
+xdotool key ctrl+o
+sleep 1.5
+xdotool type --delay 20 "$PWD/examples/soaring-flight.alt"
+xdotool key Return
+sleep 1.5
+xdotool mousemove 620 300 mousedown 1 mousemove 700 300 mousemove 780 300 mouseup 1
+sleep 0.5
+xdotool mousemove 900 250
+sleep 0.8
+import -window root docs/screenshot-de.png

@@ -62,6 +62,7 @@ std::vector<SettingField> MakeFields()
         {"FitHeightsToView", &Settings::fitHeightsToView},
         {"VarioUnit", &Settings::varioUnit},
         {"Compare.Align", &Settings::compareAlign},
+        {"Language", &Settings::language},
     };
 }
 
@@ -137,7 +138,8 @@ const std::vector<SettingField>& SettingLoadOrder()
             "Image.cy",        "Vario.On",          "Vario.Polynome",    "Vario.Median",    "Vario.Color",
             "Vario.Style",     "Vario.Min",         "Vario.Max",         "Climb.Threshold", "Climb.MinDuration",
             "Climb.MaxGap",    "Climb.Shown",       "Alt.AboveSeaLevel", "Sigma.Auto",      "PaneWidth",
-            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView",  "VarioUnit",       "Compare.Align"};
+            "Logbook.Columns", "Climbs.Columns",    "FitHeightsToView",  "VarioUnit",       "Compare.Align",
+            "Language"};
         std::vector<SettingField> fields;
         for (const char* name : names)
             fields.push_back(*FindField(name));
@@ -245,6 +247,8 @@ Status SetSettingFromText(Settings& settings, std::string_view name, std::string
                           [&](std::string Settings::*m) {
                               if (value.size() >= kUsedPortBytes)
                                   return fail(bad + " (at most 259 characters)");
+                              if (m == &Settings::language && !IsKnownLanguage(value))
+                                  return fail(bad + " (empty for the system's, en, de or fr)");
                               settings.*m = std::string(value);
                               return Status();
                           },
@@ -300,6 +304,7 @@ bool TakePreferences(const Settings& edited, Settings& settings)
     settings.units = edited.units;
     settings.tUnits = edited.tUnits;
     settings.varioUnit = edited.varioUnit;
+    settings.language = edited.language;
     // Stored unsigned, so a length typed below 1 arrives as 0 already.
     settings.skipShortLogsLen = edited.skipShortLogsLen;
     settings.skipShortLogs = settings.skipShortLogsLen > 0;
@@ -311,6 +316,11 @@ bool TakePreferences(const Settings& edited, Settings& settings)
     settings.imageCx = BoundedImageSide(edited.imageCx);
     settings.imageCy = BoundedImageSide(edited.imageCy);
     return chartChanged || unitsChanged;
+}
+
+bool IsKnownLanguage(std::string_view code)
+{
+    return code.empty() || code == "en" || code == "de" || code == "fr";
 }
 
 int32_t BoundedImageSide(int32_t pixels)

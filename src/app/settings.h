@@ -79,6 +79,8 @@ struct Settings : ChartSettings {
     bool fitHeightsToView = true;  // the chart's heights fit what is in view
     // What a comparison lines the flights up by: 0 takeoff, 1 log start, 2 highest point, 3 clock.
     uint32_t compareAlign = 0;
+    // The window's language: "" follows the system's, else "en", "de" or "fr"; read at start.
+    std::string language;
 
     bool Imperial() const { return units != UnitSystem::Metric; }
     SpeedUnit VarioShown() const { return VarioSpeedUnit(varioUnit, Imperial()); }
@@ -92,6 +94,8 @@ constexpr int32_t kImageSideMin = 16;
 constexpr int32_t kImageSideMax = 10000;
 int32_t BoundedImageSide(int32_t pixels);
 constexpr size_t kUsedPortBytes = 260;
+// The languages the window speaks, as "Language" stores them ("" follows the system).
+bool IsKnownLanguage(std::string_view code);
 
 // One stored value: its name and the field it fills.
 struct SettingField {

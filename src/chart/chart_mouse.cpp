@@ -176,7 +176,7 @@ void ChartWidget::PlotMenu(const QPoint& at, const QPoint& globalPos)
 {
     QMenu menu(this);
     for (const auto& serie : m_series) {
-        QAction* a = menu.addAction(serie->m_name);
+        QAction* a = menu.addAction(serie->Shown());
         a->setCheckable(true);
         a->setChecked(serie->m_visible);
         std::weak_ptr<ChartSeries> shown = serie;

@@ -1,5 +1,7 @@
 #include "chart/chart_picture.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 void ChartPicture::ShowWholeRange()
@@ -71,8 +73,8 @@ std::vector<ChartMark> FlightMarks(const std::vector<FlightSpan>& flights)
 {
     std::vector<ChartMark> marks;
     for (const FlightSpan& f : flights) {
-        marks.push_back({f.takeoff, QStringLiteral("Takeoff")});
-        marks.push_back({f.landing, QStringLiteral("Landing")});
+        marks.push_back({f.takeoff, QCoreApplication::translate("ChartPicture", "Takeoff", "chart mark")});
+        marks.push_back({f.landing, QCoreApplication::translate("ChartPicture", "Landing", "chart mark")});
     }
     return marks;
 }

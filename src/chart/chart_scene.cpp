@@ -1,6 +1,7 @@
 // Layout and drawing of the chart into a picture, for the screen, exports and tests alike.
 #include "chart/chart_scene.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -57,7 +58,10 @@ QRect RotatedText(QPainter& p, int x, int y, const QString& text)
 constexpr int kLabelGap = 4;
 
 // The legend's title of the time read-out.
-const QString kTimeTitle = QStringLiteral("Time");
+QString TimeTitle()
+{
+    return QCoreApplication::translate("ChartScene", "Time", "legend title of the mouse's time read-out");
+}
 
 }  // namespace
 
@@ -152,7 +156,7 @@ void ChartScene::Layout(QSize size)
         m_timeTitleLeft = x;
         m_timeBox = {};
         if (m_look.timeReadOut)
-            m_timeBox = place(Extent(m_look.font, kTimeTitle).width() - 2 * nh, TimeReadOutWidth());
+            m_timeBox = place(Extent(m_look.font, TimeTitle()).width() - 2 * nh, TimeReadOutWidth());
         m_timeTitleTop = m_timeBox.top;
         return (x == plotLeft && y > 0) ? y - nh : y + nh;
     };
@@ -597,7 +601,7 @@ void ChartScene::DrawLegend(QPainter& painter)
     }
     if (m_look.timeReadOut) {
         painter.setPen(m_look.text);
-        m_textRects.push_back(Text(painter, m_timeTitleLeft, m_timeTitleTop, kTimeTitle));
+        m_textRects.push_back(Text(painter, m_timeTitleLeft, m_timeTitleTop, TimeTitle()));
     }
 }
 

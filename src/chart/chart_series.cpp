@@ -6,6 +6,35 @@
 #include "chart/palette.h"
 #include "dsp/statistics.h"
 
+namespace {
+
+QChar& DecimalPoint()
+{
+    static QChar point = u'.';
+    return point;
+}
+
+// The number with the chart's decimal point.
+QString Number(int decimals, double value)
+{
+    QString text = QString::asprintf("%.*f", decimals, value);
+    if (DecimalPoint() != u'.')
+        text.replace(u'.', DecimalPoint());
+    return text;
+}
+
+}  // namespace
+
+void SetChartDecimalPoint(QChar point)
+{
+    DecimalPoint() = point;
+}
+
+QChar ChartDecimalPoint()
+{
+    return DecimalPoint();
+}
+
 QFont ChartFont()
 {
     QFont font(QStringLiteral("Sans Serif"));
@@ -78,7 +107,7 @@ QString ChartSeries::ReadingText(double value, bool withUnit) const
     const double rounded = std::round(value / m_readStep) * m_readStep;
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(m_readStep) - 1e-9)), 0, 30);
     // No "-0" for a value that rounds to nothing.
-    QString text = QString::asprintf("%.*f", decimals, rounded == 0 ? 0.0 : rounded);
+    QString text = Number(decimals, rounded == 0 ? 0.0 : rounded);
     if (withUnit && !m_unit.isEmpty())
         text += u' ' + m_unit;
     return text;
@@ -86,7 +115,7 @@ QString ChartSeries::ReadingText(double value, bool withUnit) const
 
 QString ChartSeries::ValueText(double value, bool withUnit) const
 {
-    QString text = QString::asprintf("%.*f", std::clamp(m_decimals, 0, 30), value);
+    QString text = Number(std::clamp(m_decimals, 0, 30), value);
     if (withUnit && !m_unit.isEmpty())
         text += u' ' + m_unit;
     return text;

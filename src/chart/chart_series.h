@@ -35,7 +35,9 @@ public:
 
     double EndTime() const { return m_firstTime + static_cast<double>(m_values.size()) * m_interval; }
     // The axis title and legend text: the name with its unit, "Alt [m]".
-    QString Title() const { return m_unit.isEmpty() ? m_name : m_name + QStringLiteral(" [") + m_unit + u']'; }
+    QString Title() const { return m_unit.isEmpty() ? Shown() : Shown() + QStringLiteral(" [") + m_unit + u']'; }
+    // The name the legend, the menus and the style dialog show: m_shownName, else m_name.
+    const QString& Shown() const { return m_shownName.isEmpty() ? m_name : m_shownName; }
     // The title of its value axis: the title, or the axis' own name with the unit ("Height [m]"
     // over the flights of a comparison).
     QString AxisTitle() const
@@ -50,7 +52,8 @@ public:
     // altitude to the metre, a vario to the tenth), else as the axis does.
     QString ReadingText(double value, bool withUnit) const;
 
-    QString m_name;
+    QString m_name;         // the series' own name, its key ("Alt")
+    QString m_shownName;    // the name in the window's language ("Höhe"); empty: m_name
     QString m_unit;         // "m", "ft/s", ...; empty when the series has none
     QString m_axisName;     // the axis' own name; empty: the series' name
     double m_readStep = 0;  // the read-out's resolution (1, 0.1, 10); 0: the axis' decimals
@@ -81,3 +84,8 @@ private:
 
 // The chart's font: the platform's sans-serif at 8 pt.
 QFont ChartFont();
+
+// The decimal point of the numbers the chart writes (axes, read-out, labels): "." unless the
+// window speaks a language that writes another; nivra-tool's pictures keep ".".
+void SetChartDecimalPoint(QChar point);
+QChar ChartDecimalPoint();

@@ -61,7 +61,10 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event)
 
 std::optional<double> ChartStyleDialog::ReadNumber(const QString& text)
 {
-    const std::string bytes = text.left(31).toStdString();
+    // The chart's decimal point ("2,5" in German) or the C one.
+    QString typed = text.left(31);
+    typed.replace(ChartDecimalPoint(), u'.');
+    const std::string bytes = typed.toStdString();
     size_t i = bytes.find_first_not_of(" \t");
     if (i == std::string::npos)
         return std::nullopt;
@@ -87,7 +90,8 @@ QString ChartStyleDialog::NumberText(double value)
 {
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return ec == std::errc() ? QString::fromLatin1(buffer, end - buffer) : QString();
+    QString shown = ec == std::errc() ? QString::fromLatin1(buffer, end - buffer) : QString();
+    return shown.replace(u'.', ChartDecimalPoint());
 }
 
 ChartStyleDialog::ChartStyleDialog(ChartWidget& chart, int index, QWidget* parent)
@@ -95,30 +99,31 @@ ChartStyleDialog::ChartStyleDialog(ChartWidget& chart, int index, QWidget* paren
       m_chart(chart),
       m_list(new QListWidget),
       m_color(new ColorPicker),
-      m_minLabel(new QLabel(QStringLiteral("Min"))),
-      m_maxLabel(new QLabel(QStringLiteral("Max"))),
+      m_minLabel(new QLabel(tr("Min", "lower bound of a value axis"))),
+      m_maxLabel(new QLabel(tr("Max", "upper bound of a value axis"))),
       m_minEdit(new QLineEdit),
       m_maxEdit(new QLineEdit),
       m_minUpDown(new UpDown(m_minEdit)),
       m_maxUpDown(new UpDown(m_maxEdit))
 {
-    setWindowTitle(QStringLiteral("Chart Style"));
-    m_color->SetDefault(QStringLiteral("Chart"), Qt::black);
+    setWindowTitle(tr("Chart Style"));
+    m_color->SetDefault(tr("Chart", "colour entry: the chart's own default colour"), Qt::black);
     for (int i = 0; i < chart.SeriesCount(); ++i) {
         const std::shared_ptr<ChartSeries> s = chart.SeriesAt(i);
-        m_list->addItem(s->m_name);
+        m_list->addItem(s->Shown());
         m_styles.push_back({s->m_colorIndex, s->m_visible, s->m_scalingMode, s->m_min, s->m_max, s->m_axisOnLeft});
         m_steps.push_back(s->m_step);
     }
 
-    auto* properties = new QGroupBox(QStringLiteral("Properties"));
+    auto* properties = new QGroupBox(tr("Properties"));
     auto* grid = new QGridLayout(properties);
-    grid->addWidget(new QLabel(QStringLiteral("Color")), 0, 0);
+    grid->addWidget(new QLabel(tr("Color")), 0, 0);
     grid->addWidget(m_color, 0, 1, 1, 5);
     auto* group = new QButtonGroup(this);
-    const char* modeNames[] = {"Auto", "Aligned to zero", "Custom"};
+    // The value axis' scaling, in the order of ScalingMode.
+    const char* modeNames[] = {QT_TR_NOOP("Auto"), QT_TR_NOOP("Aligned to zero"), QT_TR_NOOP("Custom")};
     for (int mode = 0; mode < 3; ++mode) {
-        m_modes[mode] = new QRadioButton(QString::fromLatin1(modeNames[mode]));
+        m_modes[mode] = new QRadioButton(tr(modeNames[mode]));
         group->addButton(m_modes[mode], mode);
         grid->addWidget(m_modes[mode], 1 + mode, 0, 1, 6);
     }
@@ -139,7 +144,7 @@ ChartStyleDialog::ChartStyleDialog(ChartWidget& chart, int index, QWidget* paren
     }
 
     auto* object = new QVBoxLayout;
-    object->addWidget(new QLabel(QStringLiteral("Object")));
+    object->addWidget(new QLabel(tr("Object", "the list of the chart's series")));
     object->addWidget(m_list);
     auto* top = new QHBoxLayout;
     top->addLayout(object, 2);

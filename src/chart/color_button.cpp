@@ -1,6 +1,7 @@
 #include "chart/color_button.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -23,18 +24,18 @@ ColorPicker::ColorPicker(QWidget* parent) : QToolButton(parent), m_default(Qt::b
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_pickColor = [](QColor current, QWidget* owner) {
-        return QColorDialog::getColor(current, owner, QStringLiteral("More Colors"));
+        return QColorDialog::getColor(current, owner, tr("More Colors"));
     };
     auto* menu = new QMenu(this);
     for (int i = 0; i < 10; ++i) {
         const QColor color = PaletteColor(i);
-        QAction* a = menu->addAction(ColorSwatch(color), QString::fromLatin1(PaletteName(i)));
+        QAction* a = menu->addAction(ColorSwatch(color), QCoreApplication::translate("Palette", PaletteName(i)));
         connect(a, &QAction::triggered, this, [this, color] { Choose(color); });
     }
     menu->addSeparator();
-    m_defaultEntry = menu->addAction(QStringLiteral("Automatic"));
+    m_defaultEntry = menu->addAction(tr("Automatic", "default colour"));
     connect(m_defaultEntry, &QAction::triggered, this, [this] { Choose(m_default); });
-    m_more = menu->addAction(QStringLiteral("More Colors..."));
+    m_more = menu->addAction(tr("More Colors..."));
     connect(m_more, &QAction::triggered, this, [this] {
         const QColor picked = m_pickColor(m_color, window());
         if (picked.isValid())
@@ -66,7 +67,7 @@ void ColorPicker::SetColor(QColor color)
     setIcon(ColorSwatch(color, 14));
     const int index = PaletteIndex(color);
     // A colour of the palette by its name, any other by its value.
-    setText(PaletteColor(index) == color ? QString::fromLatin1(PaletteName(index)) : color.name());
+    setText(PaletteColor(index) == color ? QCoreApplication::translate("Palette", PaletteName(index)) : color.name());
     update();
 }
 

@@ -1,11 +1,13 @@
 #include "chart/comparison_picture.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-std::shared_ptr<ChartSeries> Curve(const std::string& label, const AlignedCurves& curves,
-                                   const std::vector<double>& values, QColor color, int axisOf)
+std::shared_ptr<ChartSeries> Curve(const QString& name, const AlignedCurves& curves, const std::vector<double>& values,
+                                   QColor color, int axisOf)
 {
-    auto s = std::make_shared<ChartSeries>(QString::fromStdString(label), curves.firstTime, curves.interval, values);
+    auto s = std::make_shared<ChartSeries>(name, curves.firstTime, curves.interval, values);
     s->m_curvePen = QPen(color, 1, Qt::SolidLine, Qt::FlatCap);
     s->m_curvePen.setCosmetic(true);
     s->m_onAxisOf = axisOf;
@@ -43,10 +45,12 @@ void FillComparisonPicture(ChartPicture& picture, const std::vector<ComparedFlig
         heights.reserve(aligned[i].height.size());
         for (double h : aligned[i].height)
             heights.push_back(unit.FromMetres(h));
-        auto s = Curve(flights[i].label, aligned[i], heights, ComparisonColor(static_cast<int>(i)), i == 0 ? -1 : 0);
+        auto s = Curve(QString::fromStdString(flights[i].label), aligned[i], heights,
+                       ComparisonColor(static_cast<int>(i)), i == 0 ? -1 : 0);
         s->m_unit = length;
-        s->m_axisName = reference == HeightReference::AboveSeaLevel ? QStringLiteral("Height above sea level")
-                                                                    : QStringLiteral("Height above takeoff");
+        s->m_axisName = reference == HeightReference::AboveSeaLevel
+                            ? QCoreApplication::translate("ComparisonPicture", "Height above sea level")
+                            : QCoreApplication::translate("ComparisonPicture", "Height above takeoff");
         s->m_readStep = 1;
         picture.m_series.push_back(s);
     }
@@ -57,10 +61,12 @@ void FillComparisonPicture(ChartPicture& picture, const std::vector<ComparedFlig
             rates.reserve(aligned[i].vario.size());
             for (double v : aligned[i].vario)
                 rates.push_back(unit.SpeedFromMetres(v));
-            auto s = Curve(flights[i].label + " (vario)", aligned[i], rates, ComparisonColor(static_cast<int>(i)),
-                           i == 0 ? -1 : first);
+            //: the legend's name of a flight's vario curve; %1 is the flight's label
+            const QString name = QCoreApplication::translate("ComparisonPicture", "%1 (vario)")
+                                     .arg(QString::fromStdString(flights[i].label));
+            auto s = Curve(name, aligned[i], rates, ComparisonColor(static_cast<int>(i)), i == 0 ? -1 : first);
             s->m_unit = QString::fromStdString(unit.Speed());
-            s->m_axisName = QStringLiteral("Vario");
+            s->m_axisName = QCoreApplication::translate("ComparisonPicture", "Vario", "value axis of the climb rates");
             s->m_axisOnLeft = false;
             s->m_readStep = unit.SpeedReadStep();
             picture.m_series.push_back(s);

@@ -1,6 +1,7 @@
 #include "chart/flight_report.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -129,52 +130,66 @@ FlightReport MakeFlightReport(const BrixoLog& log, const LogSeries& series, cons
     FlightReport report;
     report.title = notes.name;
     if (!notes.date.isEmpty())
-        report.notes.emplace_back(QStringLiteral("Date"), notes.date);
+        report.notes.emplace_back(QCoreApplication::translate("FlightReport", "Date", "when the flight was flown"),
+                                  notes.date);
     if (!notes.site.isEmpty())
-        report.notes.emplace_back(QStringLiteral("Site"), notes.site);
+        report.notes.emplace_back(QCoreApplication::translate("FlightReport", "Site", "where the flight was flown"),
+                                  notes.site);
     if (notes.startElevation)
         report.notes.emplace_back(
-            QStringLiteral("Start elevation"),
+            QCoreApplication::translate("FlightReport", "Start elevation"),
             QStringLiteral("%1 %2").arg(std::lround(units.FromMetres(*notes.startElevation))).arg(Q(units.name)));
     if (!notes.device.isEmpty())
-        report.notes.emplace_back(QStringLiteral("Device"), notes.device);
+        report.notes.emplace_back(
+            QCoreApplication::translate("FlightReport", "Device", "the logger that recorded the flight"), notes.device);
     report.comment = notes.comment;
 
     if (!series.series.empty()) {
         const NamedSeries& alt = series.series[0];
         LogStatTexts texts = LogStatistics(log, alt, units);
         texts.reference = AltitudeReferenceText(settings.altAboveSeaLevel, series.aboveSeaLevel);
-        std::vector<std::pair<QString, QString>> rows{{QStringLiteral("Duration"), Q(texts.duration)},
-                                                      {QStringLiteral("Rate"), Q(texts.rate)},
-                                                      {QStringLiteral("max Altitude"), Q(texts.maxAltitude).trimmed()},
-                                                      {QStringLiteral("Altitude"), Q(texts.reference)}};
+        std::vector<std::pair<QString, QString>> rows{
+            {QCoreApplication::translate("FlightReport", "Duration", "length of the log"), Q(texts.duration)},
+            {QCoreApplication::translate("FlightReport", "Rate", "sample rate of the log"), Q(texts.rate)},
+            {QCoreApplication::translate("FlightReport", "max Altitude"), Q(texts.maxAltitude).trimmed()},
+            {QCoreApplication::translate("FlightReport", "Altitude", "what the altitudes are measured from"),
+             Q(texts.reference)}};
         if (const std::string sigma = ModelSigmaText(series, settings); !sigma.empty())
-            rows.emplace_back(QStringLiteral("Model Sigma"), Q(sigma));
-        report.statistics.emplace_back(QStringLiteral("Log"), rows);
+            rows.emplace_back(QCoreApplication::translate("FlightReport", "Model Sigma"), Q(sigma));
+        report.statistics.emplace_back(
+            QCoreApplication::translate("FlightReport", "Log", "section: statistics of the recorded log"), rows);
     }
     const AirtimeStatTexts air = AirtimeStatistics(flights, std::nullopt);
-    std::vector<std::pair<QString, QString>> airRows{{QStringLiteral("Takeoff"), Q(air.takeoff)},
-                                                     {QStringLiteral("Landing"), Q(air.landing)},
-                                                     {QStringLiteral("Airtime"), Q(air.airtime)}};
+    std::vector<std::pair<QString, QString>> airRows{
+        {QCoreApplication::translate("FlightReport", "Takeoff"), Q(air.takeoff)},
+        {QCoreApplication::translate("FlightReport", "Landing"), Q(air.landing)},
+        {QCoreApplication::translate("FlightReport", "Airtime"), Q(air.airtime)}};
     if (!air.flights.empty())
-        airRows.emplace_back(QStringLiteral("Flights"), Q(air.flights));
-    report.statistics.emplace_back(QStringLiteral("Airtime"), airRows);
+        airRows.emplace_back(QCoreApplication::translate("FlightReport", "Flights", "number of flights"),
+                             Q(air.flights));
+    report.statistics.emplace_back(QCoreApplication::translate("FlightReport", "Airtime"), airRows);
     const ClimbStatTexts c = ClimbStatistics(climbs, units);
-    report.statistics.emplace_back(QStringLiteral("Climbs"), std::vector<std::pair<QString, QString>>{
-                                                                 {QStringLiteral("Count"), Q(c.count)},
-                                                                 {QStringLiteral("Time climbing"), Q(c.timeClimbing)},
-                                                                 {QStringLiteral("Height gained"), Q(c.heightGained)},
-                                                                 {QStringLiteral("Best climb"), Q(c.bestClimb)},
-                                                             });
+    report.statistics.emplace_back(
+        QCoreApplication::translate("FlightReport", "Climbs", "section"),
+        std::vector<std::pair<QString, QString>>{
+            {QCoreApplication::translate("FlightReport", "Count", "number of climbs"), Q(c.count)},
+            {QCoreApplication::translate("FlightReport", "Time climbing"), Q(c.timeClimbing)},
+            {QCoreApplication::translate("FlightReport", "Height gained"), Q(c.heightGained)},
+            {QCoreApplication::translate("FlightReport", "Best climb"), Q(c.bestClimb)},
+        });
 
     const QString length = Q(units.name), speed = Q(units.Speed());
-    report.climbsHeader = {QStringLiteral("Climb"),
-                           QStringLiteral("Start"),
-                           QStringLiteral("End"),
-                           QStringLiteral("Duration"),
-                           QStringLiteral("Gain [%1]").arg(length),
-                           QStringLiteral("Average [%1]").arg(speed),
-                           QStringLiteral("Max [%1]").arg(speed)};
+    report.climbsHeader = {
+        QCoreApplication::translate("FlightReport", "Climb", "column: the climb's number"),
+        QCoreApplication::translate("FlightReport", "Start", "column: when the climb began"),
+        QCoreApplication::translate("FlightReport", "End", "column: when the climb ended"),
+        QCoreApplication::translate("FlightReport", "Duration", "column: how long the climb lasted"),
+        QCoreApplication::translate("FlightReport", "Gain [%1]", "column: height gained; %1 is the length unit")
+            .arg(length),
+        QCoreApplication::translate("FlightReport", "Average [%1]", "column: average climb rate; %1 is the speed unit")
+            .arg(speed),
+        QCoreApplication::translate("FlightReport", "Max [%1]", "column: highest climb rate; %1 is the speed unit")
+            .arg(speed)};
     const NamedSeries* alt = series.Find("Alt");
     const TimeLabelStyle style = TimeLabelStyleFor(alt ? static_cast<double>(alt->values.size()) * alt->interval : 0.0);
     for (size_t i = 0; i < climbs.climbs.size(); ++i) {
@@ -186,7 +201,8 @@ FlightReport MakeFlightReport(const BrixoLog& log, const LogSeries& series, cons
     }
     QStringList marks;
     for (const FlightSpan& f : flights)
-        marks << QStringLiteral("Takeoff %1, Landing %2")
+        marks << QCoreApplication::translate("FlightReport", "Takeoff %1, Landing %2",
+                                             "the times of a flight's takeoff and landing")
                      .arg(Q(TimeLabel(f.takeoff, style)), Q(TimeLabel(f.landing, style)));
     report.marks = marks.join(QStringLiteral("; "));
     return report;
@@ -259,14 +275,15 @@ Status WriteFlightReportPdf(const std::string& path, const FlightReport& report,
     {
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::WriteOnly))
-            return Fail("the report could not be made in memory");
+            return Fail(
+                QCoreApplication::translate("FlightReport", "the report could not be made in memory").toStdString());
         QPdfWriter writer(&buffer);
         writer.setPageSize(pageSize);
         writer.setResolution(96);
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Nivra"));
         if (PaintFlightReport(writer, report, chart) == 0)
-            return Fail("the report could not be drawn");
+            return Fail(QCoreApplication::translate("FlightReport", "the report could not be drawn").toStdString());
     }
     return WriteFileSafely(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

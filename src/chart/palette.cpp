@@ -1,5 +1,7 @@
 #include "chart/palette.h"
 
+#include <QtGlobal>
+
 namespace {
 
 struct Entry {
@@ -8,9 +10,11 @@ struct Entry {
 };
 
 constexpr Entry kPalette[10] = {
-    {"red", 255, 0, 0},       {"green", 0, 150, 0},   {"blue", 0, 0, 255},     {"yellow", 255, 255, 0},
-    {"cyan", 0, 255, 255},    {"brown", 255, 128, 0}, {"purple", 128, 0, 128}, {"olive", 128, 128, 0},
-    {"magenta", 255, 0, 255}, {"black", 0, 0, 0},
+    {QT_TRANSLATE_NOOP("Palette", "red"), 255, 0, 0},       {QT_TRANSLATE_NOOP("Palette", "green"), 0, 150, 0},
+    {QT_TRANSLATE_NOOP("Palette", "blue"), 0, 0, 255},      {QT_TRANSLATE_NOOP("Palette", "yellow"), 255, 255, 0},
+    {QT_TRANSLATE_NOOP("Palette", "cyan"), 0, 255, 255},    {QT_TRANSLATE_NOOP("Palette", "brown"), 255, 128, 0},
+    {QT_TRANSLATE_NOOP("Palette", "purple"), 128, 0, 128},  {QT_TRANSLATE_NOOP("Palette", "olive"), 128, 128, 0},
+    {QT_TRANSLATE_NOOP("Palette", "magenta"), 255, 0, 255}, {QT_TRANSLATE_NOOP("Palette", "black"), 0, 0, 0},
 };
 
 int Wrap(int index)

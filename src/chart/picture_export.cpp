@@ -1,6 +1,7 @@
 #include "chart/picture_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 
@@ -14,14 +15,18 @@ Status ExportJpeg(const std::string& path, const QImage& picture)
 Status ExportPicture(const std::string& path, const QImage& picture, const char* format)
 {
     if (picture.isNull())
-        return Fail("there is no picture of the chart to write");
+        return Fail(
+            QCoreApplication::translate("PictureExport", "there is no picture of the chart to write").toStdString());
     // Encoded in memory first, so that a failing encoder leaves no half-written file.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
-        return Fail("the picture could not be encoded: no buffer for it");
+        return Fail(QCoreApplication::translate("PictureExport", "the picture could not be encoded: no buffer for it")
+                        .toStdString());
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
-        return Fail("the picture could not be encoded: " + writer.errorString().toStdString());
+        return Fail(QCoreApplication::translate("PictureExport", "the picture could not be encoded: %1")
+                        .arg(writer.errorString())
+                        .toStdString());
     return WriteFileSafely(path, bytes.toStdString());
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <QCoreApplication>
+
 #include "app/brixo_log.h"
 #include "app/settings.h"
 #include "base/time_text.h"
@@ -65,11 +67,20 @@ std::string ValueText(double value, const char* unit, int decimals)
     return text;
 }
 
+namespace {
+std::string Tr(const char* text)
+{
+    return QCoreApplication::translate("Statistics", text).toStdString();
+}
+}  // namespace
+
 std::string AltitudeReferenceText(bool asked, bool applied)
 {
+    // The window shows these in its language; nivra-tool, which installs no translation, in English.
     if (applied)
-        return "above sea level";
-    return asked ? "above start (no start elevation)" : "above start";
+        return Tr(QT_TRANSLATE_NOOP("Statistics", "above sea level"));
+    return asked ? Tr(QT_TRANSLATE_NOOP("Statistics", "above start (no start elevation)"))
+                 : Tr(QT_TRANSLATE_NOOP("Statistics", "above start"));
 }
 
 ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& units)
@@ -85,10 +96,14 @@ ClimbStatTexts ClimbStatistics(const ClimbAnalysis& climbs, const LengthUnit& un
     if (climbs.best < 0) {
         texts.bestClimb = "-";
     } else {
-        std::snprintf(text, sizeof text, "%.*f %s (climb %d)", units.SpeedDecimals(),
+        std::snprintf(text, sizeof text, "%.*f %s", units.SpeedDecimals(),
                       units.SpeedFromMetres(climbs.climbs[static_cast<size_t>(climbs.best)].average),
-                      units.Speed().c_str(), climbs.best + 1);
-        texts.bestClimb = text;
+                      units.Speed().c_str());
+        //: The best climb's average rate and its number in the climbs table: "2.32 m/s (climb 3)".
+        texts.bestClimb = QCoreApplication::translate("Statistics", "%1 (climb %2)")
+                              .arg(QString::fromStdString(text))
+                              .arg(climbs.best + 1)
+                              .toStdString();
     }
     return texts;
 }
@@ -147,7 +162,11 @@ std::string FoundSigmaText(const std::optional<ModelSigmaFound>& found)
         return {};
     std::string text = SigmaText(found->mostOf);
     if (found->lowest < found->highest)
-        text += " (" + SigmaText(found->lowest) + " to " + SigmaText(found->highest) + ")";
+        //: The model sigmas found along a flight: "0.01 (0.001 to 3.2)".
+        text = QCoreApplication::translate("Statistics", "%1 (%2 to %3)")
+                   .arg(QString::fromStdString(text), QString::fromStdString(SigmaText(found->lowest)),
+                        QString::fromStdString(SigmaText(found->highest)))
+                   .toStdString();
     return text;
 }
 
@@ -158,7 +177,11 @@ std::string ModelSigmaText(const LogSeries& series, const ChartSettings& setting
     if (!settings.sigmaAuto)
         return SigmaText(settings.sigmaModel);
     const std::string found = FoundSigmaText(series.modelSigmaFound);
-    return found.empty() ? found : found + ", from the flight";
+    //: The model sigma the smoother found: "0.01 (0.001 to 3.2), from the flight".
+    return found.empty() ? found
+                         : QCoreApplication::translate("Statistics", "%1, from the flight")
+                               .arg(QString::fromStdString(found))
+                               .toStdString();
 }
 
 SelectionStatTexts SelectionStatistics(const NamedSeries& altitude, const NamedSeries& vario, double t1, double t2,

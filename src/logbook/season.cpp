@@ -1,5 +1,6 @@
 #include "logbook/season.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
@@ -147,7 +148,8 @@ QString FlownText(const LogbookEntry& entry)
         return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry.fields.flownAt), QTimeZone::utc())
             .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString day = FlownDay(entry).toString(Qt::ISODate);
-    return entry.fields.flownOn ? day : day + QStringLiteral(" (downloaded)");
+    //: a flight dated by its download, no day flown given: "2026-12-07 (downloaded)"
+    return entry.fields.flownOn ? day : QCoreApplication::translate("Season", "%1 (downloaded)").arg(day);
 }
 
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to)
@@ -179,7 +181,9 @@ std::vector<SeasonRow> GroupSeason(const std::vector<LogbookEntry>& entries,
             key = std::to_string(99999 - day.year());
             break;
         case SeasonGrouping::Site:
-            label = e.fields.site.empty() ? "(no site)" : e.fields.site;
+            //: the group of the flights with no site noted
+            label = e.fields.site.empty() ? QCoreApplication::translate("Season", "(no site)").toStdString()
+                                          : e.fields.site;
             key = (e.fields.site.empty() ? "\x7f" : "") + QString::fromStdString(label).toCaseFolded().toStdString();
             break;
         case SeasonGrouping::Device:
@@ -195,7 +199,8 @@ std::vector<SeasonRow> GroupSeason(const std::vector<LogbookEntry>& entries,
         Count(g.row, e, facts, g.days);
         if (grouping == SeasonGrouping::YearAndMonth) {
             auto& [month, monthDays] = g.months[-day.month()];
-            month.label = QLocale::c().standaloneMonthName(day.month()).toStdString();
+            // In the window's language; nivra-tool keeps the C locale's.
+            month.label = QLocale().standaloneMonthName(day.month()).toStdString();
             month.year = day.year();
             month.month = day.month();
             Count(month, e, facts, monthDays);

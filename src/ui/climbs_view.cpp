@@ -44,9 +44,12 @@ void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, doub
     const int decimals = units.SpeedDecimals();
     const QSignalBlocker quiet(this);
     clear();
-    setHeaderLabels({QStringLiteral("Climb"), QStringLiteral("Start"), QStringLiteral("End"),
-                     QStringLiteral("Duration"), QStringLiteral("Gain [%1]").arg(unit),
-                     QStringLiteral("Average [%1]").arg(speed), QStringLiteral("Max [%1]").arg(speed)});
+    // The columns: the climb's number, its times, and its height gained and climb rates in the units shown.
+    setHeaderLabels({tr("Climb", "column: the number of a climb"), tr("Start", "column: the time a climb starts"),
+                     tr("End", "column: the time a climb ends"), tr("Duration", "column: how long a climb lasts"),
+                     tr("Gain [%1]", "column: height gained, %1 the length unit").arg(unit),
+                     tr("Average [%1]", "column: average climb rate, %1 the speed unit").arg(speed),
+                     tr("Max [%1]", "column: greatest climb rate, %1 the speed unit").arg(speed)});
     // One label style for all times, as the chart's axis has for the log.
     const TimeLabelStyle style = TimeLabelStyleFor(logSeconds);
     const bool sorting = isSortingEnabled();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,15 +20,53 @@
 #include "chart/comparison_picture.h"
 #include "chart/picture_export.h"
 #include "export/csv_export.h"
+#include "ui/language.h"
 
 namespace {
 
 constexpr Alignment kAlignments[] = {Alignment::Takeoff, Alignment::LogStart, Alignment::HighestPoint,
                                      Alignment::ClockTime};
 
-QString Csv(const QString& text)
+// A cell as a CSV file keeps it: in English and with C numbers, as the table was made, whatever
+// the language shown.
+QString Csv(const QTableWidgetItem* item)
 {
-    return QString::fromStdString(CsvField(text.toStdString()));
+    if (!item)
+        return {};
+    const QVariant kept = item->data(Qt::UserRole);
+    return QString::fromStdString(CsvField((kept.isValid() ? kept.toString() : item->text()).toStdString()));
+}
+
+// The table's row names, shown in the window's language.
+[[maybe_unused]] constexpr const char* kRowNames[] = {
+    QT_TRANSLATE_NOOP("ComparisonTable", "Date"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Site"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Airtime"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Highest point"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Height gained"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Climbs"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Best climb"),
+    QT_TRANSLATE_NOOP("ComparisonTable", "Average climb"),
+    //: the height gained over the stretch selected in the chart
+    QT_TRANSLATE_NOOP("ComparisonTable", "Selection gain"),
+    //: the mean vario over the stretch selected in the chart
+    QT_TRANSLATE_NOOP("ComparisonTable", "Selection vario"),
+};
+
+// "Highest point [m]" as the window shows it: the name translated, the unit kept.
+QString ShownRowName(const std::string& name)
+{
+    const size_t unit = name.find(" [");
+    const std::string bare = name.substr(0, unit);
+    return QCoreApplication::translate("ComparisonTable", bare.c_str()) +
+           (unit == std::string::npos ? QString() : QString::fromStdString(name.substr(unit)));
+}
+
+QTableWidgetItem* KeptItem(const QString& shown, const std::string& kept)
+{
+    auto* item = new QTableWidgetItem(shown);
+    item->setData(Qt::UserRole, QString::fromStdString(kept));
+    return item;
 }
 
 }  // namespace
@@ -36,36 +75,38 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
                              Alignment alignment, QWidget* parent)
     : QDialog(parent), m_flights(std::move(flights)), m_unit(unit), m_vario(vario)
 {
-    setWindowTitle(QStringLiteral("Compare Flights"));
+    setWindowTitle(tr("Compare Flights"));
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("Align by:")));
+    choices->addWidget(new QLabel(tr("Align by:")));
     m_align = new QComboBox;
-    m_align->addItems({QStringLiteral("Takeoff"), QStringLiteral("Log start"), QStringLiteral("Highest point"),
-                       QStringLiteral("Clock time")});
+    // In the order of Alignment: the choice is taken by its position.
+    m_align->addItems({tr("Takeoff"), tr("Log start"), tr("Highest point"), tr("Clock time")});
     // The clock only where every flight has its time flown: the logger has no clock.
     if (!AlignmentOffered(m_flights, Alignment::ClockTime)) {
         if (auto* model = qobject_cast<QStandardItemModel*>(m_align->model()))
             model->item(3)->setEnabled(false);
-        m_align->setItemData(3, QStringLiteral("Every flight needs its time flown (Log Properties)"), Qt::ToolTipRole);
+        m_align->setItemData(3, tr("Every flight needs its time flown (Log Properties)"), Qt::ToolTipRole);
         if (alignment == Alignment::ClockTime)
             alignment = Alignment::Takeoff;
     }
     m_align->setCurrentIndex(static_cast<int>(alignment));
     choices->addWidget(m_align);
-    choices->addWidget(new QLabel(QStringLiteral("Height:")));
+    choices->addWidget(new QLabel(tr("Height:")));
     m_height = new QComboBox;
-    m_height->addItem(QStringLiteral("above takeoff"));
+    m_height->addItem(tr("above takeoff"));
     if (SeaLevelOffered(m_flights))
-        m_height->addItem(QStringLiteral("above sea level"));
+        m_height->addItem(tr("above sea level"));
     choices->addWidget(m_height);
     choices->addStretch();
-    auto* earlier = new QPushButton(QStringLiteral("Earlier"));
-    auto* later = new QPushButton(QStringLiteral("Later"));
-    auto* reset = new QPushButton(QStringLiteral("Reset offsets"));
-    earlier->setToolTip(QStringLiteral("The flight chosen in the table, 10 s earlier (1 s with Shift)"));
-    later->setToolTip(QStringLiteral("The flight chosen in the table, 10 s later (1 s with Shift)"));
+    //: moves the flight chosen in the table back in time
+    auto* earlier = new QPushButton(tr("Earlier"));
+    //: moves the flight chosen in the table on in time
+    auto* later = new QPushButton(tr("Later"));
+    auto* reset = new QPushButton(tr("Reset offsets"));
+    earlier->setToolTip(tr("The flight chosen in the table, 10 s earlier (1 s with Shift)"));
+    later->setToolTip(tr("The flight chosen in the table, 10 s later (1 s with Shift)"));
     for (QPushButton* b : {earlier, later, reset})
         choices->addWidget(b);
     layout->addLayout(choices);
@@ -78,12 +119,12 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(m_table, 2);
     auto* buttons = new QHBoxLayout;
-    m_copy = new QPushButton(QStringLiteral("Copy"));
-    m_copy->setToolTip(QStringLiteral("The table as text, TAB-separated, for a spreadsheet"));
-    m_csv = new QPushButton(QStringLiteral("Export CSV..."));
-    m_picture = new QPushButton(QStringLiteral("Save Picture..."));
-    m_picture->setToolTip(QStringLiteral("The chart as shown, as a JPEG or PNG file"));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    m_copy = new QPushButton(tr("Copy"));
+    m_copy->setToolTip(tr("The table as text, TAB-separated, for a spreadsheet"));
+    m_csv = new QPushButton(tr("Export CSV..."));
+    m_picture = new QPushButton(tr("Save Picture..."));
+    m_picture->setToolTip(tr("The chart as shown, as a JPEG or PNG file"));
+    auto* close = new QPushButton(tr("Close"));
     buttons->addWidget(m_copy);
     buttons->addWidget(m_csv);
     buttons->addWidget(m_picture);
@@ -93,12 +134,11 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
     resize(900, 700);
 
     m_askCsvPath = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), QString(),
-                                            QStringLiteral("CSV Files (*.csv)"));
+        return QFileDialog::getSaveFileName(this, tr("Export CSV"), QString(), tr("CSV Files (*.csv)"));
     };
     m_askPicturePath = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save Picture"), QString(),
-                                            QStringLiteral("JPEG Files (*.jpg);;PNG Files (*.png)"));
+        return QFileDialog::getSaveFileName(this, tr("Save Picture"), QString(),
+                                            tr("JPEG Files (*.jpg);;PNG Files (*.png)"));
     };
     connect(m_picture, &QPushButton::clicked, this, [this] {
         const QString path = m_askPicturePath();
@@ -107,9 +147,9 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
             return;
         const bool png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
         if (Status written = ExportPicture(path.toStdString(), *picture, png ? "png" : "jpeg"); !written)
-            QMessageBox::warning(this, QStringLiteral("Nivra"),
-                                 QStringLiteral("The picture could not be written to %1:\n%2")
-                                     .arg(path, QString::fromStdString(written.Error())));
+            QMessageBox::warning(
+                this, QStringLiteral("Nivra"),
+                tr("The picture could not be written to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     });
     // The flight chosen in the table moves with Ctrl+Left and Ctrl+Right, before the chart (which
     // pans with the arrows) or the table (which moves along its cells) takes them.
@@ -136,18 +176,18 @@ CompareDialog::CompareDialog(std::vector<ComparedFlight> flights, const LengthUn
             return;
         QString csv;
         for (int r = 0; r < m_table->rowCount(); ++r) {
-            QStringList cells{Csv(m_table->verticalHeaderItem(r)->text())};
+            QStringList cells{Csv(m_table->verticalHeaderItem(r))};
             for (int c = 0; c < m_table->columnCount(); ++c)
-                cells << Csv(m_table->item(r, c) ? m_table->item(r, c)->text() : QString());
+                cells << Csv(m_table->item(r, c));
             csv += cells.join(u',') + QStringLiteral("\r\n");
         }
         const QByteArray bytes = csv.toUtf8();
         if (Status written = WriteFileSafely(path.toStdString(),
                                              std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
             !written)
-            QMessageBox::warning(this, QStringLiteral("Nivra"),
-                                 QStringLiteral("The table could not be written to %1:\n%2")
-                                     .arg(path, QString::fromStdString(written.Error())));
+            QMessageBox::warning(
+                this, QStringLiteral("Nivra"),
+                tr("The table could not be written to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_chart, &ChartWidget::selectionChanged, this, [this](TimeRange range) {
@@ -232,11 +272,12 @@ void CompareDialog::FillTable()
         m_table->setHorizontalHeaderItem(static_cast<int>(c), head);
     }
     for (size_t r = 1; r < rows.size(); ++r) {
-        m_table->setVerticalHeaderItem(static_cast<int>(r) - 1,
-                                       new QTableWidgetItem(QString::fromStdString(rows[r][0])));
+        m_table->setVerticalHeaderItem(static_cast<int>(r) - 1, KeptItem(ShownRowName(rows[r][0]), rows[r][0]));
+        // Site names stay as typed; the numbers take the language's decimal point.
         for (size_t c = 1; c < rows[r].size(); ++c)
-            m_table->setItem(static_cast<int>(r) - 1, static_cast<int>(c) - 1,
-                             new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+            m_table->setItem(
+                static_cast<int>(r) - 1, static_cast<int>(c) - 1,
+                KeptItem(r == 2 ? QString::fromStdString(rows[r][c]) : LocalNumbers(rows[r][c]), rows[r][c]));
     }
     m_table->resizeColumnsToContents();
     if (column >= 0)

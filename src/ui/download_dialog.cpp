@@ -17,9 +17,9 @@
 DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDuration, QWidget* parent)
     : QDialog(parent), m_session(config, minimumDuration)
 {
-    setWindowTitle(QStringLiteral("Data download"));
+    setWindowTitle(tr("Data download"));
     auto* layout = new QVBoxLayout(this);
-    m_line1 = new QLabel(QStringLiteral("Plug connector to Brixo and power it on."));
+    m_line1 = new QLabel(tr("Plug connector to Brixo and power it on."));
     m_line2 = new QLabel;
     // The memory received so far: busy until the logger's signature, then moving with the
     // bytes (ProgressOf).
@@ -38,12 +38,13 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     m_list = new QTreeWidget;
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels(
-        {QStringLiteral("Flight"), QStringLiteral("Rate"), QStringLiteral("Duration"), QStringLiteral("Remark")});
+        {tr("Flight"), tr("Rate", "the time between two samples of a log"), tr("Duration"), tr("Remark")});
     // The units, which the short titles leave out.
-    const char* tips[] = {"The flight's number in the logger's memory", "The time between two samples",
-                          "Hours, minutes and seconds (estimated)", "Whether the flight looks damaged"};
+    const char* tips[] = {
+        QT_TR_NOOP("The flight's number in the logger's memory"), QT_TR_NOOP("The time between two samples"),
+        QT_TR_NOOP("Hours, minutes and seconds (estimated)"), QT_TR_NOOP("Whether the flight looks damaged")};
     for (int column = 0; column < 4; ++column)
-        m_list->headerItem()->setToolTip(column, QString::fromLatin1(tips[column]));
+        m_list->headerItem()->setToolTip(column, tr(tips[column]));
     m_list->header()->resizeSection(0, 70);
     m_list->header()->resizeSection(1, 50);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -52,21 +53,21 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     m_flownOn = new QDateEdit(QDate::currentDate());
     m_flownOn->setCalendarPopup(true);
     m_flownOn->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_flownOn->setToolTip(QStringLiteral("The day these flights were flown: the logger has no clock"));
+    m_flownOn->setToolTip(tr("The day these flights were flown: the logger has no clock"));
     m_site = new QComboBox;
     m_site->setEditable(true);
     m_site->setInsertPolicy(QComboBox::NoInsert);
-    m_site->lineEdit()->setPlaceholderText(QStringLiteral("where they were flown"));
+    m_site->lineEdit()->setPlaceholderText(tr("where they were flown"));
     auto* notes = new QFormLayout;
-    notes->addRow(QStringLiteral("Flown on:"), m_flownOn);
-    notes->addRow(QStringLiteral("Site:"), m_site);
+    notes->addRow(tr("Flown on:"), m_flownOn);
+    notes->addRow(tr("Site:"), m_site);
     layout->addLayout(notes);
     m_kept = new QLabel;
     m_kept->setWordWrap(true);
     m_kept->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_kept->hide();
     layout->addWidget(m_kept);
-    m_button = new QPushButton(QStringLiteral("Cancel"));
+    m_button = new QPushButton(tr("Cancel"));
     connect(m_button, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(m_button, 0, Qt::AlignHCenter);
     resize(400, 380);
@@ -74,18 +75,18 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
     DownloadSession::Events& events = m_session.m_events;
     events.progress = [this](uint64_t arrived) {
         if (!m_progressShown) {
-            m_line1->setText(QStringLiteral("Data transfer in progress"));
+            m_line1->setText(tr("Data transfer in progress"));
             m_progressShown = true;
         }
-        m_line2->setText(QStringLiteral("%1 bytes has been received").arg(arrived));
+        m_line2->setText(tr("%1 bytes has been received").arg(arrived));
         ShowProgress();
     };
     events.flightListed = [this](size_t index) {
         OnFlightListed(index);
     };
     events.silence = [this](int seconds) {
-        m_line2->setText(
-            QStringLiteral("No data has arrived for %1 seconds. Check the cable, or Cancel.").arg(seconds));
+        //: "Cancel" is the dialog's button
+        m_line2->setText(tr("No data has arrived for %1 seconds. Check the cable, or Cancel.").arg(seconds));
     };
     events.completed = [this] {
         OnComplete();
@@ -125,13 +126,13 @@ Status DownloadDialog::OpenLink(const std::string& portName, uint32_t bitsPerSec
 {
     Status opened = m_session.Open(portName, bitsPerSecond);
     if (!opened)
-        m_line1->setText(QStringLiteral("Unable to open COM port"));
+        m_line1->setText(tr("Unable to open COM port"));
     return opened;
 }
 
 Status DownloadDialog::Replay(const std::vector<uint8_t>& image)
 {
-    setWindowTitle(QStringLiteral("Memory image"));
+    setWindowTitle(tr("Memory image"));
     return m_session.Replay(image);  // listed and complete at the first step, once the dialog runs
 }
 
@@ -145,7 +146,7 @@ void DownloadDialog::OnFlightListed(size_t index)
         if (const std::optional<BrixoLog> log = m_session.BuildFlight(index); log && m_inLogbook(*log))
             for (int column = 0; column < 4; ++column) {
                 item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
-                item->setToolTip(column, QStringLiteral("In the logbook already: downloaded before"));
+                item->setToolTip(column, tr("In the logbook already: downloaded before"));
             }
     ShowDamage(index);
 }
@@ -156,18 +157,18 @@ void DownloadDialog::ShowDamage(size_t index)
     if (flight.damage.empty())
         return;
     if (QTreeWidgetItem* item = m_list->topLevelItem(static_cast<int>(index))) {
-        item->setText(3, QStringLiteral("damaged"));
+        item->setText(3, tr("damaged"));
         for (int column = 0; column < 4; ++column)
             item->setToolTip(column, QString::fromStdString(flight.damage));
     }
     if (m_session.Completed() && m_line2->text().isEmpty())
-        m_line2->setText(
-            QStringLiteral("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
+        //: %1 is the flight's number, %2 what is wrong with it
+        m_line2->setText(tr("Flight %1 looks damaged: %2").arg(index + 1).arg(QString::fromStdString(flight.damage)));
 }
 
 void DownloadDialog::OnLost(const QString& reason)
 {
-    m_line1->setText(QStringLiteral("The connection to the logger was lost."));
+    m_line1->setText(tr("The connection to the logger was lost."));
     // An incomplete memory is not taken over: the flights listed so far cannot stay checked.
     const int listed = m_list->topLevelItemCount();
     for (int i = 0; i < listed; ++i) {
@@ -175,11 +176,13 @@ void DownloadDialog::OnLost(const QString& reason)
         item->setCheckState(0, Qt::Unchecked);
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable & ~Qt::ItemIsEnabled);
     }
-    const QString what = listed == 0   ? QStringLiteral("Nothing was taken over.")
-                         : listed == 1 ? QStringLiteral("The flight listed was not taken over.")
-                                       : QStringLiteral("The %1 flights listed were not taken over.").arg(listed);
-    m_line2->setText(QStringLiteral("%1 Check the cable and download again.\n(%2)").arg(what, reason));
-    m_button->setText(QStringLiteral("Close"));
+    //: English: "The flight listed was not taken over." for one, "The %n flights listed were not taken over." else
+    QString what = tr("The %n flight(s) listed were not taken over.", nullptr, listed);
+    if (listed == 0)
+        what = tr("Nothing was taken over.");
+    //: %1 says what was not taken over (a sentence); %2 is why the connection was lost
+    m_line2->setText(tr("%1 Check the cable and download again.\n(%2)").arg(what, reason));
+    m_button->setText(tr("Close"));
 }
 
 void DownloadDialog::ShowProgress()
@@ -207,13 +210,13 @@ int DownloadDialog::ProgressOf(size_t received)
 void DownloadDialog::OnComplete()
 {
     ShowProgress();
-    m_line1->setText(QStringLiteral("To save log in Brixo memory switch it off immediately"));
+    m_line1->setText(tr("To save log in Brixo memory switch it off immediately"));
     // The logger's advice in plain words; where the flights went here, the logbook's line says.
-    m_advice->setText(QStringLiteral("Switching the logger off now keeps these flights in its memory too."));
+    m_advice->setText(tr("Switching the logger off now keeps these flights in its memory too."));
     m_line2->clear();
     if (m_session.EndsInsideAFlight())
-        m_line2->setText(QStringLiteral("The memory ends inside a flight: that flight is missing from the list."));
-    m_button->setText(QStringLiteral("Close"));
+        m_line2->setText(tr("The memory ends inside a flight: that flight is missing from the list."));
+    m_button->setText(tr("Close"));
     // The line's errors reached every flight listed so far.
     for (size_t i = 0; i < m_session.Flights().size(); ++i)
         ShowDamage(i);

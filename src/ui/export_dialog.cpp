@@ -1,13 +1,16 @@
 #include "ui/export_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 QStringList ExportFilters(bool imageAllowed)
 {
-    QStringList filters{QStringLiteral("Alt Files (*.alt)"), QStringLiteral("CSV Files (*.csv)")};
+    // The type chosen is read back by the filter's position in this list, never by its words.
+    QStringList filters{QCoreApplication::translate("ExportDialog", "Alt Files (*.alt)"),
+                        QCoreApplication::translate("ExportDialog", "CSV Files (*.csv)")};
     if (imageAllowed)
-        filters << QStringLiteral("JPEG Files (*.jpg)");
+        filters << QCoreApplication::translate("ExportDialog", "JPEG Files (*.jpg)");
     return filters;
 }
 
@@ -23,7 +26,8 @@ ExportType TypeAt(const QStringList& filters, const QString& filter)
 
 void SetUpExportDialog(QFileDialog& dialog, bool imageAllowed, const QString& suggestedName)
 {
-    dialog.setWindowTitle(QStringLiteral("Export"));
+    //: The title of the file dialog of Export (a log, or a stretch of the log shown)
+    dialog.setWindowTitle(QCoreApplication::translate("ExportDialog", "Export"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

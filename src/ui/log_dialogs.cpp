@@ -20,6 +20,7 @@
 #include "app/brixo_log.h"
 #include "base/time_text.h"
 #include "config/configuration.h"
+#include "ui/language.h"
 #include "ui/program_icon.h"
 
 namespace {
@@ -27,7 +28,7 @@ namespace {
 // A length in the unit shown, to the tenth.
 QString LengthText(double metres, const LengthUnit& unit)
 {
-    return QString::number(std::round(unit.FromMetres(metres) * 10.0) / 10.0, 'g', 15);
+    return LocalNumbers(QString::number(std::round(unit.FromMetres(metres) * 10.0) / 10.0, 'g', 15));
 }
 
 // The time flown as given; else the day flown, at its start; else the log's own date (its download).
@@ -50,7 +51,7 @@ LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields&
       m_given(fields),
       m_edited(fields)
 {
-    setWindowTitle(QStringLiteral("Log Properties"));
+    setWindowTitle(tr("Log Properties"));
     auto* form = new QFormLayout;
     m_duration = new QLabel(QString::fromStdString(DurationText(log.Duration())));
     m_name = new QLineEdit(fields.name ? QString::fromStdString(*fields.name) : defaultName);
@@ -64,15 +65,15 @@ LogPropertiesDialog::LogPropertiesDialog(const BrixoLog& log, const PilotFields&
     if (fields.startElevation)
         m_shownElevation = LengthText(*fields.startElevation, unit);
     m_elevation = new QLineEdit(m_shownElevation);
-    m_elevation->setPlaceholderText(feet ? QStringLiteral("feet above sea level")
-                                         : QStringLiteral("metres above sea level"));
+    m_elevation->setPlaceholderText(feet ? tr("feet above sea level") : tr("metres above sea level"));
     m_comment = new QPlainTextEdit(QString::fromStdString(fields.comment));
-    form->addRow(QStringLiteral("Duration:"), m_duration);
-    form->addRow(QStringLiteral("Name:"), m_name);
-    form->addRow(QStringLiteral("Date:"), m_date);
-    form->addRow(QStringLiteral("Site:"), m_site);
-    form->addRow(QStringLiteral("Start elevation (%1):").arg(QString::fromStdString(unit.name)), m_elevation);
-    form->addRow(QStringLiteral("Comment:"), m_comment);
+    form->addRow(tr("Duration:"), m_duration);
+    form->addRow(tr("Name:"), m_name);
+    form->addRow(tr("Date:"), m_date);
+    form->addRow(tr("Site:"), m_site);
+    //: %1 is the unit of length, "m" or "ft"
+    form->addRow(tr("Start elevation (%1):").arg(QString::fromStdString(unit.name)), m_elevation);
+    form->addRow(tr("Comment:"), m_comment);
     m_problem = new QLabel;
     m_problem->setWordWrap(true);
     m_problem->hide();
@@ -103,14 +104,17 @@ void LogPropertiesDialog::accept()
         f.startElevation = m_given.startElevation;
     } else if (!elevation.isEmpty()) {
         bool ok = false;
-        const double typed = elevation.toDouble(&ok);
+        const double typed = TypedNumber(elevation).toDouble(&ok);
         const double metres = m_unit.perMetre > 0 ? typed / m_unit.perMetre : typed;
         if (!ok || !StartElevationProblem(metres).empty()) {
             QApplication::beep();
             const bool feet = m_unit.name == "ft";
-            m_problem->setText(QStringLiteral("The start elevation is %1 above sea level from %2 to %3, not \"%4\".")
-                                   .arg(feet ? QStringLiteral("feet") : QStringLiteral("metres"),
-                                        LengthText(kLowestStartElevation, m_unit),
+            //: %1 and %2: the lowest and highest start elevation allowed; %3: the text typed
+            const QString inFeet = tr("The start elevation is feet above sea level from %1 to %2, not \"%3\".");
+            //: %1 and %2: the lowest and highest start elevation allowed; %3: the text typed
+            const QString inMetres = tr("The start elevation is metres above sea level from %1 to %2, not \"%3\".");
+            m_problem->setText((feet ? inFeet : inMetres)
+                                   .arg(LengthText(kLowestStartElevation, m_unit),
                                         LengthText(kHighestStartElevation, m_unit), elevation));
             m_problem->show();
             m_elevation->setFocus();
@@ -125,7 +129,10 @@ void LogPropertiesDialog::accept()
 
 namespace {
 
-const char kLicence[] =
+// The licence notice; the licence's own text (COPYING) is not translated.
+//: the GPL's notice: the licence itself (COPYING) stays in English
+const char kLicence[] = QT_TRANSLATE_NOOP(
+    "AboutDialog",
     "Nivra is free software: you can redistribute it and/or modify it under the terms of the GNU General Public "
     "License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any "
     "later version.\n\n"
@@ -133,9 +140,10 @@ const char kLicence[] =
     "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more "
     "details.\n\n"
     "You should have received a copy of the GNU General Public License along with Nivra (the file COPYING). If "
-    "not, see <https://www.gnu.org/licenses/>.";
+    "not, see <https://www.gnu.org/licenses/>.");
 
-// The permission notice under which muparser and pugixml are shared (the MIT, or Expat, licence).
+// The permission notice under which muparser and pugixml are shared (the MIT, or Expat, licence):
+// a licence's own words, shown as written.
 const char kExpat[] =
     "Permission is hereby granted, free of charge, to any person obtaining a copy of this software and associated "
     "documentation files (the \"Software\"), to deal in the Software without restriction, including without "
@@ -165,31 +173,31 @@ QString PugixmlVersion()
 
 QString AboutDialog::CreditsText()
 {
-    return QStringLiteral(
-               "Nivra is built on these libraries, with thanks to their authors:\n\n"
-               "muparser %1, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence.\n"
-               "pugixml %2, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence.\n"
-               "Qt %3, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. Used under the GNU "
-               "Lesser General Public License version 3.\n\n"
-               "The MIT licence of muparser and pugixml:\n\n%4")
+    //: %1, %2 and %3 are version numbers, %4 the MIT licence's text (in English)
+    return tr("Nivra is built on these libraries, with thanks to their authors:\n\n"
+              "muparser %1, the formula parser: Copyright (C) 2004-2022 Ingo Berg. MIT licence.\n"
+              "pugixml %2, the XML reader: Copyright (C) 2006-2022 Arseny Kapoulkine. MIT licence.\n"
+              "Qt %3, the window toolkit: Copyright (C) 2016-2022 The Qt Company Ltd. Used under the GNU "
+              "Lesser General Public License version 3.\n\n"
+              "The MIT licence of muparser and pugixml:\n\n%4")
         .arg(MuparserVersion(), PugixmlVersion(), QString::fromLatin1(qVersion()), QString::fromLatin1(kExpat));
 }
 
 QString AboutDialog::LicenceText()
 {
-    return QString::fromLatin1(kLicence);
+    return tr(kLicence);
 }
 
 AboutDialog::AboutDialog(const Configuration& config, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     auto* layout = new QVBoxLayout(this);
     auto* head = new QHBoxLayout;
     m_icon = new QLabel;
     m_icon->setPixmap(ProgramIcon().pixmap(64, 64));
     head->addWidget(m_icon, 0, Qt::AlignTop);
-    m_title = new QLabel(QStringLiteral("<b>Nivra %1</b><br>The flights of the Brixo altimeter logger: downloaded, "
-                                        "shown, measured and kept.<br>Copyright (C) 2026 The Nivra developers")
+    m_title = new QLabel(tr("<b>Nivra %1</b><br>The flights of the Brixo altimeter logger: downloaded, "
+                            "shown, measured and kept.<br>Copyright (C) 2026 The Nivra developers")
                              .arg(QStringLiteral(NIVRA_VERSION)));
     m_title->setWordWrap(true);
     head->addWidget(m_title, 1);
@@ -197,8 +205,7 @@ AboutDialog::AboutDialog(const Configuration& config, QWidget* parent) : QDialog
 
     // The licence and the libraries' credits, each whole in a page of its own.
     auto* pages = new QTabWidget;
-    for (auto [title, text] :
-         {std::pair{QStringLiteral("Licence"), LicenceText()}, std::pair{QStringLiteral("Libraries"), CreditsText()}}) {
+    for (auto [title, text] : {std::pair{tr("Licence"), LicenceText()}, std::pair{tr("Libraries"), CreditsText()}}) {
         auto* page = new QPlainTextEdit(text);
         page->setReadOnly(true);
         pages->addTab(page, title);
@@ -207,15 +214,15 @@ AboutDialog::AboutDialog(const Configuration& config, QWidget* parent) : QDialog
     m_credits = static_cast<QPlainTextEdit*>(pages->widget(1));
     layout->addWidget(pages, 1);
 
-    layout->addWidget(new QLabel(QStringLiteral("Supported devices list:")));
+    layout->addWidget(new QLabel(tr("Supported devices list:")));
     m_devices = new QLabel(QStringLiteral("......"));
     m_devices->setText(QString::fromStdString(config.SupportedDevicesText()));
     m_devices->setWordWrap(true);
     layout->addWidget(m_devices);
     // Which configuration the devices come from, and the files that could not be used, with why.
     QString source = config.LoadedPath().empty()
-                         ? QStringLiteral("Configuration: the built-in document.")
-                         : QStringLiteral("Configuration: %1").arg(QString::fromStdString(config.LoadedPath()));
+                         ? tr("Configuration: the built-in document.")
+                         : tr("Configuration: %1").arg(QString::fromStdString(config.LoadedPath()));
     for (const std::string& passed : config.PassedOver())
         source += QLatin1Char('\n') + QString::fromStdString(passed);
     m_configuration = new QLabel(source);

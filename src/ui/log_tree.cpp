@@ -69,7 +69,7 @@ void LogTree::AddLog(const QString& name, const BrixoLog& log, const QString& de
     item->setIcon(0, m_fileIcon);
     item->setData(0, kDefaultNameRole, defaultName.isEmpty() ? name : defaultName);
     // Written as the download dialog and the logbook write them, also under a name given.
-    item->setToolTip(0, QStringLiteral("Duration %1, a sample every %2")
+    item->setToolTip(0, tr("Duration %1, a sample every %2")
                             .arg(QString::fromStdString(DurationText(log.Duration())),
                                  QString::fromStdString(PeriodText(log.SamplePeriod()))));
 }

@@ -57,47 +57,50 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     m_filter = new QLineEdit;
-    m_filter->setPlaceholderText(QStringLiteral("Filter: name, site, date ..."));
+    m_filter->setPlaceholderText(tr("Filter: name, site, date ..."));
     m_filter->setClearButtonEnabled(true);
     layout->addWidget(m_filter);
     // The days flown: "any" at either end, until a day is chosen.
     auto* days = new QHBoxLayout;
-    for (auto [edit, label] : {std::pair(&m_from, "From"), std::pair(&m_to, "To")}) {
+    //: the first and the last day flown shown
+    for (auto [edit, label] : {std::pair(&m_from, QT_TR_NOOP("From")), std::pair(&m_to, QT_TR_NOOP("To"))}) {
         *edit = new QDateEdit;
         (*edit)->setCalendarPopup(true);
         (*edit)->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         (*edit)->setMinimumDate(kAnyDay);
-        (*edit)->setSpecialValueText(QStringLiteral("any"));
+        //: a day not chosen: no bound
+        (*edit)->setSpecialValueText(tr("any"));
         (*edit)->setDate(kAnyDay);
-        days->addWidget(new QLabel(QString::fromLatin1(label)));
+        days->addWidget(new QLabel(tr(label)));
         days->addWidget(*edit, 1);
         connect(*edit, &QDateEdit::dateChanged, this, &LogbookView::ApplyFilter);
     }
-    m_from->setToolTip(QStringLiteral("The first day flown to show; \"any\" shows all"));
-    m_to->setToolTip(QStringLiteral("The last day flown to show; \"any\" shows all"));
+    //: "any" as the day is shown when none is chosen
+    m_from->setToolTip(tr("The first day flown to show; \"any\" shows all"));
+    //: "any" as the day is shown when none is chosen
+    m_to->setToolTip(tr("The last day flown to show; \"any\" shows all"));
     layout->addLayout(days);
     m_tabs = new QTabWidget;
     m_tabs->setDocumentMode(true);
     auto* flightsPage = new QWidget;
     auto* flights = new QVBoxLayout(flightsPage);
     flights->setContentsMargins(0, 0, 0, 0);
-    m_tabs->addTab(flightsPage, QStringLiteral("Flights"));
+    m_tabs->addTab(flightsPage, tr("Flights"));
     m_season = new SeasonView;
-    m_tabs->addTab(m_season, QStringLiteral("Statistics"));
+    m_tabs->addTab(m_season, tr("Statistics"));
     layout->addWidget(m_tabs);
     m_table = new QTreeWidget;
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Site"),
-                              QStringLiteral("Duration"), QStringLiteral("Rate"), QStringLiteral("Airtime"),
-                              QStringLiteral("Flights"), QStringLiteral("Max altitude"), QStringLiteral("Device"),
-                              QStringLiteral("Downloaded")});
-    m_table->headerItem()->setToolTip(kDate, QStringLiteral("When it was flown, as you gave it; in grey, the day "
-                                                            "it was downloaded, where you gave none"));
-    m_table->headerItem()->setToolTip(kDuration, QStringLiteral("How long the logger was on"));
-    m_table->headerItem()->setToolTip(kAirtime, QStringLiteral("From takeoff to landing, every flight of the log"));
+    m_table->setHeaderLabels({tr("Date"), tr("Name"), tr("Site"), tr("Duration"),
+                              tr("Rate", "the time between two samples of a log"), tr("Airtime"), tr("Flights"),
+                              tr("Max altitude"), tr("Device"), tr("Downloaded")});
+    m_table->headerItem()->setToolTip(kDate, tr("When it was flown, as you gave it; in grey, the day "
+                                                "it was downloaded, where you gave none"));
+    m_table->headerItem()->setToolTip(kDuration, tr("How long the logger was on"));
+    m_table->headerItem()->setToolTip(kAirtime, tr("From takeoff to landing, every flight of the log"));
     m_widths = new ColumnWidths(m_table);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::DescendingOrder);
@@ -105,16 +108,16 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
     m_totals = new QLabel;
     flights->addWidget(m_totals);
     auto* buttons = new QHBoxLayout;
-    m_open = new QPushButton(QStringLiteral("Open"));
-    m_export = new QPushButton(QStringLiteral("Export..."));
-    m_delete = new QPushButton(QStringLiteral("Delete"));
-    m_compare = new QPushButton(QStringLiteral("Compare"));
-    m_compare->setToolTip(QStringLiteral("The flights chosen side by side (Ctrl+K)"));
+    m_open = new QPushButton(tr("Open"));
+    m_export = new QPushButton(tr("Export..."));
+    m_delete = new QPushButton(tr("Delete"));
+    m_compare = new QPushButton(tr("Compare"));
+    m_compare->setToolTip(tr("The flights chosen side by side (Ctrl+K)"));
     for (QPushButton* b : {m_open, m_export, m_delete, m_compare})
         buttons->addWidget(b);
     buttons->addStretch();
-    m_exportLogbook = new QPushButton(QStringLiteral("Export Logbook..."));
-    m_exportLogbook->setToolTip(QStringLiteral("The flights shown, as a CSV table"));
+    m_exportLogbook = new QPushButton(tr("Export Logbook..."));
+    m_exportLogbook->setToolTip(tr("The flights shown, as a CSV table"));
     buttons->addWidget(m_exportLogbook);
     layout->addLayout(buttons);
     connect(m_exportLogbook, &QPushButton::clicked, this, [this] { emit ExportLogbookRequested(ShownIds()); });
@@ -140,7 +143,8 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
     m_deviceName = deviceName;
     m_table->setSortingEnabled(false);
     m_table->clear();
-    m_table->headerItem()->setText(kMaxAltitude, QStringLiteral("Max altitude [%1]").arg(unit));
+    //: %1 is the unit of length, "m" or "ft"
+    m_table->headerItem()->setText(kMaxAltitude, tr("Max altitude [%1]").arg(unit));
     for (const LogbookEntry& e : entries) {
         auto* item = new EntryItem(m_table);
         // The logger has no clock: the time or the day flown as the pilot gave them, else the
@@ -153,7 +157,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
         item->setData(0, kDayRole, FlownDay(e).toJulianDay());
         if (!e.FlownKnown()) {
             item->setForeground(kDate, palette().brush(QPalette::Disabled, QPalette::Text));
-            item->setToolTip(kDate, QStringLiteral("Downloaded on this day; the day flown was not given"));
+            item->setToolTip(kDate, tr("Downloaded on this day; the day flown was not given"));
         }
         item->setText(kRate, QString::fromStdString(PeriodText(e.rate * 0.1)));
         item->setData(kRate, kSortRole, static_cast<double>(e.rate));
@@ -166,10 +170,10 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
         item->setText(kAirtime, QString::fromStdString(DurationText(e.airtime) + (e.flightCount ? "" : " *")));
         item->setData(kAirtime, kSortRole, e.airtime);
         if (!e.flightCount)
-            item->setToolTip(kAirtime, QStringLiteral("The logger-on time: the altitude of this log could not be "
-                                                      "analysed for its takeoffs and landings"));
+            item->setToolTip(kAirtime, tr("The logger-on time: the altitude of this log could not be "
+                                          "analysed for its takeoffs and landings"));
         else if (e.correctedFlights)
-            item->setToolTip(kAirtime, QStringLiteral("With the takeoff and landing marks you corrected"));
+            item->setToolTip(kAirtime, tr("With the takeoff and landing marks you corrected"));
         if (e.flightCount && *e.flightCount > 1)
             item->setText(kFlights, QString::number(*e.flightCount));
         item->setData(kFlights, kSortRole, e.flightCount.value_or(1));
@@ -275,12 +279,14 @@ void LogbookView::ApplyFilter()
     if (m_table->isEnabled()) {
         // Airtime in hours, as logbooks count it.
         const auto total = static_cast<long long>(seconds);
-        m_totals->setText(QStringLiteral("%1 %2, %3 %4, airtime %5")
-                              .arg(shown)
-                              .arg(shown == 1 ? QStringLiteral("log") : QStringLiteral("logs"))
-                              .arg(flights)
-                              .arg(flights == 1 ? QStringLiteral("flight") : QStringLiteral("flights"))
-                              .arg(QString::asprintf("%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60)));
+        //: the logs shown, in the logbook's totals; English: "1 log", "2 logs"
+        const QString logs = tr("%n log(s)", nullptr, shown);
+        //: the flights in the logs shown, in the logbook's totals; English: "1 flight", "2 flights"
+        const QString flown = tr("%n flight(s)", nullptr, flights);
+        //: %1: the logs ("3 logs"), %2: their flights ("5 flights"), %3: their airtime in hours:minutes:seconds
+        m_totals->setText(
+            tr("%1, %2, airtime %3")
+                .arg(logs, flown, QString::asprintf("%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60)));
     }
     // The statistics count the rows shown.
     const std::vector<int64_t> ids = ShownIds();

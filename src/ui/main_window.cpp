@@ -89,10 +89,9 @@ MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStor
     };
     m_askViewShown = [this]() -> std::optional<bool> {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Nivra"),
-                        QStringLiteral("The chart shows part of the flight. Which part goes on paper?"),
-                        QMessageBox::Cancel, this);
-        QPushButton* shown = box.addButton(QStringLiteral("The view as shown"), QMessageBox::AcceptRole);
-        QPushButton* whole = box.addButton(QStringLiteral("The whole flight"), QMessageBox::AcceptRole);
+                        tr("The chart shows part of the flight. Which part goes on paper?"), QMessageBox::Cancel, this);
+        QPushButton* shown = box.addButton(tr("The view as shown"), QMessageBox::AcceptRole);
+        QPushButton* whole = box.addButton(tr("The whole flight"), QMessageBox::AcceptRole);
         box.setDefaultButton(shown);
         box.exec();
         if (box.clickedButton() == shown)
@@ -112,7 +111,7 @@ MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStor
         QStringList notes;
         for (const std::string& note : settingsNotes)
             notes << QString::fromStdString(note);
-        statusBar()->showMessage(QStringLiteral("Preferences: %1.").arg(notes.join(QStringLiteral("; "))));
+        statusBar()->showMessage(tr("Preferences: %1.").arg(notes.join(QStringLiteral("; "))));
     }
     m_busy = false;
     resize(1100, 720);
@@ -130,10 +129,10 @@ MainWindow::~MainWindow()
         qWarning("Nivra: the settings were saved, but %s", saved->c_str());
 }
 
-QAction* MainWindow::AddCommand(const char* text, const char* utf8Prompt)
+QAction* MainWindow::AddCommand(const char* text, const char* sourcePrompt)
 {
-    auto* action = new QAction(QString::fromUtf8(text), this);
-    const QString prompt = QString::fromUtf8(utf8Prompt);
+    auto* action = new QAction(tr(text), this);
+    const QString prompt = tr(sourcePrompt);
     // A prompt is the status-bar text, then after a line break the tooltip.
     const auto split = prompt.indexOf(QLatin1Char('\n'));
     action->setStatusTip(split < 0 ? prompt : prompt.left(split));
@@ -144,35 +143,38 @@ QAction* MainWindow::AddCommand(const char* text, const char* utf8Prompt)
 
 void MainWindow::CreateCommands()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* download = m_actions.download =
-        AddCommand("&Download\tCtrl+N", "Download flights from the logger\nDownload");
+        AddCommand(QT_TR_NOOP("&Download\tCtrl+N"), QT_TR_NOOP("Download flights from the logger\nDownload"));
     download->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     download->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
     connect(download, &QAction::triggered, this, &MainWindow::Download);
-    QAction* open = m_actions.open = AddCommand("&Open...\tCtrl+O", "Open a log file (.alt)\nOpen");
+    QAction* open = m_actions.open =
+        AddCommand(QT_TR_NOOP("&Open...\tCtrl+O"), QT_TR_NOOP("Open a log file (.alt)\nOpen"));
     open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     connect(open, &QAction::triggered, this, &MainWindow::OnOpen);
     QAction* saveAs = m_actions.saveAs =
-        AddCommand("Save &As...", "Save all logs of the list to a log file (.alt)\nSave As");
+        AddCommand(QT_TR_NOOP("Save &As..."), QT_TR_NOOP("Save all logs of the list to a log file (.alt)\nSave As"));
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     saveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(saveAs, &QAction::triggered, this, &MainWindow::OnSaveAs);
     QAction* importImage = m_actions.importImage =
-        AddCommand("&Import Memory Image...",
-                   "Show the flights of a memory image saved by an earlier download\nImport Memory Image");
+        AddCommand(QT_TR_NOOP("&Import Memory Image..."),
+                   QT_TR_NOOP("Show the flights of a memory image saved by an earlier download\nImport Memory Image"));
     connect(importImage, &QAction::triggered, this, &MainWindow::OnImportImage);
     file->addActions({download, open, saveAs, importImage});
     file->addSeparator();
     // The report of the log on display: printed, previewed or written as a PDF.
-    QAction* print = m_actions.print = AddCommand("&Print...\tCtrl+P", "Print the active document\nPrint");
+    QAction* print = m_actions.print =
+        AddCommand(QT_TR_NOOP("&Print...\tCtrl+P"), QT_TR_NOOP("Print the active document\nPrint"));
     print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    QAction* preview = m_actions.printPreview = AddCommand("Print Pre&view", "Display full pages\nPrint Preview");
+    QAction* preview = m_actions.printPreview =
+        AddCommand(QT_TR_NOOP("Print Pre&view"), QT_TR_NOOP("Display full pages\nPrint Preview"));
     QAction* setup = m_actions.printSetup =
-        AddCommand("P&rint Setup...", "Change the printer and printing options\nPrint Setup");
-    QAction* pdf = m_actions.exportPdf =
-        AddCommand("Export as P&DF...", "Write the report of the log shown as a PDF file\nExport as PDF");
+        AddCommand(QT_TR_NOOP("P&rint Setup..."), QT_TR_NOOP("Change the printer and printing options\nPrint Setup"));
+    QAction* pdf = m_actions.exportPdf = AddCommand(
+        QT_TR_NOOP("Export as P&DF..."), QT_TR_NOOP("Write the report of the log shown as a PDF file\nExport as PDF"));
     connect(print, &QAction::triggered, this, &MainWindow::OnPrint);
     connect(preview, &QAction::triggered, this, &MainWindow::OnPrintPreview);
     connect(setup, &QAction::triggered, this, &MainWindow::OnPrintSetup);
@@ -183,16 +185,18 @@ void MainWindow::CreateCommands()
     m_fileMenu = file;
     m_recentAnchor = file->addSeparator();
     QAction* exit = m_actions.exit =
-        AddCommand("E&xit", "Quit Nivra; asks first when downloaded logs are not saved\nExit");
+        AddCommand(QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit Nivra; asks first when downloaded logs are not saved\nExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolbar = m_actions.toolbar = AddCommand("&Toolbar", "Show or hide the toolbar\nToggle ToolBar");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolbar = m_actions.toolbar =
+        AddCommand(QT_TR_NOOP("&Toolbar"), QT_TR_NOOP("Show or hide the toolbar\nToggle ToolBar"));
     QAction* statusBarAction = m_actions.statusBar =
-        AddCommand("&Status Bar", "Show or hide the status bar\nToggle StatusBar");
-    QAction* logs = m_actions.logs = AddCommand("&Logs", "Show or hide the Logs pane\nToggle Logs");
+        AddCommand(QT_TR_NOOP("&Status Bar"), QT_TR_NOOP("Show or hide the status bar\nToggle StatusBar"));
+    QAction* logs = m_actions.logs =
+        AddCommand(QT_TR_NOOP("&Logs"), QT_TR_NOOP("Show or hide the Logs pane\nToggle Logs"));
     for (QAction* a : {toolbar, statusBarAction, logs}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -202,13 +206,16 @@ void MainWindow::CreateCommands()
     connect(logs, &QAction::toggled, this, &MainWindow::SetLogsPaneShown);
     view->addSeparator();
     QAction* preferences = m_actions.preferences =
-        AddCommand("&Preferences...", "Change the port, the units, the filters and the colours\nPreferences");
+        AddCommand(QT_TR_NOOP("&Preferences..."),
+                   QT_TR_NOOP("Change the port, the units, the filters and the colours\nPreferences"));
     connect(preferences, &QAction::triggered, this, &MainWindow::EditPreferences);
     view->addAction(preferences);
     view->addSeparator();
-    QAction* previous = m_actions.previousView = AddCommand("Pre&vious view", "Return to last view\nPrevious view");
+    QAction* previous = m_actions.previousView =
+        AddCommand(QT_TR_NOOP("Pre&vious view"), QT_TR_NOOP("Return to last view\nPrevious view"));
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    QAction* next = m_actions.nextView = AddCommand("&Next view", "Go further on view stack\nNext view");
+    QAction* next = m_actions.nextView =
+        AddCommand(QT_TR_NOOP("&Next view"), QT_TR_NOOP("Go further on view stack\nNext view"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     previous->setEnabled(false);
     next->setEnabled(false);
@@ -218,7 +225,7 @@ void MainWindow::CreateCommands()
         FollowViewHistory();
     });
     QAction* whole = m_actions.wholeFlight =
-        AddCommand("&Whole flight", "Show the whole log in the chart\nWhole flight");
+        AddCommand(QT_TR_NOOP("&Whole flight"), QT_TR_NOOP("Show the whole log in the chart\nWhole flight"));
     whole->setShortcut(QKeySequence(Qt::Key_Home));
     whole->setIcon(WholeFlightIcon());
     connect(whole, &QAction::triggered, this, [this] {
@@ -226,13 +233,13 @@ void MainWindow::CreateCommands()
         FollowViewHistory();
     });
     QAction* clearLabels = m_actions.clearLabels =
-        AddCommand("&Clear labels", "Remove every label from the chart\nClear labels");
+        AddCommand(QT_TR_NOOP("&Clear labels"), QT_TR_NOOP("Remove every label from the chart\nClear labels"));
     clearLabels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clearLabels, &QAction::triggered, this, [this] { m_chart->ClearLabels(); });
     view->addActions({previous, next, whole, clearLabels});
     view->addSeparator();
     QAction* climbs = m_actions.showClimbs =
-        AddCommand("Show cli&mbs", "Shade the climbs of the log in the chart\nShow climbs");
+        AddCommand(QT_TR_NOOP("Show cli&mbs"), QT_TR_NOOP("Shade the climbs of the log in the chart\nShow climbs"));
     climbs->setCheckable(true);
     climbs->setChecked(m_settings.climbsShown);
     connect(climbs, &QAction::toggled, this, [this](bool on) {
@@ -242,7 +249,8 @@ void MainWindow::CreateCommands()
     });
     view->addAction(climbs);
     QAction* fit = m_actions.fitHeights =
-        AddCommand("&Fit heights to view", "The heights of the chart fit what is in view after a zoom or a pan");
+        AddCommand(QT_TR_NOOP("&Fit heights to view"),
+                   QT_TR_NOOP("The heights of the chart fit what is in view after a zoom or a pan"));
     fit->setCheckable(true);
     fit->setChecked(m_settings.fitHeightsToView);
     connect(fit, &QAction::toggled, this, [this](bool on) {
@@ -252,25 +260,26 @@ void MainWindow::CreateCommands()
     });
     view->addAction(fit);
     QAction* compare = m_actions.compare = AddCommand(
-        "Co&mpare...",
-        "Show the logs chosen in the Logs list, or the flights chosen in the Logbook, side by side\nCompare");
+        QT_TR_NOOP("Co&mpare..."),
+        QT_TR_NOOP(
+            "Show the logs chosen in the Logs list, or the flights chosen in the Logbook, side by side\nCompare"));
     compare->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     compare->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(compare, &QAction::triggered, this, &MainWindow::CompareChosen);
     view->addAction(compare);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* guide = m_actions.quickGuide =
-        AddCommand("&Quick Guide", "First steps, reading the chart, climbs, the logbook and every key");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* guide = m_actions.quickGuide = AddCommand(
+        QT_TR_NOOP("&Quick Guide"), QT_TR_NOOP("First steps, reading the chart, climbs, the logbook and every key"));
     guide->setShortcut(QKeySequence(Qt::Key_F1));
     connect(guide, &QAction::triggered, this, [this] { ShowQuickGuide(false); });
     QAction* keys = m_actions.keyboardShortcuts =
-        AddCommand("&Keyboard Shortcuts", "Every key and mouse gesture of Nivra");
+        AddCommand(QT_TR_NOOP("&Keyboard Shortcuts"), QT_TR_NOOP("Every key and mouse gesture of Nivra"));
     connect(keys, &QAction::triggered, this, [this] { ShowQuickGuide(true); });
     help->addActions({guide, keys});
     help->addSeparator();
-    QAction* about = m_actions.about =
-        AddCommand("&About Nivra...", "Display program information, version number and copyright\nAbout");
+    QAction* about = m_actions.about = AddCommand(
+        QT_TR_NOOP("&About Nivra..."), QT_TR_NOOP("Display program information, version number and copyright\nAbout"));
     about->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     connect(about, &QAction::triggered, this, &MainWindow::OnAbout);
     help->addAction(about);
@@ -287,12 +296,12 @@ void MainWindow::CreateCommands()
     });
 
     QAction* refresh = m_actions.refresh =
-        AddCommand("Refresh", "Rebuild the chart and the statistics of the log shown\nRefresh");
+        AddCommand(QT_TR_NOOP("Refresh"), QT_TR_NOOP("Rebuild the chart and the statistics of the log shown\nRefresh"));
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(refresh, &QAction::triggered, this, &MainWindow::RefreshSelected);
     addAction(refresh);
 
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->addActions({download, open, saveAs});
     m_toolBar->addSeparator();
@@ -309,9 +318,9 @@ void MainWindow::CreateCommands()
     // when the mouse leaves it.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty())
-            statusBar()->showMessage(QStringLiteral("Ready"));
+            statusBar()->showMessage(tr("Ready"));
     });
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(tr("Ready"));
 }
 
 void MainWindow::FollowLogCount()
@@ -341,7 +350,7 @@ void MainWindow::CreateLayout()
     close->setAutoRaise(true);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setObjectName(QStringLiteral("closeLogsPane"));
-    close->setToolTip(QStringLiteral("Hide the pane"));
+    close->setToolTip(tr("Hide the pane"));
     connect(close, &QToolButton::clicked, this, [this] { m_actions.logs->setChecked(false); });
     m_leftTabs->setCornerWidget(close, Qt::TopRightCorner);
     paneLayout->addWidget(m_leftTabs);
@@ -352,13 +361,13 @@ void MainWindow::CreateLayout()
     m_climbsView = new ClimbsView;
     // The statistics and the climbs share the pane under the tree.
     m_lowerTabs = new QTabWidget;
-    m_lowerTabs->addTab(m_stats, QStringLiteral("Statistics"));
-    m_lowerTabs->addTab(m_climbsView, QStringLiteral("Climbs"));
+    m_lowerTabs->addTab(m_stats, tr("Statistics"));
+    m_lowerTabs->addTab(m_climbsView, tr("Climbs"));
     m_inner->addWidget(m_tree);
     m_inner->addWidget(m_lowerTabs);
-    m_leftTabs->addTab(m_inner, QStringLiteral("Logs"));
+    m_leftTabs->addTab(m_inner, tr("Logs"));
     m_logbookView = new LogbookView;
-    m_leftTabs->addTab(m_logbookView, QStringLiteral("Logbook"));
+    m_leftTabs->addTab(m_logbookView, tr("Logbook"));
     m_logbookView->Widths().Restore(m_settings.logbookColumns);
     m_climbsView->Widths().Restore(m_settings.climbsColumns);
     connect(m_logbookView, &LogbookView::OpenRequested, this, &MainWindow::OpenFromLogbook);
@@ -378,12 +387,13 @@ void MainWindow::CreateLayout()
     m_chartHint->setObjectName(QStringLiteral("chartHint"));
     m_chartHint->setAutoFillBackground(true);
     auto* hintLayout = new QVBoxLayout(m_chartHint);
-    auto* hintText = new QLabel(QStringLiteral("Download flights from your Brixo, or open an .alt file"));
+    auto* hintText = new QLabel(tr("Download flights from your Brixo, or open an .alt file"));
     hintText->setAlignment(Qt::AlignCenter);
     hintText->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
-    for (const auto& [a, text] : {std::pair(m_actions.download, "Download"), std::pair(m_actions.open, "Open...")}) {
-        auto* button = new QPushButton(a->icon(), QString::fromLatin1(text));
+    for (const auto& [a, text] :
+         {std::pair(m_actions.download, QT_TR_NOOP("Download")), std::pair(m_actions.open, QT_TR_NOOP("Open..."))}) {
+        auto* button = new QPushButton(a->icon(), tr(text));
         connect(button, &QPushButton::clicked, a, &QAction::trigger);
         buttons->addWidget(button);
     }
@@ -489,14 +499,14 @@ void MainWindow::OnAbout()
 void MainWindow::OnTreeMenu(QTreeWidgetItem* item, const QPoint& at)
 {
     QMenu menu(this);
-    QAction* remove = menu.addAction(QStringLiteral("Delete"));
-    QAction* exportLog = menu.addAction(QStringLiteral("Export..."));
-    QAction* properties = menu.addAction(QStringLiteral("Properties..."));
+    QAction* remove = menu.addAction(tr("Delete"));
+    QAction* exportLog = menu.addAction(tr("Export..."));
+    QAction* properties = menu.addAction(tr("Properties..."));
     QAction* chosen = m_runMenu(menu, at);
     if (chosen == remove) {
         // A downloaded log neither saved nor kept in the logbook exists nowhere else.
-        if (!m_unsaved || m_confirm(QStringLiteral("Delete %1?\nIt is not saved in a file or kept in the logbook, and "
-                                                   "would be lost.")
+        if (!m_unsaved || m_confirm(tr("Delete %1?\nIt is not saved in a file or kept in the logbook, and "
+                                       "would be lost.")
                                         .arg(item->text(0)))) {
             delete item;
             FollowDeletedLogs();

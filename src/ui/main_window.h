@@ -195,28 +195,29 @@ private:
     // The logbook's name of a log, else "Log %2d (%s)" with its number.
     QString TreeName(const BrixoLog& log, int number);
     // Runs one of the window's commands: memory running out in it (a hostile file can ask for
-    // more than there is) ends the command, "not enough memory to" and the purpose, instead of
-    // ending the program. A command that gives a Status fails with that reason for the caller
-    // to tell; one that gives true or false tells it here, and gives false.
+    // more than there is) ends the command with outOfMemory, instead of ending the program. A
+    // command that gives a Status fails with that text as the reason for the caller to tell
+    // ("not enough memory to open FILE"); one that gives true or false tells it here as the
+    // whole sentence it then is ("There is not enough memory to show this log."), and gives false.
     template <typename Command>
-    auto Guarded(const QString& purpose, Command&& command) -> decltype(command())
+    auto Guarded(const QString& outOfMemory, Command&& command) -> decltype(command())
     {
         try {
             return command();
         } catch (const std::bad_alloc&) {
             m_busy = false;
-            const QString text = QStringLiteral("not enough memory to %1").arg(purpose);
             if constexpr (std::is_same_v<decltype(command()), Status>) {
-                return Fail(text.toStdString());
+                return Fail(outOfMemory.toStdString());
             } else {
-                m_warn(QStringLiteral("There is %1.").arg(text));
+                m_warn(outOfMemory);
                 return false;
             }
         }
     }
     void CreateCommands();
     void CreateLayout();
-    // A command's menu text and prompt, both UTF-8.
+    // A command's menu text and prompt, both English source texts marked with QT_TR_NOOP where
+    // they are written; they are translated here.
     QAction* AddCommand(const char* text, const char* prompt);
     void OnOpen();
     void OnSaveAs();

@@ -69,7 +69,7 @@ void MainWindow::CorrectFlights(std::vector<FlightSpan> flights)
         return;
     }
     if (Status s = m_logbook->SetFlights(entry->id, m_flights, m_flightsCorrected); !s) {
-        m_warn(QStringLiteral("The corrected takeoff and landing could not be kept in the logbook:\n%1")
+        m_warn(tr("The corrected takeoff and landing could not be kept in the logbook:\n%1")
                    .arg(QString::fromStdString(s.Error())));
         return;
     }

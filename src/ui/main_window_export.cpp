@@ -41,7 +41,7 @@ bool MainWindow::ShowsLog(const BrixoLog& log) const
 
 bool MainWindow::ExportLogTo(const BrixoLog& log, size_t first, size_t end, ExportType type, const QString& path)
 {
-    return Guarded(QStringLiteral("export the log to %1").arg(path),
+    return Guarded(tr("There is not enough memory to export the log to %1.").arg(path),
                    [&] { return ExportLogToNow(log, first, end, type, path); });
 }
 
@@ -61,8 +61,7 @@ bool MainWindow::ExportLogToNow(const BrixoLog& log, size_t first, size_t end, E
         }
     }
     if (!written)
-        m_warn(QStringLiteral("The log could not be exported to %1:\n%2")
-                   .arg(path, QString::fromStdString(written.Error())));
+        m_warn(tr("The log could not be exported to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     return written.Ok();
 }
 
@@ -80,7 +79,8 @@ Status MainWindow::ExportCsvOf(const BrixoLog& log, size_t first, size_t end, co
         TakeVisibility(m_series, *m_chart);
     }
     if (series->series.empty() || !series->series[0].problem.empty())
-        return Fail(series->series.empty() ? "the log holds no altitude samples" : series->series[0].problem);
+        return Fail(series->series.empty() ? tr("the log holds no altitude samples").toStdString()
+                                           : series->series[0].problem);
     // A series that could not be made is left out, so that the others still fill the table.
     std::vector<std::string> leftOut;
     // A file keeps climb rates in the length unit a second, whatever the window reads them in.
@@ -92,8 +92,8 @@ Status MainWindow::ExportCsvOf(const BrixoLog& log, size_t first, size_t end, co
         !written)
         return written;
     if (!leftOut.empty()) {
-        QString text = QStringLiteral("The table in %1 was written without some of the shown series:")
-                           .arg(QString::fromStdString(file));
+        QString text =
+            tr("The table in %1 was written without some of the shown series:").arg(QString::fromStdString(file));
         for (const std::string& line : leftOut)
             text += QLatin1Char('\n') + QString::fromStdString(line);
         m_warn(text);
@@ -111,14 +111,15 @@ Status MainWindow::ExportJpegOf(const BrixoLog& log, const std::string& file)
     } else {
         LogSeries series = BuildLogSeries(log, m_settings, SeriesChoice::All, StartElevationOf(log));
         if (series.series.empty() || series.series[0].values.size() < 2)
-            return Fail(series.errors.empty() ? "the log holds too few samples to draw" : series.errors.front());
+            return Fail(series.errors.empty() ? tr("the log holds too few samples to draw").toStdString()
+                                              : series.errors.front());
         TakeVisibility(series, *m_chart);
         picture = DrawLogPicture(
             series, size, m_settings.climbsShown ? ClimbBands(ClimbsOf(series, m_settings)) : std::vector<TimeRange>{},
             FlightMarks(FlightsMarked(log, LogbookEntryOf(log))));
     }
     if (picture.isNull())
-        return Fail("a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                    " pixels cannot be made");
+        return Fail(
+            tr("a picture of %1 x %2 pixels cannot be made").arg(size.width()).arg(size.height()).toStdString());
     return ExportJpeg(file, picture);
 }

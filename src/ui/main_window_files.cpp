@@ -99,7 +99,7 @@ void MainWindow::FillRecentMenu()
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_fileMenu);
         action->setData(path);
-        action->setStatusTip(QStringLiteral("Open this document"));
+        action->setStatusTip(tr("Open this document"));
         connect(action, &QAction::triggered, this, [this, path] {
             if (!MayDiscardLogs())
                 return;

@@ -44,10 +44,10 @@ void MainWindow::OpenLogbook(const std::string& folder)
         m_logbookProblem.clear();
         if (!m_logbook->ReadOnly().empty())
             statusBar()->showMessage(
-                QStringLiteral("The logbook is read only: %1.").arg(QString::fromStdString(m_logbook->ReadOnly())));
+                tr("The logbook is read only: %1.").arg(QString::fromStdString(m_logbook->ReadOnly())));
     } else {
         // The window works without it; the pane and the status bar say why.
-        m_logbookProblem = QStringLiteral("The logbook cannot be used: %1").arg(QString::fromStdString(book.Error()));
+        m_logbookProblem = tr("The logbook cannot be used: %1").arg(QString::fromStdString(book.Error()));
         statusBar()->showMessage(m_logbookProblem);
     }
     RefreshLogbook();
@@ -63,8 +63,7 @@ void MainWindow::RefreshLogbook()
     }
     auto entries = m_logbook->List();
     if (!entries) {
-        m_logbookView->ShowProblem(
-            QStringLiteral("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));
+        m_logbookView->ShowProblem(tr("The logbook cannot be read: %1").arg(QString::fromStdString(entries.Error())));
         return;
     }
     const bool imperial = m_settings.Imperial();
@@ -105,7 +104,7 @@ void MainWindow::FindClimbsInBackground()
         return;
     m_stopClimbs = false;
     m_findClimbsAgain = false;
-    m_logbookView->Season()->ShowProgress(QStringLiteral("Finding the climbs of %1 flights...").arg(missing->size()));
+    m_logbookView->Season()->ShowProgress(tr("Finding the climbs of %1 flights...").arg(missing->size()));
     const std::string folder = m_logbook->Folder();
     const Settings settings = m_settings;
     m_climbsWorker = std::thread([this, folder, settings] {
@@ -120,7 +119,7 @@ void MainWindow::FindClimbsInBackground()
                         this,
                         [this, done, total] {
                             m_logbookView->Season()->ShowProgress(
-                                QStringLiteral("Finding the climbs: %1 of %2 flights").arg(done).arg(total));
+                                tr("Finding the climbs: %1 of %2 flights").arg(done).arg(total));
                             ShowClimbFacts();
                         },
                         Qt::QueuedConnection);
@@ -136,7 +135,7 @@ void MainWindow::FindClimbsInBackground()
                 if (m_climbsWorker.joinable())
                     m_climbsWorker.join();
                 m_logbookView->Season()->ShowProgress(
-                    problem.isEmpty() ? QString() : QStringLiteral("The climbs could not be found: %1").arg(problem));
+                    problem.isEmpty() ? QString() : tr("The climbs could not be found: %1").arg(problem));
                 ShowClimbFacts();
                 if (m_findClimbsAgain)
                     FindClimbsInBackground();
@@ -156,7 +155,7 @@ void MainWindow::ExportLogbookCsv(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty())
         return;
-    QFileDialog dialog(this, QStringLiteral("Export Logbook"), StartFolder(), QStringLiteral("CSV Files (*.csv)"));
+    QFileDialog dialog(this, tr("Export Logbook"), StartFolder(), tr("CSV Files (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.selectFile(QStringLiteral("logbook.csv"));
@@ -181,10 +180,9 @@ void MainWindow::ExportLogbookCsv(const std::vector<int64_t>& ids)
                                   }));
     }
     if (!written)
-        m_warn(QStringLiteral("The logbook could not be exported to %1:\n%2")
-                   .arg(path, QString::fromStdString(written.Error())));
+        m_warn(tr("The logbook could not be exported to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     else
-        statusBar()->showMessage(QStringLiteral("%1 flights exported to %2").arg(ids.size()).arg(path));
+        statusBar()->showMessage(tr("%1 flights exported to %2").arg(ids.size()).arg(path));
 }
 
 QStringList MainWindow::UsedSites()
@@ -210,7 +208,7 @@ void MainWindow::NoteDownloadedFlights(const std::string& flownOn, const std::st
     const unsigned which = kPilotFlownOn | (site.empty() ? 0U : kPilotSite);
     for (int64_t id : m_addedByDownload)
         if (Status s = m_logbook->SetFields(id, fields, which); !s) {
-            m_warn(QStringLiteral("The day flown and the site could not be noted in the logbook: %1")
+            m_warn(tr("The day flown and the site could not be noted in the logbook: %1")
                        .arg(QString::fromStdString(s.Error())));
             break;
         }
@@ -221,14 +219,13 @@ void MainWindow::NoteDownloadedFlights(const std::string& flownOn, const std::st
 QString MainWindow::KeepDownloadNow(DownloadSession& session)
 {
     if (!m_logbook)
-        return m_logbookProblem + QStringLiteral("\nThe flights are not kept: save them with File > Save As.");
+        return tr("%1\nThe flights are not kept: save them with File > Save As.").arg(m_logbookProblem);
     if (!m_logbook->ReadOnly().empty())
-        return QStringLiteral("The logbook is read only: %1.\nSave the flights with File > Save As.")
+        return tr("The logbook is read only: %1.\nSave the flights with File > Save As.")
             .arg(QString::fromStdString(m_logbook->ReadOnly()));
     auto kept = KeepDownload(*m_logbook, session.Image(), session.BuildListedFlights(Now()), Now());
     if (!kept)
-        return QStringLiteral(
-                   "The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
+        return tr("The download could not be kept in the logbook: %1\nSave the flights with File > Save As.")
             .arg(QString::fromStdString(kept.Error()));
     m_downloadKept = true;
     m_addedByDownload = kept->report.addedIds;
@@ -245,9 +242,8 @@ std::optional<LogbookEntry> MainWindow::LogbookEntryOf(const BrixoLog& log)
         return *found;
     // Not "not in the logbook": what the pilot noted (a start elevation, a name, corrected
     // marks) cannot be read, and the window says so, once for each reason.
-    const QString problem = QStringLiteral(
-                                "The logbook cannot be read: %1\nThe log is shown without what was noted "
-                                "about it there (heights above the start, its own name).")
+    const QString problem = tr("The logbook cannot be read: %1\nThe log is shown without what was noted "
+                               "about it there (heights above the start, its own name).")
                                 .arg(QString::fromStdString(found.Error()));
     if (problem != m_lookupProblem) {
         m_lookupProblem = problem;
@@ -284,7 +280,7 @@ void MainWindow::EditLogProperties(QTreeWidgetItem* item)
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     if (!m_logbook) {
-        m_warn(m_logbookProblem + QStringLiteral("\nThe log's properties cannot be kept."));
+        m_warn(tr("%1\nThe log's properties cannot be kept.").arg(m_logbookProblem));
         return;
     }
     // A log that is not in the logbook yet (opened from a file) enters it now.
@@ -294,8 +290,7 @@ void MainWindow::EditLogProperties(QTreeWidgetItem* item)
     } else {
         auto added = m_logbook->Add(*log, Now());
         if (!added) {
-            m_warn(QStringLiteral("The log could not be added to the logbook:\n%1")
-                       .arg(QString::fromStdString(added.Error())));
+            m_warn(tr("The log could not be added to the logbook:\n%1").arg(QString::fromStdString(added.Error())));
             return;
         }
         id = *added;
@@ -303,7 +298,7 @@ void MainWindow::EditLogProperties(QTreeWidgetItem* item)
     // What the dialog changed alone: a change made meanwhile elsewhere stays.
     const unsigned changed = ChangedPilotFields(entry ? entry->fields : PilotFields{}, dialog.Edited());
     if (Status s = m_logbook->SetFields(id, dialog.Edited(), changed); !s) {
-        m_warn(QStringLiteral("The log's properties could not be kept:\n%1").arg(QString::fromStdString(s.Error())));
+        m_warn(tr("The log's properties could not be kept:\n%1").arg(QString::fromStdString(s.Error())));
         return;
     }
     item->setText(0, dialog.Edited().name ? QString::fromStdString(*dialog.Edited().name) : m_tree->DefaultName(item));
@@ -325,9 +320,10 @@ void MainWindow::OpenFromLogbook(const std::vector<int64_t>& ids)
         auto log = m_logbook->LoadLog(id, m_config);
         auto entry = m_logbook->Find(id);
         if (!log || !entry || !*entry) {
-            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2")
+            m_warn(tr("Flight %1 could not be read from the logbook:\n%2")
                        .arg(id)
-                       .arg(QString::fromStdString(log ? entry ? "it is gone" : entry.Error() : log.Error())));
+                       .arg(log ? entry ? tr("it is gone") : QString::fromStdString(entry.Error())
+                                : QString::fromStdString(log.Error())));
             continue;
         }
         log->m_date = (*entry)->FlownAt();
@@ -346,7 +342,7 @@ void MainWindow::OpenFromLogbook(const std::vector<int64_t>& ids)
     m_busy = false;
     m_unsaved = false;  // they are in the logbook
     ShowFirstLog();
-    SetTitleFile(QStringLiteral("flights from the logbook"));
+    SetTitleFile(tr("flights from the logbook"));
     m_leftTabs->setCurrentIndex(0);
 }
 
@@ -358,14 +354,15 @@ void MainWindow::ExportFromLogbook(const std::vector<int64_t>& ids)
     for (int64_t id : ids) {
         auto log = m_logbook->LoadLog(id, m_config);
         if (!log) {
-            m_warn(QStringLiteral("Flight %1 could not be read from the logbook:\n%2")
+            m_warn(tr("Flight %1 could not be read from the logbook:\n%2")
                        .arg(id)
                        .arg(QString::fromStdString(log.Error())));
             return;
         }
         logs.push_back(std::move(*log));
     }
-    QFileDialog dialog(this, QStringLiteral("Export"), StartFolder(), QStringLiteral("Alt Files (*.alt)"));
+    //: The title of the file dialog that exports flights of the logbook
+    QFileDialog dialog(this, tr("Export"), StartFolder(), tr("Alt Files (*.alt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
     // One flight with the pilot's name for it is offered under that name.
@@ -376,8 +373,7 @@ void MainWindow::ExportFromLogbook(const std::vector<int64_t>& ids)
         return;
     const QString path = dialog.selectedFiles().first();
     if (Status written = WriteFileSafely(path.toStdString(), AltFileTextOfLogs(logs)); !written)
-        m_warn(QStringLiteral("The flights could not be exported to %1:\n%2")
-                   .arg(path, QString::fromStdString(written.Error())));
+        m_warn(tr("The flights could not be exported to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     else
         RememberFolder(path);
 }
@@ -386,22 +382,22 @@ void MainWindow::DeleteFromLogbook(const std::vector<int64_t>& ids)
 {
     if (!m_logbook || ids.empty())
         return;
-    const QString question = ids.size() == 1
-                                 ? QStringLiteral("Delete this flight from the logbook?")
-                                 : QStringLiteral("Delete these %1 flights from the logbook?").arg(ids.size());
-    if (!m_confirm(question +
-                   QStringLiteral("\nThe memory images they came from stay on disk and can be imported again.")))
+    //: English: "Delete this flight from the logbook?..." for one, "Delete these %n flights from the logbook?..."
+    //: for more.
+    if (!m_confirm(tr("Delete these %n flight(s) from the logbook?\nThe memory images they came from stay on disk and "
+                      "can be imported again.",
+                      nullptr, static_cast<int>(ids.size()))))
         return;
     if (Status s = m_logbook->Delete(ids); !s)
-        m_warn(QStringLiteral("The flights could not be deleted:\n%1").arg(QString::fromStdString(s.Error())));
+        m_warn(tr("The flights could not be deleted:\n%1").arg(QString::fromStdString(s.Error())));
     RefreshLogbook();
 }
 
 void MainWindow::OnImportImage()
 {
-    QFileDialog dialog(this, QStringLiteral("Import Memory Image"),
+    QFileDialog dialog(this, tr("Import Memory Image"),
                        m_logbook ? QString::fromStdString(m_logbook->Folder() + "/images") : QString(),
-                       QStringLiteral("Memory Images (*.mem);;All Files (*)"));
+                       tr("Memory Images (*.mem)") + QStringLiteral(";;") + tr("All Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -412,16 +408,16 @@ bool MainWindow::ImportImage(const QString& path)
 {
     auto read = ReadSmallFile(path.toStdString(), kMaxImageFile);
     if (!read) {
-        m_warn(QStringLiteral("%1 cannot be read:\n%2").arg(path, QString::fromStdString(read.Error())));
+        m_warn(tr("%1 cannot be read:\n%2").arg(path, QString::fromStdString(read.Error())));
         return false;
     }
     const std::string& bytes = *read;
     if (bytes.empty()) {
-        m_warn(QStringLiteral("%1 is empty: it holds no memory image of the logger.").arg(path));
+        m_warn(tr("%1 is empty: it holds no memory image of the logger.").arg(path));
         return false;
     }
     if (bytes.size() > kMaxImageFile) {
-        m_warn(QStringLiteral("%1 is no memory image of the logger: it is larger than %2 MiB.")
+        m_warn(tr("%1 is no memory image of the logger: it is larger than %2 MiB.")
                    .arg(path)
                    .arg(kMaxImageFile / (1024 * 1024)));
         return false;
@@ -430,7 +426,7 @@ bool MainWindow::ImportImage(const QString& path)
         return false;
     DownloadDialog replay(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
     if (Status taken = replay.Replay(std::vector<uint8_t>(bytes.begin(), bytes.end())); !taken) {
-        m_warn(QStringLiteral("%1 cannot be imported: %2").arg(path, QString::fromStdString(taken.Error())));
+        m_warn(tr("%1 cannot be imported: %2").arg(path, QString::fromStdString(taken.Error())));
         return false;
     }
     RunDownloadDialog(replay);
@@ -455,8 +451,8 @@ void MainWindow::CompareChosen()
         CompareFromLogbook(chosen);
         return;
     }
-    statusBar()->showMessage(QStringLiteral(
-        "Choose 2 to 20 logs in the Logs list (Ctrl and a click), or flights in the Logbook, to compare them."));
+    statusBar()->showMessage(
+        tr("Choose 2 to 20 logs in the Logs list (Ctrl and a click), or flights in the Logbook, to compare them."));
 }
 
 void MainWindow::CompareFromLogbook(const std::vector<int64_t>& ids)
@@ -468,12 +464,12 @@ void MainWindow::CompareFromLogbook(const std::vector<int64_t>& ids)
         auto entry = m_logbook->Find(id);
         auto log = m_logbook->LoadLog(id, m_config);
         if (!entry || !*entry || !log) {
-            m_warn(QStringLiteral("Flight %1 cannot be compared: %2")
+            m_warn(tr("Flight %1 cannot be compared: %2")
                        .arg(id)
-                       .arg(QString::fromStdString(!log ? log.Error() : "it is no longer in the logbook")));
+                       .arg(!log ? QString::fromStdString(log.Error()) : tr("it is no longer in the logbook")));
             return;
         }
-        flights.push_back(ComparedFlightOf(*log, m_settings, **entry, "Flight " + std::to_string(id)));
+        flights.push_back(ComparedFlightOf(*log, m_settings, **entry, tr("Flight %1").arg(id).toStdString()));
     }
     RunComparison(std::move(flights));
 }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMenu>
@@ -24,7 +25,12 @@
 
 namespace {
 
-const QString kFilters = QStringLiteral("Alt Files (*.alt);;All Files (*.*)");
+// The filters of Open and Save As, in the language of the moment.
+QString LogFileFilters()
+{
+    return QCoreApplication::translate("MainWindow", "Alt Files (*.alt)") + QStringLiteral(";;") +
+           QCoreApplication::translate("MainWindow", "All Files (*.*)");
+}
 
 }  // namespace
 
@@ -33,8 +39,9 @@ std::string MainWindow::UnusableName(const QString& path)
     // Bytes that are not UTF-8 reach the window as U+FFFD; encoded back they would name another
     // file, perhaps an existing one.
     if (path.contains(QChar::ReplacementCharacter))
-        return "the file's name is not valid UTF-8 text, so Nivra cannot be sure to name that file; rename it and "
-               "try again";
+        return tr("the file's name is not valid UTF-8 text, so Nivra cannot be sure to name that file; rename it and "
+                  "try again")
+            .toStdString();
     return {};
 }
 
@@ -42,9 +49,8 @@ bool MainWindow::MayDiscardLogs()
 {
     if (!m_unsaved || m_tree->topLevelItemCount() == 0)
         return true;
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Nivra"), QStringLiteral("Save the downloaded logs?"),
-                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const auto answer = QMessageBox::question(this, QStringLiteral("Nivra"), tr("Save the downloaded logs?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::Discard)
@@ -57,7 +63,8 @@ void MainWindow::OnOpen()
 {
     if (!MayDiscardLogs())
         return;
-    QFileDialog dialog(this, QStringLiteral("Open"), StartFolder(), kFilters);
+    //: The title of the file dialog of File > Open
+    QFileDialog dialog(this, tr("Open"), StartFolder(), LogFileFilters());
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
@@ -68,15 +75,16 @@ void MainWindow::OnOpen()
 bool MainWindow::OpenFile(const QString& path)
 {
     bool notALog = false;
-    const Status opened = Guarded(QStringLiteral("open %1").arg(path), [&] { return OpenFileNow(path, notALog); });
+    const Status opened =
+        Guarded(tr("not enough memory to open %1").arg(path), [&] { return OpenFileNow(path, notALog); });
     if (opened)
         return true;
     // However the file came (File > Open, the command line, a drop, the recent files), a file
     // that is not opened is told with the reason; one that is no log at all says so first, in
     // words a pilot reads, the reader's own reason after them.
     const QString reason = QString::fromStdString(opened.Error());
-    m_warn(notALog ? QStringLiteral("This is not a Brixo log (.alt) file:\n%1\n\n(%2)").arg(path, reason)
-                   : QStringLiteral("%1 could not be opened:\n%2").arg(path, reason));
+    m_warn(notALog ? tr("This is not a Brixo log (.alt) file:\n%1\n\n(%2)").arg(path, reason)
+                   : tr("%1 could not be opened:\n%2").arg(path, reason));
     return false;
 }
 
@@ -105,13 +113,14 @@ Status MainWindow::OpenFileNow(const QString& path, bool& notALog)
     Remember(path);
     // What a file cut short still gave is shown, and what it lost is said.
     if (const std::string warning = result.Warning(); !warning.empty())
-        m_warn(QStringLiteral("%1 was opened, but %2.").arg(path, QString::fromStdString(warning)));
+        m_warn(tr("%1 was opened, but %2.").arg(path, QString::fromStdString(warning)));
     return {};
 }
 
 void MainWindow::OnSaveAs()
 {
-    QFileDialog dialog(this, QStringLiteral("Save As"), StartFolder(), kFilters);
+    //: The title of the file dialog of File > Save As
+    QFileDialog dialog(this, tr("Save As"), StartFolder(), LogFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("alt"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -122,7 +131,7 @@ void MainWindow::OnSaveAs()
 
 bool MainWindow::SaveAs(const QString& path)
 {
-    return Guarded(QStringLiteral("save the logs to %1").arg(path), [&] { return SaveAsNow(path); });
+    return Guarded(tr("There is not enough memory to save the logs to %1.").arg(path), [&] { return SaveAsNow(path); });
 }
 
 bool MainWindow::SaveAsNow(const QString& path)
@@ -131,8 +140,7 @@ bool MainWindow::SaveAsNow(const QString& path)
     const Status written =
         unusable.empty() ? WriteFileSafely(path.toStdString(), AltFileText(m_tree->Logs())) : Status(Fail(unusable));
     if (!written) {
-        m_warn(QStringLiteral("The logs could not be saved to %1:\n%2")
-                   .arg(path, QString::fromStdString(written.Error())));
+        m_warn(tr("The logs could not be saved to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
         return false;
     }
     m_unsaved = false;
@@ -162,7 +170,7 @@ void MainWindow::FollowDeletedLogs()
         m_unsaved = false;  // nothing is left to lose
         SetTitleFile({});
     } else if (QFileInfo(m_titleFile).isAbsolute()) {  // a file's logs, no longer all shown
-        setWindowTitle(QStringLiteral("Nivra - %1 (logs deleted, not saved)").arg(m_titleFile));
+        setWindowTitle(tr("Nivra - %1 (logs deleted, not saved)").arg(m_titleFile));
     }
 }
 
@@ -196,7 +204,7 @@ void MainWindow::RefreshSelected()
 
 void MainWindow::RefreshLog(const BrixoLog* log, std::optional<TimeRange> range)
 {
-    Guarded(QStringLiteral("show this log"), [&] {
+    Guarded(tr("There is not enough memory to show this log."), [&] {
         RefreshLogNow(log, range);
         return true;
     });
@@ -312,7 +320,7 @@ void MainWindow::OnChartMenu(QMenu* menu, double time)
     menu->addAction(m_actions.fitHeights);
     if (m_chart->Selection()) {
         menu->addSeparator();
-        connect(menu->addAction(QStringLiteral("Export...")), &QAction::triggered, this, [this] {
+        connect(menu->addAction(tr("Export...")), &QAction::triggered, this, [this] {
             // The selected stretch of the log on display, unless the chart was rebuilt meanwhile.
             const std::optional<TimeRange> selection = m_chart->Selection();
             if (const BrixoLog* log = m_tree->SelectedLog(); log && selection) {
@@ -325,11 +333,11 @@ void MainWindow::OnChartMenu(QMenu* menu, double time)
         return;
     // The pilot's corrections of the flights, at the time the menu was opened on.
     menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("Takeoff here")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Takeoff here")), &QAction::triggered, this,
             [this, time] { CorrectFlights(WithTakeoffAt(m_flights, time, LogEnd())); });
-    connect(menu->addAction(QStringLiteral("Landing here")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Landing here")), &QAction::triggered, this,
             [this, time] { CorrectFlights(WithLandingAt(m_flights, time, LogEnd())); });
-    QAction* reset = menu->addAction(QStringLiteral("Reset to found"));
+    QAction* reset = menu->addAction(tr("Reset to found"));
     reset->setEnabled(m_flightsCorrected);
     connect(reset, &QAction::triggered, this, &MainWindow::ResetFlights);
 }
@@ -340,8 +348,8 @@ void MainWindow::Download()
         return;
     DownloadDialog dialog(m_config, m_settings.skipShortLogs ? m_settings.skipShortLogsLen : 0, this);
     if (const Status opened = dialog.OpenLink(m_settings.usedPort, SpeedOfIndex(m_settings.baudrate)); !opened) {
-        QMessageBox box(QMessageBox::NoIcon, QString(),
-                        QStringLiteral("Unable to open COM port.\r\nCheck your preferences."), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QString(), tr("Unable to open COM port.\r\nCheck your preferences."),
+                        QMessageBox::Ok, this);
         // The path opened, beside the name stored: "mylogger" opens /dev/mylogger.
         QString port = QString::fromStdString(m_settings.usedPort);
         const std::string device = DevicePathOf(m_settings.usedPort);
@@ -355,8 +363,8 @@ void MainWindow::Download()
             box.setInformativeText(help);
         else if (!AnyUsbPort(m_listPorts()))
             box.setInformativeText(
-                QStringLiteral("The logger's cable seems not to be plugged in: this computer has no USB serial port "
-                               "at the moment. Plug the cable in and choose Download again."));
+                tr("The logger's cable seems not to be plugged in: this computer has no USB serial port "
+                   "at the moment. Plug the cable in and choose Download again."));
         m_runDialog(box);
         return;
     }
@@ -386,7 +394,8 @@ void MainWindow::RunDownloadDialog(DownloadDialog& dialog)
 
 bool MainWindow::TakeDownload(DownloadDialog& dialog)
 {
-    return Guarded(QStringLiteral("take over the downloaded flights"), [&] { return TakeDownloadNow(dialog); });
+    return Guarded(tr("There is not enough memory to take over the downloaded flights."),
+                   [&] { return TakeDownloadNow(dialog); });
 }
 
 bool MainWindow::TakeDownloadNow(DownloadDialog& dialog)
@@ -395,8 +404,7 @@ bool MainWindow::TakeDownloadNow(DownloadDialog& dialog)
         return false;
     if (!dialog.Parser().SignatureFound()) {
         // The line carried something, but not a logger's memory: say so rather than nothing.
-        statusBar()->showMessage(
-            QStringLiteral("The data received holds no logger signature; the logs were left as they were."));
+        statusBar()->showMessage(tr("The data received holds no logger signature; the logs were left as they were."));
         return false;
     }
     m_busy = true;
@@ -409,13 +417,12 @@ bool MainWindow::TakeDownloadNow(DownloadDialog& dialog)
     // Downloaded logs that the logbook could not keep are on no disk: leaving them asks first.
     m_unsaved = !logs.empty() && !m_downloadKept;
     ShowFirstLog();
-    SetTitleFile(m_downloadKept ? QStringLiteral("downloaded logs, kept in the logbook")
-                                : QStringLiteral("downloaded logs, not saved yet"));
+    SetTitleFile(m_downloadKept ? tr("downloaded logs, kept in the logbook") : tr("downloaded logs, not saved yet"));
     const auto& flights = dialog.Parser().Flights();
     const auto damaged = std::count_if(flights.begin(), flights.end(),
                                        [](const FlightEntry& f) { return f.selected && !f.damage.empty(); });
     if (damaged > 0)
         statusBar()->showMessage(
-            QStringLiteral("%1 of the downloaded flights look damaged; they were kept as they came.").arg(damaged));
+            tr("%1 of the downloaded flights look damaged; they were kept as they came.").arg(damaged));
     return true;
 }

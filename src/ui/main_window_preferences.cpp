@@ -63,7 +63,7 @@ void MainWindow::StoreSettings()
 {
     const StoreResult saved = SaveSettings(m_settings, *m_store);
     if (!saved)
-        m_warn(QStringLiteral("The preferences could not be stored:\n%1").arg(QString::fromStdString(saved.Error())));
+        m_warn(tr("The preferences could not be stored:\n%1").arg(QString::fromStdString(saved.Error())));
     else if (!saved->empty())
-        m_warn(QStringLiteral("The preferences were stored, but %1").arg(QString::fromStdString(*saved)));
+        m_warn(tr("The preferences were stored, but %1").arg(QString::fromStdString(*saved)));
 }

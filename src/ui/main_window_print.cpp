@@ -76,12 +76,12 @@ void MainWindow::OnPrint()
     if (!report)
         return;
     QPrintDialog dialog(&Printer(), this);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(tr("Print"));
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     Printer().setResolution(96);
     if (PaintFlightReport(Printer(), *report, chart) == 0)
-        m_warn(QStringLiteral("The report could not be printed: the printer could not be started."));
+        m_warn(tr("The report could not be printed: the printer could not be started."));
 }
 
 void MainWindow::OnPrintPreview()
@@ -91,7 +91,7 @@ void MainWindow::OnPrintPreview()
     if (!report)
         return;
     QPrintPreviewDialog dialog(&Printer(), this);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(tr("Print Preview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
         printer->setResolution(96);
         PaintFlightReport(*printer, *report, chart);
@@ -111,7 +111,7 @@ void MainWindow::OnExportPdf()
     const std::optional<FlightReport> report = ReportOfShownLog(chart);
     if (!report)
         return;
-    QFileDialog dialog(this, QStringLiteral("Export as PDF"), StartFolder(), QStringLiteral("PDF Files (*.pdf)"));
+    QFileDialog dialog(this, tr("Export as PDF"), StartFolder(), tr("PDF Files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (m_runFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -120,8 +120,7 @@ void MainWindow::OnExportPdf()
     // On the paper the page set-up chose (A4 unless changed).
     if (Status written = WriteFlightReportPdf(path.toStdString(), *report, chart, Printer().pageLayout().pageSize());
         !written)
-        m_warn(QStringLiteral("The report could not be written to %1:\n%2")
-                   .arg(path, QString::fromStdString(written.Error())));
+        m_warn(tr("The report could not be written to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     else
-        statusBar()->showMessage(QStringLiteral("The report was written to %1").arg(path));
+        statusBar()->showMessage(tr("The report was written to %1").arg(path));
 }

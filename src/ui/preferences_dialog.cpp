@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QIntValidator>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -17,6 +19,7 @@
 #include <tuple>
 
 #include "chart/palette.h"
+#include "ui/language.h"
 #include "ui/property_list.h"
 
 namespace {
@@ -39,7 +42,7 @@ void TakeChoice(const QComboBox* combo, T& position)
 
 QString Real(double value)
 {
-    return QString::number(value, 'g', 15);
+    return LocalNumbers(QString::number(value, 'g', 15));
 }
 
 // m/s, ft/min or kt by the unit's name.
@@ -77,7 +80,7 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
       m_imperialShown(settings.Imperial()),
       m_list(new PropertyList(this))
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setSizeGripEnabled(true);
 
     // The port: the ports found, the stored name when it is not among them, or any path typed.
@@ -93,44 +96,77 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
         m_port->insertItem(0, PortText({settings.usedPort, DevicePathOf(settings.usedPort), {}}),
                            QString::fromStdString(settings.usedPort));
     m_port->setCurrentIndex(m_port->findData(QString::fromStdString(settings.usedPort)));
-    Add(nullptr, QStringLiteral("COM Port"), m_port);
-    m_baudrate = AddCombo(nullptr, QStringLiteral("Baudrate"), Texts({"9600", "19200", "115200", "460800", "921600"}),
+    // The rows are named by their English names (QT_TR_NOOP), shown translated; the choices are
+    // taken by their positions.
+    Add(nullptr, QT_TR_NOOP("COM Port"), m_port);
+    m_baudrate = AddCombo(nullptr, QT_TR_NOOP("Baudrate"), Texts({"9600", "19200", "115200", "460800", "921600"}),
                           settings.baudrate);
-    m_units = AddCombo(nullptr, QStringLiteral("Units"), Texts({"metric", "imperial"}),
-                       static_cast<uint32_t>(settings.units));
+    m_units =
+        AddCombo(nullptr, QT_TR_NOOP("Units"), {tr("metric"), tr("imperial")}, static_cast<uint32_t>(settings.units));
     m_varioShown = VarioUnitNamed(settings.VarioShown().name);
-    m_varioUnit = AddCombo(nullptr, QStringLiteral("Vario unit"), Texts({"m/s", "ft/min", "kt"}),
+    m_varioUnit = AddCombo(nullptr, QT_TR_NOOP("Vario unit"),
+                           {
+                               //: unit of the vario's speed: metres a second
+                               tr("m/s"),
+                               //: unit of the vario's speed: feet a minute
+                               tr("ft/min"),
+                               //: unit of the vario's speed: knots
+                               tr("kt"),
+                           },
                            static_cast<uint32_t>(m_varioShown) - 1);
-    m_reference = AddCombo(nullptr, QStringLiteral("Altitude"), Texts({"above start", "above sea level"}),
+    //: a row (the altitude shown above the start or above sea level) and a category (the altitude's curve)
+    m_reference = AddCombo(nullptr, QT_TR_NOOP("Altitude"), {tr("above start"), tr("above sea level")},
                            settings.altAboveSeaLevel ? 1 : 0);
-    m_temperature = AddCombo(nullptr, QStringLiteral("Temperature"), Texts({"Celsius", "Fahrenheit"}),
+    m_temperature = AddCombo(nullptr, QT_TR_NOOP("Temperature"), {tr("Celsius"), tr("Fahrenheit")},
                              static_cast<uint32_t>(settings.tUnits));
+    // The window's language, read when Nivra starts: "System", then each by its own name.
+    QStringList languages{tr("System")};
+    int languageCount = 0;
+    const WindowLanguage* spoken = WindowLanguages(&languageCount);
+    uint32_t chosen = 0;
+    for (int i = 0; i < languageCount; ++i) {
+        languages << QString::fromUtf8(spoken[i].name);
+        if (settings.language == spoken[i].code)
+            chosen = static_cast<uint32_t>(i + 1);
+    }
+    m_language = AddCombo(nullptr, QT_TR_NOOP("Language"), languages, chosen);
+    m_language->setToolTip(tr("The language of Nivra's window; a change applies when Nivra starts next"));
+    m_languageNote = new QLabel(tr("The language changes when Nivra starts next."));
+    m_languageNote->setVisible(false);
+    connect(m_language, &QComboBox::currentIndexChanged, this,
+            [this, chosen](int index) { m_languageNote->setVisible(index != static_cast<int>(chosen)); });
+    //: the shortest log a download keeps, in seconds
     m_minLogDuration =
-        AddNumber(nullptr, QStringLiteral("Min log duration"), QString::number(settings.skipShortLogsLen), true);
+        AddNumber(nullptr, QT_TR_NOOP("Min log duration"), QString::number(settings.skipShortLogsLen), true);
 
-    QTreeWidgetItem* altitude = m_list->AddCategory(QStringLiteral("Altitude"));
-    m_altitude = AddSeries(altitude, AddCheck(altitude, QStringLiteral("Kalman filtering"), settings.altPolynome),
+    QTreeWidgetItem* altitude = AddCategory(QT_TR_NOOP("Altitude"));
+    m_altitude = AddSeries(altitude, AddCheck(altitude, QT_TR_NOOP("Kalman filtering"), settings.altPolynome), false,
                            settings.altColor, settings.altStyle, settings.altMin, settings.altMax);
-    m_sigmaMeasurement = AddNumber(altitude, QStringLiteral("Measurement Sigma"), Real(settings.sigmaMeasurement));
-    m_sigmaAuto = AddCheck(altitude, QStringLiteral("Model Sigma from the flight"), settings.sigmaAuto);
-    m_sigmaModel = AddNumber(altitude, QStringLiteral("Model Sigma"), Real(settings.sigmaModel));
+    m_sigmaMeasurement = AddNumber(altitude, QT_TR_NOOP("Measurement Sigma"), Real(settings.sigmaMeasurement));
+    m_sigmaAuto = AddCheck(altitude, QT_TR_NOOP("Model Sigma from the flight"), settings.sigmaAuto);
+    m_sigmaModel = AddNumber(altitude, QT_TR_NOOP("Model Sigma"), Real(settings.sigmaModel));
     m_givenModelSigma = m_sigmaModel->text();
     FollowSigmaAuto();
     connect(m_sigmaAuto, &QCheckBox::toggled, this, &PreferencesDialog::FollowSigmaAuto);
 
-    QTreeWidgetItem* vario = m_list->AddCategory(QStringLiteral("Vario"));
-    QCheckBox* polynomial = AddCheck(vario, QStringLiteral("Polynomial filtering"), settings.varioPolynome);
-    m_median = AddNumber(vario, QStringLiteral("Median filter"), QString::number(settings.varioMedian), true);
-    m_vario =
-        AddSeries(vario, polynomial, settings.varioColor, settings.varioStyle, settings.varioMin, settings.varioMax);
+    QTreeWidgetItem* vario = AddCategory(QT_TR_NOOP("Vario"));
+    QCheckBox* polynomial = AddCheck(vario, QT_TR_NOOP("Polynomial filtering"), settings.varioPolynome);
+    m_median = AddNumber(vario, QT_TR_NOOP("Median filter"), QString::number(settings.varioMedian), true);
+    m_vario = AddSeries(vario, polynomial, true, settings.varioColor, settings.varioStyle, settings.varioMin,
+                        settings.varioMax);
 
-    QTreeWidgetItem* image = m_list->AddCategory(QStringLiteral("Image"));
-    m_width = AddNumber(image, QStringLiteral("Width"), QString::number(settings.imageCx), true);
-    m_height = AddNumber(image, QStringLiteral("Height"), QString::number(settings.imageCy), true);
-    QTreeWidgetItem* climbs = m_list->AddCategory(QStringLiteral("Climbs"));
-    m_threshold = AddNumber(climbs, QStringLiteral("Threshold (m/s)"), Real(settings.climbThreshold));
-    m_shortest = AddNumber(climbs, QStringLiteral("Shortest climb (s)"), Real(settings.climbMinDuration));
-    m_pause = AddNumber(climbs, QStringLiteral("Longest pause (s)"), Real(settings.climbMaxGap));
+    //: the picture saved of the chart
+    QTreeWidgetItem* image = AddCategory(QT_TR_NOOP("Image"));
+    //: of the picture, in pixels
+    m_width = AddNumber(image, QT_TR_NOOP("Width"), QString::number(settings.imageCx), true);
+    //: of the picture, in pixels
+    m_height = AddNumber(image, QT_TR_NOOP("Height"), QString::number(settings.imageCy), true);
+    QTreeWidgetItem* climbs = AddCategory(QT_TR_NOOP("Climbs"));
+    //: the least climb rate that counts as a climb
+    m_threshold = AddNumber(climbs, QT_TR_NOOP("Threshold (m/s)"), Real(settings.climbThreshold));
+    m_shortest = AddNumber(climbs, QT_TR_NOOP("Shortest climb (s)"), Real(settings.climbMinDuration));
+    //: the longest stretch without climbing inside one climb
+    m_pause = AddNumber(climbs, QT_TR_NOOP("Longest pause (s)"), Real(settings.climbMaxGap));
     for (QTreeWidgetItem* c : {altitude, vario, image, climbs})
         c->setExpanded(true);
     connect(m_units, &QComboBox::currentIndexChanged, this, &PreferencesDialog::OnUnits);
@@ -144,6 +180,7 @@ PreferencesDialog::PreferencesDialog(const Settings& settings, const std::vector
     connect(buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
+    layout->addWidget(m_languageNote);
     layout->addWidget(buttons);
     resize(420, 520);
 }
@@ -157,14 +194,19 @@ void PreferencesDialog::showEvent(QShowEvent* event)
     m_sized = true;
 }
 
-QTreeWidgetItem* PreferencesDialog::Add(QTreeWidgetItem* category, const QString& name, QWidget* editor)
+QTreeWidgetItem* PreferencesDialog::AddCategory(const char* name)
 {
-    QTreeWidgetItem* item = m_list->AddItem(category, name, {});
+    return m_list->AddCategory(tr(name), QString::fromLatin1(name));
+}
+
+QTreeWidgetItem* PreferencesDialog::Add(QTreeWidgetItem* category, const char* name, QWidget* editor)
+{
+    QTreeWidgetItem* item = m_list->AddItem(category, tr(name), {}, QString::fromLatin1(name));
     m_list->setItemWidget(item, 1, editor);
     return item;
 }
 
-QComboBox* PreferencesDialog::AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values,
+QComboBox* PreferencesDialog::AddCombo(QTreeWidgetItem* category, const char* name, const QStringList& values,
                                        uint32_t current)
 {
     auto* combo = new QComboBox;
@@ -179,8 +221,8 @@ QComboBox* PreferencesDialog::AddColorCombo(QTreeWidgetItem* category, uint32_t 
 {
     QStringList names;
     for (int i = 0; i < 10; ++i)
-        names << QString::fromLatin1(PaletteName(i));
-    QComboBox* combo = AddCombo(category, QStringLiteral("Color"), names, current);
+        names << QCoreApplication::translate("Palette", PaletteName(i));
+    QComboBox* combo = AddCombo(category, QT_TR_NOOP("Color"), names, current);
     // Each name with a swatch of its colour.
     for (int i = 0; i < 10; ++i) {
         QPixmap swatch(12, 12);
@@ -193,7 +235,7 @@ QComboBox* PreferencesDialog::AddColorCombo(QTreeWidgetItem* category, uint32_t 
     return combo;
 }
 
-QCheckBox* PreferencesDialog::AddCheck(QTreeWidgetItem* category, const QString& name, bool on)
+QCheckBox* PreferencesDialog::AddCheck(QTreeWidgetItem* category, const char* name, bool on)
 {
     auto* check = new QCheckBox;
     check->setChecked(on);
@@ -201,7 +243,7 @@ QCheckBox* PreferencesDialog::AddCheck(QTreeWidgetItem* category, const QString&
     return check;
 }
 
-QLineEdit* PreferencesDialog::AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text, bool whole)
+QLineEdit* PreferencesDialog::AddNumber(QTreeWidgetItem* category, const char* name, const QString& text, bool whole)
 {
     auto* edit = new QLineEdit(text);
     edit->setFrame(false);
@@ -212,18 +254,28 @@ QLineEdit* PreferencesDialog::AddNumber(QTreeWidgetItem* category, const QString
 }
 
 PreferencesDialog::SeriesEditors PreferencesDialog::AddSeries(QTreeWidgetItem* category, QCheckBox* filtering,
-                                                              uint32_t color, uint32_t style, double min, double max)
+                                                              bool speed, uint32_t color, uint32_t style, double min,
+                                                              double max)
 {
     SeriesEditors series{};
     series.filtering = filtering;
     series.color = AddColorCombo(category, color);
-    series.alignment = AddCombo(category, QStringLiteral("Alignment"), Texts({"auto", "to zero", "custom"}), style);
-    const bool speed = category && category->text(0) == QStringLiteral("Vario");
-    for (auto [edit, name, value] :
-         {std::tuple(&series.min, "Custom Min", min), std::tuple(&series.max, "Custom Max", max)}) {
+    //: how the series' axis is scaled
+    series.alignment = AddCombo(category, QT_TR_NOOP("Alignment"),
+                                {
+                                    //: alignment of a series' axis: to its values
+                                    tr("auto"),
+                                    //: alignment of a series' axis: from zero
+                                    tr("to zero"),
+                                    //: alignment of a series' axis: between "Custom Min" and "Custom Max"
+                                    tr("custom"),
+                                },
+                                style);
+    for (auto [edit, name, value] : {std::tuple(&series.min, QT_TR_NOOP("Custom Min"), min),
+                                     std::tuple(&series.max, QT_TR_NOOP("Custom Max"), max)}) {
         Bound bound{value, m_imperialShown, speed, {}};
         bound.shown = ShownBound(bound, m_imperialShown, m_varioShown);
-        *edit = AddNumber(category, QString::fromLatin1(name), bound.shown);
+        *edit = AddNumber(category, name, bound.shown);
         m_bounds[*edit] = bound;
     }
     FollowAlignment(series);
@@ -268,7 +320,7 @@ void PreferencesDialog::FollowSigmaAuto()
         m_givenModelSigma = m_sigmaModel->text();  // what was typed comes back when the box is cleared
     // Found from each flight: the shown log's sigma, greyed; or, without a log, what it depends on.
     m_sigmaModel->setText(!found                        ? m_givenModelSigma
-                          : m_foundModelSigma.isEmpty() ? QStringLiteral("from each flight")
+                          : m_foundModelSigma.isEmpty() ? tr("from each flight")
                                                         : m_foundModelSigma);
     m_sigmaModel->setEnabled(!found);
     if (QTreeWidgetItem* item = m_list->Item(QStringLiteral("Altitude"), QStringLiteral("Model Sigma")))
@@ -315,7 +367,7 @@ QString PreferencesDialog::ShownBound(const Bound& bound, bool imperial, VarioUn
         if (text.endsWith(u'.'))
             text.chop(1);
     }
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    return LocalNumbers(text == QStringLiteral("-0") ? QStringLiteral("0") : text);
 }
 
 void PreferencesDialog::OnUnits(int index)
@@ -343,7 +395,7 @@ void PreferencesDialog::ConvertBounds(bool imperial, VarioUnit vario)
         if (edit->text() != bound.shown) {
             // Typed in the units shown so far; a text that is no number stays for the user to mend.
             bool ok = false;
-            const double typed = edit->text().trimmed().toDouble(&ok);
+            const double typed = TypedNumber(edit->text()).toDouble(&ok);
             if (!ok || !std::isfinite(typed))
                 continue;
             const double factor = bound.speed ? SpeedShownPerStored(m_imperialShown, m_varioShown) : 1.0;
@@ -393,7 +445,7 @@ bool PreferencesDialog::ReadWhole(QLineEdit* edit, int64_t& value)
 bool PreferencesDialog::ReadReal(QLineEdit* edit, double& value, bool* read)
 {
     bool ok = false;
-    const double number = edit->text().trimmed().toDouble(&ok);
+    const double number = TypedNumber(edit->text()).toDouble(&ok);
     if (read)
         *read = ok && std::isfinite(number);
     if (!ok || !std::isfinite(number)) {
@@ -467,6 +519,10 @@ void PreferencesDialog::accept()
                       ? VarioUnit::FollowUnits
                       : m_varioShown;
     TakeChoice(m_temperature, s.tUnits);
+    int languageCount = 0;
+    const WindowLanguage* spoken = WindowLanguages(&languageCount);
+    const int language = m_language->currentIndex();
+    s.language = language >= 1 && language <= languageCount ? spoken[language - 1].code : "";
     s.altAboveSeaLevel = m_reference->currentIndex() == 1;
     s.skipShortLogsLen = static_cast<uint32_t>(std::max<int64_t>(length, 0));
     s.altPolynome = m_altitude.filtering->isChecked();

@@ -12,6 +12,7 @@
 class PropertyList;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTreeWidgetItem;
 
@@ -37,7 +38,8 @@ public:
     // "Model Sigma from the flight" is checked.
     void ShowFoundModelSigma(const QString& found);
     PropertyList* List() const { return m_list; }
-    // The editor in an item's value column; an empty category names the items at the top.
+    // The editor in an item's value column, found by the English names of the category and the
+    // item whatever language they are shown in; an empty category names the items at the top.
     QWidget* Editor(const QString& category, const QString& name) const;
 
     // How a port is listed: "COM33: (/dev/ttyUSB0)", with the system's description after it
@@ -71,16 +73,21 @@ private:
         QString shown;
     };
 
-    QTreeWidgetItem* Add(QTreeWidgetItem* category, const QString& name, QWidget* editor);
-    QComboBox* AddCombo(QTreeWidgetItem* category, const QString& name, const QStringList& values, uint32_t current);
-    QCheckBox* AddCheck(QTreeWidgetItem* category, const QString& name, bool on);
+    // A category or an item, named by its English name (marked with QT_TR_NOOP): shown translated,
+    // keyed in the list (and found by Editor) by the English name.
+    QTreeWidgetItem* AddCategory(const char* name);
+    QTreeWidgetItem* Add(QTreeWidgetItem* category, const char* name, QWidget* editor);
+    // The values as shown; the choice is read back by its position.
+    QComboBox* AddCombo(QTreeWidgetItem* category, const char* name, const QStringList& values, uint32_t current);
+    QCheckBox* AddCheck(QTreeWidgetItem* category, const char* name, bool on);
     // "Color": the palette's names, each beside a swatch of its colour.
     QComboBox* AddColorCombo(QTreeWidgetItem* category, uint32_t current);
     // A number; a whole one is read as a whole number.
-    QLineEdit* AddNumber(QTreeWidgetItem* category, const QString& name, const QString& text, bool whole = false);
-    // The look of a series, after its filtering: colour, alignment and the custom bounds.
-    SeriesEditors AddSeries(QTreeWidgetItem* category, QCheckBox* filtering, uint32_t color, uint32_t style, double min,
-                            double max);
+    QLineEdit* AddNumber(QTreeWidgetItem* category, const char* name, const QString& text, bool whole = false);
+    // The look of a series, after its filtering: colour, alignment and the custom bounds (a
+    // speed's, for the vario: speed).
+    SeriesEditors AddSeries(QTreeWidgetItem* category, QCheckBox* filtering, bool speed, uint32_t color, uint32_t style,
+                            double min, double max);
     // "Model Sigma" greyed, showing what was found, while "Model Sigma from the flight" is checked.
     void FollowSigmaAuto();
     bool ReadGivenModelSigma(double& value);
@@ -116,6 +123,8 @@ private:
     VarioUnit m_varioShown;  // m/s, ft/min or kt
     QComboBox* m_reference;
     QComboBox* m_temperature;
+    QComboBox* m_language;  // "System", then each language by its own name
+    QLabel* m_languageNote;
     QLineEdit* m_minLogDuration;
     SeriesEditors m_altitude;
     QLineEdit* m_sigmaMeasurement;

@@ -10,13 +10,19 @@ class PropertyList : public QTreeWidget {
 public:
     explicit PropertyList(QWidget* parent = nullptr);
 
-    QTreeWidgetItem* AddCategory(const QString& name);
+    // Categories and items are found by a key, the name they are shown under unless one is
+    // given: the English name of a row stays its key in every language.
+    QTreeWidgetItem* AddCategory(const QString& name, const QString& key = {});
     // An item under the category, or at the top when category is null.
-    QTreeWidgetItem* AddItem(QTreeWidgetItem* category, const QString& name, const QString& value);
+    QTreeWidgetItem* AddItem(QTreeWidgetItem* category, const QString& name, const QString& value,
+                             const QString& key = {});
 
-    QTreeWidgetItem* Category(const QString& name) const;
-    // The item of that name in the category; an empty category names the items at the top.
-    QTreeWidgetItem* Item(const QString& category, const QString& name) const;
-    QString Value(const QString& category, const QString& name) const;
-    void SetValue(const QString& category, const QString& name, const QString& value);
+    QTreeWidgetItem* Category(const QString& key) const;
+    // The item of that key in the category; an empty category names the items at the top.
+    QTreeWidgetItem* Item(const QString& category, const QString& key) const;
+    QString Value(const QString& category, const QString& key) const;
+    void SetValue(const QString& category, const QString& key, const QString& value);
+
+private:
+    static QString KeyOf(const QTreeWidgetItem* item);
 };

@@ -103,7 +103,8 @@ void SeasonBars::paintEvent(QPaintEvent*)
     }
     painter.setPen(palette().color(QPalette::Text));
     painter.drawLine(left, bottom, right, bottom);
-    painter.drawText(QRect(0, 2, labelWidth + 4, text), Qt::AlignRight, QStringLiteral("h"));
+    //: the unit above the bars' axis: hours
+    painter.drawText(QRect(0, 2, labelWidth + 4, text), Qt::AlignRight, tr("h"));
 }
 
 SeasonView::SeasonView(QWidget* parent) : QWidget(parent)
@@ -111,25 +112,30 @@ SeasonView::SeasonView(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 0);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel(QStringLiteral("Group by:")));
+    choice->addWidget(new QLabel(tr("Group by:")));
     m_grouping = new QComboBox;
-    m_grouping->addItems({QStringLiteral("Year and month"), QStringLiteral("Site"), QStringLiteral("Device")});
+    // In the order of SeasonGrouping: the choice is taken by its position.
+    m_grouping->addItems({tr("Year and month"), tr("Site"), tr("Device")});
     choice->addWidget(m_grouping);
     choice->addStretch();
     layout->addLayout(choice);
     m_tree = new QTreeWidget;
     m_tree->setUniformRowHeights(true);
     m_tree->setAlternatingRowColors(true);
-    m_tree->setHeaderLabels({QStringLiteral("Group"), QStringLiteral("Flights"), QStringLiteral("Airtime"),
-                             QStringLiteral("Longest"), QStringLiteral("Highest"), QStringLiteral("Height gained"),
-                             QStringLiteral("Best climb"), QStringLiteral("Days")});
+    m_tree->setHeaderLabels({tr("Group"), tr("Flights"), tr("Airtime"),
+                             //: the longest flight's airtime
+                             tr("Longest"),
+                             //: the highest point reached
+                             tr("Highest"), tr("Height gained"), tr("Best climb"),
+                             //: the days flown
+                             tr("Days")});
     m_tree->headerItem()->setToolTip(
-        kHighest, QStringLiteral("Above sea level where the flight has a start elevation, else above its start"));
-    m_tree->headerItem()->setToolTip(kGained, QStringLiteral("In the climbs of the flights"));
-    m_tree->headerItem()->setToolTip(kBest, QStringLiteral("The strongest average of a climb, and its flight"));
+        kHighest, tr("Above sea level where the flight has a start elevation, else above its start"));
+    m_tree->headerItem()->setToolTip(kGained, tr("In the climbs of the flights"));
+    m_tree->headerItem()->setToolTip(kBest, tr("The strongest average of a climb, and its flight"));
     layout->addWidget(m_tree, 3);
     m_bars = new SeasonBars;
-    m_bars->setToolTip(QStringLiteral("Airtime in hours"));
+    m_bars->setToolTip(tr("Airtime in hours"));
     layout->addWidget(m_bars, 2);
     m_progress = new QLabel;
     m_progress->hide();
@@ -170,8 +176,8 @@ QTreeWidgetItem* SeasonView::AddRow(QTreeWidgetItem* parent, const SeasonRow& ro
     if (row.highestAboveSea)
         highest = QStringLiteral("%1 %2").arg(std::lround(m_unit.FromMetres(*row.highestAboveSea))).arg(length);
     else if (row.highestAboveStart)
-        highest =
-            QStringLiteral("%1 %2 above start").arg(std::lround(m_unit.FromMetres(*row.highestAboveStart))).arg(length);
+        //: %1 is a height, %2 its unit ("m" or "ft")
+        highest = tr("%1 %2 above start").arg(std::lround(m_unit.FromMetres(*row.highestAboveStart))).arg(length);
     QString best = QStringLiteral("-");
     if (row.bestClimb) {
         const auto name = m_names.find(row.bestClimbFlight);
@@ -179,9 +185,11 @@ QTreeWidgetItem* SeasonView::AddRow(QTreeWidgetItem* parent, const SeasonRow& ro
                    .arg(QString::number(m_unit.SpeedFromMetres(*row.bestClimb), 'f', m_unit.SpeedDecimals()),
                         QString::fromStdString(m_unit.Speed()), name == m_names.end() ? QString() : name->second);
     }
-    QString gained = QStringLiteral("%1 %2").arg(std::lround(m_unit.FromMetres(row.heightGained))).arg(length);
-    if (row.notAnalysed > 0)
-        gained += QStringLiteral(" (%1 not analysed)").arg(row.notAnalysed);
+    const long gainedShown = std::lround(m_unit.FromMetres(row.heightGained));
+    //: %1 is a height, %2 its unit ("m" or "ft"), %3 the number of flights whose climbs are not known
+    const QString gained = row.notAnalysed > 0
+                               ? tr("%1 %2 (%3 not analysed)").arg(gainedShown).arg(length).arg(row.notAnalysed)
+                               : QStringLiteral("%1 %2").arg(gainedShown).arg(length);
     const QString texts[] = {QString::fromStdString(row.label),
                              QString::number(row.flights),
                              Hours(row.airtime),
@@ -226,7 +234,7 @@ void SeasonView::Refresh()
         if (last - first < kMaxMonthBars) {
             for (int m = first; m <= last; ++m) {
                 const auto found = byMonth.find(m);
-                const QString label = QLocale::c().standaloneMonthName(m % 12 + 1, QLocale::ShortFormat) +
+                const QString label = QLocale().standaloneMonthName(m % 12 + 1, QLocale::ShortFormat) +
                                       (m % 12 == 0 || m == first ? QStringLiteral(" %1").arg(m / 12) : QString());
                 bars.emplace_back(label, found == byMonth.end() ? 0.0 : found->second);
             }

@@ -1,10 +1,12 @@
 #include "ui/statistics_view.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include <utility>
 #include <vector>
 
+#include "ui/language.h"
 #include "ui/property_list.h"
 
 namespace {
@@ -23,39 +25,57 @@ StatisticsView::StatisticsView(QWidget* parent) : QWidget(parent), m_list(new Pr
 
 void StatisticsView::Fill()
 {
-    // Each item with the text it shows until there is a log.
+    // Each item with the text it shows until there is a log; the English name is its key.
     const struct {
         const QString& category;
+        const char* shown;
         std::vector<std::pair<const char*, const char*>> items;
     } categories[] = {
         // No temperature is decoded: a fixed number would read as a measurement.
         {kLog,
-         {{"Duration", "00:00"},
-          {"Takeoff", "-"},
-          {"Landing", "-"},
-          {"Airtime", "00:00"},
-          {"Flights", ""},
-          {"Rate", "0.1 sec"},
-          {"max Altitude", "100 m"},
-          {"Model Sigma", ""},
-          {"Altitude", "above start"},
-          {"Temperature", "n/a"}}},
+         QT_TR_NOOP("Log"),
+         {{QT_TR_NOOP("Duration"), "00:00"},
+          {QT_TR_NOOP("Takeoff"), "-"},
+          {QT_TR_NOOP("Landing"), "-"},
+          {QT_TR_NOOP("Airtime"), "00:00"},
+          {QT_TR_NOOP("Flights"), ""},
+          //: The sample period of the log: "1 s".
+          {QT_TR_NOOP("Rate"), "0.1 sec"},
+          {QT_TR_NOOP("max Altitude"), "100 m"},
+          {QT_TR_NOOP("Model Sigma"), ""},
+          //: What the altitude is measured from: "above start", "above sea level".
+          {QT_TR_NOOP("Altitude"), QT_TRANSLATE_NOOP("Statistics", "above start")},
+          //: The logger's temperature, not decoded: "n/a".
+          {QT_TR_NOOP("Temperature"), QT_TR_NOOP("n/a")}}},
         {kSelection,
-         {{"Duration", "00:00"},
-          {"start Altitude", "0 m"},
-          {"end Altitude", "0 m"},
-          {"max Altitude", "100 m"},
-          {"min Vario", "-5 m/sec"},
-          {"max Vario", "5 m/sec"},
-          {"avr Vario", "5 m/sec"}}},
+         QT_TR_NOOP("Selection"),
+         {{QT_TR_NOOP("Duration"), "00:00"},
+          {QT_TR_NOOP("start Altitude"), "0 m"},
+          {QT_TR_NOOP("end Altitude"), "0 m"},
+          {QT_TR_NOOP("max Altitude"), "100 m"},
+          {QT_TR_NOOP("min Vario"), "-5 m/sec"},
+          {QT_TR_NOOP("max Vario"), "5 m/sec"},
+          //: The mean vario of the selection.
+          {QT_TR_NOOP("avr Vario"), "5 m/sec"}}},
         {kClimbs,
-         {{"Count", "0"}, {"Time climbing", "00:00 (0.0 %)"}, {"Height gained", "0.0 m"}, {"Best climb", "-"}}},
+         QT_TR_NOOP("Climbs"),
+         {{QT_TR_NOOP("Count"), "0"},
+          {QT_TR_NOOP("Time climbing"), "00:00 (0.0 %)"},
+          {QT_TR_NOOP("Height gained"), "0.0 m"},
+          {QT_TR_NOOP("Best climb"), "-"}}},
     };
     m_list->clear();
     for (const auto& c : categories) {
-        QTreeWidgetItem* category = m_list->AddCategory(c.category);
-        for (const auto& [name, value] : c.items)
-            m_list->AddItem(category, QString::fromLatin1(name), QString::fromLatin1(value));
+        QTreeWidgetItem* category = m_list->AddCategory(tr(c.shown), c.category);
+        for (const auto& [name, value] : c.items) {
+            const QString key = QString::fromLatin1(name);
+            QString shown = LocalNumbers(QString::fromLatin1(value));
+            if (key == QLatin1String("Altitude"))
+                shown = QCoreApplication::translate("Statistics", value);
+            else if (key == QLatin1String("Temperature"))
+                shown = tr(value);
+            m_list->AddItem(category, tr(name), shown, key);
+        }
         category->setExpanded(false);
     }
     m_list->Item(kLog, QStringLiteral("Flights"))->setHidden(true);
@@ -66,7 +86,7 @@ void StatisticsView::SetValues(const QString& category,
                                std::initializer_list<std::pair<const char*, const std::string*>> values)
 {
     for (const auto& [name, text] : values)
-        m_list->SetValue(category, QString::fromLatin1(name), QString::fromStdString(*text));
+        m_list->SetValue(category, QString::fromLatin1(name), LocalNumbers(*text));
 }
 
 void StatisticsView::ShowClimbs(const ClimbStatTexts& t)

@@ -76,8 +76,8 @@ TEST(Settings, FirstRunGivesDefaultsAndWritesAll)
     QSettings raw(file.path, QSettings::IniFormat);
     // The first version's, then the climbs', the altitude's reference, the smoother's own choice,
     // the Logs pane's width, two lists' column widths, the chart's fitting of heights, the
-    // vario's unit and the comparison's alignment.
-    EXPECT_EQ(raw.allKeys().size(), 28 + 12);
+    // vario's unit, the comparison's alignment and the language.
+    EXPECT_EQ(raw.allKeys().size(), 28 + 13);
     EXPECT_EQ(raw.value("UsedPort").typeId(), QMetaType::QString);
     EXPECT_EQ(raw.value("UsedPort").toString(), "COM1:");
     const struct {
@@ -187,6 +187,10 @@ TEST(Settings, SetFromText)
         {"Baudrate", "5", false, "0"},
         {"Vario.Median", "-3", true, "-3"},
         {"Image.cx", "", false, "800"},
+        {"Language", "de", true, "de"},
+        {"Language", "", true, ""},
+        {"Language", "it", false, ""},
+        {"Language", "DE", false, ""},
         {"NoSuchThing", "1", false, "<no setting NoSuchThing>"},
     };
     for (const auto& c : cases) {

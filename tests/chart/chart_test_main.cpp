@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#ifdef NIVRA_UI_TESTS
+#include "ui/language.h"
+#endif
+
 int main(int argc, char** argv)
 {
     // Widgets without a display: the offscreen platform draws like any other.
@@ -14,6 +18,11 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QApplication app(argc, argv);
+#ifdef NIVRA_UI_TESTS
+    // The window's texts in English, whatever the machine's language, as the program sets them
+    // at its start (English's own file gives the plural forms).
+    UseLanguage(QStringLiteral("en"));
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -830,3 +830,52 @@ TEST_F(ToolTest, EveryOutputInBothUnitSystemsIsAsRecorded)
         EXPECT_EQ(a, b);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), std::count(recorded.begin(), recorded.end(), '\n'));
 }
+
+TEST_F(ToolTest, OutputsAreTheSameInEveryLocale)
+{
+    // Qt hands the environment's locale to the C library, whose printf writes "1440,7" and whose
+    // strtod stops at "1440.7" in German and French; scripts read nivra-tool's output, so it
+    // stays in one form. The locales are made here (no root needed): LOCPATH points at them.
+    const QString locales = home.filePath(QStringLiteral("locales"));
+    QDir().mkpath(locales);
+    for (const char* name : {"de_DE", "fr_FR"}) {
+        const QString made = QStringLiteral("%1/%2.UTF-8").arg(locales, QString::fromLatin1(name));
+        if (QProcess::execute(QStringLiteral("localedef"), {"-i", name, "-f", "UTF-8", made}) != 0 ||
+            !QFileInfo(made).isDir())
+            GTEST_SKIP() << "localedef cannot make " << name << " here (Debian's locales package)";
+    }
+    const std::vector<QStringList> runs = {
+        {"csv", kSoaring, "1"},
+        {"stats", kSoaring, "1", "--from", "30", "--to", "200.5"},
+        {"climbs", kSoaring, "1"},
+        {"airtime", kHops, "1"},
+        {"info", kHops},
+        {"settings", "Alt.Min=-12.5", "Sigma.Model=0.0125"},
+        {"settings"},
+    };
+    std::vector<std::string> inC;
+    for (const QStringList& args : runs) {
+        const ToolRun r = Tool(args, [](QProcess& p) {
+            QProcessEnvironment env = p.processEnvironment();
+            env.insert("LC_ALL", "C.UTF-8");
+            p.setProcessEnvironment(env);
+        });
+        ASSERT_EQ(r.status, 0) << args.join(' ').toStdString() << "\n" << r.err;
+        inC.push_back(r.out);
+    }
+    EXPECT_NE(inC[1].find("1440.7 m"), std::string::npos) << inC[1];  // a number a locale would change
+    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        for (size_t i = 0; i < runs.size(); ++i) {
+            const ToolRun r = Tool(runs[i], [&](QProcess& p) {
+                QProcessEnvironment env = p.processEnvironment();
+                env.insert("LOCPATH", locales);
+                env.insert("LC_ALL", QString::fromLatin1(locale));
+                env.insert("LANG", QString::fromLatin1(locale));
+                p.setProcessEnvironment(env);
+            });
+            ASSERT_EQ(r.status, 0) << locale << " " << runs[i].join(' ').toStdString() << "\n" << r.err;
+            EXPECT_TRUE(r.out == inC[i]) << locale << " " << runs[i].join(' ').toStdString() << "\n"
+                                         << r.out.substr(0, 300);
+        }
+    }
+}

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,7 +64,7 @@ TEST(Preferences, ItemsInOrderWithTheirEditors)
             rows << top->text(0) + "/" + top->child(k)->text(0);
     }
     EXPECT_EQ(rows.join(", "),
-              "COM Port, Baudrate, Units, Vario unit, Altitude, Temperature, Min log duration, Altitude, "
+              "COM Port, Baudrate, Units, Vario unit, Altitude, Temperature, Language, Min log duration, Altitude, "
               "Altitude/Kalman filtering, "
               "Altitude/Color, Altitude/Alignment, Altitude/Custom Min, Altitude/Custom Max, "
               "Altitude/Measurement Sigma, Altitude/Model Sigma from the flight, Altitude/Model Sigma, Vario, "
@@ -502,4 +503,35 @@ TEST_F(SettingsDialogs, TheChartStyleGoesIntoTheSettings)
     frame->RefreshSelected();
     EXPECT_EQ(std::tuple(SeriesAt(1)->m_colorIndex, SeriesAt(1)->m_customMin, SeriesAt(0)->m_visible),
               std::tuple(6, -3.0, false));
+}
+
+TEST_F(SettingsDialogs, TheLanguageIsKeptForTheNextStart)
+{
+    const auto noteShown = [](const QDialog& d) {
+        for (const QLabel* label : d.findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("The language changes when Nivra starts next."))
+                return label->isVisible();
+        return false;
+    };
+    Preferences([&](PreferencesDialog& d) {
+        QComboBox* language = Combo(d, "", "Language");
+        ASSERT_TRUE(language);
+        EXPECT_EQ(Texts(language), (QStringList{"System", "English", "Deutsch", "Fran\u00e7ais"}));
+        EXPECT_EQ(language->currentIndex(), 0);
+        EXPECT_FALSE(noteShown(d));
+        language->setCurrentIndex(2);
+        EXPECT_TRUE(noteShown(d));
+    });
+    EXPECT_EQ(frame->CurrentSettings().language, "de");
+    EXPECT_EQ(Stored("Language").toString(), QStringLiteral("de"));
+    // The window goes on in English until it starts again.
+    EXPECT_EQ(frame->Actions().preferences->text(), QStringLiteral("&Preferences..."));
+
+    Preferences([&](PreferencesDialog& d) {
+        QComboBox* language = Combo(d, "", "Language");
+        EXPECT_EQ(language->currentIndex(), 2);
+        language->setCurrentIndex(0);  // the system's again
+        EXPECT_TRUE(noteShown(d));
+    });
+    EXPECT_EQ(frame->CurrentSettings().language, "");
 }

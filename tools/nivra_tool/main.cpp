@@ -1,5 +1,6 @@
 // nivra-tool: the command-line companion of Nivra.
 #include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include "app/memory_tuning.h"
 #include "app/settings_store.h"
@@ -199,6 +201,11 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    // Qt takes the environment's locale for the C library too; numbers read and written by
+    // printf and strtod stay in the C form whatever the locale (a German one writes "1,5").
+    std::setlocale(LC_NUMERIC, "C");
+    // And Qt's own: month names and the like as in English, whatever the environment.
+    QLocale::setDefault(QLocale::c());
     int status = 0;
     try {
         status = RunCommand(args);
