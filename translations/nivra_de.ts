@@ -241,7 +241,7 @@ Die MIT-Lizenz von muparser und pugixml:
     </message>
     <message>
         <source>above sea level</source>
-        <translation>über Meer</translation>
+        <translation>über Meereshöhe</translation>
     </message>
     <message>
         <source>Earlier</source>
@@ -382,6 +382,13 @@ Die MIT-Lizenz von muparser und pugixml:
         <source>Selection vario</source>
         <extracomment>the mean vario over the stretch selected in the chart</extracomment>
         <translation>Vario der Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>its raw readings jump from %1 to %2 between samples %3 and %4: the records look shifted by a byte lost on the line</source>
+        <translation>seine Rohwerte springen zwischen Messpunkt %3 und %4 von %1 auf %2: die Datensätze wirken um ein auf der Leitung verlorenes Byte verschoben</translation>
     </message>
 </context>
 <context>
@@ -679,6 +686,53 @@ Die MIT-Lizenz von muparser und pugixml:
     </message>
 </context>
 <context>
+    <name>LogFile</name>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>die Datei lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>not a log file: the first 16 lines are not all &quot; 13&quot;</source>
+        <translation>keine Aufzeichnungsdatei: die ersten 16 Zeilen sind nicht alle „ 13“</translation>
+    </message>
+    <message>
+        <source>not a log file: the word after the preamble is not zero</source>
+        <translation>keine Aufzeichnungsdatei: das Wort nach der Präambel ist nicht null</translation>
+    </message>
+    <message>
+        <source>%1: no log was read</source>
+        <translation>%1: keine Aufzeichnung wurde gelesen</translation>
+    </message>
+    <message>
+        <source>the configuration knows no device %1 (nor the fallback device 59): no log was read</source>
+        <translation>die Konfiguration kennt kein Gerät %1 (und auch nicht das Ersatzgerät 59): keine Aufzeichnung wurde gelesen</translation>
+    </message>
+    <message>
+        <source>the file ends inside log %1, so that log is incomplete (its last, partial record was dropped)</source>
+        <translation>die Datei endet mitten in Aufzeichnung %1, diese ist daher unvollständig (ihr letzter, angebrochener Datensatz wurde verworfen)</translation>
+    </message>
+    <message>
+        <source>the file ends inside log %1, so that log is incomplete</source>
+        <translation>die Datei endet mitten in Aufzeichnung %1, diese ist daher unvollständig</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header of log %1, so that log is missing</source>
+        <translation>die Datei endet im Kopf von Aufzeichnung %1, diese fehlt daher</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the 16 &quot; 13&quot; lines that open a log file</source>
+        <translation>die Datei endet nach %1 der 16 Zeilen „ 13“, mit denen eine Aufzeichnungsdatei beginnt</translation>
+    </message>
+    <message>
+        <source>the file ends right after the 16 &quot; 13&quot; lines that open a log file</source>
+        <translation>die Datei endet direkt nach den 16 Zeilen „ 13“, mit denen eine Aufzeichnungsdatei beginnt</translation>
+    </message>
+</context>
+<context>
     <name>LogPropertiesDialog</name>
     <message>
         <source>Log Properties</source>
@@ -686,11 +740,11 @@ Die MIT-Lizenz von muparser und pugixml:
     </message>
     <message>
         <source>feet above sea level</source>
-        <translation>Fuß über Meer</translation>
+        <translation>Fuß über Meereshöhe</translation>
     </message>
     <message>
         <source>metres above sea level</source>
-        <translation>Meter über Meer</translation>
+        <translation>Meter über Meereshöhe</translation>
     </message>
     <message>
         <source>Duration:</source>
@@ -720,12 +774,12 @@ Die MIT-Lizenz von muparser und pugixml:
     <message>
         <source>The start elevation is feet above sea level from %1 to %2, not &quot;%3&quot;.</source>
         <extracomment>%1 and %2: the lowest and highest start elevation allowed; %3: the text typed</extracomment>
-        <translation>Die Starthöhe muss zwischen %1 und %2 Fuß über Meer liegen; „%3“ ist ungültig.</translation>
+        <translation>Die Starthöhe muss zwischen %1 und %2 Fuß über Meereshöhe liegen; „%3“ ist ungültig.</translation>
     </message>
     <message>
         <source>The start elevation is metres above sea level from %1 to %2, not &quot;%3&quot;.</source>
         <extracomment>%1 and %2: the lowest and highest start elevation allowed; %3: the text typed</extracomment>
-        <translation>Die Starthöhe muss zwischen %1 und %2 Meter über Meer liegen; „%3“ ist ungültig.</translation>
+        <translation>Die Starthöhe muss zwischen %1 und %2 Meter über Meereshöhe liegen; „%3“ ist ungültig.</translation>
     </message>
 </context>
 <context>
@@ -1687,7 +1741,7 @@ Check your preferences.</source>
     </message>
     <message>
         <source>above sea level</source>
-        <translation>über Meer</translation>
+        <translation>über Meereshöhe</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -1716,7 +1770,7 @@ Check your preferences.</source>
     </message>
     <message>
         <source>Model Sigma from the flight</source>
-        <translation>Modell-Sigma aus dem Flug</translation>
+        <translation>Modell-Sigma automatisch</translation>
     </message>
     <message>
         <source>Model Sigma</source>
@@ -2095,7 +2149,7 @@ angezeigten Flugs: Ihre Notizen, das Diagramm, die Statistik und die Steigphasen
     <name>Statistics</name>
     <message>
         <source>above sea level</source>
-        <translation>über Meer</translation>
+        <translation>über Meereshöhe</translation>
     </message>
     <message>
         <source>above start (no start elevation)</source>

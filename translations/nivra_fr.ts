@@ -237,11 +237,11 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
     <message>
         <source>above takeoff</source>
-        <translation>au-dessus du décollage</translation>
+        <translation>au-dessus du déco</translation>
     </message>
     <message>
         <source>above sea level</source>
-        <translation>au-dessus du niveau de la mer</translation>
+        <translation>au-dessus de la mer</translation>
     </message>
     <message>
         <source>Earlier</source>
@@ -255,7 +255,7 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
     <message>
         <source>Reset offsets</source>
-        <translation>Réinitialiser les décalages</translation>
+        <translation>Remettre à zéro</translation>
     </message>
     <message>
         <source>The flight chosen in the table, 10 s earlier (1 s with Shift)</source>
@@ -322,11 +322,11 @@ La licence MIT de muparser et de pugixml&#xa0;:
     <name>ComparisonPicture</name>
     <message>
         <source>Height above sea level</source>
-        <translation>Hauteur au-dessus du niveau de la mer</translation>
+        <translation>Hauteur sur mer</translation>
     </message>
     <message>
         <source>Height above takeoff</source>
-        <translation>Hauteur au-dessus du décollage</translation>
+        <translation>Hauteur sur déco</translation>
     </message>
     <message>
         <source>%1 (vario)</source>
@@ -382,6 +382,13 @@ La licence MIT de muparser et de pugixml&#xa0;:
         <source>Selection vario</source>
         <extracomment>the mean vario over the stretch selected in the chart</extracomment>
         <translation>Vario de la sélection</translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>its raw readings jump from %1 to %2 between samples %3 and %4: the records look shifted by a byte lost on the line</source>
+        <translation>ses valeurs brutes sautent de %1 à %2 entre les points %3 et %4&#xa0;: les enregistrements semblent décalés d’un octet perdu sur la ligne</translation>
     </message>
 </context>
 <context>
@@ -679,6 +686,53 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
 </context>
 <context>
+    <name>LogFile</name>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>impossible d’ouvrir le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not a log file: the first 16 lines are not all &quot; 13&quot;</source>
+        <translation>pas un fichier d’enregistrements&#xa0;: les 16 premières lignes ne sont pas toutes «&#xa0;13&#xa0;»</translation>
+    </message>
+    <message>
+        <source>not a log file: the word after the preamble is not zero</source>
+        <translation>pas un fichier d’enregistrements&#xa0;: le mot qui suit le préambule n’est pas nul</translation>
+    </message>
+    <message>
+        <source>%1: no log was read</source>
+        <translation>%1&#xa0;: aucun enregistrement n’a été lu</translation>
+    </message>
+    <message>
+        <source>the configuration knows no device %1 (nor the fallback device 59): no log was read</source>
+        <translation>la configuration ne connaît pas l’appareil %1 (ni l’appareil de repli 59)&#xa0;: aucun enregistrement n’a été lu</translation>
+    </message>
+    <message>
+        <source>the file ends inside log %1, so that log is incomplete (its last, partial record was dropped)</source>
+        <translation>le fichier s’arrête au milieu de l’enregistrement %1, qui est donc incomplet (son dernier point, partiel, a été écarté)</translation>
+    </message>
+    <message>
+        <source>the file ends inside log %1, so that log is incomplete</source>
+        <translation>le fichier s’arrête au milieu de l’enregistrement %1, qui est donc incomplet</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header of log %1, so that log is missing</source>
+        <translation>le fichier s’arrête dans l’en-tête de l’enregistrement %1, qui manque donc</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the 16 &quot; 13&quot; lines that open a log file</source>
+        <translation>le fichier s’arrête après %1 des 16 lignes «&#xa0;13&#xa0;» qui ouvrent un fichier d’enregistrements</translation>
+    </message>
+    <message>
+        <source>the file ends right after the 16 &quot; 13&quot; lines that open a log file</source>
+        <translation>le fichier s’arrête juste après les 16 lignes «&#xa0;13&#xa0;» qui ouvrent un fichier d’enregistrements</translation>
+    </message>
+</context>
+<context>
     <name>LogPropertiesDialog</name>
     <message>
         <source>Log Properties</source>
@@ -844,7 +898,7 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
     <message>
         <source>Export Logbook...</source>
-        <translation>Exporter le carnet de vol...</translation>
+        <translation>Exporter le carnet...</translation>
     </message>
     <message>
         <source>The flights shown, as a CSV table</source>
@@ -1683,11 +1737,11 @@ Check your preferences.</source>
     </message>
     <message>
         <source>above start</source>
-        <translation>au-dessus du décollage</translation>
+        <translation>au-dessus du déco</translation>
     </message>
     <message>
         <source>above sea level</source>
-        <translation>au-dessus du niveau de la mer</translation>
+        <translation>au-dessus de la mer</translation>
     </message>
     <message>
         <source>Temperature</source>

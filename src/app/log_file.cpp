@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "config/configuration.h"
@@ -223,20 +224,39 @@ std::string AltFileText(const BrixoLog& log, size_t first, size_t stop)
     return out;
 }
 
+namespace {
+
+// A reason in the window's language; nivra-tool, which installs no translation, gives it in English.
+std::string Tr(const char* text, const std::string& argument = {})
+{
+    QString translated = QCoreApplication::translate("LogFile", text);
+    if (translated.contains(QLatin1String("%1")))
+        translated = translated.arg(QString::fromStdString(argument));
+    return translated.toStdString();
+}
+
+}  // namespace
+
 std::string AltReadResult::Problem() const
 {
     switch (status) {
-    case Status::CannotOpen: return "cannot open the file: " + reason;
-    case Status::BadPreamble: return reason.empty() ? "not a log file: the first 16 lines are not all \" 13\"" : reason;
+    case Status::CannotOpen: return Tr(QT_TRANSLATE_NOOP("LogFile", "cannot open the file: %1"), reason);
+    case Status::BadPreamble:
+        return reason.empty()
+                   ? Tr(QT_TRANSLATE_NOOP("LogFile", "not a log file: the first 16 lines are not all \" 13\""))
+                   : reason;
     case Status::BadZeroWord:
-        return reason.empty() ? "not a log file: the word after the preamble is not zero" : reason;
+        return reason.empty()
+                   ? Tr(QT_TRANSLATE_NOOP("LogFile", "not a log file: the word after the preamble is not zero"))
+                   : reason;
     case Status::Ok: break;
     }
     if (deviceMissing && !deviceProblem.empty())
-        return deviceProblem + ": no log was read";
+        return Tr(QT_TRANSLATE_NOOP("LogFile", "%1: no log was read"), deviceProblem);
     if (deviceMissing)
-        return "the configuration knows no device " + std::to_string(deviceId) +
-               " (nor the fallback device 59): no log was read";
+        return Tr(QT_TRANSLATE_NOOP(
+                      "LogFile", "the configuration knows no device %1 (nor the fallback device 59): no log was read"),
+                  std::to_string(deviceId));
     return {};
 }
 
@@ -245,9 +265,15 @@ std::string AltReadResult::Warning() const
     const std::string number = std::to_string(cutLog);
     switch (cut) {
     case Cut::InsideLog:
-        return "the file ends inside log " + number + ", so that log is incomplete" +
-               (truncatedRecord ? " (its last, partial record was dropped)" : "");
-    case Cut::InsideHeader: return "the file ends inside the header of log " + number + ", so that log is missing";
+        return truncatedRecord
+                   ? Tr(QT_TRANSLATE_NOOP("LogFile",
+                                          "the file ends inside log %1, so that log is incomplete "
+                                          "(its last, partial record was dropped)"),
+                        number)
+                   : Tr(QT_TRANSLATE_NOOP("LogFile", "the file ends inside log %1, so that log is incomplete"), number);
+    case Cut::InsideHeader:
+        return Tr(QT_TRANSLATE_NOOP("LogFile", "the file ends inside the header of log %1, so that log is missing"),
+                  number);
     case Cut::None: break;
     }
     return {};
@@ -263,10 +289,11 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
         if (!read || line.compare(0, 3, " 13") != 0) {
             result.status = AltReadResult::Status::BadPreamble;
             if (!read && i == 0)
-                result.reason = "the file is empty";
+                result.reason = Tr(QT_TRANSLATE_NOOP("LogFile", "the file is empty"));
             else if (!read)
-                result.reason =
-                    "the file ends after " + std::to_string(i) + " of the 16 \" 13\" lines that open a log file";
+                result.reason = Tr(
+                    QT_TRANSLATE_NOOP("LogFile", "the file ends after %1 of the 16 \" 13\" lines that open a log file"),
+                    std::to_string(i));
             return result;
         }
     }
@@ -275,7 +302,8 @@ AltReadResult ReadAltStream(QIODevice& in, const Configuration& config, uint32_t
     if (!word || low != 0 || high != 0) {
         result.status = AltReadResult::Status::BadZeroWord;
         if (!word)
-            result.reason = "the file ends right after the 16 \" 13\" lines that open a log file";
+            result.reason =
+                Tr(QT_TRANSLATE_NOOP("LogFile", "the file ends right after the 16 \" 13\" lines that open a log file"));
         return result;
     }
     BrixoLog working;

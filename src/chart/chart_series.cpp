@@ -17,10 +17,7 @@ QChar& DecimalPoint()
 // The number with the chart's decimal point.
 QString Number(int decimals, double value)
 {
-    QString text = QString::asprintf("%.*f", decimals, value);
-    if (DecimalPoint() != u'.')
-        text.replace(u'.', DecimalPoint());
-    return text;
+    return ChartNumbers(QString::asprintf("%.*f", decimals, value));
 }
 
 }  // namespace
@@ -33,6 +30,17 @@ void SetChartDecimalPoint(QChar point)
 QChar ChartDecimalPoint()
 {
     return DecimalPoint();
+}
+
+QString ChartNumbers(QString text)
+{
+    const QChar point = DecimalPoint();
+    if (point == u'.')
+        return text;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text[i] = point;
+    return text;
 }
 
 QFont ChartFont()

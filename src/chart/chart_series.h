@@ -89,3 +89,6 @@ QFont ChartFont();
 // window speaks a language that writes another; nivra-tool's pictures keep ".".
 void SetChartDecimalPoint(QChar point);
 QChar ChartDecimalPoint();
+// A text of C-form numbers ("1440.7 m", "2.32 m/s (climb 3)") with the chart's decimal point;
+// only a point between two digits changes.
+QString ChartNumbers(QString text);

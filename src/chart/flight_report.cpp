@@ -149,13 +149,15 @@ FlightReport MakeFlightReport(const BrixoLog& log, const LogSeries& series, cons
         LogStatTexts texts = LogStatistics(log, alt, units);
         texts.reference = AltitudeReferenceText(settings.altAboveSeaLevel, series.aboveSeaLevel);
         std::vector<std::pair<QString, QString>> rows{
-            {QCoreApplication::translate("FlightReport", "Duration", "length of the log"), Q(texts.duration)},
-            {QCoreApplication::translate("FlightReport", "Rate", "sample rate of the log"), Q(texts.rate)},
-            {QCoreApplication::translate("FlightReport", "max Altitude"), Q(texts.maxAltitude).trimmed()},
+            {QCoreApplication::translate("FlightReport", "Duration", "length of the log"),
+             ChartNumbers(Q(texts.duration))},
+            {QCoreApplication::translate("FlightReport", "Rate", "sample rate of the log"),
+             ChartNumbers(Q(texts.rate))},
+            {QCoreApplication::translate("FlightReport", "max Altitude"), ChartNumbers(Q(texts.maxAltitude).trimmed())},
             {QCoreApplication::translate("FlightReport", "Altitude", "what the altitudes are measured from"),
              Q(texts.reference)}};
         if (const std::string sigma = ModelSigmaText(series, settings); !sigma.empty())
-            rows.emplace_back(QCoreApplication::translate("FlightReport", "Model Sigma"), Q(sigma));
+            rows.emplace_back(QCoreApplication::translate("FlightReport", "Model Sigma"), ChartNumbers(Q(sigma)));
         report.statistics.emplace_back(
             QCoreApplication::translate("FlightReport", "Log", "section: statistics of the recorded log"), rows);
     }
@@ -166,16 +168,16 @@ FlightReport MakeFlightReport(const BrixoLog& log, const LogSeries& series, cons
         {QCoreApplication::translate("FlightReport", "Airtime"), Q(air.airtime)}};
     if (!air.flights.empty())
         airRows.emplace_back(QCoreApplication::translate("FlightReport", "Flights", "number of flights"),
-                             Q(air.flights));
+                             ChartNumbers(Q(air.flights)));
     report.statistics.emplace_back(QCoreApplication::translate("FlightReport", "Airtime"), airRows);
     const ClimbStatTexts c = ClimbStatistics(climbs, units);
     report.statistics.emplace_back(
         QCoreApplication::translate("FlightReport", "Climbs", "section"),
         std::vector<std::pair<QString, QString>>{
             {QCoreApplication::translate("FlightReport", "Count", "number of climbs"), Q(c.count)},
-            {QCoreApplication::translate("FlightReport", "Time climbing"), Q(c.timeClimbing)},
-            {QCoreApplication::translate("FlightReport", "Height gained"), Q(c.heightGained)},
-            {QCoreApplication::translate("FlightReport", "Best climb"), Q(c.bestClimb)},
+            {QCoreApplication::translate("FlightReport", "Time climbing"), ChartNumbers(Q(c.timeClimbing))},
+            {QCoreApplication::translate("FlightReport", "Height gained"), ChartNumbers(Q(c.heightGained))},
+            {QCoreApplication::translate("FlightReport", "Best climb"), ChartNumbers(Q(c.bestClimb))},
         });
 
     const QString length = Q(units.name), speed = Q(units.Speed());
@@ -194,10 +196,11 @@ FlightReport MakeFlightReport(const BrixoLog& log, const LogSeries& series, cons
     const TimeLabelStyle style = TimeLabelStyleFor(alt ? static_cast<double>(alt->values.size()) * alt->interval : 0.0);
     for (size_t i = 0; i < climbs.climbs.size(); ++i) {
         const Climb& cl = climbs.climbs[i];
-        report.climbs.push_back({QString::number(i + 1), Q(TimeLabel(cl.start, style)), Q(TimeLabel(cl.end, style)),
-                                 Q(TimeLabel(cl.duration, style)), QString::number(units.FromMetres(cl.gain), 'f', 1),
-                                 QString::number(units.SpeedFromMetres(cl.average), 'f', units.SpeedDecimals()),
-                                 QString::number(units.SpeedFromMetres(cl.max), 'f', units.SpeedDecimals())});
+        report.climbs.push_back(
+            {QString::number(i + 1), Q(TimeLabel(cl.start, style)), Q(TimeLabel(cl.end, style)),
+             Q(TimeLabel(cl.duration, style)), ChartNumbers(QString::number(units.FromMetres(cl.gain), 'f', 1)),
+             ChartNumbers(QString::number(units.SpeedFromMetres(cl.average), 'f', units.SpeedDecimals())),
+             ChartNumbers(QString::number(units.SpeedFromMetres(cl.max), 'f', units.SpeedDecimals()))});
     }
     QStringList marks;
     for (const FlightSpan& f : flights)

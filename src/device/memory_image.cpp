@@ -1,5 +1,6 @@
 #include "device/memory_image.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -67,9 +68,15 @@ std::string MisalignedRecords(const uint8_t* block, size_t length, int32_t recor
     for (size_t at = 6, sample = 0; at + 2 * rs <= length; at += rs, ++sample) {
         const unsigned a = reading(at), b = reading(at + rs);
         if ((a > b ? a - b : b - a) >= kMisalignedJump)
-            return "its raw readings jump from " + std::to_string(a) + " to " + std::to_string(b) +
-                   " between samples " + std::to_string(sample + 1) + " and " + std::to_string(sample + 2) +
-                   ": the records look shifted by a byte lost on the line";
+            // In the window's language; nivra-tool, which installs no translation, says it in English.
+            return QCoreApplication::translate("Download",
+                                               "its raw readings jump from %1 to %2 between samples %3 and %4: the "
+                                               "records look shifted by a byte lost on the line")
+                .arg(a)
+                .arg(b)
+                .arg(sample + 1)
+                .arg(sample + 2)
+                .toStdString();
     }
     return {};
 }

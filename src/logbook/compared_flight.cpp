@@ -24,7 +24,7 @@ ComparedFlight ComparedFlightOf(const BrixoLog& log, const Settings& settings, c
         f.flights = *found;
     const std::string name = entry && entry->fields.name ? *entry->fields.name : fallbackName;
     if (entry) {
-        f.date = FlownText(*entry).toStdString();
+        f.date = FlownText(*entry, false).toStdString();  // the table's CSV keeps it in English
         f.site = entry->fields.site;
         f.startElevation = entry->fields.startElevation;
         if (entry->fields.flownAt)

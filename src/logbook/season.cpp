@@ -142,14 +142,17 @@ QDate FlownDay(const LogbookEntry& entry)
     return DayOf(entry.date);
 }
 
-QString FlownText(const LogbookEntry& entry)
+QString FlownText(const LogbookEntry& entry, bool inLanguage)
 {
     if (entry.fields.flownAt)
         return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry.fields.flownAt), QTimeZone::utc())
             .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString day = FlownDay(entry).toString(Qt::ISODate);
     //: a flight dated by its download, no day flown given: "2026-12-07 (downloaded)"
-    return entry.fields.flownOn ? day : QCoreApplication::translate("Season", "%1 (downloaded)").arg(day);
+    if (entry.fields.flownOn)
+        return day;
+    return inLanguage ? QCoreApplication::translate("Season", "%1 (downloaded)").arg(day)
+                      : QStringLiteral("%1 (downloaded)").arg(day);
 }
 
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to)

@@ -31,8 +31,9 @@ Result<int> FillClimbFacts(Logbook& book, const Configuration& config, const Set
 // of its download (UTC file times, shown as they are).
 QDate FlownDay(const LogbookEntry& entry);
 // When a flight was flown, as a report says it: the time given ("2026-06-14 09:30"), the day
-// given ("2026-06-14"), or the download's day marked "2026-06-20 (downloaded)".
-QString FlownText(const LogbookEntry& entry);
+// given ("2026-06-14"), or the download's day marked "2026-06-20 (downloaded)": in the window's
+// language, or in English for a file (inLanguage false).
+QString FlownText(const LogbookEntry& entry, bool inLanguage = true);
 // Whether the flight's day lies within [from, to]; an open end takes every day.
 bool FlownWithin(const LogbookEntry& entry, std::optional<QDate> from, std::optional<QDate> to);
 

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "base/time_text.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -62,9 +63,9 @@ void ClimbsView::Show(const ClimbAnalysis& climbs, const LengthUnit& units, doub
             {QString::fromStdString(TimeLabel(c.start, style)), c.start},
             {QString::fromStdString(TimeLabel(c.end, style)), c.end},
             {QString::fromStdString(TimeLabel(c.duration, style)), c.duration},
-            {QString::asprintf("%.1f", units.FromMetres(c.gain)), c.gain},
-            {QString::number(units.SpeedFromMetres(c.average), 'f', decimals), c.average},
-            {QString::number(units.SpeedFromMetres(c.max), 'f', decimals), c.max},
+            {LocalNumbers(QString::asprintf("%.1f", units.FromMetres(c.gain))), c.gain},
+            {LocalNumbers(QString::number(units.SpeedFromMetres(c.average), 'f', decimals)), c.average},
+            {LocalNumbers(QString::number(units.SpeedFromMetres(c.max), 'f', decimals)), c.max},
         };
         for (int column = 0; column < 7; ++column) {
             item->setText(column, cells[column].first);

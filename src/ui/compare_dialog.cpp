@@ -62,6 +62,15 @@ QString ShownRowName(const std::string& name)
            (unit == std::string::npos ? QString() : QString::fromStdString(name.substr(unit)));
 }
 
+// "2026-06-20 (downloaded)" in the window's language.
+QString ShownDate(const std::string& date)
+{
+    const QString text = QString::fromStdString(date), downloaded = QStringLiteral(" (downloaded)");
+    if (!text.endsWith(downloaded))
+        return text;
+    return QCoreApplication::translate("Season", "%1 (downloaded)").arg(text.chopped(downloaded.size()));
+}
+
 QTableWidgetItem* KeptItem(const QString& shown, const std::string& kept)
 {
     auto* item = new QTableWidgetItem(shown);
@@ -273,11 +282,14 @@ void CompareDialog::FillTable()
     }
     for (size_t r = 1; r < rows.size(); ++r) {
         m_table->setVerticalHeaderItem(static_cast<int>(r) - 1, KeptItem(ShownRowName(rows[r][0]), rows[r][0]));
-        // Site names stay as typed; the numbers take the language's decimal point.
+        // Site names stay as typed, a day dated by its download says so in the language; the
+        // numbers take the language's decimal point.
         for (size_t c = 1; c < rows[r].size(); ++c)
-            m_table->setItem(
-                static_cast<int>(r) - 1, static_cast<int>(c) - 1,
-                KeptItem(r == 2 ? QString::fromStdString(rows[r][c]) : LocalNumbers(rows[r][c]), rows[r][c]));
+            m_table->setItem(static_cast<int>(r) - 1, static_cast<int>(c) - 1,
+                             KeptItem(r == 1   ? ShownDate(rows[r][c])
+                                      : r == 2 ? QString::fromStdString(rows[r][c])
+                                               : LocalNumbers(rows[r][c]),
+                                      rows[r][c]));
     }
     m_table->resizeColumnsToContents();
     if (column >= 0)

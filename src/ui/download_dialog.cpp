@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+
+#include "ui/language.h"
 
 DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDuration, QWidget* parent)
     : QDialog(parent), m_session(config, minimumDuration)
@@ -45,8 +49,11 @@ DownloadDialog::DownloadDialog(const Configuration& config, uint32_t minimumDura
         QT_TR_NOOP("Hours, minutes and seconds (estimated)"), QT_TR_NOOP("Whether the flight looks damaged")};
     for (int column = 0; column < 4; ++column)
         m_list->headerItem()->setToolTip(column, tr(tips[column]));
-    m_list->header()->resizeSection(0, 70);
-    m_list->header()->resizeSection(1, 50);
+    // At least as wide as their titles in the language shown ("Intervalle").
+    const QFontMetrics metrics(m_list->header()->font());
+    const int margin = 2 * m_list->header()->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    m_list->header()->resizeSection(0, std::max(70, metrics.horizontalAdvance(m_list->headerItem()->text(0)) + margin));
+    m_list->header()->resizeSection(1, std::max(50, metrics.horizontalAdvance(m_list->headerItem()->text(1)) + margin));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     layout->addWidget(m_list);
     // The logger has no clock: the day and the place come from the pilot.
@@ -139,8 +146,8 @@ Status DownloadDialog::Replay(const std::vector<uint8_t>& image)
 void DownloadDialog::OnFlightListed(size_t index)
 {
     const FlightRow row = RowOf(m_session.Flights()[index], static_cast<int>(index) + 1);
-    auto* item = new QTreeWidgetItem(m_list, {QString::fromStdString(row.flight), QString::fromStdString(row.rate),
-                                              QString::fromStdString(row.duration)});
+    auto* item = new QTreeWidgetItem(
+        m_list, {QString::fromStdString(row.flight), LocalNumbers(row.rate), QString::fromStdString(row.duration)});
     item->setCheckState(0, Qt::Checked);
     if (m_inLogbook)
         if (const std::optional<BrixoLog> log = m_session.BuildFlight(index); log && m_inLogbook(*log))

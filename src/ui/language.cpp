@@ -58,7 +58,7 @@ QString ChosenLanguage(const std::string& setting, const QLocale& system)
     const QString spoken = QLocale::languageToCode(system.language());
     for (const WindowLanguage& language : kLanguages)
         if (spoken == QLatin1String(language.code))
-            return spoken;
+            return QString::fromLatin1(language.code);
     return QStringLiteral("en");
 }
 
@@ -75,22 +75,14 @@ void UseLanguage(const QString& code)
 
 QString LocalNumbers(const QString& text)
 {
-    const QString point = QLocale().decimalPoint();
-    if (point == QLatin1String("."))
-        return text;
-    QString shown = text;
-    for (qsizetype i = shown.size() - 2; i >= 1; --i)
-        if (shown[i] == QLatin1Char('.') && shown[i - 1].isDigit() && shown[i + 1].isDigit())
-            shown.replace(i, 1, point);
-    return shown;
+    // The chart's decimal point is the language's (UseLanguage sets both).
+    return ChartNumbers(text);
 }
 
 QString TypedNumber(const QString& typed)
 {
     QString text = typed.trimmed();
-    const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        text.replace(point, QStringLiteral("."));
+    text.replace(ChartDecimalPoint(), u'.');
     return text;
 }
 

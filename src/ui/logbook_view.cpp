@@ -17,6 +17,7 @@
 
 #include "base/time_text.h"
 #include "logbook/season.h"
+#include "ui/language.h"
 #include "ui/season_view.h"
 
 namespace {
@@ -159,7 +160,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
             item->setForeground(kDate, palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(kDate, tr("Downloaded on this day; the day flown was not given"));
         }
-        item->setText(kRate, QString::fromStdString(PeriodText(e.rate * 0.1)));
+        item->setText(kRate, LocalNumbers(PeriodText(e.rate * 0.1)));
         item->setData(kRate, kSortRole, static_cast<double>(e.rate));
         item->setText(kDownloaded, DateText(e.date));
         item->setData(kDownloaded, kSortRole, static_cast<double>(e.date));
@@ -178,7 +179,7 @@ void LogbookView::Show(const std::vector<LogbookEntry>& entries, const QString& 
             item->setText(kFlights, QString::number(*e.flightCount));
         item->setData(kFlights, kSortRole, e.flightCount.value_or(1));
         if (e.maxAltitude) {
-            item->setText(kMaxAltitude, QString::number(*e.maxAltitude * lengthScale, 'f', 1));
+            item->setText(kMaxAltitude, LocalNumbers(QString::number(*e.maxAltitude * lengthScale, 'f', 1)));
             item->setData(kMaxAltitude, kSortRole, *e.maxAltitude);
         }
         item->setText(kDevice, deviceName(e.deviceId));

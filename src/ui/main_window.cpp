@@ -103,6 +103,7 @@ MainWindow::MainWindow(const Configuration& config, std::unique_ptr<SettingsStor
     setWindowTitle(QStringLiteral("Nivra"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("nivra"), ProgramIcon()));
     CreateCommands();
+    ShowShortcutsInTheLanguage();
     FillRecentMenu();
     CreateLayout();
     OpenLogbook(Logbook::DefaultFolder());
@@ -139,6 +140,21 @@ QAction* MainWindow::AddCommand(const char* text, const char* sourcePrompt)
     if (split >= 0)
         action->setToolTip(prompt.mid(split + 1));
     return action;
+}
+
+void MainWindow::ShowShortcutsInTheLanguage()
+{
+    // A menu text names its key after a TAB ("&Open...\tCtrl+O"); where the language writes the
+    // key otherwise ("Strg+O"), Qt's own name of the action's shortcut is shown instead, so that
+    // every entry of a menu names its keys alike.
+    for (QAction* action : findChildren<QAction*>()) {
+        const QString text = action->text();
+        const qsizetype tab = text.indexOf(u'\t');
+        if (tab < 0 || action->shortcut().isEmpty())
+            continue;
+        if (text.mid(tab + 1) != action->shortcut().toString(QKeySequence::NativeText))
+            action->setText(text.left(tab));
+    }
 }
 
 void MainWindow::CreateCommands()

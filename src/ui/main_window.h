@@ -215,6 +215,7 @@ private:
         }
     }
     void CreateCommands();
+    void ShowShortcutsInTheLanguage();
     void CreateLayout();
     // A command's menu text and prompt, both English source texts marked with QT_TR_NOOP where
     // they are written; they are translated here.

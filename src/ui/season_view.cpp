@@ -15,6 +15,7 @@
 
 #include "base/time_text.h"
 #include "chart/chart_axis.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ void SeasonBars::paintEvent(QPaintEvent*)
     int labelWidth = 0;
     for (int k = 0; k <= axis.m_tickCount; ++k)
         labelWidth =
-            std::max(labelWidth, metrics.horizontalAdvance(QString::number(axis.TickValue(k), 'f', axis.m_decimals)));
+            std::max(labelWidth,
+                     metrics.horizontalAdvance(LocalNumbers(QString::number(axis.TickValue(k), 'f', axis.m_decimals))));
     const int left = labelWidth + 8, right = width() - 6;
     axis.m_rect = {left, top, right, bottom};
     painter.setPen(palette().color(QPalette::Mid));
@@ -80,7 +82,7 @@ void SeasonBars::paintEvent(QPaintEvent*)
         painter.drawLine(left, y, right, y);
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRect(0, y - text / 2, labelWidth + 4, text), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(axis.TickValue(k), 'f', axis.m_decimals));
+                         LocalNumbers(QString::number(axis.TickValue(k), 'f', axis.m_decimals)));
         painter.setPen(palette().color(QPalette::Mid));
     }
     const double slot = static_cast<double>(right - left) / static_cast<double>(m_bars.size());
@@ -181,9 +183,10 @@ QTreeWidgetItem* SeasonView::AddRow(QTreeWidgetItem* parent, const SeasonRow& ro
     QString best = QStringLiteral("-");
     if (row.bestClimb) {
         const auto name = m_names.find(row.bestClimbFlight);
-        best = QStringLiteral("%1 %2 (%3)")
-                   .arg(QString::number(m_unit.SpeedFromMetres(*row.bestClimb), 'f', m_unit.SpeedDecimals()),
-                        QString::fromStdString(m_unit.Speed()), name == m_names.end() ? QString() : name->second);
+        best =
+            QStringLiteral("%1 %2 (%3)")
+                .arg(LocalNumbers(QString::number(m_unit.SpeedFromMetres(*row.bestClimb), 'f', m_unit.SpeedDecimals())),
+                     QString::fromStdString(m_unit.Speed()), name == m_names.end() ? QString() : name->second);
     }
     const long gainedShown = std::lround(m_unit.FromMetres(row.heightGained));
     //: %1 is a height, %2 its unit ("m" or "ft"), %3 the number of flights whose climbs are not known
