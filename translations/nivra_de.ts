@@ -1314,14 +1314,6 @@ Die Aufzeichnung ist weder in einer Datei gespeichert noch im Flugbuch enthalten
         <translation>Das Flugbuch kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>Finding the climbs of %1 flights...</source>
-        <translation>Steigphasen von %1 Flügen werden gesucht...</translation>
-    </message>
-    <message>
-        <source>Finding the climbs: %1 of %2 flights</source>
-        <translation>Steigphasen werden gesucht: %1 von %2 Flügen</translation>
-    </message>
-    <message>
         <source>The climbs could not be found: %1</source>
         <translation>Die Steigphasen konnten nicht ermittelt werden: %1</translation>
     </message>
@@ -1338,10 +1330,6 @@ Die Aufzeichnung ist weder in einer Datei gespeichert noch im Flugbuch enthalten
 %2</source>
         <translation>Das Flugbuch konnte nicht nach %1 exportiert werden:
 %2</translation>
-    </message>
-    <message>
-        <source>%1 flights exported to %2</source>
-        <translation>%1 Flüge nach %2 exportiert</translation>
     </message>
     <message>
         <source>The day flown and the site could not be noted in the logbook: %1</source>
@@ -1583,10 +1571,6 @@ Check your preferences.</source>
         <translation>heruntergeladene Aufzeichnungen, noch nicht gespeichert</translation>
     </message>
     <message>
-        <source>%1 of the downloaded flights look damaged; they were kept as they came.</source>
-        <translation>%1 der heruntergeladenen Flüge scheinen beschädigt; sie wurden unverändert übernommen.</translation>
-    </message>
-    <message>
         <source>The preferences could not be stored:
 %1</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden:
@@ -1625,6 +1609,34 @@ Check your preferences.</source>
     <message>
         <source>The report was written to %1</source>
         <translation>Der Bericht wurde in %1 geschrieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the climbs of %n flight(s)...</source>
+        <translation>
+            <numerusform>Steigphasen von %n Flug werden gesucht...</numerusform>
+            <numerusform>Steigphasen von %n Flügen werden gesucht...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the climbs: %1 of %n flight(s)</source>
+        <translation>
+            <numerusform>Steigphasen werden gesucht: %1 von %n Flug</numerusform>
+            <numerusform>Steigphasen werden gesucht: %1 von %n Flügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n flight(s) exported to %1</source>
+        <translation>
+            <numerusform>%n Flug nach %1 exportiert</numerusform>
+            <numerusform>%n Flüge nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the downloaded flights look damaged; they were kept as they came.</source>
+        <translation>
+            <numerusform>%n der heruntergeladenen Flüge scheint beschädigt; er wurde unverändert übernommen.</numerusform>
+            <numerusform>%n der heruntergeladenen Flüge scheinen beschädigt; sie wurden unverändert übernommen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

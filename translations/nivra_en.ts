@@ -44,5 +44,33 @@ The memory images they came from stay on disk and can be imported again.</numeru
 The memory images they came from stay on disk and can be imported again.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Finding the climbs of %n flight(s)...</source>
+        <translation>
+            <numerusform>Finding the climbs of %n flight...</numerusform>
+            <numerusform>Finding the climbs of %n flights...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the climbs: %1 of %n flight(s)</source>
+        <translation>
+            <numerusform>Finding the climbs: %1 of %n flight</numerusform>
+            <numerusform>Finding the climbs: %1 of %n flights</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n flight(s) exported to %1</source>
+        <translation>
+            <numerusform>%n flight exported to %1</numerusform>
+            <numerusform>%n flights exported to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the downloaded flights look damaged; they were kept as they came.</source>
+        <translation>
+            <numerusform>%n of the downloaded flights looks damaged; it was kept as it came.</numerusform>
+            <numerusform>%n of the downloaded flights look damaged; they were kept as they came.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1314,14 +1314,6 @@ Il n’est ni sauvegardé dans un fichier ni conservé dans le carnet de vol, et
         <translation>Le carnet de vol ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Finding the climbs of %1 flights...</source>
-        <translation>Recherche des ascendances de %1 vols...</translation>
-    </message>
-    <message>
-        <source>Finding the climbs: %1 of %2 flights</source>
-        <translation>Recherche des ascendances&#xa0;: %1 vols sur %2</translation>
-    </message>
-    <message>
         <source>The climbs could not be found: %1</source>
         <translation>Les ascendances n’ont pas pu être trouvées&#xa0;: %1</translation>
     </message>
@@ -1338,10 +1330,6 @@ Il n’est ni sauvegardé dans un fichier ni conservé dans le carnet de vol, et
 %2</source>
         <translation>Le carnet de vol n’a pas pu être exporté vers %1&#xa0;:
 %2</translation>
-    </message>
-    <message>
-        <source>%1 flights exported to %2</source>
-        <translation>%1 vols exportés vers %2</translation>
     </message>
     <message>
         <source>The day flown and the site could not be noted in the logbook: %1</source>
@@ -1583,10 +1571,6 @@ Check your preferences.</source>
         <translation>enregistrements téléchargés, pas encore sauvegardés</translation>
     </message>
     <message>
-        <source>%1 of the downloaded flights look damaged; they were kept as they came.</source>
-        <translation>%1 des vols téléchargés semblent endommagés&#xa0;; ils ont été conservés tels quels.</translation>
-    </message>
-    <message>
         <source>The preferences could not be stored:
 %1</source>
         <translation>Les préférences n’ont pas pu être enregistrées&#xa0;:
@@ -1625,6 +1609,34 @@ Check your preferences.</source>
     <message>
         <source>The report was written to %1</source>
         <translation>Le rapport a été écrit dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the climbs of %n flight(s)...</source>
+        <translation>
+            <numerusform>Recherche des ascendances de %n vol...</numerusform>
+            <numerusform>Recherche des ascendances de %n vols...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the climbs: %1 of %n flight(s)</source>
+        <translation>
+            <numerusform>Recherche des ascendances&#xa0;: %1 sur %n vol</numerusform>
+            <numerusform>Recherche des ascendances&#xa0;: %1 sur %n vols</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n flight(s) exported to %1</source>
+        <translation>
+            <numerusform>%n vol exporté vers %1</numerusform>
+            <numerusform>%n vols exportés vers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the downloaded flights look damaged; they were kept as they came.</source>
+        <translation>
+            <numerusform>%n des vols téléchargés semble endommagé&#xa0;; il a été conservé tel quel.</numerusform>
+            <numerusform>%n des vols téléchargés semblent endommagés&#xa0;; ils ont été conservés tels quels.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -148,9 +148,9 @@ QString FlownText(const LogbookEntry& entry, bool inLanguage)
         return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry.fields.flownAt), QTimeZone::utc())
             .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString day = FlownDay(entry).toString(Qt::ISODate);
-    //: a flight dated by its download, no day flown given: "2026-12-07 (downloaded)"
     if (entry.fields.flownOn)
         return day;
+    //: a flight dated by its download, no day flown given: "2026-12-07 (downloaded)"
     return inLanguage ? QCoreApplication::translate("Season", "%1 (downloaded)").arg(day)
                       : QStringLiteral("%1 (downloaded)").arg(day);
 }

@@ -104,7 +104,8 @@ void MainWindow::FindClimbsInBackground()
         return;
     m_stopClimbs = false;
     m_findClimbsAgain = false;
-    m_logbookView->Season()->ShowProgress(tr("Finding the climbs of %1 flights...").arg(missing->size()));
+    m_logbookView->Season()->ShowProgress(
+        tr("Finding the climbs of %n flight(s)...", nullptr, static_cast<int>(missing->size())));
     const std::string folder = m_logbook->Folder();
     const Settings settings = m_settings;
     m_climbsWorker = std::thread([this, folder, settings] {
@@ -119,7 +120,7 @@ void MainWindow::FindClimbsInBackground()
                         this,
                         [this, done, total] {
                             m_logbookView->Season()->ShowProgress(
-                                tr("Finding the climbs: %1 of %2 flights").arg(done).arg(total));
+                                tr("Finding the climbs: %1 of %n flight(s)", nullptr, total).arg(done));
                             ShowClimbFacts();
                         },
                         Qt::QueuedConnection);
@@ -182,7 +183,7 @@ void MainWindow::ExportLogbookCsv(const std::vector<int64_t>& ids)
     if (!written)
         m_warn(tr("The logbook could not be exported to %1:\n%2").arg(path, QString::fromStdString(written.Error())));
     else
-        statusBar()->showMessage(tr("%1 flights exported to %2").arg(ids.size()).arg(path));
+        statusBar()->showMessage(tr("%n flight(s) exported to %1", nullptr, static_cast<int>(ids.size())).arg(path));
 }
 
 QStringList MainWindow::UsedSites()

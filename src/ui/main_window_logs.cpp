@@ -422,7 +422,7 @@ bool MainWindow::TakeDownloadNow(DownloadDialog& dialog)
     const auto damaged = std::count_if(flights.begin(), flights.end(),
                                        [](const FlightEntry& f) { return f.selected && !f.damage.empty(); });
     if (damaged > 0)
-        statusBar()->showMessage(
-            tr("%1 of the downloaded flights look damaged; they were kept as they came.").arg(damaged));
+        statusBar()->showMessage(tr("%n of the downloaded flights look damaged; they were kept as they came.", nullptr,
+                                    static_cast<int>(damaged)));
     return true;
 }
