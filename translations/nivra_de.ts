@@ -1698,6 +1698,55 @@ Check your preferences.</source>
     </message>
 </context>
 <context>
+    <name>PortHelp</name>
+    <message>
+        <source>The user must be a member of the group &quot;%1&quot; that owns %2.</source>
+        <translation>Der Benutzer muss Mitglied der Gruppe „%1“ sein, der %2 gehört.</translation>
+    </message>
+    <message>
+        <source>On Debian: sudo adduser %1 %2, then log out and back in.</source>
+        <translation>Unter Debian: sudo adduser %1 %2, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>a program that holds the port, and its process number: &quot;ModemManager (process 812)&quot;</extracomment>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>the last two of the programs that hold the port: &quot;ModemManager (process 812) and brltty (process 77)&quot;</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The braille display service brltty is running: it takes USB serial adapters it mistakes for braille displays (many with a CH340 or CP210x chip), and their port disappears. Without a braille display, stop it and keep it stopped: sudo systemctl stop brltty-udev.service brltty.service; sudo systemctl mask brltty-udev.service brltty.service (or remove it: sudo apt remove brltty). Then plug the cable in again.</source>
+        <translation>Der Braillezeilen-Dienst brltty läuft: Er belegt USB-Seriell-Adapter, die er für Braillezeilen hält (viele mit einem CH340- oder CP210x-Chip), und deren Port verschwindet. Ohne Braillezeile den Dienst anhalten und gesperrt lassen: sudo systemctl stop brltty-udev.service brltty.service; sudo systemctl mask brltty-udev.service brltty.service (oder entfernen: sudo apt remove brltty). Dann das Kabel neu einstecken.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; sudo systemctl disable ModemManager.service.</source>
+        <translation>ModemManager läuft: Er prüft jeden neu erscheinenden seriellen Port auf ein Modem und hält ihn dabei einige Sekunden. Einen Moment warten und erneut versuchen. Ohne Mobilfunkmodem den Dienst anhalten: sudo systemctl stop ModemManager.service; sudo systemctl disable ModemManager.service.</translation>
+    </message>
+    <message>
+        <source>The user is a member of the group &quot;%1&quot; that owns %2, but this login began before: log out and back in.</source>
+        <translation>Der Benutzer ist Mitglied der Gruppe „%1“, der %2 gehört, aber diese Anmeldung begann vorher: ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>Der Port wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program: %1.</source>
+        <translation>Der Port wird von einem anderen Programm benutzt: %1.</translation>
+    </message>
+    <message>
+        <source>Close it and try again.</source>
+        <translation>Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>

@@ -1698,6 +1698,55 @@ Check your preferences.</source>
     </message>
 </context>
 <context>
+    <name>PortHelp</name>
+    <message>
+        <source>The user must be a member of the group &quot;%1&quot; that owns %2.</source>
+        <translation>L’utilisateur doit être membre du groupe «&#xa0;%1&#xa0;», propriétaire de %2.</translation>
+    </message>
+    <message>
+        <source>On Debian: sudo adduser %1 %2, then log out and back in.</source>
+        <translation>Sous Debian&#xa0;: sudo adduser %1 %2, puis fermez la session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>a program that holds the port, and its process number: &quot;ModemManager (process 812)&quot;</extracomment>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>un programme</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>the last two of the programs that hold the port: &quot;ModemManager (process 812) and brltty (process 77)&quot;</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The braille display service brltty is running: it takes USB serial adapters it mistakes for braille displays (many with a CH340 or CP210x chip), and their port disappears. Without a braille display, stop it and keep it stopped: sudo systemctl stop brltty-udev.service brltty.service; sudo systemctl mask brltty-udev.service brltty.service (or remove it: sudo apt remove brltty). Then plug the cable in again.</source>
+        <translation>Le service d’afficheur braille brltty est actif&#xa0;: il s’empare des adaptateurs série USB qu’il prend pour des afficheurs braille (beaucoup ont une puce CH340 ou CP210x), et leur port disparaît. Sans afficheur braille, arrêtez-le durablement&#xa0;: sudo systemctl stop brltty-udev.service brltty.service&#xa0;; sudo systemctl mask brltty-udev.service brltty.service (ou supprimez-le&#xa0;: sudo apt remove brltty). Puis rebranchez le câble.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. Wait a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; sudo systemctl disable ModemManager.service.</source>
+        <translation>ModemManager est actif&#xa0;: il sonde tout port série qui apparaît à la recherche d’un modem et le garde quelques secondes. Patientez un instant et réessayez. Sans modem mobile, arrêtez-le&#xa0;: sudo systemctl stop ModemManager.service&#xa0;; sudo systemctl disable ModemManager.service.</translation>
+    </message>
+    <message>
+        <source>The user is a member of the group &quot;%1&quot; that owns %2, but this login began before: log out and back in.</source>
+        <translation>L’utilisateur est membre du groupe «&#xa0;%1&#xa0;», propriétaire de %2, mais cette session a commencé avant&#xa0;: fermez la session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>Le port est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program: %1.</source>
+        <translation>Le port est utilisé par un autre programme&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Close it and try again.</source>
+        <translation>Fermez-le et réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>

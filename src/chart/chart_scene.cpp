@@ -132,15 +132,18 @@ void ChartScene::Layout(QSize size)
     const auto layOutLegend = [this, plotLeft, plotRight] {
         if (!m_look.legendShown || m_series.empty())
             return 0;
-        int x = plotLeft, y = 0, nh = 0;
+        int x = plotLeft, y = 0, nh = 0, entryLeft = plotLeft;
         const auto place = [&](int titleWidth, int boxWidth) {
-            const int boxLeft = x + titleWidth + 3 * nh;
-            const ChartRect box{boxLeft, y, boxLeft + boxWidth, y + Extent(m_look.font, QStringLiteral("0")).height()};
-            x = box.right + nh;
-            if (x >= plotRight) {
+            // An entry that would reach past the plot begins a row of its own (a row's first
+            // entry stays, however long), so that no name or value is cut at the edge.
+            if (x > plotLeft && x + titleWidth + 3 * nh + boxWidth > plotRight) {
                 x = plotLeft;
                 y += 2 * nh;
             }
+            entryLeft = x;
+            const int boxLeft = x + titleWidth + 3 * nh;
+            const ChartRect box{boxLeft, y, boxLeft + boxWidth, y + Extent(m_look.font, QStringLiteral("0")).height()};
+            x = box.right + nh;
             return box;
         };
         for (const auto& serie : m_series) {
@@ -153,12 +156,12 @@ void ChartScene::Layout(QSize size)
             s.m_valueBox = place(name.width(), valueWidth);
         }
         // The time needs no swatch: its title stands where a swatch would begin.
-        m_timeTitleLeft = x;
         m_timeBox = {};
         if (m_look.timeReadOut)
             m_timeBox = place(Extent(m_look.font, TimeTitle()).width() - 2 * nh, TimeReadOutWidth());
+        m_timeTitleLeft = m_look.timeReadOut ? entryLeft : x;
         m_timeTitleTop = m_timeBox.top;
-        return (x == plotLeft && y > 0) ? y - nh : y + nh;
+        return y + nh;
     };
     int legendRows = layOutLegend();
 
@@ -577,11 +580,13 @@ void ChartScene::DrawLegend(QPainter& painter)
 {
     if (!m_look.legendShown || m_series.empty())
         return;
-    int x = m_legendRect.left, y = m_legendRect.top;
     painter.setFont(m_look.font);
     for (const auto& serie : m_series) {
         ChartSeries& s = *serie;
-        const int nh = Extent(s.m_rotatedFont, s.Title()).height();
+        // Where the layout put the entry: its swatch and title before its value box.
+        const QSize name = Extent(s.m_rotatedFont, s.Title());
+        const int nh = name.height();
+        const int x = s.m_valueBox.left - name.width() - 3 * nh, y = s.m_valueBox.top;
         s.m_swatchRect = {x, y, x + nh, y + nh};
         if (s.m_visible) {
             painter.fillRect(x, y, nh, nh, s.m_curvePen.color());  // the curve's own colour
@@ -593,11 +598,6 @@ void ChartScene::DrawLegend(QPainter& painter)
             painter.setPen(m_look.disabledText);
         }
         m_textRects.push_back(Text(painter, x + 2 * nh, y, s.Title()));
-        x = s.m_valueBox.right + nh;
-        if (x >= m_plotRect.right) {
-            x = m_legendRect.left;
-            y += 2 * nh;
-        }
     }
     if (m_look.timeReadOut) {
         painter.setPen(m_look.text);

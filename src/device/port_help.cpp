@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -13,13 +15,26 @@
 
 namespace {
 
+// Whole sentences in the window's language; nivra-tool, which installs no translation, gives
+// them in English.
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("PortHelp", text);
+}
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 std::string GroupHelp(const std::string& devicePath, const std::string& group, const std::string& user, bool debian)
 {
-    std::string text = "The user must be a member of the group \"" + group + "\" that owns " + devicePath + ".";
+    QString text = Tr(QT_TRANSLATE_NOOP("PortHelp", "The user must be a member of the group \"%1\" that owns %2."))
+                       .arg(Q(group), Q(devicePath));
     if (debian)
-        text += " On Debian: sudo adduser " + (user.empty() ? std::string("$USER") : user) + " " + group +
-                ", then log out and back in.";
-    return text;
+        text += u' ' + Tr(QT_TRANSLATE_NOOP("PortHelp", "On Debian: sudo adduser %1 %2, then log out and back in."))
+                           .arg(user.empty() ? QStringLiteral("$USER") : Q(user), Q(group));
+    return text.toStdString();
 }
 
 std::string GroupOf(const struct stat& st)
@@ -99,14 +114,20 @@ int LockHolder(const std::string& devicePath)
 
 std::string HoldersText(const std::vector<PortHolder>& holders)
 {
-    std::string text;
-    for (size_t i = 0; i < holders.size(); ++i)
-        text += (i == 0                    ? ""
-                 : i + 1 == holders.size() ? " and "
-                                           : ", ") +
-                (holders[i].name.empty() ? std::string("a program") : holders[i].name) + " (process " +
-                std::to_string(holders[i].pid) + ")";
-    return text;
+    // "ModemManager (process 812), a program (process 90) and brltty (process 77)"
+    QString text;
+    for (size_t i = 0; i < holders.size(); ++i) {
+        //: a program that holds the port, and its process number: "ModemManager (process 812)"
+        const QString holder =
+            Tr(QT_TRANSLATE_NOOP("PortHelp", "%1 (process %2)"))
+                .arg(holders[i].name.empty() ? Tr(QT_TRANSLATE_NOOP("PortHelp", "a program")) : Q(holders[i].name))
+                .arg(holders[i].pid);
+        //: the last two of the programs that hold the port: "ModemManager (process 812) and brltty (process 77)"
+        text = i == 0                    ? holder
+               : i + 1 == holders.size() ? Tr(QT_TRANSLATE_NOOP("PortHelp", "%1 and %2")).arg(text, holder)
+                                         : text + QStringLiteral(", ") + holder;
+    }
+    return text.toStdString();
 }
 
 bool Holds(const std::vector<PortHolder>& holders, const std::string& name)
@@ -114,16 +135,18 @@ bool Holds(const std::vector<PortHolder>& holders, const std::string& name)
     return std::any_of(holders.begin(), holders.end(), [&name](const PortHolder& h) { return h.name == name; });
 }
 
-const char kBrltty[] =
+const char kBrltty[] = QT_TRANSLATE_NOOP(
+    "PortHelp",
     "The braille display service brltty is running: it takes USB serial adapters it mistakes for braille "
     "displays (many with a CH340 or CP210x chip), and their port disappears. Without a braille display, stop it "
     "and keep it stopped: sudo systemctl stop brltty-udev.service brltty.service; sudo systemctl mask "
-    "brltty-udev.service brltty.service (or remove it: sudo apt remove brltty). Then plug the cable in again.";
+    "brltty-udev.service brltty.service (or remove it: sudo apt remove brltty). Then plug the cable in again.");
 
-const char kModemManager[] =
+const char kModemManager[] = QT_TRANSLATE_NOOP(
+    "PortHelp",
     "ModemManager is running: it probes a serial port that appears for a modem, holding it for some seconds. Wait "
     "a moment and try again. Without a mobile modem, stop it: sudo systemctl stop ModemManager.service; sudo "
-    "systemctl disable ModemManager.service.";
+    "systemctl disable ModemManager.service.");
 
 }  // namespace
 
@@ -173,29 +196,34 @@ PortFacts PortFactsOf(const std::string& devicePath)
 std::string PortHelp(const std::string& devicePath, PortFailure failure, const PortFacts& facts)
 {
     if (failure == PortFailure::NotFound || !facts.exists)
-        return facts.brltty ? kBrltty : "";
+        return facts.brltty ? Tr(kBrltty).toStdString() : "";
     if (failure != PortFailure::Refused)
         return {};
     if (!facts.accessible) {
         if (facts.joinedAfterLogin)
-            return "The user is a member of the group \"" + facts.group + "\" that owns " + devicePath +
-                   ", but this login began before: log out and back in.";
+            return Tr(QT_TRANSLATE_NOOP("PortHelp",
+                                        "The user is a member of the group \"%1\" that owns %2, but this "
+                                        "login began before: log out and back in."))
+                .arg(Q(facts.group), Q(devicePath))
+                .toStdString();
         return GroupHelp(devicePath, facts.group, facts.user, facts.debian);
     }
     // Allowed, yet refused: another program holds the port.
-    std::string text = "The port is in use by another program";
-    text += facts.holders.empty() ? "." : ": " + HoldersText(facts.holders) + ".";
+    QString text = facts.holders.empty()
+                       ? Tr(QT_TRANSLATE_NOOP("PortHelp", "The port is in use by another program."))
+                       : Tr(QT_TRANSLATE_NOOP("PortHelp", "The port is in use by another program: %1."))
+                             .arg(Q(HoldersText(facts.holders)));
     // A service is named when it holds the port, or when the holder cannot be seen.
     if (facts.modemManager && (facts.holders.empty() || Holds(facts.holders, "ModemManager")))
-        text += std::string(" ") + kModemManager;
+        text += u' ' + Tr(kModemManager);
     if (facts.brltty && (facts.holders.empty() || Holds(facts.holders, "brltty")))
-        text += std::string(" ") + kBrltty;
+        text += u' ' + Tr(kBrltty);
     if (!facts.holders.empty() && !Holds(facts.holders, "ModemManager") && !Holds(facts.holders, "brltty"))
-        text += " Close it and try again.";
-    return text;
+        text += u' ' + Tr(QT_TRANSLATE_NOOP("PortHelp", "Close it and try again."));
+    return text.toStdString();
 }
 
 std::string LostPortHelp(const PortFacts& facts)
 {
-    return facts.brltty ? kBrltty : "";
+    return facts.brltty ? Tr(kBrltty).toStdString() : "";
 }

@@ -147,7 +147,7 @@ QString FlownText(const LogbookEntry& entry, bool inLanguage)
     if (entry.fields.flownAt)
         return QDateTime::fromMSecsSinceEpoch(UnixMsFromFileTime(*entry.fields.flownAt), QTimeZone::utc())
             .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const QString day = FlownDay(entry).toString(Qt::ISODate);
+    QString day = FlownDay(entry).toString(Qt::ISODate);
     if (entry.fields.flownOn)
         return day;
     //: a flight dated by its download, no day flown given: "2026-12-07 (downloaded)"

@@ -65,7 +65,8 @@ QString ShownRowName(const std::string& name)
 // "2026-06-20 (downloaded)" in the window's language.
 QString ShownDate(const std::string& date)
 {
-    const QString text = QString::fromStdString(date), downloaded = QStringLiteral(" (downloaded)");
+    QString text = QString::fromStdString(date);
+    const QString downloaded = QStringLiteral(" (downloaded)");
     if (!text.endsWith(downloaded))
         return text;
     return QCoreApplication::translate("Season", "%1 (downloaded)").arg(text.chopped(downloaded.size()));

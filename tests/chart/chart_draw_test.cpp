@@ -239,6 +239,33 @@ TEST(ChartLayout, LegendWrapsIntoRows)
     chart.Whole();
     EXPECT_GT(series[2]->m_swatchRect.top, series[0]->m_swatchRect.top);
     EXPECT_EQ(series[2]->m_swatchRect.left, chart.m_scene.LegendRect().left);
+
+    // At any width an entry that would reach past the plot begins a row, so that no name or
+    // value is cut at the edge; the time's read-out too. Entries of a row do not overlap.
+    for (const int width : {300, 380, 460, 540, 620, 700, 900}) {
+        Picture wide({width, 400});
+        std::vector<std::shared_ptr<ChartSeries>> entries;
+        for (const char* name : {"2026-12-07 Flight 1", "2026-12-07 Flight 1 (vario)", "2026-06-14 Long climb",
+                                 "2026-06-14 Long climb (vario)"})
+            entries.push_back(wide.Add(name, {1, 2, 3}));
+        wide.Whole();
+        const ChartRect& legend = wide.m_scene.LegendRect();
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const ChartSeries& e = *entries[i];
+            SCOPED_TRACE(std::to_string(width) + " " + e.m_name.toStdString());
+            EXPECT_LT(e.m_swatchRect.right, e.m_valueBox.left);
+            EXPECT_EQ(e.m_swatchRect.top, e.m_valueBox.top);
+            EXPECT_GE(e.m_swatchRect.top, legend.top);
+            if (e.m_swatchRect.left > legend.left) {
+                EXPECT_LE(e.m_valueBox.right, legend.right);
+            }
+            if (i > 0 && entries[i - 1]->m_valueBox.top == e.m_valueBox.top) {
+                EXPECT_LT(entries[i - 1]->m_valueBox.right, e.m_swatchRect.left);
+            }
+        }
+        EXPECT_LE(wide.m_scene.TimeBox().right, legend.right) << width;
+        EXPECT_LE(wide.m_scene.TimeBox().bottom, legend.bottom) << width;
+    }
 }
 
 TEST(ChartDrawing, WhatIsOnThePicture)
