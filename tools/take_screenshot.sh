@@ -22,28 +22,33 @@ for id in 2 3; do
   $tool logbook set $id --site "Training slope" --elevation 430 --flown-on 2026-05-02
 done
 
-./build/nivra &
-pid=$!
+# Starts the window, opens the soaring example, selects a stretch and rests the mouse for the
+# read-out, then takes the picture into $1.
+open_soaring() {
+  ./build/nivra &
+  pid=$!
+  sleep 2
+  wid=$(xdotool search --name '^Nivra$' | head -1)
+  xdotool windowsize "$wid" 1200 760
+  xdotool windowmove "$wid" 0 0
+  sleep 0.5
+  xdotool mousemove 100 300 click 1
+  xdotool windowfocus "$wid"
+  sleep 0.3
+  xdotool key ctrl+o
+  sleep 1.5
+  xdotool type --delay 20 "$PWD/examples/soaring-flight.alt"
+  xdotool key Return
+  sleep 1.5
+  xdotool mousemove 620 300 mousedown 1 mousemove 700 300 mousemove 780 300 mouseup 1
+  sleep 0.5
+  xdotool mousemove 900 250
+  sleep 0.8
+  import -window root "$1"
+}
+
 trap 'kill $pid 2>/dev/null' EXIT
-sleep 2
-wid=$(xdotool search --name '^Nivra$' | head -1)
-xdotool windowsize "$wid" 1200 760
-xdotool windowmove "$wid" 0 0
-sleep 0.5
-xdotool mousemove 100 300 click 1
-xdotool windowfocus "$wid"
-sleep 0.3
-xdotool key ctrl+o
-sleep 1.5
-xdotool type --delay 20 "$PWD/examples/soaring-flight.alt"
-xdotool key Return
-sleep 1.5
-# A selection in the chart: drag across the plot, then rest the mouse for the read-out.
-xdotool mousemove 620 300 mousedown 1 mousemove 700 300 mousemove 780 300 mouseup 1
-sleep 0.5
-xdotool mousemove 900 250
-sleep 0.8
-import -window root docs/screenshot.png
+open_soaring docs/screenshot.png
 
 # The Logbook tab: the first tab bar of the window, second tab.
 xdotool key --window "$wid" Escape
@@ -83,23 +88,4 @@ rm -r "$report"
 kill $pid
 wait $pid 2>/dev/null || true
 $tool settings Language=de >/dev/null
-./build/nivra &
-pid=$!
-sleep 2
-wid=$(xdotool search --name '^Nivra$' | head -1)
-xdotool windowsize "$wid" 1200 760
-xdotool windowmove "$wid" 0 0
-sleep 0.5
-xdotool mousemove 100 300 click 1
-xdotool windowfocus "$wid"
-sleep 0.3
-xdotool key ctrl+o
-sleep 1.5
-xdotool type --delay 20 "$PWD/examples/soaring-flight.alt"
-xdotool key Return
-sleep 1.5
-xdotool mousemove 620 300 mousedown 1 mousemove 700 300 mousemove 780 300 mouseup 1
-sleep 0.5
-xdotool mousemove 900 250
-sleep 0.8
-import -window root docs/screenshot-de.png
+open_soaring docs/screenshot-de.png
