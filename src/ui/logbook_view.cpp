@@ -1,7 +1,9 @@
 #include "ui/logbook_view.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,6 +30,22 @@ constexpr int kDayRole = Qt::UserRole + 4;      // the day flown, as a Julian da
 const QDate kAnyDay(1970, 1, 1);                // "From" and "To" at it: no bound
 constexpr int kSecondsRole = Qt::UserRole + 2;  // the airtime
 constexpr int kFlightsRole = Qt::UserRole + 3;  // the flights in the log
+
+// A day edit's calendar opens on this month while the edit says "any", not on the 1970 that
+// stands for it.
+class CalendarOnToday : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* edit = qobject_cast<const QDateEdit*>(parent());
+        if (event->type() == QEvent::Show && edit && edit->date() == kAnyDay)
+            if (auto* calendar = qobject_cast<QCalendarWidget*>(watched))
+                calendar->setCurrentPage(QDate::currentDate().year(), QDate::currentDate().month());
+        return false;
+    }
+};
 
 enum Column { kDate, kName, kSite, kDuration, kRate, kAirtime, kFlights, kMaxAltitude, kDevice, kDownloaded };
 
@@ -72,6 +90,7 @@ LogbookView::LogbookView(QWidget* parent) : QWidget(parent)
         //: a day not chosen: no bound
         (*edit)->setSpecialValueText(tr("any"));
         (*edit)->setDate(kAnyDay);
+        (*edit)->calendarWidget()->installEventFilter(new CalendarOnToday(*edit));
         days->addWidget(new QLabel(tr(label)));
         days->addWidget(*edit, 1);
         connect(*edit, &QDateEdit::dateChanged, this, &LogbookView::ApplyFilter);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTimeEdit>
@@ -676,4 +677,21 @@ TEST_F(LogbookWindow, ALogbookThatCannotBeReadIsNotTakenForOneWithoutTheFlight)
     ASSERT_TRUE(frame->OpenFile(kSoaring));
     EXPECT_EQ(warnings.size(), told);
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), warnings[0]), 1);
+}
+
+TEST_F(LogbookWindow, ADaysCalendarOpensOnThisMonthWhileItSaysAny)
+{
+    QDateEdit* from = frame->LogbookPane()->From();
+    QCalendarWidget* calendar = from->calendarWidget();
+    const QDate today = QDate::currentDate();
+    QWidget* popup = calendar->window();
+    popup->show();  // as the edit's arrow shows it
+    EXPECT_EQ(std::pair(calendar->yearShown(), calendar->monthShown()), std::pair(today.year(), today.month()));
+    popup->hide();
+    // A day chosen: its own month stays.
+    from->setDate(QDate(2026, 6, 14));
+    calendar->setCurrentPage(2026, 6);
+    popup->show();
+    EXPECT_EQ(std::pair(calendar->yearShown(), calendar->monthShown()), std::pair(2026, 6));
+    popup->hide();
 }
