@@ -549,6 +549,63 @@ Die MIT-Lizenz von muparser und pugixml:
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>%1 is %2, not a regular file; nothing was written</source>
+        <extracomment>%1 is a file&apos;s path, %2 what it is: &quot;a folder&quot;, &quot;a named pipe (FIFO)&quot;</extracomment>
+        <translation>%1 ist %2, keine gewöhnliche Datei; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not writable (%2)</source>
+        <translation>der Ordner %1 ist nicht beschreibbar (%2)</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <extracomment>what a path names, said in &quot;%1 is a folder, not a regular file&quot;</extracomment>
+        <translation>eine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>es ist %1, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>no file is open for writing</source>
+        <translation>keine Datei ist zum Schreiben geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>FlightReport</name>
     <message>
         <source>Date</source>

@@ -549,6 +549,63 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
 </context>
 <context>
+    <name>FileAccess</name>
+    <message>
+        <source>%1 is %2, not a regular file; nothing was written</source>
+        <extracomment>%1 is a file&apos;s path, %2 what it is: &quot;a folder&quot;, &quot;a named pipe (FIFO)&quot;</extracomment>
+        <translation>%1 est %2, pas un fichier ordinaire&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>aucun nom de fichier indiqué</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not writable (%2)</source>
+        <translation>le dossier %1 n’est pas accessible en écriture (%2)</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <extracomment>what a path names, said in &quot;%1 is a folder, not a regular file&quot;</extracomment>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique en mode caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique en mode bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un lien symbolique</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>c’est %1, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>no file is open for writing</source>
+        <translation>aucun fichier n’est ouvert en écriture</translation>
+    </message>
+</context>
+<context>
     <name>FlightReport</name>
     <message>
         <source>Date</source>

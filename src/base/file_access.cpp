@@ -8,9 +8,23 @@
 #include <climits>
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kMaxLinkHops = 40;
+
+// A reason in the window's language; nivra-tool, which installs no translation, gives it in
+// English. The system's own words (strerror) come as the system's language gives them.
+std::string Tr(const char* text, const std::string& first = {}, const std::string& second = {})
+{
+    QString translated = QCoreApplication::translate("FileAccess", text);
+    if (translated.contains(QLatin1String("%2")))
+        translated = translated.arg(QString::fromStdString(first), QString::fromStdString(second));
+    else if (translated.contains(QLatin1String("%1")))
+        translated = translated.arg(QString::fromStdString(first));
+    return translated.toStdString();
+}
 
 std::string SystemText(int code)
 {
@@ -27,7 +41,9 @@ std::string FolderOf(const std::string& path)
 
 std::string NotRegular(const std::string& path, unsigned mode)
 {
-    return path + " is " + FileKindText(mode) + ", not a regular file; nothing was written";
+    //: %1 is a file's path, %2 what it is: "a folder", "a named pipe (FIFO)"
+    return Tr(QT_TRANSLATE_NOOP("FileAccess", "%1 is %2, not a regular file; nothing was written"), path,
+              FileKindText(mode));
 }
 
 // What a path finally names once its symbolic links are followed.
@@ -67,7 +83,7 @@ Result<Resolved> ResolveLinks(std::string path)
 Result<Resolved> WritableTarget(const std::string& path)
 {
     if (path.empty())
-        return Fail("no file name given");
+        return Fail(Tr(QT_TRANSLATE_NOOP("FileAccess", "no file name given")));
     auto target = ResolveLinks(path);
     if (target && target->exists && !S_ISREG(target->st.st_mode))
         return Fail(NotRegular(target->path, target->st.st_mode));
@@ -78,7 +94,7 @@ Result<Resolved> WritableTarget(const std::string& path)
 std::string FolderFailure(const std::string& folder, int code)
 {
     if (code == EACCES || code == EPERM || code == EROFS)
-        return "the folder " + folder + " is not writable (" + SystemText(code) + ")";
+        return Tr(QT_TRANSLATE_NOOP("FileAccess", "the folder %1 is not writable (%2)"), folder, SystemText(code));
     return SystemText(code);
 }
 
@@ -105,14 +121,15 @@ mode_t CurrentUmask()
 std::string FileKindText(unsigned mode)
 {
     switch (mode & S_IFMT) {
-    case S_IFREG: return "a regular file";
-    case S_IFDIR: return "a folder";
-    case S_IFIFO: return "a named pipe (FIFO)";
-    case S_IFCHR: return "a character device";
-    case S_IFBLK: return "a block device";
-    case S_IFSOCK: return "a socket";
-    case S_IFLNK: return "a symbolic link";
-    default: return "not a file";
+    //: what a path names, said in "%1 is a folder, not a regular file"
+    case S_IFREG: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a regular file"));
+    case S_IFDIR: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a folder"));
+    case S_IFIFO: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a named pipe (FIFO)"));
+    case S_IFCHR: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a character device"));
+    case S_IFBLK: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a block device"));
+    case S_IFSOCK: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a socket"));
+    case S_IFLNK: return Tr(QT_TRANSLATE_NOOP("FileAccess", "a symbolic link"));
+    default: return Tr(QT_TRANSLATE_NOOP("FileAccess", "not a file"));
     }
 }
 
@@ -121,7 +138,7 @@ ReadableFile::ReadableFile(const std::string& path)
     // Looked at before it is opened: opening a device can itself do something.
     struct stat st {};
     if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        m_error = "it is " + FileKindText(st.st_mode) + ", not a regular file";
+        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), FileKindText(st.st_mode));
         return;
     }
     // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hold the open.
@@ -133,7 +150,7 @@ ReadableFile::ReadableFile(const std::string& path)
     if (fstat(m_fd, &st) != 0)
         m_error = SystemText(errno);
     else if (!S_ISREG(st.st_mode))
-        m_error = "it is " + FileKindText(st.st_mode) + ", not a regular file";
+        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), FileKindText(st.st_mode));
     if (!m_error.empty()) {
         close(m_fd);
         m_fd = -1;
@@ -237,7 +254,7 @@ bool SafeFileWriter::Write(std::string_view bytes)
 Status SafeFileWriter::Commit()
 {
     if (m_fd < 0)
-        return Fail("no file is open for writing");
+        return Fail(Tr(QT_TRANSLATE_NOOP("FileAccess", "no file is open for writing")));
     // A full disk may show only when the data is flushed or the file closed.
     if (m_errno == 0 && (m_sync ? m_sync(m_fd) : fsync(m_fd)) != 0 && errno != EINVAL)
         m_errno = errno;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -149,9 +150,10 @@ TEST_F(Language, TheWindowSpeaksGermanAndFrench)
         const char* airtimeRow;     // the statistics' "Airtime", as shown
         const char* altitudeTitle;  // the legend's and the axis' name of the altitude
         const char* yes;            // Qt's own "Yes" button, where Debian's translations are installed
+        const char* folder;         // "is a folder, not a regular file"
     } cases[] = {
-        {"de", {"&Datei", "&Ansicht", "&Hilfe"}, "Flugzeit", "H\u00f6he [m]", "&Ja"},
-        {"fr", {"&Fichier", "Aff&ichage", "&Aide"}, "Temps de vol", "Alt [m]", "&Oui"},
+        {"de", {"&Datei", "&Ansicht", "&Hilfe"}, "Flugzeit", "H\u00f6he [m]", "&Ja", "ist ein Ordner, keine"},
+        {"fr", {"&Fichier", "Aff&ichage", "&Aide"}, "Temps de vol", "Alt [m]", "&Oui", "est un dossier, pas un"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -210,6 +212,13 @@ TEST_F(Language, TheWindowSpeaksGermanAndFrench)
                             QMessageBox::Yes | QMessageBox::No);
             EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes));
         }
+
+        // A reason from below the window: a file that cannot be written, a folder in its place.
+        QDir().mkpath(Path(QStringLiteral("folder-%1.csv").arg(QString::fromLatin1(c.code))));
+        warnings.clear();
+        ExportedCsv(QStringLiteral("folder-%1.csv").arg(QString::fromLatin1(c.code)));
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_TRUE(warnings[0].contains(QString::fromUtf8(c.folder))) << warnings[0].toStdString();
 
         // The files stay as they are, byte for byte.
         ASSERT_TRUE(frame->OpenFile(kSoaring));
