@@ -743,6 +743,21 @@ Die MIT-Lizenz von muparser und pugixml:
     </message>
 </context>
 <context>
+    <name>ImageStore</name>
+    <message>
+        <source>the memory image could not be written: the folder %1 cannot be made</source>
+        <translation>das Speicherabbild konnte nicht geschrieben werden: der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the memory image could not be written to %1: %2</source>
+        <translation>das Speicherabbild konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the memory image could not be written again to %1: %2</source>
+        <translation>das Speicherabbild konnte nicht erneut nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>cannot open the file: %1</source>
@@ -844,6 +859,29 @@ Die MIT-Lizenz von muparser und pugixml:
     <message>
         <source>Duration %1, a sample every %2</source>
         <translation>Dauer %1, ein Messwert alle %2</translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>the logbook has no flight %1</source>
+        <translation>das Flugbuch hat keinen Flug %1</translation>
+    </message>
+    <message>
+        <source>there is no folder for user data</source>
+        <translation>es gibt keinen Ordner für Benutzerdaten</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database; it was left as it is</source>
+        <translation>%1 ist keine SQLite-Datenbank; sie wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is missing (on Debian: the package libqt6sql6-sqlite)</source>
+        <translation>der SQLite-Treiber von Qt fehlt (unter Debian: das Paket libqt6sql6-sqlite)</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2299,17 @@ angezeigten Flugs: Ihre Notizen, das Diagramm, die Statistik und die Steigphasen
         <source>%1 %2 (%3 not analysed)</source>
         <extracomment>%1 is a height, %2 its unit (&quot;m&quot; or &quot;ft&quot;), %3 the number of flights whose climbs are not known</extracomment>
         <translation>%1 %2 (%3 nicht ausgewertet)</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>no port is chosen</source>
+        <translation>kein Port ist gewählt</translation>
+    </message>
+    <message>
+        <source>the port went away (%1)</source>
+        <translation>der Port ist verschwunden (%1)</translation>
     </message>
 </context>
 <context>

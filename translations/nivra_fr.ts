@@ -743,6 +743,21 @@ La licence MIT de muparser et de pugixml&#xa0;:
     </message>
 </context>
 <context>
+    <name>ImageStore</name>
+    <message>
+        <source>the memory image could not be written: the folder %1 cannot be made</source>
+        <translation>l’image mémoire n’a pas pu être écrite&#xa0;: impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>the memory image could not be written to %1: %2</source>
+        <translation>l’image mémoire n’a pas pu être écrite dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the memory image could not be written again to %1: %2</source>
+        <translation>l’image mémoire n’a pas pu être réécrite dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>cannot open the file: %1</source>
@@ -844,6 +859,29 @@ La licence MIT de muparser et de pugixml&#xa0;:
     <message>
         <source>Duration %1, a sample every %2</source>
         <translation>Durée %1, un échantillon toutes les %2</translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>the logbook has no flight %1</source>
+        <translation>le carnet de vol n’a pas de vol %1</translation>
+    </message>
+    <message>
+        <source>there is no folder for user data</source>
+        <translation>il n’y a pas de dossier pour les données de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database; it was left as it is</source>
+        <translation>%1 n’est pas une base de données SQLite&#xa0;; elle a été laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is missing (on Debian: the package libqt6sql6-sqlite)</source>
+        <translation>le pilote SQLite de Qt est absent (sous Debian&#xa0;: le paquet libqt6sql6-sqlite)</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2299,17 @@ vol affiché&#xa0;: vos notes, le graphique, les statistiques et les ascendances
         <source>%1 %2 (%3 not analysed)</source>
         <extracomment>%1 is a height, %2 its unit (&quot;m&quot; or &quot;ft&quot;), %3 the number of flights whose climbs are not known</extracomment>
         <translation>%1 %2 (%3 non analysés)</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>no port is chosen</source>
+        <translation>aucun port n’est choisi</translation>
+    </message>
+    <message>
+        <source>the port went away (%1)</source>
+        <translation>le port a disparu (%1)</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,9 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QFile>
 
+#include "base/tr_text.h"
 #include "config/configuration.h"
 
 namespace {
@@ -227,12 +227,14 @@ std::string AltFileText(const BrixoLog& log, size_t first, size_t stop)
 namespace {
 
 // A reason in the window's language; nivra-tool, which installs no translation, gives it in English.
-std::string Tr(const char* text, const std::string& argument = {})
+std::string Tr(const char* text)
 {
-    QString translated = QCoreApplication::translate("LogFile", text);
-    if (translated.contains(QLatin1String("%1")))
-        translated = translated.arg(QString::fromStdString(argument));
-    return translated.toStdString();
+    return TrText("LogFile", text);
+}
+
+std::string Tr(const char* text, const std::string& argument)
+{
+    return TrText("LogFile", text, {argument});
 }
 
 }  // namespace

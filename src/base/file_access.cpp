@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstring>
 
-#include <QCoreApplication>
+#include "base/tr_text.h"
 
 namespace {
 
@@ -16,14 +16,9 @@ constexpr int kMaxLinkHops = 40;
 
 // A reason in the window's language; nivra-tool, which installs no translation, gives it in
 // English. The system's own words (strerror) come as the system's language gives them.
-std::string Tr(const char* text, const std::string& first = {}, const std::string& second = {})
+std::string Tr(const char* text, std::initializer_list<std::string> args = {})
 {
-    QString translated = QCoreApplication::translate("FileAccess", text);
-    if (translated.contains(QLatin1String("%2")))
-        translated = translated.arg(QString::fromStdString(first), QString::fromStdString(second));
-    else if (translated.contains(QLatin1String("%1")))
-        translated = translated.arg(QString::fromStdString(first));
-    return translated.toStdString();
+    return TrText("FileAccess", text, args);
 }
 
 std::string SystemText(int code)
@@ -42,8 +37,8 @@ std::string FolderOf(const std::string& path)
 std::string NotRegular(const std::string& path, unsigned mode)
 {
     //: %1 is a file's path, %2 what it is: "a folder", "a named pipe (FIFO)"
-    return Tr(QT_TRANSLATE_NOOP("FileAccess", "%1 is %2, not a regular file; nothing was written"), path,
-              FileKindText(mode));
+    return Tr(QT_TRANSLATE_NOOP("FileAccess", "%1 is %2, not a regular file; nothing was written"),
+              {path, FileKindText(mode)});
 }
 
 // What a path finally names once its symbolic links are followed.
@@ -94,7 +89,7 @@ Result<Resolved> WritableTarget(const std::string& path)
 std::string FolderFailure(const std::string& folder, int code)
 {
     if (code == EACCES || code == EPERM || code == EROFS)
-        return Tr(QT_TRANSLATE_NOOP("FileAccess", "the folder %1 is not writable (%2)"), folder, SystemText(code));
+        return Tr(QT_TRANSLATE_NOOP("FileAccess", "the folder %1 is not writable (%2)"), {folder, SystemText(code)});
     return SystemText(code);
 }
 
@@ -138,7 +133,7 @@ ReadableFile::ReadableFile(const std::string& path)
     // Looked at before it is opened: opening a device can itself do something.
     struct stat st {};
     if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), FileKindText(st.st_mode));
+        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), {FileKindText(st.st_mode)});
         return;
     }
     // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hold the open.
@@ -150,7 +145,7 @@ ReadableFile::ReadableFile(const std::string& path)
     if (fstat(m_fd, &st) != 0)
         m_error = SystemText(errno);
     else if (!S_ISREG(st.st_mode))
-        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), FileKindText(st.st_mode));
+        m_error = Tr(QT_TRANSLATE_NOOP("FileAccess", "it is %1, not a regular file"), {FileKindText(st.st_mode)});
     if (!m_error.empty()) {
         close(m_fd);
         m_fd = -1;

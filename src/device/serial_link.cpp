@@ -1,5 +1,6 @@
 #include "device/serial_link.h"
 
+#include "base/tr_text.h"
 #include "device/memory_image.h"
 
 #include <grp.h>
@@ -142,7 +143,7 @@ Status SerialLink::Open(const std::string& portName, uint32_t bitsPerSecond, Col
     if (IsOpen())
         return Fail("the link is open already");
     if (portName.empty())
-        return Fail("no port is chosen");
+        return Fail(TrText("SerialLink", QT_TRANSLATE_NOOP("SerialLink", "no port is chosen")));
     m_stop = false;
     m_close = false;
     m_finished = false;
@@ -220,7 +221,8 @@ void SerialLink::Run(const std::string& device, uint32_t bitsPerSecond, Collecto
         } else {
             // The system's words for a vanished device ("Inappropriate ioctl for device" for a
             // pseudo-terminal whose other end closed) do not say what happened.
-            reason = "the port went away (" + port.errorString().toStdString() + ")";
+            reason = TrText("SerialLink", QT_TRANSLATE_NOOP("SerialLink", "the port went away (%1)"),
+                            {port.errorString().toStdString()});
             lost = e == QSerialPort::ResourceError || ++failures >= 3;
             if (!lost)
                 QThread::msleep(20);  // not a busy loop while it is told

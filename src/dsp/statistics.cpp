@@ -9,6 +9,7 @@
 #include "app/brixo_log.h"
 #include "app/settings.h"
 #include "base/time_text.h"
+#include "base/tr_text.h"
 #include "dsp/airtime.h"
 #include "dsp/climbs.h"
 #include "dsp/log_series.h"
@@ -70,7 +71,7 @@ std::string ValueText(double value, const char* unit, int decimals)
 namespace {
 std::string Tr(const char* text)
 {
-    return QCoreApplication::translate("Statistics", text).toStdString();
+    return TrText("Statistics", text);
 }
 }  // namespace
 

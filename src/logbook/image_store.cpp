@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/file_access.h"
+#include "base/tr_text.h"
 
 namespace {
 
@@ -44,12 +45,18 @@ std::string ImageStore::PathOf(const std::string& hash) const
 Result<std::string> ImageStore::Keep(const std::vector<uint8_t>& image, const std::string& hash) const
 {
     if (!QDir().mkpath(QString::fromStdString(m_folder)))
-        return Fail("the memory image could not be written: the folder " + m_folder + " cannot be made");
+        return Fail(TrText("ImageStore",
+                           QT_TRANSLATE_NOOP("ImageStore",
+                                             "the memory image could not be written: the folder %1 "
+                                             "cannot be made"),
+                           {m_folder}));
     const std::string path = PathOf(hash);
     if (Holds(QString::fromStdString(path), image))
         return path;
     if (Status written = Write(path, image); !written)
-        return Fail("the memory image could not be written to " + path + ": " + written.Error());
+        return Fail(TrText("ImageStore",
+                           QT_TRANSLATE_NOOP("ImageStore", "the memory image could not be written to %1: %2"),
+                           {path, written.Error()}));
     return path;
 }
 
@@ -58,6 +65,8 @@ Result<bool> ImageStore::Restore(const std::string& path, const std::vector<uint
     if (QFile::exists(QString::fromStdString(path)))
         return false;
     if (Status written = Write(path, image); !written)
-        return Fail("the memory image could not be written again to " + path + ": " + written.Error());
+        return Fail(TrText("ImageStore",
+                           QT_TRANSLATE_NOOP("ImageStore", "the memory image could not be written again to %1: %2"),
+                           {path, written.Error()}));
     return true;
 }

@@ -22,6 +22,7 @@
 
 #include "app/log_file.h"
 #include "base/file_access.h"
+#include "base/tr_text.h"
 #include "config/configuration.h"
 #include "dsp/decoder.h"
 #include "logbook/schema.h"
@@ -156,7 +157,8 @@ Status UpdateFlight(QSqlQuery& q, int64_t id)
     if (!q.exec())
         return Fail(Why(q.lastError()));
     if (q.numRowsAffected() == 0)
-        return Fail("the logbook has no flight " + std::to_string(id));
+        return Fail(
+            TrText("Logbook", QT_TRANSLATE_NOOP("Logbook", "the logbook has no flight %1"), {std::to_string(id)}));
     return {};
 }
 
@@ -246,19 +248,23 @@ Result<std::unique_ptr<Logbook>> Logbook::Open(const std::string& folder, const 
                                                int busyTimeoutMs)
 {
     if (folder.empty())
-        return Fail("there is no folder for user data");
+        return Fail(TrText("Logbook", QT_TRANSLATE_NOOP("Logbook", "there is no folder for user data")));
     if (!QDir().mkpath(Text(folder)))
-        return Fail("the folder " + folder + " cannot be made");
+        return Fail(TrText("Logbook", QT_TRANSLATE_NOOP("Logbook", "the folder %1 cannot be made"), {folder}));
     static std::atomic<int> connections{0};
     const std::string connection = "nivra-logbook-" + std::to_string(++connections);
     std::unique_ptr<Logbook> book(new Logbook(folder, connection));
     const QString path = Text(book->DatabasePath());
     if (!LooksLikeSqlite(path))
-        return Fail(book->DatabasePath() + " is not an SQLite database; it was left as it is");
+        return Fail(TrText("Logbook",
+                           QT_TRANSLATE_NOOP("Logbook", "%1 is not an SQLite database; it was left as it is"),
+                           {book->DatabasePath()}));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Text(connection));
     if (!db.isValid())
-        return Fail("the SQLite driver of Qt is missing (on Debian: the package libqt6sql6-sqlite)");
+        return Fail(TrText("Logbook", QT_TRANSLATE_NOOP("Logbook",
+                                                        "the SQLite driver of Qt is missing (on Debian: "
+                                                        "the package libqt6sql6-sqlite)")));
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(busyTimeoutMs, 0)));
     // On a disk too full for the write-ahead files, opening for writing would leave them behind,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/time_text.h"
+#include "base/tr_text.h"
 
 TEST(FormatDuration, FillsEveryCode)
 {
@@ -57,4 +58,25 @@ TEST(TimeLabel, ElapsedTimes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(TimeLabel(c.seconds), c.label) << c.seconds;
+}
+
+TEST(TrText, FillsThePlaceholdersInOnePass)
+{
+    // No translation is installed here: the English source comes back, filled. An argument's
+    // own "%2" (a file name may hold one) stays as it is.
+    const struct {
+        const char* text;
+        std::initializer_list<std::string> args;
+        const char* filled;
+    } cases[] = {
+        {"the file is empty", {}, "the file is empty"},
+        {"the folder %1 cannot be made", {"/tmp/a b"}, "the folder /tmp/a b cannot be made"},
+        {"%1 is %2, not a regular file",
+         {"/tmp/50%2done", "a folder"},
+         "/tmp/50%2done is a folder, not a regular file"},
+        {"%2 before %1", {"one", "two"}, "two before one"},
+        {"%1 (%2 to %3)", {"0.01", "0.001", "3.2"}, "0.01 (0.001 to 3.2)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TrText("Test", c.text, c.args), c.filled) << c.text;
 }
