@@ -1733,6 +1733,11 @@ Check your preferences.</source>
             <numerusform>%n des vols téléchargés semblent endommagés&#xa0;; ils ont été conservés tels quels.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Log %1</source>
+        <extracomment>a log&apos;s name when the pilot gave none: %1 is its number and length, &quot; 1 (00:04:10)&quot;</extracomment>
+        <translation>Enregistrement %1</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>

@@ -194,6 +194,8 @@ private:
     std::optional<double> StartElevationOf(const BrixoLog& log);
     // The logbook's name of a log, else "Log %2d (%s)" with its number.
     QString TreeName(const BrixoLog& log, int number);
+    // The name a log has without one of the pilot's, in the window's language.
+    static QString ShownLogName(int number, double duration);
     // Runs one of the window's commands: memory running out in it (a hostile file can ask for
     // more than there is) ends the command with outOfMemory, instead of ending the program. A
     // command that gives a Status fails with that text as the reason for the caller to tell

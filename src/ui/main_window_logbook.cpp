@@ -266,7 +266,15 @@ QString MainWindow::TreeName(const BrixoLog& log, int number)
     const std::optional<LogbookEntry> entry = LogbookEntryOf(log);
     if (entry && entry->fields.name)
         return QString::fromStdString(*entry->fields.name);
-    return QString::fromStdString(LogName(number, log.Duration()));
+    return ShownLogName(number, log.Duration());
+}
+
+QString MainWindow::ShownLogName(int number, double duration)
+{
+    // "Log  1 (00:04:10)" as the files and nivra-tool name it; the word in the language.
+    const QString name = QString::fromStdString(LogName(number, duration));
+    //: a log's name when the pilot gave none: %1 is its number and length, " 1 (00:04:10)"
+    return tr("Log %1").arg(name.mid(4));
 }
 
 void MainWindow::EditLogProperties(QTreeWidgetItem* item)
@@ -337,7 +345,7 @@ void MainWindow::OpenFromLogbook(const std::vector<int64_t>& ids)
     for (const auto& [log, entry] : flights) {
         if (!KeepLog(log, m_settings.skipShortLogsLen))
             continue;
-        const QString defaultName = QString::fromStdString(LogName(++number, log.Duration()));
+        const QString defaultName = ShownLogName(++number, log.Duration());
         m_tree->AddLog(entry.fields.name ? QString::fromStdString(*entry.fields.name) : defaultName, log, defaultName);
     }
     m_busy = false;

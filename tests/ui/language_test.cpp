@@ -151,9 +151,22 @@ TEST_F(Language, TheWindowSpeaksGermanAndFrench)
         const char* altitudeTitle;  // the legend's and the axis' name of the altitude
         const char* yes;            // Qt's own "Yes" button, where Debian's translations are installed
         const char* folder;         // "is a folder, not a regular file"
+        const char* logName;        // the name of a log the pilot named not
     } cases[] = {
-        {"de", {"&Datei", "&Ansicht", "&Hilfe"}, "Flugzeit", "H\u00f6he [m]", "&Ja", "ist ein Ordner, keine"},
-        {"fr", {"&Fichier", "Aff&ichage", "&Aide"}, "Temps de vol", "Alt [m]", "&Oui", "est un dossier, pas un"},
+        {"de",
+         {"&Datei", "&Ansicht", "&Hilfe"},
+         "Flugzeit",
+         "H\u00f6he [m]",
+         "&Ja",
+         "ist ein Ordner, keine",
+         "Aufzeichnung  1 (01:00:00)"},
+        {"fr",
+         {"&Fichier", "Aff&ichage", "&Aide"},
+         "Temps de vol",
+         "Alt [m]",
+         "&Oui",
+         "est un dossier, pas un",
+         "Enregistrement  1 (01:00:00)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -177,6 +190,7 @@ TEST_F(Language, TheWindowSpeaksGermanAndFrench)
         }
 
         ASSERT_TRUE(frame->OpenFile(kSoaring));
+        EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), QString::fromUtf8(c.logName));
         // The statistics: rows named in the language, numbers with its decimal comma.
         PropertyList* stats = frame->Statistics()->List();
         EXPECT_EQ(stats->Item(QStringLiteral("Log"), QStringLiteral("Airtime"))->text(0),
