@@ -2316,6 +2316,65 @@ angezeigten Flugs: Ihre Notizen, das Diagramm, die Statistik und die Steigphasen
         <source>the port went away (%1)</source>
         <translation>der Port ist verschwunden (%1)</translation>
     </message>
+    <message>
+        <source>%1 overrun error</source>
+        <translation>%1 Überlauffehler</translation>
+    </message>
+    <message>
+        <source>%1 overrun errors</source>
+        <translation>%1 Überlauffehler</translation>
+    </message>
+    <message>
+        <source>%1 buffer overrun</source>
+        <translation>%1 Pufferüberlauf</translation>
+    </message>
+    <message>
+        <source>%1 buffer overruns</source>
+        <translation>%1 Pufferüberläufe</translation>
+    </message>
+    <message>
+        <source>%1 framing error</source>
+        <translation>%1 Rahmenfehler</translation>
+    </message>
+    <message>
+        <source>%1 framing errors</source>
+        <translation>%1 Rahmenfehler</translation>
+    </message>
+    <message>
+        <source>%1 parity error</source>
+        <translation>%1 Paritätsfehler</translation>
+    </message>
+    <message>
+        <source>%1 parity errors</source>
+        <translation>%1 Paritätsfehler</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1 Break-Signal</translation>
+    </message>
+    <message>
+        <source>%1 breaks</source>
+        <translation>%1 Break-Signale</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>the port counted %1 during the transfer</source>
+        <translation>der Port zählte während der Übertragung %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the stored %1 is no finite number; its default %2 is used</source>
+        <translation>der gespeicherte Wert %1 ist keine endliche Zahl; sein Standardwert %2 wird verwendet</translation>
+    </message>
+    <message>
+        <source>the stored settings could not be read (%1); the defaults are used, and the settings are not written over</source>
+        <translation>die gespeicherten Einstellungen ließen sich nicht lesen (%1); die Standardwerte werden verwendet und die Einstellungen nicht überschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

@@ -2316,6 +2316,65 @@ vol affiché&#xa0;: vos notes, le graphique, les statistiques et les ascendances
         <source>the port went away (%1)</source>
         <translation>le port a disparu (%1)</translation>
     </message>
+    <message>
+        <source>%1 overrun error</source>
+        <translation>%1 erreur de dépassement</translation>
+    </message>
+    <message>
+        <source>%1 overrun errors</source>
+        <translation>%1 erreurs de dépassement</translation>
+    </message>
+    <message>
+        <source>%1 buffer overrun</source>
+        <translation>%1 débordement de tampon</translation>
+    </message>
+    <message>
+        <source>%1 buffer overruns</source>
+        <translation>%1 débordements de tampon</translation>
+    </message>
+    <message>
+        <source>%1 framing error</source>
+        <translation>%1 erreur de trame</translation>
+    </message>
+    <message>
+        <source>%1 framing errors</source>
+        <translation>%1 erreurs de trame</translation>
+    </message>
+    <message>
+        <source>%1 parity error</source>
+        <translation>%1 erreur de parité</translation>
+    </message>
+    <message>
+        <source>%1 parity errors</source>
+        <translation>%1 erreurs de parité</translation>
+    </message>
+    <message>
+        <source>%1 break</source>
+        <translation>%1 signal break</translation>
+    </message>
+    <message>
+        <source>%1 breaks</source>
+        <translation>%1 signaux break</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>the port counted %1 during the transfer</source>
+        <translation>le port a compté %1 pendant le transfert</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the stored %1 is no finite number; its default %2 is used</source>
+        <translation>la valeur enregistrée %1 n’est pas un nombre fini&#xa0;; sa valeur par défaut %2 est utilisée</translation>
+    </message>
+    <message>
+        <source>the stored settings could not be read (%1); the defaults are used, and the settings are not written over</source>
+        <translation>les réglages enregistrés n’ont pas pu être lus (%1)&#xa0;; les valeurs par défaut sont utilisées et les réglages ne sont pas écrasés</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>

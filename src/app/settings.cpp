@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "app/settings_store.h"
+#include "base/tr_text.h"
 
 namespace {
 
@@ -161,9 +162,11 @@ Settings LoadSettings(SettingsStore& store, std::vector<std::string>* notes)
                            if (!std::isfinite(s.*m)) {
                                s.*m = defaults.*m;
                                if (notes)
-                                   notes->push_back("the stored " + std::string(f.name) +
-                                                    " is no finite number; its default " + SettingText(defaults, f) +
-                                                    " is used");
+                                   notes->push_back(TrText(
+                                       "Settings",
+                                       QT_TRANSLATE_NOOP("Settings",
+                                                         "the stored %1 is no finite number; its default %2 is used"),
+                                       {f.name, SettingText(defaults, f)}));
                            }
                        },
                        [&](auto m) { ReadBinary(store, f.name, s.*m, defaults.*m); },
@@ -171,8 +174,12 @@ Settings LoadSettings(SettingsStore& store, std::vector<std::string>* notes)
                    f.member);
     }
     if (const std::string problem = store.ReadProblem(); !problem.empty() && notes)
-        notes->push_back("the stored settings could not be read (" + problem +
-                         "); the defaults are used, and the settings are not written over");
+        notes->push_back(TrText("Settings",
+                                QT_TRANSLATE_NOOP("Settings",
+                                                  "the stored settings could not be read (%1); the "
+                                                  "defaults are used, and the settings are not written "
+                                                  "over"),
+                                {problem}));
     // An index past the speed table would select no speed; it means the first one.
     if (s.baudrate >= kBaudrateCount)
         s.baudrate = 0;

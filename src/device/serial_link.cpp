@@ -65,21 +65,36 @@ std::optional<LineErrorCounts> ReadLineCounts(int fd)
 
 std::string LineErrorText(const LineErrorCounts& counts)
 {
-    const std::pair<uint64_t, const char*> kinds[] = {{counts.overrun, "overrun error"},
-                                                      {counts.bufferOverrun, "buffer overrun"},
-                                                      {counts.framing, "framing error"},
-                                                      {counts.parity, "parity error"},
-                                                      {counts.breaks, "break"}};
+    // Each kind as one and as more (the count is never 0 here), so that every language says
+    // "1 framing error" and "2 framing errors" in its own words.
+    const struct {
+        uint64_t n;
+        const char* one;
+        const char* more;
+    } kinds[] = {
+        {counts.overrun, QT_TRANSLATE_NOOP("SerialLink", "%1 overrun error"),
+         QT_TRANSLATE_NOOP("SerialLink", "%1 overrun errors")},
+        {counts.bufferOverrun, QT_TRANSLATE_NOOP("SerialLink", "%1 buffer overrun"),
+         QT_TRANSLATE_NOOP("SerialLink", "%1 buffer overruns")},
+        {counts.framing, QT_TRANSLATE_NOOP("SerialLink", "%1 framing error"),
+         QT_TRANSLATE_NOOP("SerialLink", "%1 framing errors")},
+        {counts.parity, QT_TRANSLATE_NOOP("SerialLink", "%1 parity error"),
+         QT_TRANSLATE_NOOP("SerialLink", "%1 parity errors")},
+        {counts.breaks, QT_TRANSLATE_NOOP("SerialLink", "%1 break"), QT_TRANSLATE_NOOP("SerialLink", "%1 breaks")},
+    };
     std::vector<std::string> parts;
-    for (const auto& [n, what] : kinds)
-        if (n > 0)
-            parts.push_back(std::to_string(n) + " " + what + (n == 1 ? "" : "s"));
+    for (const auto& kind : kinds)
+        if (kind.n > 0)
+            parts.push_back(TrText("SerialLink", kind.n == 1 ? kind.one : kind.more, {std::to_string(kind.n)}));
     if (parts.empty())
         return {};
-    std::string text = "the port counted ";
-    for (size_t i = 0; i < parts.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
-    return text + " during the transfer";
+    // "a, b and c"
+    std::string list = parts[0];
+    for (size_t i = 1; i < parts.size(); ++i)
+        list = i + 1 == parts.size()
+                   ? TrText("SerialLink", QT_TRANSLATE_NOOP("SerialLink", "%1 and %2"), {list, parts[i]})
+                   : list + ", " + parts[i];
+    return TrText("SerialLink", QT_TRANSLATE_NOOP("SerialLink", "the port counted %1 during the transfer"), {list});
 }
 
 uint32_t SpeedOfIndex(uint32_t index)
